@@ -1,0 +1,134 @@
+// The frame analysis container: reads the analysis input text, validates it and solves it.
+#pragma once
+
+#include <array>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "analysis/fem/FEM_Vektorit.h"
+#include "model/CSVTiedosto.h"
+#include "model/QELvektori.h"
+
+class FEM_kaikki {
+ public:
+  // Section numbers of the input text.
+  enum InputSection {
+    kNodesSection = 101, kBarsSection = 201, kSupportsSection = 301, kLoadsSection = 401,
+    kMaterialsSection = 501, kProfilesSection = 601, kCouplingsSection = 701, kEndSection = 999
+  };
+  // Section numbers of the message list.
+  enum MessageSection {
+    kNodeMessages = 100, kBarMessages = 200, kSupportMessages = 300, kLoadMessages = 400,
+    kMaterialMessages = 500, kProfileMessages = 600, kCouplingMessages = 700,
+    kSolutionMessages = 1001
+  };
+  // Field indices of the node freedom table (8 integers per numbered node): node number,
+  // equation numbers of ux..rz (1-based) at 1..6, the node's index in Nodes().
+  enum NodeFreedomField { kNfNode = 0, kNfEq = 1, kNfNodeIndex = 7 };
+  // Field indices of the bar freedom table (18 integers per assembled bar): bar number,
+  // equations of the start node at 1..6 and of the end node at 7..12, then indices.
+  enum BarFreedomField {
+    kBfBar = 0, kBfEqI = 1, kBfEqJ = 7, kBfBarIndex = 13,
+    kBfNodeIIndex = 14, kBfNodeJIndex = 15, kBfMaterialIndex = 16, kBfProfileIndex = 17
+  };
+  // Longest input line read; longer lines are skipped as unreadable.
+  static constexpr int kMaxLineLength = 255;
+  // A pasted text full of repeated numbers must not flood the message list.
+  static constexpr int kMaxMessages = 1000;
+
+  FEM_kaikki();
+
+  // Loads the input text from fileName when it is longer than one character, else from
+  // lines (when given), and reads it into the vectors. With replace = 1 every part is
+  // emptied first; otherwise a part whose section is absent keeps its records. Lines the
+  // record parser rejects are skipped (and noted in ReadNotes). Any previous solution is
+  // dropped. Returns 0, or -1 when the named file could not be read (the text is then empty).
+  int Read(const std::string& fileName, const std::vector<std::string>* lines, int replace);
+  int Read(const std::vector<std::string>& lines, int replace = 1) {
+    return Read(std::string(), &lines, replace);
+  }
+
+  // Checks the read model; clears the message list first and appends one line per failing
+  // check. Returns 0, or the code of the last failing check.
+  int Validate();
+
+  const CSVTiedosto& InputText() const { return input_; }
+  const CSVTiedosto& Messages() const { return messages_; }
+  // "101, rivi %d: pal=%d (%s)" for every line the last Read skipped.
+  const std::vector<std::string>& ReadNotes() const { return readNotes_; }
+
+  const FEM_SolmuVektori& Nodes() const { return nodes_; }
+  const FEM_SauvaVektori& Bars() const { return bars_; }
+  const FEM_TuetVektori& Supports() const { return supports_; }
+  const FEM_KuormaVektori& Loads() const { return loads_; }
+  const FEM_MateriaaliVektori& Materials() const { return materials_; }
+  const FEM_KytkennatVektori& Couplings() const { return couplings_; }
+  const QELvektori& NodeFreedoms() const { return nodeFreedoms_; }
+  const QELvektori& BarFreedoms() const { return barFreedoms_; }
+
+  // Status of the last solution: 0, or a negative code (-1 before any solution).
+  int Status() const { return status_; }
+  int EquationCount() const { return n_; }
+  int HalfBandwidth() const { return w_; }
+  int CaseCount() const { return caseCount_; }
+  double Penalty() const { return penalty_; }
+
+  // --- solution: implemented in FEM_Ratkaisu.cpp ---
+  // Validates, turns end releases into couplings, numbers the equations, assembles and
+  // solves every load case. Returns and stores the status (0 or a negative code).
+  int Solve();
+  // Distance between the bar's two nodes; 0 when the bar or a node is missing.
+  double BarLength(int barNumber) const;
+  // Local end forces (start 6, end 6) of a bar in a case; with points also the internal
+  // forces along the bar. Zeros and -1 when the bar or case is missing or the status < 0.
+  int EndForces(int barNumber, int caseNumber, std::array<double, 12>& out,
+                QELvektori* points = nullptr) const;
+  // End displacements in local axes; with points also displacements along the bar.
+  int LocalDisplacements(int barNumber, int caseNumber, std::array<double, 12>& out,
+                         QELvektori* points = nullptr) const;
+  // FX, FY, FZ, MX, MY, MZ of a support in a case, main system.
+  int Reactions(int supportNumber, int caseNumber, std::array<double, 6>& out) const;
+
+ private:
+  // (private helpers of the solution go here)
+  // --- end of solution block ---
+
+  // Empties the freedom tables, matrix and load vectors; status back to -1.
+  void ClearSolution();
+  void ReadSection(int section, QELvektori& target, int replace);
+  void EmptyPart(int section);
+  void AddMessage(int section, const std::string& text, int code, int& result);
+
+  void ValidateNodes(int& result);
+  void ValidateBars(int& result);
+  void ValidateSupports(int& result);
+  void ValidateLoads(int& result);
+  void ValidateMaterials(int& result);
+  void ValidateCouplings(int& result);
+
+  CSVTiedosto input_;
+  CSVTiedosto messages_;
+  std::vector<std::string> readNotes_;
+  // Messages of the running validation, turned into messages_ at its end.
+  std::vector<std::pair<int, std::string>> pending_;
+
+  FEM_SolmuVektori nodes_;
+  FEM_SauvaVektori bars_;
+  FEM_TuetVektori supports_;
+  FEM_KuormaVektori loads_;  // also keeps the case list
+  FEM_MateriaaliVektori materials_;
+  FEM_KytkennatVektori couplings_;
+
+  QELvektori nodeFreedoms_;  // 8 integers, see NodeFreedomField
+  QELvektori barFreedoms_;   // 18 integers, see BarFreedomField
+  // Upper band store: row r, entry c at band_[r * w_ + c] holds K(r, r + c).
+  std::vector<double> band_;
+  // One vector of n_ reals per case, ascending case number; displacements after solution.
+  std::vector<std::vector<double>> loadVectors_;
+  double penalty_ = 1e10;
+  int n_ = 0;
+  int w_ = 0;
+  int caseCount_ = 0;
+  int status_ = -1;
+};
