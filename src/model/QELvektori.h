@@ -1,0 +1,131 @@
+// Growable vector of records with typed field groups, read and written as ';' separated lines.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One record: texts (each may be absent), reals and integers, counts fixed by the vector.
+struct QELalkio {
+  std::vector<std::optional<std::string>> texts;
+  std::vector<double> reals;
+  std::vector<int> ints;
+};
+
+// Field kinds in a FieldLayout.
+enum QELFieldKind { QEL_TEXT = 1, QEL_REAL = 2, QEL_INT = 3 };
+
+class QELvektori {
+ public:
+  static constexpr int kMaxFileLines = 1000;
+  static constexpr int kMaxLineLength = 255;
+
+  explicit QELvektori(int capacity = 20, int growth = 20);
+  virtual ~QELvektori() = default;
+  QELvektori(const QELvektori&) = default;
+  QELvektori& operator=(const QELvektori&) = default;
+
+  // Sets the field counts (once, right after construction) and the default layout:
+  // all texts, then all integers, then all reals.
+  void SetLayout(int textCount, int intCount, int realCount);
+
+  // Index at which a new record goes; the base rule appends.
+  virtual int InsertPosition(const QELalkio& record) const;
+
+  // Adds a record; a null group leaves its fields absent / 0.0 / 0, and a shorter list
+  // leaves the remaining fields so. Returns the index of the new record.
+  int AddRecord(const std::vector<std::string>* texts, const std::vector<double>* reals,
+                const std::vector<int>* ints);
+  int AddRecord(const std::vector<std::string>& texts, const std::vector<double>& reals,
+                const std::vector<int>& ints) {
+    return AddRecord(&texts, &reals, &ints);
+  }
+  // Overwrites the given groups of record i in place; out of range does nothing.
+  void ReplaceRecord(int i, const std::vector<std::string>* texts,
+                     const std::vector<double>* reals, const std::vector<int>* ints);
+  // Removes record i: 0, or -1 when i is out of range.
+  int RemoveRecord(int i);
+  void ClearRecords();
+
+  int Count() const { return static_cast<int>(records_.size()); }
+  int Capacity() const { return capacity_; }
+  int TextCount() const { return textCount_; }
+  int RealCount() const { return realCount_; }
+  int IntCount() const { return intCount_; }
+
+  // Field getters; out of range gives none / 0.0 / 0.
+  const char* GetText(int i, int j) const;
+  // The text, or the fallback when it is absent or out of range.
+  std::string TextOr(int i, int j, const std::string& fallback = std::string()) const;
+  double GetReal(int i, int j) const;
+  int GetInt(int i, int j) const;
+  const QELalkio* Record(int i) const;
+
+  // Per-field setters for single fields of an existing record (range checked).
+  void SetText(int i, int j, const std::string& text);
+  void SetReal(int i, int j, double value);
+  void SetInt(int i, int j, int value);
+
+  // One record as a line in FieldLayout order. Texts never carry the separator or a line
+  // break: they are written as ',' and ' ' so that every line reads back as one record.
+  std::string FormatRecord(int i) const;
+  // Splits a line by the layout and adds the record: 1 when added, -1 empty field,
+  // -2 bad number.
+  int ParseRecord(const std::string& line);
+
+  // Reads records from a file: 0, -1 missing file or empty field, -2 bad number,
+  // -3 a line longer than kMaxLineLength characters. Records before a bad line stay.
+  int ReadRecordFile(const std::string& name, bool clearFirst);
+  // Writes every record as one line (Windows-1252, CR LF): 0 or -1.
+  int WriteRecordFile(const std::string* name = nullptr);
+  int WriteRecordFile(const std::string& name) { return WriteRecordFile(&name); }
+
+  const std::vector<int>& FieldLayout() const { return fieldLayout_; }
+  void SetFieldLayout(const std::vector<int>& layout) { fieldLayout_ = layout; }
+  // Decimals of real field j when written (negative: exponent form).
+  int Decimals(int j) const;
+  void SetDecimals(int j, int decimals);
+
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& name) { fileName_ = name; }
+  const std::string& FileDate() const { return fileDate_; }
+  char Separator() const { return separator_; }
+
+ protected:
+  QELalkio& MutableRecord(int i) { return records_[static_cast<std::size_t>(i)]; }
+  // Builds a record of this vector's shape from the given groups.
+  QELalkio MakeRecord(const std::vector<std::string>* texts, const std::vector<double>* reals,
+                      const std::vector<int>* ints) const;
+
+ private:
+  int capacity_;
+  int growth_;
+  std::vector<QELalkio> records_;
+  int textCount_ = 0;
+  int intCount_ = 0;
+  int realCount_ = 0;
+  std::vector<int> fieldLayout_{0};
+  std::vector<int> decimals_;
+  std::string fileName_ = "?";
+  std::string fileDate_ = "?";
+  char separator_ = ';';
+};
+
+// Sorted set of distinct reals (mode 1 ascending, 2 descending) or an append list (mode 0).
+class QELlukuvektori {
+ public:
+  explicit QELlukuvektori(int capacity = 20, int growth = 20, int mode = 1);
+  // Index at which x was inserted, or -1 when x is already present.
+  int Add(double x);
+  void Clear() { values_.clear(); }
+  int Count() const { return static_cast<int>(values_.size()); }
+  int Capacity() const { return capacity_; }
+  double operator[](int i) const { return values_[static_cast<std::size_t>(i)]; }
+  const std::vector<double>& Values() const { return values_; }
+
+ private:
+  int capacity_;
+  int growth_;
+  int mode_;
+  std::vector<double> values_;
+};

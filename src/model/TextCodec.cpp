@@ -1,0 +1,183 @@
+// Windows-1252 <-> UTF-8 conversion and whole-file line reading and writing.
+#include "model/TextCodec.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace qv {
+namespace {
+
+// Code points of bytes 0x80..0x9F in Windows-1252; 0 marks the five undefined bytes.
+const char32_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0};
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Length of the UTF-8 sequence starting at s[i], or 0 when it is not valid.
+std::size_t Utf8SequenceLength(const std::string& s, std::size_t i, char32_t* cp) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  std::size_t n;
+  char32_t c;
+  if (b0 < 0x80) {
+    if (cp) *cp = b0;
+    return 1;
+  } else if ((b0 & 0xE0) == 0xC0) {
+    n = 2;
+    c = b0 & 0x1F;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    n = 3;
+    c = b0 & 0x0F;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    n = 4;
+    c = b0 & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (b & 0x3F);
+  }
+  // Overlong forms, surrogates and values past Unicode are not UTF-8.
+  if ((n == 2 && c < 0x80) || (n == 3 && c < 0x800) || (n == 4 && c < 0x10000) || c > 0x10FFFF ||
+      (c >= 0xD800 && c <= 0xDFFF))
+    return 0;
+  if (cp) *cp = c;
+  return n;
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80) {
+      out += ch;
+    } else if (b < 0xA0) {
+      const char32_t c = kHigh[b - 0x80];
+      AppendUtf8(out, c ? c : b);  // undefined bytes map to the C1 control of the same value
+    } else {
+      AppendUtf8(out, b);
+    }
+  }
+  return out;
+}
+
+std::string Utf8ToCp1252(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    char32_t c = 0;
+    std::size_t n = Utf8SequenceLength(text, i, &c);
+    if (n == 0) {  // not UTF-8: keep the byte as it is
+      out += text[i];
+      ++i;
+      continue;
+    }
+    i += n;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    char mapped = '?';
+    for (int k = 0; k < 32; ++k) {
+      if (kHigh[k] == c || (kHigh[k] == 0 && c == static_cast<char32_t>(0x80 + k))) {
+        mapped = static_cast<char>(0x80 + k);
+        break;
+      }
+    }
+    out += mapped;
+  }
+  return out;
+}
+
+bool IsValidUtf8(const std::string& bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t n = Utf8SequenceLength(bytes, i, nullptr);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string DecodeFileText(const std::string& bytes) {
+  return IsValidUtf8(bytes) ? bytes : Cp1252ToUtf8(bytes);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    lines.emplace_back(text, start, stop - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return false;
+  lines = SplitLines(DecodeFileText(bytes));
+  return true;
+}
+
+bool WriteTextFileLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  for (const auto& line : lines) {
+    out << Utf8ToCp1252(line) << "\r\n";
+  }
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+std::size_t CharCount(const std::string& text) {
+  std::size_t count = 0;
+  for (char ch : text) {
+    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+std::string CutChars(const std::string& text, std::size_t n) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      if (count == n) return text.substr(0, i);
+      ++count;
+    }
+  }
+  return text;
+}
+
+}  // namespace qv

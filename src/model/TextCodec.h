@@ -1,0 +1,36 @@
+// Conversion between the program's UTF-8 text and the Windows-1252 files it reads and writes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// Converts Windows-1252 bytes to UTF-8.
+std::string Cp1252ToUtf8(const std::string& bytes);
+
+// Converts UTF-8 text to Windows-1252; characters the code page lacks become '?'.
+std::string Utf8ToCp1252(const std::string& text);
+
+// True when the bytes are valid UTF-8 (pure ASCII included).
+bool IsValidUtf8(const std::string& bytes);
+
+// Decodes the bytes of a file: valid UTF-8 stays as it is, anything else is Windows-1252.
+std::string DecodeFileText(const std::string& bytes);
+
+// Splits decoded text into lines at LF, dropping a CR before it; a final line end adds no line.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// Reads a whole file as UTF-8 lines; false when the file cannot be opened.
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines);
+
+// Writes lines as Windows-1252 with CR LF after each; false when the file cannot be written.
+bool WriteTextFileLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Number of characters (code points) of UTF-8 text.
+std::size_t CharCount(const std::string& text);
+
+// The first n characters of UTF-8 text (as "%.ns" would cut, counting characters).
+std::string CutChars(const std::string& text, std::size_t n);
+
+}  // namespace qv
