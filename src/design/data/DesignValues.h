@@ -1,0 +1,56 @@
+// The nine strength and stiffness values of one material for one duration class, and the section size they depend on.
+#pragma once
+
+// Values 1 to 9 in MPa, in the order of the table sections 31 to 39; element 0 is unused
+// so that the quantity number is the index.
+struct DesignValues {
+  static constexpr int kBendingZ = 1;           // bending strength for Mz
+  static constexpr int kCompression = 2;        // compression along the grain
+  static constexpr int kCompressionPerp = 3;    // compression perpendicular to the grain
+  static constexpr int kTension = 4;            // tension along the grain
+  static constexpr int kShearY = 5;             // shear strength for Vy
+  static constexpr int kModulusStrength = 6;    // modulus for strength and stability checks
+  static constexpr int kModulusDeflection = 7;  // modulus for deflections
+  static constexpr int kBendingY = 8;           // bending strength for My
+  static constexpr int kShearZ = 9;             // shear strength for Vz
+  static constexpr int kCount = 9;
+
+  double value[kCount + 1] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+
+  // Quantity q (1 to 9), 0 for any other q.
+  double Get(int q) const { return (q >= 1 && q <= kCount) ? value[q] : 0.0; }
+  void Set(int q, double v) {
+    if (q >= 1 && q <= kCount) value[q] = v;
+  }
+  void Clear() {
+    for (double& v : value) v = 0.0;
+  }
+  // The checks run only when every value is above zero (a missing table gives zeros).
+  bool AllPositive() const {
+    for (int q = 1; q <= kCount; ++q) {
+      if (!(value[q] > 0.0)) return false;
+    }
+    return true;
+  }
+};
+
+namespace qv {
+
+// Cross-section as the size factors and stiffnesses need it: shape 1 = rectangle b x h,
+// shape 2 = circle of diameter b (h is ignored). Millimetres.
+struct SectionSize {
+  int shape = 0;
+  double b = 0.0;
+  double h = 0.0;
+
+  bool IsValid() const {
+    if (shape == 1) return b > 0.0 && h > 0.0;
+    if (shape == 2) return b > 0.0;
+    return false;
+  }
+  // Height and width seen by the size factors: a circle counts as d x d.
+  double Height() const { return shape == 2 ? b : h; }
+  double Width() const { return b; }
+};
+
+}  // namespace qv

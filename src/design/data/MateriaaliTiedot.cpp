@@ -1,0 +1,222 @@
+// Reading the material tables, the selections and factors, and one table value per code.
+#include "design/data/MateriaaliTiedot.h"
+
+#include <cmath>
+
+#include "model/FieldHelpers.h"
+
+MateriaaliTiedot::MateriaaliTiedot() = default;
+
+MateriaaliTiedot::MateriaaliTiedot(const std::string& folder) { LoadTables(folder); }
+
+std::string MateriaaliTiedot::FolderOf(const std::string& programPath) {
+  const auto cut = programPath.find_last_of("/\\");
+  if (cut == std::string::npos) return std::string();
+  return programPath.substr(0, cut);
+}
+
+int MateriaaliTiedot::LoadTables(const std::string& folder) {
+  int loaded = 0;
+  for (int i = 0; i < kCodeCount; ++i) {
+    tables_[i].Clear();
+    tables_[i].SetFileName(std::string());
+  }
+  if (folder.empty()) return 0;
+  std::string base = folder;
+  if (base.back() != '/' && base.back() != '\\') base += '/';
+  for (int i = 0; i < kCodeCount; ++i) {
+    // A file that is missing or unreadable leaves its table empty; nothing is reported.
+    if (tables_[i].LoadFromFile(base + kFileNames[i])) {
+      ++loaded;
+    } else {
+      tables_[i].Clear();
+      tables_[i].SetFileName(std::string());
+    }
+  }
+  return loaded;
+}
+
+const CSVTiedosto& MateriaaliTiedot::Table(int code) const {
+  return ValidCode(code) ? tables_[code - 1] : empty_;
+}
+
+std::vector<std::string> MateriaaliTiedot::SectionLines(int code, int section) const {
+  const CSVTiedosto& t = Table(code);
+  std::vector<std::string> lines;
+  const int n = t.LineCount(section);
+  for (int k = 1; k <= n; ++k) lines.push_back(t.GetLine(section, k));
+  return lines;
+}
+
+std::vector<std::string> MateriaaliTiedot::DurationClassNames(int code) const {
+  return SectionLines(code, kDurationSection);
+}
+
+std::vector<std::string> MateriaaliTiedot::MoistureClassNames(int code) const {
+  return SectionLines(code, kMoistureSection);
+}
+
+std::vector<std::string> MateriaaliTiedot::MaterialNames(int code) const {
+  return SectionLines(code, kMaterialSection);
+}
+
+std::string MateriaaliTiedot::DurationClassName(int code, int duration) const {
+  const CSVTiedosto& t = Table(code);
+  if (duration < 1 || duration > t.LineCount(kDurationSection)) return std::string();
+  return t.GetLine(kDurationSection, duration);
+}
+
+int MateriaaliTiedot::Material(int code) const {
+  return ValidCode(code) ? material_[code - 1] : 0;
+}
+
+int MateriaaliTiedot::MoistureClass(int code) const {
+  return ValidCode(code) ? moisture_[code - 1] : 0;
+}
+
+void MateriaaliTiedot::SetMaterial(int code, int material) {
+  if (ValidCode(code)) material_[code - 1] = material;
+}
+
+void MateriaaliTiedot::SetMoistureClass(int code, int moisture) {
+  if (ValidCode(code)) moisture_[code - 1] = moisture;
+}
+
+void MateriaaliTiedot::ResetSelections() {
+  for (int i = 0; i < kCodeCount; ++i) {
+    material_[i] = 1;
+    moisture_[i] = 1;
+  }
+}
+
+namespace {
+
+// A factor of zero, below zero or not finite would divide by zero or turn every value
+// negative, so it is never taken.
+int SetFactor(double v, double& target) {
+  if (!std::isfinite(v) || !(v > 0.0)) return -1;
+  target = v;
+  return 0;
+}
+
+}  // namespace
+
+int MateriaaliTiedot::SetLimitStatePartialFactor(double v) {
+  return SetFactor(v, gammaLimitState_);
+}
+
+int MateriaaliTiedot::SetAllowableRaiseFactor(double v) { return SetFactor(v, raiseFactor_); }
+
+int MateriaaliTiedot::SetEc5PartialFactor(double v) { return SetFactor(v, gammaEc5_); }
+
+MateriaaliTiedot::Read MateriaaliTiedot::ReadField(const CSVTiedosto& t, int section, int line,
+                                                   int fieldCount, int field,
+                                                   double& value) const {
+  if (line < 1 || line > t.LineCount(section)) return Read::kMissing;
+  if (field < 1 || field > fieldCount) return Read::kBad;
+  // The whole line is split as the table's width says, so one bad field spoils the line.
+  std::vector<int> layout(static_cast<std::size_t>(fieldCount) + 1, 2);
+  layout[0] = fieldCount;
+  std::vector<std::string> texts;
+  std::vector<double> reals;
+  std::vector<int> ints;
+  if (qv::SplitFields(';', t.GetLine(section, line), layout, texts, reals, ints) != 0)
+    return Read::kBad;
+  if (static_cast<int>(reals.size()) < field) return Read::kBad;
+  value = reals[static_cast<std::size_t>(field) - 1];
+  return Read::kOk;
+}
+
+double MateriaaliTiedot::TableValue(int q, int code, int material, int duration, int moisture,
+                                    int kind) const {
+  if (q < 1 || q > DesignValues::kCount || !ValidCode(code)) return 0.0;
+  if (kind != kDesign && kind != kCharacteristic) return 0.0;
+  const CSVTiedosto& t = Table(code);
+  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  if (duration < 1 || duration > t.LineCount(kDurationSection)) return 0.0;
+  if (moisture < 1 || moisture > t.LineCount(kMoistureSection)) return 0.0;
+  switch (code) {
+    case 1:
+      // The allowable-stress code has no characteristic values.
+      return kind == kDesign ? AllowableValue(q, material, duration, moisture) : 0.0;
+    case 2:
+      return LimitStateValue(q, material, duration, moisture, kind);
+    default:
+      return Ec5Value(q, material, duration, moisture, kind);
+  }
+}
+
+double MateriaaliTiedot::AllowableValue(int q, int material, int duration, int moisture) const {
+  const CSVTiedosto& t = tables_[0];
+  const int materials = t.LineCount(kMaterialSection);
+  const int line = moisture + t.LineCount(kMoistureSection) * (duration - 1);
+  double v = 0.0;
+  if (ReadField(t, kQuantityBase + q, line, materials, material, v) != Read::kOk) return 0.0;
+  // The deflection modulus is never raised.
+  return q == DesignValues::kModulusDeflection ? v : v * raiseFactor_;
+}
+
+double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int moisture,
+                                         int kind) const {
+  const CSVTiedosto& t = tables_[1];
+  double fk = 0.0;
+  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
+      Read::kOk)
+    return 0.0;
+  if (kind == kCharacteristic) return fk;
+  const bool deflection = q == DesignValues::kModulusDeflection;
+  double factor = 0.0;  // a missing or bad factor line gives 0
+  ReadField(t, deflection ? kKmodBase + 2 : kKmodBase + 1, duration,
+            t.LineCount(kMoistureSection), moisture, factor);
+  const double gamma = deflection ? 1.0 : gammaLimitState_;
+  return fk * factor / gamma;
+}
+
+int MateriaaliTiedot::Ec5FactorSection(int base, int material) const {
+  const int type = MaterialTypeOf(3, material);
+  if (tables_[2].LineCount(base + type) > 0) return base + type;
+  return base + 1;
+}
+
+double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moisture,
+                                  int kind) const {
+  const CSVTiedosto& t = tables_[2];
+  double fk = 0.0;
+  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
+      Read::kOk)
+    return 0.0;
+  if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
+  double kmod = 1.0;
+  const Read r = ReadField(t, Ec5FactorSection(kKmodBase, material), duration,
+                           t.LineCount(kMoistureSection), moisture, kmod);
+  if (r == Read::kMissing) kmod = 1.0;  // no line for this duration class: kmod = 1
+  if (r == Read::kBad) kmod = 0.0;      // a line that does not parse yields no value
+  return fk * kmod / gammaEc5_;
+}
+
+int MateriaaliTiedot::MaterialTypeOf(int code, int material) const {
+  const CSVTiedosto& t = Table(code);
+  if (material < 1 || material > t.LineCount(kTypeSection)) return 1;
+  std::vector<std::string> texts;
+  std::vector<double> reals;
+  std::vector<int> ints;
+  if (qv::SplitFields(';', t.GetLine(kTypeSection, material), {1, 3}, texts, reals, ints) != 0 ||
+      ints.empty())
+    return 1;
+  const int type = ints[0];
+  return (type >= 0 && type <= 10) ? type : 1;
+}
+
+int MateriaaliTiedot::MaterialType(int code) const {
+  return MaterialTypeOf(code, Material(code));
+}
+
+double MateriaaliTiedot::CreepFactor(int material, int duration, int serviceClass) const {
+  const CSVTiedosto& t = tables_[2];
+  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  double kdef = 0.0;
+  if (ReadField(t, Ec5FactorSection(kKdefBase, material), duration,
+                t.LineCount(kMoistureSection), serviceClass, kdef) != Read::kOk)
+    return 0.0;
+  return kdef;
+}

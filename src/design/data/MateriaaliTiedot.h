@@ -1,0 +1,122 @@
+// Material strength tables of the three design codes, the chosen material and moisture class, and the values derived from them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/data/DesignValues.h"
+#include "model/CSVTiedosto.h"
+#include "model/ProfiiliVektori.h"
+
+// Design codes: 1 = allowable stresses, 2 = limit states, 3 = EC5. Materials, moisture
+// (service) classes and duration classes are 1-based line numbers of sections 21, 11 and 1
+// of the code's table. Every look-up that cannot be made gives 0, never an error.
+class MateriaaliTiedot {
+ public:
+  static constexpr int kCodeCount = 3;
+  static constexpr int kDesign = 1;          // value kind: design value
+  static constexpr int kCharacteristic = 2;  // value kind: no kmod, no partial factor
+
+  // Table sections.
+  static constexpr int kDurationSection = 1;
+  static constexpr int kMoistureSection = 11;
+  static constexpr int kMaterialSection = 21;
+  static constexpr int kTypeSection = 22;
+  static constexpr int kQuantityBase = 30;  // section 30 + q holds quantity q
+  static constexpr int kKmodBase = 40;      // code 2: 41 kmod, 42 deflection factor; code 3: 40 + type
+  static constexpr int kKdefBase = 50;      // code 3: 50 + type
+
+  static constexpr const char* kFileNames[kCodeCount] = {"Sallitut.dat", "Rajatila.dat",
+                                                         "Eurocode.dat"};
+
+  MateriaaliTiedot();
+  // Reads the tables from folder (see LoadTables).
+  explicit MateriaaliTiedot(const std::string& folder);
+
+  // Reads "Sallitut.dat", "Rajatila.dat" and "Eurocode.dat" from folder ('/' or '\' may
+  // end it). A missing file leaves its table empty; an empty folder loads nothing.
+  // Returns the number of tables read.
+  int LoadTables(const std::string& folder);
+  // The folder part of a program file path (up to its last '/' or '\'), "" when none.
+  static std::string FolderOf(const std::string& programPath);
+
+  // The table of code 1 to 3; an empty table for any other code.
+  const CSVTiedosto& Table(int code) const;
+
+  // The chosen section of a library as the values need it; not valid (shape 0) when none
+  // is chosen or the chosen one has an unknown shape.
+  static qv::SectionSize CurrentSection(const ProfiiliVektori& profiles);
+
+  // Names from sections 1, 11 and 21 of the code's table.
+  std::vector<std::string> DurationClassNames(int code) const;
+  std::vector<std::string> MoistureClassNames(int code) const;
+  std::vector<std::string> MaterialNames(int code) const;
+  // Line d of section 1, "" when there is none.
+  std::string DurationClassName(int code, int duration) const;
+
+  // Selections per code (1-based; any value is stored, one beyond the table reads as 0).
+  int Material(int code) const;
+  int MoistureClass(int code) const;
+  void SetMaterial(int code, int material);
+  void SetMoistureClass(int code, int moisture);
+  // All six selections back to 1 (when the design code changes).
+  void ResetSelections();
+
+  // Factors. The setters refuse (-1) a value that is not a finite number above 0 and keep
+  // the old one; 0 on success.
+  double LimitStatePartialFactor() const { return gammaLimitState_; }
+  double AllowableRaiseFactor() const { return raiseFactor_; }
+  double Ec5PartialFactor() const { return gammaEc5_; }
+  int SetLimitStatePartialFactor(double v);
+  int SetAllowableRaiseFactor(double v);
+  int SetEc5PartialFactor(double v);
+
+  // One value of quantity q (1 to 9) of the code's table, without size factors; kind
+  // kDesign or kCharacteristic. 0 when an index is outside its table or the value cannot
+  // be read.
+  double TableValue(int q, int code, int material, int duration, int moisture, int kind) const;
+
+  // Material type of a material (line of section 22): 0 to 10, else 1.
+  int MaterialTypeOf(int code, int material) const;
+  // Type of the code's current material.
+  int MaterialType(int code) const;
+
+  // The nine values of the code's current material and moisture class for the duration
+  // class, with the section-size factors. Returns 0, or -1 when the section is not valid:
+  // then nothing is read and values keeps its contents.
+  int GetDesignValues(int code, int duration, const qv::SectionSize& section, int kind,
+                      DesignValues& values) const;
+
+  // kdef of the EC5 table for material, duration class and service class; 0 when missing.
+  double CreepFactor(int material, int duration, int serviceClass) const;
+
+  // E·A (which = 1), E·I about the strong axis (2) or the weak axis (3), E being the design
+  // deflection modulus of the code's current material for the duration class. 0 when E <= 0,
+  // the section is not valid or which is unknown. kdef (when given) receives the EC5 creep
+  // factor for code 3 and 0 for the other codes.
+  double MemberStiffness(int code, int duration, const qv::SectionSize& section, int which,
+                         double* kdef = nullptr) const;
+
+ private:
+  // Result of reading one numeric field of a table line.
+  enum class Read { kOk, kMissing, kBad };
+  Read ReadField(const CSVTiedosto& t, int section, int line, int fieldCount, int field,
+                 double& value) const;
+  double AllowableValue(int q, int material, int duration, int moisture) const;
+  double LimitStateValue(int q, int material, int duration, int moisture, int kind) const;
+  double Ec5Value(int q, int material, int duration, int moisture, int kind) const;
+  // Section 40 + type or 50 + type of the EC5 table, falling back to type 1 when empty.
+  int Ec5FactorSection(int base, int material) const;
+  void ApplySizeFactors(int code, int type, const qv::SectionSize& section,
+                        DesignValues& values) const;
+  std::vector<std::string> SectionLines(int code, int section) const;
+  static bool ValidCode(int code) { return code >= 1 && code <= kCodeCount; }
+
+  CSVTiedosto tables_[kCodeCount];
+  CSVTiedosto empty_;
+  int moisture_[kCodeCount] = {1, 1, 1};
+  int material_[kCodeCount] = {1, 1, 1};
+  double gammaLimitState_ = 1.3;
+  double raiseFactor_ = 1.0;
+  double gammaEc5_ = 1.3;
+};
