@@ -1,0 +1,193 @@
+// Section library dialog state: opening, add / change / delete, other libraries, closing.
+#include "model/ProfiiliKirjasto.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "model/FieldHelpers.h"
+#include "model/NumberText.h"
+#include "model/TextCodec.h"
+
+const char* const ProfiiliKirjasto::kCaption = "Poikkileikkauskirjastojen muokkaus";
+const char* const ProfiiliKirjasto::kOpenTitle = "Profiilikirjaston avaus";
+const char* const ProfiiliKirjasto::kOpenFilter = "Profiilikirjastot|*.pl1";
+const char* const ProfiiliKirjasto::kNameInvalid = "Nimi ei ole kelvollinen!";
+const char* const ProfiiliKirjasto::kCannotDeleteLast = "Viimeistä ei voi poistaa";
+
+namespace {
+
+const char* const kError = "VIRHE";
+const char* const kWarning = "HUOMIO";
+const char* const kShapeLabel = "Poikkileikkauksen muoto:";
+
+bool NameUsable(const std::string& path) {
+  return qv::CharCount(path) >= 4 && ProfiiliVektori::FileExists(path);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code ec;
+  const bool same = std::filesystem::equivalent(a, b, ec);
+  return !ec && same;
+}
+
+}  // namespace
+
+ProfiiliKirjasto::ProfiiliKirjasto(const ProfiiliVektori& project, const std::string& programFolder)
+    : programFolder_(programFolder) {
+  int index = 0;
+  if (NameUsable(project.FileName())) {
+    activePath_ = project.FileName();
+    index = project.CurrentIndex;
+  } else {
+    activePath_ = ProfiiliVektori::PathInFolder(programFolder, ProfiiliVektori::kDefaultLibraryName);
+  }
+  if (ProfiiliVektori::FileExists(activePath_)) working_.ReadLibrary(activePath_);
+  editEnabled_ = working_.Count() > 0;
+  Select(index);
+}
+
+std::vector<std::string> ProfiiliKirjasto::ShapeItems() { return {"Suorakakaide", "Ympyrä"}; }
+
+ProfiiliParametrit ProfiiliKirjasto::ParametersFor(int shapeItem) {
+  ProfiiliParametrit p;
+  if (shapeItem == 1) {
+    p.Label1 = "D [mm]:";
+    p.ShowParameter2 = false;
+    p.ImageIndex = 1;
+  } else {
+    p.Label1 = "B [mm]:";
+    p.Label2 = "H [mm]:";
+  }
+  return p;
+}
+
+ProfiiliViesti ProfiiliKirjasto::Validate(const ProfiiliSyote& input, std::string& name, int& shape,
+                                          double& b, double& h) {
+  if (input.Name.empty() || input.Name == " ") return {kError, kNameInvalid};
+  if (input.ShapeItem != 0 && input.ShapeItem != 1) return {kError, kShapeLabel};
+  const ProfiiliParametrit labels = ParametersFor(input.ShapeItem);
+  double v1 = 0.0, v2 = 0.0;
+  if (qv::ParseNumber(input.Parameter1, ProfiiliVektori::kMinDimension,
+                      ProfiiliVektori::kMaxDimension, v1) != 0)
+    return {kError, labels.Label1};
+  if (labels.ShowParameter2 &&
+      qv::ParseNumber(input.Parameter2, ProfiiliVektori::kMinDimension,
+                      ProfiiliVektori::kMaxDimension, v2) != 0)
+    return {kError, labels.Label2};
+  name = qv::CutChars(input.Name, ProfiiliVektori::kNameMaxChars);
+  shape = input.ShapeItem + 1;
+  b = v1;
+  h = labels.ShowParameter2 ? v2 : 0.0;
+  return {};
+}
+
+std::vector<std::string> ProfiiliKirjasto::Names() const {
+  std::vector<std::string> names;
+  for (int i = 0; i < working_.Count(); ++i) names.push_back(working_.Name(i));
+  return names;
+}
+
+void ProfiiliKirjasto::Select(int i) {
+  if (working_.Count() == 0) {
+    selected_ = -1;
+  } else {
+    selected_ = working_.IsValidIndex(i) ? i : 0;
+  }
+}
+
+ProfiiliKentat ProfiiliKirjasto::FieldsOf(int i) const {
+  ProfiiliKentat f;
+  if (!working_.IsValidIndex(i)) return f;
+  f.Name = working_.Name(i);
+  f.ShapeItem = working_.Shape(i) == ProfiiliVektori::kCircle ? 1 : 0;
+  f.Parameter1 = qv::FormatFixed(working_.B(i), 1);
+  if (f.ShapeItem == 0) f.Parameter2 = qv::FormatFixed(working_.H(i), 1);
+  return f;
+}
+
+std::string ProfiiliKirjasto::LibraryButtonText() const { return qv::ShortenPath(activePath_, 20); }
+
+std::string ProfiiliKirjasto::OpenStartFolder() const {
+  if (ProfiiliVektori::FileExists(activePath_)) return ProfiiliVektori::FolderOf(activePath_);
+  return programFolder_;
+}
+
+ProfiiliViesti ProfiiliKirjasto::Add(const ProfiiliSyote& input) {
+  std::string name;
+  int shape = 0;
+  double b = 0.0, h = 0.0;
+  ProfiiliViesti msg = Validate(input, name, shape, b, h);
+  if (!msg.Empty()) return msg;
+  selected_ = working_.AddSection(name, shape, b, h);
+  changed_ = true;
+  return {};
+}
+
+ProfiiliViesti ProfiiliKirjasto::Change(const ProfiiliSyote& input) {
+  std::string name;
+  int shape = 0;
+  double b = 0.0, h = 0.0;
+  ProfiiliViesti msg = Validate(input, name, shape, b, h);
+  if (!msg.Empty()) return msg;
+  if (!working_.IsValidIndex(selected_)) return {};  // nothing selected to change
+  working_.RemoveRecord(selected_);
+  selected_ = working_.AddSection(name, shape, b, h);
+  changed_ = true;
+  return {};
+}
+
+ProfiiliViesti ProfiiliKirjasto::Delete() {
+  if (working_.Count() <= 1) return {kWarning, kCannotDeleteLast};
+  if (!working_.IsValidIndex(selected_)) return {};
+  working_.RemoveRecord(selected_);
+  selected_ = selected_ > 0 ? selected_ - 1 : 0;
+  changed_ = true;
+  return {};
+}
+
+int ProfiiliKirjasto::SaveIfChanged() {
+  if (!changed_ || !ProfiiliVektori::FileExists(activePath_)) return 0;
+  if (working_.WriteLibrary(activePath_) != 0) return -1;
+  changed_ = false;
+  return 0;
+}
+
+int ProfiiliKirjasto::OpenLibrary(const std::string& path) {
+  // Edits that could not be written stay in the dialog rather than being dropped.
+  if (SaveIfChanged() < 0) return -2;
+
+  int result = 2;
+  if (!ProfiiliVektori::FileExists(path)) {
+    ProfiiliVektori fresh;
+    fresh.SetSingleSection(ProfiiliVektori::kNewLibraryLine);
+    if (fresh.WriteLibrary(path) != 0) return -1;
+    working_ = fresh;
+    result = 1;
+  } else if (SameFile(path, activePath_)) {
+    return 0;
+  } else {
+    working_.ReadLibrary(path);
+  }
+  activePath_ = path;
+  changed_ = false;
+  editEnabled_ = true;
+  Select(0);
+  return result;
+}
+
+int ProfiiliKirjasto::Close(ProfiiliVektori& project) {
+  const int rc = SaveIfChanged();
+  if (!NameUsable(project.FileName())) return rc;
+
+  ProfiiliVektori reread;
+  reread.ReadLibrary(project.FileName());
+  // A library left without sections would leave the member without one: keep the old.
+  if (reread.Count() == 0) return rc;
+  // The chosen section is followed to its new place; the index is the fallback.
+  int k = reread.FindSame(project, project.CurrentIndex);
+  if (k < 0) k = reread.IsValidIndex(project.CurrentIndex) ? project.CurrentIndex : 0;
+  reread.CurrentIndex = k;
+  project = reread;
+  return rc;
+}
