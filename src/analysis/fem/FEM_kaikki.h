@@ -42,8 +42,9 @@ class FEM_kaikki {
   // Loads the input text from fileName when it is longer than one character, else from
   // lines (when given), and reads it into the vectors. With replace = 1 every part is
   // emptied first; otherwise a part whose section is absent keeps its records. Lines the
-  // record parser rejects are skipped (and noted in ReadNotes). Any previous solution is
-  // dropped. Returns 0, or -1 when the named file could not be read (the text is then empty).
+  // record parser rejects, lines over kMaxLineLength characters and node or coupling
+  // numbers above 1000000 are skipped (and noted in ReadNotes). Any previous solution and
+  // the message list are dropped. Returns 0, or -1 when the named file could not be read (the text is then empty).
   int Read(const std::string& fileName, const std::vector<std::string>* lines, int replace);
   int Read(const std::vector<std::string>& lines, int replace = 1) {
     return Read(std::string(), &lines, replace);
@@ -96,9 +97,13 @@ class FEM_kaikki {
 
   // Empties the freedom tables, matrix and load vectors; status back to -1.
   void ClearSolution();
-  void ReadSection(int section, QELvektori& target, int replace);
+  void ReadSection(int section, QELvektori& target);
+  // Parses one line into target: 1, or -1 empty field, -2 bad number, -3 line too long,
+  // -4 a node or coupling number in the generated range.
+  int ReadLine(int section, const std::string& line, QELvektori& target);
   void EmptyPart(int section);
-  void AddMessage(int section, const std::string& text, int code, int& result);
+  // Appends text to section `times` times (within kMaxMessages a section) and sets result.
+  void AddMessage(int section, const std::string& text, int code, int& result, int times = 1);
 
   void ValidateNodes(int& result);
   void ValidateBars(int& result);
@@ -112,6 +117,8 @@ class FEM_kaikki {
   std::vector<std::string> readNotes_;
   // Messages of the running validation, turned into messages_ at its end.
   std::vector<std::pair<int, std::string>> pending_;
+  int pendingSection_ = -1;
+  int pendingInSection_ = 0;
 
   FEM_SolmuVektori nodes_;
   FEM_SauvaVektori bars_;

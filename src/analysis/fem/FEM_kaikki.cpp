@@ -1,0 +1,129 @@
+// Reading the analysis input text into the frame model vectors.
+#include "analysis/fem/FEM_kaikki.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "model/FieldHelpers.h"
+#include "model/TextCodec.h"
+
+namespace {
+
+// An input file is a few kilobytes; anything far larger is not an analysis input.
+constexpr std::uintmax_t kMaxInputFileBytes = 16u * 1024u * 1024u;
+
+// Reader codes beside the record parser's -1 and -2.
+constexpr int kLineTooLong = -3;
+constexpr int kReservedNumber = -4;
+
+bool ReadableInputFile(const std::string& name) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(name, ec) || ec) return false;
+  const std::uintmax_t size = std::filesystem::file_size(name, ec);
+  return !ec && size <= kMaxInputFileBytes;
+}
+
+}  // namespace
+
+FEM_kaikki::FEM_kaikki() {
+  nodeFreedoms_.SetLayout(0, 8, 0);
+  barFreedoms_.SetLayout(0, 18, 0);
+}
+
+void FEM_kaikki::ClearSolution() {
+  nodeFreedoms_.ClearRecords();
+  barFreedoms_.ClearRecords();
+  band_.clear();
+  band_.shrink_to_fit();
+  loadVectors_.clear();
+  n_ = 0;
+  w_ = 0;
+  caseCount_ = 0;
+  status_ = -1;
+}
+
+int FEM_kaikki::Read(const std::string& fileName, const std::vector<std::string>* lines,
+                     int replace) {
+  int rc = 0;
+  if (fileName.size() > 1) {
+    if (!ReadableInputFile(fileName) || !input_.LoadFromFile(fileName)) {
+      // A stale text must not be read as if it came from the file.
+      input_.Clear();
+      rc = -1;
+    }
+  } else if (lines) {
+    input_.TakeLines(*lines);
+  }
+
+  ClearSolution();
+  messages_.Clear();
+  readNotes_.clear();
+
+  static const int kSections[] = {kNodesSection,     kBarsSection,     kSupportsSection,
+                                  kLoadsSection,     kMaterialsSection, kProfilesSection,
+                                  kCouplingsSection};
+  // All emptying comes before any parsing: materials and profiles share one vector and the
+  // type in the line decides, so a profile written under 501 must survive the 601 step.
+  for (int section : kSections) {
+    if (replace == 1 || input_.LineCount(section) > 0) EmptyPart(section);
+  }
+  ReadSection(kNodesSection, nodes_);
+  ReadSection(kBarsSection, bars_);
+  ReadSection(kSupportsSection, supports_);
+  ReadSection(kLoadsSection, loads_);
+  ReadSection(kMaterialsSection, materials_);
+  ReadSection(kProfilesSection, materials_);
+  ReadSection(kCouplingsSection, couplings_);
+  loads_.RebuildCaseList();
+  return rc;
+}
+
+void FEM_kaikki::EmptyPart(int section) {
+  switch (section) {
+    case kNodesSection: nodes_.ClearRecords(); break;
+    case kBarsSection: bars_.ClearRecords(); break;
+    case kSupportsSection: supports_.ClearRecords(); break;
+    case kLoadsSection: loads_.ClearRecords(); break;
+    case kMaterialsSection:
+      // Records of unknown type go with the materials, so repeated reads never pile them up.
+      for (int i = materials_.Count() - 1; i >= 0; --i)
+        if (materials_.Type(i) != FEM_MateriaaliVektori::kProfileType) materials_.RemoveRecord(i);
+      break;
+    case kProfilesSection: materials_.RemoveType(FEM_MateriaaliVektori::kProfileType); break;
+    case kCouplingsSection: couplings_.ClearRecords(); break;
+    default: break;
+  }
+}
+
+int FEM_kaikki::ReadLine(int section, const std::string& line, QELvektori& target) {
+  if (qv::CharCount(line) > static_cast<std::size_t>(kMaxLineLength)) return kLineTooLong;
+  std::vector<std::string> texts;
+  std::vector<double> reals;
+  std::vector<int> ints;
+  const int rc =
+      qv::SplitFields(target.Separator(), line, target.FieldLayout(), texts, reals, ints);
+  if (rc < 0) return rc;
+  // Numbers above 1000000 belong to the nodes and couplings the analysis generates; a typed
+  // one would be taken for a generated one and removed at the next solution.
+  if ((section == kNodesSection || section == kCouplingsSection) && !ints.empty() &&
+      ints[0] > FEM_SolmuVektori::kGeneratedBase)
+    return kReservedNumber;
+  target.AddRecord(&texts, &reals, &ints);
+  return 1;
+}
+
+void FEM_kaikki::ReadSection(int section, QELvektori& target) {
+  const int count = input_.LineCount(section);
+  for (int k = 1; k <= count; ++k) {
+    std::string line = input_.GetLine(section, k);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (qv::CharCount(line) < 2) continue;
+    const int rc = ReadLine(section, line, target);
+    if (rc < 0) {
+      readNotes_.push_back(std::to_string(section) + ", rivi " + std::to_string(k) +
+                           ": pal=" + std::to_string(rc) + " (" +
+                           qv::CutChars(line, kMaxLineLength) + ")");
+    }
+  }
+}
