@@ -1,0 +1,120 @@
+// Default load sets per design code, and the all-or-nothing reading of their files.
+#include "model/KuormaOletukset.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "model/KuormaVektori.h"
+
+namespace qv {
+namespace {
+
+struct DefaultCase {
+  const char* name;
+  int durationClass;
+};
+
+// Factors by load case; 0 = no row.
+struct DefaultCombination {
+  int kind;
+  std::vector<double> factors;
+};
+
+const std::vector<DefaultCase> kCasesB10 = {
+    {"Omapaino", 0}, {"Hyötykuorma", 1}, {"Lumikuorma", 1}, {"Tuulikuorma", 2}};
+const std::vector<DefaultCase> kCasesEC5 = {{"Omapaino", 0},  {"Varastokuorma", 1},
+                                            {"Hyötykuorma", 2}, {"Lumi 80%", 2},
+                                            {"Lumi 20%", 3},  {"Tuulikuorma", 3}};
+
+const std::vector<DefaultCombination> kCombinationsCode1 = {
+    {1, {1.0, 1.0, 1.0, 0.5}}, {1, {1.0, 1.0, 0.5, 1.0}},
+    {2, {1.0, 1.0, 1.0, 0.5}}, {2, {1.0, 1.0, 0.5, 1.0}}};
+const std::vector<DefaultCombination> kCombinationsCode2 = {
+    {1, {1.2, 1.6, 1.6, 0.8}}, {1, {1.2, 1.6, 0.8, 1.6}},
+    {2, {1.0, 1.0, 1.0, 0.5}}, {2, {1.0, 1.0, 0.5, 1.0}}};
+const std::vector<DefaultCombination> kCombinationsCode3 = {
+    {1, {1.2, 0.0, 1.5, 1.05, 1.05, 0.75}}, {2, {1.0, 1.0, 1.0, 0.5, 0.5, 0.3}}};
+
+bool ParseSection(const CSVTiedosto& file, int section, QELvektori& target) {
+  const int n = file.LineCount(section);
+  for (int k = 1; k <= n; ++k) {
+    if (target.ParseRecord(file.GetLine(section, k)) != 1) return false;
+  }
+  return true;
+}
+
+// A set that would leave combinations pointing nowhere is as bad as a line that did not read.
+bool HoldsTogether(const KuormitustapausVektori& cases, const KuormaYhdVektori& combinations) {
+  for (int i = 0; i < cases.Count(); ++i) {
+    if (cases.DurationClass(i) < 0) return false;
+  }
+  if (combinations.CombinationCount() == 0) return false;
+  for (int i = 0; i < combinations.Count(); ++i) {
+    const int kind = combinations.RowKind(i);
+    if (combinations.Combination(i) < 0 || kind < 0 || kind > 3) return false;
+    if (kind == 0 && !cases.IsValid(combinations.LoadCase(i))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string DefaultLoadFileName(int designCode) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "KTjaKY%d.dat", designCode);
+  return buf;
+}
+
+void BuildBuiltInLoadSet(int designCode, KuormitustapausVektori& cases,
+                         KuormaYhdVektori& combinations) {
+  const auto& caseList = designCode == 3 ? kCasesEC5 : kCasesB10;
+  const auto& combinationList = designCode == 3   ? kCombinationsCode3
+                                : designCode == 1 ? kCombinationsCode1
+                                                  : kCombinationsCode2;
+  for (const auto& c : caseList) cases.AddCase(c.name, c.durationClass);
+  const int first = combinations.CombinationCount();
+  for (std::size_t n = 0; n < combinationList.size(); ++n) {
+    const int c = first + static_cast<int>(n);
+    combinations.AddHeader(c, combinationList[n].kind, 0.0);
+    const auto& f = combinationList[n].factors;
+    for (std::size_t k = 0; k < f.size(); ++k) combinations.AddFactor(c, static_cast<int>(k), f[k]);
+  }
+}
+
+bool ReadLoadSet(const CSVTiedosto& file, KuormitustapausVektori& cases,
+                 KuormaYhdVektori& combinations) {
+  if (file.LineCount(kLoadCaseSection) == 0) return false;
+  cases.ClearRecords();
+  if (!ParseSection(file, kLoadCaseSection, cases)) return false;
+  if (file.LineCount(kCombinationSection) == 0) return false;
+  combinations.Clear();
+  if (!ParseSection(file, kCombinationSection, combinations)) return false;
+  return HoldsTogether(cases, combinations);
+}
+
+void WriteLoadSet(const KuormitustapausVektori& cases, const KuormaYhdVektori& combinations,
+                  CSVTiedosto& file) {
+  file.Clear();
+  file.AddSection(kLoadCaseSection);
+  for (int i = 0; i < cases.Count(); ++i) file.AddLine(kLoadCaseSection, cases.FormatRecord(i));
+  file.AddSection(kCombinationSection);
+  for (int i = 0; i < combinations.Count(); ++i)
+    file.AddLine(kCombinationSection, combinations.FormatRecord(i));
+}
+
+}  // namespace qv
+
+int KuormaVektori::LoadDefaults(const std::string& folder, int designCode) {
+  if (!folder.empty()) {
+    CSVTiedosto file;
+    if (file.LoadFromFile(folder + qv::DefaultLoadFileName(designCode)) &&
+        qv::ReadLoadSet(file, cases_, combinations_)) {
+      combinations_.CurrentIndex = 0;
+      return 0;
+    }
+  }
+  cases_.ClearRecords();
+  combinations_.Clear();
+  qv::BuildBuiltInLoadSet(designCode, cases_, combinations_);
+  return 1;
+}

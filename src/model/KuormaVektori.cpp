@@ -1,0 +1,151 @@
+// Loads: ordering, queries for drawing and results, and edits that follow the member.
+#include "model/KuormaVektori.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "model/TextCodec.h"
+
+namespace {
+int IntOf(const QELalkio& r, std::size_t j) { return j < r.ints.size() ? r.ints[j] : 0; }
+}  // namespace
+
+KuormaVektori::KuormaVektori() : QELvektori(20, 20) {
+  SetLayout(1, 4, 4);
+  SetDecimals(0, 5);
+  SetDecimals(1, 5);
+}
+
+int KuormaVektori::InsertPosition(const QELalkio& record) const {
+  const int c = IntOf(record, 0);
+  const int kind = IntOf(record, 1);
+  for (int i = 0; i < Count(); ++i) {
+    if (LoadCase(i) > c || (LoadCase(i) == c && LoadKind(i) > kind)) return i;
+  }
+  return Count();
+}
+
+int KuormaVektori::AddLoad(const std::string& name, int loadCase, int kind, int direction,
+                           int refLength, double q1, double q2, double x1, double x2) {
+  const std::string stored = name.empty() ? std::string(" ") : qv::CutChars(name, 59);
+  return AddRecord(std::vector<std::string>{stored}, std::vector<double>{q1, q2, x1, x2},
+                   std::vector<int>{loadCase, kind, direction, refLength});
+}
+
+void KuormaVektori::ClearLoads() {
+  ClearRecords();
+  CurrentIndex = -1;
+  Updating = 0;
+}
+
+int KuormaVektori::CountLoads(int loadCase, int kind) const {
+  int n = 0;
+  for (int i = 0; i < Count(); ++i) {
+    if ((loadCase == -1 || LoadCase(i) == loadCase) && (kind == -1 || LoadKind(i) == kind)) ++n;
+  }
+  return n;
+}
+
+int KuormaVektori::FirstLoad(int loadCase, int kind) const {
+  for (int i = 0; i < Count(); ++i) {
+    if ((loadCase == -1 || LoadCase(i) == loadCase) && (kind == -1 || LoadKind(i) == kind))
+      return i;
+  }
+  return -1;
+}
+
+double KuormaVektori::LargestLoadValue(int loadCase, int kind, bool moments) const {
+  double largest = 0.0;
+  for (int i = 0; i < Count(); ++i) {
+    if (loadCase != -1 && LoadCase(i) != loadCase) continue;
+    if (kind != -1 && LoadKind(i) != kind) continue;
+    const int d = std::abs(Direction(i));
+    if (moments ? (d < 4 || d > 6) : (d < 1 || d > 3)) continue;
+    largest = std::max(largest, std::fabs(Q1(i)));
+    if (LoadKind(i) != kPoint) largest = std::max(largest, std::fabs(Q2(i)));
+  }
+  return largest;
+}
+
+bool KuormaVektori::HasAxialLoads() const {
+  for (int i = 0; i < Count(); ++i) {
+    if (std::abs(Direction(i)) == 1) return true;
+  }
+  return false;
+}
+
+bool KuormaVektori::HasOutOfPlaneLoads() const {
+  for (int i = 0; i < Count(); ++i) {
+    const int d = std::abs(Direction(i));
+    if (d == 3 || d == 5) return true;
+  }
+  return false;
+}
+
+void KuormaVektori::RemoveLoad(int i) {
+  if (RemoveRecord(i) != 0) return;
+  if (CurrentIndex == i) CurrentIndex = -1;
+  else if (CurrentIndex > i) --CurrentIndex;
+}
+
+void KuormaVektori::CutLoadsAt(double length) {
+  for (int i = Count() - 1; i >= 0; --i) {
+    const double x1 = X1(i);
+    const double x2 = X2(i);
+    if (LoadKind(i) == kPoint) {
+      if (x1 > length) RemoveLoad(i);
+      continue;
+    }
+    if (x1 >= length) {
+      RemoveLoad(i);
+    } else if (x2 > length) {
+      // x2 > L > x1, so the span is never zero.
+      const double q2 = Q1(i) + (Q2(i) - Q1(i)) * (length - x1) / (x2 - x1);
+      SetReal(i, 1, q2);
+      SetReal(i, 3, length);
+    }
+  }
+}
+
+bool KuormaVektori::FullLengthLoadsExist(double oldLength) const {
+  for (int i = 0; i < Count(); ++i) {
+    if (LoadKind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0))
+      return true;
+  }
+  return false;
+}
+
+void KuormaVektori::LengthenFullLengthLoads(double oldLength, double newLength) {
+  for (int i = 0; i < Count(); ++i) {
+    if (LoadKind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0))
+      SetReal(i, 3, newLength);
+  }
+}
+
+int KuormaVektori::RemoveLoadCase(int k) {
+  if (!cases_.IsValid(k)) return -1;
+  for (int i = Count() - 1; i >= 0; --i) {
+    if (LoadCase(i) == k) RemoveLoad(i);
+    else if (LoadCase(i) > k) SetInt(i, 0, LoadCase(i) - 1);
+  }
+  combinations_.RemoveLoadCase(k);
+  cases_.RemoveRecord(k);
+  // The load page keeps showing the same case, or all of them when its case is gone.
+  if (VisibleCase == k) VisibleCase = -1;
+  else if (VisibleCase > k) --VisibleCase;
+  return 0;
+}
+
+int KuormaVektori::GoverningDurationClass(int c, int k) const {
+  if (c >= 0 && combinations_.HeaderRow(c) >= 0) {
+    int governing = 1;
+    for (int j = 0; j < cases_.Count(); ++j) {
+      if (combinations_.Factor(c, j) != 0.0 && CountLoads(j, -1) > 0)
+        governing = std::max(governing, cases_.DurationClass(j) + 1);
+    }
+    return governing;
+  }
+  return cases_.IsValid(k) ? cases_.DurationClass(k) + 1 : 1;
+}

@@ -1,0 +1,90 @@
+// The loads on the member, owning the load cases and the load combinations.
+#pragma once
+
+#include <string>
+
+#include "model/KuormaYhdVektori.h"
+#include "model/KuormitustapausVektori.h"
+#include "model/QELvektori.h"
+
+// Load records: text 0 name; int 0 load case, 1 load kind, 2 direction code, 3 reference
+// length; real 0 Q1, 1 Q2, 2 x1, 3 x2. Units N and mm. Kept ordered by load case, then
+// by load kind; equal ones in order of addition.
+class KuormaVektori : public QELvektori {
+ public:
+  // Load kinds.
+  static constexpr int kPoint = 1;    // "Pistekuormat"
+  static constexpr int kLine = 2;     // "Viivakuormat"
+  static constexpr int kSurface = 3;  // "Pintakuormat"
+  // Reference lengths.
+  static constexpr int kPerLength = 1;      // along the member axis
+  static constexpr int kPerHorizontal = 2;  // per horizontal projection (global Y forces)
+  static constexpr int kPerVertical = 3;    // per vertical projection (global X forces)
+
+  KuormaVektori();
+
+  int InsertPosition(const QELalkio& record) const override;
+
+  // Adds a load in order; an empty name is stored as one blank and a name is cut to 59
+  // characters. Returns its index.
+  int AddLoad(const std::string& name, int loadCase, int kind, int direction, int refLength,
+              double q1, double q2, double x1, double x2);
+
+  int LoadCase(int i) const { return GetInt(i, 0); }
+  int LoadKind(int i) const { return GetInt(i, 1); }
+  // 1..3 force along, 4..6 moment about axis 1..3; positive global, negative local axes.
+  int Direction(int i) const { return GetInt(i, 2); }
+  int RefLength(int i) const { return GetInt(i, 3); }
+  double Q1(int i) const { return GetReal(i, 0); }
+  double Q2(int i) const { return GetReal(i, 1); }
+  double X1(int i) const { return GetReal(i, 2); }
+  double X2(int i) const { return GetReal(i, 3); }
+
+  // Removes all loads; load cases and combinations stay.
+  void ClearLoads();
+  // Loads of the kind in the case (-1 = any case, any kind).
+  int CountLoads(int loadCase, int kind) const;
+  // First load of the case and kind (-1 = any), or -1.
+  int FirstLoad(int loadCase, int kind) const;
+  // Largest |Q1| (and |Q2| of line and surface loads) of matching force (moments false)
+  // or moment loads; 0 when none. Scales the load drawings.
+  double LargestLoadValue(int loadCase, int kind, bool moments) const;
+  bool HasAxialLoads() const;
+  bool HasOutOfPlaneLoads() const;
+
+  // The member was shortened to L: loads beyond it go, loads over its end are cut there.
+  void CutLoadsAt(double length);
+  // Line or surface loads that ran over the whole member of length oldLength.
+  bool FullLengthLoadsExist(double oldLength) const;
+  void LengthenFullLengthLoads(double oldLength, double newLength);
+
+  // Removes load case k with its loads and factor rows; later cases move down by one.
+  // 0, or -1 when k is not a load case.
+  int RemoveLoadCase(int k);
+  // 1-based duration class of combination c (or of case k when c is no combination).
+  int GoverningDurationClass(int c, int k) const;
+
+  // Default load cases and combinations of the design code: from "KTjaKY<code>.dat" in the
+  // folder (ending in its separator; empty = no folder) when it reads whole, else built in.
+  // Loads are not touched. Returns 0 when read from the file, 1 when built in.
+  int LoadDefaults(const std::string& folder, int designCode);
+
+  KuormitustapausVektori& Cases() { return cases_; }
+  const KuormitustapausVektori& Cases() const { return cases_; }
+  KuormaYhdVektori& Combinations() { return combinations_; }
+  const KuormaYhdVektori& Combinations() const { return combinations_; }
+
+  int CurrentIndex = -1;    // load selected on the load page
+  int VisibleCase = -1;     // case shown on the load page, -1 = all
+  int Updating = 0;         // 1 while the design code changes
+  int ShowPointLoads = 1;
+  int ShowLineLoads = 1;
+  int ShowSurfaceLoads = 1;
+
+ private:
+  // Removes load i, keeping the selection on its load or dropping it.
+  void RemoveLoad(int i);
+
+  KuormitustapausVektori cases_;
+  KuormaYhdVektori combinations_;
+};
