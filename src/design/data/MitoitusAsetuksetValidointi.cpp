@@ -1,0 +1,294 @@
+// Design settings dialog pages: shown texts and items, range checks and storing of each page.
+#include "design/data/MitoitusAsetuksetValidointi.h"
+
+#include "model/NumberText.h"
+
+namespace mitoitusasetukset {
+
+namespace {
+
+// Accepted ranges of the typed values.
+constexpr double kFactorMin = 1e-5, kFactorMax = 10000.0;  // buckling factor, raise factor
+constexpr double kLcMin = 100.0, kLcMax = 100000.0;
+constexpr double kLkMin = 1.0, kLkMax = 100000.0;
+constexpr double kMRelMin = 0.1, kMRelMax = 10.0;
+constexpr double kKk1Min = 0.01, kKk1Max = 1.0;
+constexpr double kAbsMin = 1e-5, kAbsMax = 10000.0;
+constexpr double kStressMin = 0.1, kStressMax = 10.0;
+
+constexpr int kEccentricityItems = 8;     // L/50 ... L/400
+constexpr int kRelativeLimitItems = 11;   // "Ei tarkastella", L/50 ... L/500
+
+bool Parse(const std::string& text, double min, double max, double& value) {
+  return qv::ParseNumber(text, min, max, value) == 0;
+}
+
+// One direction of page 1: mode, factor or length. "" when valid.
+std::string CheckBucklingLength(int mode, const std::string& factorText, const std::string& lcText,
+                                double& factor, double& lc) {
+  if (mode == MitoitusAsetukset::kLengthMode) {
+    if (!Parse(lcText, kLcMin, kLcMax, lc)) return kLcLabel;
+  } else if (!Parse(factorText, kFactorMin, kFactorMax, factor)) {
+    return kFactorLabel;
+  }
+  return std::string();
+}
+
+// Settings fields of a condition (1..3) and column (0 = y, 1 = z).
+double& RelField(MitoitusAsetukset& s, int condition, int column) {
+  switch (condition * 2 + column) {
+    case 2: return s.Yrel1;
+    case 3: return s.Zrel1;
+    case 4: return s.Yrel2;
+    case 5: return s.Zrel2;
+    case 6: return s.Yrel3;
+    default: return s.Zrel3;
+  }
+}
+
+double& AbsField(MitoitusAsetukset& s, int condition, int column) {
+  switch (condition * 2 + column) {
+    case 2: return s.Yabs1;
+    case 3: return s.Zabs1;
+    case 4: return s.Yabs2;
+    case 5: return s.Zabs2;
+    case 6: return s.Yabs3;
+    default: return s.Zabs3;
+  }
+}
+
+int Direction(int column) {
+  return column == 0 ? MitoitusAsetukset::kDirectionY : MitoitusAsetukset::kDirectionZ;
+}
+
+}  // namespace
+
+std::string PageCaption(int page) {
+  switch (page) {
+    case kBucklingPage: return "Nurjahdusasetukset";
+    case kLtbPage: return "Kiepahdusasetukset";
+    case kDeflectionPage: return "Sallitut siirtymät";
+    case kStressPage: return "Jännitystarkastelu";
+    default: return std::string();
+  }
+}
+
+int HelpContext(int page) {
+  switch (page) {
+    case kBucklingPage: return 342;
+    case kLtbPage: return 343;
+    case kDeflectionPage: return 344;
+    case kStressPage: return 341;
+    default: return 0;
+  }
+}
+
+// ---- Page 1 ----
+
+std::vector<std::string> BucklingFactorItems() { return {"2.5", "1.5", "1.0", "0.85", "0.7"}; }
+
+std::vector<std::string> EccentricityItems() {
+  std::vector<std::string> items;
+  for (int i = 0; i < kEccentricityItems; ++i) items.push_back("L/" + std::to_string(50 * (i + 1)));
+  return items;
+}
+
+int EccentricityItem(double n) {
+  if (!(n >= 0.0 && n < 1e6)) return -1;
+  const int item = static_cast<int>(n * 0.02) - 1;
+  return item >= 0 && item < kEccentricityItems ? item : -1;
+}
+
+double EccentricityOfItem(int item) {
+  return item >= 0 && item < kEccentricityItems ? 50.0 * (item + 1) : -1.0;
+}
+
+bool EccentricityShown(int code) { return code != 3; }
+
+std::string LengthModeText(double memberLength) { return qv::FormatFixed(memberLength, 0); }
+
+std::string FactorModeText() { return "1.00"; }
+
+NurjahdusSivu ShowBucklingPage(const MitoitusAsetukset& s) {
+  NurjahdusSivu p;
+  p.Ynurj = s.Ynurj != 0;
+  p.Znurj = s.Znurj != 0;
+  p.YMode = s.YnurjTapa == MitoitusAsetukset::kLengthMode ? 2 : 1;
+  p.ZMode = s.ZnurjTapa == MitoitusAsetukset::kLengthMode ? 2 : 1;
+  p.YKerroin = qv::FormatFixed(s.NurjKerrY, 2);
+  p.ZKerroin = qv::FormatFixed(s.NurjKerrZ, 2);
+  p.YLc = qv::FormatFixed(s.LcY, 1);
+  p.ZLc = qv::FormatFixed(s.LcZ, 1);
+  p.YEpakItem = EccentricityItem(s.EpakY);
+  p.ZEpakItem = EccentricityItem(s.EpakZ);
+  return p;
+}
+
+std::string StoreBucklingPage(const NurjahdusSivu& page, int code, MitoitusAsetukset& s) {
+  double yFactor = s.NurjKerrY, yLc = s.LcY, zFactor = s.NurjKerrZ, zLc = s.LcZ;
+  std::string msg = CheckBucklingLength(page.YMode, page.YKerroin, page.YLc, yFactor, yLc);
+  if (msg.empty()) msg = CheckBucklingLength(page.ZMode, page.ZKerroin, page.ZLc, zFactor, zLc);
+  if (!msg.empty()) return msg;
+
+  s.Ynurj = page.Ynurj ? 1 : 0;
+  s.Znurj = page.Znurj ? 1 : 0;
+  s.YnurjTapa = page.YMode == MitoitusAsetukset::kLengthMode ? 2 : 1;
+  s.ZnurjTapa = page.ZMode == MitoitusAsetukset::kLengthMode ? 2 : 1;
+  s.NurjKerrY = yFactor;
+  s.LcY = yLc;
+  s.NurjKerrZ = zFactor;
+  s.LcZ = zLc;
+  // Hidden boxes (code 3) and an empty choice leave the eccentricities as they were.
+  if (EccentricityShown(code)) {
+    if (EccentricityOfItem(page.YEpakItem) > 0.0) s.EpakY = EccentricityOfItem(page.YEpakItem);
+    if (EccentricityOfItem(page.ZEpakItem) > 0.0) s.EpakZ = EccentricityOfItem(page.ZEpakItem);
+  }
+  return std::string();
+}
+
+// ---- Page 2 ----
+
+std::vector<std::string> LkItems(double memberLength) {
+  std::vector<std::string> items;
+  for (int i = 1; i <= 10; ++i) items.push_back(qv::FormatFixed(0.1 * i * memberLength, 1));
+  return items;
+}
+
+std::vector<std::string> LtbFactorItems(int code) {
+  if (code == 3) return {"1.15", "1.11", "1.02", "0.85", "0.80", "0.68", "0.66", "0.50", "0.45"};
+  return {"0.075", "0.070", "0.065", "0.050", "0.045", "0.040"};
+}
+
+std::string LtbFactorLabel(int code) { return code == 3 ? "m_rel,m:" : "k_k1:"; }
+
+std::string LtbFactorSource(int code) {
+  return code == 3 ? "(EC5, taulukko 5.2.2)" : "(RakMK B10, s. 8)";
+}
+
+KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, int code, double memberLength) {
+  KiepahdusSivu p;
+  p.UserLk = s.Lk != 0.0;
+  p.Lk = qv::FormatFixed(p.UserLk ? s.Lk : memberLength, 1);
+  p.Kerroin = qv::FormatFixed(code == 3 ? s.MRelM : s.Kk1, 3);
+  return p;
+}
+
+std::string StoreLtbPage(const KiepahdusSivu& page, int code, MitoitusAsetukset& s) {
+  double lk = 0.0;
+  if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk)) return kLkLabel;
+  double factor = 0.0;
+  const bool ec5 = code == 3;
+  if (!Parse(page.Kerroin, ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max, factor))
+    return LtbFactorLabel(code);
+  s.Lk = lk;
+  (ec5 ? s.MRelM : s.Kk1) = factor;
+  return std::string();
+}
+
+// ---- Page 3 ----
+
+std::vector<std::string> RelativeLimitItems() {
+  std::vector<std::string> items{kNotChecked};
+  for (int i = 1; i < kRelativeLimitItems; ++i) items.push_back("L/" + std::to_string(50 * i));
+  return items;
+}
+
+int RelativeLimitItem(double n) {
+  if (!(n >= 0.0 && n < 1e6)) return -1;
+  const int item = static_cast<int>(n * 0.02);
+  return item < kRelativeLimitItems ? item : -1;
+}
+
+double RelativeLimitOfItem(int item) {
+  return item >= 0 && item < kRelativeLimitItems ? 50.0 * item : -1.0;
+}
+
+std::string AbsoluteLimitText(double limit) {
+  return limit != 0.0 ? qv::FormatFixed(limit, 1) : std::string(kNotChecked);
+}
+
+std::vector<std::string> CantileverFactorItems() { return {"1.00", "2.00"}; }
+
+std::string DeflectionRowLabel(int code, int condition) {
+  if (code == 3) {
+    switch (condition) {
+      case 1: return "Muuttuvat kuormat, hetkellinen (U2,inst):";
+      case 2: return "Muuttuvat kuormat, lopullinen (U2,fin):";
+      case 3: return "Kaikki kuormat, lopullinen (Unet,fin):";
+      default: return std::string();
+    }
+  }
+  switch (condition) {
+    case 1: return "Sallittu siirtymä (kaikki kuormat):";
+    case 2: return "Sallittu siirtymä (muuttuvat kuormat):";
+    default: return std::string();
+  }
+}
+
+int DeflectionRowsShown(int code) { return code == 3 ? 3 : 2; }
+
+SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& s) {
+  SiirtymaSivu p;
+  for (int c = 0; c < 3; ++c) {
+    for (int col = 0; col < 2; ++col) {
+      p.RelItem[c][col] = RelativeLimitItem(s.RelLimit(Direction(col), c + 1));
+      p.Abs[c][col] = AbsoluteLimitText(s.AbsLimit(Direction(col), c + 1));
+    }
+  }
+  p.UlokeKerroin = qv::FormatFixed(s.UlokeKerroin, 2);
+  return p;
+}
+
+std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAsetukset& s) {
+  const int rows = DeflectionRowsShown(code);
+  double abs[3][2] = {};
+  for (int c = 0; c < rows; ++c) {
+    for (int col = 0; col < 2; ++col) {
+      const std::string& text = page.Abs[c][col];
+      if (text == kNotChecked) continue;
+      if (!Parse(text, kAbsMin, kAbsMax, abs[c][col]))
+        return DeflectionRowLabel(code, c + 1) + " / " + kAbsoluteLabel + " = ?";
+    }
+  }
+  double raise = 0.0;
+  if (!Parse(page.UlokeKerroin, kFactorMin, kFactorMax, raise)) return kCantileverLabel;
+
+  // The hidden third row of codes 1 and 2 keeps what it had.
+  for (int c = 0; c < rows; ++c) {
+    for (int col = 0; col < 2; ++col) {
+      const double rel = RelativeLimitOfItem(page.RelItem[c][col]);
+      if (rel >= 0.0) RelField(s, c + 1, col) = rel;
+      AbsField(s, c + 1, col) = abs[c][col];
+    }
+  }
+  s.UlokeKerroin = raise;
+  return std::string();
+}
+
+// ---- Page 4 ----
+
+std::string StressFactorLabel(int code) {
+  return code == 1 ? "Sallittujen jännitysten korotuskerroin:"
+                   : "Osavarmuuskerroin (jännitystarkastelu):";
+}
+
+std::vector<std::string> StressFactorItems(int code) {
+  if (code == 1) {
+    std::vector<std::string> items;
+    for (int i = 100; i <= 133; ++i) items.push_back(qv::FormatFixed(i / 100.0, 2));
+    return items;
+  }
+  if (code == 2) return {"1.3", "1.17"};
+  return {"1.3"};
+}
+
+std::string StressFactorText(double factor) { return qv::FormatFixed(factor, 2); }
+
+std::string ValidateStressFactor(const std::string& text, int code, double& value) {
+  double v = 0.0;
+  if (!Parse(text, kStressMin, kStressMax, v)) return StressFactorLabel(code);
+  value = v;
+  return std::string();
+}
+
+}  // namespace mitoitusasetukset

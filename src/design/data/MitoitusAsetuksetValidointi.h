@@ -1,0 +1,94 @@
+// The design settings dialog's four pages as plain data: what they show, their checks and storing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/data/MitoitusAsetukset.h"
+
+// Every Store* function validates its page first, field by field, and stops at the first
+// bad field, returning the text of the "VIRHE" box to show; only a valid page is stored
+// (an empty text). A number may use a decimal comma.
+namespace mitoitusasetukset {
+
+constexpr const char* kCaption = "Mitoitusasetukset";
+constexpr const char* kErrorCaption = "VIRHE";
+constexpr const char* kNotChecked = "Ei tarkastella";
+constexpr const char* kAbsoluteLabel = "Absoluuttinen [mm]:";
+constexpr const char* kFactorLabel = "Kerroin:";
+constexpr const char* kLcLabel = "Nurjahduspituus Lc [mm]:";
+constexpr const char* kLkLabel = "Lk [mm]:";
+constexpr const char* kCantileverLabel =
+    "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin:";
+
+// Pages 1..4: buckling, lateral-torsional buckling, deflection limits, stresses.
+enum Page { kBucklingPage = 1, kLtbPage = 2, kDeflectionPage = 3, kStressPage = 4 };
+std::string PageCaption(int page);  // "Nurjahdusasetukset", ... ; "" outside 1..4
+int HelpContext(int page);          // 342, 343, 344, 341; 0 outside 1..4
+
+// ---- Page 1, buckling ----
+struct NurjahdusSivu {
+  bool Ynurj = true;           // YnurjCheck
+  bool Znurj = false;          // ZnurjCheck
+  int YMode = 1;               // 1 factor (YnurjKerroinRB), 2 length (YnurjPituusRB)
+  int ZMode = 1;
+  std::string YKerroin;        // NurjKerrYCB
+  std::string ZKerroin;        // NurjKerrZCB
+  std::string YLc;             // LcYCB
+  std::string ZLc;             // LcZCB
+  int YEpakItem = 7;           // EpakYCB item
+  int ZEpakItem = 7;           // EpakZCB item
+};
+std::vector<std::string> BucklingFactorItems();  // "2.5", "1.5", "1.0", "0.85", "0.7"
+std::vector<std::string> EccentricityItems();    // "L/50" ... "L/400"
+// Item of an eccentricity denominator n, -1 when the list has none for it.
+int EccentricityItem(double n);
+// n of an item, or -1 outside the list.
+double EccentricityOfItem(int item);
+// The eccentricity boxes are hidden for code 3.
+bool EccentricityShown(int code);
+// Text of a box when its mode is chosen: the member length "%.0f" / "1.00".
+std::string LengthModeText(double memberLength);
+std::string FactorModeText();
+NurjahdusSivu ShowBucklingPage(const MitoitusAsetukset& settings);
+std::string StoreBucklingPage(const NurjahdusSivu& page, int code, MitoitusAsetukset& settings);
+
+// ---- Page 2, lateral-torsional buckling ----
+struct KiepahdusSivu {
+  bool UserLk = false;         // KiepahdusTuentaVali1RB (else KiepahdusTuentaVali2RB)
+  std::string Lk;              // LkCB
+  std::string Kerroin;         // Kk1CB
+};
+std::vector<std::string> LkItems(double memberLength);  // 0.1·i·L, i = 1..10, "%.1f"
+std::vector<std::string> LtbFactorItems(int code);
+std::string LtbFactorLabel(int code);   // "m_rel,m:" (code 3) or "k_k1:"
+std::string LtbFactorSource(int code);  // "(EC5, taulukko 5.2.2)" or "(RakMK B10, s. 8)"
+KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& settings, int code, double memberLength);
+std::string StoreLtbPage(const KiepahdusSivu& page, int code, MitoitusAsetukset& settings);
+
+// ---- Page 3, deflection limits ----
+// Rows are the conditions 1..3 (index 0..2), columns y (0) and z (1).
+struct SiirtymaSivu {
+  int RelItem[3][2] = {{6, 6}, {4, 4}, {4, 4}};  // Ylperehto1CB ...
+  std::string Abs[3][2];                          // Yabsoluuttinen1CB ...
+  std::string UlokeKerroin;                       // UlokeKerroinCB
+};
+std::vector<std::string> RelativeLimitItems();  // "Ei tarkastella", "L/50" ... "L/500"
+int RelativeLimitItem(double n);                 // -1 when the list has none for it
+double RelativeLimitOfItem(int item);            // -1 outside the list
+std::string AbsoluteLimitText(double limit);     // "%.1f", or "Ei tarkastella" for 0
+std::vector<std::string> CantileverFactorItems();  // "1.00", "2.00"
+// Label of a condition's row for the code; "" for the hidden third row of codes 1 and 2.
+std::string DeflectionRowLabel(int code, int condition);
+int DeflectionRowsShown(int code);  // 3 for code 3, else 2
+SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& settings);
+std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAsetukset& settings);
+
+// ---- Page 4, stresses (the factor itself belongs to the material tables) ----
+std::string StressFactorLabel(int code);
+std::vector<std::string> StressFactorItems(int code);
+std::string StressFactorText(double factor);  // "%.2f"
+// Validates the typed factor; on success sets value and returns "".
+std::string ValidateStressFactor(const std::string& text, int code, double& value);
+
+}  // namespace mitoitusasetukset
