@@ -1,0 +1,40 @@
+// The project record: its defaults, start-up reset and "Uusi malli".
+#include "project/QELVUX_data.h"
+
+QELVUX_data::QELVUX_data(const std::string& programPath) : ProgramPath(programPath) {
+  // TO WIRE IN (lead): read the material tables from ProgramFolder() into Materials.
+  ResetToDefaults();
+}
+
+std::string QELVUX_data::FolderOf(const std::string& path) {
+  const auto cut = path.find_last_of("/\\");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+std::string QELVUX_data::DataFilePath(const std::string& fileName) const {
+  return ProgramFolder() + fileName;
+}
+
+void QELVUX_data::ResetToDefaults() {
+  Member.Reset();
+  Loads.ClearLoads();
+  TextFile.Clear();
+  TextFile.SetFileName(std::string());
+  // TO WIRE IN (lead): load the section library DataFilePath("Sahattu_puutavara.pl1"),
+  // or, when it does not exist, the single section "50*100;1;50;100;0;0;0;0;0;0;0;0";
+  // then choose the first section when there is one.
+  LoadDefaultLoads();
+}
+
+void QELVUX_data::NewModel() {
+  Loads.ClearLoads();
+  LoadDefaultLoads();
+  Member.Reset();
+}
+
+int QELVUX_data::LoadDefaultLoads() { return Loads.LoadDefaults(ProgramFolder(), DesignCode); }
+
+void QELVUX_data::ClearResultValues() {
+  ResultValues.fill(0.0);
+  ResultTable.fill(0.0);
+}

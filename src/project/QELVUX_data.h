@@ -1,0 +1,82 @@
+// The project record: one member with its loads and everything the design needs, kept for the whole run.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/CSVTiedosto.h"
+#include "model/KuormaVektori.h"
+#include "model/RakenneVektori.h"
+// OWNED PARTS STILL TO WIRE IN (lead): the headers of the section library, the material
+// tables, the design settings and the analysis container go here:
+//   #include "model/ProfiiliVektori.h"
+//   #include "design/data/MateriaaliTiedot.h"
+//   #include "design/data/MitoitusAsetukset.h"
+//   #include "analysis/fem/FEM_kaikki.h"
+
+// Built once from the program's full path and never replaced: "Uusi malli" and opening a
+// project change its parts in place. Owns every part it holds. Not copyable.
+class QELVUX_data {
+ public:
+  static constexpr int kDefaultDesignCode = 2;
+  static constexpr int kDefaultResultSteps = 40;
+
+  // Builds every owned part with its defaults, reads the tables from the program's folder
+  // and resets the project (ResetToDefaults).
+  explicit QELVUX_data(const std::string& programPath);
+  QELVUX_data(const QELVUX_data&) = delete;
+  QELVUX_data& operator=(const QELVUX_data&) = delete;
+
+  // Start-up state: member reset, loads cleared, text file emptied, section library loaded
+  // and its first section chosen, default load cases and combinations of the design code.
+  void ResetToDefaults();
+  // "Uusi malli": loads cleared, the code's default load cases and combinations, member
+  // reset. Sections, materials, design settings, project information and report switches
+  // stay.
+  void NewModel();
+  // The design code's default load cases and combinations, from the program's folder or
+  // built in; loads are not touched. 0 when read from the file, 1 when built in.
+  int LoadDefaultLoads();
+  // Values kept by the results page; cleared when a project file is read.
+  void ClearResultValues();
+
+  // The program's folder with its final separator, or empty when the path has none.
+  std::string ProgramFolder() const { return FolderOf(ProgramPath); }
+  // Full name of a data file beside the program (just the name when there is no folder).
+  std::string DataFilePath(const std::string& fileName) const;
+  // Folder part of a path up to and including its last '/' or '\'; empty when none.
+  static std::string FolderOf(const std::string& path);
+
+  RakenneVektori Member;     // geometry, supports, hinges
+  KuormaVektori Loads;       // loads, load cases, combinations
+  CSVTiedosto TextFile;      // last project file read or written, or the analysis input
+  // OWNED PARTS STILL TO WIRE IN (lead), in this order after TextFile:
+  //   MateriaaliTiedot Materials;   tables read from the program folder; chosen material
+  //   ProfiiliVektori Profiles;     library "Sahattu_puutavara.pl1"; chosen section
+  //   MitoitusAsetukset Settings;   check switches, buckling and deflection settings
+  //   FEM_kaikki Analysis;          built from the analysis input
+
+  std::array<double, 10> ResultValues{};  // results page (kept between visits)
+  std::array<double, 20> ResultTable{};
+  int DesignCode = kDefaultDesignCode;  // 1 B10 allowable, 2 B10 limit states, 3 EC5
+  int ResultKind = -1;                  // results page selection
+  int ResultCase = 0;
+  int InfoDisplay = 0;                  // design page info button state
+  int TreeExpansion = 0;                // design page expand-all state
+  std::string ProgramPath;              // the program file; data files sit beside it
+  int ResultSteps = kDefaultResultSteps;  // 10..200 steps along the member
+  int AnalysisValid = 0;                // 1 once the analysis input solved without error
+  std::string CalculatedBy;             // "Laskija:"
+  std::string Contact;                  // "Yhteystiedot:"
+  std::string Site;                     // "Kohde:"
+  std::string OtherInfo;                // "Muut tiedot:", lines separated by CR LF
+  // Report on/off, in order: events enabled, "Projektitiedot", "Rakennetiedot",
+  // "Kuormitustiedot", "Mitoitustiedot", "Tukireaktiot (KY)", "Tukireaktiot (KT)",
+  // "Nurjahdus/kiepahduskert.", "Materiaalin laskenta-arvot", and one kept only for files.
+  std::array<int, 10> ReportSwitches{1, 1, 1, 1, 1, 1, 1, 0, 0, 1};
+  std::string ReportFile;               // nothing sets it; kept for completeness
+
+  // SECTION VALUES STILL TO WIRE IN (lead): strength values of the chosen material and
+  // section for a combination or case, and E·A, E·Iy, E·Iz of the chosen section, once
+  // MateriaaliTiedot and ProfiiliVektori are members.
+};
