@@ -1,0 +1,327 @@
+// Analysis input text of the member and its loads, and the read-validate-solve run on it.
+#include "analysis/MalliGeneraattori.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/fem/FEM_Vektorit.h"
+#include "model/CSVTiedosto.h"
+#include "model/NumberText.h"
+
+namespace {
+
+constexpr int kConnected = 6111111;
+constexpr int kHingeEnd = 6111110;
+constexpr double kDefaultLoadWidth = 1000.0;
+constexpr double kPi = 3.14159265358979323846;
+
+void AppendInt(std::string& s, int v) {
+  s += std::to_string(v);
+  s += ';';
+}
+
+void AppendReal(std::string& s, double v, int decimals) {
+  s += qv::FormatFixed(v, decimals);
+  s += ';';
+}
+
+// The last ';' added by the append helpers goes; the fixed tail follows instead.
+std::string Finish(std::string s, const char* tail) {
+  if (!s.empty() && s.back() == ';') s.pop_back();
+  s += tail;
+  return s;
+}
+
+}  // namespace
+
+MalliGeneraattori::MalliGeneraattori(const RakenneVektori& member, const KuormaVektori& loads)
+    : member_(member), loads_(loads) {
+  // A vertical or horizontal member must get exact zeros: they decide which load
+  // components are written at all, and a column must stand at X = 0 exactly.
+  const double angle = member.Angle;
+  if (angle == 90.0) {
+    cos_ = 0.0;
+    sin_ = 1.0;
+  } else if (angle != 0.0) {
+    cos_ = std::cos(angle * kPi / 180.0);
+    sin_ = std::sin(angle * kPi / 180.0);
+  }
+}
+
+std::vector<std::string> MalliGeneraattori::Generate() {
+  lines_.clear();
+  lines_.reserve(static_cast<std::size_t>(2 * member_.Count() + 4 * loads_.Count() + 24));
+  loadNumber_ = 1;
+  supportNumber_ = 1;
+  CollectNodes();
+  WriteNodes();
+  WriteBars();
+  WriteSupports();
+  WriteLoads();
+  WriteStiffness();
+  Header(FEM_kaikki::kEndSection);
+  return std::move(lines_);
+}
+
+void MalliGeneraattori::Header(int section) { lines_.push_back(CSVTiedosto::HeaderLine(section)); }
+
+void MalliGeneraattori::CollectNodes() {
+  // Equal positions give one node; any difference, however small, gives two.
+  QELlukuvektori positions(member_.Count() + 4, 20, 1);
+  positions.Add(0.0);
+  positions.Add(member_.Length);
+  for (int i = 0; i < member_.Count(); ++i) positions.Add(member_.X(i));
+  nodeX_ = positions.Values();
+}
+
+int MalliGeneraattori::NodeAt(double x) const {
+  const auto it = std::lower_bound(nodeX_.begin(), nodeX_.end(), x);
+  if (it == nodeX_.end() || *it != x) return -1;
+  return static_cast<int>(it - nodeX_.begin());
+}
+
+void MalliGeneraattori::WriteNodes() {
+  Header(FEM_kaikki::kNodesSection);
+  for (std::size_t i = 0; i < nodeX_.size(); ++i) {
+    std::string s;
+    AppendInt(s, static_cast<int>(i) + 1);
+    AppendReal(s, nodeX_[i] * cos_, 3);
+    AppendReal(s, nodeX_[i] * sin_, 3);
+    lines_.push_back(Finish(std::move(s), ";0"));
+  }
+}
+
+void MalliGeneraattori::WriteBars() {
+  Header(FEM_kaikki::kBarsSection);
+  const int bars = static_cast<int>(nodeX_.size()) - 1;
+  for (int j = 0; j < bars; ++j) {
+    // A hinge releases the end of the bar on its left only; the bar on its right stays
+    // connected, so the hinge node keeps one rotation of its own.
+    const bool hingeAtStart =
+        j == 0 && member_.FindPoint(RakenneVektori::kHinge, 0.0, kPointTolerance) >= 0;
+    const bool hingeAtEnd =
+        member_.FindPoint(RakenneVektori::kHinge, nodeX_[static_cast<std::size_t>(j) + 1],
+                          kPointTolerance) >= 0;
+    std::string s;
+    AppendInt(s, j + 1);
+    AppendInt(s, j + 1);
+    AppendInt(s, j + 2);
+    s += "1;1;";
+    AppendInt(s, hingeAtStart ? kHingeEnd : kConnected);
+    AppendInt(s, hingeAtEnd ? kHingeEnd : kConnected);
+    lines_.push_back(Finish(std::move(s), ";0;0;0"));
+  }
+}
+
+int MalliGeneraattori::SupportCode(int code, int s) const {
+  int flags[6];
+  FEM_KoodinLiput(code, flags);
+  const bool rxFree = flags[3] != 1;
+  const bool ryFree = flags[4] != 1;
+  const double angle = member_.Angle;
+  // Twisting about the member axis must be held somewhere: at every support when that
+  // axis is a global one, at the first support for an inclined member.
+  if (angle == 0.0 && rxFree) return code + 100;
+  if (angle == 90.0 && ryFree) return code + 10;
+  if (s == 1 && angle > 0.0 && angle < 90.0 && rxFree) return code + 100;
+  return code;
+}
+
+void MalliGeneraattori::WriteSupports() {
+  Header(FEM_kaikki::kSupportsSection);
+  for (std::size_t i = 0; i < nodeX_.size(); ++i) {
+    const int k = member_.FindPoint(RakenneVektori::kSupport, nodeX_[i], kPointTolerance);
+    if (k < 0) continue;
+    std::string s;
+    AppendInt(s, supportNumber_);
+    AppendInt(s, static_cast<int>(i) + 1);
+    AppendInt(s, SupportCode(member_.Code(k), supportNumber_));
+    lines_.push_back(Finish(std::move(s), ""));
+    ++supportNumber_;
+  }
+}
+
+void MalliGeneraattori::WriteLoads() {
+  Header(FEM_kaikki::kLoadsSection);
+  for (int i = 0; i < loads_.Count(); ++i) {
+    switch (loads_.LoadKind(i)) {
+      case KuormaVektori::kPoint:
+        WritePointLoad(i);
+        break;
+      case KuormaVektori::kLine:
+      case KuormaVektori::kSurface:
+        WriteDistributedLoad(i);
+        break;
+      default:
+        break;  // not a load kind this program knows
+    }
+  }
+}
+
+void MalliGeneraattori::WriteNodeLoad(int caseNumber, int node, int direction, double value) {
+  std::string s;
+  AppendInt(s, loadNumber_++);
+  AppendInt(s, caseNumber);
+  s += "1;1;";
+  AppendInt(s, node);
+  AppendInt(s, direction);
+  AppendReal(s, value, 1);
+  lines_.push_back(Finish(std::move(s), ";0;0;0"));
+}
+
+void MalliGeneraattori::WritePointLoad(int i) {
+  const int caseNumber = loads_.LoadCase(i) + 1;
+  int d = loads_.Direction(i);
+  const double q = loads_.Q1(i);
+  const double x = loads_.X1(i);
+  const int node = NodeAt(x);
+  if (node >= 0) {
+    // Node loads are global only: local components are split by the member angle.
+    if (d == -3 || d == -6) d = -d;  // local z is global Z for a member in the XY plane
+    if (d == -1 || d == -4) {
+      const int y = d == -1 ? 2 : 5;
+      if (q * sin_ != 0.0) WriteNodeLoad(caseNumber, node + 1, y, q * sin_);
+      if (q * cos_ != 0.0) WriteNodeLoad(caseNumber, node + 1, y - 1, q * cos_);
+    } else if (d == -2 || d == -5) {
+      const int y = d == -2 ? 2 : 5;
+      if (q * cos_ != 0.0) WriteNodeLoad(caseNumber, node + 1, y, q * cos_);
+      if (q * sin_ != 0.0) WriteNodeLoad(caseNumber, node + 1, y - 1, -q * sin_);
+    } else {
+      // 1..6; any other code goes as it stands so that validation names it.
+      WriteNodeLoad(caseNumber, node + 1, d, q);
+    }
+    return;
+  }
+  // Not at a node: strictly inside one bar, or outside the member.
+  const auto it = std::upper_bound(nodeX_.begin(), nodeX_.end(), x);
+  if (it == nodeX_.begin() || it == nodeX_.end()) return;
+  const int j = static_cast<int>(it - nodeX_.begin()) - 1;
+  std::string s;
+  AppendInt(s, loadNumber_++);
+  AppendInt(s, caseNumber);
+  s += "2;1;";
+  AppendInt(s, j + 1);
+  AppendInt(s, d);
+  AppendReal(s, q, 1);
+  s += "0;";
+  AppendReal(s, x - nodeX_[static_cast<std::size_t>(j)], 3);
+  lines_.push_back(Finish(std::move(s), ";0"));
+}
+
+void MalliGeneraattori::WriteDistributedLoad(int i) {
+  const int caseNumber = loads_.LoadCase(i) + 1;
+  const int d = loads_.Direction(i);
+  const int projection = loads_.RefLength(i);
+  double q1 = loads_.Q1(i);
+  double q2 = loads_.Q2(i);
+  double x1 = loads_.X1(i);
+  double x2 = loads_.X2(i);
+  const double length = member_.Length;
+
+  if (loads_.LoadKind(i) == KuormaVektori::kSurface) {
+    const double w = member_.LoadWidth > 0.0 ? member_.LoadWidth : kDefaultLoadWidth;
+    q1 *= w;
+    q2 *= w;
+  }
+  // A load per projection becomes a load per member length.
+  if (projection == KuormaVektori::kPerHorizontal && d == 2) {
+    q1 *= cos_;
+    q2 *= cos_;
+  } else if (projection == KuormaVektori::kPerVertical && d == 1) {
+    q1 *= sin_;
+    q2 *= sin_;
+  }
+
+  // Positions as the load dialog reads them: negative start = member start, negative end =
+  // member end, an end before the start swaps the two; the part past L is cut off there.
+  if (x1 < 0.0) x1 = 0.0;
+  if (x2 < 0.0) x2 = length;
+  if (x2 < x1) std::swap(x1, x2);
+  if (!(x2 > x1) || !(x1 < length)) return;
+  if (x2 > length) {
+    q2 = q1 + (length - x1) * (q2 - q1) / (x2 - x1);
+    x2 = length;
+  }
+
+  // Start bar: x_j <= x1 < x_j+1; end bar: x_j < x2 <= x_j+1.
+  const int bars = static_cast<int>(nodeX_.size()) - 1;
+  const int first = static_cast<int>(std::upper_bound(nodeX_.begin(), nodeX_.end(), x1) -
+                                     nodeX_.begin()) - 1;
+  const int last = static_cast<int>(std::lower_bound(nodeX_.begin(), nodeX_.end(), x2) -
+                                    nodeX_.begin()) - 1;
+  if (first < 0 || last < 0 || first >= bars || last >= bars || last < first) return;
+
+  const double slope = (q2 - q1) / (x2 - x1);
+  for (int j = first; j <= last; ++j) {
+    const double xj = nodeX_[static_cast<std::size_t>(j)];
+    const double xk = nodeX_[static_cast<std::size_t>(j) + 1];
+    double a = x1 - xj;
+    double b = x2 - xj;
+    double qa = q1;
+    double qb = q2;
+    if (a < 0.0) {
+      a = 0.0;
+      qa = q1 + (xj - x1) * slope;
+    }
+    if (b > xk - xj) {
+      b = xk - xj;
+      qb = q1 + (xk - x1) * slope;
+    }
+    std::string s;
+    AppendInt(s, loadNumber_++);
+    AppendInt(s, caseNumber);
+    s += "2;3;";
+    AppendInt(s, j + 1);
+    AppendInt(s, d);
+    AppendReal(s, qa, 5);
+    AppendReal(s, qb, 5);
+    AppendReal(s, a, 3);
+    AppendReal(s, b, 3);
+    lines_.push_back(Finish(std::move(s), ""));
+  }
+}
+
+void MalliGeneraattori::WriteStiffness() {
+  // Unit stiffness: internal forces of one prismatic member do not depend on it, and the
+  // displacements are scaled to the real section and material afterwards.
+  Header(FEM_kaikki::kMaterialsSection);
+  lines_.push_back("1;1;" + qv::FormatFixed(1.0, 0) + ";1;1;1;1;1;1;1;1;1");
+  Header(FEM_kaikki::kProfilesSection);
+  lines_.push_back("2;1;" + qv::FormatFixed(1.0, 0) + ";1.0;1.0;" + qv::FormatFixed(1.0, 0) +
+                   ";0;0;0;0;0;0");
+}
+
+std::vector<std::string> GenerateAnalysisInput(const RakenneVektori& member,
+                                               const KuormaVektori& loads) {
+  MalliGeneraattori generator(member, loads);
+  return generator.Generate();
+}
+
+int RunAnalysis(const std::vector<std::string>& input, FEM_kaikki& fem, int& analysisValid,
+                std::vector<std::string>& output) {
+  output.clear();
+  analysisValid = 0;
+  fem.Read(std::string(), &input, 1);
+  if (fem.Validate() != 0) {
+    output = fem.Messages().Lines();
+    return -1;
+  }
+  const int status = fem.Solve();
+  // A solution error is written to section 1001; a negative status without one is a
+  // failure all the same.
+  if (status >= 0 && fem.Messages().LineCount(FEM_kaikki::kSolutionMessages) == 0) {
+    analysisValid = 1;
+    return 0;
+  }
+  output = fem.Messages().Lines();
+  return -1;
+}
+
+std::vector<std::string> GenerateAnalysisInput(const QELVUX_data& project) {
+  return GenerateAnalysisInput(project.Member, project.Loads);
+}
+
+int RunAnalysis(const std::vector<std::string>& input, QELVUX_data& project, FEM_kaikki& fem,
+                std::vector<std::string>& output) {
+  return RunAnalysis(input, fem, project.AnalysisValid, output);
+}
