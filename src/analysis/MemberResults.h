@@ -1,0 +1,69 @@
+// Internal forces, displacements and support reactions along the member for one load case or combination.
+#pragma once
+
+#include "design/data/DesignValues.h"
+#include "model/QELvektori.h"
+
+class FEM_kaikki;
+class KuormaVektori;
+class MateriaaliTiedot;
+class ProfiiliVektori;
+class QELVUX_data;
+class RakenneVektori;
+
+// What the results are computed from. The project record supplies it (ResultSourceOf);
+// a caller holding the parts separately may fill it by hand.
+struct MemberResultSource {
+  const FEM_kaikki* fem = nullptr;    // solved with unit stiffness
+  int analysisValid = 0;              // 1 after a successful run
+  const RakenneVektori* member = nullptr;  // supports (spans of the deflection checks)
+  double length = 0.0;                // member length L, mm
+  int resultSteps = 40;               // division count D (10..200)
+  const KuormaVektori* loads = nullptr;  // load cases and combinations
+  int designCode = 2;
+  const MateriaaliTiedot* materials = nullptr;  // for the real stiffness and creep
+  qv::SectionSize section;
+};
+
+// Field positions (reals) of the result tables.
+struct MemberResultField {
+  static constexpr int kX = 0;  // mm from the member start
+  // MemberForces: N (compression positive), Vy, Vz, Mx, My, Mz (sagging positive).
+  static constexpr int kN = 1, kVy = 2, kVz = 3, kMx = 4, kMy = 5, kMz = 6;
+  static constexpr int kForceCount = 7;
+  // MemberDisplacements: local ux, uy, uz in mm.
+  static constexpr int kUx = 1, kUy = 2, kUz = 3;
+  static constexpr int kDisplacementCount = 4;
+  // SupportReactions: FX, FY, FZ, MX, MY, MZ in the main system.
+  static constexpr int kReactionCount = 6;
+};
+
+// Selection: combination c when 0 <= c < number of combinations, otherwise load case k
+// when valid, otherwise nothing.
+enum class ResultSelection { kNone = 0, kCombination = 1, kLoadCase = 2 };
+ResultSelection SelectResults(const KuormaVektori& loads, int c, int k);
+
+// Weight of analysed case number m (load-case index m - 1) for the selection: the factor
+// of the case in combination c, or 1 for the single case k; 0 means "not evaluated".
+double CaseWeight(const KuormaVektori& loads, int c, int k, int caseNumber);
+
+// Sampling: target step t = (L - 0.1)/D, and n = max(2, floor(bar length / t)) divisions
+// of a bar (n + 1 points). A step that is not above 0 gives 2 divisions.
+double SamplingStep(double length, int resultSteps);
+int SamplingDivisions(double barLength, double step);
+
+// The tables are cleared and filled with one record per point (or per support). They
+// return the number of records; 0 when there is no valid analysis or no valid selection.
+int MemberForces(const MemberResultSource& source, int c, int k, QELvektori& table);
+// final = 1 multiplies each case by (1 + kdef) of the case's own duration class (EC5 only);
+// allLoads = 0 leaves out the cases of duration class 1 (permanent loads).
+int MemberDisplacements(const MemberResultSource& source, int c, int k, QELvektori& table,
+                        int final, int allLoads);
+int SupportReactions(const MemberResultSource& source, int c, int k, QELvektori& table);
+
+// The project's view: member, loads, code, steps and analysis-valid flag from the record;
+// the analysis container, the material tables and the section library are passed in
+// (the record does not own them yet).
+MemberResultSource ResultSourceOf(const QELVUX_data& project, const FEM_kaikki& fem,
+                                  const MateriaaliTiedot& materials,
+                                  const ProfiiliVektori& profiles);
