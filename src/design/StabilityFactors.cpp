@@ -1,0 +1,119 @@
+// Column buckling and lateral-torsional buckling factors of one span, per design code.
+#include "design/StabilityFactors.h"
+
+#include <cmath>
+
+#include "design/SectionProperties.h"
+
+namespace qv {
+
+namespace {
+constexpr double kPiSquared = 9.869604401089358;
+
+const BucklingDirectionSettings& DirectionSettings(const StabilitySettings& s, int direction) {
+  return direction == kDirectionZ ? s.z : s.y;
+}
+
+double BucklingLength(const BucklingDirectionSettings& d, double x1, double x2) {
+  if (d.lengthMode == 2) return d.length;
+  if (d.lengthFactor > 0.0) return d.lengthFactor * (x2 - x1);
+  return 0.0;
+}
+}  // namespace
+
+double ColumnFactorB10(int code, double lambda, double radius, double depth, double f2,
+                       double f6, double fb, double n) {
+  if (!(lambda > 0.0) || !(f2 > 0.0) || !(f6 > 0.0)) return 1.0;
+  double q = kPiSquared * f6 / (lambda * lambda * f2);
+  if (code == 1) q /= 2.08;
+  double eccentricity = 0.0;
+  if (n > 0.0 && fb > 0.0 && radius > 0.0) eccentricity = f2 * depth * lambda / (2.0 * fb * n * radius);
+  const double a = 1.0 + q * (1.0 + eccentricity);
+  // a >= 1 + q keeps the root real; the guard only protects against rounding.
+  const double root = a * a - 4.0 * q;
+  return (a - std::sqrt(root > 0.0 ? root : 0.0)) / 2.0;
+}
+
+double RelativeSlenderness(double lambda, double f2, double f6) {
+  if (!(f6 > 0.0) || !(f2 > 0.0)) return 0.0;
+  return std::sqrt(f2 * lambda * lambda / (f6 * kPiSquared));
+}
+
+double ColumnFactorEc5(double lambdaRel, double betaC) {
+  if (!(lambdaRel > 0.5)) return 1.0;
+  const double k = 0.5 * (1.0 + betaC * (lambdaRel - 0.5) + lambdaRel * lambdaRel);
+  const double root = k * k - lambdaRel * lambdaRel;
+  return 1.0 / (k + std::sqrt(root > 0.0 ? root : 0.0));
+}
+
+double ImperfectionFactor(int materialType) { return materialType == 1 ? 0.2 : 0.1; }
+
+double LateralFactor(int code, double lambda) {
+  if (code == 3) {
+    if (lambda <= 0.75) return 1.0;
+    if (lambda <= 1.4) return 1.56 - 0.75 * lambda;
+    return 1.0 / (lambda * lambda);
+  }
+  if (lambda < 0.75) return 1.0;
+  if (lambda < 1.4) return 1.56 - 0.75 * lambda;
+  return 1.0 / (lambda * lambda);
+}
+
+double BucklingValue(const StabilityContext& context, int what, int direction,
+                     const DesignValues& values, const SectionSize& section, double x1,
+                     double x2) {
+  if (what == kBucklingImperfection) return ImperfectionFactor(context.materialType);
+  const double none = what == kBucklingFactor ? 1.0 : 0.0;
+  const SectionProperties p = ComputeSectionProperties(section);
+  if (!p.valid) return none;
+
+  const BucklingDirectionSettings& d = DirectionSettings(context.settings, direction);
+  const double radius = direction == kDirectionZ ? p.iZ : p.iY;
+  const double lc = BucklingLength(d, x1, x2);
+  if (lc <= 0.0) return none;
+  const double lambda = lc / radius;
+  if (what == kBucklingSlenderness) return lambda;
+
+  const double f2 = values.Get(DesignValues::kCompression);
+  const double f6 = values.Get(DesignValues::kModulusStrength);
+  if (context.code == 3) {
+    const double lambdaRel = RelativeSlenderness(lambda, f2, f6);
+    if (what == kBucklingRelativeSlenderness) return lambdaRel;
+    if (what != kBucklingFactor) return 0.0;
+    return ColumnFactorEc5(lambdaRel, ImperfectionFactor(context.materialType));
+  }
+  if (what != kBucklingFactor) return 0.0;
+  const double fb = values.Get(direction == kDirectionZ ? DesignValues::kBendingY
+                                                        : DesignValues::kBendingZ);
+  return ColumnFactorB10(context.code, lambda, radius, p.depth, f2, f6, fb, d.eccentricityN);
+}
+
+double LateralBucklingValue(const StabilityContext& context, int what, int kind,
+                            const DesignValues& values, const SectionSize& section, double x1,
+                            double x2) {
+  const double none = what == kLateralFactor ? 1.0 : 0.0;
+  const SectionProperties p = ComputeSectionProperties(section);
+  if (!p.valid) return none;
+  const StabilitySettings& s = context.settings;
+  const double lk = s.lateralSpacing > 0.0 ? s.lateralSpacing : x2 - x1;
+  if (lk <= 0.0) return none;
+
+  // Bending about y turns the section: depth and width change places.
+  const bool aboutY = kind == kLateralMy;
+  const double depth = aboutY ? p.ltbWidth : p.ltbDepth;
+  const double width = aboutY ? p.ltbDepth : p.ltbWidth;
+  double lambda = 0.0;
+  if (context.code == 3) {
+    const double fm = values.Get(aboutY ? DesignValues::kBendingY : DesignValues::kBendingZ);
+    const double e = values.Get(DesignValues::kModulusStrength);
+    if (!(e > 0.0) || !(fm >= 0.0)) return none;
+    lambda = std::sqrt(lk * depth) * std::sqrt(fm / e) * s.mRel / width;
+  } else {
+    lambda = s.kk1 * std::sqrt(lk * depth) / width;
+  }
+  if (what == kLateralSlenderness) return lambda;
+  if (what != kLateralFactor) return 0.0;
+  return LateralFactor(context.code, lambda);
+}
+
+}  // namespace qv

@@ -1,0 +1,75 @@
+// Column buckling and lateral-torsional buckling factors of one span, per design code.
+#pragma once
+
+#include "design/data/DesignValues.h"
+
+namespace qv {
+
+// Buckling settings of one direction.
+struct BucklingDirectionSettings {
+  bool on = true;               // this direction is checked
+  int lengthMode = 1;           // 1 = span length x factor, 2 = the given length
+  double lengthFactor = 1.0;    // buckling-length factor (mode 1)
+  double length = 0.0;          // buckling length Lc in mm (mode 2)
+  double eccentricityN = 400.0; // e = L/n, codes 1 and 2
+};
+
+// The design settings the stability checks read, with the program's defaults.
+struct StabilitySettings {
+  bool bucklingOn = true;       // column buckling checks
+  bool lateralOn = true;        // lateral-torsional buckling checks
+  BucklingDirectionSettings y;  // buckling in the y direction (in the plane of h)
+  BucklingDirectionSettings z{false, 1, 1.0, 0.0, 400.0};
+  double lateralSpacing = 0.0;  // Lk in mm; 0 = the span length
+  double kk1 = 0.075;           // k_k1, codes 1 and 2
+  double mRel = 1.15;           // m_rel,m, code 3
+};
+
+// What the factors depend on besides the span: design code 1 to 3, material type, settings.
+struct StabilityContext {
+  int code = 2;
+  int materialType = 1;
+  StabilitySettings settings;
+};
+
+// What BucklingValue returns.
+constexpr int kBucklingFactor = 1;
+constexpr int kBucklingSlenderness = 2;
+constexpr int kBucklingRelativeSlenderness = 3;
+constexpr int kBucklingImperfection = 4;
+// Buckling directions: the local axis along which the member deflects.
+constexpr int kDirectionY = 2;
+constexpr int kDirectionZ = 3;
+
+// What LateralBucklingValue returns, and for which moment.
+constexpr int kLateralFactor = 1;
+constexpr int kLateralSlenderness = 2;
+constexpr int kLateralMy = 2;  // bending about y
+constexpr int kLateralMz = 3;  // bending about z
+
+// Buckling of the span x1..x2 in one direction: the factor (1.0 without a buckling length),
+// the slenderness Lc/i, the relative slenderness (code 3 only, else 0) or the imperfection
+// factor beta_c. The direction's on/off switch is not looked at here.
+double BucklingValue(const StabilityContext& context, int what, int direction,
+                     const DesignValues& values, const SectionSize& section, double x1,
+                     double x2);
+
+// Lateral-torsional buckling of the span x1..x2 for bending about z or y: the factor or the
+// slenderness. The spacing Lk of the settings replaces the span length when above 0.
+double LateralBucklingValue(const StabilityContext& context, int what, int kind,
+                            const DesignValues& values, const SectionSize& section, double x1,
+                            double x2);
+
+// The formulas themselves, for one slenderness.
+// Codes 1 and 2: the smaller root of k^2 - a*k + q = 0 with the eccentricity e = Lc/n;
+// n <= 0 leaves the eccentricity out.
+double ColumnFactorB10(int code, double lambda, double radius, double depth, double f2,
+                       double f6, double fb, double n);
+// Code 3.
+double RelativeSlenderness(double lambda, double f2, double f6);
+double ColumnFactorEc5(double lambdaRel, double betaC);
+double ImperfectionFactor(int materialType);
+// Lateral-torsional factor from the slenderness; code 3 has its bounds on the other side.
+double LateralFactor(int code, double lambda);
+
+}  // namespace qv
