@@ -1,0 +1,119 @@
+// Per-span maxima of the displacement sets of a deflection combination, and the rating of one span.
+#include "design/Deflections.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "design/data/MitoitusAsetukset.h"
+#include "model/KuormaVektori.h"
+#include "model/KuormaYhdVektori.h"
+#include "model/RakenneVektori.h"
+
+namespace {
+
+// A support stands at a span end when it lies this close.
+constexpr double kSupportTolerance = 0.1;
+
+}  // namespace
+
+int DeflectionSetCount(int code) { return code == 3 ? 3 : 2; }
+
+DeflectionSet DeflectionSetSwitches(int code, int set) {
+  DeflectionSet s;
+  if (code == 3) {
+    s.final = set == 1 ? 0 : 1;
+    s.allLoads = set == 3 ? 1 : 0;
+  } else {
+    s.final = 0;
+    s.allLoads = set == 1 ? 1 : 0;
+  }
+  return s;
+}
+
+std::vector<double> SpanBoundaries(const RakenneVektori& member) {
+  QELlukuvektori sorted(20, 20, 1);
+  sorted.Add(0.0);
+  sorted.Add(member.Length);
+  for (int i = 0; i < member.Count(); ++i) {
+    if (member.Kind(i) == RakenneVektori::kSupport) sorted.Add(member.X(i));
+  }
+  return sorted.Values();
+}
+
+int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QELvektori*>& sets,
+               QELvektori& rows) {
+  rows.ClearRecords();
+  rows.SetLayout(0, 0, DeflectionRow::kFieldCount);
+  if (sets.empty() || sets[0] == nullptr) return 0;
+  const QELvektori& first = *sets[0];
+  const int setCount = std::min<int>(static_cast<int>(sets.size()), 3);
+  std::vector<double> row(DeflectionRow::kFieldCount, 0.0);
+  for (std::size_t s = 1; s < boundaries.size(); ++s) {
+    const double x1 = boundaries[s - 1];
+    const double x2 = boundaries[s];
+    std::fill(row.begin(), row.end(), 0.0);
+    row[DeflectionRow::kX1] = x1;
+    row[DeflectionRow::kX2] = x2;
+    for (int i = 0; i < first.Count(); ++i) {
+      const double x = first.GetReal(i, MemberResultField::kX);
+      if (x < x1 - kSpanPointTolerance || x > x2 + kSpanPointTolerance) continue;
+      for (int set = 1; set <= setCount; ++set) {
+        const QELvektori* table = sets[static_cast<std::size_t>(set - 1)];
+        // The sets share their points; a shorter one simply has nothing there.
+        if (table == nullptr || i >= table->Count()) continue;
+        for (int d = 1; d <= 3; ++d) {
+          double& kept = row[static_cast<std::size_t>(DeflectionRow::Field(set, d))];
+          kept = std::max(kept, std::fabs(table->GetReal(i, d)));
+        }
+      }
+    }
+    rows.AddRecord(nullptr, &row, nullptr);
+  }
+  return rows.Count();
+}
+
+int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows) {
+  rows.ClearRecords();
+  rows.SetLayout(0, 0, DeflectionRow::kFieldCount);
+  if (source.loads == nullptr || source.member == nullptr || source.fem == nullptr ||
+      source.analysisValid != 1)
+    return 0;
+  if (c < 0 || c >= source.loads->Combinations().CombinationCount()) return 0;
+  const int count = DeflectionSetCount(source.designCode);
+  QELvektori tables[3];
+  std::vector<const QELvektori*> sets;
+  for (int set = 1; set <= count; ++set) {
+    const DeflectionSet sw = DeflectionSetSwitches(source.designCode, set);
+    QELvektori& t = tables[set - 1];
+    MemberDisplacements(source, c, -1, t, sw.final, sw.allLoads);
+    sets.push_back(&t);
+  }
+  return SpanMaxima(SpanBoundaries(*source.member), sets, rows);
+}
+
+bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2) {
+  return member.FindPoint(RakenneVektori::kSupport, x1, kSupportTolerance) < 0 ||
+         member.FindPoint(RakenneVektori::kSupport, x2, kSupportTolerance) < 0;
+}
+
+double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
+                                 const KuormaYhdVektori& combinations, int c,
+                                 const RakenneVektori& member, const QELvektori& rows, int row,
+                                 int direction) {
+  if (row < 0 || row >= rows.Count()) return 0.0;
+  if (direction != DeflectionRow::kDirectionY && direction != DeflectionRow::kDirectionZ)
+    return 0.0;
+  const double u1 = rows.GetReal(row, DeflectionRow::Field(1, direction));
+  const double u2 = rows.GetReal(row, DeflectionRow::Field(2, direction));
+  const double u3 = rows.GetReal(row, DeflectionRow::Field(3, direction));
+  const double own = combinations.OwnDeflectionLimit(c);
+  if (own > 0.0) {
+    double u = std::max(u1, u2);
+    if (code == 3) u = std::max(u, u3);
+    return u * 100.0 / own;
+  }
+  const double x1 = rows.GetReal(row, DeflectionRow::kX1);
+  const double x2 = rows.GetReal(row, DeflectionRow::kX2);
+  const int cantilever = IsCantileverSpan(member, x1, x2) ? 1 : 0;
+  return DeflectionUtilisation(settings, code, direction, x2 - x1, u1, u2, u3, cantilever);
+}

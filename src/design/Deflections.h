@@ -1,0 +1,70 @@
+// Deflection checks: the largest displacements per span of a combination and their utilisation.
+#pragma once
+
+#include <vector>
+
+#include "analysis/MemberResults.h"
+#include "model/QELvektori.h"
+
+class KuormaYhdVektori;
+class RakenneVektori;
+struct MitoitusAsetukset;
+
+// One row per span of a QELvektori with eleven reals: the span ends, then the largest
+// absolute displacement (mm) of set 1, 2 and 3 in the local directions x, y, z.
+struct DeflectionRow {
+  static constexpr int kX1 = 0;
+  static constexpr int kX2 = 1;
+  static constexpr int kFieldCount = 11;
+  // Directions as the limits number them.
+  static constexpr int kDirectionX = 1;
+  static constexpr int kDirectionY = 2;
+  static constexpr int kDirectionZ = 3;
+
+  // Real field of set (1..3) in direction (1 = x, 2 = y, 3 = z); -1 outside.
+  static int Field(int set, int direction) {
+    if (set < 1 || set > 3 || direction < 1 || direction > 3) return -1;
+    return 2 + 3 * (set - 1) + (direction - 1);
+  }
+};
+
+// The switches of MemberDisplacements for one displacement set.
+//   codes 1, 2: set 1 = all loads ("tot"), set 2 = variable loads ("muuttuva");
+//   code 3:     set 1 = variable, instantaneous; set 2 = variable, final;
+//               set 3 = all loads, final.
+struct DeflectionSet {
+  int final = 0;
+  int allLoads = 1;
+};
+int DeflectionSetCount(int code);  // 3 for code 3, else 2
+DeflectionSet DeflectionSetSwitches(int code, int set);
+
+// Span boundaries: 0, the member length and the x of every support, ascending, each
+// distinct value once. Neighbours form the spans.
+std::vector<double> SpanBoundaries(const RakenneVektori& member);
+
+// A table point counts in a span when it lies within this of the span (the sampled x is
+// summed from bar lengths between nodes written with three decimals).
+constexpr double kSpanPointTolerance = 0.01;
+
+// Clears rows and writes one row per span with the per-set maxima of the given
+// displacement tables (rows of x, ux, uy, uz, all with the same points). Sets beyond
+// sets.size() (at most 3) stay 0. Returns the number of rows.
+int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QELvektori*>& sets,
+               QELvektori& rows);
+
+// Clears rows; for a valid combination c and a current analysis fetches the two or three
+// displacement sets of the code and writes one row per span. Returns the number of rows.
+int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows);
+
+// A span is a cantilever span when one of its ends has no support within 0.1 mm.
+bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2);
+
+// Utilisation (%) of row `row` in direction 2 (y) or 3 (z): against the combination's own
+// allowed deflection when it has one (largest of the sets rated by the code), otherwise
+// against the settings' limits with the cantilever raise factor on cantilever spans.
+// 0 for a row or direction that does not exist.
+double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
+                                 const KuormaYhdVektori& combinations, int c,
+                                 const RakenneVektori& member, const QELvektori& rows, int row,
+                                 int direction);
