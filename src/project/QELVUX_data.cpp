@@ -2,7 +2,7 @@
 #include "project/QELVUX_data.h"
 
 QELVUX_data::QELVUX_data(const std::string& programPath) : ProgramPath(programPath) {
-  // TO WIRE IN (lead): read the material tables from ProgramFolder() into Materials.
+  Materials.LoadTables(ProgramFolder());
   ResetToDefaults();
 }
 
@@ -20,9 +20,7 @@ void QELVUX_data::ResetToDefaults() {
   Loads.ClearLoads();
   TextFile.Clear();
   TextFile.SetFileName(std::string());
-  // TO WIRE IN (lead): load the section library DataFilePath("Sahattu_puutavara.pl1"),
-  // or, when it does not exist, the single section "50*100;1;50;100;0;0;0;0;0;0;0;0";
-  // then choose the first section when there is one.
+  Profiles.LoadDefaultLibrary(ProgramFolder());
   LoadDefaultLoads();
 }
 

@@ -7,12 +7,10 @@
 #include "model/CSVTiedosto.h"
 #include "model/KuormaVektori.h"
 #include "model/RakenneVektori.h"
-// OWNED PARTS STILL TO WIRE IN (lead): the headers of the section library, the material
-// tables, the design settings and the analysis container go here:
-//   #include "model/ProfiiliVektori.h"
-//   #include "design/data/MateriaaliTiedot.h"
-//   #include "design/data/MitoitusAsetukset.h"
-//   #include "analysis/fem/FEM_kaikki.h"
+#include "model/ProfiiliVektori.h"
+#include "design/data/MateriaaliTiedot.h"
+#include "design/data/MitoitusAsetukset.h"
+#include "analysis/fem/FEM_kaikki.h"
 
 // Built once from the program's full path and never replaced: "Uusi malli" and opening a
 // project change its parts in place. Owns every part it holds. Not copyable.
@@ -50,11 +48,10 @@ class QELVUX_data {
   RakenneVektori Member;     // geometry, supports, hinges
   KuormaVektori Loads;       // loads, load cases, combinations
   CSVTiedosto TextFile;      // last project file read or written, or the analysis input
-  // OWNED PARTS STILL TO WIRE IN (lead), in this order after TextFile:
-  //   MateriaaliTiedot Materials;   tables read from the program folder; chosen material
-  //   ProfiiliVektori Profiles;     library "Sahattu_puutavara.pl1"; chosen section
-  //   MitoitusAsetukset Settings;   check switches, buckling and deflection settings
-  //   FEM_kaikki Analysis;          built from the analysis input
+  MateriaaliTiedot Materials; // tables read from the program folder; chosen material
+  ProfiiliVektori Profiles;   // library "Sahattu_puutavara.pl1"; chosen section
+  MitoitusAsetukset Settings; // check switches, buckling and deflection settings
+  FEM_kaikki Analysis;        // built from the analysis input
 
   std::array<double, 10> ResultValues{};  // results page (kept between visits)
   std::array<double, 20> ResultTable{};
@@ -76,7 +73,15 @@ class QELVUX_data {
   std::array<int, 10> ReportSwitches{1, 1, 1, 1, 1, 1, 1, 0, 0, 1};
   std::string ReportFile;               // nothing sets it; kept for completeness
 
-  // SECTION VALUES STILL TO WIRE IN (lead): strength values of the chosen material and
-  // section for a combination or case, and E·A, E·Iy, E·Iz of the chosen section, once
-  // MateriaaliTiedot and ProfiiliVektori are members.
+  // The chosen section as the material values need it (not valid when none is chosen).
+  qv::SectionSize CurrentSection() const { return MateriaaliTiedot::CurrentSection(Profiles); }
+  // The nine values (design or characteristic kind) of the chosen material and section for
+  // a duration class under the project's design code: 0, or -1 without a valid section.
+  int SectionValues(int duration, int kind, DesignValues& values) const {
+    return Materials.GetDesignValues(DesignCode, duration, CurrentSection(), kind, values);
+  }
+  // E·A (1), E·I strong (2) or weak (3) of the chosen section for a duration class.
+  double SectionStiffness(int duration, int which, double* kdef = nullptr) const {
+    return Materials.MemberStiffness(DesignCode, duration, CurrentSection(), which, kdef);
+  }
 };
