@@ -10,13 +10,14 @@ namespace qv {
 namespace {
 constexpr double kPiSquared = 9.869604401089358;
 
-const BucklingDirectionSettings& DirectionSettings(const StabilitySettings& s, int direction) {
-  return direction == kDirectionZ ? s.z : s.y;
-}
-
-double BucklingLength(const BucklingDirectionSettings& d, double x1, double x2) {
-  if (d.lengthMode == 2) return d.length;
-  if (d.lengthFactor > 0.0) return d.lengthFactor * (x2 - x1);
+// Buckling length Lc of a direction over a span: the given length in length mode, else the
+// factor times the span; 0 when neither gives one.
+double BucklingLength(const MitoitusAsetukset& s, int direction, double x1, double x2) {
+  const bool z = direction == kDirectionZ;
+  const int mode = z ? s.ZnurjTapa : s.YnurjTapa;
+  const double factor = z ? s.NurjKerrZ : s.NurjKerrY;
+  if (mode == MitoitusAsetukset::kLengthMode) return z ? s.LcZ : s.LcY;
+  if (factor > 0.0) return factor * (x2 - x1);
   return 0.0;
 }
 }  // namespace
@@ -67,9 +68,9 @@ double BucklingValue(const StabilityContext& context, int what, int direction,
   const SectionProperties p = ComputeSectionProperties(section);
   if (!p.valid) return none;
 
-  const BucklingDirectionSettings& d = DirectionSettings(context.settings, direction);
-  const double radius = direction == kDirectionZ ? p.iZ : p.iY;
-  const double lc = BucklingLength(d, x1, x2);
+  const bool z = direction == kDirectionZ;
+  const double radius = z ? p.iZ : p.iY;
+  const double lc = BucklingLength(context.settings, direction, x1, x2);
   if (lc <= 0.0) return none;
   const double lambda = lc / radius;
   if (what == kBucklingSlenderness) return lambda;
@@ -83,9 +84,9 @@ double BucklingValue(const StabilityContext& context, int what, int direction,
     return ColumnFactorEc5(lambdaRel, ImperfectionFactor(context.materialType));
   }
   if (what != kBucklingFactor) return 0.0;
-  const double fb = values.Get(direction == kDirectionZ ? DesignValues::kBendingY
-                                                        : DesignValues::kBendingZ);
-  return ColumnFactorB10(context.code, lambda, radius, p.depth, f2, f6, fb, d.eccentricityN);
+  const double fb = values.Get(z ? DesignValues::kBendingY : DesignValues::kBendingZ);
+  const double n = z ? context.settings.EpakZ : context.settings.EpakY;
+  return ColumnFactorB10(context.code, lambda, radius, p.depth, f2, f6, fb, n);
 }
 
 double LateralBucklingValue(const StabilityContext& context, int what, int kind,
@@ -94,8 +95,8 @@ double LateralBucklingValue(const StabilityContext& context, int what, int kind,
   const double none = what == kLateralFactor ? 1.0 : 0.0;
   const SectionProperties p = ComputeSectionProperties(section);
   if (!p.valid) return none;
-  const StabilitySettings& s = context.settings;
-  const double lk = s.lateralSpacing > 0.0 ? s.lateralSpacing : x2 - x1;
+  const MitoitusAsetukset& s = context.settings;
+  const double lk = s.Lk > 0.0 ? s.Lk : x2 - x1;
   if (lk <= 0.0) return none;
 
   // Bending about y turns the section: depth and width change places.
@@ -107,9 +108,9 @@ double LateralBucklingValue(const StabilityContext& context, int what, int kind,
     const double fm = values.Get(aboutY ? DesignValues::kBendingY : DesignValues::kBendingZ);
     const double e = values.Get(DesignValues::kModulusStrength);
     if (!(e > 0.0) || !(fm >= 0.0)) return none;
-    lambda = std::sqrt(lk * depth) * std::sqrt(fm / e) * s.mRel / width;
+    lambda = std::sqrt(lk * depth) * std::sqrt(fm / e) * s.MRelM / width;
   } else {
-    lambda = s.kk1 * std::sqrt(lk * depth) / width;
+    lambda = s.Kk1 * std::sqrt(lk * depth) / width;
   }
   if (what == kLateralSlenderness) return lambda;
   if (what != kLateralFactor) return 0.0;

@@ -2,34 +2,15 @@
 #pragma once
 
 #include "design/data/DesignValues.h"
+#include "design/data/MitoitusAsetukset.h"
 
 namespace qv {
-
-// Buckling settings of one direction.
-struct BucklingDirectionSettings {
-  bool on = true;               // this direction is checked
-  int lengthMode = 1;           // 1 = span length x factor, 2 = the given length
-  double lengthFactor = 1.0;    // buckling-length factor (mode 1)
-  double length = 0.0;          // buckling length Lc in mm (mode 2)
-  double eccentricityN = 400.0; // e = L/n, codes 1 and 2
-};
-
-// The design settings the stability checks read, with the program's defaults.
-struct StabilitySettings {
-  bool bucklingOn = true;       // column buckling checks
-  bool lateralOn = true;        // lateral-torsional buckling checks
-  BucklingDirectionSettings y;  // buckling in the y direction (in the plane of h)
-  BucklingDirectionSettings z{false, 1, 1.0, 0.0, 400.0};
-  double lateralSpacing = 0.0;  // Lk in mm; 0 = the span length
-  double kk1 = 0.075;           // k_k1, codes 1 and 2
-  double mRel = 1.15;           // m_rel,m, code 3
-};
 
 // What the factors depend on besides the span: design code 1 to 3, material type, settings.
 struct StabilityContext {
   int code = 2;
   int materialType = 1;
-  StabilitySettings settings;
+  MitoitusAsetukset settings;  // buckling lengths, eccentricities, Lk, k_k1, m_rel,m
 };
 
 // What BucklingValue returns.

@@ -121,20 +121,25 @@ TEST(BucklingValue, LengthModesAndNoLength) {
   const DesignValues v = Values(12, 8, 7000, 10);
   const qv::SectionSize s = Rect(100, 200);
   qv::StabilityContext c = Context(2);
-  c.settings.y.lengthMode = 2;
-  c.settings.y.length = 3000;  // the given length, not the 1000 mm span
+  c.settings.YnurjTapa = 2;
+  c.settings.LcY = 3000;  // the given length, not the 1000 mm span
   EXPECT_NEAR(qv::BucklingValue(c, qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 1000), 0.8315,
               5e-5);
-  c.settings.y.lengthMode = 1;
-  c.settings.y.lengthFactor = 0.5;  // 0.5 x 6000 = 3000
+  c.settings.YnurjTapa = 1;
+  c.settings.NurjKerrY = 0.5;  // 0.5 x 6000 = 3000
   EXPECT_NEAR(qv::BucklingValue(c, qv::kBucklingSlenderness, qv::kDirectionY, v, s, 0, 6000),
               51.9615, 1e-4);
-  c.settings.y.lengthFactor = 0.0;
+  c.settings.NurjKerrY = 0.0;
   EXPECT_EQ(qv::BucklingValue(c, qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 6000), 1.0);
   EXPECT_EQ(qv::BucklingValue(c, qv::kBucklingSlenderness, qv::kDirectionY, v, s, 0, 6000), 0.0);
-  c.settings.y.lengthMode = 2;
-  c.settings.y.length = 0.0;
+  c.settings.YnurjTapa = 2;
+  c.settings.LcY = 0.0;
   EXPECT_EQ(qv::BucklingValue(c, qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 6000), 1.0);
+  // The z direction reads its own mode and length: 3000/(100/sqrt 12) = 103.92.
+  c.settings.ZnurjTapa = 2;
+  c.settings.LcZ = 3000;
+  EXPECT_NEAR(qv::BucklingValue(c, qv::kBucklingSlenderness, qv::kDirectionZ, v, s, 0, 1000),
+              103.9230, 1e-4);
 }
 
 TEST(BucklingValue, WithoutEccentricityTheFactorIsTheEulerRatioCappedAtOne) {
@@ -181,7 +186,7 @@ TEST(LateralBucklingValue, Code1And2AboutZ) {
   const qv::SectionSize s = Rect(100, 300);
   for (int code : {1, 2}) {
     qv::StabilityContext c = Context(code);
-    c.settings.lateralSpacing = 6000;
+    c.settings.Lk = 6000;
     EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralSlenderness, qv::kLateralMz, v, s, 0, 2000),
                 1.0062, 5e-5);
     EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralFactor, qv::kLateralMz, v, s, 0, 2000),
@@ -196,7 +201,7 @@ TEST(LateralBucklingValue, Code1And2AboutZ) {
 TEST(LateralBucklingValue, SpanLengthStandsInWithoutSpacing) {
   const DesignValues v = Values(12, 8, 7000, 10);
   qv::StabilityContext c = Context(2);
-  c.settings.lateralSpacing = 0.0;
+  c.settings.Lk = 0.0;
   EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralFactor, qv::kLateralMz, v, Rect(100, 300),
                                        1000, 7000),
               0.8053, 5e-5);
@@ -214,7 +219,7 @@ TEST(LateralBucklingValue, SpanLengthStandsInWithoutSpacing) {
 TEST(LateralBucklingValue, Code3UsesStrengthOverModulus) {
   const DesignValues v = Values(20, 8, 8000, 30);
   qv::StabilityContext c = Context(3);
-  c.settings.lateralSpacing = 6000;
+  c.settings.Lk = 6000;
   EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralSlenderness, qv::kLateralMz, v,
                                        Rect(100, 300), 0, 6000),
               0.77144, 5e-6);
