@@ -1,0 +1,27 @@
+// The run: the generated input text read back into the analysis, validated and solved.
+#include "analysis/MalliGeneraattori.h"
+
+int RunAnalysis(const std::vector<std::string>& input, FEM_kaikki& fem, int& analysisValid,
+                std::vector<std::string>& output) {
+  output.clear();
+  analysisValid = 0;
+  fem.Read(std::string(), &input, 1);
+  if (fem.Validate() != 0) {
+    output = fem.Messages().Lines();
+    return -1;
+  }
+  const int status = fem.Solve();
+  // A solution error is written to section 1001; a negative status without one is a
+  // failure all the same.
+  if (status >= 0 && fem.Messages().LineCount(FEM_kaikki::kSolutionMessages) == 0) {
+    analysisValid = 1;
+    return 0;
+  }
+  output = fem.Messages().Lines();
+  return -1;
+}
+
+int RunAnalysis(const std::vector<std::string>& input, QELVUX_data& project, FEM_kaikki& fem,
+                std::vector<std::string>& output) {
+  return RunAnalysis(input, fem, project.AnalysisValid, output);
+}
