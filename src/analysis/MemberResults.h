@@ -7,7 +7,6 @@
 class FEM_kaikki;
 class KuormaVektori;
 class MateriaaliTiedot;
-class ProfiiliVektori;
 class QELVUX_data;
 class RakenneVektori;
 
@@ -61,9 +60,11 @@ int MemberDisplacements(const MemberResultSource& source, int c, int k, QELvekto
                         int final, int allLoads);
 int SupportReactions(const MemberResultSource& source, int c, int k, QELvektori& table);
 
-// The project's view: member, loads, code, steps and analysis-valid flag from the record;
-// the analysis container, the material tables and the section library are passed in
-// (the record does not own them yet).
-MemberResultSource ResultSourceOf(const QELVUX_data& project, const FEM_kaikki& fem,
-                                  const MateriaaliTiedot& materials,
-                                  const ProfiiliVektori& profiles);
+// The project's parts gathered for the operations above.
+MemberResultSource ResultSourceOf(const QELVUX_data& project);
+// The operations on the project record (its analysis, member, loads, code, steps,
+// material tables and chosen section).
+int MemberForces(const QELVUX_data& project, int c, int k, QELvektori& table);
+int MemberDisplacements(const QELVUX_data& project, int c, int k, QELvektori& table, int final,
+                        int allLoads);
+int SupportReactions(const QELVUX_data& project, int c, int k, QELvektori& table);

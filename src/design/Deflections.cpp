@@ -8,6 +8,7 @@
 #include "model/KuormaVektori.h"
 #include "model/KuormaYhdVektori.h"
 #include "model/RakenneVektori.h"
+#include "project/QELVUX_data.h"
 
 namespace {
 
@@ -91,6 +92,10 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
   return SpanMaxima(SpanBoundaries(*source.member), sets, rows);
 }
 
+int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows) {
+  return CollectDeflections(ResultSourceOf(project), c, rows);
+}
+
 bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2) {
   return member.FindPoint(RakenneVektori::kSupport, x1, kSupportTolerance) < 0 ||
          member.FindPoint(RakenneVektori::kSupport, x2, kSupportTolerance) < 0;
@@ -116,4 +121,11 @@ double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
   const double x2 = rows.GetReal(row, DeflectionRow::kX2);
   const int cantilever = IsCantileverSpan(member, x1, x2) ? 1 : 0;
   return DeflectionUtilisation(settings, code, direction, x2 - x1, u1, u2, u3, cantilever);
+}
+
+double DeflectionSpanUtilisation(const QELVUX_data& project, int c, const QELvektori& rows,
+                                 int row, int direction) {
+  return DeflectionSpanUtilisation(project.Settings, project.DesignCode,
+                                   project.Loads.Combinations(), c, project.Member, rows, row,
+                                   direction);
 }

@@ -7,6 +7,7 @@
 #include "model/QELvektori.h"
 
 class KuormaYhdVektori;
+class QELVUX_data;
 class RakenneVektori;
 struct MitoitusAsetukset;
 
@@ -56,6 +57,7 @@ int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QE
 // Clears rows; for a valid combination c and a current analysis fetches the two or three
 // displacement sets of the code and writes one row per span. Returns the number of rows.
 int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows);
+int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows);
 
 // A span is a cantilever span when one of its ends has no support within 0.1 mm.
 bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2);
@@ -68,3 +70,6 @@ double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
                                  const KuormaYhdVektori& combinations, int c,
                                  const RakenneVektori& member, const QELvektori& rows, int row,
                                  int direction);
+// The same with the project's settings, code, combinations and member.
+double DeflectionSpanUtilisation(const QELVUX_data& project, int c, const QELvektori& rows,
+                                 int row, int direction);
