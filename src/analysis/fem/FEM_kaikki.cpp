@@ -66,7 +66,9 @@ int FEM_kaikki::Read(const std::string& fileName, const std::vector<std::string>
   // All emptying comes before any parsing: materials and profiles share one vector and the
   // type in the line decides, so a profile written under 501 must survive the 601 step.
   for (int section : kSections) {
-    if (replace == 1 || input_.LineCount(section) > 0) EmptyPart(section);
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    if (replace == 1 || SectionRange(section, begin, end)) EmptyPart(section);
   }
   ReadSection(kNodesSection, nodes_);
   ReadSection(kBarsSection, bars_);
@@ -114,16 +116,37 @@ int FEM_kaikki::ReadLine(int section, const std::string& line, QELvektori& targe
 }
 
 void FEM_kaikki::ReadSection(int section, QELvektori& target) {
-  const int count = input_.LineCount(section);
-  for (int k = 1; k <= count; ++k) {
-    std::string line = input_.GetLine(section, k);
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  if (!SectionRange(section, begin, end)) return;
+  const std::vector<std::string>& all = input_.Lines();
+  for (std::size_t i = begin; i < end; ++i) {
+    std::string line = all[i];
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (qv::CharCount(line) < 2) continue;
     const int rc = ReadLine(section, line, target);
     if (rc < 0) {
-      readNotes_.push_back(std::to_string(section) + ", rivi " + std::to_string(k) +
+      readNotes_.push_back(std::to_string(section) + ", rivi " + std::to_string(i - begin + 1) +
                            ": pal=" + std::to_string(rc) + " (" +
                            qv::CutChars(line, kMaxLineLength) + ")");
     }
   }
+}
+
+// The content lines of a section as the sectioned text counts them (the last header with
+// that number wins), found in one pass: a pasted text may hold thousands of headers.
+bool FEM_kaikki::SectionRange(int section, std::size_t& begin, std::size_t& end) const {
+  const std::vector<std::string>& all = input_.Lines();
+  bool found = false;
+  int number = 0;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (CSVTiedosto::ParseHeader(all[i], number) && number == section) {
+      begin = i + 1;
+      found = true;
+    }
+  }
+  if (!found) return false;
+  end = begin;
+  while (end < all.size() && !CSVTiedosto::ParseHeader(all[end], number)) ++end;
+  return end > begin;
 }

@@ -92,12 +92,40 @@ class FEM_kaikki {
   int Reactions(int supportNumber, int caseNumber, std::array<double, 6>& out) const;
 
  private:
-  // (private helpers of the solution go here)
+  // Limit of the band store (reals): a pasted model with scattered node numbers must not
+  // exhaust memory.
+  static constexpr double kMaxBandReals = 2e7;
+  // Status when the band store would exceed kMaxBandReals.
+  static constexpr int kTooLarge = -4;
+
+  // Preparation steps of Solve, in order.
+  void RestoreInputModel();
+  void ReleasesToCouplings();
+  void NumberEquations();
+  void NumberSlavesOf(int nodeIndex, int recordIndex, std::vector<int>& recordOfNode);
+  void BuildBarFreedoms();
+  void Assemble();
+  void ApplySupports();
+  void BuildLoadVectors();
+  int Eliminate();
+
+  // Look-ups over the solution tables: record indices, or -1.
+  int BarFreedomOf(int barNumber) const;
+  int NodeFreedomOf(int nodeIndex) const;
+  int CaseIndex(int caseNumber) const;
+  // Axes, length and local stiffness of the bar of a bar freedom record.
+  void BarAxes(int record, double lambda[3][3], double& length) const;
+  void BarStiffness(int record, double length, double k[78]) const;
+  // The bar's end displacements in a case, local axes.
+  void BarLocalDisplacements(int record, int caseIndex, const double lambda[3][3],
+                             double u[12]) const;
   // --- end of solution block ---
 
   // Empties the freedom tables, matrix and load vectors; status back to -1.
   void ClearSolution();
   void ReadSection(int section, QELvektori& target);
+  // Content lines [begin, end) of the input section; false when it has none.
+  bool SectionRange(int section, std::size_t& begin, std::size_t& end) const;
   // Parses one line into target: 1, or -1 empty field, -2 bad number, -3 line too long,
   // -4 a node or coupling number in the generated range.
   int ReadLine(int section, const std::string& line, QELvektori& target);
