@@ -129,19 +129,6 @@ TEST(ProfiiliKirjasto, LibraryButtonShowsTheShortenedPath) {
 
 // ---- shapes and validation ----
 
-TEST(ProfiiliKirjasto, ShapeItemsAndParameterLabels) {
-  EXPECT_EQ(ProfiiliKirjasto::ShapeItems(), (std::vector<std::string>{"Suorakakaide", "Ympyrä"}));
-  const ProfiiliParametrit r = ProfiiliKirjasto::ParametersFor(0);
-  EXPECT_EQ(r.Label1, "B [mm]:");
-  EXPECT_EQ(r.Label2, "H [mm]:");
-  EXPECT_TRUE(r.ShowParameter2);
-  EXPECT_EQ(r.ImageIndex, 0);
-  const ProfiiliParametrit c = ProfiiliKirjasto::ParametersFor(1);
-  EXPECT_EQ(c.Label1, "D [mm]:");
-  EXPECT_FALSE(c.ShowParameter2);
-  EXPECT_EQ(c.ImageIndex, 1);
-}
-
 struct ValidationCase {
   ProfiiliSyote input;
   const char* caption;

@@ -10,19 +10,6 @@ namespace {
 
 using namespace mitoitusasetukset;
 
-TEST(AsetusSivut, CaptionsAndHelpContexts) {
-  EXPECT_EQ(PageCaption(1), "Nurjahdusasetukset");
-  EXPECT_EQ(PageCaption(2), "Kiepahdusasetukset");
-  EXPECT_EQ(PageCaption(3), "Sallitut siirtymät");
-  EXPECT_EQ(PageCaption(4), "Jännitystarkastelu");
-  EXPECT_EQ(PageCaption(5), "");
-  EXPECT_EQ(HelpContext(1), 342);
-  EXPECT_EQ(HelpContext(2), 343);
-  EXPECT_EQ(HelpContext(3), 344);
-  EXPECT_EQ(HelpContext(4), 341);
-  EXPECT_EQ(HelpContext(0), 0);
-}
-
 // ---- page 1 ----
 
 TEST(NurjahdusSivu, EccentricityItems) {
@@ -137,21 +124,6 @@ TEST(NurjahdusSivu, EccentricityStoredExceptForCode3) {
 
 // ---- page 2 ----
 
-TEST(KiepahdusSivu, ItemsAndLabelsPerCode) {
-  EXPECT_EQ(LkItems(6000),
-            (std::vector<std::string>{"600.0", "1200.0", "1800.0", "2400.0", "3000.0", "3600.0",
-                                      "4200.0", "4800.0", "5400.0", "6000.0"}));
-  EXPECT_EQ(LtbFactorLabel(3), "m_rel,m:");
-  EXPECT_EQ(LtbFactorLabel(2), "k_k1:");
-  EXPECT_EQ(LtbFactorLabel(1), "k_k1:");
-  EXPECT_EQ(LtbFactorSource(3), "(EC5, taulukko 5.2.2)");
-  EXPECT_EQ(LtbFactorSource(1), "(RakMK B10, s. 8)");
-  EXPECT_EQ(LtbFactorItems(3).size(), 9u);
-  EXPECT_EQ(LtbFactorItems(3).front(), "1.15");
-  EXPECT_EQ(LtbFactorItems(2),
-            (std::vector<std::string>{"0.075", "0.070", "0.065", "0.050", "0.045", "0.040"}));
-}
-
 TEST(KiepahdusSivu, ShowsLkOrTheMemberLength) {
   MitoitusAsetukset s;
   KiepahdusSivu p = ShowLtbPage(s, 2, 5000);
@@ -243,17 +215,6 @@ TEST(SiirtymaSivu, RelativeLimitItems) {
   EXPECT_EQ(AbsoluteLimitText(0), "Ei tarkastella");
   EXPECT_EQ(AbsoluteLimitText(12.26), "12.3");
   EXPECT_EQ(CantileverFactorItems(), (std::vector<std::string>{"1.00", "2.00"}));
-}
-
-TEST(SiirtymaSivu, RowLabelsPerCode) {
-  EXPECT_EQ(DeflectionRowLabel(1, 1), "Sallittu siirtymä (kaikki kuormat):");
-  EXPECT_EQ(DeflectionRowLabel(2, 2), "Sallittu siirtymä (muuttuvat kuormat):");
-  EXPECT_EQ(DeflectionRowLabel(2, 3), "");
-  EXPECT_EQ(DeflectionRowLabel(3, 1), "Muuttuvat kuormat, hetkellinen (U2,inst):");
-  EXPECT_EQ(DeflectionRowLabel(3, 2), "Muuttuvat kuormat, lopullinen (U2,fin):");
-  EXPECT_EQ(DeflectionRowLabel(3, 3), "Kaikki kuormat, lopullinen (Unet,fin):");
-  EXPECT_EQ(DeflectionRowsShown(1), 2);
-  EXPECT_EQ(DeflectionRowsShown(3), 3);
 }
 
 TEST(SiirtymaSivu, ShowAndStoreRoundTrip) {
