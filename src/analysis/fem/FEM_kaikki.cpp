@@ -17,6 +17,8 @@ constexpr std::uintmax_t kMaxInputFileBytes = 16u * 1024u * 1024u;
 constexpr int kLineTooLong = -3;
 constexpr int kReservedNumber = -4;
 
+const char* const kTooManyNotes = "Liikaa ilmoituksia, loput jätetty pois";
+
 bool ReadableInputFile(const std::string& name) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(name, ec) || ec) return false;
@@ -46,7 +48,7 @@ void FEM_kaikki::ClearSolution() {
 int FEM_kaikki::Read(const std::string& fileName, const std::vector<std::string>* lines,
                      int replace) {
   int rc = 0;
-  if (fileName.size() > 1) {
+  if (qv::CharCount(fileName) > 1) {
     if (!ReadableInputFile(fileName) || !input_.LoadFromFile(fileName)) {
       // A stale text must not be read as if it came from the file.
       input_.Clear();
@@ -125,7 +127,11 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (qv::CharCount(line) < 2) continue;
     const int rc = ReadLine(section, line, target);
-    if (rc < 0) {
+    if (rc >= 0) continue;
+    // The notes are for showing, so a text of thousands of bad lines is not copied whole.
+    if (readNotes_.size() == static_cast<std::size_t>(kMaxMessages)) {
+      readNotes_.push_back(kTooManyNotes);
+    } else if (readNotes_.size() < static_cast<std::size_t>(kMaxMessages)) {
       readNotes_.push_back(std::to_string(section) + ", rivi " + std::to_string(i - begin + 1) +
                            ": pal=" + std::to_string(rc) + " (" +
                            qv::CutChars(line, kMaxLineLength) + ")");

@@ -148,6 +148,18 @@ TEST(FemInput, UnreadableLinesAreSkippedAndTheRestIsRead) {
   EXPECT_EQ(fem.ReadNotes(), expected);
 }
 
+TEST(FemInput, NotesOfSkippedLinesStopAtTheLimit) {
+  Lines text{H(101)};
+  for (int k = 0; k < 1500; ++k) text.push_back("bad line");
+  text.push_back("1;0;0;0");
+  FEM_kaikki fem;
+  fem.Read(text, 1);
+  EXPECT_EQ(fem.Nodes().Count(), 1);
+  ASSERT_EQ(fem.ReadNotes().size(), static_cast<std::size_t>(FEM_kaikki::kMaxMessages) + 1);
+  EXPECT_EQ(fem.ReadNotes()[999], "101, rivi 1000: pal=-2 (bad line)");
+  EXPECT_EQ(fem.ReadNotes().back(), "Liikaa ilmoituksia, loput jätetty pois");
+}
+
 TEST(FemInput, NumbersAtTheFieldLimits) {
   FEM_kaikki fem;
   fem.Read({H(101), "1000000;1e36;-1e36;0", "-2140000000;0;0;0", "-2140000001;0;0;0",
