@@ -1,7 +1,13 @@
 // Windows-1252 <-> UTF-8 conversion and whole-file line reading and writing.
 #include "model/TextCodec.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -159,6 +165,51 @@ bool WriteTextFileLines(const std::string& path, const std::vector<std::string>&
   }
   out.flush();
   return static_cast<bool>(out);
+}
+
+bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string>& lines,
+                          std::string* error) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += Utf8ToCp1252(line) + "\r\n";
+
+  std::string tmp = path + ".tmp-XXXXXX";
+  std::vector<char> name(tmp.begin(), tmp.end());
+  name.push_back('\0');
+  const int fd = mkstemp(name.data());
+  auto fail = [&](int err, bool created) {
+    if (error) *error = std::strerror(err);
+    if (created) unlink(name.data());
+    return false;
+  };
+  if (fd < 0) return fail(errno, false);
+  // Keep the permissions of the file being replaced; a new file gets the usual ones.
+  struct stat old {};
+  if (stat(path.c_str(), &old) == 0) {
+    fchmod(fd, old.st_mode & 07777);
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+  }
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      close(fd);
+      return fail(err, true);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (fsync(fd) != 0) {
+    const int err = errno;
+    close(fd);
+    return fail(err, true);
+  }
+  if (close(fd) != 0) return fail(errno, true);
+  if (std::rename(name.data(), path.c_str()) != 0) return fail(errno, true);
+  return true;
 }
 
 std::size_t CharCount(const std::string& text) {

@@ -27,6 +27,13 @@ bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines)
 // Writes lines as Windows-1252 with CR LF after each; false when the file cannot be written.
 bool WriteTextFileLines(const std::string& path, const std::vector<std::string>& lines);
 
+// Like WriteTextFileLines, but the old file is replaced only once the new one is wholly on
+// disk: the lines go to a temporary file in the same folder, which is then renamed over
+// the old one. On failure the old file is untouched, the temporary file removed, and
+// error (when given) receives the system's reason.
+bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string>& lines,
+                          std::string* error = nullptr);
+
 // Number of characters (code points) of UTF-8 text.
 std::size_t CharCount(const std::string& text);
 

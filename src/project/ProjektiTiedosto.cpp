@@ -1,0 +1,348 @@
+// The project file: sections 1 to 999 written in order, read back with the program's checks.
+#include "project/ProjektiTiedosto.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "model/NumberText.h"
+#include "model/TextCodec.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+namespace {
+
+constexpr double kSettingMax = 100000.0;
+
+// A text written on a line of its own must stay one line and never pose as a header.
+std::string LineSafe(const std::string& text) {
+  std::string t = text;
+  for (auto& c : t) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  if (t.empty()) t = " ";
+  if (t.compare(0, 7, "[ ==== ") == 0) t.insert(t.begin(), ' ');
+  return t;
+}
+
+std::string Fmt(const char* format, int n) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, n);
+  return buf;
+}
+
+void AddVectorSection(CSVTiedosto& f, int section, const QELvektori& v) {
+  for (int i = 0; i < v.Count(); ++i) f.AddLine(section, v.FormatRecord(i));
+}
+
+// Parses every line of a section as a number in [min, max]; all or nothing.
+bool ParseAll(const CSVTiedosto& f, int section, double min, double max,
+              std::vector<double>& values, std::string& message) {
+  values.clear();
+  for (int k = 1; k <= f.LineCount(section); ++k) {
+    const std::string line = f.GetLine(section, k);
+    double v = 0.0;
+    if (ParseNumber(line, min, max, v) != 0) {
+      message = Fmt("virhenumero = %d (", section) + CutChars(line, 30) + ")";
+      return false;
+    }
+    values.push_back(v);
+  }
+  return true;
+}
+
+class Loader {
+ public:
+  Loader(QELVUX_data& p) : p_(p), f_(p.TextFile) {}
+
+  int Run(std::string& message) {
+    int rc = CheckHeader();
+    if (rc != 0) {
+      message = (rc == -1 || rc == -4) ? kProjectNotVuxFile : Fmt("virhenumero = %d", -rc);
+      return rc;
+    }
+    using Step = bool (Loader::*)();
+    const Step steps[] = {&Loader::Section101, &Loader::Section102, &Loader::Section201,
+                          &Loader::Section211, &Loader::Section301, &Loader::Section401,
+                          &Loader::Section501, &Loader::Section60x, &Loader::Section701,
+                          &Loader::Section801};
+    for (Step s : steps) {
+      if (!(this->*s)()) {
+        message = message_;
+        return code_;
+      }
+    }
+    return 0;
+  }
+
+ private:
+  int CheckHeader() const {
+    if (f_.LineCount(1) < 4) return -4;
+    int rc = 0;
+    if (f_.GetLine(1, 1) != "QEL-VUX") rc = -1;
+    if (f_.GetLine(1, 2) != "INPUTFILE") rc = -2;
+    double v = 0.0;
+    if (ParseNumber(f_.GetLine(1, 3), 2.0, 1000.0, v) != 0 || v != 2.0) rc = -3;
+    return rc;
+  }
+
+  bool Fail(int section, const std::string& message) {
+    code_ = -section;
+    message_ = message;
+    return false;
+  }
+
+  bool CountIs(int section, int count) {
+    if (f_.LineCount(section) == count) return true;
+    return Fail(section, Fmt("virhenumero = %d (tietomäärä ei täsmää)", section));
+  }
+
+  // Parses line k of a section into a range; a failure marks the section, the field stays.
+  bool Field(int section, int k, double min, double max, double& out, bool& ok) {
+    double v = 0.0;
+    if (ParseNumber(f_.GetLine(section, k), min, max, v) != 0) {
+      ok = false;
+      return false;
+    }
+    out = v;
+    return true;
+  }
+
+  bool Section101() {
+    p_.ClearResultValues();
+    p_.ResultKind = -1;
+    p_.ResultCase = 0;
+    p_.AnalysisValid = 0;
+    if (!CountIs(101, 4)) return false;
+    bool ok = true;
+    double v = 0.0;
+    if (Field(101, 1, 1, 3, v, ok)) p_.DesignCode = static_cast<int>(v);
+    if (Field(101, 2, 10, 200, v, ok)) p_.ResultSteps = static_cast<int>(v);
+    if (Field(101, 3, 0, 1, v, ok)) p_.InfoDisplay = static_cast<int>(v);
+    if (Field(101, 4, 0, 1, v, ok)) p_.TreeExpansion = static_cast<int>(v);
+    return ok || Fail(101, Fmt("virhenumero = %d", 101));
+  }
+
+  bool Section102() {
+    const int n = f_.LineCount(102);
+    if (n < 4) return Fail(102, Fmt("virhenumero = %d (tietomäärä ei täsmää)", 102));
+    p_.CalculatedBy = f_.GetLine(102, 1);
+    p_.Contact = f_.GetLine(102, 2);
+    p_.Site = f_.GetLine(102, 3);
+    std::string other = f_.GetLine(102, 4);
+    for (int k = 5; k <= n; ++k) other += "\r\n" + f_.GetLine(102, k);
+    p_.OtherInfo = other;
+    return true;
+  }
+
+  bool Section201() {
+    if (!CountIs(201, 4)) return false;
+    bool ok = true;
+    double v = 0.0;
+    if (Field(201, 1, 0, 100000, v, ok)) p_.Member.LoadWidth = v;
+    if (Field(201, 2, 0, 90, v, ok)) p_.Member.Angle = v;
+    if (Field(201, 3, 1, 100000, v, ok)) p_.Member.Length = v;
+    p_.Member.Name = f_.GetLine(201, 4);
+    p_.Member.CurrentIndex = -1;
+    return ok || Fail(201, Fmt("virhenumero = %d", 201));
+  }
+
+  bool Records(int section, QELvektori& v) {
+    for (int k = 1; k <= f_.LineCount(section); ++k) {
+      const std::string line = f_.GetLine(section, k);
+      const int rc = v.ParseRecord(line);
+      if (rc < 0) {
+        char head[80];
+        std::snprintf(head, sizeof head, "%d, rivi %d: pal=%d (", section, k, rc);
+        return Fail(section, head + line + ")");
+      }
+    }
+    return true;
+  }
+
+  bool Section211() {
+    p_.Member.ClearRecords();
+    return Records(211, p_.Member);
+  }
+
+  bool Section301() {
+    p_.Loads.Cases().ClearRecords();
+    return Records(301, p_.Loads.Cases());
+  }
+
+  bool Section401() {
+    p_.Loads.Combinations().Clear();
+    if (f_.LineCount(401) < 1) return Fail(401, Fmt("virhenumero = %d (KY-määrittelyt puuttuu)", 401));
+    return Records(401, p_.Loads.Combinations());
+  }
+
+  bool Section501() {
+    p_.Loads.ClearLoads();
+    p_.Loads.VisibleCase = -1;
+    return Records(501, p_.Loads);
+  }
+
+  bool Section60x() {
+    struct Block {
+      int section;
+      int first;  // first settings field of the section
+      int count;
+    };
+    const Block blocks[] = {{601, 1, 1},  {602, 2, 4},   {603, 6, 4},  {604, 10, 4},
+                            {605, 14, 4}, {606, 18, 4},  {607, 22, 6}, {608, 28, 3}};
+    std::vector<double> values;
+    for (const Block& b : blocks) {
+      if (!CountIs(b.section, b.count)) return false;
+      if (!ParseAll(f_, b.section, 0, kSettingMax, values, message_)) return Fail(b.section, message_);
+      for (int k = 0; k < b.count; ++k) p_.Settings.SetField(b.first + k, values[static_cast<std::size_t>(k)]);
+    }
+    if (!CountIs(609, 3)) return false;
+    if (!ParseAll(f_, 609, 0, kSettingMax, values, message_)) return Fail(609, message_);
+    p_.Materials.SetLimitStatePartialFactor(values[0]);
+    p_.Materials.SetAllowableRaiseFactor(values[1]);
+    p_.Materials.SetEc5PartialFactor(values[2]);
+    return true;
+  }
+
+  bool Section701() {
+    if (!CountIs(701, 6)) return false;
+    std::vector<double> values;
+    if (!ParseAll(f_, 701, 1, kSettingMax, values, message_)) return Fail(701, message_);
+    for (int code = 1; code <= 3; ++code) {
+      p_.Materials.SetMoistureClass(code, static_cast<int>(values[static_cast<std::size_t>(code - 1)]));
+      p_.Materials.SetMaterial(code, static_cast<int>(values[static_cast<std::size_t>(code + 2)]));
+    }
+    return true;
+  }
+
+  bool Section801() {
+    if (!CountIs(801, 4)) return false;
+    ProfiiliVektori& lib = p_.Profiles;
+    const std::string path = f_.GetLine(801, 1);
+    const std::string savedName = f_.GetLine(801, 3);
+    if (ProfiiliVektori::FileExists(path)) {
+      const int rc = lib.ReadLibrary(path);
+      double v = -1.0;
+      if ((rc == 0 || rc == -2) && lib.Count() > 0 &&
+          ParseNumber(f_.GetLine(801, 2), 0, lib.Count() - 1, v) == 0 &&
+          lib.Name(static_cast<int>(v)) == savedName) {
+        lib.CurrentIndex = static_cast<int>(v);
+        return true;
+      }
+    }
+    // The library is gone or has changed: keep working with the saved section alone.
+    lib.ClearRecords();
+    lib.HeaderComments.clear();
+    lib.SetFileName("?");
+    const std::string line = f_.GetLine(801, 4);
+    if (lib.ParseRecord(line) != 1 || !lib.IsUsableSection(0)) {
+      // Without a section nothing could be designed, and every check would pass.
+      lib.ClearRecords();
+      lib.CurrentIndex = -1;
+      return Fail(801, Fmt("virhenumero = %d (", 801) + CutChars(line, 30) + ")");
+    }
+    lib.CurrentIndex = 0;
+    return true;
+  }
+
+  QELVUX_data& p_;
+  const CSVTiedosto& f_;
+  int code_ = 0;
+  std::string message_;
+};
+
+}  // namespace
+
+void BuildProjectFile(QELVUX_data& p) {
+  CSVTiedosto& f = p.TextFile;
+  f.Clear();
+  for (const char* line : {"QEL-VUX", "INPUTFILE", "2.0", "1.0"}) f.AddLine(1, line);
+  for (int v : {p.DesignCode, p.ResultSteps, p.InfoDisplay, p.TreeExpansion}) f.AddLine(101, std::to_string(v));
+
+  f.AddLine(102, LineSafe(p.CalculatedBy));
+  f.AddLine(102, LineSafe(p.Contact));
+  f.AddLine(102, LineSafe(p.Site));
+  if (p.OtherInfo.empty()) {
+    f.AddLine(102, " ");
+  } else {
+    // Lines of the other information follow one another at the end of the section.
+    const std::vector<std::string> other = SplitLines(p.OtherInfo);
+    if (other.empty()) f.AddLine(102, " ");
+    for (const auto& line : other) f.AddLine(102, line.empty() ? std::string() : LineSafe(line));
+  }
+
+  f.AddLine(201, FormatFixed(p.Member.LoadWidth, 2));
+  f.AddLine(201, FormatFixed(p.Member.Angle, 2));
+  f.AddLine(201, FormatFixed(p.Member.Length, 2));
+  f.AddLine(201, LineSafe(p.Member.Name));
+
+  AddVectorSection(f, 211, p.Member);
+  AddVectorSection(f, 301, p.Loads.Cases());
+  AddVectorSection(f, 401, p.Loads.Combinations());
+  AddVectorSection(f, 501, p.Loads);
+
+  const MitoitusAsetukset& s = p.Settings;
+  auto fixed = [&](int section, int first, int count, int decimals) {
+    for (int n = first; n < first + count; ++n) f.AddLine(section, FormatFixed(s.Field(n), decimals));
+  };
+  auto ints = [&](int section, int first) {
+    for (int n = first; n < first + 4; ++n) f.AddLine(section, std::to_string(static_cast<int>(s.Field(n))));
+  };
+  fixed(601, 1, 1, 2);
+  fixed(602, 2, 4, 2);
+  fixed(603, 6, 4, 2);
+  fixed(604, 10, 4, 2);
+  ints(605, 14);
+  ints(606, 18);
+  fixed(607, 22, 6, 2);
+  fixed(608, 28, 1, 2);
+  fixed(608, 29, 2, 3);
+  f.AddLine(609, FormatFixed(p.Materials.LimitStatePartialFactor(), 3));
+  f.AddLine(609, FormatFixed(p.Materials.AllowableRaiseFactor(), 3));
+  f.AddLine(609, FormatFixed(p.Materials.Ec5PartialFactor(), 3));
+  for (int code = 1; code <= 3; ++code) f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));
+  for (int code = 1; code <= 3; ++code) f.AddLine(701, std::to_string(p.Materials.Material(code)));
+
+  const ProfiiliVektori& lib = p.Profiles;
+  if (lib.HasCurrent()) {
+    f.AddLine(801, LineSafe(lib.FileName()));
+    f.AddLine(801, std::to_string(lib.CurrentIndex));
+    f.AddLine(801, LineSafe(lib.Name(lib.CurrentIndex)));
+    f.AddLine(801, lib.FormatRecord(lib.CurrentIndex));
+  }
+  f.AddSection(999);
+}
+
+int SaveProject(QELVUX_data& p, const std::string& name, std::string* message) {
+  BuildProjectFile(p);
+  p.TextFile.SetFileName(name);
+  std::string error;
+  if (!ReplaceTextFileLines(name, p.TextFile.Lines(), &error)) {
+    if (message) *message = CutChars("Tiedostoa " + name + " ei voitu tallentaa: " + error, 255);
+    return -1;
+  }
+  if (message) message->clear();
+  return 0;
+}
+
+int LoadProjectLines(QELVUX_data& p, const std::vector<std::string>& lines, std::string* message) {
+  p.TextFile.TakeLines(lines);
+  std::string text;
+  const int rc = Loader(p).Run(text);
+  if (message) *message = CutChars(text, 255);
+  return rc;
+}
+
+int LoadProject(QELVUX_data& p, const std::string& name, std::string* message) {
+  p.TextFile.Clear();
+  if (!p.TextFile.LoadFromFile(name)) {
+    p.TextFile.SetFileName(name);
+    if (message) *message = CutChars("Tiedostoa " + name + " ei voitu lukea.", 255);
+    return -4;
+  }
+  std::string text;
+  const int rc = Loader(p).Run(text);
+  if (message) *message = CutChars(text, 255);
+  return rc;
+}
+
+}  // namespace qv
