@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/fem/FEM_Vektorit.h"
@@ -44,7 +44,8 @@ class FEM_kaikki {
   // emptied first; otherwise a part whose section is absent keeps its records. Lines the
   // record parser rejects, lines over kMaxLineLength characters and node or coupling
   // numbers above 1000000 are skipped (and noted in ReadNotes). Any previous solution and
-  // the message list are dropped. Returns 0, or -1 when the named file could not be read (the text is then empty).
+  // the message list are dropped. Returns 0, or -1 when the named file could not be read
+  // (the text is then empty). The notes stop after kMaxMessages.
   int Read(const std::string& fileName, const std::vector<std::string>* lines, int replace);
   int Read(const std::vector<std::string>& lines, int replace = 1) {
     return Read(std::string(), &lines, replace);
