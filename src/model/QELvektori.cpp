@@ -11,9 +11,7 @@
 #include "model/TextCodec.h"
 
 QELvektori::QELvektori(int capacity, int growth)
-    : capacity_(capacity > 0 ? capacity : 1), growth_(growth > 0 ? growth : 1) {
-  records_.reserve(static_cast<std::size_t>(capacity_));
-}
+    : capacity_(capacity > 0 ? capacity : 1), growth_(growth > 0 ? growth : 1) {}
 
 void QELvektori::SetLayout(int textCount, int intCount, int realCount) {
   textCount_ = textCount < 0 ? 0 : textCount;
@@ -47,11 +45,9 @@ QELalkio QELvektori::MakeRecord(const std::vector<std::string>* texts,
 
 int QELvektori::AddRecord(const std::vector<std::string>* texts, const std::vector<double>* reals,
                           const std::vector<int>* ints) {
-  // Grows before it is completely full, as the record storage always has.
-  if (Count() > capacity_ - 2) {
-    capacity_ += growth_;
-    records_.reserve(static_cast<std::size_t>(capacity_));
-  }
+  // The nominal capacity grows before it is completely full, as the record storage always
+  // has; the real storage grows geometrically underneath so large vectors stay linear.
+  if (Count() > capacity_ - 2) capacity_ += growth_;
   QELalkio r = MakeRecord(texts, reals, ints);
   int pos = InsertPosition(r);
   if (pos < 0 || pos > Count()) pos = Count();
@@ -227,9 +223,7 @@ int QELvektori::WriteRecordFile(const std::string* name) {
 }
 
 QELlukuvektori::QELlukuvektori(int capacity, int growth, int mode)
-    : capacity_(capacity > 0 ? capacity : 1), growth_(growth > 0 ? growth : 1), mode_(mode) {
-  values_.reserve(static_cast<std::size_t>(capacity_));
-}
+    : capacity_(capacity > 0 ? capacity : 1), growth_(growth > 0 ? growth : 1), mode_(mode) {}
 
 int QELlukuvektori::Add(double x) {
   std::size_t pos = values_.size();
@@ -242,10 +236,7 @@ int QELlukuvektori::Add(double x) {
       }
     }
   }
-  if (Count() > capacity_ - 2) {
-    capacity_ += growth_;
-    values_.reserve(static_cast<std::size_t>(capacity_));
-  }
+  if (Count() > capacity_ - 2) capacity_ += growth_;
   values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(pos), x);
   return static_cast<int>(pos);
 }
