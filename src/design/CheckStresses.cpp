@@ -1,0 +1,196 @@
+// Stress and stability checks of the member for one load combination, written as check rows.
+#include "design/CheckStresses.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "design/SectionProperties.h"
+
+namespace qv {
+
+namespace {
+
+// Sampling points at a support come out of the bar arithmetic; allow for rounding so that
+// such a point is examined in both spans.
+constexpr double kPointTolerance = 1e-6;
+
+// Factors of one span. A check that is off leaves the factor at 1 and the slenderness at 0.
+struct SpanFactors {
+  double kcritY = 1.0, kcritZ = 1.0;
+  double ky = 1.0, kz = 1.0;
+  double lambdaY = 0.0, lambdaZ = 0.0;
+  double relY = 0.0, relZ = 0.0;
+};
+
+// Largest utilisation of a check and value1 where it was found; only a strictly larger
+// utilisation takes over.
+struct Kept {
+  double utilisation = 0.0;
+  double value = 0.0;
+  void Offer(double u, double v) {
+    if (u > utilisation) {
+      utilisation = u;
+      value = v;
+    }
+  }
+};
+
+struct Findings {
+  Kept shear, torsion, tension, compression, bending, bendingTension, bendingCompression;
+  double maxAbs[6] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};  // N, Vy, Vz, Mx, My, Mz
+  double maxLambda = 0.0;
+};
+
+// One direction of buckling: factor, slenderness and relative slenderness.
+void Buckle(const StressCheckInput& in, int direction, double x1, double x2, double& k,
+            double& lambda, double& rel) {
+  k = BucklingValue(in.context, kBucklingFactor, direction, in.values, in.section, x1, x2);
+  lambda = BucklingValue(in.context, kBucklingSlenderness, direction, in.values, in.section, x1, x2);
+  rel = BucklingValue(in.context, kBucklingRelativeSlenderness, direction, in.values, in.section,
+                      x1, x2);
+}
+
+SpanFactors SpanRows(const StressCheckInput& in, int span, double x1, double x2,
+                     CheckRowVektori& rows, double& maxLambda) {
+  SpanFactors f;
+  const MitoitusAsetukset& s = in.context.settings;
+  if (s.Kiepahdus != 0) {
+    f.kcritZ = LateralBucklingValue(in.context, kLateralFactor, kLateralMz, in.values, in.section,
+                                    x1, x2);
+    f.kcritY = LateralBucklingValue(in.context, kLateralFactor, kLateralMy, in.values, in.section,
+                                    x1, x2);
+    rows.AddRow(CheckRowVektori::kLateralFactors, span, f.kcritY, f.kcritZ);
+  }
+  if (s.Nurjahdus != 0 && s.Ynurj != 0) {
+    Buckle(in, kDirectionY, x1, x2, f.kz, f.lambdaZ, f.relZ);
+    maxLambda = std::max(maxLambda, f.lambdaZ);
+  }
+  if (s.Nurjahdus != 0 && s.Znurj != 0) {
+    Buckle(in, kDirectionZ, x1, x2, f.ky, f.lambdaY, f.relY);
+    maxLambda = std::max(maxLambda, f.lambdaY);
+  }
+  if (f.lambdaY > 0.0 || f.lambdaZ > 0.0) {
+    rows.AddRow(CheckRowVektori::kSlenderness, span, f.lambdaY, f.lambdaZ);
+    rows.AddRow(CheckRowVektori::kBucklingFactors, span, f.ky, f.kz);
+  }
+  if (in.context.code == 3 && (f.relY > 0.0 || f.relZ > 0.0)) {
+    rows.AddRow(CheckRowVektori::kRelativeSlenderness, span, f.relY, f.relZ);
+  }
+  return f;
+}
+
+// Bending with the code's combination of the two axes; code 3 rectangles use the 0.7 rule.
+double BendingSum(const StressCheckInput& in, double mz, double my) {
+  if (in.context.code == 3 && in.section.shape == 1) {
+    return std::max(mz + 0.7 * my, 0.7 * mz + my);
+  }
+  return mz + my;
+}
+
+double BendingCompressionRatio(const StressCheckInput& in, const SpanFactors& f, double sigmaN,
+                               double n, double mz, double my) {
+  const double f2 = in.values.Get(DesignValues::kCompression);
+  const double cz = n > 0.0 ? sigmaN / (f2 * f.kz) : 0.0;
+  const double cy = n > 0.0 ? sigmaN / (f2 * f.ky) : 0.0;
+  if (in.context.code != 3) return std::max(cz + mz + my, cy + mz + my);
+  if (f.ky >= 1.0 && f.kz >= 1.0) {
+    // Without buckling the compression term enters squared.
+    const double c = n > 0.0 ? (sigmaN / f2) * (sigmaN / f2) : 0.0;
+    return std::max(c + mz + 0.7 * my, c + 0.7 * mz + my);
+  }
+  return std::max(cz + mz + 0.7 * my, cy + 0.7 * mz + my);
+}
+
+void CheckPoint(const StressCheckInput& in, const SectionProperties& p, const SpanFactors& f,
+                int row, Findings& out) {
+  const QELvektori& t = *in.forces;
+  const double n = t.GetReal(row, 1);
+  const double vy = t.GetReal(row, 2);
+  const double vz = t.GetReal(row, 3);
+  const double mx = t.GetReal(row, 4);
+  const double myMoment = t.GetReal(row, 5);
+  const double mzMoment = t.GetReal(row, 6);
+  const double forces[6] = {n, vy, vz, mx, myMoment, mzMoment};
+  for (int j = 0; j < 6; ++j) out.maxAbs[j] = std::max(out.maxAbs[j], std::fabs(forces[j]));
+
+  const DesignValues& v = in.values;
+  const double f2 = v.Get(DesignValues::kCompression);
+  const double f4 = v.Get(DesignValues::kTension);
+  const double f5 = v.Get(DesignValues::kShearY);
+  const double f9 = v.Get(DesignValues::kShearZ);
+
+  out.shear.Offer((1.5 * std::fabs(vy) / p.A / f5 + 1.5 * std::fabs(vz) / p.A / f9) * 100.0,
+                  1.5 * std::sqrt(vy * vy + vz * vz) / p.A);
+  const double tau = p.kt * std::fabs(mx);
+  out.torsion.Offer(tau / std::min(f5, f9) * 100.0, tau);
+
+  const double sigmaN = std::fabs(n) / p.A;
+  const double t4 = n < 0.0 ? sigmaN / f4 : 0.0;
+  out.tension.Offer(t4 * 100.0, n < 0.0 ? sigmaN : 0.0);
+  const double c = n > 0.0 ? std::max(sigmaN / (f2 * f.kz), sigmaN / (f2 * f.ky)) : 0.0;
+  out.compression.Offer(c * 100.0, n > 0.0 ? sigmaN : 0.0);
+
+  const double mz = std::fabs(mzMoment) / p.Wz / (v.Get(DesignValues::kBendingZ) * f.kcritZ);
+  const double my = std::fabs(myMoment) / p.Wy / (v.Get(DesignValues::kBendingY) * f.kcritY);
+  const double bending = BendingSum(in, mz, my);
+  out.bending.Offer(bending * 100.0, std::fabs(mzMoment) / p.Wz + std::fabs(myMoment) / p.Wy);
+  const double bt = t4 + bending;
+  out.bendingTension.Offer(bt * 100.0, bt);
+  const double bc = BendingCompressionRatio(in, f, sigmaN, n, mz, my);
+  out.bendingCompression.Offer(bc * 100.0, bc);
+}
+
+void SummaryRows(const StressCheckInput& in, const Findings& f, CheckRowVektori& rows) {
+  const auto add = [&rows](int code, const Kept& k) {
+    rows.AddRow(code, 0, k.value, k.utilisation);
+  };
+  add(CheckRowVektori::kShear, f.shear);
+  add(CheckRowVektori::kTorsion, f.torsion);
+  add(CheckRowVektori::kTension, f.tension);
+  add(CheckRowVektori::kCompression, f.compression);
+  add(CheckRowVektori::kBending, f.bending);
+  add(CheckRowVektori::kBendingTension, f.bendingTension);
+  add(CheckRowVektori::kBendingCompression, f.bendingCompression);
+  if ((in.context.code == 1 || in.context.code == 2) &&
+      f.maxLambda > CheckRowVektori::kSlendernessLimitValue) {
+    rows.AddRow(CheckRowVektori::kSlendernessLimit, 0, f.maxLambda, f.maxLambda);
+  }
+  for (int j = 0; j < 6; ++j) rows.AddRow(CheckRowVektori::kMaxN + j, 0, f.maxAbs[j], 0.0);
+  for (int code = CheckRowVektori::kDesignValueFirst; code <= CheckRowVektori::kDesignValueLast;
+       ++code) {
+    rows.AddRow(code, 0, in.values.Get(CheckRowVektori::DesignValueOfRow(code)), 0.0);
+  }
+}
+
+bool InputComplete(const StressCheckInput& in) {
+  if (in.context.code < 1 || in.context.code > 3) return false;
+  if (!in.section.IsValid() || !in.values.AllPositive()) return false;
+  if (in.forces == nullptr || in.forces->Count() == 0) return false;
+  if (in.forces->RealCount() < 7) return false;
+  return in.spanBounds.size() >= 2;
+}
+
+}  // namespace
+
+int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows) {
+  rows.ClearRecords();
+  if (!InputComplete(input)) return 0;
+  const SectionProperties p = ComputeSectionProperties(input.section);
+  const QELvektori& t = *input.forces;
+  Findings found;
+  for (std::size_t s = 0; s + 1 < input.spanBounds.size(); ++s) {
+    const double x1 = input.spanBounds[s];
+    const double x2 = input.spanBounds[s + 1];
+    const int span = static_cast<int>(s) + 1;
+    const SpanFactors f = SpanRows(input, span, x1, x2, rows, found.maxLambda);
+    for (int i = 0; i < t.Count(); ++i) {
+      const double x = t.GetReal(i, 0);
+      if (x < x1 - kPointTolerance || x > x2 + kPointTolerance) continue;
+      CheckPoint(input, p, f, i, found);
+    }
+  }
+  SummaryRows(input, found, rows);
+  return rows.Count();
+}
+
+}  // namespace qv
