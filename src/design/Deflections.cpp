@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/CheckStresses.h"
 #include "design/data/MitoitusAsetukset.h"
 #include "model/KuormaVektori.h"
 #include "model/KuormaYhdVektori.h"
@@ -29,16 +30,6 @@ DeflectionSet DeflectionSetSwitches(int code, int set) {
     s.allLoads = set == 1 ? 1 : 0;
   }
   return s;
-}
-
-std::vector<double> SpanBoundaries(const RakenneVektori& member) {
-  QELlukuvektori sorted(20, 20, 1);
-  sorted.Add(0.0);
-  sorted.Add(member.Length);
-  for (int i = 0; i < member.Count(); ++i) {
-    if (member.Kind(i) == RakenneVektori::kSupport) sorted.Add(member.X(i));
-  }
-  return sorted.Values();
 }
 
 int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QELvektori*>& sets,
@@ -89,7 +80,7 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
     MemberDisplacements(source, c, -1, t, sw.final, sw.allLoads);
     sets.push_back(&t);
   }
-  return SpanMaxima(SpanBoundaries(*source.member), sets, rows);
+  return SpanMaxima(qv::SpanBoundaries(*source.member), sets, rows);
 }
 
 int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows) {

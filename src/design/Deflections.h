@@ -40,22 +40,20 @@ struct DeflectionSet {
 int DeflectionSetCount(int code);  // 3 for code 3, else 2
 DeflectionSet DeflectionSetSwitches(int code, int set);
 
-// Span boundaries: 0, the member length and the x of every support, ascending, each
-// distinct value once. Neighbours form the spans.
-std::vector<double> SpanBoundaries(const RakenneVektori& member);
-
 // A table point counts in a span when it lies within this of the span (the sampled x is
 // summed from bar lengths between nodes written with three decimals).
 constexpr double kSpanPointTolerance = 0.01;
 
-// Clears rows and writes one row per span with the per-set maxima of the given
+// Clears rows and writes one row per span (neighbouring boundaries, ascending) with the
+// per-set maxima of the given
 // displacement tables (rows of x, ux, uy, uz, all with the same points). Sets beyond
 // sets.size() (at most 3) stay 0. Returns the number of rows.
 int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QELvektori*>& sets,
                QELvektori& rows);
 
 // Clears rows; for a valid combination c and a current analysis fetches the two or three
-// displacement sets of the code and writes one row per span. Returns the number of rows.
+// displacement sets of the code and writes one row per span, the spans being those of the
+// stress checks (qv::SpanBoundaries). Returns the number of rows.
 int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows);
 int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows);
 
