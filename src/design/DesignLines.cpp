@@ -1,0 +1,257 @@
+// Texts of the design results, shared by the design tree and the design report.
+#include "design/DesignLines.h"
+
+#include <algorithm>
+
+#include "design/Deflections.h"
+#include "model/NumberText.h"
+#include "model/TextCodec.h"
+
+namespace qv {
+
+namespace {
+
+std::string F(double v, int decimals) { return FormatFixed(v, decimals); }
+
+const char* const kDesignLabels1[9] = {
+    "f_bsall (Mz)", "f_bsall (My)", "f_csall",     "f_c90sall",   "f_tsall",
+    "f_vsall (Vy)", "f_vsall (Vz)", "Ek (lujuus)", "E (siirtymä)"};
+const char* const kDesignLabels2[9] = {"fbd (Mz)", "fbd (My)", "fcd",         "fc90d",
+                                       "ftd",      "fvd (Vy)", "fvd (Vz)",    "Ek (lujuus)",
+                                       "E (siirtymä)"};
+const char* const kDesignLabels3[9] = {"fm,d (Mz)",       "fm,d (My)", "fc,0,d",
+                                       "fc,90,d",         "ft,0,d",    "fv,d (Vy)",
+                                       "fv,d (Vz)",       "E 0.05 (lujuus)",
+                                       "E 0,mean (siirtymä)"};
+const char* const kCharLabels2[9] = {"fbk (Mz)", "fbk (My)", "fck",         "fc90k",
+                                     "ftk",      "fvk (Vy)", "fvk (Vz)",    "Ek (lujuus)",
+                                     "E (siirtymä)"};
+const char* const kCharLabels3[9] = {"fm,k (Mz)",       "fm,k (My)", "fc,0,k",
+                                     "fc,90,k",         "ft,0,k",    "fv,k (Vy)",
+                                     "fv,k (Vz)",       "E 0.05 (lujuus)",
+                                     "E 0,mean (siirtymä)"};
+
+const int kOrder[9] = {1, 8, 2, 3, 4, 5, 9, 6, 7};
+
+// "label = " or "label:\t".
+std::string Lead(const std::string& label, DesignLineStyle style) {
+  return label + (style == DesignLineStyle::kTree ? " = " : ":\t");
+}
+
+double RowUtilisation(const CheckRowVektori& rows, int code) {
+  const int i = rows.Find(code, 0);
+  return i >= 0 ? rows.Value2(i) : 0.0;
+}
+
+// Checks with a stress in MPa: shear, torsion, tension, compression, bending.
+const char* StressLabel(int code) {
+  switch (code) {
+    case CheckRowVektori::kShear: return "Leikkaus";
+    case CheckRowVektori::kTorsion: return "Vääntö";
+    case CheckRowVektori::kTension: return "Veto";
+    case CheckRowVektori::kCompression: return "Puristus";
+    case CheckRowVektori::kBending: return "Taivutus";
+    default: return nullptr;
+  }
+}
+
+void AddForceMax(int code, double value, DesignLineStyle style, std::vector<DesignLine>& out) {
+  static const char* const kNames[6] = {"Nx_max", "Vy_max", "Vz_max",
+                                        "Mx_max", "My_max", "Mz_max"};
+  if (value == 0.0) return;
+  const int k = code - CheckRowVektori::kMaxN;
+  const bool moment = k >= 3;
+  const std::string text = Lead(kNames[k], style) + F(value * (moment ? 1e-6 : 0.001), 2) +
+                           (moment ? " kNm" : " kN");
+  out.push_back({DesignLineKind::kForceMax, text, 0.0});
+}
+
+// " (aukko %d)" in the tree; the report also names the bending axis.
+std::string SpanSuffix(int span, char axis, DesignLineStyle style) {
+  std::string s = " (aukko " + std::to_string(span);
+  if (style == DesignLineStyle::kReport) s += std::string(", taivutus ") + axis + "-akselin ympäri";
+  return s + ")";
+}
+
+void AddStability(const DesignResults& r, int code, int span, double v1, double v2,
+                  DesignLineStyle style, std::vector<DesignLine>& out) {
+  const bool tree = style == DesignLineStyle::kTree;
+  const bool b10 = r.code != 3;
+  std::string base;  // label without the direction
+  // Value 1 belongs to ",y" and is shown with z-direction buckling; value 2 to ",z".
+  bool showY = false;
+  bool showZ = false;
+  const bool buckling = r.settings.Nurjahdus != 0;
+  switch (code) {
+    case CheckRowVektori::kSlenderness:
+      base = "Hoikkuus,";
+      showY = buckling && r.settings.Znurj && v1 != 0.0;
+      showZ = buckling && r.settings.Ynurj && v2 != 0.0;
+      break;
+    case CheckRowVektori::kBucklingFactors:
+      base = std::string(tree ? "Nurjahduskerroin " : "Nurjahdus, ") + (b10 ? "ks," : "kc,");
+      showY = buckling && r.settings.Znurj && v1 != 0.0;
+      showZ = buckling && r.settings.Ynurj && v2 != 0.0;
+      break;
+    case CheckRowVektori::kRelativeSlenderness:
+      base = "Hoikkuus,rel,";
+      showY = !b10 && buckling && r.settings.Znurj && v1 != 0.0;
+      showZ = !b10 && buckling && r.settings.Ynurj && v2 != 0.0;
+      break;
+    case CheckRowVektori::kLateralFactors:
+      base = std::string(tree ? "Kiepahduskerroin " : "Kiepahdus, ") + (b10 ? "Kk," : "kcrit,");
+      showY = showZ = r.settings.Kiepahdus != 0;
+      break;
+    default:
+      return;
+  }
+  if (showY)
+    out.push_back({DesignLineKind::kStability,
+                   Lead(base + "y", style) + F(v1, 2) + SpanSuffix(span, 'y', style), 0.0});
+  if (showZ)
+    out.push_back({DesignLineKind::kStability,
+                   Lead(base + "z", style) + F(v2, 2) + SpanSuffix(span, 'z', style), 0.0});
+}
+
+// Shear, torsion, tension, compression, bending, the interactions and the slenderness limit.
+void AddUtilisation(const CheckRowVektori& rows, int i, DesignLineStyle style,
+                    std::vector<DesignLine>& out) {
+  const int code = rows.Code(i);
+  const double v = rows.Value1(i);
+  const double u = rows.Value2(i);
+  if (const char* label = StressLabel(code)) {
+    if (u > 0.0)
+      out.push_back({DesignLineKind::kUtilisation,
+                     Lead(label, style) + F(v, 2) + " MPa (" + F(u, 0) + " %)", u});
+    return;
+  }
+  if (code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression) {
+    // The interaction is shown only when both of its parts are.
+    const bool tension = code == CheckRowVektori::kBendingTension;
+    const double part = RowUtilisation(rows, tension ? CheckRowVektori::kTension
+                                                     : CheckRowVektori::kCompression);
+    if (u > 0.0 && part > 0.0 && RowUtilisation(rows, CheckRowVektori::kBending) > 0.0) {
+      const char* label = tension ? "Taivutus + veto" : "Taivutus + puristus";
+      out.push_back({DesignLineKind::kUtilisation,
+                     Lead(label, style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
+    }
+    return;
+  }
+  if (code == CheckRowVektori::kSlendernessLimit && v > CheckRowVektori::kSlendernessLimitValue) {
+    const double lu = v * 100.0 / CheckRowVektori::kSlendernessLimitValue;
+    out.push_back({DesignLineKind::kUtilisation,
+                   Lead("Maksimihoikkuus", style) + F(v, 2) + " > 170 (" + F(lu, 0) + " %)", lu});
+  }
+}
+
+}  // namespace
+
+const char* const* DesignValueLabels(int code) {
+  switch (code) {
+    case 1: return kDesignLabels1;
+    case 2: return kDesignLabels2;
+    case 3: return kDesignLabels3;
+    default: return nullptr;
+  }
+}
+
+const char* const* CharacteristicLabels(int code) {
+  switch (code) {
+    case 2: return kCharLabels2;
+    case 3: return kCharLabels3;
+    default: return nullptr;
+  }
+}
+
+int MaterialOrderQuantity(int position) {
+  return position >= 0 && position < 9 ? kOrder[position] : 0;
+}
+
+std::string MaterialValueLine(const char* label, int position, double value,
+                              DesignLineStyle style) {
+  const bool modulus = position >= 7;
+  return Lead(label, style) + F(value, modulus ? 0 : 2) + " MPa";
+}
+
+std::vector<DesignLine> StressLines(const DesignResults& r, const CombinationDesign& comb,
+                                    DesignLineStyle style) {
+  std::vector<DesignLine> out;
+  const CheckRowVektori& rows = comb.checks;
+  const char* const* labels = DesignValueLabels(r.code);
+  bool materialHeading = false;
+  for (int i = 0; i < rows.Count(); ++i) {
+    const int code = rows.Code(i);
+    if (code >= CheckRowVektori::kMaxN && code <= CheckRowVektori::kMaxMz) {
+      AddForceMax(code, rows.Value1(i), style, out);
+    } else if (code >= CheckRowVektori::kSlenderness) {
+      const int position = code - CheckRowVektori::kDesignValueFirst;
+      if (position >= 0 && position < 9) {
+        if (labels == nullptr) continue;
+        if (!materialHeading) {
+          out.push_back({DesignLineKind::kMaterialHeading, "MATERIAALITIEDOT (Laskenta-arvot):",
+                         0.0});
+          materialHeading = true;
+        }
+        out.push_back({DesignLineKind::kMaterialValue,
+                       MaterialValueLine(labels[position], position, rows.Value1(i), style), 0.0});
+      } else {
+        AddStability(r, code, rows.Span(i), rows.Value1(i), rows.Value2(i), style, out);
+      }
+    } else {
+      AddUtilisation(rows, i, style, out);
+    }
+  }
+  return out;
+}
+
+double LargestUtilisation(const std::vector<DesignLine>& lines) {
+  double u = 0.0;
+  for (const DesignLine& l : lines) {
+    if (l.kind == DesignLineKind::kUtilisation) u = std::max(u, l.utilisation);
+  }
+  return u;
+}
+
+std::string SpanHeading(int span, double x1, double x2) {
+  return "Aukko " + std::to_string(span) + " (x = " + F(x1, 1) + " - " + F(x2, 1) + ")";
+}
+
+std::string DeflectionLine(int code, int direction, const QELvektori& spans, int row,
+                           double utilisation) {
+  const std::string d = direction == DeflectionRow::kDirectionZ ? "z" : "y";
+  auto u = [&](int set) { return F(spans.GetReal(row, DeflectionRow::Field(set, direction)), 2); };
+  std::string text;
+  if (code == 3) {
+    text = "U" + d + "2,inst = " + u(1) + " mm, U" + d + "2,fin = " + u(2) + " mm, U" + d +
+           "net,fin = " + u(3) + " mm";
+  } else {
+    text = "U" + d + ",tot = " + u(1) + " mm, U" + d + ",muuttuva = " + u(2) + " mm";
+  }
+  return text + " (" + F(utilisation, 0) + " %)";
+}
+
+double DeflectionCombinationUtilisation(const CombinationDesign& comb) {
+  double u = 0.0;
+  for (double v : comb.utilY) u = std::max(u, v);
+  for (double v : comb.utilZ) u = std::max(u, v);
+  return u;
+}
+
+std::string CombinationHeading(const CombinationDesign& comb, double utilisation) {
+  std::string text = CutChars(comb.name, 80) + " (" + F(utilisation, 0) + " %)";
+  if (comb.kind == 2 && comb.ownLimit > 0.0)
+    text += ", KY:llä oma Usall (=" + F(comb.ownLimit, 2) + " mm)";
+  if (utilisation > 0.0) text += ", Aikaluokka = " + comb.durationName;
+  return text;
+}
+
+std::string DesignCodeName(int code) {
+  switch (code) {
+    case 1: return "RakMk B10 sallitut jännitykset (2001)";
+    case 2: return "RakMk B10 rajatilamitoitus (2001)";
+    case 3: return "Euronormi EC5 (ENV 1995-1-1)";
+    default: return "";
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,148 @@
+// Writes the design chapter of the report from the checks of every combination.
+#include "design/DesignReport.h"
+
+#include <algorithm>
+
+#include "design/Deflections.h"
+#include "design/DesignLines.h"
+#include "model/NumberText.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kDoubleRule = "====================================";
+const char* const kRule = "------------------------------------";
+
+// Lines with placeholders: a heading is written first and replaced once its value is known.
+class ReportWriter {
+ public:
+  explicit ReportWriter(std::vector<std::string>& lines) : lines_(lines) {}
+  int Add(const std::string& text) {
+    lines_.push_back(text);
+    return static_cast<int>(lines_.size()) - 1;
+  }
+  void Replace(int i, const std::string& text) { lines_[static_cast<std::size_t>(i)] = text; }
+
+ private:
+  std::vector<std::string>& lines_;
+};
+
+bool Shown(DesignLineKind kind, const DesignReportOptions& options) {
+  switch (kind) {
+    case DesignLineKind::kUtilisation:
+    case DesignLineKind::kForceMax:
+      return true;
+    case DesignLineKind::kStability:
+      return options.stability;
+    default:
+      return options.designValues;
+  }
+}
+
+double WriteStressGroup(const DesignResults& r, const DesignReportOptions& options,
+                        ReportWriter& out) {
+  out.Add(kDoubleRule);
+  const int heading = out.Add("MITOITUS, JÄNNITYSTARKASTELUT:");
+  double group = 0.0;
+  for (const CombinationDesign& comb : r.stress) {
+    const int name = out.Add(comb.name);
+    out.Add(kRule);
+    const std::vector<DesignLine> lines = StressLines(r, comb, DesignLineStyle::kReport);
+    for (const DesignLine& line : lines) {
+      if (Shown(line.kind, options)) out.Add(line.text);
+    }
+    const double u = LargestUtilisation(lines);
+    out.Replace(name, CombinationHeading(comb, u));
+    group = std::max(group, u);
+  }
+  out.Replace(heading, "MITOITUS, JÄNNITYSTARKASTELUT: (KA = " + FormatFixed(group, 0) + " %)");
+  return group;
+}
+
+double WriteDeflectionGroup(const DesignResults& r, ReportWriter& out) {
+  out.Add(kDoubleRule);
+  const int heading = out.Add("MITOITUS, SIIRTYMÄTARKASTELUT:");
+  out.Add(kRule);
+  for (int direction : {MitoitusAsetukset::kDirectionY, MitoitusAsetukset::kDirectionZ}) {
+    for (const std::string& line : AllowedDeflectionLines(r.settings, r.code, direction))
+      out.Add(line);
+  }
+  double group = 0.0;
+  for (const CombinationDesign& comb : r.deflection) {
+    const int name = out.Add(comb.name);
+    out.Add(kRule);
+    for (int s = 0; s < comb.spans.Count(); ++s) {
+      out.Add(SpanHeading(s + 1, comb.spans.GetReal(s, DeflectionRow::kX1),
+                          comb.spans.GetReal(s, DeflectionRow::kX2)));
+      const double uy = comb.utilY[static_cast<std::size_t>(s)];
+      const double uz = comb.utilZ[static_cast<std::size_t>(s)];
+      if (uy > 0.0) out.Add(DeflectionLine(r.code, DeflectionRow::kDirectionY, comb.spans, s, uy));
+      if (uz > 0.0) out.Add(DeflectionLine(r.code, DeflectionRow::kDirectionZ, comb.spans, s, uz));
+    }
+    const double u = DeflectionCombinationUtilisation(comb);
+    out.Replace(name, CombinationHeading(comb, u));
+    group = std::max(group, u);
+  }
+  out.Replace(heading, "MITOITUS, SIIRTYMÄTARKASTELUT: (KA = " + FormatFixed(group, 0) + " %)");
+  return group;
+}
+
+std::string ConditionLabel(int code, int condition) {
+  if (condition == 1) return code == 3 ? "Muuttuvat kuormat, hetkellinen:\t" : "Kaikki kuormat:\t";
+  if (condition == 2) return code == 3 ? "Muuttuvat kuormat, lopullinen:\t" : "Muuttuvat kuormat:\t";
+  return "Kaikki kuormat, lopullinen:\t";
+}
+
+}  // namespace
+
+DesignReportOptions DesignReportOptionsOf(const QELVUX_data& project) {
+  DesignReportOptions o;
+  o.stability = project.ReportSwitches[7] != 0;
+  o.designValues = project.ReportSwitches[8] != 0;
+  return o;
+}
+
+std::vector<std::string> AllowedDeflectionLines(const MitoitusAsetukset& settings, int code,
+                                                int direction) {
+  std::vector<std::string> lines;
+  if (!HasDeflectionLimit(settings, code, direction, 0)) return lines;
+  lines.push_back(direction == MitoitusAsetukset::kDirectionZ ? "Sallitut siirtymät (z-suunta):"
+                                                              : "Sallitut siirtymät (y-suunta):");
+  const int conditions = code == 3 ? 3 : 2;
+  for (int c = 1; c <= conditions; ++c) {
+    const double rel = settings.RelLimit(direction, c);
+    const double abs = settings.AbsLimit(direction, c);
+    if (!(rel > 0.0) && !(abs > 0.0)) continue;
+    std::string line = ConditionLabel(code, c);
+    if (rel > 0.0) line += "L/" + FormatFixed(rel, 0);
+    if (rel > 0.0 && abs > 0.0) line += " tai ";
+    if (abs > 0.0) line += FormatFixed(abs, 1) + " mm";
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> WriteDesignReport(const DesignResults& results,
+                                           const DesignReportOptions& options) {
+  std::vector<std::string> lines;
+  ReportWriter out(lines);
+  out.Add(kDoubleRule);
+  out.Add("MITOITUS:");
+  out.Add(kRule);
+  out.Add("Mitoitusnormi:\t" + DesignCodeName(results.code));
+  const int total = out.Add("Kokonaiskäyttöaste = ?");
+  double stress = 0.0;
+  double deflection = 0.0;
+  if (results.settings.Jannitys) stress = WriteStressGroup(results, options, out);
+  if (results.settings.Siirtyma) deflection = WriteDeflectionGroup(results, out);
+  out.Replace(total, "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %");
+  return lines;
+}
+
+std::vector<std::string> WriteDesignReport(const QELVUX_data& project) {
+  return WriteDesignReport(CollectDesignResults(project), DesignReportOptionsOf(project));
+}
+
+}  // namespace qv

@@ -1,0 +1,81 @@
+// Runs the checks of every combination marked for design and keeps their rows for the page and report.
+#include "design/DesignResults.h"
+
+#include "design/CheckStresses.h"
+#include "design/Deflections.h"
+#include "design/data/MateriaaliTiedot.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+
+bool DesignResults::AllChecksRan() const {
+  if (settings.Jannitys) {
+    for (const CombinationDesign& c : stress) {
+      if (!c.Ran()) return false;
+    }
+  }
+  if (settings.Siirtyma) {
+    for (const CombinationDesign& c : deflection) {
+      if (!c.Ran()) return false;
+    }
+  }
+  return true;
+}
+
+namespace {
+
+CombinationDesign Header(const QELVUX_data& project, int c, int kind) {
+  const KuormaYhdVektori& combinations = project.Loads.Combinations();
+  CombinationDesign d;
+  d.index = c;
+  d.kind = kind;
+  d.name = combinations.TextOr(combinations.HeaderRow(c), 0, " ");
+  d.durationName = project.Materials.DurationClassName(
+      project.DesignCode, project.Loads.GoverningDurationClass(c, -1));
+  d.ownLimit = combinations.OwnDeflectionLimit(c);
+  return d;
+}
+
+void RunDeflections(const QELVUX_data& project, CombinationDesign& d) {
+  CollectDeflections(project, d.index, d.spans);
+  const int n = d.spans.Count();
+  d.utilY.assign(static_cast<std::size_t>(n), 0.0);
+  d.utilZ.assign(static_cast<std::size_t>(n), 0.0);
+  for (int r = 0; r < n; ++r) {
+    d.utilY[static_cast<std::size_t>(r)] =
+        DeflectionSpanUtilisation(project, d.index, d.spans, r, DeflectionRow::kDirectionY);
+    d.utilZ[static_cast<std::size_t>(r)] =
+        DeflectionSpanUtilisation(project, d.index, d.spans, r, DeflectionRow::kDirectionZ);
+  }
+}
+
+}  // namespace
+
+DesignResults CollectDesignResults(const QELVUX_data& project) {
+  DesignResults r;
+  r.code = project.DesignCode;
+  r.infoDisplay = project.InfoDisplay;
+  r.treeExpansion = project.TreeExpansion;
+  r.settings = project.Settings;
+  if (r.code == 2 || r.code == 3) {
+    // Without a valid section the values stay zero.
+    project.SectionValues(project.Loads.GoverningDurationClass(0, -1),
+                          MateriaaliTiedot::kCharacteristic, r.characteristic);
+  }
+
+  const KuormaYhdVektori& combinations = project.Loads.Combinations();
+  const int count = combinations.CombinationCount();
+  for (int c = 0; c < count; ++c) {
+    const int kind = combinations.DesignKind(c);
+    if (kind == KuormaYhdVektori::kStress && r.settings.Jannitys) {
+      r.stress.push_back(Header(project, c, kind));
+      CheckStresses(project, c, r.stress.back().checks);
+    } else if (kind == KuormaYhdVektori::kDeflection && r.settings.Siirtyma) {
+      r.deflection.push_back(Header(project, c, kind));
+      RunDeflections(project, r.deflection.back());
+    }
+  }
+  return r;
+}
+
+}  // namespace qv

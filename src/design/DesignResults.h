@@ -1,0 +1,50 @@
+// Results of the whole design of a project, gathered once and turned into tree and report lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/CheckRowVektori.h"
+#include "design/data/DesignValues.h"
+#include "design/data/MitoitusAsetukset.h"
+#include "model/QELvektori.h"
+
+class QELVUX_data;
+
+namespace qv {
+
+// One combination of design kind 1 (stresses) or 2 (deflections) with its check results.
+struct CombinationDesign {
+  int index = -1;            // combination index; kind-3 combinations are counted too
+  int kind = 0;              // 1 stresses, 2 deflections
+  std::string name;          // header name, e.g. "KY1"
+  std::string durationName;  // name of the combination's duration class
+  double ownLimit = 0.0;     // the combination's own allowed deflection in mm, 0 when none
+  CheckRowVektori checks;    // kind 1: the check rows; empty when the checks could not run
+  QELvektori spans;          // kind 2: one deflection row per span; empty likewise
+  std::vector<double> utilY; // kind 2: utilisation (%) of each span row in y and z
+  std::vector<double> utilZ;
+
+  bool Ran() const { return kind == 1 ? checks.Count() > 0 : spans.Count() > 0; }
+};
+
+// Everything the design tree and the design report show.
+struct DesignResults {
+  int code = 2;
+  int infoDisplay = 0;
+  int treeExpansion = 0;
+  MitoitusAsetukset settings;
+  DesignValues characteristic;  // codes 2 and 3, duration class of combination 0
+  std::vector<CombinationDesign> stress;      // kind 1, in combination order
+  std::vector<CombinationDesign> deflection;  // kind 2, in combination order
+
+  // True when every combination of an enabled group could be checked.
+  bool AllChecksRan() const;
+};
+
+// Runs the stress checks of every kind-1 combination (when stress checks are on) and the
+// deflection checks of every kind-2 combination (when deflection checks are on) on the
+// project's current analysis and section.
+DesignResults CollectDesignResults(const QELVUX_data& project);
+
+}  // namespace qv

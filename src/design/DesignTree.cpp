@@ -1,0 +1,155 @@
+// Builds the results tree of the design page from the checks of every combination.
+#include "design/DesignTree.h"
+
+#include <algorithm>
+
+#include "design/Deflections.h"
+#include "design/DesignLines.h"
+#include "model/NumberText.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+
+namespace {
+
+class TreeWriter {
+ public:
+  explicit TreeWriter(std::vector<DesignTreeNode>& nodes) : nodes_(nodes) {}
+
+  int Add(int level, const std::string& text, int image, bool expanded = false) {
+    nodes_.push_back({level, text, image, expanded});
+    return static_cast<int>(nodes_.size()) - 1;
+  }
+  DesignTreeNode& operator[](int i) { return nodes_[static_cast<std::size_t>(i)]; }
+  int Size() const { return static_cast<int>(nodes_.size()); }
+  // An exceeded item marks every node above it.
+  void MarkExceeded(std::initializer_list<int> parents) {
+    for (int p : parents) (*this)[p].image = kImageExceeded;
+  }
+
+ private:
+  std::vector<DesignTreeNode>& nodes_;
+};
+
+void AddCharacteristic(const DesignResults& r, TreeWriter& tree) {
+  const char* const* labels = CharacteristicLabels(r.code);
+  if (!r.infoDisplay || labels == nullptr) return;
+  tree.Add(0, "MATERIAALITIEDOT (Ominaisarvot):", kImageInfo, r.treeExpansion == 1);
+  for (int p = 0; p < 9; ++p) {
+    const double v = r.characteristic.Get(MaterialOrderQuantity(p));
+    tree.Add(1, MaterialValueLine(labels[p], p, v, DesignLineStyle::kTree), kImageInfo);
+  }
+}
+
+// One stress combination under the root; returns its utilisation.
+double AddStressCombination(const DesignResults& r, const CombinationDesign& comb, int root,
+                            TreeWriter& tree) {
+  const std::vector<DesignLine> lines = StressLines(r, comb, DesignLineStyle::kTree);
+  const int node = tree.Add(1, "", kImageSatisfied);
+  for (const DesignLine& line : lines) {
+    switch (line.kind) {
+      case DesignLineKind::kUtilisation:
+        tree.Add(2, line.text, UtilisationImage(line.utilisation));
+        if (line.utilisation > kUtilisationLimit) tree.MarkExceeded({node, root});
+        break;
+      case DesignLineKind::kMaterialHeading:
+        if (r.infoDisplay) tree.Add(2, line.text, kImageInfo, r.treeExpansion == 1);
+        break;
+      case DesignLineKind::kMaterialValue:
+        if (r.infoDisplay) tree.Add(3, line.text, kImageInfo);
+        break;
+      default:  // force maxima and stability factors
+        if (r.infoDisplay) tree.Add(2, line.text, kImageInfo);
+        break;
+    }
+  }
+  const double u = LargestUtilisation(lines);
+  tree[node].text = CombinationHeading(comb, u);
+  tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
+  return u;
+}
+
+double AddStressGroup(const DesignResults& r, TreeWriter& tree) {
+  const int root = tree.Add(0, "JÄNNITYSTARKASTELUT:", kImageSatisfied, true);
+  double u = 0.0;
+  for (const CombinationDesign& comb : r.stress) u = std::max(u, AddStressCombination(r, comb, root, tree));
+  tree[root].text = "JÄNNITYSTARKASTELUT: (" + FormatFixed(u, 0) + " %)";
+  return u;
+}
+
+double AddDeflectionCombination(const DesignResults& r, const CombinationDesign& comb, int root,
+                                TreeWriter& tree) {
+  const int node = tree.Add(1, "", kImageSatisfied);
+  for (int s = 0; s < comb.spans.Count(); ++s) {
+    const int span = tree.Add(2,
+                              SpanHeading(s + 1, comb.spans.GetReal(s, DeflectionRow::kX1),
+                                          comb.spans.GetReal(s, DeflectionRow::kX2)),
+                              kImageSatisfied, true);
+    const double uy = comb.utilY[static_cast<std::size_t>(s)];
+    const double uz = comb.utilZ[static_cast<std::size_t>(s)];
+    for (int direction : {DeflectionRow::kDirectionY, DeflectionRow::kDirectionZ}) {
+      const double u = direction == DeflectionRow::kDirectionY ? uy : uz;
+      if (!(u > 0.0)) continue;
+      tree.Add(3, DeflectionLine(r.code, direction, comb.spans, s, u), UtilisationImage(u));
+      if (u > kUtilisationLimit) tree.MarkExceeded({span, node, root});
+    }
+  }
+  const double u = DeflectionCombinationUtilisation(comb);
+  tree[node].text = CombinationHeading(comb, u);
+  tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
+  return u;
+}
+
+double AddDeflectionGroup(const DesignResults& r, TreeWriter& tree) {
+  const int root = tree.Add(0, "SIIRTYMÄTARKASTELUT:", kImageSatisfied, true);
+  double u = 0.0;
+  for (const CombinationDesign& comb : r.deflection)
+    u = std::max(u, AddDeflectionCombination(r, comb, root, tree));
+  tree[root].text = "SIIRTYMÄTARKASTELUT: (" + FormatFixed(u, 0) + " %)";
+  return u;
+}
+
+}  // namespace
+
+DesignTree BuildDesignTree(const DesignResults& results) {
+  DesignTree t;
+  TreeWriter tree(t.nodes);
+  AddCharacteristic(results, tree);
+  if (results.settings.Jannitys) t.stressUtilisation = AddStressGroup(results, tree);
+  if (results.settings.Siirtyma) t.deflectionUtilisation = AddDeflectionGroup(results, tree);
+  t.overall = std::max(t.stressUtilisation, t.deflectionUtilisation);
+  t.passes = t.overall <= kUtilisationLimit;
+  t.allChecksRan = results.AllChecksRan();
+  return t;
+}
+
+DesignTree BuildDesignTree(const QELVUX_data& project) {
+  return BuildDesignTree(CollectDesignResults(project));
+}
+
+std::string TotalLabelText(double overall) {
+  return "Kokonaiskäyttöaste = " + FormatFixed(overall, 1) + " %";
+}
+
+std::vector<std::string> SectionInfoLines(const QELVUX_data& project) {
+  const ProfiiliVektori& p = project.Profiles;
+  if (!p.HasCurrent()) return {"?"};
+  const int i = p.CurrentIndex;
+  const std::vector<std::string> materials = project.Materials.MaterialNames(project.DesignCode);
+  const int m = project.Materials.Material(project.DesignCode);
+  const std::string material =
+      m >= 1 && m <= static_cast<int>(materials.size()) ? materials[static_cast<std::size_t>(m - 1)]
+                                                        : "?";
+  std::vector<std::string> lines{"MATERIAALI: " + material};
+  if (p.Shape(i) == ProfiiliVektori::kCircle) {
+    lines.push_back("MUOTO: Pyöreä");
+    lines.push_back("HALKAISIJA: " + FormatFixed(p.D(i), 0) + " mm");
+  } else if (p.Shape(i) == ProfiiliVektori::kRectangle) {
+    lines.push_back("MUOTO: Suorakaide");
+    lines.push_back("LEVEYS: " + FormatFixed(p.B(i), 0) + " mm");
+    lines.push_back("KORKEUS:" + FormatFixed(p.H(i), 0) + " mm");
+  }
+  return lines;
+}
+
+}  // namespace qv
