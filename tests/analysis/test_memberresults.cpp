@@ -164,25 +164,6 @@ TEST_F(SimpleBeam, NothingWithoutValidAnalysis) {
   EXPECT_EQ(0, table.Count());
 }
 
-TEST(CaseWeights, CombinationFactorsAndSingleCases) {
-  MemberTestProject t;
-  t.AddCase("A", 0);
-  t.AddCase("B", 1);
-  t.AddCase("C", 1);
-  t.AddCombination(KuormaYhdVektori::kStress, {1.2, 0.0, 0.8});
-  const KuormaVektori& loads = t.project->Loads;
-  EXPECT_EQ(ResultSelection::kCombination, SelectResults(loads, 0, 5));
-  EXPECT_EQ(ResultSelection::kLoadCase, SelectResults(loads, 1, 2));
-  EXPECT_EQ(ResultSelection::kNone, SelectResults(loads, -1, 3));
-  EXPECT_DOUBLE_EQ(1.2, CaseWeight(loads, 0, -1, 1));
-  EXPECT_DOUBLE_EQ(0.0, CaseWeight(loads, 0, -1, 2));
-  EXPECT_DOUBLE_EQ(0.8, CaseWeight(loads, 0, -1, 3));
-  EXPECT_DOUBLE_EQ(0.0, CaseWeight(loads, 0, -1, 4));
-  EXPECT_DOUBLE_EQ(1.0, CaseWeight(loads, -1, 1, 2));
-  EXPECT_DOUBLE_EQ(0.0, CaseWeight(loads, -1, 1, 1));
-  EXPECT_DOUBLE_EQ(0.0, CaseWeight(loads, -1, -1, 1));
-}
-
 // Two equal spans of 4000 mm: G a uniform 2 N/mm, Q 5000 N at the middle of span 1.
 class TwoSpanBeam : public ::testing::Test {
  protected:
