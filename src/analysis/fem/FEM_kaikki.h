@@ -91,14 +91,13 @@ class FEM_kaikki {
                          QELvektori* points = nullptr) const;
   // FX, FY, FZ, MX, MY, MZ of a support in a case, main system.
   int Reactions(int supportNumber, int caseNumber, std::array<double, 6>& out) const;
-
- private:
   // Limit of the band store (reals): a pasted model with scattered node numbers must not
   // exhaust memory.
   static constexpr double kMaxBandReals = 2e7;
   // Status when the band store would exceed kMaxBandReals.
   static constexpr int kTooLarge = -4;
 
+ private:
   // Preparation steps of Solve, in order.
   void RestoreInputModel();
   void ReleasesToCouplings();
