@@ -130,8 +130,8 @@ TEST(CheckStresses, LateralTorsionalFactorReducesTheBendingStrength) {
   EXPECT_NEAR(c.V2(Row::kBending), 60.0, 1e-9);
 }
 
-// Code 1, 100 x 200, N = 100 kN over 3000 mm: sigma = 5 MPa, f2 = 8.
-// y direction: lambda 51.96, kz = 0.76916 (f1 = 20 here: recomputed below).
+// Code 1, 100 x 200, N = 100 kN over 3000 mm: sigma = 5 MPa; f1 = 12, f2 = 8, f6 = 7000,
+// f8 = 10, n = 400.
 TEST(CheckStresses, Code1ColumnBucklingInYAndZ) {
   Case c(1, Rect(100, 200), {0, 3000});
   c.in.values = Values({12, 8, 2, 7, 1.5, 7000, 9000, 10, 1.2});
