@@ -15,6 +15,13 @@ constexpr int kHingeEnd = 6111110;
 constexpr double kDefaultLoadWidth = 1000.0;
 constexpr double kPi = 3.14159265358979323846;
 
+// Room for the longest line usually written, so that a line is allocated once.
+std::string NewLine() {
+  std::string s;
+  s.reserve(96);
+  return s;
+}
+
 void AppendInt(std::string& s, int v) {
   s += std::to_string(v);
   s += ';';
@@ -50,10 +57,10 @@ MalliGeneraattori::MalliGeneraattori(const RakenneVektori& member, const KuormaV
 
 std::vector<std::string> MalliGeneraattori::Generate() {
   lines_.clear();
-  lines_.reserve(static_cast<std::size_t>(2 * member_.Count() + 4 * loads_.Count() + 24));
   loadNumber_ = 1;
   supportNumber_ = 1;
   CollectNodes();
+  lines_.reserve(EstimatedLineCount());
   WriteNodes();
   WriteBars();
   WriteSupports();
@@ -74,6 +81,21 @@ void MalliGeneraattori::CollectNodes() {
   nodeX_ = positions.Values();
 }
 
+std::size_t MalliGeneraattori::EstimatedLineCount() const {
+  // A distributed load writes one line per bar it covers, a point load at most two.
+  std::size_t count = 3 * nodeX_.size() + 16;
+  for (int i = 0; i < loads_.Count(); ++i) {
+    if (loads_.LoadKind(i) == KuormaVektori::kPoint) {
+      count += 2;
+    } else {
+      const auto from = std::upper_bound(nodeX_.begin(), nodeX_.end(), loads_.X1(i));
+      const auto to = std::upper_bound(nodeX_.begin(), nodeX_.end(), loads_.X2(i));
+      count += to > from ? static_cast<std::size_t>(to - from) + 1 : nodeX_.size();
+    }
+  }
+  return count;
+}
+
 int MalliGeneraattori::NodeAt(double x) const {
   const auto it = std::lower_bound(nodeX_.begin(), nodeX_.end(), x);
   if (it == nodeX_.end() || *it != x) return -1;
@@ -83,7 +105,7 @@ int MalliGeneraattori::NodeAt(double x) const {
 void MalliGeneraattori::WriteNodes() {
   Header(FEM_kaikki::kNodesSection);
   for (std::size_t i = 0; i < nodeX_.size(); ++i) {
-    std::string s;
+    std::string s = NewLine();
     AppendInt(s, static_cast<int>(i) + 1);
     AppendReal(s, nodeX_[i] * cos_, 3);
     AppendReal(s, nodeX_[i] * sin_, 3);
@@ -102,7 +124,7 @@ void MalliGeneraattori::WriteBars() {
     const bool hingeAtEnd =
         member_.FindPoint(RakenneVektori::kHinge, nodeX_[static_cast<std::size_t>(j) + 1],
                           kPointTolerance) >= 0;
-    std::string s;
+    std::string s = NewLine();
     AppendInt(s, j + 1);
     AppendInt(s, j + 1);
     AppendInt(s, j + 2);
@@ -132,7 +154,7 @@ void MalliGeneraattori::WriteSupports() {
   for (std::size_t i = 0; i < nodeX_.size(); ++i) {
     const int k = member_.FindPoint(RakenneVektori::kSupport, nodeX_[i], kPointTolerance);
     if (k < 0) continue;
-    std::string s;
+    std::string s = NewLine();
     AppendInt(s, supportNumber_);
     AppendInt(s, static_cast<int>(i) + 1);
     AppendInt(s, SupportCode(member_.Code(k), supportNumber_));
@@ -159,7 +181,7 @@ void MalliGeneraattori::WriteLoads() {
 }
 
 void MalliGeneraattori::WriteNodeLoad(int caseNumber, int node, int direction, double value) {
-  std::string s;
+  std::string s = NewLine();
   AppendInt(s, loadNumber_++);
   AppendInt(s, caseNumber);
   s += "1;1;";
@@ -196,7 +218,7 @@ void MalliGeneraattori::WritePointLoad(int i) {
   const auto it = std::upper_bound(nodeX_.begin(), nodeX_.end(), x);
   if (it == nodeX_.begin() || it == nodeX_.end()) return;
   const int j = static_cast<int>(it - nodeX_.begin()) - 1;
-  std::string s;
+  std::string s = NewLine();
   AppendInt(s, loadNumber_++);
   AppendInt(s, caseNumber);
   s += "2;1;";
@@ -267,7 +289,7 @@ void MalliGeneraattori::WriteDistributedLoad(int i) {
       b = xk - xj;
       qb = q1 + (xk - x1) * slope;
     }
-    std::string s;
+    std::string s = NewLine();
     AppendInt(s, loadNumber_++);
     AppendInt(s, caseNumber);
     s += "2;3;";

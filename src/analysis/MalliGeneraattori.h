@@ -41,6 +41,8 @@ class MalliGeneraattori {
 
   // Support code with the torsion restraint the angle calls for; s = support number.
   int SupportCode(int code, int s) const;
+  // Lines the text will about have, to allocate the list once.
+  std::size_t EstimatedLineCount() const;
   // Index of the node standing exactly at x, or -1.
   int NodeAt(double x) const;
   void Header(int section);
