@@ -46,12 +46,13 @@ int FEM_kaikki::Solve() {
     w_ = std::max(w_, 1 + hi - lo);
   }
   caseCount_ = loads_.CaseList().Count();
+  // Validation has seen to nodes and loads; this only guards the kernels.
   if (n_ < 1 || caseCount_ < 1) {
     status_ = -1;
     return status_;
   }
-  if (static_cast<double>(n_) * w_ > kMaxBandReals) {
-    messages_.AddLine(kSolutionMessages, WithCode("Jäykkyysmatriisi liian suuri", n_));
+  if (static_cast<double>(n_) * (w_ + caseCount_) > kMaxModelReals) {
+    messages_.AddLine(kSolutionMessages, WithCode("Laskentamalli liian suuri", n_));
     status_ = kTooLarge;
     return status_;
   }

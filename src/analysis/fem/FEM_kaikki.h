@@ -91,10 +91,10 @@ class FEM_kaikki {
                          QELvektori* points = nullptr) const;
   // FX, FY, FZ, MX, MY, MZ of a support in a case, main system.
   int Reactions(int supportNumber, int caseNumber, std::array<double, 6>& out) const;
-  // Limit of the band store (reals): a pasted model with scattered node numbers must not
-  // exhaust memory.
-  static constexpr double kMaxBandReals = 2e7;
-  // Status when the band store would exceed kMaxBandReals.
+  // Limit of the band store and load vectors together (reals): a pasted model with
+  // scattered node numbers or thousands of cases must not exhaust memory.
+  static constexpr double kMaxModelReals = 2e7;
+  // Status when they would exceed kMaxModelReals.
   static constexpr int kTooLarge = -4;
 
  private:

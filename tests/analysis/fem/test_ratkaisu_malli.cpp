@@ -226,7 +226,7 @@ TEST(Failures, OversizedBandIsRefused) {
   for (int i = 1; i <= 800; ++i) in.Node(i, 10.0 * i, 0);
   in.Bar(1, 1, 800).Support(1, 1, 6111111).NodeLoad(1, 800, 2, -1);
   in.SolveInto(fem, FEM_kaikki::kTooLarge);
-  EXPECT_EQ(fem.Messages().GetLine(1001, 1), "Jäykkyysmatriisi liian suuri (4800)");
+  EXPECT_EQ(fem.Messages().GetLine(1001, 1), "Laskentamalli liian suuri (4800)");
   std::array<double, 12> f{};
   EXPECT_EQ(fem.EndForces(1, 1, f), -1);
 }
