@@ -1,0 +1,180 @@
+// Load drawing: visibility, labels, scaling of intensities and where each load stands.
+#include "ui/drawing/LoadDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "model/TextCodec.h"
+#include "project/QELVUX_data.h"
+#include "ui/drawing/LoadShapes.h"
+#include "ui/drawing/MemberDrawing.h"
+
+namespace qv {
+
+namespace {
+
+// Largest intensities of the drawn case(s), by which arrows and heights are scaled.
+struct LoadScales {
+  double distributedForce = 0.0;
+  double surfaceMoment = 0.0;
+  double lineMoment = 0.0;
+  double pointForce = 0.0;
+  double gatheringWidth = 1000.0;
+};
+
+LoadScales ScalesOf(const QELVUX_data& p) {
+  const KuormaVektori& loads = p.Loads;
+  const int k = loads.VisibleCase >= 0 ? loads.VisibleCase : -1;
+  LoadScales sc;
+  sc.gatheringWidth = p.Member.LoadWidth > 0.0 ? p.Member.LoadWidth : 1000.0;
+  sc.distributedForce =
+      std::max(loads.LargestLoadValue(k, KuormaVektori::kSurface, false) * sc.gatheringWidth,
+               loads.LargestLoadValue(k, KuormaVektori::kLine, false));
+  // Surface intensities are drawn times the gathering width, so their scale is too.
+  sc.surfaceMoment =
+      loads.LargestLoadValue(k, KuormaVektori::kSurface, true) * sc.gatheringWidth;
+  sc.lineMoment = loads.LargestLoadValue(k, KuormaVektori::kLine, true);
+  sc.pointForce = loads.LargestLoadValue(k, KuormaVektori::kPoint, false);
+  return sc;
+}
+
+double AtLeast(double h, double minimum) {
+  if (h == 0.0 || std::fabs(h) >= minimum) return h;
+  return h > 0.0 ? minimum : -minimum;
+}
+
+void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
+                   const LoadScales& sc, double g, double d) {
+  const KuormaVektori& loads = p.Loads;
+  const double q = loads.Q1(i);
+  const int dir = loads.Direction(i);
+  const bool moment = std::abs(dir) > 3;
+  if (q == 0.0 || (!moment && !(sc.pointForce > 0.0))) return;
+  double length = moment ? (q > 0.0 ? 11.0 * g : -11.0 * g) : q * 11.0 * g / sc.pointForce;
+  length = AtLeast(length, 3.0 * g);
+  double cs = 1.0, sn = 0.0;
+  MemberDirection(p.Member.Angle, cs, sn);
+  const double x = loads.X1(i);
+  const WorldPoint tip{x * cs - d * sn, x * sn + d * cs};
+  DrawPointLoadArrow(c, view, tip, length, LoadSymbol{dir, p.Member.Angle, g, LoadLabel(loads, i)});
+}
+
+void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
+                     const LoadScales& sc, double g, double d) {
+  const KuormaVektori& loads = p.Loads;
+  const RakenneVektori& m = p.Member;
+  const bool surface = loads.LoadKind(i) == KuormaVektori::kSurface;
+  const double width = surface ? sc.gatheringWidth : 1.0;
+  const double q1 = loads.Q1(i) * width;
+  const double q2 = loads.Q2(i) * width;
+  if (q1 == 0.0 && q2 == 0.0) return;
+  const int dir = loads.Direction(i);
+  const double scale = std::abs(dir) > 3 ? (surface ? sc.surfaceMoment : sc.lineMoment)
+                                         : sc.distributedForce;
+  if (!(scale > 0.0)) return;
+
+  double cs = 1.0, sn = 0.0;
+  MemberDirection(m.Angle, cs, sn);
+  const double x1 = loads.X1(i) < 0.0 ? 0.0 : loads.X1(i);
+  const double x2 = loads.X2(i) < 0.0 ? m.Length : loads.X2(i);
+  WorldPoint s{x1 * cs, x1 * sn};
+  WorldPoint e{x2 * cs, x2 * sn};
+  if (dir == 2 && loads.RefLength(i) == KuormaVektori::kPerHorizontal) {
+    if (cs <= 0.0) return;
+    s = WorldPoint{x1 * cs, m.Length * sn};
+    e = WorldPoint{x2 * cs, m.Length * sn};
+  } else if (dir == 1 && loads.RefLength(i) == KuormaVektori::kPerVertical) {
+    if (sn <= 0.0) return;
+    s = WorldPoint{0.0, x1 * sn};
+    e = WorldPoint{0.0, x2 * sn};
+  }
+  s = WorldPoint{s.x - d * sn, s.y + d * cs};
+  e = WorldPoint{e.x - d * sn, e.y + d * cs};
+  const double h1 = AtLeast(q1 * 8.0 * g / scale, g);
+  const double h2 = AtLeast(q2 * 8.0 * g / scale, g);
+  DrawDistributedLoad(c, view, s, e, h1, h2, LoadSymbol{dir, m.Angle, g, LoadLabel(loads, i)});
+}
+
+void DrawOne(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
+             const LoadScales& sc, double g, double d) {
+  if (p.Loads.LoadKind(i) == KuormaVektori::kPoint) {
+    DrawPointLoad(c, view, p, i, sc, g, d);
+  } else {
+    DrawDistributed(c, view, p, i, sc, g, d);
+  }
+}
+
+void SetLoadColour(Canvas* c, Colour colour, const DrawStyle& style) {
+  const Colour k = ModeColour(colour, style.colourMode);
+  c->SetPenColour(k);
+  c->SetPenWidth(2);
+  c->SetPenStyle(PenStyle::Solid);
+  c->SetFontColour(k);
+  // Heads are filled in the pen's colour unless the drawing is hollow.
+  c->SetBrushColour(style.hollow ? ModeColour(colours::kHollowFill, style.colourMode) : k);
+  c->SetBrushStyle(style.hollow ? BrushStyle::Clear : BrushStyle::Solid);
+}
+
+bool KindShown(const KuormaVektori& loads, int kind) {
+  switch (kind) {
+    case KuormaVektori::kPoint: return loads.ShowPointLoads != 0;
+    case KuormaVektori::kLine: return loads.ShowLineLoads != 0;
+    case KuormaVektori::kSurface: return loads.ShowSurfaceLoads != 0;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+bool LoadVisible(const KuormaVektori& loads, int i) {
+  if (i < 0 || i >= loads.Count() || !KindShown(loads, loads.LoadKind(i))) return false;
+  const int k = loads.LoadCase(i);
+  if (k < 0 || k >= loads.Cases().Count()) return false;
+  return loads.VisibleCase < 0 || k == loads.VisibleCase;
+}
+
+int LoadNumber(const KuormaVektori& loads, int i) {
+  if (i < 0 || i >= loads.Count()) return 0;
+  int n = 0;
+  for (int j = 0; j <= i; ++j) {
+    if (loads.LoadCase(j) == loads.LoadCase(i) && loads.LoadKind(j) == loads.LoadKind(i)) ++n;
+  }
+  return n;
+}
+
+std::string LoadLabel(const KuormaVektori& loads, int i) {
+  const std::string name = loads.TextOr(i, 0);
+  if (name.empty() || name == " ") return std::to_string(LoadNumber(loads, i));
+  return CutChars(name, 20);
+}
+
+void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* project,
+               const DrawStyle& style, const SymbolSizes& sizes) {
+  Canvas* c = canvas ? canvas : view.ViewCanvas();
+  if (!c || !project) return;
+  CanvasStateSaver keep(c);
+  const KuormaVektori& loads = project->Loads;
+  const LoadScales sc = ScalesOf(*project);
+  const double g = sizes.symbol;
+  const double d = sizes.width;
+  SetLoadColour(c, colours::kLoad, style);
+
+  const int kinds[] = {KuormaVektori::kSurface, KuormaVektori::kLine, KuormaVektori::kPoint};
+  for (int kind : kinds) {
+    if (!KindShown(loads, kind)) continue;
+    for (int k = 0; k < loads.Cases().Count(); ++k) {
+      if (loads.VisibleCase >= 0 && k != loads.VisibleCase) continue;
+      for (int i = 0; i < loads.Count(); ++i) {
+        if (loads.LoadCase(i) == k && loads.LoadKind(i) == kind) DrawOne(c, view, *project, i, sc, g, d);
+      }
+    }
+  }
+  const int sel = loads.CurrentIndex;
+  if (style.highlight == 1 && LoadVisible(loads, sel)) {
+    SetLoadColour(c, colours::kSelectedLoad, style);
+    DrawOne(c, view, *project, sel, sc, g, d);
+  }
+}
+
+}  // namespace qv
