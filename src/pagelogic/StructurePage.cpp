@@ -1,10 +1,8 @@
 // Commands of the structure page and the geometry of its drawing.
 #include "pagelogic/StructurePage.h"
 
-#include <algorithm>
 #include <cmath>
 
-#include "model/NumberText.h"
 
 namespace qv {
 
@@ -78,30 +76,18 @@ int DeleteSelectedPoint(RakenneVektori& member, const StructureTree& tree) {
   return kPageChanged;
 }
 
-StructureViewBox StructureViewExtent(const RakenneVektori& member) {
-  StructureViewBox b;
-  member.Extent(b.x0, b.y0, b.x1, b.y1);
-  const double m = std::max(b.x1 - b.x0, b.y1 - b.y0);
-  double mx = 0.3 * m;
-  double my = 0.3 * m;
-  if (member.Angle <= 0.01) {
-    mx = 0.1 * m;
-    my = 0.15 * m;
-  } else if (member.Angle >= 89.9) {
-    mx = 0.3 * m;
-    my = 0.1 * m;
-  }
-  b.x0 -= mx;
-  b.x1 += mx;
-  b.y0 -= my;
-  b.y1 += my;
-  return b;
+WorldBox StructureViewExtent(const RakenneVektori& member) {
+  return MemberViewBox(member, MemberViewKind::Structure);
 }
 
-std::string StructurePointerText(const RakenneVektori& member, double worldX, double worldY) {
-  if (member.Angle == 0.0) return "X = " + FormatFixed(worldX, 0);
-  if (member.Angle == 90.0) return "Y = " + FormatFixed(worldY, 0);
-  return FormatFixed(worldX, 0) + "," + FormatFixed(worldY, 0);
+StructurePointer StructurePointerAt(const RakenneVektori& member, int clientWidth,
+                                    int clientHeight, double pixelsPerMmX, double pixelsPerMmY,
+                                    double deviceX, double deviceY) {
+  StructurePointer p;
+  p.valid = MemberPointerText(member, MemberViewKind::Structure, clientWidth, clientHeight,
+                              pixelsPerMmX, pixelsPerMmY, deviceX, deviceY, p.text, p.worldX,
+                              p.worldY) == 0;
+  return p;
 }
 
 int NearestStructurePoint(const RakenneVektori& member, double worldX, double worldY) {

@@ -5,6 +5,7 @@
 
 #include "model/RakenneVektori.h"
 #include "pagelogic/StructureTree.h"
+#include "ui/drawing/MemberView.h"
 
 namespace qv {
 
@@ -46,25 +47,24 @@ inline int PageResultOfDialog(int dialogResult) {
 int DeleteSelectedPoint(RakenneVektori& member, const StructureTree& tree);
 
 // World rectangle of the structure drawing: the member's extent with the margins for its
-// angle on both sides.
-struct StructureViewBox {
-  double x0 = 0.0;
-  double y0 = 0.0;
-  double x1 = 0.0;
-  double y1 = 0.0;
-};
-StructureViewBox StructureViewExtent(const RakenneVektori& member);
+// angle on both sides (the drawing's own fitting rule).
+WorldBox StructureViewExtent(const RakenneVektori& member);
 
-// Text of the coordinate panel before the pointer has been over a drawing, and while the
-// drawing is too small to be made.
+// Text of the coordinate panel before the pointer has been over the drawing.
 extern const char* const kPointerTextUnknown;  // "(?,?)"
-// A drawing is made only when client width - 1 and height - 1 are both above 5 pixels.
-inline bool StructureDrawable(int clientWidth, int clientHeight) {
-  return clientWidth - 1 > 5 && clientHeight - 1 > 5;
-}
-// Pointer text for the world point under the pointer: "X = %.0f" on a horizontal member
-// (angle exactly 0), "Y = %.0f" on a vertical one (exactly 90), else "%.0f,%.0f".
-std::string StructurePointerText(const RakenneVektori& member, double worldX, double worldY);
+
+// What the pointer over the structure drawing shows and where it is.
+struct StructurePointer {
+  std::string text;     // "X = %.0f" at exactly 0 degrees, "Y = %.0f" at 90, else "x,y"
+  double worldX = 0.0;  // millimetres; the page keeps them for the next click
+  double worldY = 0.0;
+  bool valid = false;   // false: the drawing is too small, text "(?,?)" at (0, 0)
+};
+// The view laid out as for drawing at the client size and resolution (pixels per mm),
+// then the world point under the device point.
+StructurePointer StructurePointerAt(const RakenneVektori& member, int clientWidth,
+                                    int clientHeight, double pixelsPerMmX, double pixelsPerMmY,
+                                    double deviceX, double deviceY);
 
 // Hit test of the structure drawing: the support or hinge whose point (x cos a, x sin a) is
 // nearest to the world point and nearer than a tenth of the length (the first in member

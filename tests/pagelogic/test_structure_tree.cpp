@@ -276,36 +276,49 @@ TEST(StructureHitTest, ClickAndDoubleClickSelect) {
 
 TEST(StructureView, MarginsByAngle) {
   RV m = ResetMember();
-  qv::StructureViewBox b = qv::StructureViewExtent(m);
-  EXPECT_DOUBLE_EQ(b.x0, -600.0);
-  EXPECT_DOUBLE_EQ(b.x1, 6600.0);
-  EXPECT_DOUBLE_EQ(b.y0, -900.0);
-  EXPECT_DOUBLE_EQ(b.y1, 900.0);
+  qv::WorldBox b = qv::StructureViewExtent(m);
+  EXPECT_DOUBLE_EQ(b.left, -600.0);
+  EXPECT_DOUBLE_EQ(b.right, 6600.0);
+  EXPECT_DOUBLE_EQ(b.bottom, -900.0);
+  EXPECT_DOUBLE_EQ(b.top, 900.0);
   m.Angle = 90.0;
   b = qv::StructureViewExtent(m);
-  EXPECT_NEAR(b.x0, -1800.0, 1e-9);
-  EXPECT_NEAR(b.x1, 1800.0, 1e-9);
-  EXPECT_NEAR(b.y0, -600.0, 1e-9);
-  EXPECT_NEAR(b.y1, 6600.0, 1e-9);
+  EXPECT_NEAR(b.left, -1800.0, 1e-9);
+  EXPECT_NEAR(b.right, 1800.0, 1e-9);
+  EXPECT_NEAR(b.bottom, -600.0, 1e-9);
+  EXPECT_NEAR(b.top, 6600.0, 1e-9);
   // 3-4-5 triangle: w = 4800, h = 3600, m = 4800, all margins 1440.
   m.Angle = std::atan2(3.0, 4.0) * 180.0 / kPi;
   b = qv::StructureViewExtent(m);
-  EXPECT_NEAR(b.x0, -1440.0, 1e-6);
-  EXPECT_NEAR(b.x1, 6240.0, 1e-6);
-  EXPECT_NEAR(b.y0, -1440.0, 1e-6);
-  EXPECT_NEAR(b.y1, 5040.0, 1e-6);
+  EXPECT_NEAR(b.left, -1440.0, 1e-6);
+  EXPECT_NEAR(b.right, 6240.0, 1e-6);
+  EXPECT_NEAR(b.bottom, -1440.0, 1e-6);
+  EXPECT_NEAR(b.top, 5040.0, 1e-6);
 }
 
 TEST(StructureView, PointerText) {
   RV m = ResetMember();
-  EXPECT_EQ(qv::StructurePointerText(m, 1234.0, -56.0), "X = 1234");
+  // 10 pixels per mm: the 1001 x 201 pixel surface is 100 x 20 mm. The box of the reset
+  // member, 7200 x 1800 mm, fills the height at 90 mm per mm; the centre pixel lies over
+  // the middle of the member.
+  qv::StructurePointer p = qv::StructurePointerAt(m, 1001, 201, 10.0, 10.0, 500.0, 100.0);
+  EXPECT_TRUE(p.valid);
+  EXPECT_NEAR(p.worldX, 3000.0, 10.0);
+  EXPECT_NEAR(p.worldY, 0.0, 10.0);
+  EXPECT_EQ(p.text, "X = " + std::to_string(static_cast<int>(p.worldX)));
   m.Angle = 90.0;
-  EXPECT_EQ(qv::StructurePointerText(m, 1234.0, -56.0), "Y = -56");
+  p = qv::StructurePointerAt(m, 1001, 201, 10.0, 10.0, 500.0, 100.0);
+  EXPECT_EQ(p.text, "Y = " + std::to_string(static_cast<int>(p.worldY)));
   m.Angle = 45.0;
-  EXPECT_EQ(qv::StructurePointerText(m, 1234.0, -56.0), "1234,-56");
+  p = qv::StructurePointerAt(m, 1001, 201, 10.0, 10.0, 500.0, 100.0);
+  EXPECT_EQ(p.text, std::to_string(static_cast<int>(p.worldX)) + "," +
+                        std::to_string(static_cast<int>(p.worldY)));
+  p = qv::StructurePointerAt(m, 6, 100, 10.0, 10.0, 1.0, 1.0);
+  EXPECT_FALSE(p.valid);
+  EXPECT_EQ(p.text, qv::kPointerTextUnknown);
   EXPECT_STREQ(qv::kPointerTextUnknown, "(?,?)");
-  EXPECT_FALSE(qv::StructureDrawable(6, 100));
-  EXPECT_TRUE(qv::StructureDrawable(7, 7));
+  EXPECT_EQ(p.worldX, 0.0);
+  EXPECT_EQ(p.worldY, 0.0);
 }
 
 }  // namespace
