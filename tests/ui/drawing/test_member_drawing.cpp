@@ -10,6 +10,7 @@
 #include "ui/drawing/MemberView.h"
 #include "ui/drawing/RecordingCanvas.h"
 #include "ui/drawing/SupportSymbols.h"
+#include "ui/drawing/DrawingTestSupport.h"
 
 namespace {
 
@@ -18,27 +19,13 @@ using qv::CanvasCall;
 using qv::CanvasOp;
 using qv::RecordingCanvas;
 using qv::ViewTransform;
+using drawingtest::PolygonsWithPoints;
+using drawingtest::ToWorld;
 
 constexpr qv::Colour kBlack = 0x000000;
 constexpr qv::Colour kRed = 0x0000FF;
 constexpr qv::Colour kYellow = 0x00FFFF;
 constexpr qv::Colour kBlue = 0xFF0000;
-
-// World point of a device point under a view (one logical unit of slack from the floors).
-qv::WorldPoint ToWorld(const ViewTransform& v, qv::DevicePoint d) {
-  const double lx = (d.x - v.Device().left) / v.PixelsPerUnitX();
-  const double ly = (v.Device().bottom - d.y) / v.PixelsPerUnitY();
-  return qv::WorldPoint{lx / 10.0 * v.Scale() + v.WorldLeft(),
-                        ly / 10.0 * v.Scale() + v.WorldBottom()};
-}
-
-std::vector<CanvasCall> PolygonsWithPoints(const RecordingCanvas& c, std::size_t n) {
-  std::vector<CanvasCall> out;
-  for (const CanvasCall& call : c.CallsOf(CanvasOp::Polygon)) {
-    if (call.points.size() == n) out.push_back(call);
-  }
-  return out;
-}
 
 // Lines parallel to the device x axis (a horizontal chain's dimension line among them).
 int LongHorizontalLines(const RecordingCanvas& c, double minLength) {
