@@ -1,0 +1,147 @@
+// JSON summary of a design: what scripts that check calculations need to read.
+#include "cli/CliJson.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "design/Deflections.h"
+#include "design/DesignRun.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+namespace {
+
+const char* CheckName(int code) {
+  switch (code) {
+    case CheckRowVektori::kShear: return "Leikkaus";
+    case CheckRowVektori::kTension: return "Veto";
+    case CheckRowVektori::kCompression: return "Puristus";
+    case CheckRowVektori::kBending: return "Taivutus";
+    case CheckRowVektori::kBendingTension: return "Taivutus + veto";
+    case CheckRowVektori::kBendingCompression: return "Taivutus + puristus";
+    case CheckRowVektori::kSlendernessLimit: return "Maksimihoikkuus";
+    case CheckRowVektori::kTorsion: return "Vääntö";
+    case 11: return "Nx_max";
+    case 12: return "Vy_max";
+    case 13: return "Vz_max";
+    case 14: return "Mx_max";
+    case 15: return "My_max";
+    case 16: return "Mz_max";
+    case CheckRowVektori::kSlenderness: return "Hoikkuus";
+    case CheckRowVektori::kBucklingFactors: return "Nurjahduskerroin";
+    case CheckRowVektori::kRelativeSlenderness: return "Hoikkuus,rel";
+    case CheckRowVektori::kLateralFactors: return "Kiepahduskerroin";
+    default: return "Laskenta-arvo";
+  }
+}
+
+// Utilisation (%) a check row carries, or a negative value when it carries none.
+double RowUtilisation(const CheckRowVektori& rows, int i) {
+  const int code = rows.Code(i);
+  if (code == CheckRowVektori::kSlendernessLimit)
+    return rows.Value1(i) * 100.0 / CheckRowVektori::kSlendernessLimitValue;
+  if (code >= 1 && code <= 8) return rows.Value2(i);
+  return -1.0;
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out += buf;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonNumber(double v) {
+  if (!std::isfinite(v)) return "null";
+  char buf[64];
+  auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  return ec == std::errc() ? std::string(buf, ptr) : "null";
+}
+
+std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) {
+  const DesignResults& r = run.results;
+  std::string j = "{\n";
+  j += "  \"designCode\": " + std::to_string(p.DesignCode) + ",\n";
+  const int s = p.Profiles.CurrentIndex;
+  j += "  \"section\": " + JsonString(p.Profiles.HasCurrent() ? p.Profiles.Name(s) : "?") + ",\n";
+  const auto materials = p.Materials.MaterialNames(p.DesignCode);
+  const int m = p.Materials.Material(p.DesignCode);
+  j += "  \"material\": " +
+       JsonString(m >= 1 && m <= static_cast<int>(materials.size()) ? materials[static_cast<std::size_t>(m - 1)] : "?") +
+       ",\n";
+  j += "  \"analysisValid\": " + std::string(p.AnalysisValid ? "true" : "false") + ",\n";
+
+  j += "  \"stressCombinations\": [";
+  for (std::size_t c = 0; c < r.stress.size(); ++c) {
+    const CombinationDesign& cd = r.stress[c];
+    double util = 0.0;
+    std::string checks;
+    for (int i = 0; i < cd.checks.Count(); ++i) {
+      const double u = RowUtilisation(cd.checks, i);
+      if (u > util) util = u;
+      checks += std::string(checks.empty() ? "" : ",") + "\n        {\"code\": " +
+                std::to_string(cd.checks.Code(i)) + ", \"name\": " + JsonString(CheckName(cd.checks.Code(i))) +
+                ", \"span\": " + std::to_string(cd.checks.Span(i)) + ", \"value1\": " +
+                JsonNumber(cd.checks.Value1(i)) + ", \"value2\": " + JsonNumber(cd.checks.Value2(i)) +
+                (u >= 0.0 ? ", \"utilisation\": " + JsonNumber(u) : std::string()) + "}";
+    }
+    j += std::string(c ? "," : "") + "\n    {\"index\": " + std::to_string(cd.index) +
+         ", \"name\": " + JsonString(cd.name) + ", \"durationClass\": " + JsonString(cd.durationName) +
+         ", \"checked\": " + (cd.Ran() ? "true" : "false") + ", \"utilisation\": " + JsonNumber(util) +
+         ",\n      \"checks\": [" + checks + (checks.empty() ? "]}" : "\n      ]}");
+  }
+  j += r.stress.empty() ? "],\n" : "\n  ],\n";
+
+  j += "  \"deflectionCombinations\": [";
+  for (std::size_t c = 0; c < r.deflection.size(); ++c) {
+    const CombinationDesign& cd = r.deflection[c];
+    double util = 0.0;
+    std::string spans;
+    for (int i = 0; i < cd.spans.Count(); ++i) {
+      const double uy = i < static_cast<int>(cd.utilY.size()) ? cd.utilY[static_cast<std::size_t>(i)] : 0.0;
+      const double uz = i < static_cast<int>(cd.utilZ.size()) ? cd.utilZ[static_cast<std::size_t>(i)] : 0.0;
+      util = std::max(util, std::max(uy, uz));
+      std::string sets;
+      for (int set = 1; set <= DeflectionSetCount(r.code); ++set) {
+        sets += std::string(set > 1 ? ", " : "") + "{\"uy\": " +
+                JsonNumber(cd.spans.GetReal(i, DeflectionRow::Field(set, 2))) + ", \"uz\": " +
+                JsonNumber(cd.spans.GetReal(i, DeflectionRow::Field(set, 3))) + "}";
+      }
+      spans += std::string(spans.empty() ? "" : ",") + "\n        {\"span\": " + std::to_string(i + 1) +
+               ", \"x1\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX1)) + ", \"x2\": " +
+               JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX2)) + ", \"sets\": [" + sets +
+               "], \"utilisationY\": " + JsonNumber(uy) + ", \"utilisationZ\": " + JsonNumber(uz) + "}";
+    }
+    j += std::string(c ? "," : "") + "\n    {\"index\": " + std::to_string(cd.index) +
+         ", \"name\": " + JsonString(cd.name) + ", \"durationClass\": " + JsonString(cd.durationName) +
+         ", \"ownLimit\": " + JsonNumber(cd.ownLimit) + ", \"checked\": " + (cd.Ran() ? "true" : "false") +
+         ", \"utilisation\": " + JsonNumber(util) + ",\n      \"spans\": [" + spans +
+         (spans.empty() ? "]}" : "\n      ]}");
+  }
+  j += r.deflection.empty() ? "],\n" : "\n  ],\n";
+
+  j += "  \"overallUtilisation\": " + JsonNumber(run.tree.overall) + ",\n";
+  j += "  \"allChecksRan\": " + std::string(run.tree.allChecksRan ? "true" : "false") + ",\n";
+  j += "  \"passes\": " + std::string(run.tree.passes && run.tree.allChecksRan ? "true" : "false") + "\n}\n";
+  return j;
+}
+
+}  // namespace qv

@@ -1,0 +1,185 @@
+// Command-line designer: arguments, the chain of the report page, exit codes.
+#include "cli/CommandLineDesigner.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "cli/CliJson.h"
+#include "design/DesignRun.h"
+#include "design/SectionSearch.h"
+#include "pagelogic/ReportAssembly.h"
+#include "project/ProjektiTiedosto.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+
+int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::string& error) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& to) {
+      if (i + 1 >= args.size()) {
+        error = "Valitsimelta " + a + " puuttuu arvo.";
+        return false;
+      }
+      to = args[++i];
+      return true;
+    };
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--help-en") {
+      o.help = true;
+      o.english = true;
+    } else if (a == "--search") {
+      o.search = true;
+    } else if (a == "--json") {
+      o.json = true;
+    } else if (a == "--save") {
+      if (!value(o.saveAs)) return kCliError;
+    } else if (a == "--data-dir") {
+      if (!value(o.dataDir)) return kCliError;
+    } else if (a.size() > 1 && a[0] == '-') {
+      error = "Tuntematon valitsin: " + a;
+      return kCliError;
+    } else if (o.project.empty()) {
+      o.project = a;
+    } else {
+      error = "Anna vain yksi projektitiedosto.";
+      return kCliError;
+    }
+  }
+  if (!o.help && o.project.empty()) {
+    error = "Projektitiedosto puuttuu.";
+    return kCliError;
+  }
+  return 0;
+}
+
+std::string CliHelpText(bool english) {
+  if (english) {
+    return "Usage: qelvux-cli [options] PROJECT.vux\n"
+           "\n"
+           "Loads a QEL-VUX 2.0 project, analyses and designs the member and prints the\n"
+           "report with every section switched on.\n"
+           "\n"
+           "Options:\n"
+           "  --search          search the section library forward from the project's\n"
+           "                    section for the first section that passes, and print it\n"
+           "  --save FILE       save the project (with the section found) to FILE\n"
+           "  --json            print a machine-readable summary instead of the report\n"
+           "  --data-dir DIR    read the table and default files from DIR instead of\n"
+           "                    the program's folder\n"
+           "  --help            this help in Finnish; --help-en in English\n"
+           "\n"
+           "Exit codes: 0 the design passes (overall utilisation at most 100 %),\n"
+           "1 the design fails, 2 bad arguments, a project that does not load, a failed\n"
+           "analysis or a design that could not be made.\n";
+  }
+  return "Käyttö: qelvux-cli [valitsimet] PROJEKTI.vux\n"
+         "\n"
+         "Lukee QEL-VUX 2.0 -projektin, laskee ja mitoittaa sauvan ja tulostaa\n"
+         "tulostiedoston kaikki osat.\n"
+         "\n"
+         "Valitsimet:\n"
+         "  --search          etsii kirjastosta projektin poikkileikkauksen jälkeen\n"
+         "                    ensimmäisen kelpaavan poikkileikkauksen ja tulostaa sen\n"
+         "  --save TIEDOSTO   tallentaa projektin (löydetyllä poikkileikkauksella)\n"
+         "  --json            tulostaa koneluettavan yhteenvedon tulostiedoston sijaan\n"
+         "  --data-dir KANSIO lukee taulukko- ja oletustiedostot KANSIOsta ohjelman\n"
+         "                    kansion sijaan\n"
+         "  --help            tämä ohje; --help-en englanniksi\n"
+         "\n"
+         "Paluuarvot: 0 mitoitus kelpaa (kokonaiskäyttöaste enintään 100 %),\n"
+         "1 mitoitus ei kelpaa, 2 virheelliset valitsimet, projekti ei lataudu,\n"
+         "laskenta epäonnistui tai mitoitusta ei voitu tehdä.\n";
+}
+
+namespace {
+
+// The record reads its data files from the folder of the path it is given.
+std::string ProgramPathFor(const CliOptions& o, const std::string& programPath) {
+  if (o.dataDir.empty()) return programPath;
+  std::string dir = o.dataDir;
+  if (dir.back() != '/' && dir.back() != '\\') dir += '/';
+  return dir + "qelvux-cli";
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
+                   std::ostream& out, std::ostream& err) {
+  CliOptions o;
+  std::string error;
+  if (ParseCliArguments(args, o, error) != 0) {
+    err << "qelvux-cli: " << error << "\n\n" << CliHelpText(false);
+    return kCliError;
+  }
+  if (o.help) {
+    out << CliHelpText(o.english);
+    return 0;
+  }
+  if (!o.dataDir.empty() && !std::filesystem::is_directory(o.dataDir)) {
+    err << "qelvux-cli: Kansiota " << o.dataDir << " ei ole.\n";
+    return kCliError;
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(o.project, ec)) {
+    err << "qelvux-cli: Tiedostoa " << o.project << " ei ole.\n";
+    return kCliError;
+  }
+
+  QELVUX_data project(ProgramPathFor(o, programPath));
+  std::string message;
+  if (LoadProject(project, o.project, &message) != 0) {
+    err << "TIEDOSTOVIRHE: " << message << "\n";
+    return kCliError;
+  }
+
+  std::vector<std::string> analysis;
+  if (EnsureAnalysis(project, true, &analysis) != 0) {
+    for (const auto& line : analysis) err << line << "\n";
+    return kCliError;
+  }
+
+  if (o.search) {
+    const SectionSearchResult s = SearchNextSection(project);
+    if (s.analysisStatus != 0) {
+      err << "qelvux-cli: laskenta epäonnistui.\n";
+      return kCliError;
+    }
+    if (s.NotFound()) {
+      err << kSearchNotFoundText << "\n";
+    } else if (s.searched) {
+      (o.json ? err : out) << "Poikkileikkaus: " << project.Profiles.Name(s.found) << "\n";
+    } else {
+      err << "Valittu poikkileikkaus on kirjaston viimeinen.\n";
+    }
+  }
+
+  DesignRunResult run;
+  const int passes = RunProjectDesign(project, false, run);
+  if (run.analysisStatus != 0) {
+    for (const auto& line : run.analysisMessages) err << line << "\n";
+    return kCliError;
+  }
+
+  if (o.json) {
+    out << DesignSummaryJson(project, run);
+  } else {
+    QELVUX_data& p = project;
+    for (auto& s : p.ReportSwitches) s = 1;
+    for (const auto& line : BuildReportLines(p)) out << line << "\n";
+  }
+
+  if (!o.saveAs.empty() && SaveProject(project, o.saveAs, &message) != 0) {
+    err << "TIEDOSTOVIRHE: " << message << "\n";
+    return kCliError;
+  }
+  if (!run.tree.allChecksRan) {
+    err << "qelvux-cli: kaikkia yhdistelmiä ei voitu mitoittaa (puuttuuko materiaalin "
+           "laskenta-arvo tai poikkileikkaus?).\n";
+    return kCliError;
+  }
+  return passes ? kCliPass : kCliFail;
+}
+
+}  // namespace qv
