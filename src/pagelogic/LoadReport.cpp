@@ -1,0 +1,106 @@
+// Load report lines: the load cases with their loads, and the combinations as formulas.
+#include "pagelogic/LoadReport.h"
+
+#include <cmath>
+
+#include "model/NumberText.h"
+#include "model/TextCodec.h"
+#include "pagelogic/LoadTexts.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+
+namespace {
+
+using KV = KuormaVektori;
+using KY = KuormaYhdVektori;
+
+const char* const kRule = "====================================";
+const char* const kThinRule = "------------------------------------";
+
+std::string ValueText(int kind, int dir, double stored) {
+  const bool moment = IsMomentDirection(dir);
+  const double shown = ShownLoadValue(kind, dir, stored);
+  if (kind == KV::kPoint) return moment ? FormatFixed(shown, 3) + " kNm" : FormatFixed(shown, 2) + " kN";
+  const char* unit = kind == KV::kSurface ? (moment ? " kNm/m2" : " kN/m2")
+                                          : (moment ? " kNm/m" : " kN/m");
+  return FormatFixed(shown, 3) + unit;
+}
+
+std::string LoadLine(const QELVUX_data& p, int i, int number) {
+  const KV& loads = p.Loads;
+  const int kind = loads.LoadKind(i);
+  const int dir = loads.Direction(i);
+  std::string line = std::to_string(number) + ":\t" + DirectionReportName(dir);
+  line += "\t" + ValueText(kind, dir, loads.Q1(i));
+  if (kind == KV::kPoint) {
+    line += "\t" + FormatFixed(loads.X1(i), 1);
+  } else {
+    line += "\t" + ValueText(kind, dir, loads.Q2(i));
+    line += "\t" + (loads.X1(i) < 0.0 ? std::string("0.0") : FormatFixed(loads.X1(i), 1));
+    line += "\t" + FormatFixed(loads.X2(i) < 0.0 ? p.Member.Length : loads.X2(i), 1);
+  }
+  return line + "\t" + loads.TextOr(i, 0);
+}
+
+void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
+  const KV& loads = p.Loads;
+  out.push_back(kThinRule);
+  out.push_back("KT" + std::to_string(k + 1) + ":\t" + LoadCaseTitle(p, k));
+  bool any = false;
+  for (int kind = KV::kPoint; kind <= KV::kSurface; ++kind) {
+    const int count = loads.CountLoads(k, kind);
+    if (count == 0) continue;
+    out.push_back(LoadKindGroupName(kind) + " (" + std::to_string(count) + " kpl)");
+    out.push_back(kind == KV::kPoint ? "Nro:\tSuunta:\tSuuruus:\tx [mm]:"
+                                     : "Nro:\tSuunta:\tQ1:\tQ2:\tx1 [mm]:\tx2 [mm]:");
+    int number = 0;
+    for (int i = 0; i < loads.Count(); ++i) {
+      if (loads.LoadCase(i) != k || loads.LoadKind(i) != kind) continue;
+      out.push_back(LoadLine(p, i, ++number));
+      any = true;
+    }
+  }
+  if (!any) out.push_back("(Ei kuormitusta)");
+}
+
+const char* KindSuffix(int designKind) {
+  switch (designKind) {
+    case KY::kStress: return " (Jännitystarkastelu):";
+    case KY::kDeflection: return " (Siirtymätarkastelu):";
+    case KY::kNoDesign: return " (Ei mitoitusta):";
+    default: return ":";
+  }
+}
+
+}  // namespace
+
+std::string CombinationFormula(const QELVUX_data& project, int combination) {
+  const KV& loads = project.Loads;
+  std::string formula;
+  for (int k = 0; k < loads.Cases().Count(); ++k) {
+    const double f = loads.Combinations().Factor(combination, k);
+    if (f == 0.0) continue;
+    const std::string name = loads.Cases().Name(k);
+    if (formula.empty()) formula = FormatFixed(f, 2) + "*" + name;
+    else formula += (f < 0.0 ? " - " : " + ") + FormatFixed(std::fabs(f), 2) + "*" + name;
+  }
+  return formula.empty() ? "(Yhdistelmä ei sisällä yhtään kuormitustapausta!)" : formula;
+}
+
+std::vector<std::string> LoadReportLines(const QELVUX_data& project) {
+  std::vector<std::string> out{kRule, "KUORMITUSTIEDOT:"};
+  for (int k = 0; k < project.Loads.Cases().Count(); ++k) AppendCase(project, k, out);
+  out.push_back(kRule);
+  out.push_back("KUORMITUSYHDISTELMÄT:");
+  const KY& ky = project.Loads.Combinations();
+  for (int i = 0; i < ky.Count(); ++i) {
+    if (!ky.IsHeader(i)) continue;
+    out.push_back(kThinRule);
+    out.push_back(CutChars(ky.TextOr(i, 0), 80) + KindSuffix(ky.RowKind(i)));
+    out.push_back(CombinationFormula(project, ky.Combination(i)));
+  }
+  return out;
+}
+
+}  // namespace qv

@@ -1,0 +1,160 @@
+// The load tree: nodes per case, kind group and load, the selection rules and node positions.
+#include "pagelogic/LoadTree.h"
+
+#include "model/NumberText.h"
+#include "pagelogic/LoadTexts.h"
+#include "project/QELVUX_data.h"
+
+namespace qv {
+
+namespace {
+
+using KV = KuormaVektori;
+
+void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int kind,
+         int position, int loadIndex) {
+  LoadTreeNode n;
+  n.level = level;
+  n.text = text;
+  n.image = level <= kLoadLevelGroup ? kLoadImageGroup : kLoadImageNone;
+  n.expanded = level <= kLoadLevelGroup;
+  n.loadCase = loadCase;
+  n.kind = kind;
+  n.position = position;
+  n.loadIndex = loadIndex;
+  tree.nodes.push_back(n);
+}
+
+// "Alkupään intensiteetti: -1.0 kN/m" and the like.
+std::string IntensityText(const char* end, double shown, bool moment, int kind) {
+  const char* unit = kind == KV::kSurface ? (moment ? " kNm/m2" : " kN/m2")
+                                          : (moment ? " kNm/m" : " kN/m");
+  return std::string(end) + " intensiteetti: " + FormatFixed(shown, moment ? 3 : 1) + unit;
+}
+
+std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
+  const KV& loads = p.Loads;
+  const int kind = loads.LoadKind(i);
+  const int dir = loads.Direction(i);
+  const bool moment = IsMomentDirection(dir);
+  std::vector<std::string> lines{"Suunta: " + DirectionTreeName(dir)};
+  if (kind == KV::kPoint) {
+    const double q = ShownLoadValue(kind, dir, loads.Q1(i));
+    lines.push_back(moment ? "Momentti: " + FormatFixed(q, 3) + " kNm"
+                           : "Voima: " + FormatFixed(q, 1) + " kN");
+    lines.push_back("Paikka x1: " + FormatFixed(loads.X1(i), 1) + " mm");
+    return lines;
+  }
+  lines.push_back(IntensityText("Alkupään", ShownLoadValue(kind, dir, loads.Q1(i)), moment, kind));
+  lines.push_back(IntensityText("Loppupään", ShownLoadValue(kind, dir, loads.Q2(i)), moment, kind));
+  const double x1 = loads.X1(i) < 0.0 ? 0.0 : loads.X1(i);
+  const double x2 = loads.X2(i) < 0.0 ? p.Member.Length : loads.X2(i);
+  lines.push_back("Alkupiste x1: " + FormatFixed(x1, 1) + " mm");
+  lines.push_back("Loppupiste x2: " + FormatFixed(x2, 1) + " mm");
+  return lines;
+}
+
+// One case node with its three groups; returns the node of the line-load group.
+int AddCase(LoadTree& tree, const QELVUX_data& p, int k) {
+  const KV& loads = p.Loads;
+  Add(tree, kLoadLevelCase, LoadCaseTitle(p, k), k, 0, -1, -1);
+  int lineGroup = -1;
+  int position = 0;
+  for (int kind = KV::kPoint; kind <= KV::kSurface; ++kind) {
+    if (kind == KV::kLine) lineGroup = static_cast<int>(tree.nodes.size());
+    Add(tree, kLoadLevelGroup,
+        LoadKindGroupName(kind) + " (" + std::to_string(loads.CountLoads(k, kind)) + " kpl)", k,
+        kind, -1, -1);
+    int number = 0;
+    for (int i = 0; i < loads.Count(); ++i) {
+      if (loads.LoadCase(i) != k || loads.LoadKind(i) != kind) continue;
+      ++number;
+      Add(tree, kLoadLevelLoad, std::to_string(number) + ": " + loads.TextOr(i, 0), k, kind,
+          position, i);
+      for (const std::string& line : DetailLines(p, i))
+        Add(tree, kLoadLevelDetail, line, k, kind, position, i);
+      ++position;
+    }
+  }
+  return lineGroup;
+}
+
+int LoadNode(const LoadTree& tree, int loadIndex) {
+  if (loadIndex < 0) return -1;
+  for (std::size_t n = 0; n < tree.nodes.size(); ++n) {
+    if (tree.nodes[n].level == kLoadLevelLoad && tree.nodes[n].loadIndex == loadIndex)
+      return static_cast<int>(n);
+  }
+  return -1;
+}
+
+}  // namespace
+
+LoadTree BuildLoadTree(const QELVUX_data& project) {
+  const KV& loads = project.Loads;
+  const int caseCount = loads.Cases().Count();
+  const int visible = loads.VisibleCase;
+  LoadTree tree;
+  int firstLineGroup = -1;
+  for (int k = 0; k < caseCount; ++k) {
+    if (visible >= 0 && visible < caseCount && k != visible) continue;
+    const int lineGroup = AddCase(tree, project, k);
+    if (firstLineGroup < 0) firstLineGroup = lineGroup;
+  }
+  tree.selected = LoadNode(tree, loads.CurrentIndex);
+  if (tree.selected >= 0) {
+    tree.currentIndex = loads.CurrentIndex;
+  } else {
+    tree.selected = firstLineGroup >= 0 ? firstLineGroup : (tree.nodes.empty() ? -1 : 0);
+    tree.currentIndex = -1;
+  }
+  return tree;
+}
+
+LoadTree RebuildLoadTree(QELVUX_data& project) {
+  LoadTreeRebuild guard(project.Loads);
+  LoadTree tree = BuildLoadTree(project);
+  project.Loads.CurrentIndex = tree.currentIndex;
+  return tree;
+}
+
+LoadTreePosition LoadNodePosition(const KuormaVektori& loads, const LoadTree& tree, int node) {
+  LoadTreePosition p;
+  if (node < 0 || node >= static_cast<int>(tree.nodes.size())) return p;
+  int caseNode = -1;
+  for (int n = node; n >= 0; --n) {
+    if (tree.nodes[static_cast<std::size_t>(n)].level == kLoadLevelCase) {
+      caseNode = n;
+      break;
+    }
+  }
+  p.level = tree.nodes[static_cast<std::size_t>(node)].level;
+  if (caseNode < 0) return p;
+  p.loadCase = tree.nodes[static_cast<std::size_t>(caseNode)].loadCase;
+  int loadNodes = 0;
+  for (int n = caseNode + 1; n <= node; ++n) {
+    const int level = tree.nodes[static_cast<std::size_t>(n)].level;
+    if (level == kLoadLevelGroup) ++p.kind;
+    if (level == kLoadLevelLoad) ++loadNodes;
+  }
+  if (p.level < kLoadLevelLoad) return p;
+  p.position = loadNodes - 1;
+  const int first = loads.FirstLoad(p.loadCase, -1);
+  if (first >= 0 && p.position >= 0 && first + p.position < loads.Count())
+    p.loadIndex = first + p.position;
+  return p;
+}
+
+int ApplyLoadTreeSelection(KuormaVektori& loads, const LoadTree& tree, int node) {
+  if (loads.Updating != 0) return -1;
+  const LoadTreePosition p = LoadNodePosition(loads, tree, node);
+  if (p.level < kLoadLevelLoad) return -1;
+  if (p.loadIndex < 0 || p.loadIndex == loads.CurrentIndex) return 0;
+  loads.CurrentIndex = p.loadIndex;
+  return 1;
+}
+
+LoadTreeRebuild::LoadTreeRebuild(KuormaVektori& loads) : loads_(loads) { loads_.Updating = 1; }
+LoadTreeRebuild::~LoadTreeRebuild() { loads_.Updating = 0; }
+
+}  // namespace qv
