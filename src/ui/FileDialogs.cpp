@@ -1,0 +1,78 @@
+// Open and save dialogs with QFileDialog.
+#include "ui/FileDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace qv {
+
+namespace {
+
+std::vector<std::string> FilterEntries(const std::string& filter) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  while (start <= filter.size()) {
+    const auto bar = filter.find('|', start);
+    parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  std::vector<std::string> entries;
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+    std::string patterns = parts[i + 1];
+    for (auto& ch : patterns)
+      if (ch == ';') ch = ' ';
+    entries.push_back(parts[i] + " (" + patterns + ")");
+  }
+  return entries;
+}
+
+}  // namespace
+
+std::string QtFilterText(const std::string& filter) {
+  std::string out;
+  for (const auto& e : FilterEntries(filter)) {
+    if (!out.empty()) out += ";;";
+    out += e;
+  }
+  return out;
+}
+
+std::string QtFilterEntry(const std::string& filter, int n) {
+  const auto entries = FilterEntries(filter);
+  if (entries.empty()) return std::string();
+  if (n < 1 || n > static_cast<int>(entries.size())) n = 1;
+  return entries[static_cast<std::size_t>(n - 1)];
+}
+
+bool QtFileDialogs::OpenFile(const FileDialogRequest& request, std::string& chosen) {
+  return Run(request, false, chosen);
+}
+
+bool QtFileDialogs::SaveFile(const FileDialogRequest& request, std::string& chosen) {
+  return Run(request, true, chosen);
+}
+
+bool QtFileDialogs::Run(const FileDialogRequest& request, bool save, std::string& chosen) {
+  QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.folder),
+                     QString::fromStdString(QtFilterText(request.filter)));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.selectNameFilter(QString::fromStdString(QtFilterEntry(request.filter, request.filterIndex)));
+  if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+  // A proposed name that is only a pattern says nothing the filter does not say already.
+  const QString proposed = QString::fromStdString(request.fileName);
+  if (!proposed.isEmpty() && !proposed.contains(QLatin1Char('*'))) dialog.selectFile(proposed);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty()) return false;
+  chosen = QDir::toNativeSeparators(files.first()).toStdString();
+  return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,26 @@
+// Message boxes shown with QMessageBox.
+#include "ui/Messages.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace qv {
+
+void QtMessages::Inform(const std::string& text, const std::string& caption, MessageIcon icon) {
+  QMessageBox::Icon qicon = QMessageBox::NoIcon;
+  if (icon == MessageIcon::Information) qicon = QMessageBox::Information;
+  if (icon == MessageIcon::Warning) qicon = QMessageBox::Warning;
+  QMessageBox box(qicon, QString::fromStdString(caption), QString::fromStdString(text),
+                  QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtMessages::AskYesNo(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace qv
