@@ -1,0 +1,45 @@
+// A widget that draws through the QPainter canvas and reports the pointer, clicks and double clicks.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "ui/drawing/Canvas.h"
+
+namespace qv {
+
+class PaintBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Draws the picture on a canvas of the given client size (device pixels).
+  using DrawFunction = std::function<void(Canvas& canvas, int width, int height)>;
+
+  explicit PaintBox(QWidget* parent = nullptr);
+
+  void SetDrawFunction(DrawFunction draw) { draw_ = std::move(draw); update(); }
+  // Resolution of the widget's surface, device pixels per millimetre.
+  double PixelsPerMmX() const;
+  double PixelsPerMmY() const;
+  // The same picture on an image of the given size (white paper), e.g. for export.
+  QImage Render(int width, int height) const;
+
+ signals:
+  void PointerMoved(double deviceX, double deviceY);
+  void Clicked(double deviceX, double deviceY);
+  void DoubleClicked(double deviceX, double deviceY);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  DrawFunction draw_;
+  // The release that ends a double click is no click of its own.
+  bool skipNextRelease_ = false;
+};
+
+}  // namespace qv
