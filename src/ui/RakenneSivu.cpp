@@ -1,0 +1,233 @@
+// The "Rakenne" page over the structure tree and page logic.
+#include "ui/RakenneSivu.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "project/QELVUX_data.h"
+#include "ui/Icons.h"
+#include "ui/PaintBox.h"
+#include "ui/TRakenneFRM.h"
+#include "ui/drawing/MemberView.h"
+
+namespace qv {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+  b->setObjectName(QLatin1String(name));
+  return b;
+}
+
+}  // namespace
+
+RakenneSivu::RakenneSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+  setObjectName(QStringLiteral("RakenneTAB"));
+  runDialog_ = [this](int mode, int pointIndex) { return DefaultDialog(mode, pointIndex); };
+  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
+  splitter->addWidget(BuildTreePanel());
+  splitter->addWidget(BuildDrawingPanel());
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({300, 700});
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(splitter);
+}
+
+QWidget* RakenneSivu::BuildTreePanel() {
+  auto* panel = new QWidget(this);
+  panel->setMinimumWidth(kPageSplitterMinimum);
+  addButton_ = Button(panel, "LisaaNappi_rakenne", "Lisää");
+  deleteButton_ = Button(panel, "PoistaNappi_rakenne", "Poista");
+  editButton_ = Button(panel, "MuutaNappi_rakenne", "Muuta aktiivista");
+  infoButton_ = Button(panel, "ProjektiInfoBTN", "Projektitiedot...");
+  infoButton_->setEnabled(false);
+  treeWidget_ = new QTreeWidget(panel);
+  treeWidget_->setObjectName(QStringLiteral("GeometriaPuu"));
+  treeWidget_->setHeaderHidden(true);
+  treeWidget_->setColumnCount(1);
+  treeWidget_->setExpandsOnDoubleClick(false);
+  treeWidget_->setIconSize(QSize(16, 16));
+  treeWidget_->installEventFilter(this);
+
+  // "Lisää" and "Poista" share the first row, "Muuta aktiivista" spans the second.
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(2, 2, 2, 2);
+  grid->addWidget(addButton_, 0, 0);
+  grid->addWidget(deleteButton_, 0, 1);
+  grid->addWidget(editButton_, 1, 0, 1, 2);
+  grid->addWidget(treeWidget_, 2, 0, 1, 2);
+  grid->addWidget(infoButton_, 3, 0, 1, 2);
+  grid->setRowStretch(2, 1);
+
+  connect(addButton_, &QPushButton::clicked, this, [this] { AddClicked(); });
+  connect(deleteButton_, &QPushButton::clicked, this, [this] { DeleteClicked(); });
+  connect(editButton_, &QPushButton::clicked, this, [this] { EditClicked(); });
+  connect(infoButton_, &QPushButton::clicked, this, [this] {
+    if (projectInfo_) projectInfo_();
+  });
+  connect(treeWidget_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeSelectionChanged(current); });
+  connect(treeWidget_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem*, int) { EditClicked(); });
+  return panel;
+}
+
+QWidget* RakenneSivu::BuildDrawingPanel() {
+  auto* panel = new QWidget(this);
+  panel->setMinimumWidth(kPageSplitterMinimum);
+  pointerPanel_ = new QLabel(QString::fromUtf8(kPointerTextUnknown), panel);
+  pointerPanel_->setObjectName(QStringLiteral("Panel13"));
+  pointerPanel_->setFrameShape(QFrame::Panel);
+  pointerPanel_->setFrameShadow(QFrame::Sunken);
+  pointerPanel_->setAlignment(Qt::AlignCenter);
+  pointerPanel_->setMinimumWidth(140);
+  paintBox_ = new PaintBox(panel);
+  paintBox_->setObjectName(QStringLiteral("PaintBox1"));
+  paintBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
+    DrawStructureView(&canvas, &Project(), w, h, 1);
+  });
+  auto* top = new QHBoxLayout;
+  top->addStretch(1);
+  top->addWidget(pointerPanel_);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addLayout(top);
+  layout->addWidget(paintBox_, 1);
+
+  connect(paintBox_, &PaintBox::PointerMoved, this,
+          [this](double x, double y) { PointerMovedTo(x, y); });
+  connect(paintBox_, &PaintBox::Clicked, this, [this](double x, double y) { DrawingClicked(x, y); });
+  connect(paintBox_, &PaintBox::DoubleClicked, this,
+          [this](double x, double y) { DrawingDoubleClicked(x, y); });
+  return panel;
+}
+
+void RakenneSivu::SetProjectInfoCommand(std::function<void()> command) {
+  projectInfo_ = std::move(command);
+  infoButton_->setEnabled(static_cast<bool>(projectInfo_));
+}
+
+void RakenneSivu::Refresh() {
+  RebuildTree();
+  paintBox_->update();
+}
+
+void RakenneSivu::RebuildTree() {
+  RakenneVektori& member = Project().Member;
+  const StructureTreeRebuild busy(member);
+  tree_ = BuildStructureTree(member, SelectedGroupNode(tree_));
+  treeWidget_->clear();
+  items_.clear();
+  std::vector<QTreeWidgetItem*> lastOfLevel;
+  for (const StructureTreeNode& node : tree_.nodes) {
+    const int level = node.level < 0 ? 0 : node.level;
+    QTreeWidgetItem* parent =
+        level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeWidget_);
+    item->setText(0, QString::fromStdString(node.text));
+    item->setIcon(0, StructureTreeIcon(node.image));
+    items_.push_back(item);
+    lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
+    lastOfLevel[static_cast<std::size_t>(level)] = item;
+  }
+  for (std::size_t i = 0; i < items_.size(); ++i) items_[i]->setExpanded(tree_.nodes[i].expanded);
+  if (tree_.selected >= 0 && tree_.selected < static_cast<int>(items_.size()))
+    treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(tree_.selected)]);
+}
+
+void RakenneSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
+  if (Project().Member.TreeRebuilding != 0 || !item) return;
+  int node = -1;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i] == item) node = static_cast<int>(i);
+  }
+  if (node < 0) return;
+  tree_.selected = node;
+  if (ApplyTreeSelection(Project().Member, tree_, node) >= 0) paintBox_->update();
+}
+
+void RakenneSivu::SelectNode(int node) {
+  if (node >= 0 && node < static_cast<int>(items_.size()))
+    treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(node)]);
+}
+
+int RakenneSivu::DefaultDialog(int mode, int pointIndex) {
+  TRakenneFRM dialog(ui_, mode, pointIndex, this);
+  return dialog.Run();
+}
+
+int RakenneSivu::RunRequest(const RakenneDialogRequest& request) {
+  if (!request.open) return kPageNothingDone;
+  const int result = PageResultOfDialog(runDialog_ ? runDialog_(request.mode, request.pointIndex) : 0);
+  RebuildTree();
+  if (result > 100) Changed();
+  return result;
+}
+
+void RakenneSivu::Changed() {
+  paintBox_->update();
+  emit ProjectChanged();
+}
+
+int RakenneSivu::AddClicked() { return RunRequest(PlanAddPoint(tree_)); }
+
+int RakenneSivu::EditClicked() { return RunRequest(PlanEditPoint(tree_, Project().Member)); }
+
+int RakenneSivu::DeleteClicked() {
+  const int result = DeleteSelectedPoint(Project().Member, tree_);
+  if (result > 100) {
+    RebuildTree();
+    Changed();
+  }
+  return result;
+}
+
+bool RakenneSivu::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == treeWidget_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = key->key() == Qt::Key_Delete ? kDeleteKeyCode : 0;
+    if (IsDeleteKey(code, deleteButton_->isEnabled())) {
+      DeleteClicked();
+      return true;
+    }
+  }
+  return ProjectPage::eventFilter(watched, event);
+}
+
+QString RakenneSivu::PointerMovedTo(double deviceX, double deviceY) {
+  const StructurePointer p =
+      StructurePointerAt(Project().Member, paintBox_->width(), paintBox_->height(),
+                         paintBox_->PixelsPerMmX(), paintBox_->PixelsPerMmY(), deviceX, deviceY);
+  pointerX_ = p.worldX;
+  pointerY_ = p.worldY;
+  const QString text = QString::fromStdString(p.text);
+  pointerPanel_->setText(text);
+  return text;
+}
+
+void RakenneSivu::DrawingClicked(double deviceX, double deviceY) {
+  // The click's own place is where the pointer is, also when no move was reported first.
+  PointerMovedTo(deviceX, deviceY);
+  if (ClickStructure(Project().Member, pointerX_, pointerY_) == 1) Refresh();
+  treeWidget_->setFocus();
+}
+
+int RakenneSivu::DrawingDoubleClicked(double deviceX, double deviceY) {
+  PointerMovedTo(deviceX, deviceY);
+  const RakenneDialogRequest request = DoubleClickStructure(Project().Member, pointerX_, pointerY_);
+  RebuildTree();
+  paintBox_->update();
+  return RunRequest(request);
+}
+
+}  // namespace qv
