@@ -1,0 +1,63 @@
+// Grabbing the main window to a PNG after start-up.
+#include "ui/Screenshot.h"
+
+#include <QCoreApplication>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "project/QELVUX_data.h"
+#include "ui/RakenneSivu.h"
+#include "ui/TpaaikkunaFRM.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kSettleMs = 400;
+
+int EnvInt(const char* name, int fallback) {
+  bool ok = false;
+  const int v = qEnvironmentVariableIntValue(name, &ok);
+  return ok ? v : fallback;
+}
+
+}  // namespace
+
+std::optional<ScreenshotRequest> ScreenshotFromEnvironment() {
+  const QString file = qEnvironmentVariable("QELVUX_SCREENSHOT");
+  if (file.isEmpty()) return std::nullopt;
+  ScreenshotRequest r;
+  r.file = file.toStdString();
+  r.page = EnvInt("QELVUX_SCREENSHOT_PAGE", 0);
+  r.select = EnvInt("QELVUX_SCREENSHOT_SELECT", -2);
+  const QStringList size = qEnvironmentVariable("QELVUX_SCREENSHOT_SIZE").split(QLatin1Char('x'));
+  if (size.size() == 2) {
+    const int w = size[0].toInt(), h = size[1].toInt();
+    if (w > 100 && h > 100) {
+      r.width = w;
+      r.height = h;
+    }
+  }
+  return r;
+}
+
+void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request) {
+  window.SetAskOnClose(false);
+  window.resize(request.width, request.height);
+  TpaaikkunaFRM* w = &window;
+  QTimer::singleShot(kSettleMs, w, [w, request] {
+    if (request.page >= 0 && request.page < kMainPageCount)
+      w->PageControl1()->setCurrentIndex(request.page);
+    if (request.select >= -1 && request.select < w->Project().Member.Count()) {
+      w->Project().Member.CurrentIndex = request.select;
+      w->RefreshStructurePage();
+    }
+    QTimer::singleShot(kSettleMs, w, [w, request] {
+      const bool saved = w->grab().save(QString::fromStdString(request.file), "PNG");
+      QCoreApplication::exit(saved ? 0 : 1);
+    });
+  });
+}
+
+}  // namespace qv

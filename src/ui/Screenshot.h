@@ -1,0 +1,28 @@
+// Unattended pictures of the window: the program grabs itself to a PNG and ends, for documentation and checks.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace qv {
+
+class TpaaikkunaFRM;
+
+// Read from the environment: QELVUX_SCREENSHOT (PNG file to write), QELVUX_SCREENSHOT_PAGE
+// (page index, 0 "Rakenne"), QELVUX_SCREENSHOT_SIZE ("1200x800"), QELVUX_SCREENSHOT_SELECT
+// (structure item to select, -1 the member).
+struct ScreenshotRequest {
+  std::string file;
+  int page = 0;
+  int width = 1200;
+  int height = 800;
+  int select = -2;  // -2: leave the selection as it is
+};
+
+std::optional<ScreenshotRequest> ScreenshotFromEnvironment();
+
+// Sizes the window, and once it has been shown and painted goes to the page, grabs the
+// window into the file and ends the program without the close question.
+void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request);
+
+}  // namespace qv

@@ -1,0 +1,249 @@
+// The main window: its layout, menu, start-up and closing.
+#include "ui/TpaaikkunaFRM.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "project/QELVUX_data.h"
+#include "ui/FileDialogs.h"
+#include "ui/HelpLauncher.h"
+#include "ui/Icons.h"
+#include "ui/Messages.h"
+#include "ui/RakenneSivu.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kPageNames[kMainPageCount] = {
+    "RakenneTAB", "KuormitusTAB", "MitoitusTAB", "TuloksetTAB",
+    "LaskentamalliTAB", "LahtotiedostoTAB", "PrintTAB"};
+const char* const kPageCaptions[kMainPageCount] = {
+    "Rakenne", "Kuormitus", "Mitoitus", "Voimasuure ja siirtymäkäyrät",
+    "Laskentamalli", "Lähtötiedosto", "Tulostiedosto"};
+const char* const kCodeNames[3] = {"RakMk B10 sallitut jännitykset (2001)",
+                                   "RakMk B10 rajatilamitoitus (2001)",
+                                   "Euronormi EC5 (ENV 1995-1-1)"};
+
+QPlainTextEdit* Memo(QWidget* parent, const char* name) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(QLatin1String(name));
+  memo->setReadOnly(true);
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font(QStringLiteral("Monospace"));
+  font.setStyleHint(QFont::TypeWriter);
+  memo->setFont(font);
+  return memo;
+}
+
+QAction* MenuItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QLatin1String(name));
+  return action;
+}
+
+}  // namespace
+
+TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& argument,
+                             Messages* messages, FileDialogs* files, HelpLauncher* help,
+                             QWidget* parent)
+    : QMainWindow(parent), project_(std::make_unique<QELVUX_data>(programPath)), argument_(argument) {
+  setObjectName(QStringLiteral("TpaaikkunaFRM"));
+  if (!messages) {
+    ownMessages_ = std::make_unique<QtMessages>(this);
+    messages = ownMessages_.get();
+  }
+  if (!files) {
+    ownFiles_ = std::make_unique<QtFileDialogs>(this);
+    files = ownFiles_.get();
+  }
+  if (!help) {
+    ownHelp_ = std::make_unique<HelpLauncher>();
+    help = ownHelp_.get();
+  }
+  ui_ = UiContext{project_.get(), messages, files, help};
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(2, 2, 2, 2);
+  BuildTopPanel(central, layout);
+  BuildPages();
+  layout->addWidget(pages_, 1);
+  setCentralWidget(central);
+  BuildMenu();
+  // Hints: the long part of a component's hint shows here (ProjectPage.h, SetHint).
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  SetTitle(std::string());
+  resize(1100, 750);
+}
+
+TpaaikkunaFRM::~TpaaikkunaFRM() = default;
+
+void TpaaikkunaFRM::BuildTopPanel(QWidget* parent, QVBoxLayout* layout) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(4, 2, 4, 2);
+  auto* label = new QLabel(QStringLiteral("Laskentanormi:"), panel);
+  codeCombo_ = new QComboBox(panel);
+  codeCombo_->setObjectName(QStringLiteral("LaskentaNormiCB"));
+  codeCombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  for (const char* name : kCodeNames) codeCombo_->addItem(QString::fromUtf8(name));
+  label->setBuddy(codeCombo_);
+  auto* logo = new QLabel(panel);
+  logo->setObjectName(QStringLiteral("Image1"));
+  logo->setPixmap(LogoPixmap(28));
+  row->addWidget(label);
+  row->addWidget(codeCombo_);
+  row->addStretch(1);
+  row->addWidget(logo);
+  layout->addWidget(panel);
+  // Only the user's choices change the code; the program sets the combo with signals held.
+  connect(codeCombo_, &QComboBox::currentIndexChanged, this,
+          [this](int item) { LaskentaNormiCBChange(item); });
+}
+
+void TpaaikkunaFRM::BuildPages() {
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  structurePage_ = new RakenneSivu(ui_, pages_);
+  pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
+  pageWidgets_[TabIndex(MainPage::Kuormitus)] =
+      new PlaceholderPage(ui_, QStringLiteral("Kuormitus"), pages_);
+  pageWidgets_[TabIndex(MainPage::Mitoitus)] =
+      new PlaceholderPage(ui_, QStringLiteral("Mitoitus"), pages_);
+  pageWidgets_[TabIndex(MainPage::Tulokset)] =
+      new PlaceholderPage(ui_, QString::fromUtf8("Voimasuure ja siirtymäkäyrät"), pages_);
+  pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
+      new PlaceholderPage(ui_, QStringLiteral("Tulostiedosto"), pages_);
+
+  auto* model = new QWidget(pages_);
+  inputMemo_ = Memo(model, "InputMemo");
+  outputMemo_ = Memo(model, "OutputMemo");
+  auto* split = MakePageSplitter(Qt::Horizontal, model);
+  split->addWidget(inputMemo_);
+  split->addWidget(outputMemo_);
+  auto* modelLayout = new QVBoxLayout(model);
+  modelLayout->addWidget(split);
+  pageWidgets_[TabIndex(MainPage::Laskentamalli)] = model;
+
+  auto* file = new QWidget(pages_);
+  projectFileMemo_ = Memo(file, "LahtotiedostoMEMO");
+  auto* fileLayout = new QVBoxLayout(file);
+  fileLayout->addWidget(projectFileMemo_);
+  pageWidgets_[TabIndex(MainPage::Lahtotiedosto)] = file;
+
+  for (int i = 0; i < kMainPageCount; ++i) {
+    pageWidgets_[i]->setObjectName(QLatin1String(kPageNames[i]));
+    pages_->addTab(pageWidgets_[i], QString::fromUtf8(kPageCaptions[i]));
+  }
+  pages_->setTabVisible(TabIndex(MainPage::Laskentamalli), false);
+  pages_->setTabVisible(TabIndex(MainPage::Lahtotiedosto), false);
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { PageControl1Change(index); });
+}
+
+void TpaaikkunaFRM::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = bar->addMenu(QStringLiteral("Tiedosto"));
+  file->setObjectName(QStringLiteral("Tiedosto1"));
+  connect(MenuItem(file, "Uusimalli1", "Uusi malli"), &QAction::triggered, this, [this] { NewModel(); });
+  connect(MenuItem(file, "Avaa1", "Avaa..."), &QAction::triggered, this, [this] { OpenProject(); });
+  connect(MenuItem(file, "Tallenna1", "Tallenna"), &QAction::triggered, this, [this] { SaveProject(); });
+  connect(MenuItem(file, "Tallennanimell1", "Tallenna nimellä..."), &QAction::triggered, this,
+          [this] { SaveProjectAs(); });
+  file->addSeparator();
+  connect(MenuItem(file, "Lopeta1", "Lopeta"), &QAction::triggered, this, [this] { close(); });
+
+  QMenu* data = bar->addMenu(QStringLiteral("Tietokannat"));
+  data->setObjectName(QStringLiteral("Tietokannat1"));
+  sectionLibraryAction_ = MenuItem(data, "Poikkileikkaukset1", "Poikkileikkaukset...");
+  sectionLibraryAction_->setEnabled(false);
+  connect(sectionLibraryAction_, &QAction::triggered, this, [this] { RunSectionLibraryCommand(); });
+
+  // "Asetukset" exists but is not shown.
+  settingsAction_ = new QAction(QStringLiteral("Asetukset"), this);
+  settingsAction_->setObjectName(QStringLiteral("Asetukset1"));
+  settingsAction_->setVisible(false);
+  bar->addAction(settingsAction_);
+
+  QAction* help = bar->addAction(QStringLiteral("Ohje"));
+  help->setObjectName(QStringLiteral("Ohje1"));
+  connect(help, &QAction::triggered, this, [this] { ShowHelp(); });
+}
+
+void TpaaikkunaFRM::SetSectionLibraryCommand(std::function<void()> command) {
+  sectionLibrary_ = std::move(command);
+  sectionLibraryAction_->setEnabled(static_cast<bool>(sectionLibrary_));
+}
+
+void TpaaikkunaFRM::SetProjectInfoCommand(std::function<void()> command) {
+  structurePage_->SetProjectInfoCommand(std::move(command));
+}
+
+void TpaaikkunaFRM::SetSettingsCommand(std::function<void()> command) {
+  settingsAction_->disconnect(this);
+  if (command) connect(settingsAction_, &QAction::triggered, this, std::move(command));
+}
+
+bool TpaaikkunaFRM::InstallPage(MainPage page, ProjectPage* widget) {
+  const bool replaceable = page == MainPage::Kuormitus || page == MainPage::Mitoitus ||
+                           page == MainPage::Tulokset || page == MainPage::Tulostiedosto;
+  if (!replaceable || !widget) return false;
+  const int index = TabIndex(page);
+  const bool wasCurrent = pages_->currentIndex() == index;
+  switching_ = true;
+  QWidget* old = pageWidgets_[index];
+  pages_->removeTab(index);
+  widget->setObjectName(QLatin1String(kPageNames[index]));
+  pages_->insertTab(index, widget, QString::fromUtf8(kPageCaptions[index]));
+  pageWidgets_[index] = widget;
+  if (wasCurrent) pages_->setCurrentIndex(index);
+  switching_ = false;
+  delete old;
+  return true;
+}
+
+ProjectPage* TpaaikkunaFRM::Page(MainPage page) const {
+  const int index = TabIndex(page);
+  if (index < 0 || index >= kMainPageCount) return nullptr;
+  return qobject_cast<ProjectPage*>(pageWidgets_[index]);
+}
+
+void TpaaikkunaFRM::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TpaaikkunaFRM::FormShow() {
+  SetActivePage(MainPage::Rakenne);
+  previous_ = MainPage::Rakenne;
+  pages_->setTabVisible(TabIndex(MainPage::Laskentamalli), false);
+  pages_->setTabVisible(TabIndex(MainPage::Lahtotiedosto), false);
+  RefreshStructurePage();
+  UpdateCodeCombo();
+  OpenArgument();
+}
+
+void TpaaikkunaFRM::closeEvent(QCloseEvent* event) {
+  if (askOnClose_ && !ui_.messages->AskYesNo(kCloseQuestion, kCaptionNotice)) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TpaaikkunaFRM::ShowHelp() { ui_.help->Show(project_->ProgramPath, kHelpMainWindow); }
+
+}  // namespace qv

@@ -1,0 +1,152 @@
+// The main window: owns the project record, the seven pages, the menu, the design-code selector and the workflow between pages.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/ProjectPage.h"
+
+class QAction;
+class QComboBox;
+class QPlainTextEdit;
+class QTabWidget;
+class QVBoxLayout;
+class QELVUX_data;
+
+namespace qv {
+
+class RakenneSivu;
+
+// The pages of PageControl1, in their order.
+enum class MainPage {
+  Rakenne = 0,     // RakenneTAB
+  Kuormitus,       // KuormitusTAB
+  Mitoitus,        // MitoitusTAB
+  Tulokset,        // TuloksetTAB, "Voimasuure ja siirtymäkäyrät"
+  Laskentamalli,   // LaskentamalliTAB, hidden
+  Lahtotiedosto,   // LahtotiedostoTAB, hidden
+  Tulostiedosto,   // PrintTAB
+  None
+};
+constexpr int kMainPageCount = 7;
+
+// Texts of the window.
+constexpr const char* kProgramTitle = "QEL-VUX 2.0";
+constexpr const char* kCodeChangeText = "Kuormat nollataan";
+constexpr const char* kCodeChangeCaption = "Laskentanormin vaihto:";
+constexpr const char* kCloseQuestion = "Haluatko varmasti lopettaa ?";
+constexpr const char* kProjectFilter = "Lähtötiedostot|*.vux";
+constexpr const char* kProjectPattern = "*.vux";
+constexpr const char* kOpenProjectTitle = "Lähtötiedoston avaus";
+constexpr const char* kSaveProjectTitle = "Lähtötiedoston tallennus";
+
+class TpaaikkunaFRM : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // programPath: the program file; data files and the manual sit beside it. argument: the
+  // first command-line argument, opened as a project when the window is first shown. The
+  // interfaces may be null for the real message boxes, file dialogs and help; the window
+  // does not take ownership of those given.
+  TpaaikkunaFRM(const std::string& programPath, const std::string& argument = std::string(),
+                Messages* messages = nullptr, FileDialogs* files = nullptr,
+                HelpLauncher* help = nullptr, QWidget* parent = nullptr);
+  ~TpaaikkunaFRM() override;
+
+  QELVUX_data& Project() { return *project_; }
+  const UiContext& Ui() const { return ui_; }
+
+  // Puts a page in place of the placeholder of Kuormitus, Mitoitus, Tulokset or
+  // Tulostiedosto (caption and place stay); the window takes ownership. False for the
+  // other pages or a null page.
+  bool InstallPage(MainPage page, ProjectPage* widget);
+  ProjectPage* Page(MainPage page) const;
+  RakenneSivu* StructurePage() const { return structurePage_; }
+
+  // Commands that dialogs of later work open; each item or button is disabled until set.
+  // The section library command runs before the active design or results page is
+  // recalculated.
+  void SetSectionLibraryCommand(std::function<void()> command);
+  void SetProjectInfoCommand(std::function<void()> command);
+  void SetSettingsCommand(std::function<void()> command);
+
+  // The page control and its state.
+  QTabWidget* PageControl1() const { return pages_; }
+  QComboBox* LaskentaNormiCB() const { return codeCombo_; }
+  QPlainTextEdit* InputMemo() const { return inputMemo_; }
+  QPlainTextEdit* OutputMemo() const { return outputMemo_; }
+  QPlainTextEdit* LahtotiedostoMEMO() const { return projectFileMemo_; }
+  MainPage ActivePage() const;
+  MainPage PreviousPage() const { return previous_; }
+  // Makes the page active the way the program does it, without the page-change workflow.
+  void SetActivePage(MainPage page);
+
+  // Operations of the window.
+  void RefreshStructurePage();
+  void RefreshLoadPage();
+  void RefreshDesignPage();
+  void RefreshResultsPage();
+  // Regenerates the analysis input into InputMemo, solves it and writes the messages into
+  // OutputMemo: 0 when the analysis is valid, -1 otherwise.
+  int RegenerateAndSolve();
+  void SetTitle(const std::string& fileName);
+
+  // Handlers, public so that tests drive exactly what the user's actions drive.
+  void PageControl1Change(int index);
+  void LaskentaNormiCBChange(int item);
+  void NewModel();        // "Uusi malli"
+  void OpenProject();     // "Avaa..."
+  void SaveProject();     // "Tallenna"
+  void SaveProjectAs();   // "Tallenna nimellä..."
+  void ShowHelp();        // "Ohje"
+  // Folder the project dialogs start in.
+  std::string ProjectDialogFolder() const;
+
+  // Whether closing asks "Haluatko varmasti lopettaa ?" (off for unattended screenshots).
+  void SetAskOnClose(bool ask) { askOnClose_ = ask; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildTopPanel(QWidget* parent, QVBoxLayout* layout);
+  void BuildPages();
+  void BuildMenu();
+  void FormShow();
+  void OpenArgument();
+  void EnterPage(MainPage page);
+  void UpdateCodeCombo();
+  void FillProjectFileMemo();
+  bool LoadProjectFile(const std::string& name);
+  void RunSectionLibraryCommand();
+  static int TabIndex(MainPage page) { return static_cast<int>(page); }
+
+  std::unique_ptr<QELVUX_data> project_;
+  std::unique_ptr<Messages> ownMessages_;
+  std::unique_ptr<FileDialogs> ownFiles_;
+  std::unique_ptr<HelpLauncher> ownHelp_;
+  UiContext ui_;
+  std::string argument_;
+  MainPage previous_ = MainPage::None;
+  bool shown_ = false;
+  bool switching_ = false;  // the program itself is changing the page
+  bool askOnClose_ = true;
+  std::function<void()> sectionLibrary_;
+
+  QTabWidget* pages_ = nullptr;
+  QComboBox* codeCombo_ = nullptr;
+  std::array<QWidget*, kMainPageCount> pageWidgets_{};
+  RakenneSivu* structurePage_ = nullptr;
+  QPlainTextEdit* inputMemo_ = nullptr;
+  QPlainTextEdit* outputMemo_ = nullptr;
+  QPlainTextEdit* projectFileMemo_ = nullptr;
+  QAction* sectionLibraryAction_ = nullptr;
+  QAction* settingsAction_ = nullptr;
+};
+
+}  // namespace qv

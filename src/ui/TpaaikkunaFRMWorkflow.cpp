@@ -1,0 +1,261 @@
+// The main window's workflow: page changes, the design-code change, the analysis run and the file commands.
+#include "ui/TpaaikkunaFRM.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include <vector>
+
+#include "analysis/MalliGeneraattori.h"
+#include "model/FieldHelpers.h"
+#include "pagelogic/SupportCheck.h"
+#include "project/ProjektiTiedosto.h"
+#include "project/QELVUX_data.h"
+#include "ui/FileDialogs.h"
+#include "ui/Messages.h"
+#include "ui/RakenneSivu.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kTitleNameChars = 50;
+
+bool FileExists(const std::string& name) {
+  const QFileInfo info(QString::fromStdString(name));
+  return info.exists() && info.isFile();
+}
+
+int CharCount(const std::string& text) { return static_cast<int>(QString::fromStdString(text).size()); }
+
+QString JoinLines(const std::vector<std::string>& lines) {
+  QStringList list;
+  list.reserve(static_cast<int>(lines.size()));
+  for (const auto& line : lines) list << QString::fromStdString(line);
+  return list.join(QLatin1Char('\n'));
+}
+
+// Shows the wait cursor while a computation blocks the window.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+MainPage TpaaikkunaFRM::ActivePage() const {
+  const int index = pages_->currentIndex();
+  return index >= 0 && index < kMainPageCount ? static_cast<MainPage>(index) : MainPage::None;
+}
+
+void TpaaikkunaFRM::SetActivePage(MainPage page) {
+  const int index = TabIndex(page);
+  if (index < 0 || index >= kMainPageCount) return;
+  const bool outer = !switching_;
+  switching_ = true;
+  pages_->setCurrentIndex(index);
+  if (outer) switching_ = false;
+}
+
+void TpaaikkunaFRM::SetTitle(const std::string& fileName) {
+  std::string title = kProgramTitle;
+  if (!fileName.empty()) title += " - " + ShortenPath(fileName, kTitleNameChars);
+  setWindowTitle(QString::fromStdString(title));
+}
+
+void TpaaikkunaFRM::UpdateCodeCombo() {
+  const QSignalBlocker hold(codeCombo_);
+  codeCombo_->setCurrentIndex(project_->DesignCode - 1);
+}
+
+void TpaaikkunaFRM::RefreshStructurePage() { structurePage_->Refresh(); }
+
+void TpaaikkunaFRM::RefreshLoadPage() {
+  if (ProjectPage* page = Page(MainPage::Kuormitus)) page->Refresh();
+}
+
+void TpaaikkunaFRM::RefreshDesignPage() {
+  if (ProjectPage* page = Page(MainPage::Mitoitus)) page->Refresh();
+}
+
+void TpaaikkunaFRM::RefreshResultsPage() {
+  if (ProjectPage* page = Page(MainPage::Tulokset)) page->Refresh();
+}
+
+int TpaaikkunaFRM::RegenerateAndSolve() {
+  const WaitCursor wait;
+  const std::vector<std::string> input = GenerateAnalysisInput(*project_);
+  inputMemo_->setPlainText(JoinLines(input));
+  std::vector<std::string> output;
+  const int status = RunAnalysis(input, *project_, project_->Analysis, output);
+  outputMemo_->setPlainText(JoinLines(output));
+  return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
+}
+
+void TpaaikkunaFRM::PageControl1Change(int index) {
+  if (switching_) return;
+  MainPage active = index >= 0 && index < kMainPageCount ? static_cast<MainPage>(index) : MainPage::None;
+  if (previous_ == MainPage::Rakenne && active != MainPage::Rakenne) {
+    std::string message;
+    if (SupportCheck(*project_, message) < 0) {
+      SetActivePage(MainPage::Rakenne);
+      ui_.messages->Inform(message, kCaptionError, MessageIcon::Information);
+      active = MainPage::Rakenne;
+    }
+  }
+  EnterPage(active);
+}
+
+void TpaaikkunaFRM::EnterPage(MainPage page) {
+  switch (page) {
+    case MainPage::Rakenne:
+      RefreshStructurePage();
+      break;
+    case MainPage::Kuormitus:
+      RefreshLoadPage();
+      break;
+    case MainPage::Mitoitus:
+    case MainPage::Tulokset:
+    case MainPage::Tulostiedosto:
+      RegenerateAndSolve();
+      if (ProjectPage* p = Page(page)) p->Refresh();
+      break;
+    default:
+      return;  // the hidden pages keep what they show
+  }
+  previous_ = page;
+}
+
+void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
+  if (item < 0 || item > 2 || item + 1 == project_->DesignCode) return;
+  // Only a notice: the change goes through however the box is closed.
+  ui_.messages->Inform(kCodeChangeText, kCodeChangeCaption, MessageIcon::None);
+
+  std::string message;
+  const MainPage page = SupportCheck(*project_, message) < 0 ? MainPage::Rakenne : MainPage::Kuormitus;
+  SetActivePage(page);
+  previous_ = page;
+
+  project_->DesignCode = item + 1;
+  KuormaVektori& loads = project_->Loads;
+  loads.Updating = 1;
+  loads.ClearLoads();
+  loads.CurrentIndex = -1;
+  project_->LoadDefaultLoads();
+  loads.Updating = 0;
+  for (int code = 1; code <= 3; ++code) {
+    project_->Materials.SetMaterial(code, 1);
+    project_->Materials.SetMoistureClass(code, 1);
+  }
+  if (ActivePage() == MainPage::Kuormitus) RefreshLoadPage();
+  else RefreshStructurePage();
+}
+
+void TpaaikkunaFRM::FillProjectFileMemo() {
+  projectFileMemo_->setPlainText(JoinLines(project_->TextFile.Lines()));
+}
+
+bool TpaaikkunaFRM::LoadProjectFile(const std::string& name) {
+  std::string message;
+  if (LoadProject(*project_, name, &message) == 0) return true;
+  ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
+  // "Tallenna" must never write over a file that could not be read as a project.
+  project_->TextFile.SetFileName(std::string());
+  // A failed load may have changed part of the record: show what it now holds.
+  UpdateCodeCombo();
+  RefreshStructurePage();
+  return false;
+}
+
+void TpaaikkunaFRM::OpenArgument() {
+  if (CharCount(argument_) <= 3 || !FileExists(argument_)) return;
+  const bool loaded = LoadProjectFile(argument_);
+  RefreshStructurePage();
+  SetTitle(loaded ? argument_ : std::string());
+  UpdateCodeCombo();
+  if (loaded) FillProjectFileMemo();
+}
+
+void TpaaikkunaFRM::NewModel() {
+  project_->NewModel();
+  SetActivePage(MainPage::Rakenne);
+  previous_ = MainPage::Rakenne;
+  RefreshStructurePage();
+  SetTitle(std::string());
+  projectFileMemo_->clear();
+}
+
+std::string TpaaikkunaFRM::ProjectDialogFolder() const {
+  const std::string& name = project_->TextFile.FileName();
+  if (CharCount(name) >= 4 && FileExists(name)) return QELVUX_data::FolderOf(name);
+  return project_->ProgramFolder();
+}
+
+void TpaaikkunaFRM::OpenProject() {
+  FileDialogRequest request;
+  request.title = kOpenProjectTitle;
+  request.filter = kProjectFilter;
+  request.fileName = kProjectPattern;
+  request.folder = ProjectDialogFolder();
+  std::string name;
+  if (!ui_.files->OpenFile(request, name)) return;
+  if (!LoadProjectFile(name)) return;
+  SetActivePage(MainPage::Rakenne);
+  UpdateCodeCombo();
+  previous_ = MainPage::Rakenne;
+  RefreshStructurePage();
+  SetTitle(name);
+  FillProjectFileMemo();
+}
+
+void TpaaikkunaFRM::SaveProject() {
+  const std::string name = project_->TextFile.FileName();
+  if (CharCount(name) <= 3 || !FileExists(name)) {
+    SaveProjectAs();
+    return;
+  }
+  std::string message;
+  if (qv::SaveProject(*project_, name, &message) != 0) {
+    ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
+    return;
+  }
+  FillProjectFileMemo();
+}
+
+void TpaaikkunaFRM::SaveProjectAs() {
+  FileDialogRequest request;
+  request.title = kSaveProjectTitle;
+  request.filter = kProjectFilter;
+  request.filterIndex = 1;
+  request.fileName = kProjectPattern;
+  request.defaultSuffix = "vux";
+  request.folder = ProjectDialogFolder();
+  std::string name;
+  if (!ui_.files->SaveFile(request, name)) return;
+  std::string message;
+  if (qv::SaveProject(*project_, name, &message) != 0) {
+    ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
+    return;
+  }
+  SetTitle(name);
+  FillProjectFileMemo();
+}
+
+void TpaaikkunaFRM::RunSectionLibraryCommand() {
+  if (!sectionLibrary_) return;
+  sectionLibrary_();
+  const MainPage page = ActivePage();
+  if (page == MainPage::Mitoitus || page == MainPage::Tulokset) {
+    RegenerateAndSolve();
+    if (ProjectPage* p = Page(page)) p->Refresh();
+  }
+}
+
+}  // namespace qv
