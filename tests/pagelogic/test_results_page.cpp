@@ -141,28 +141,6 @@ TEST_F(ResultsPageLists, StoredSelectionsAndTheirResets) {
   EXPECT_EQ(P().ResultKind, qv::kResultUy);
 }
 
-TEST(ResultsPageDisplayMode, RadioButtonsFollowTheFlag) {
-  EXPECT_TRUE(qv::DisplayModeButtonsOf(qv::kShowMaxima).maxima);
-  EXPECT_FALSE(qv::DisplayModeButtonsOf(qv::kShowMaxima).all);
-  EXPECT_TRUE(qv::DisplayModeButtonsOf(qv::kShowAll).all);
-  EXPECT_FALSE(qv::DisplayModeButtonsOf(qv::kShowAll).maxima);
-  EXPECT_EQ(qv::ShowAllFlagOf(true), qv::kShowAll);
-  EXPECT_EQ(qv::ShowAllFlagOf(false), qv::kShowMaxima);
-}
-
-TEST(ResultsPageKinds, UnitsScalesAndNames) {
-  EXPECT_EQ(qv::ResultUnit(qv::kResultMz), "kNm");
-  EXPECT_EQ(qv::ResultUnit(qv::kResultVz), "kN");
-  EXPECT_EQ(qv::ResultUnit(qv::kResultUz), "mm");
-  EXPECT_EQ(qv::ResultUnit(qv::kResultReactionsCase), "");
-  EXPECT_DOUBLE_EQ(qv::ResultScale(qv::kResultMy), 1e-6);
-  EXPECT_DOUBLE_EQ(qv::ResultScale(qv::kResultN), 1e-3);
-  EXPECT_DOUBLE_EQ(qv::ResultScale(qv::kResultUy), 1.0);
-  EXPECT_TRUE(qv::IsDiagramKind(qv::kResultUz));
-  EXPECT_FALSE(qv::IsDiagramKind(qv::kResultReactionsCombination));
-  EXPECT_EQ(qv::ResultKindName(57), "");
-}
-
 TEST(ChartNumberFormat, GroupedThousandsTwoToThreeDecimals) {
   EXPECT_EQ(qv::FormatChartNumber(0.0), "0.00");
   EXPECT_EQ(qv::FormatChartNumber(12.5), "12.50");
