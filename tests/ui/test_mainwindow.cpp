@@ -1,0 +1,365 @@
+// The main window driven as the user drives it: start-up, page changes, the code change, file commands, closing, help.
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "UiTestSupport.h"
+#include "model/RakenneVektori.h"
+#include "project/ProjektiTiedosto.h"
+#include "project/QELVUX_data.h"
+#include "ui/ProjectPage.h"
+#include "ui/TpaaikkunaFRM.h"
+
+using namespace qv;
+using qv::test::FakeFileDialogs;
+using qv::test::RecordingHelp;
+using qv::test::RecordingMessages;
+
+namespace {
+
+// A column 3200 mm long with a pinned foot and a sliding head, saved under EC5.
+std::string WriteColumnProject(const QString& dir) {
+  QELVUX_data p(qv::test::ProgramPath());
+  p.DesignCode = 3;
+  p.Member.Name = "Pilari P7";
+  p.Member.Length = 3200.0;
+  p.Member.Angle = 90.0;
+  p.Member.ClearRecords();
+  p.Member.AddPoint("Alapää", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
+  p.Member.AddPoint("Yläpää", RakenneVektori::kSupport, RakenneVektori::kSlidingY, 3200.0);
+  const std::string name = (dir + QStringLiteral("/pilari.vux")).toStdString();
+  if (SaveProject(p, name) != 0) return std::string();
+  return name;
+}
+
+std::string WriteText(const QString& dir, const char* fileName, const QByteArray& text) {
+  const QString path = dir + QLatin1Char('/') + QLatin1String(fileName);
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return std::string();
+  f.write(text);
+  return path.toStdString();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingMessages messages_;
+  FakeFileDialogs files_;
+  RecordingHelp help_;
+  std::unique_ptr<TpaaikkunaFRM> window_;
+  std::unique_ptr<QTemporaryDir> dir_;
+
+  TpaaikkunaFRM& Start(const std::string& argument = std::string()) {
+    window_ = std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), argument, &messages_, &files_, &help_);
+    window_->SetAskOnClose(false);
+    window_->show();
+    return *window_;
+  }
+  int PlaceholderVisits(MainPage page) {
+    auto* p = qobject_cast<PlaceholderPage*>(window_->Page(page));
+    return p ? p->RefreshCount() : -1;
+  }
+  void GoTo(MainPage page) { window_->PageControl1()->setCurrentIndex(static_cast<int>(page)); }
+  void RemoveSupports() {
+    RakenneVektori& m = window_->Project().Member;
+    while (m.Count() > 0) m.RemoveRecord(0);
+  }
+
+ private slots:
+  void init() {
+    messages_ = RecordingMessages();
+    files_ = FakeFileDialogs();
+    help_ = RecordingHelp();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
+  void cleanup() { window_.reset(); }
+
+  void startUpShowsTheStructurePageWithTwoPagesHidden() {
+    TpaaikkunaFRM& w = Start();
+    QTabWidget* tabs = w.PageControl1();
+    QCOMPARE(tabs->count(), 7);
+    const QStringList captions{"Rakenne", "Kuormitus", "Mitoitus", "Voimasuure ja siirtymäkäyrät",
+                               "Laskentamalli", "Lähtötiedosto", "Tulostiedosto"};
+    for (int i = 0; i < 7; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+    for (int i = 0; i < 7; ++i) QCOMPARE(tabs->isTabVisible(i), i != 4 && i != 5);
+    QCOMPARE(w.ActivePage(), MainPage::Rakenne);
+    QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+    QCOMPARE(w.LaskentaNormiCB()->count(), 3);
+    QCOMPARE(w.LaskentaNormiCB()->itemText(2), QStringLiteral("Euronormi EC5 (ENV 1995-1-1)"));
+    QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 1);  // code 2
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void startUpWithAMissingFileOpensNothingAndSaysNothing() {
+    TpaaikkunaFRM& w = Start((dir_->path() + "/ei_ole.vux").toStdString());
+    QVERIFY(messages_.shown.empty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+    QCOMPARE(w.Project().Member.Name, std::string("Palkki"));
+  }
+
+  void startUpOpensTheProjectNamedOnTheCommandLine() {
+    const std::string name = WriteColumnProject(dir_->path());
+    QVERIFY(!name.empty());
+    TpaaikkunaFRM& w = Start(name);
+    QVERIFY(messages_.shown.empty());
+    QCOMPARE(w.Project().Member.Name, std::string("Pilari P7"));
+    QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 2);
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("QEL-VUX 2.0 - ")));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("pilari.vux")));
+    QVERIFY(w.LahtotiedostoMEMO()->toPlainText().contains(QStringLiteral("Pilari P7")));
+  }
+
+  void startUpWithABrokenFileShowsTheLoaderMessage() {
+    const std::string name = WriteText(dir_->path(), "rikki.vux", "jotain muuta\r\n");
+    TpaaikkunaFRM& w = Start(name);
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].caption, std::string("TIEDOSTOVIRHE"));
+    QCOMPARE(messages_.shown[0].text, std::string("Tiedosto ei ole QEL-VUX 2.0 tallennustiedosto!"));
+    // "Tallenna" must not write over the file that failed.
+    QVERIFY(w.Project().TextFile.FileName().empty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+  }
+
+  void leavingAnUnsupportedStructureStaysThereEveryTime() {
+    TpaaikkunaFRM& w = Start();
+    RemoveSupports();
+    w.Project().Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
+    for (MainPage target : {MainPage::Kuormitus, MainPage::Mitoitus}) {
+      messages_.shown.clear();
+      GoTo(target);
+      QCOMPARE(w.ActivePage(), MainPage::Rakenne);
+      QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
+      QCOMPARE(messages_.shown.size(), std::size_t(1));
+      QCOMPARE(messages_.shown[0].caption, std::string("VIRHE"));
+      QCOMPARE(messages_.shown[0].text, std::string("Palkkia ei ole tuettu riittävästi!"));
+    }
+    QCOMPARE(PlaceholderVisits(MainPage::Kuormitus), 0);
+    QCOMPARE(PlaceholderVisits(MainPage::Mitoitus), 0);
+    QVERIFY(w.InputMemo()->toPlainText().isEmpty());  // the analysis did not run
+  }
+
+  void enteringResultPagesRegeneratesAndSolves() {
+    TpaaikkunaFRM& w = Start();
+    GoTo(MainPage::Kuormitus);
+    QVERIFY(messages_.shown.empty());
+    QCOMPARE(PlaceholderVisits(MainPage::Kuormitus), 1);
+    QCOMPARE(w.PreviousPage(), MainPage::Kuormitus);
+    QVERIFY(w.InputMemo()->toPlainText().isEmpty());
+
+    // Without loads the analysis fails and says why in the output memo.
+    GoTo(MainPage::Mitoitus);
+    QCOMPARE(w.Project().AnalysisValid, 0);
+    QVERIFY(w.OutputMemo()->toPlainText().contains(QStringLiteral("Kuormia liian vähän")));
+    QCOMPARE(PlaceholderVisits(MainPage::Mitoitus), 1);
+
+    w.Project().Loads.AddLoad("Lumi", 1, 2, 2, 1, -2.0, -2.0, 0.0, 6000.0);
+    for (MainPage page : {MainPage::Tulokset, MainPage::Tulostiedosto, MainPage::Mitoitus}) {
+      w.InputMemo()->clear();
+      w.Project().AnalysisValid = 0;
+      GoTo(page);
+      QCOMPARE(w.ActivePage(), page);
+      QCOMPARE(w.PreviousPage(), page);
+      QCOMPARE(PlaceholderVisits(page), page == MainPage::Mitoitus ? 2 : 1);
+      QVERIFY(w.InputMemo()->toPlainText().contains(QStringLiteral("[ ==== 101 ==== ]")));
+      QVERIFY2(w.Project().AnalysisValid == 1, qPrintable(w.OutputMemo()->toPlainText()));
+      QVERIFY(w.OutputMemo()->toPlainText().isEmpty());
+    }
+    // Back on "Rakenne" and away again: the check runs, and passes.
+    GoTo(MainPage::Rakenne);
+    QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
+    GoTo(MainPage::Kuormitus);
+    QCOMPARE(w.ActivePage(), MainPage::Kuormitus);
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void changingTheCodeResetsLoadsAfterItsNotice() {
+    TpaaikkunaFRM& w = Start();
+    QELVUX_data& p = w.Project();
+    p.Loads.AddLoad("Lumi", 1, 2, 2, 1, -2.0, -2.0, 0.0, 6000.0);
+    p.Materials.SetMaterial(2, 3);
+    QCOMPARE(p.Loads.Count(), 1);
+
+    w.LaskentaNormiCB()->setCurrentIndex(1);  // the code in force: nothing happens
+    QVERIFY(messages_.shown.empty());
+
+    w.LaskentaNormiCB()->setCurrentIndex(2);
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].text, std::string("Kuormat nollataan"));
+    QCOMPARE(messages_.shown[0].caption, std::string("Laskentanormin vaihto:"));
+    QVERIFY(!messages_.shown[0].question);
+    QCOMPARE(p.DesignCode, 3);
+    QCOMPARE(p.Loads.Count(), 0);
+    QCOMPARE(p.Loads.CurrentIndex, -1);
+    QCOMPARE(p.Loads.Updating, 0);
+    QVERIFY(p.Loads.Combinations().Count() > 0);  // the new code's defaults
+    for (int code = 1; code <= 3; ++code) {
+      QCOMPARE(p.Materials.Material(code), 1);
+      QCOMPARE(p.Materials.MoistureClass(code), 1);
+    }
+    QCOMPARE(w.ActivePage(), MainPage::Kuormitus);
+    QCOMPARE(w.PreviousPage(), MainPage::Kuormitus);
+  }
+
+  void changingTheCodeOfAnUnsupportedMemberShowsTheStructure() {
+    TpaaikkunaFRM& w = Start();
+    GoTo(MainPage::Kuormitus);
+    RemoveSupports();
+    w.LaskentaNormiCB()->setCurrentIndex(0);
+    QCOMPARE(w.Project().DesignCode, 1);
+    QCOMPARE(w.ActivePage(), MainPage::Rakenne);
+    QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
+    QCOMPARE(messages_.shown.size(), std::size_t(1));  // the notice only, no check message
+  }
+
+  void openingAMissingOrBrokenProjectShowsTheLoaderMessage() {
+    TpaaikkunaFRM& w = Start();
+    files_.answer = (dir_->path() + "/ei_ole.vux").toStdString();
+    w.OpenProject();
+    QCOMPARE(files_.requests.size(), std::size_t(1));
+    const FileDialogRequest& r = files_.requests[0];
+    QCOMPARE(r.title, std::string("Lähtötiedoston avaus"));
+    QCOMPARE(r.filter, std::string("Lähtötiedostot|*.vux"));
+    QCOMPARE(r.fileName, std::string("*.vux"));
+    QCOMPARE(r.folder, w.Project().ProgramFolder());
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].caption, std::string("TIEDOSTOVIRHE"));
+    QVERIFY(QString::fromStdString(messages_.shown[0].text).contains(QStringLiteral("ei_ole.vux")));
+
+    // A project file whose section 101 holds design code 4.
+    QELVUX_data source(qv::test::ProgramPath());
+    BuildProjectFile(source);
+    std::vector<std::string> lines = source.TextFile.Lines();
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+      if (lines[i] == "[ ==== 101 ==== ]") lines[i + 1] = "4";
+    QByteArray text;
+    for (const auto& l : lines) text += QByteArray::fromStdString(l) + "\r\n";
+    files_.answer = WriteText(dir_->path(), "koodi4.vux", text);
+    messages_.shown.clear();
+    GoTo(MainPage::Kuormitus);
+    w.OpenProject();
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].text, std::string("virhenumero = 101"));
+    QCOMPARE(messages_.shown[0].caption, std::string("TIEDOSTOVIRHE"));
+    QCOMPARE(w.ActivePage(), MainPage::Kuormitus);  // the page stays
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+  }
+
+  void openingAndSavingFollowTheProjectFile() {
+    const std::string column = WriteColumnProject(dir_->path());
+    TpaaikkunaFRM& w = Start();
+    GoTo(MainPage::Kuormitus);
+    files_.answer = column;
+    w.OpenProject();
+    QVERIFY(messages_.shown.empty());
+    QCOMPARE(w.ActivePage(), MainPage::Rakenne);
+    QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
+    QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 2);
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("pilari.vux")));
+    QVERIFY(w.LahtotiedostoMEMO()->toPlainText().startsWith(QStringLiteral("[ ==== 1 ==== ]")));
+    QCOMPARE(w.ProjectDialogFolder(), (dir_->path() + "/").toStdString());
+
+    // "Tallenna" writes back to the same file without asking for a name.
+    w.Project().Member.Name = "Pilari P8";
+    w.SaveProject();
+    QCOMPARE(files_.requests.size(), std::size_t(1));
+    QELVUX_data check(qv::test::ProgramPath());
+    QCOMPARE(LoadProject(check, column), 0);
+    QCOMPARE(check.Member.Name, std::string("Pilari P8"));
+
+    // Once the file is gone, "Tallenna" asks for a name as "Tallenna nimellä..." does.
+    QVERIFY(QFile::remove(QString::fromStdString(column)));
+    const std::string other = (dir_->path() + "/uusi.vux").toStdString();
+    files_.answer = other;
+    w.SaveProject();
+    QCOMPARE(files_.requests.size(), std::size_t(2));
+    QVERIFY(files_.saves.back());
+    const FileDialogRequest& r = files_.requests.back();
+    QCOMPARE(r.title, std::string("Lähtötiedoston tallennus"));
+    QCOMPARE(r.filter, std::string("Lähtötiedostot|*.vux"));
+    QCOMPARE(r.filterIndex, 1);
+    QCOMPARE(r.defaultSuffix, std::string("vux"));
+    QCOMPARE(r.folder, w.Project().ProgramFolder());  // the old file no longer exists
+    QVERIFY(QFile::exists(QString::fromStdString(other)));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("uusi.vux")));
+  }
+
+  void cancellingTheSaveDialogWritesNothing() {
+    TpaaikkunaFRM& w = Start();
+    files_.answer.clear();
+    w.SaveProjectAs();
+    QCOMPARE(files_.requests.size(), std::size_t(1));
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+    QVERIFY(w.LahtotiedostoMEMO()->toPlainText().isEmpty());
+  }
+
+  void newModelResetsTheMemberButKeepsTheCode() {
+    const std::string column = WriteColumnProject(dir_->path());
+    TpaaikkunaFRM& w = Start(column);
+    GoTo(MainPage::Kuormitus);
+    w.NewModel();
+    QCOMPARE(w.ActivePage(), MainPage::Rakenne);
+    QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
+    QCOMPARE(w.Project().Member.Length, 6000.0);
+    QCOMPARE(w.Project().Member.Angle, 0.0);
+    QCOMPARE(w.Project().DesignCode, 3);
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+    QVERIFY(w.LahtotiedostoMEMO()->toPlainText().isEmpty());
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void titleShortensLongNames() {
+    TpaaikkunaFRM& w = Start();
+    w.SetTitle("/home/suunnittelija/projektit/2024/kohde_numero_yksi/rakenteet/palkki.vux");
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0 - /ho.../palkki.vux"));
+    w.SetTitle("/tmp/a.vux");
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0 - /tmp/a.vux"));
+  }
+
+  void closingAsksAndNoKeepsTheWindowOpen() {
+    TpaaikkunaFRM& w = Start();
+    w.SetAskOnClose(true);
+    messages_.answers = {false};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(messages_.shown.back().text, std::string("Haluatko varmasti lopettaa ?"));
+    QCOMPARE(messages_.shown.back().caption, std::string("HUOMIO"));
+    QVERIFY(messages_.shown.back().question);
+    messages_.answers = {true};
+    QVERIFY(w.close());
+  }
+
+  void helpAsksForContext100AndOpensNothingWithoutTheManual() {
+    TpaaikkunaFRM& w = Start();
+    w.ShowHelp();
+    QCOMPARE(help_.Requests().size(), std::size_t(1));
+    QCOMPARE(help_.Requests()[0].context, 100);
+    QCOMPARE(help_.Requests()[0].helpFile, w.Project().ProgramFolder() + "QEL-vux_20.hlp");
+    QCOMPARE(help_.Requests()[0].pdfFile, w.Project().ProgramFolder() + "QEL-vux_20.pdf");
+    if (!QFile::exists(QString::fromStdString(help_.Requests()[0].pdfFile))) QVERIFY(help_.opened.empty());
+  }
+
+  void installedPagesTakeThePlaceholdersPlace() {
+    TpaaikkunaFRM& w = Start();
+    auto* page = new PlaceholderPage(w.Ui(), QStringLiteral("uusi"));
+    QVERIFY(!w.InstallPage(MainPage::Rakenne, page));
+    QVERIFY(w.InstallPage(MainPage::Mitoitus, page));
+    QCOMPARE(w.Page(MainPage::Mitoitus), page);
+    QCOMPARE(w.PageControl1()->tabText(2), QStringLiteral("Mitoitus"));
+    QCOMPARE(w.PageControl1()->count(), 7);
+    GoTo(MainPage::Mitoitus);
+    QCOMPARE(page->RefreshCount(), 1);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"

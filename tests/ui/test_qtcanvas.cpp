@@ -1,0 +1,133 @@
+// The QPainter canvas draws what the drawing layer asks, where it asks; the file-dialog filter and help file names.
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "ui/QtCanvas.h"
+#include "ui/drawing/ViewTransform.h"
+
+using namespace qv;
+
+namespace {
+
+QImage Paper(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+}  // namespace
+
+class QtCanvasTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void coloursKeepRedInTheLowByte() {
+    QCOMPARE(QtCanvas::ToQColor(0x0000FF), QColor(255, 0, 0));
+    QCOMPARE(QtCanvas::ToQColor(0xFF0000), QColor(0, 0, 255));
+    QCOMPARE(QtCanvas::ToQColor(0x00FFFF), QColor(255, 255, 0));
+    QCOMPARE(QtCanvas::ToQBrush(Brush{0, BrushStyle::Clear}).style(), Qt::NoBrush);
+    QCOMPARE(QtCanvas::ToQBrush(Brush{0, BrushStyle::DiagonalHatch}).style(), Qt::BDiagPattern);
+    QCOMPARE(QtCanvas::ToQPen(Pen{0, 1, PenStyle::None}).style(), Qt::NoPen);
+    QCOMPARE(QtCanvas::ToQPen(Pen{0, 0, PenStyle::Dash}).style(), Qt::DashLine);
+  }
+
+  void primitivesLandOnTheirDevicePixels() {
+    QImage image = Paper(100, 60);
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      c.SetPen(Pen{0x000000, 1, PenStyle::None});
+      c.SetBrush(Brush{0x0000FF, BrushStyle::Solid});
+      c.Polygon({{10, 10}, {40, 10}, {40, 40}, {10, 40}});
+      c.SetBrush(Brush{0xFF0000, BrushStyle::Solid});
+      c.Ellipse(60, 10, 90, 40);
+      c.SetBrush(Brush{0, BrushStyle::Clear});
+      c.Polygon({{10, 45}, {40, 45}, {40, 58}, {10, 58}});  // no pen, no brush: invisible
+    }
+    QCOMPARE(At(image, 25, 25), 0xFF0000u);  // red polygon (QRgb is 0xRRGGBB)
+    QCOMPARE(At(image, 75, 25), 0x0000FFu);  // blue ellipse
+    QCOMPARE(At(image, 61, 11), 0xFFFFFFu);  // outside the ellipse's curve
+    QCOMPARE(At(image, 25, 50), 0xFFFFFFu);
+  }
+
+  void textSitsBelowItsTopLeftCornerAndMeasuresItself() {
+    QImage image = Paper(200, 60);
+    TextSize size;
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      Font f = c.GetFont();
+      f.height = 20.0;
+      c.SetFont(f);
+      c.SetBrush(Brush{0, BrushStyle::Clear});
+      size = c.TextExtent("6000");
+      c.Text({50, 30}, "6000");
+      QVERIFY(c.TextExtent("60000").width > size.width);
+    }
+    QVERIFY(size.width > 10 && size.height >= 15 && size.height <= 30);
+    int inkAbove = 0, inkBelow = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (At(image, x, y) != 0xFFFFFFu) (y < 30 ? inkAbove : inkBelow)++;
+    QCOMPARE(inkAbove, 0);
+    QVERIFY(inkBelow > 20);
+  }
+
+  void viewTransformDrawsAWorldLineThroughTheCanvas() {
+    QImage image = Paper(200, 100);
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter, 10.0, 10.0);
+      ViewTransform view(&c);
+      QCOMPARE(view.BeginView(&c, DeviceRect{0, 0, 199, 99}, 0, 0, 2000, 1000), 0);
+      c.SetPen(Pen{0x000000, 3, PenStyle::Solid});
+      view.DrawLine(&c, 0, 500, 2000, 500);  // across the middle
+      view.EndView(&c);
+    }
+    QVERIFY(qGray(image.pixel(100, 50)) < 100 || qGray(image.pixel(100, 49)) < 100);
+    QCOMPARE(At(image, 100, 20), 0xFFFFFFu);
+  }
+
+  void resolutionFollowsTheDevice() {
+    QImage image = Paper(10, 10);
+    image.setDotsPerMeterX(4000);
+    image.setDotsPerMeterY(4000);
+    QVERIFY(std::fabs(QtCanvas::PixelsPerMmX(&image) - 4.0) < 0.05);
+    QVERIFY(std::fabs(QtCanvas::PixelsPerMmX(nullptr) - 96.0 / 25.4) < 1e-9);
+  }
+
+  void fileFiltersInQtForm() {
+    QCOMPARE(QtFilterText("Lähtötiedostot|*.vux"), std::string("Lähtötiedostot (*.vux)"));
+    QCOMPARE(QtFilterText("Kuvat|*.bmp;*.emf|Kaikki|*.*"), std::string("Kuvat (*.bmp *.emf);;Kaikki (*.*)"));
+    QCOMPARE(QtFilterEntry("Kuvat|*.bmp|Kaikki|*.*", 2), std::string("Kaikki (*.*)"));
+    QCOMPARE(QtFilterEntry("Kuvat|*.bmp|Kaikki|*.*", 9), std::string("Kuvat (*.bmp)"));
+    QCOMPARE(QtFilterText(""), std::string());
+  }
+
+  void helpLooksBesideTheProgram() {
+    const HelpRequest r = HelpRequestFor("/opt/qelvux/bin/qelvux", 322);
+    QCOMPARE(r.helpFile, std::string("/opt/qelvux/bin/QEL-vux_20.hlp"));
+    QCOMPARE(r.pdfFile, std::string("/opt/qelvux/bin/QEL-vux_20.pdf"));
+    QCOMPARE(r.context, 322);
+
+    QTemporaryDir dir;
+    const std::string program = (dir.path() + "/qelvux").toStdString();
+    qv::test::RecordingHelp help;
+    QVERIFY(!help.Show(program, 100));  // no manual: nothing opens, nothing is said
+    QVERIFY(help.opened.empty());
+    QFile pdf(dir.path() + "/QEL-vux_20.pdf");
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    QVERIFY(help.Show(program, 100));
+    QCOMPARE(help.opened.size(), std::size_t(1));
+    QCOMPARE(help.opened[0], (dir.path() + "/QEL-vux_20.pdf").toStdString());
+    QCOMPARE(help.Requests().size(), std::size_t(2));
+  }
+};
+
+QTEST_MAIN(QtCanvasTest)
+#include "test_qtcanvas.moc"
