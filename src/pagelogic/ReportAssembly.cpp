@@ -3,6 +3,8 @@
 
 #include "design/DesignReport.h"
 #include "model/TextCodec.h"
+#include "pagelogic/ReactionReport.h"
+#include "pagelogic/StructureReport.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -44,7 +46,9 @@ std::vector<std::string> AssembleReport(const QELVUX_data& p, const ReportParts&
 std::vector<std::string> BuildReportLines(const QELVUX_data& p) {
   ReportParts parts;
   parts.projectInfo = ProjectInfoLines(p);
+  parts.structure = StructureReportLines(p);
   parts.design = WriteDesignReport(p);
+  parts.reactions = ReactionReportLines(p);
   return AssembleReport(p, parts);
 }
 
