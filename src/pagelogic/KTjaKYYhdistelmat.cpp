@@ -123,7 +123,6 @@ KTjaKYMessage DeleteCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   const int row = HeaderOfItem(ky, item);
   if (row < 0) return KTjaKYMessage{};
   ky.RemoveCombination(ky.Combination(row), false);
-  if (ky.CurrentIndex >= ky.CombinationCount()) ky.CurrentIndex = ky.CombinationCount() - 1;
   FillCombinationPage(project, dialog, item < ky.CombinationCount() ? item : item - 1);
   return KTjaKYMessage{};
 }
