@@ -3,6 +3,7 @@
 
 #include "design/DesignReport.h"
 #include "model/TextCodec.h"
+#include "pagelogic/LoadReport.h"
 #include "pagelogic/ReactionReport.h"
 #include "pagelogic/StructureReport.h"
 #include "project/QELVUX_data.h"
@@ -47,6 +48,7 @@ std::vector<std::string> BuildReportLines(const QELVUX_data& p) {
   ReportParts parts;
   parts.projectInfo = ProjectInfoLines(p);
   parts.structure = StructureReportLines(p);
+  parts.loads = LoadReportLines(p);
   parts.design = WriteDesignReport(p);
   parts.reactions = ReactionReportLines(p);
   return AssembleReport(p, parts);
