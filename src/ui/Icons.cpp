@@ -54,7 +54,7 @@ QIcon StructureTreeIcon(int image) {
 
 QPixmap LogoPixmap(int height) {
   const int h = height > 0 ? height : 32;
-  return ResourcePixmap(QStringLiteral("logo.svg"), QSize(h * 120 / 32, h));
+  return ResourcePixmap(QStringLiteral("logo.svg"), QSize(h * 150 / 32, h));
 }
 
 }  // namespace qv

@@ -78,8 +78,7 @@ QBrush QtCanvas::ToQBrush(const Brush& brush) {
 QFont QtCanvas::ToQFont(const Font& font) {
   QFont q(QString::fromStdString(font.name));
   q.setStyleHint(QFont::SansSerif);
-  // The drawing layer gives the height of a text line; the em is about 0.8 of it.
-  q.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height * 0.8))));
+  q.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height))));
   q.setItalic(font.italic);
   q.setBold(font.bold);
   return q;

@@ -65,7 +65,7 @@ void MemberPicture(Canvas& c, const ViewTransform& view) {
   Label(c, view, 500.0, -180.0, "alfa", false);
   Label(c, view, ex / 2.0 - 80.0, ey / 2.0 - 250.0 + 160.0, "L", true);
   Label(c, view, 0.0, -330.0, "x = 0", true);
-  Label(c, view, ex, ey - 170.0, "x = L", true);
+  Label(c, view, ex - 120.0, ey - 250.0 + 200.0, "x = L", true);
 }
 
 void SupportPicture(Canvas& c, const ViewTransform& view, int type) {
@@ -80,12 +80,17 @@ void SupportPicture(Canvas& c, const ViewTransform& view, int type) {
     c.SetPen(Pen{colours::kOutline, 1, PenStyle::Solid});
     c.SetBrush(Brush{colours::kSupport, BrushStyle::Solid});
     DrawFixedSupportBlock(&c, view, 900.0, 1.0, 0.0, symbol, colours::kOutline);
+  } else if (code == RakenneVektori::kSlidingY) {
+    // Held across, free along: shown at the side of a column.
+    MemberBand(c, view, 350.0, -450.0, 350.0, 320.0);
+    c.SetPen(Pen{colours::kOutline, 1, PenStyle::Solid});
+    c.SetBrush(Brush{colours::kSupport, BrushStyle::Solid});
+    DrawSupportSymbol(&c, view, 350.0 + kBand / 2.0, -20.0, 1.5 * symbol, code);
   } else {
     MemberBand(c, view, -100.0, 0.0, 1100.0, 0.0);
     c.SetPen(Pen{colours::kOutline, 1, PenStyle::Solid});
     c.SetBrush(Brush{colours::kSupport, BrushStyle::Solid});
-    const double x = code == RakenneVektori::kSlidingY ? 400.0 : 500.0;
-    DrawSupportSymbol(&c, view, x, 0.0, 1.5 * symbol, code);
+    DrawSupportSymbol(&c, view, 500.0, -kBand / 2.0, 1.5 * symbol, code);
   }
   Label(c, view, 500.0, 480.0, kHeld[type], true);
 }
