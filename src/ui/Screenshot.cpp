@@ -8,6 +8,7 @@
 
 #include "project/QELVUX_data.h"
 #include "ui/RakenneSivu.h"
+#include "ui/TRakenneFRM.h"
 #include "ui/TpaaikkunaFRM.h"
 
 namespace qv {
@@ -31,6 +32,8 @@ std::optional<ScreenshotRequest> ScreenshotFromEnvironment() {
   r.file = file.toStdString();
   r.page = EnvInt("QELVUX_SCREENSHOT_PAGE", 0);
   r.select = EnvInt("QELVUX_SCREENSHOT_SELECT", -2);
+  r.dialogMode = EnvInt("QELVUX_SCREENSHOT_DIALOG", 0);
+  r.dialogPoint = EnvInt("QELVUX_SCREENSHOT_POINT", -1);
   const QStringList size = qEnvironmentVariable("QELVUX_SCREENSHOT_SIZE").split(QLatin1Char('x'));
   if (size.size() == 2) {
     const int w = size[0].toInt(), h = size[1].toInt();
@@ -53,8 +56,14 @@ void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request)
       w->Project().Member.CurrentIndex = request.select;
       w->RefreshStructurePage();
     }
-    QTimer::singleShot(kSettleMs, w, [w, request] {
-      const bool saved = w->grab().save(QString::fromStdString(request.file), "PNG");
+    QWidget* target = w;
+    if (request.dialogMode >= 1 && request.dialogMode <= 3) {
+      auto* dialog = new TRakenneFRM(w->Ui(), request.dialogMode, request.dialogPoint, w);
+      dialog->show();
+      target = dialog;
+    }
+    QTimer::singleShot(kSettleMs, w, [target, request] {
+      const bool saved = target->grab().save(QString::fromStdString(request.file), "PNG");
       QCoreApplication::exit(saved ? 0 : 1);
     });
   });

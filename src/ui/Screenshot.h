@@ -10,13 +10,16 @@ class TpaaikkunaFRM;
 
 // Read from the environment: QELVUX_SCREENSHOT (PNG file to write), QELVUX_SCREENSHOT_PAGE
 // (page index, 0 "Rakenne"), QELVUX_SCREENSHOT_SIZE ("1200x800"), QELVUX_SCREENSHOT_SELECT
-// (structure item to select, -1 the member).
+// (structure item to select, -1 the member), QELVUX_SCREENSHOT_DIALOG (member dialog mode 1 to
+// 3 to picture instead of the window) with QELVUX_SCREENSHOT_POINT (its point, -1 new).
 struct ScreenshotRequest {
   std::string file;
   int page = 0;
   int width = 1200;
   int height = 800;
   int select = -2;  // -2: leave the selection as it is
+  int dialogMode = 0;  // 0: the window
+  int dialogPoint = -1;
 };
 
 std::optional<ScreenshotRequest> ScreenshotFromEnvironment();

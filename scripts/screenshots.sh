@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the desktop program and saves pictures of it, as a user sees it, under docs/screenshots/.
+# The program grabs its own window (QELVUX_SCREENSHOT...) under a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+build=${QELVUX_BUILD_DIR:-build}
+cmake -S . -B "$build" -DQELVUX_BENCH=OFF > /dev/null
+cmake --build "$build" -j2 --target qelvux
+out=docs/screenshots
+projects=$out/projects
+mkdir -p "$out"
+
+# shot FILE PROJECT [VAR=VALUE ...]: one picture of the program started on the project.
+shot() {
+  local file=$1 project=$2
+  shift 2
+  env QELVUX_SCREENSHOT="$PWD/$out/$file" QELVUX_SCREENSHOT_SIZE=1200x760 "$@" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/qelvux" "$project"
+  echo "$out/$file"
+}
+
+shot rakenne_palkki.png "$projects/palkki.vux"
+shot rakenne_kattotuoli.png "$projects/kattotuoli.vux"
+shot rakenne_pilari.png "$projects/pilari.vux" QELVUX_SCREENSHOT_SELECT=4
+shot rakenne_pilari_pieni.png "$projects/pilari.vux" QELVUX_SCREENSHOT_SIZE=640x420
+shot dialogi_palkki.png "$projects/palkki.vux" QELVUX_SCREENSHOT_DIALOG=1
+shot dialogi_tuki.png "$projects/pilari.vux" QELVUX_SCREENSHOT_DIALOG=2 QELVUX_SCREENSHOT_POINT=0
+shot dialogi_nivel.png "$projects/pilari.vux" QELVUX_SCREENSHOT_DIALOG=3
