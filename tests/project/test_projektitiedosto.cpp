@@ -321,3 +321,68 @@ TEST(ProjectFile, GarbageNeverCrashes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every code, every direction of every load kind, own deflection limits: save, load, save.
+TEST(ProjectFile, RoundTripOverCodesDirectionsAndOwnLimits) {
+  for (int code = 1; code <= 3; ++code) {
+    QELVUX_data p(kProgram);
+    p.DesignCode = code;
+    p.NewModel();
+    p.Member.AddPoint("Nivel ö", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 2500);
+    p.Member.AddPoint("Jäykkä", RakenneVektori::kSupport, RakenneVektori::kFixed, 6000);
+    int n = 0;
+    for (int kind = KuormaVektori::kPoint; kind <= KuormaVektori::kSurface; ++kind) {
+      for (int dir : {1, 2, 3, 4, 5, 6, -1, -2, -3, -4, -5, -6}) {
+        const double x1 = 100.0 * (++n);
+        p.Loads.AddLoad("kuorma å" + std::to_string(n), n % p.Loads.Cases().Count(), kind, dir,
+                        1 + n % 3, -1.23456 * n, 0.5 * n, x1, kind == KuormaVektori::kPoint ? 0.0 : x1 + 700);
+      }
+    }
+    // The combination's own allowed deflection sits in its header row, stored negative.
+    auto& k = p.Loads.Combinations();
+    const int header = k.HeaderRow(k.CombinationCount() - 1);
+    std::vector<double> limit{-12.5};
+    k.ReplaceRecord(header, nullptr, &limit, nullptr);
+    p.Settings.SetField(5, 15);
+    p.Settings.SetField(20, 2);
+    p.Settings.SetField(24, 2750);
+    p.Materials.SetAllowableRaiseFactor(1.2);
+    const fs::path a = TempDir() / ("codes_a" + std::to_string(code) + ".vux");
+    const fs::path b = TempDir() / ("codes_b" + std::to_string(code) + ".vux");
+    ASSERT_EQ(qv::SaveProject(p, a.string()), 0);
+    QELVUX_data q(kProgram);
+    std::string msg;
+    ASSERT_EQ(qv::LoadProject(q, a.string(), &msg), 0) << msg;
+    EXPECT_EQ(q.DesignCode, code);
+    EXPECT_EQ(q.Loads.Count(), 36);
+    EXPECT_EQ(q.Loads.Combinations().OwnDeflectionLimit(q.Loads.Combinations().CombinationCount() - 1), 12.5);
+    EXPECT_EQ(q.Materials.AllowableRaiseFactor(), 1.2);
+    ASSERT_EQ(qv::SaveProject(q, b.string()), 0);
+    EXPECT_EQ(ReadBytes(a), ReadBytes(b)) << "code " << code;
+  }
+}
+
+// Every shipped example reads and writes back byte for byte.
+TEST(ProjectFile, ExamplesLoadAndSaveToTheSameBytes) {
+  const fs::path examples = fs::path(QELVUX_SOURCE_DATA_DIR) / ".." / "examples";
+  // The examples name their library relative to the working folder: read them where it lies.
+  const fs::path before = fs::current_path();
+  fs::current_path(QELVUX_SOURCE_DATA_DIR);
+  int seen = 0;
+  for (const auto& e : fs::directory_iterator(examples)) {
+    if (e.path().extension() != ".vux") continue;
+    QELVUX_data q(kProgram);
+    std::string msg;
+    ASSERT_EQ(qv::LoadProject(q, e.path().string(), &msg), 0) << e.path() << msg;
+    const fs::path out = TempDir() / e.path().filename();
+    ASSERT_EQ(qv::SaveProject(q, out.string()), 0);
+    EXPECT_EQ(ReadBytes(out), ReadBytes(e.path())) << e.path();
+    ++seen;
+  }
+  fs::current_path(before);
+  EXPECT_GE(seen, 4);
+}
+
+}  // namespace
