@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +15,7 @@
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/ProjectPage.h"
+#include "ui/RakenneSivu.h"
 #include "ui/TpaaikkunaFRM.h"
 
 using namespace qv;
@@ -348,6 +351,17 @@ class MainWindowTest : public QObject {
     if (!QFile::exists(QString::fromStdString(help_.Requests()[0].pdfFile))) QVERIFY(help_.opened.empty());
   }
 
+  void hintsShowTheirLongPartInTheStatusBar() {
+    TpaaikkunaFRM& w = Start();
+    auto* button = new QPushButton(w.StructurePage());
+    SetHint(button, "Pää- ja paikallikoordinaatisto|Pääkoordinaatisto XYZ ja paikalliskoordinaatisto xyz");
+    QCOMPARE(button->toolTip(), QStringLiteral("Pää- ja paikallikoordinaatisto"));
+    QStatusTipEvent tip(button->statusTip());
+    QApplication::sendEvent(button, &tip);  // what hovering sends
+    QCOMPARE(w.statusBar()->currentMessage(),
+             QStringLiteral("Pääkoordinaatisto XYZ ja paikalliskoordinaatisto xyz"));
+  }
+
   void installedPagesTakeThePlaceholdersPlace() {
     TpaaikkunaFRM& w = Start();
     auto* page = new PlaceholderPage(w.Ui(), QStringLiteral("uusi"));
@@ -361,5 +375,13 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
+// The toolkit sets the process locale from the environment; a decimal-comma locale there
+// shows that no text the window shows or reads follows it.
+int main(int argc, char** argv) {
+  qputenv("LC_ALL", "fi_FI.UTF-8");
+  QApplication app(argc, argv);
+  MainWindowTest test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "test_mainwindow.moc"

@@ -188,5 +188,13 @@ class RakenneDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(RakenneDialogTest)
+// The toolkit sets the process locale from the environment; a decimal-comma locale there
+// shows that no text the window shows or reads follows it.
+int main(int argc, char** argv) {
+  qputenv("LC_ALL", "fi_FI.UTF-8");
+  QApplication app(argc, argv);
+  RakenneDialogTest test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "test_rakennedialog.moc"
