@@ -43,6 +43,12 @@ RakenneSivu::RakenneSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui,
   layout->addWidget(splitter);
 }
 
+RakenneSivu::~RakenneSivu() {
+  // The tree may report a last selection change while it is torn down.
+  treeWidget_->disconnect(this);
+  treeWidget_->removeEventFilter(this);
+}
+
 QWidget* RakenneSivu::BuildTreePanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);

@@ -26,6 +26,7 @@ class RakenneSivu : public ProjectPage {
   using DialogRunner = std::function<int(int mode, int pointIndex)>;
 
   explicit RakenneSivu(const UiContext& ui, QWidget* parent = nullptr);
+  ~RakenneSivu() override;
 
   // RefreshStructurePage: the tree rebuilt from the project, the drawing repainted.
   void Refresh() override;

@@ -86,7 +86,10 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
   resize(1100, 750);
 }
 
-TpaaikkunaFRM::~TpaaikkunaFRM() = default;
+TpaaikkunaFRM::~TpaaikkunaFRM() {
+  // The pages use the project record and the interfaces: they go before the members do.
+  delete takeCentralWidget();
+}
 
 void TpaaikkunaFRM::BuildTopPanel(QWidget* parent, QVBoxLayout* layout) {
   auto* panel = new QWidget(parent);
