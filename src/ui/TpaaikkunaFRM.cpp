@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -111,6 +112,8 @@ void TpaaikkunaFRM::BuildTopPanel(QWidget* parent, QVBoxLayout* layout) {
   row->addWidget(logo);
   layout->addWidget(panel);
   // Only the user's choices change the code; the program sets the combo with signals held.
+  // A stray turn of the wheel over the combo must not empty the loads.
+  codeCombo_->installEventFilter(this);
   connect(codeCombo_, &QComboBox::currentIndexChanged, this,
           [this](int item) { LaskentaNormiCBChange(item); });
 }
@@ -245,6 +248,11 @@ void TpaaikkunaFRM::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+bool TpaaikkunaFRM::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == codeCombo_ && event->type() == QEvent::Wheel) return true;
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TpaaikkunaFRM::ShowHelp() { ui_.help->Show(project_->ProgramPath, kHelpMainWindow); }

@@ -112,6 +112,7 @@ class TpaaikkunaFRM : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildTopPanel(QWidget* parent, QVBoxLayout* layout);

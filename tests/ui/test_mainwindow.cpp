@@ -194,6 +194,11 @@ class MainWindowTest : public QObject {
 
     w.LaskentaNormiCB()->setCurrentIndex(1);  // the code in force: nothing happens
     QVERIFY(messages_.shown.empty());
+    QWheelEvent wheel(QPointF(5, 5), w.LaskentaNormiCB()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.LaskentaNormiCB(), &wheel);  // a stray wheel changes nothing
+    QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 1);
+    QVERIFY(messages_.shown.empty());
 
     w.LaskentaNormiCB()->setCurrentIndex(2);
     QCOMPARE(messages_.shown.size(), std::size_t(1));
