@@ -27,3 +27,10 @@ shot rakenne_pilari_pieni.png "$projects/pilari.vux" QELVUX_SCREENSHOT_SIZE=640x
 shot dialogi_palkki.png "$projects/palkki.vux" QELVUX_SCREENSHOT_DIALOG=1
 shot dialogi_tuki.png "$projects/pilari.vux" QELVUX_SCREENSHOT_DIALOG=2 QELVUX_SCREENSHOT_POINT=0
 shot dialogi_nivel.png "$projects/pilari.vux" QELVUX_SCREENSHOT_DIALOG=3
+
+# The other pages add their pictures in scripts/screenshots.d/*.sh, which use `shot` too.
+for part in scripts/screenshots.d/*.sh; do
+  [ -e "$part" ] || continue
+  # shellcheck source=/dev/null
+  source "$part"
+done
