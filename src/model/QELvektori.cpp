@@ -75,51 +75,15 @@ int QELvektori::RemoveRecord(int i) {
 
 void QELvektori::ClearRecords() { records_.clear(); }
 
-const QELalkio* QELvektori::Record(int i) const {
-  if (i < 0 || i >= Count()) return nullptr;
-  return &records_[static_cast<std::size_t>(i)];
-}
-
-const char* QELvektori::GetText(int i, int j) const {
-  const QELalkio* r = Record(i);
-  if (!r || j < 0 || j >= static_cast<int>(r->texts.size())) return nullptr;
-  const auto& t = r->texts[static_cast<std::size_t>(j)];
-  return t ? t->c_str() : nullptr;
-}
-
 std::string QELvektori::TextOr(int i, int j, const std::string& fallback) const {
   const char* t = GetText(i, j);
   return t ? std::string(t) : fallback;
-}
-
-double QELvektori::GetReal(int i, int j) const {
-  const QELalkio* r = Record(i);
-  if (!r || j < 0 || j >= static_cast<int>(r->reals.size())) return 0.0;
-  return r->reals[static_cast<std::size_t>(j)];
-}
-
-int QELvektori::GetInt(int i, int j) const {
-  const QELalkio* r = Record(i);
-  if (!r || j < 0 || j >= static_cast<int>(r->ints.size())) return 0;
-  return r->ints[static_cast<std::size_t>(j)];
 }
 
 void QELvektori::SetText(int i, int j, const std::string& text) {
   if (i < 0 || i >= Count()) return;
   QELalkio& r = MutableRecord(i);
   if (j >= 0 && j < static_cast<int>(r.texts.size())) r.texts[static_cast<std::size_t>(j)] = text;
-}
-
-void QELvektori::SetReal(int i, int j, double value) {
-  if (i < 0 || i >= Count()) return;
-  QELalkio& r = MutableRecord(i);
-  if (j >= 0 && j < static_cast<int>(r.reals.size())) r.reals[static_cast<std::size_t>(j)] = value;
-}
-
-void QELvektori::SetInt(int i, int j, int value) {
-  if (i < 0 || i >= Count()) return;
-  QELalkio& r = MutableRecord(i);
-  if (j >= 0 && j < static_cast<int>(r.ints.size())) r.ints[static_cast<std::size_t>(j)] = value;
 }
 
 int QELvektori::Decimals(int j) const {
@@ -173,9 +137,10 @@ std::string QELvektori::FormatRecord(int i) const {
 }
 
 int QELvektori::ParseRecord(const std::string& line) {
-  std::vector<std::string> texts;
-  std::vector<double> reals;
-  std::vector<int> ints;
+  // Record files are read line by line: the field lists are reused, not built for each one.
+  thread_local std::vector<std::string> texts;
+  thread_local std::vector<double> reals;
+  thread_local std::vector<int> ints;
   int rc = qv::SplitFields(separator_, line, fieldLayout_, texts, reals, ints);
   if (rc < 0) return rc;
   AddRecord(&texts, &reals, &ints);

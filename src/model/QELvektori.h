@@ -53,18 +53,43 @@ class QELvektori {
   int RealCount() const { return realCount_; }
   int IntCount() const { return intCount_; }
 
-  // Field getters; out of range gives none / 0.0 / 0.
-  const char* GetText(int i, int j) const;
+  // Field getters; out of range gives none / 0.0 / 0. Inline: the analysis and the design
+  // read hundreds of thousands of fields per run.
+  const char* GetText(int i, int j) const {
+    const QELalkio* r = Record(i);
+    if (!r || j < 0 || j >= static_cast<int>(r->texts.size())) return nullptr;
+    const auto& t = r->texts[static_cast<std::size_t>(j)];
+    return t ? t->c_str() : nullptr;
+  }
   // The text, or the fallback when it is absent or out of range.
   std::string TextOr(int i, int j, const std::string& fallback = std::string()) const;
-  double GetReal(int i, int j) const;
-  int GetInt(int i, int j) const;
-  const QELalkio* Record(int i) const;
+  double GetReal(int i, int j) const {
+    const QELalkio* r = Record(i);
+    if (!r || j < 0 || j >= static_cast<int>(r->reals.size())) return 0.0;
+    return r->reals[static_cast<std::size_t>(j)];
+  }
+  int GetInt(int i, int j) const {
+    const QELalkio* r = Record(i);
+    if (!r || j < 0 || j >= static_cast<int>(r->ints.size())) return 0;
+    return r->ints[static_cast<std::size_t>(j)];
+  }
+  const QELalkio* Record(int i) const {
+    if (i < 0 || i >= Count()) return nullptr;
+    return &records_[static_cast<std::size_t>(i)];
+  }
 
   // Per-field setters for single fields of an existing record (range checked).
   void SetText(int i, int j, const std::string& text);
-  void SetReal(int i, int j, double value);
-  void SetInt(int i, int j, int value);
+  void SetReal(int i, int j, double value) {
+    if (i < 0 || i >= Count()) return;
+    QELalkio& r = MutableRecord(i);
+    if (j >= 0 && j < static_cast<int>(r.reals.size())) r.reals[static_cast<std::size_t>(j)] = value;
+  }
+  void SetInt(int i, int j, int value) {
+    if (i < 0 || i >= Count()) return;
+    QELalkio& r = MutableRecord(i);
+    if (j >= 0 && j < static_cast<int>(r.ints.size())) r.ints[static_cast<std::size_t>(j)] = value;
+  }
 
   // One record as a line in FieldLayout order. Texts never carry the separator or a line
   // break: they are written as ',' and ' ' so that every line reads back as one record.
