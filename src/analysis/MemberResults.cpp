@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "analysis/fem/FEM_kaikki.h"
@@ -63,14 +64,73 @@ bool EvaluateDisplacements(const FEM_kaikki& fem, int bar, int caseNumber, QELve
   return fem.LocalDisplacements(bar, caseNumber, ends, &points) >= 0;
 }
 
+// The values of one bar and case at its n + 1 points, before any weighting.
+struct BarSamples {
+  bool valid = false;
+  std::vector<double> values;  // point i, value j at i * valueCount + j
+};
+
+// The unweighted samples depend only on the solution, the bar, the case and the division
+// count, not on the combination, the switches or the section (the analysis runs at unit
+// stiffness). A design asks for them once per combination and displacement set, and the
+// section search once per section besides, so they are kept for the solution last used on
+// this thread.
+class SampleCache {
+ public:
+  const BarSamples& Get(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
+                        int caseNumber, int n) {
+    if (fem.Revision() != revision_ || heldValues_ > kMaxHeldValues) {
+      entries_.clear();
+      revision_ = fem.Revision();
+      heldValues_ = 0;
+    }
+    const Key key{evaluate == EvaluateForces ? 0 : 1, bar, caseNumber, n};
+    const auto found = entries_.find(key);
+    if (found != entries_.end()) return found->second;
+    BarSamples& samples = entries_[key];
+    Sample(fem, evaluate, valueCount, bar, caseNumber, n, samples);
+    heldValues_ += samples.values.size();
+    return samples;
+  }
+
+ private:
+  // A pasted model of many bars must not keep megabytes per thread.
+  static constexpr std::size_t kMaxHeldValues = 1u << 20;
+  using Key = std::array<int, 4>;  // kind, bar, case, divisions
+
+  static void Sample(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
+                     int caseNumber, int n, BarSamples& samples) {
+    QELvektori points;
+    points.SetLayout(0, 0, valueCount + 1);
+    for (int i = 0; i <= n; ++i) {
+      const std::vector<double> xi{static_cast<double>(i) / n};
+      points.AddRecord(nullptr, &xi, nullptr);
+    }
+    samples.valid = evaluate(fem, bar, caseNumber, points);
+    if (!samples.valid) return;
+    samples.values.resize(static_cast<std::size_t>((n + 1) * valueCount));
+    for (int i = 0; i <= n; ++i)
+      for (int j = 0; j < valueCount; ++j)
+        samples.values[static_cast<std::size_t>(i * valueCount + j)] = points.GetReal(i, j + 1);
+  }
+
+  unsigned long long revision_ = 0;
+  std::size_t heldValues_ = 0;
+  std::map<Key, BarSamples> entries_;
+};
+
+BarSamples const& SamplesOf(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
+                            int caseNumber, int n) {
+  thread_local SampleCache cache;
+  return cache.Get(fem, evaluate, valueCount, bar, caseNumber, n);
+}
+
 // Samples every bar in bar-number order and appends one record per point: x, then the
 // weighted sum of valueCount values over the cases.
 void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& cases,
                 int valueCount, Evaluate evaluate, QELvektori& table) {
   const double step = SamplingStep(s.length, s.resultSteps);
   const FEM_SauvaVektori& bars = s.fem->Bars();
-  QELvektori points;
-  points.SetLayout(0, 0, valueCount + 1);
   std::vector<double> sums;
   std::vector<double> row(static_cast<std::size_t>(valueCount + 1), 0.0);
   for (int b = 0; b < bars.Count(); ++b) {
@@ -81,16 +141,12 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
                                         : 0.0;
     sums.assign(static_cast<std::size_t>((n + 1) * valueCount), 0.0);
     for (const WeightedCase& wc : cases) {
-      points.ClearRecords();
-      for (int i = 0; i <= n; ++i) {
-        const std::vector<double> xi{static_cast<double>(i) / n};
-        points.AddRecord(nullptr, &xi, nullptr);
-      }
-      if (!evaluate(*s.fem, bar, wc.number, points)) continue;
+      const BarSamples& samples = SamplesOf(*s.fem, evaluate, valueCount, bar, wc.number, n);
+      if (!samples.valid) continue;
       for (int i = 0; i <= n; ++i) {
         for (int j = 0; j < valueCount; ++j) {
-          sums[static_cast<std::size_t>(i * valueCount + j)] +=
-              wc.factor[static_cast<std::size_t>(j)] * points.GetReal(i, j + 1);
+          const std::size_t at = static_cast<std::size_t>(i * valueCount + j);
+          sums[at] += wc.factor[static_cast<std::size_t>(j)] * samples.values[at];
         }
       }
     }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "analysis/fem/FEM_ratkaisija.h"
 
@@ -90,19 +91,28 @@ double Intensity(const Prepared& p, int i, double t) {
   return p.qc[i] + (p.qd[i] - p.qc[i]) * (t - p.c) / (p.d - p.c);
 }
 
+// Three-point Gauss rule on [-1, 1].
+double GaussPoint(int k) {
+  static const double kNode = std::sqrt(0.6);
+  static const double kPoints[3] = {-kNode, 0.0, kNode};
+  return kPoints[k];
+}
+
+double GaussWeight(int k) {
+  static const double kWeights[3] = {5.0 / 9.0, 8.0 / 9.0, 5.0 / 9.0};
+  return kWeights[k];
+}
+
 // Integral of q(t) g(t) over [c, e] with the three-point Gauss rule: exact for every
 // integrand here (linear intensity times a polynomial of degree at most three).
 template <class G>
 double Integrate(const Prepared& p, int i, double c, double e, G g) {
   if (!(e > c)) return 0.0;
-  static const double kNode = std::sqrt(0.6);
-  static const double kPoints[3] = {-kNode, 0.0, kNode};
-  static const double kWeights[3] = {5.0 / 9.0, 8.0 / 9.0, 5.0 / 9.0};
   const double half = 0.5 * (e - c), mid = 0.5 * (e + c);
   double sum = 0.0;
   for (int k = 0; k < 3; ++k) {
-    const double t = mid + half * kPoints[k];
-    sum += kWeights[k] * Intensity(p, i, t) * g(t);
+    const double t = mid + half * GaussPoint(k);
+    sum += GaussWeight(k) * Intensity(p, i, t) * g(t);
   }
   return half * sum;
 }
@@ -124,26 +134,53 @@ void Shapes(double s, double L, double v[kShapeCount]) {
   v[kD4] = -2.0 * x + 3.0 * x * x;
 }
 
+// The shape functions at the points a load's weights need (point: its position; else the
+// Gauss points of its range), shared by all of its components.
+struct LoadShapes {
+  int count = 0;
+  double t[3] = {0, 0, 0};
+  double v[3][kShapeCount];
+  double half = 0.0;
+  LoadShapes(const Prepared& p, double L) {
+    if (p.point) {
+      count = 1;
+      t[0] = p.c;
+      Shapes(p.c, L, v[0]);
+      return;
+    }
+    if (!(p.d > p.c)) return;
+    count = 3;
+    half = 0.5 * (p.d - p.c);
+    const double mid = 0.5 * (p.d + p.c);
+    for (int g = 0; g < 3; ++g) {
+      t[g] = mid + half * GaussPoint(g);
+      Shapes(t[g], L, v[g]);
+    }
+  }
+};
+
 // W[k] = integral of q times shape k over the load (point: P times shape k at a).
-void Weights(const Prepared& p, int i, double L, double W[kShapeCount]) {
+void Weights(const Prepared& p, const LoadShapes& shapes, int i, double W[kShapeCount]) {
   if (p.point) {
-    Shapes(p.c, L, W);
-    for (int k = 0; k < kShapeCount; ++k) W[k] *= p.qc[i];
+    for (int k = 0; k < kShapeCount; ++k) W[k] = shapes.v[0][k] * p.qc[i];
     return;
   }
-  for (int k = 0; k < kShapeCount; ++k)
-    W[k] = Integrate(p, i, p.c, p.d, [&](double t) {
-      double v[kShapeCount];
-      Shapes(t, L, v);
-      return v[k];
-    });
+  for (int k = 0; k < kShapeCount; ++k) W[k] = 0.0;
+  if (shapes.count == 0) return;
+  double sum[kShapeCount] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  for (int g = 0; g < 3; ++g) {
+    const double wq = GaussWeight(g) * Intensity(p, i, shapes.t[g]);
+    for (int k = 0; k < kShapeCount; ++k) sum[k] += wq * shapes.v[g][k];
+  }
+  for (int k = 0; k < kShapeCount; ++k) W[k] = shapes.half * sum[k];
 }
 
 void AddNodal(const Prepared& p, double L, double F[12]) {
+  const LoadShapes shapes(p, L);
   for (int i = 0; i < 6; ++i) {
     if (!Active(p, i)) continue;
     double W[kShapeCount];
-    Weights(p, i, L, W);
+    Weights(p, shapes, i, W);
     switch (i) {
       case 0:  // force x
       case 3:  // moment x
@@ -184,8 +221,9 @@ double Moment(const Prepared& p, int i, double s, int n) {
   if (!(s > p.c)) return 0.0;
   double fact = 1.0;
   for (int k = 2; k <= n; ++k) fact *= k;
-  if (p.point) return p.qc[i] * std::pow(s - p.c, n) / fact;
   const double e = s < p.d ? s : p.d;
+  if (n == 0) return p.point ? p.qc[i] : Integrate(p, i, p.c, e, [](double) { return 1.0; });
+  if (p.point) return p.qc[i] * std::pow(s - p.c, n) / fact;
   return Integrate(p, i, p.c, e, [&](double t) { return std::pow(s - t, n) / fact; });
 }
 
@@ -203,13 +241,18 @@ void InternalPart(const Prepared& p, double s, double out[6]) {
   }
 }
 
-void DisplacementPartOf(const Prepared& p, double L, double EA, double EIz, double EIy,
-                        double s, double out[3]) {
+// Equivalent nodal loads of one prepared load alone.
+struct NodalLoads {
+  double F[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  NodalLoads(const Prepared& p, double L) { AddNodal(p, L, F); }
+};
+
+// F: the load's equivalent nodal loads (NodalLoads), the same at every point.
+void DisplacementPartOf(const Prepared& p, const double F[12], double L, double EA, double EIz,
+                        double EIy, double s, double out[3]) {
   out[0] = out[1] = out[2] = 0.0;
   if (s < 0.0 || s >= kEndTolerance * L) return;
   // Clamped-end reactions are the equivalent nodal loads of the negated load.
-  double F[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  AddNodal(p, L, F);
   double R[12];
   for (int k = 0; k < 12; ++k) R[k] = -F[k];
   const double s2 = s * s, s3 = s2 * s;
@@ -228,6 +271,13 @@ void DisplacementPartOf(const Prepared& p, double L, double EA, double EIz, doub
 bool Matches(const FEM_KuormaVektori& loads, int i, int bar, int caseNumber) {
   return loads.Case(i) == caseNumber && loads.Kind(i) == FEM_KuormaVektori::kElementLoad &&
          loads.Target(i) == bar;
+}
+
+std::vector<int> MatchingRecords(const FEM_KuormaVektori& loads, int bar, int caseNumber) {
+  std::vector<int> records;
+  for (int i = 0; i < loads.Count(); ++i)
+    if (Matches(loads, i, bar, caseNumber)) records.push_back(i);
+  return records;
 }
 
 bool PointXi(const QELvektori& points, int i, double& xi) {
@@ -269,7 +319,8 @@ void FEM_ElementtiKuormat::DisplacementPart(const FEM_Elementtikuorma& load,
                                             double out[3]) {
   out[0] = out[1] = out[2] = 0.0;
   Prepared p;
-  if (Prepare(load, lambda, L, p)) DisplacementPartOf(p, L, E * A, E * Iz, E * Iy, s, out);
+  if (Prepare(load, lambda, L, p))
+    DisplacementPartOf(p, NodalLoads(p, L).F, L, E * A, E * Iz, E * Iy, s, out);
 }
 
 FEM_Elementtikuorma FEM_ElementtiKuormat::LoadOf(const FEM_KuormaVektori& loads, int i) {
@@ -286,19 +337,43 @@ FEM_Elementtikuorma FEM_ElementtiKuormat::LoadOf(const FEM_KuormaVektori& loads,
 void FEM_ElementtiKuormat::EquivalentNodalLoads(const FEM_KuormaVektori& loads, int bar,
                                                 int caseNumber, const double lambda[3][3],
                                                 double L, double F[12]) {
-  for (int k = 0; k < 12; ++k) F[k] = 0.0;
-  for (int i = 0; i < loads.Count(); ++i)
-    if (Matches(loads, i, bar, caseNumber))
-      AddEquivalentNodalLoads(LoadOf(loads, i), lambda, L, F);
+  const std::vector<int> records = MatchingRecords(loads, bar, caseNumber);
+  EquivalentNodalLoadsOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda,
+                                L, F);
 }
 
 void FEM_ElementtiKuormat::AddInternalForces(const FEM_KuormaVektori& loads, int bar,
                                              int caseNumber, const double lambda[3][3],
                                              double L, QELvektori& points) {
-  for (int i = 0; i < loads.Count(); ++i) {
-    if (!Matches(loads, i, bar, caseNumber)) continue;
+  const std::vector<int> records = MatchingRecords(loads, bar, caseNumber);
+  AddInternalForcesOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda, L,
+                             points);
+}
+
+void FEM_ElementtiKuormat::AddDisplacements(const FEM_KuormaVektori& loads, int bar,
+                                            int caseNumber, const double lambda[3][3],
+                                            double L, double E, double A, double Iz,
+                                            double Iy, QELvektori& points) {
+  const std::vector<int> records = MatchingRecords(loads, bar, caseNumber);
+  AddDisplacementsOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda, L,
+                            E, A, Iz, Iy, points);
+}
+
+void FEM_ElementtiKuormat::EquivalentNodalLoadsOfRecords(const FEM_KuormaVektori& loads,
+                                                         const int* records, int count,
+                                                         const double lambda[3][3], double L,
+                                                         double F[12]) {
+  for (int k = 0; k < 12; ++k) F[k] = 0.0;
+  for (int r = 0; r < count; ++r) AddEquivalentNodalLoads(LoadOf(loads, records[r]), lambda, L, F);
+}
+
+void FEM_ElementtiKuormat::AddInternalForcesOfRecords(const FEM_KuormaVektori& loads,
+                                                      const int* records, int count,
+                                                      const double lambda[3][3], double L,
+                                                      QELvektori& points) {
+  for (int r = 0; r < count; ++r) {
     Prepared p;
-    if (!Prepare(LoadOf(loads, i), lambda, L, p)) continue;
+    if (!Prepare(LoadOf(loads, records[r]), lambda, L, p)) continue;
     for (int k = 0; k < points.Count(); ++k) {
       double xi;
       if (!PointXi(points, k, xi)) continue;
@@ -309,19 +384,20 @@ void FEM_ElementtiKuormat::AddInternalForces(const FEM_KuormaVektori& loads, int
   }
 }
 
-void FEM_ElementtiKuormat::AddDisplacements(const FEM_KuormaVektori& loads, int bar,
-                                            int caseNumber, const double lambda[3][3],
-                                            double L, double E, double A, double Iz,
-                                            double Iy, QELvektori& points) {
-  for (int i = 0; i < loads.Count(); ++i) {
-    if (!Matches(loads, i, bar, caseNumber)) continue;
+void FEM_ElementtiKuormat::AddDisplacementsOfRecords(const FEM_KuormaVektori& loads,
+                                                     const int* records, int count,
+                                                     const double lambda[3][3], double L,
+                                                     double E, double A, double Iz, double Iy,
+                                                     QELvektori& points) {
+  for (int r = 0; r < count; ++r) {
     Prepared p;
-    if (!Prepare(LoadOf(loads, i), lambda, L, p)) continue;
+    if (!Prepare(LoadOf(loads, records[r]), lambda, L, p)) continue;
+    const NodalLoads nodal(p, L);
     for (int k = 0; k < points.Count(); ++k) {
       double xi;
       if (!PointXi(points, k, xi)) continue;
       double v[3];
-      DisplacementPartOf(p, L, E * A, E * Iz, E * Iy, xi * L, v);
+      DisplacementPartOf(p, nodal.F, L, E * A, E * Iz, E * Iy, xi * L, v);
       AddValues(points, k, v, 3);
     }
   }

@@ -49,6 +49,18 @@ class FEM_ElementtiKuormat {
   static void AddDisplacements(const FEM_KuormaVektori& loads, int bar, int caseNumber,
                                const double lambda[3][3], double L, double E, double A,
                                double Iz, double Iy, QELvektori& points);
+  // The same over the given records of the vector, in that order: the caller has matched
+  // them (a solution groups its loads by bar and case once).
+  static void EquivalentNodalLoadsOfRecords(const FEM_KuormaVektori& loads, const int* records,
+                                            int count, const double lambda[3][3], double L,
+                                            double F[12]);
+  static void AddInternalForcesOfRecords(const FEM_KuormaVektori& loads, const int* records,
+                                         int count, const double lambda[3][3], double L,
+                                         QELvektori& points);
+  static void AddDisplacementsOfRecords(const FEM_KuormaVektori& loads, const int* records,
+                                        int count, const double lambda[3][3], double L,
+                                        double E, double A, double Iz, double Iy,
+                                        QELvektori& points);
   // Sums q1 of the node point loads at node in the case, by direction 1..6.
   static void NodeLoads(const FEM_KuormaVektori& loads, int node, int caseNumber,
                         double out[6]);

@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "analysis/fem/FEM_ElementtiKuormat.h"
 #include "analysis/fem/FEM_kaikki.h"
@@ -12,6 +14,33 @@ namespace {
 constexpr int kRigid = 6111111;
 constexpr int kFirstGenerated = 1000001;
 constexpr double kPenaltyFactor = 1e10;
+
+// Axes and length of a bar, found when first needed.
+struct BarFrame {
+  double lambda[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  double length = 0.0;
+  bool found = false;
+};
+
+// Bar freedom record of a bar number as BarFreedomOf finds it (the first one), by halves.
+class BarRecordLookup {
+ public:
+  explicit BarRecordLookup(const QELvektori& barFreedoms) {
+    byNumber_.reserve(static_cast<std::size_t>(barFreedoms.Count()));
+    for (int r = 0; r < barFreedoms.Count(); ++r)
+      byNumber_.emplace_back(barFreedoms.GetInt(r, FEM_kaikki::kBfBar), r);
+    std::stable_sort(byNumber_.begin(), byNumber_.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+  }
+  int Find(int number) const {
+    const auto it = std::lower_bound(byNumber_.begin(), byNumber_.end(), number,
+                                     [](const auto& x, int n) { return x.first < n; });
+    return it != byNumber_.end() && it->first == number ? it->second : -1;
+  }
+
+ private:
+  std::vector<std::pair<int, int>> byNumber_;
+};
 
 std::string WithCode(const char* text, int code) {
   char buf[96];
@@ -220,6 +249,11 @@ void FEM_kaikki::ApplySupports() {
 void FEM_kaikki::BuildLoadVectors() {
   loadVectors_.assign(static_cast<std::size_t>(caseCount_),
                       std::vector<double>(static_cast<std::size_t>(n_), 0.0));
+  // The axes of each bar are found once, not once per load on it.
+  const int bars = barFreedoms_.Count();
+  std::vector<BarFrame> frames(static_cast<std::size_t>(bars));
+  BarRecordLookup barRecord(barFreedoms_);
+  std::vector<int> groupOfLoad(static_cast<std::size_t>(loads_.Count()), -1);
   for (int i = 0; i < loads_.Count(); ++i) {
     const int c = CaseIndex(loads_.Case(i));
     if (c < 0) continue;
@@ -232,18 +266,50 @@ void FEM_kaikki::BuildLoadVectors() {
       if (rec < 0) continue;
       f[static_cast<std::size_t>(nodeFreedoms_.GetInt(rec, kNfEq + d - 1) - 1)] += loads_.Q1(i);
     } else if (loads_.Kind(i) == FEM_KuormaVektori::kElementLoad) {
-      const int r = BarFreedomOf(loads_.Target(i));
+      const int r = barRecord.Find(loads_.Target(i));
       if (r < 0) continue;
-      double lambda[3][3], length;
-      BarAxes(r, lambda, length);
+      groupOfLoad[static_cast<std::size_t>(i)] = r * caseCount_ + c;
+      BarFrame& frame = frames[static_cast<std::size_t>(r)];
+      if (!frame.found) {
+        BarAxes(r, frame.lambda, frame.length);
+        frame.found = true;
+      }
       double F[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
       FEM_ElementtiKuormat::AddEquivalentNodalLoads(FEM_ElementtiKuormat::LoadOf(loads_, i),
-                                                    lambda, length, F);
-      FEM_ratkaisija::Rotate(F, 12, lambda, FEM_ratkaisija::kToGlobal);
+                                                    frame.lambda, frame.length, F);
+      FEM_ratkaisija::Rotate(F, 12, frame.lambda, FEM_ratkaisija::kToGlobal);
       for (int k = 0; k < 12; ++k)
         f[static_cast<std::size_t>(barFreedoms_.GetInt(r, kBfEqI + k) - 1)] += F[k];
     }
   }
+  GroupElementLoads(groupOfLoad);
+}
+
+// A stable counting sort of the element loads by bar record and case.
+void FEM_kaikki::GroupElementLoads(const std::vector<int>& groupOfLoad) {
+  const std::size_t groups =
+      static_cast<std::size_t>(barFreedoms_.Count()) * static_cast<std::size_t>(caseCount_);
+  loadStart_.assign(groups + 1, 0);
+  for (int g : groupOfLoad)
+    if (g >= 0) ++loadStart_[static_cast<std::size_t>(g) + 1];
+  for (std::size_t g = 0; g < groups; ++g) loadStart_[g + 1] += loadStart_[g];
+  loadOrder_.assign(static_cast<std::size_t>(loadStart_[groups]), 0);
+  std::vector<int> next(loadStart_.begin(), loadStart_.end() - 1);
+  for (std::size_t i = 0; i < groupOfLoad.size(); ++i) {
+    const int g = groupOfLoad[i];
+    if (g >= 0) loadOrder_[static_cast<std::size_t>(next[static_cast<std::size_t>(g)]++)] = static_cast<int>(i);
+  }
+}
+
+bool FEM_kaikki::ElementLoadsOf(int record, int caseIndex, const int*& records,
+                                int& count) const {
+  const std::size_t g = static_cast<std::size_t>(record) * static_cast<std::size_t>(caseCount_) +
+                        static_cast<std::size_t>(caseIndex);
+  if (record < 0 || caseIndex < 0 || caseIndex >= caseCount_ || g + 1 >= loadStart_.size())
+    return false;
+  records = loadOrder_.data() + loadStart_[g];
+  count = loadStart_[g + 1] - loadStart_[g];
+  return true;
 }
 
 int FEM_kaikki::Eliminate() {
@@ -338,7 +404,13 @@ int FEM_kaikki::EndForces(int barNumber, int caseNumber, std::array<double, 12>&
   BarAxes(r, lambda, length);
   BarStiffness(r, length, k);
   BarLocalDisplacements(r, c, lambda, u);
-  FEM_ElementtiKuormat::EquivalentNodalLoads(loads_, barNumber, caseNumber, lambda, length, F);
+  const int* records = nullptr;
+  int count = 0;
+  const bool grouped = ElementLoadsOf(r, c, records, count);
+  if (grouped)
+    FEM_ElementtiKuormat::EquivalentNodalLoadsOfRecords(loads_, records, count, lambda, length, F);
+  else
+    FEM_ElementtiKuormat::EquivalentNodalLoads(loads_, barNumber, caseNumber, lambda, length, F);
   for (int i = 0; i < 12; ++i) {
     double s = -F[i];
     for (int j = 0; j < 12; ++j) s += k[FEM_ratkaisija::PackedIndex(i, j)] * u[j];
@@ -346,8 +418,12 @@ int FEM_kaikki::EndForces(int barNumber, int caseNumber, std::array<double, 12>&
   }
   if (points != nullptr) {
     FEM_ElementtiKuormat::SetEndForceParts(out.data(), length, *points);
-    FEM_ElementtiKuormat::AddInternalForces(loads_, barNumber, caseNumber, lambda, length,
-                                            *points);
+    if (grouped)
+      FEM_ElementtiKuormat::AddInternalForcesOfRecords(loads_, records, count, lambda, length,
+                                                       *points);
+    else
+      FEM_ElementtiKuormat::AddInternalForces(loads_, barNumber, caseNumber, lambda, length,
+                                              *points);
   }
   return 0;
 }
@@ -365,9 +441,17 @@ int FEM_kaikki::LocalDisplacements(int barNumber, int caseNumber, std::array<dou
     const int m = barFreedoms_.GetInt(r, kBfMaterialIndex);
     const int p = barFreedoms_.GetInt(r, kBfProfileIndex);
     FEM_ElementtiKuormat::SetEndDisplacementParts(out.data(), length, *points);
-    FEM_ElementtiKuormat::AddDisplacements(loads_, barNumber, caseNumber, lambda, length,
-                                           materials_.E(m), materials_.Area(p),
-                                           materials_.Iz(p), materials_.Iy(p), *points);
+    const int* records = nullptr;
+    int count = 0;
+    if (ElementLoadsOf(r, c, records, count))
+      FEM_ElementtiKuormat::AddDisplacementsOfRecords(loads_, records, count, lambda, length,
+                                                      materials_.E(m), materials_.Area(p),
+                                                      materials_.Iz(p), materials_.Iy(p),
+                                                      *points);
+    else
+      FEM_ElementtiKuormat::AddDisplacements(loads_, barNumber, caseNumber, lambda, length,
+                                             materials_.E(m), materials_.Area(p),
+                                             materials_.Iz(p), materials_.Iy(p), *points);
   }
   return 0;
 }

@@ -16,6 +16,8 @@ int IntAt(const QELalkio& r, int j) {
 template <typename KeyOf>
 int UpperBound(const QELvektori& v, const QELalkio& record, KeyOf keyOf) {
   const auto key = keyOf(record);
+  // Records mostly arrive in order: a key not below the last one goes to the end.
+  if (v.Count() == 0 || !(key < keyOf(*v.Record(v.Count() - 1)))) return v.Count();
   int lo = 0;
   int hi = v.Count();
   while (lo < hi) {

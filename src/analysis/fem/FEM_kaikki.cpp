@@ -1,6 +1,7 @@
 // Reading the analysis input text into the frame model vectors.
 #include "analysis/fem/FEM_kaikki.h"
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
@@ -19,6 +20,28 @@ constexpr int kReservedNumber = -4;
 
 const char* const kTooManyNotes = "Liikaa ilmoituksia, loput jätetty pois";
 
+// Revisions are unique in the process, whichever object and thread asks.
+unsigned long long NextRevision() {
+  static std::atomic<unsigned long long> last{0};
+  return ++last;
+}
+
+// True when text has fewer than n characters (UTF-8), counted only as far as needed: a
+// character takes at least one byte, and a text has thousands of lines.
+bool FewerCharsThan(const std::string& text, std::size_t n) {
+  if (text.size() < n) return true;
+  std::size_t count = 0;
+  for (char ch : text) {
+    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80 && ++count >= n) return false;
+  }
+  return true;
+}
+
+// A header starts with '['; the full test is made only then, the text being long.
+bool IsHeader(const std::string& line, int& number) {
+  return !line.empty() && line[0] == '[' && CSVTiedosto::ParseHeader(line, number);
+}
+
 bool ReadableInputFile(const std::string& name) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(name, ec) || ec) return false;
@@ -28,17 +51,20 @@ bool ReadableInputFile(const std::string& name) {
 
 }  // namespace
 
-FEM_kaikki::FEM_kaikki() {
+FEM_kaikki::FEM_kaikki() : revision_(NextRevision()) {
   nodeFreedoms_.SetLayout(0, 8, 0);
   barFreedoms_.SetLayout(0, 18, 0);
 }
 
 void FEM_kaikki::ClearSolution() {
+  revision_ = NextRevision();
   nodeFreedoms_.ClearRecords();
   barFreedoms_.ClearRecords();
   band_.clear();
   band_.shrink_to_fit();
   loadVectors_.clear();
+  loadStart_.clear();
+  loadOrder_.clear();
   n_ = 0;
   w_ = 0;
   caseCount_ = 0;
@@ -80,6 +106,7 @@ int FEM_kaikki::Read(const std::string& fileName, const std::vector<std::string>
   ReadSection(kProfilesSection, materials_);
   ReadSection(kCouplingsSection, couplings_);
   loads_.RebuildCaseList();
+  revision_ = NextRevision();
   return rc;
 }
 
@@ -101,10 +128,10 @@ void FEM_kaikki::EmptyPart(int section) {
 }
 
 int FEM_kaikki::ReadLine(int section, const std::string& line, QELvektori& target) {
-  if (qv::CharCount(line) > static_cast<std::size_t>(kMaxLineLength)) return kLineTooLong;
-  std::vector<std::string> texts;
-  std::vector<double> reals;
-  std::vector<int> ints;
+  // A text has thousands of lines: the field lists are reused, not built for each one.
+  thread_local std::vector<std::string> texts;
+  thread_local std::vector<double> reals;
+  thread_local std::vector<int> ints;
   const int rc =
       qv::SplitFields(target.Separator(), line, target.FieldLayout(), texts, reals, ints);
   if (rc < 0) return rc;
@@ -122,11 +149,18 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
   std::size_t end = 0;
   if (!SectionRange(section, begin, end)) return;
   const std::vector<std::string>& all = input_.Lines();
+  std::string trimmed;
   for (std::size_t i = begin; i < end; ++i) {
-    std::string line = all[i];
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (qv::CharCount(line) < 2) continue;
-    const int rc = ReadLine(section, line, target);
+    // Only a line with a carriage return is copied.
+    const std::string* line = &all[i];
+    if (!line->empty() && line->back() == '\r') {
+      trimmed.assign(*line, 0, line->size() - 1);
+      line = &trimmed;
+    }
+    if (FewerCharsThan(*line, 2)) continue;
+    const int rc = FewerCharsThan(*line, static_cast<std::size_t>(kMaxLineLength) + 1)
+                       ? ReadLine(section, *line, target)
+                       : kLineTooLong;
     if (rc >= 0) continue;
     // The notes are for showing, so a text of thousands of bad lines is not copied whole.
     if (readNotes_.size() == static_cast<std::size_t>(kMaxMessages)) {
@@ -134,7 +168,7 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
     } else if (readNotes_.size() < static_cast<std::size_t>(kMaxMessages)) {
       readNotes_.push_back(std::to_string(section) + ", rivi " + std::to_string(i - begin + 1) +
                            ": pal=" + std::to_string(rc) + " (" +
-                           qv::CutChars(line, kMaxLineLength) + ")");
+                           qv::CutChars(*line, kMaxLineLength) + ")");
     }
   }
 }
@@ -146,13 +180,13 @@ bool FEM_kaikki::SectionRange(int section, std::size_t& begin, std::size_t& end)
   bool found = false;
   int number = 0;
   for (std::size_t i = 0; i < all.size(); ++i) {
-    if (CSVTiedosto::ParseHeader(all[i], number) && number == section) {
+    if (IsHeader(all[i], number) && number == section) {
       begin = i + 1;
       found = true;
     }
   }
   if (!found) return false;
   end = begin;
-  while (end < all.size() && !CSVTiedosto::ParseHeader(all[end], number)) ++end;
+  while (end < all.size() && !IsHeader(all[end], number)) ++end;
   return end > begin;
 }

@@ -71,6 +71,9 @@ class FEM_kaikki {
 
   // Status of the last solution: 0, or a negative code (-1 before any solution).
   int Status() const { return status_; }
+  // Changes with every read and every solution (a copy keeps it with the same content), so
+  // results derived from this solution may be kept under it.
+  unsigned long long Revision() const { return revision_; }
   int EquationCount() const { return n_; }
   int HalfBandwidth() const { return w_; }
   int CaseCount() const { return caseCount_; }
@@ -109,6 +112,10 @@ class FEM_kaikki {
   void BuildLoadVectors();
   int Eliminate();
 
+  void GroupElementLoads(const std::vector<int>& groupOfLoad);
+  // The grouped element loads of a bar freedom record and case index: false when none
+  // were grouped for them.
+  bool ElementLoadsOf(int record, int caseIndex, const int*& records, int& count) const;
   // Look-ups over the solution tables: record indices, or -1.
   int BarFreedomOf(int barNumber) const;
   int NodeFreedomOf(int nodeIndex) const;
@@ -126,8 +133,8 @@ class FEM_kaikki {
   void ReadSection(int section, QELvektori& target);
   // Content lines [begin, end) of the input section; false when it has none.
   bool SectionRange(int section, std::size_t& begin, std::size_t& end) const;
-  // Parses one line into target: 1, or -1 empty field, -2 bad number, -3 line too long,
-  // -4 a node or coupling number in the generated range.
+  // Parses one line (of at most kMaxLineLength characters) into target: 1, or -1 empty
+  // field, -2 bad number, -4 a node or coupling number in the generated range.
   int ReadLine(int section, const std::string& line, QELvektori& target);
   void EmptyPart(int section);
   // Appends text to section `times` times (within kMaxMessages a section) and sets result.
@@ -161,6 +168,12 @@ class FEM_kaikki {
   std::vector<double> band_;
   // One vector of n_ reals per case, ascending case number; displacements after solution.
   std::vector<std::vector<double>> loadVectors_;
+  // The element loads of each assembled bar in each case, grouped once per solution: the
+  // load record indices, in vector order, of bar freedom record r and case index c are
+  // loadOrder_[loadStart_[r * caseCount_ + c] .. loadStart_[r * caseCount_ + c + 1]).
+  std::vector<int> loadStart_;
+  std::vector<int> loadOrder_;
+  unsigned long long revision_ = 0;
   double penalty_ = 1e10;
   int n_ = 0;
   int w_ = 0;

@@ -137,12 +137,22 @@ void FEM_ratkaisija::ToGlobal(const double k[kPacked], const double lambda[3][3]
 void FEM_ratkaisija::Rotate(double* v, int count, const double lambda[3][3],
                             Direction direction) {
   if (v == nullptr) return;
+  double m[3][3];
+  if (direction == kToLocal) {
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) m[i][j] = lambda[i][j];
+  } else {
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) m[i][j] = lambda[j][i];
+  }
   for (int t = 0; t + 2 < count; t += 3) {
-    const double a[3] = {v[t], v[t + 1], v[t + 2]};
+    const double a0 = v[t], a1 = v[t + 1], a2 = v[t + 2];
     for (int i = 0; i < 3; ++i) {
+      // Summed from 0.0 in this order, as the results have always been.
       double s = 0.0;
-      for (int j = 0; j < 3; ++j)
-        s += (direction == kToLocal ? lambda[i][j] : lambda[j][i]) * a[j];
+      s += m[i][0] * a0;
+      s += m[i][1] * a1;
+      s += m[i][2] * a2;
       v[t + i] = s;
     }
   }
