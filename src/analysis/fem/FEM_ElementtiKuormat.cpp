@@ -159,28 +159,37 @@ struct LoadShapes {
   }
 };
 
-// W[k] = integral of q times shape k over the load (point: P times shape k at a).
-void Weights(const Prepared& p, const LoadShapes& shapes, int i, double W[kShapeCount]) {
+// W[k] = integral of q times shape k over the load (point: P times shape k at a), for the
+// shapes first <= k < last that component i acts through; the others are left alone.
+void Weights(const Prepared& p, const LoadShapes& shapes, int i, int first, int last,
+             double W[kShapeCount]) {
   if (p.point) {
-    for (int k = 0; k < kShapeCount; ++k) W[k] = shapes.v[0][k] * p.qc[i];
+    for (int k = first; k < last; ++k) W[k] = shapes.v[0][k] * p.qc[i];
     return;
   }
-  for (int k = 0; k < kShapeCount; ++k) W[k] = 0.0;
+  for (int k = first; k < last; ++k) W[k] = 0.0;
   if (shapes.count == 0) return;
   double sum[kShapeCount] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   for (int g = 0; g < 3; ++g) {
     const double wq = GaussWeight(g) * Intensity(p, i, shapes.t[g]);
-    for (int k = 0; k < kShapeCount; ++k) sum[k] += wq * shapes.v[g][k];
+    for (int k = first; k < last; ++k) sum[k] += wq * shapes.v[g][k];
   }
-  for (int k = 0; k < kShapeCount; ++k) W[k] = shapes.half * sum[k];
+  for (int k = first; k < last; ++k) W[k] = shapes.half * sum[k];
 }
 
 void AddNodal(const Prepared& p, double L, double F[12]) {
   const LoadShapes shapes(p, L);
   for (int i = 0; i < 6; ++i) {
     if (!Active(p, i)) continue;
+    // Axial force and torque act through the linear shapes, the transverse forces through
+    // the cubic ones, the moments about y and z through their slopes.
     double W[kShapeCount];
-    Weights(p, shapes, i, W);
+    if (i == 0 || i == 3)
+      Weights(p, shapes, i, kLin0, kLin1 + 1, W);
+    else if (i == 1 || i == 2)
+      Weights(p, shapes, i, kN1, kN4 + 1, W);
+    else
+      Weights(p, shapes, i, kD1, kD4 + 1, W);
     switch (i) {
       case 0:  // force x
       case 3:  // moment x
