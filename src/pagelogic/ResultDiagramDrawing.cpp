@@ -142,9 +142,11 @@ void DrawMarkers(Canvas& c, const DiagramPlot& p, const ChartSeries& s, Colour b
     top = std::max(0.0, std::min(top, height - h));
     c.SetPen(Pen{kMarkFrame, 1, PenStyle::Solid});
     c.SetBrush(Brush{background, BrushStyle::Solid});
-    Rectangle(c, std::floor(left), std::floor(top), std::floor(left + w), std::floor(top + h));
+    left = std::floor(left);
+    top = std::floor(top);
+    Rectangle(c, left, top, left + std::ceil(w), top + std::ceil(h));
     c.SetBrush(Brush{background, BrushStyle::Clear});
-    c.Text({std::floor(left) + 2.0, std::floor(top) + 1.0}, s.labels[i]);
+    c.Text({left + 2.0, top + 1.0}, s.labels[i]);
   }
 }
 
