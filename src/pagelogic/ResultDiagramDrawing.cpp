@@ -13,9 +13,15 @@ namespace {
 
 constexpr double kPad = 6.0;
 constexpr double kTick = 4.0;
-constexpr double kValueLabelPixels = 40.0;  // at most one value tick per this many pixels
+// As the chart on screen: room for the value marks, at most 8 value and 10 member
+// divisions, fewer when the picture is small.
+constexpr double kValuePadding = 0.15;
+constexpr int kValueTicks = 8;
+constexpr int kXTicks = 10;
+constexpr double kValueLabelPixels = 40.0;
 constexpr double kXLabelPixels = 90.0;
-constexpr double kMinValueStep = 0.001;     // the label format shows three decimals
+constexpr double kMinValueStep = 0.01;
+constexpr double kMinXStep = 1.0;
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kGrid = 0xC0C0C0;
@@ -91,7 +97,7 @@ void DrawTexts(Canvas& c, const ResultDiagram& d, const Layout& l, int width, in
 void DrawGridAndLabels(Canvas& c, const DiagramPlot& p, double labelHeight) {
   c.SetFont(ChartFont(11.0));
   c.SetBrush(Brush{kWhite, BrushStyle::Clear});
-  for (double v : p.valueAxis.Ticks()) {
+  for (double v : p.valueAxis.ticks) {
     const double y = std::round(p.Y(v));
     c.SetPen(Pen{kGrid, 1, PenStyle::Dot});
     c.Line({p.left, y}, {p.right, y});
@@ -100,7 +106,7 @@ void DrawGridAndLabels(Canvas& c, const DiagramPlot& p, double labelHeight) {
     const std::string text = FormatChartNumber(v);
     c.Text({std::floor(p.left - kTick - 2.0 - c.TextExtent(text).width), y - labelHeight / 2.0}, text);
   }
-  for (double x : p.xAxis.Ticks()) {
+  for (double x : p.xAxis.ticks) {
     const double dx = std::round(p.X(x));
     c.SetPen(Pen{kGrid, 1, PenStyle::Dot});
     c.Line({dx, p.top}, {dx, p.bottom});
@@ -152,37 +158,6 @@ void DrawMarkers(Canvas& c, const DiagramPlot& p, const ChartSeries& s, Colour b
 
 }  // namespace
 
-std::vector<double> DiagramAxis::Ticks() const {
-  std::vector<double> out;
-  if (!(step > 0.0) || !std::isfinite(min) || !std::isfinite(max)) return out;
-  const double first = std::ceil(min / step - 1e-9);
-  for (double k = first; k * step <= max + step * 1e-9 && out.size() < 200; k += 1.0)
-    out.push_back(std::fabs(k * step) < step * 1e-9 ? 0.0 : k * step);
-  return out;
-}
-
-DiagramAxis NiceAxis(double lo, double hi, int maxTicks, double minStep, bool expand) {
-  DiagramAxis a;
-  if (!std::isfinite(lo) || !std::isfinite(hi)) lo = 0.0, hi = 1.0;
-  if (lo > hi) std::swap(lo, hi);
-  const int n = std::max(1, maxTicks);
-  double span = hi - lo;
-  if (span <= 0.0) {
-    const double widen = std::max(minStep > 0.0 ? minStep : 1.0, std::fabs(lo) * 0.1);
-    lo -= widen;
-    hi += widen;
-    span = hi - lo;
-  }
-  const double raw = span / n;
-  const double mag = std::pow(10.0, std::floor(std::log10(raw)));
-  const double f = raw / mag;
-  a.step = (f <= 1.0 ? 1.0 : f <= 2.0 ? 2.0 : f <= 5.0 ? 5.0 : 10.0) * mag;
-  if (minStep > 0.0) a.step = std::max(a.step, minStep);
-  a.min = expand ? std::floor(lo / a.step + 1e-9) * a.step : lo;
-  a.max = expand ? std::ceil(hi / a.step - 1e-9) * a.step : hi;
-  return a;
-}
-
 double DiagramPlot::X(double x) const {
   const double span = xAxis.max - xAxis.min;
   return left + (span > 0.0 ? (x - xAxis.min) / span : 0.5) * (right - left);
@@ -208,23 +183,22 @@ DiagramPlot DrawResultDiagram(Canvas* canvas, const ResultDiagram& d, int width,
   for (const ChartSeries& s : d.series)
     for (const ChartPoint& q : s.points) xs.Add(q.x), vs.Add(q.y);
   if (xs.Empty()) xs.Add(0.0), xs.Add(1.0);
-  // Room for the value marks beyond the extremes.
-  const double pad = 0.12 * (vs.hi - vs.lo);
   const Layout l = VerticalLayout(c, d, height);
   p.inverted = d.valueAxisInverted;
   p.top = l.plotTop;
   p.bottom = l.plotBottom;
   const int valueTicks = static_cast<int>((p.bottom - p.top) / kValueLabelPixels);
-  p.valueAxis = NiceAxis(vs.lo < 0.0 ? vs.lo - pad : vs.lo, vs.hi > 0.0 ? vs.hi + pad : vs.hi,
-                         std::max(2, valueTicks), kMinValueStep, true);
+  p.valueAxis = RoundChartScale(vs.lo, vs.hi, kValuePadding,
+                                std::max(2, std::min(kValueTicks, valueTicks)), kMinValueStep);
 
   c.SetFont(ChartFont(11.0));
   double labelWidth = 0.0;
-  for (double v : p.valueAxis.Ticks()) labelWidth = std::max(labelWidth, c.TextExtent(FormatChartNumber(v)).width);
+  for (double v : p.valueAxis.ticks)
+    labelWidth = std::max(labelWidth, c.TextExtent(FormatChartNumber(v)).width);
   p.left = kPad + labelWidth + kTick + 2.0;
   p.right = width - kPad - 24.0;  // half of a typical last x label
   const int xTicks = static_cast<int>((p.right - p.left) / kXLabelPixels);
-  p.xAxis = NiceAxis(xs.lo, xs.hi, std::max(1, xTicks), 0.0, false);
+  p.xAxis = FixedChartScale(xs.lo, xs.hi, std::max(1, std::min(kXTicks, xTicks)), kMinXStep);
 
   DrawTexts(c, d, l, width, height, p.bottom);
   if (p.right - p.left < 4.0 || p.bottom - p.top < 4.0) return DiagramPlot();

@@ -4,23 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "pagelogic/ChartScale.h"
 #include "pagelogic/ResultDiagram.h"
 #include "ui/drawing/Canvas.h"
 
 namespace qv {
-
-// An axis scale: ticks at every multiple of step from first to max.
-struct DiagramAxis {
-  double min = 0.0;
-  double max = 1.0;
-  double step = 0.5;
-  std::vector<double> Ticks() const;
-};
-
-// A scale over [lo, hi] with at most about maxTicks steps of 1, 2 or 5 times a power of
-// ten, no finer than minStep. With expand the ends move out to whole steps; otherwise
-// they stay at lo and hi. An empty range is widened by one step each way.
-DiagramAxis NiceAxis(double lo, double hi, int maxTicks, double minStep, bool expand);
 
 // Where the plot area lies in the picture (device pixels).
 struct DiagramPlot {
@@ -28,8 +16,8 @@ struct DiagramPlot {
   double top = 0.0;
   double right = 0.0;
   double bottom = 0.0;
-  DiagramAxis xAxis;
-  DiagramAxis valueAxis;
+  ChartScale xAxis;      // fixed to the member's range
+  ChartScale valueAxis;  // padded for the value marks, ends on ticks
   bool inverted = false;
   double X(double x) const;
   double Y(double value) const;  // inverted: larger values lower down

@@ -101,27 +101,6 @@ TEST(PictureDialogs, Texts) {
   EXPECT_EQ(wmf.filterIndex, 1);
 }
 
-TEST(DiagramAxis, NiceSteps) {
-  // 0..50.4 in at most 5 steps: 10.08 a step rounds up to 20; the ends to 0 and 60.
-  qv::DiagramAxis a = qv::NiceAxis(0.0, 50.4, 5, 0.001, true);
-  EXPECT_DOUBLE_EQ(a.step, 20.0);
-  EXPECT_DOUBLE_EQ(a.min, 0.0);
-  EXPECT_DOUBLE_EQ(a.max, 60.0);
-  EXPECT_EQ(a.Ticks(), (std::vector<double>{0.0, 20.0, 40.0, 60.0}));
-  a = qv::NiceAxis(-3.0, 47.0, 10, 0.001, true);  // 5 a step
-  EXPECT_DOUBLE_EQ(a.min, -5.0);
-  EXPECT_DOUBLE_EQ(a.max, 50.0);
-  a = qv::NiceAxis(0.0, 6000.0, 6, 0.0, false);  // the member: ends kept
-  EXPECT_DOUBLE_EQ(a.step, 1000.0);
-  EXPECT_EQ(a.Ticks().size(), 7u);
-  // Tiny values: never finer than the three decimals the labels show.
-  EXPECT_DOUBLE_EQ(qv::NiceAxis(0.0, 0.00002, 5, 0.001, true).step, 0.001);
-  // Nothing at all still gives a scale.
-  a = qv::NiceAxis(0.0, 0.0, 5, 0.001, true);
-  EXPECT_LT(a.min, 0.0);
-  EXPECT_GT(a.max, 0.0);
-}
-
 // Mz of a 6 m simply supported beam under 10 kN/m: M = 5 x (6 - x) kNm (x in m), 45 at midspan.
 qv::ResultDiagram BeamMoment(bool inverted) {
   qv::ResultCurves r;
