@@ -1,0 +1,366 @@
+// The design settings dialog over the settings pages' show, check and store functions.
+#include "ui/TMitAseFRM.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+#include "project/QELVUX_data.h"
+#include "ui/HelpLauncher.h"
+#include "ui/Messages.h"
+
+namespace qv {
+
+namespace ma = mitoitusasetukset;
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+QComboBox* Combo(QWidget* parent, const QString& name, const std::vector<std::string>& items,
+                 bool editable) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setEditable(editable);
+  if (editable) box->setInsertPolicy(QComboBox::NoInsert);
+  for (const auto& item : items) box->addItem(Q(item));
+  return box;
+}
+
+QLabel* Label(QWidget* parent, const std::string& text) { return new QLabel(Q(text), parent); }
+
+const char kAxis[2] = {'Y', 'Z'};
+
+QString Named(const char* before, int column, const char* after) {
+  return QString::fromLatin1(before) + QLatin1Char(kAxis[column]) + QString::fromLatin1(after);
+}
+
+}  // namespace
+
+TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog(parent), ui_(ui) {
+  setObjectName(QStringLiteral("TMitAseFRM"));
+  page_ = page >= ma::kBucklingPage && page <= ma::kStressPage ? page : ma::kBucklingPage;
+  setWindowTitle(QString::fromUtf8(ma::kCaption));
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  pages_->addTab(BuildBucklingPage(), Q(ma::PageCaption(ma::kBucklingPage)));
+  pages_->addTab(BuildLtbPage(), Q(ma::PageCaption(ma::kLtbPage)));
+  pages_->addTab(BuildDeflectionPage(), Q(ma::PageCaption(ma::kDeflectionPage)));
+  pages_->addTab(BuildStressPage(), Q(ma::PageCaption(ma::kStressPage)));
+  for (int i = 0; i < pages_->count(); ++i) pages_->setTabVisible(i, i == page_ - 1);
+  pages_->setCurrentIndex(page_ - 1);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OKbutton"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Peruuta"), this);
+  cancel->setObjectName(QStringLiteral("PeruutaButton"));
+  auto* help = new QPushButton(QStringLiteral("Ohje"), this);
+  help->setObjectName(QStringLiteral("OhjeButton"));
+  connect(ok, &QPushButton::clicked, this, [this] { OkClicked(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addLayout(buttons);
+
+  filling_ = true;
+  switch (page_) {
+    case ma::kLtbPage: ShowLtbPage(); break;
+    case ma::kDeflectionPage: ShowDeflectionPage(); break;
+    case ma::kStressPage: ShowStressPage(); break;
+    default: ShowBucklingPage(); break;
+  }
+  filling_ = false;
+}
+
+int TMitAseFRM::Code() const { return ui_.project->DesignCode; }
+
+double TMitAseFRM::MemberLength() const { return ui_.project->Member.Length; }
+
+// ---- Page 1, buckling ----
+
+QWidget* TMitAseFRM::BuildBucklingPage() {
+  auto* tab = new QWidget;
+  auto* row = new QHBoxLayout(tab);
+  row->addWidget(BuildBucklingColumn(tab, 0));
+  row->addWidget(BuildBucklingColumn(tab, 1));
+  return tab;
+}
+
+QWidget* TMitAseFRM::BuildBucklingColumn(QWidget* parent, int column) {
+  auto* box = new QGroupBox(parent);
+  bucklingOn_[column] = new QCheckBox(
+      QString::fromUtf8(column == 0 ? "y-akselin suuntainen nurjahdus:" : "z-akselin suuntainen nurjahdus:"), box);
+  bucklingOn_[column]->setObjectName(Named("", column, "nurjCheck"));
+  factorMode_[column] = new QRadioButton(QString::fromUtf8(ma::kFactorLabel), box);
+  factorMode_[column]->setObjectName(Named("", column, "nurjKerroinRB"));
+  factorMode_[column]->setToolTip(QString::fromUtf8("Nurjahduspituus = aukon pituus x kerroin"));
+  lengthMode_[column] = new QRadioButton(QString::fromUtf8(ma::kLcLabel), box);
+  lengthMode_[column]->setObjectName(Named("", column, "nurjPituusRB"));
+  lengthMode_[column]->setToolTip(QString::fromUtf8("Nurjahduspituus annetaan millimetreinä"));
+  auto* modes = new QButtonGroup(box);
+  modes->addButton(factorMode_[column], MitoitusAsetukset::kFactorMode);
+  modes->addButton(lengthMode_[column], MitoitusAsetukset::kLengthMode);
+  factor_[column] = Combo(box, Named("NurjKerr", column, "CB"), ma::BucklingFactorItems(), true);
+  lc_[column] = Combo(box, Named("Lc", column, "CB"), {}, true);
+  eccentricityLabel_[column] = Label(box, "Epäkeskisyys:");
+  eccentricity_[column] = Combo(box, Named("Epak", column, "CB"), ma::EccentricityItems(), false);
+
+  auto* grid = new QGridLayout(box);
+  grid->addWidget(bucklingOn_[column], 0, 0, 1, 2);
+  grid->addWidget(factorMode_[column], 1, 0);
+  grid->addWidget(factor_[column], 1, 1);
+  grid->addWidget(lengthMode_[column], 2, 0);
+  grid->addWidget(lc_[column], 2, 1);
+  grid->addWidget(eccentricityLabel_[column], 3, 0);
+  grid->addWidget(eccentricity_[column], 3, 1);
+  grid->setRowStretch(4, 1);
+  connect(modes, &QButtonGroup::idToggled, this, [this, column](int id, bool on) {
+    if (on) BucklingModeChanged(column, id);
+  });
+  return box;
+}
+
+void TMitAseFRM::ShowBucklingPage() {
+  const ma::NurjahdusSivu p = ma::ShowBucklingPage(ui_.project->Settings);
+  const bool on[2] = {p.Ynurj, p.Znurj};
+  const int mode[2] = {p.YMode, p.ZMode};
+  const std::string factor[2] = {p.YKerroin, p.ZKerroin};
+  const std::string lc[2] = {p.YLc, p.ZLc};
+  const int epak[2] = {p.YEpakItem, p.ZEpakItem};
+  const bool eccentricityShown = ma::EccentricityShown(Code());
+  for (int c = 0; c < 2; ++c) {
+    bucklingOn_[c]->setChecked(on[c]);
+    factor_[c]->setCurrentText(Q(factor[c]));
+    lc_[c]->setCurrentText(Q(lc[c]));
+    (mode[c] == MitoitusAsetukset::kLengthMode ? lengthMode_[c] : factorMode_[c])->setChecked(true);
+    BucklingModeChanged(c, mode[c]);
+    eccentricity_[c]->setCurrentIndex(epak[c]);
+    eccentricity_[c]->setVisible(eccentricityShown);
+    eccentricityLabel_[c]->setVisible(eccentricityShown);
+  }
+}
+
+void TMitAseFRM::BucklingModeChanged(int column, int mode) {
+  const bool length = mode == MitoitusAsetukset::kLengthMode;
+  factor_[column]->setEnabled(!length);
+  lc_[column]->setEnabled(length);
+  if (filling_) return;
+  if (length) lc_[column]->setCurrentText(Q(ma::LengthModeText(MemberLength())));
+  else factor_[column]->setCurrentText(Q(ma::FactorModeText()));
+}
+
+// ---- Page 2, lateral-torsional buckling ----
+
+QWidget* TMitAseFRM::BuildLtbPage() {
+  auto* tab = new QWidget;
+  userLk_ = new QRadioButton(
+      QString::fromUtf8("Käyttäjä määrittelee kiertymisen estävien sivutukien välimatkan Lk (alla):"), tab);
+  userLk_->setObjectName(QStringLiteral("KiepahdusTuentaVali1RB"));
+  spanLk_ = new QRadioButton(
+      QString::fromUtf8("Ohjelma käyttää aukkomittoja kiertymisen estävien tukien välimatkoina"), tab);
+  spanLk_->setObjectName(QStringLiteral("KiepahdusTuentaVali2RB"));
+  lkLabel_ = Label(tab, ma::kLkLabel);
+  lk_ = Combo(tab, QStringLiteral("LkCB"), ma::LkItems(MemberLength()), true);
+  ltbFactorLabel_ = Label(tab, ma::LtbFactorLabel(Code()));
+  ltbFactor_ = Combo(tab, QStringLiteral("Kk1CB"), ma::LtbFactorItems(Code()), true);
+  ltbFactorSource_ = Label(tab, ma::LtbFactorSource(Code()));
+
+  auto* grid = new QGridLayout(tab);
+  grid->addWidget(userLk_, 0, 0, 1, 3);
+  grid->addWidget(lkLabel_, 1, 0);
+  grid->addWidget(lk_, 1, 1);
+  grid->addWidget(spanLk_, 2, 0, 1, 3);
+  grid->addItem(new QSpacerItem(1, 12), 3, 0);
+  grid->addWidget(ltbFactorLabel_, 4, 0);
+  grid->addWidget(ltbFactor_, 4, 1);
+  grid->addWidget(ltbFactorSource_, 4, 2);
+  grid->setColumnStretch(2, 1);
+  grid->setRowStretch(5, 1);
+  connect(userLk_, &QRadioButton::toggled, this, [this](bool on) { LtbModeChanged(on); });
+  return tab;
+}
+
+void TMitAseFRM::ShowLtbPage() {
+  const ma::KiepahdusSivu p = ma::ShowLtbPage(ui_.project->Settings, Code(), MemberLength());
+  (p.UserLk ? userLk_ : spanLk_)->setChecked(true);
+  LtbModeChanged(p.UserLk);
+  lk_->setCurrentText(Q(p.Lk));
+  ltbFactor_->setCurrentText(Q(p.Kerroin));
+}
+
+void TMitAseFRM::LtbModeChanged(bool userLk) {
+  lk_->setEnabled(userLk);
+  lkLabel_->setEnabled(userLk);
+  if (filling_) return;
+  // The spans are used: the box shows the member length as it does on opening.
+  const std::vector<std::string> items = ma::LkItems(MemberLength());
+  lk_->setCurrentText(Q(userLk ? ma::LengthModeText(MemberLength()) : items.back()));
+}
+
+// ---- Page 3, deflection limits ----
+
+QWidget* TMitAseFRM::BuildDeflectionPage() {
+  auto* tab = new QWidget;
+  auto* grid = new QGridLayout(tab);
+  grid->addWidget(Label(tab, "y-suunta"), 0, 1, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(Label(tab, "z-suunta"), 0, 3, 1, 2, Qt::AlignHCenter);
+  for (int col = 0; col < 2; ++col) {
+    grid->addWidget(Label(tab, "Suhteellinen:"), 1, 1 + 2 * col);
+    grid->addWidget(Label(tab, ma::kAbsoluteLabel), 1, 2 + 2 * col);
+  }
+  for (int c = 0; c < 3; ++c) {
+    rowLabel_[c] = Label(tab, ma::DeflectionRowLabel(3, c + 1));
+    grid->addWidget(rowLabel_[c], 2 + c, 0);
+    for (int col = 0; col < 2; ++col) {
+      const QString n = QString::number(c + 1);
+      relative_[c][col] = Combo(tab, Named("", col, "lperehto") + n + QStringLiteral("CB"),
+                                ma::RelativeLimitItems(), false);
+      absolute_[c][col] = Combo(tab, Named("", col, "absoluuttinen") + n + QStringLiteral("CB"),
+                                {ma::kNotChecked}, true);
+      grid->addWidget(relative_[c][col], 2 + c, 1 + 2 * col);
+      grid->addWidget(absolute_[c][col], 2 + c, 2 + 2 * col);
+    }
+  }
+  cantilever_ = Combo(tab, QStringLiteral("UlokeKerroinCB"), ma::CantileverFactorItems(), true);
+  grid->addItem(new QSpacerItem(1, 12), 5, 0);
+  grid->addWidget(Label(tab, ma::kCantileverLabel), 6, 0, 1, 3);
+  grid->addWidget(cantilever_, 6, 3);
+  grid->setRowStretch(7, 1);
+  return tab;
+}
+
+void TMitAseFRM::ShowDeflectionPage() {
+  const ma::SiirtymaSivu p = ma::ShowDeflectionPage(ui_.project->Settings);
+  const int rows = ma::DeflectionRowsShown(Code());
+  for (int c = 0; c < 3; ++c) {
+    const bool shown = c < rows;
+    rowLabel_[c]->setText(Q(ma::DeflectionRowLabel(Code(), c + 1)));
+    rowLabel_[c]->setVisible(shown);
+    for (int col = 0; col < 2; ++col) {
+      relative_[c][col]->setCurrentIndex(p.RelItem[c][col]);
+      absolute_[c][col]->setCurrentText(Q(p.Abs[c][col]));
+      relative_[c][col]->setVisible(shown);
+      absolute_[c][col]->setVisible(shown);
+    }
+  }
+  cantilever_->setCurrentText(Q(p.UlokeKerroin));
+}
+
+// ---- Page 4, stresses ----
+
+QWidget* TMitAseFRM::BuildStressPage() {
+  auto* tab = new QWidget;
+  stressLabel_ = Label(tab, ma::StressFactorLabel(Code()));
+  stressFactor_ = Combo(tab, QStringLiteral("JannKerroinCB"), ma::StressFactorItems(Code()), true);
+  auto* grid = new QGridLayout(tab);
+  grid->addWidget(stressLabel_, 0, 0);
+  grid->addWidget(stressFactor_, 0, 1);
+  grid->setColumnStretch(2, 1);
+  grid->setRowStretch(1, 1);
+  return tab;
+}
+
+void TMitAseFRM::ShowStressPage() { stressFactor_->setCurrentText(Q(ma::StressFactorText(StressFactor()))); }
+
+double TMitAseFRM::StressFactor() const {
+  const MateriaaliTiedot& m = ui_.project->Materials;
+  switch (Code()) {
+    case 1: return m.AllowableRaiseFactor();
+    case 3: return m.Ec5PartialFactor();
+    default: return m.LimitStatePartialFactor();
+  }
+}
+
+void TMitAseFRM::SetStressFactor(double value) {
+  MateriaaliTiedot& m = ui_.project->Materials;
+  switch (Code()) {
+    case 1: m.SetAllowableRaiseFactor(value); break;
+    case 3: m.SetEc5PartialFactor(value); break;
+    default: m.SetLimitStatePartialFactor(value); break;
+  }
+}
+
+// ---- OK, help ----
+
+std::string TMitAseFRM::StoreShownPage() {
+  MitoitusAsetukset& settings = ui_.project->Settings;
+  switch (page_) {
+    case ma::kLtbPage: {
+      ma::KiepahdusSivu p;
+      p.UserLk = userLk_->isChecked();
+      p.Lk = S(lk_->currentText());
+      p.Kerroin = S(ltbFactor_->currentText());
+      return ma::StoreLtbPage(p, Code(), settings);
+    }
+    case ma::kDeflectionPage: {
+      ma::SiirtymaSivu p;
+      for (int c = 0; c < 3; ++c) {
+        for (int col = 0; col < 2; ++col) {
+          p.RelItem[c][col] = relative_[c][col]->currentIndex();
+          p.Abs[c][col] = S(absolute_[c][col]->currentText());
+        }
+      }
+      p.UlokeKerroin = S(cantilever_->currentText());
+      return ma::StoreDeflectionPage(p, Code(), settings);
+    }
+    case ma::kStressPage: {
+      double value = 0.0;
+      std::string msg = ma::ValidateStressFactor(S(stressFactor_->currentText()), Code(), value);
+      if (msg.empty()) SetStressFactor(value);
+      return msg;
+    }
+    default: {
+      ma::NurjahdusSivu p;
+      p.Ynurj = bucklingOn_[0]->isChecked();
+      p.Znurj = bucklingOn_[1]->isChecked();
+      p.YMode = lengthMode_[0]->isChecked() ? MitoitusAsetukset::kLengthMode : MitoitusAsetukset::kFactorMode;
+      p.ZMode = lengthMode_[1]->isChecked() ? MitoitusAsetukset::kLengthMode : MitoitusAsetukset::kFactorMode;
+      p.YKerroin = S(factor_[0]->currentText());
+      p.ZKerroin = S(factor_[1]->currentText());
+      p.YLc = S(lc_[0]->currentText());
+      p.ZLc = S(lc_[1]->currentText());
+      p.YEpakItem = eccentricity_[0]->currentIndex();
+      p.ZEpakItem = eccentricity_[1]->currentIndex();
+      return ma::StoreBucklingPage(p, Code(), settings);
+    }
+  }
+}
+
+bool TMitAseFRM::OkClicked() {
+  const std::string msg = StoreShownPage();
+  if (!msg.empty()) {
+    ui_.messages->Inform(msg, ma::kErrorCaption, MessageIcon::Information);
+    return false;
+  }
+  accept();
+  return true;
+}
+
+void TMitAseFRM::HelpClicked() {
+  if (ui_.help) ui_.help->Show(ui_.project->ProgramPath, ma::HelpContext(page_));
+}
+
+int TMitAseFRM::Run() { return exec() == QDialog::Accepted ? 1 : 0; }
+
+}  // namespace qv
