@@ -19,7 +19,9 @@
 #include "ui/HelpLauncher.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/MitoitusSivu.h"
 #include "ui/RakenneSivu.h"
+#include "ui/TProfiilitFRM.h"
 
 namespace qv {
 
@@ -81,6 +83,7 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
   layout->addWidget(pages_, 1);
   setCentralWidget(central);
   BuildMenu();
+  SetSectionLibraryCommand([this] { TProfiilitFRM(ui_, this).Run(); });
   // Hints: the long part of a component's hint shows here (ProjectPage.h, SetHint).
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   SetTitle(std::string());
@@ -125,8 +128,7 @@ void TpaaikkunaFRM::BuildPages() {
   pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
   pageWidgets_[TabIndex(MainPage::Kuormitus)] =
       new PlaceholderPage(ui_, QStringLiteral("Kuormitus"), pages_);
-  pageWidgets_[TabIndex(MainPage::Mitoitus)] =
-      new PlaceholderPage(ui_, QStringLiteral("Mitoitus"), pages_);
+  pageWidgets_[TabIndex(MainPage::Mitoitus)] = new MitoitusSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulokset)] =
       new PlaceholderPage(ui_, QString::fromUtf8("Voimasuure ja siirtymäkäyrät"), pages_);
   pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
