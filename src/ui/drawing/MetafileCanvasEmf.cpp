@@ -105,7 +105,7 @@ class EmfEncoder : public metafile::Encoder {
     p.U32(static_cast<std::uint32_t>(index));
     p.U32(static_cast<std::uint32_t>(EmfPenStyle(pen.style)));
     const bool styled = pen.style == PenStyle::Dash || pen.style == PenStyle::Dot;
-    p.I32(styled ? 0 : canvas_.ToUnits(std::max(1, pen.width)));
+    p.I32(styled ? 1 : canvas_.ToUnits(std::max(1, pen.width)));
     p.I32(0);
     p.U32(ColourRef(pen.colour));
     Record(kEmrCreatePen, p);

@@ -27,8 +27,6 @@ enum WmfFunction : unsigned {
   kMetaSetTextColor = 0x0209,
   kMetaSetWindowOrg = 0x020B,
   kMetaSetWindowExt = 0x020C,
-  kMetaLineTo = 0x0213,
-  kMetaMoveTo = 0x0214,
   kMetaCreatePenIndirect = 0x02FA,
   kMetaCreateFontIndirect = 0x02FB,
   kMetaCreateBrushIndirect = 0x02FC,
@@ -79,9 +77,10 @@ class WmfEncoder : public metafile::Encoder {
   void CreatePen(int, const Pen& pen) override {
     Bytes p;
     p.U16(static_cast<unsigned>(WmfPenStyle(pen.style)));
-    // Styled pens stay cosmetic: a player draws wide dashed pens solid.
+    // Styled pens stay one unit wide: a player draws wider dashed pens solid, and one
+    // reader (LibreOffice) drops styled pens of width 0.
     const bool styled = pen.style == PenStyle::Dash || pen.style == PenStyle::Dot;
-    p.I16(styled ? 0 : Clamp16(canvas_.ToUnits(std::max(1, pen.width))));
+    p.I16(styled ? 1 : Clamp16(canvas_.ToUnits(std::max(1, pen.width))));
     p.I16(0);
     p.U32(ColourRef(pen.colour));
     Record(kMetaCreatePenIndirect, p);
@@ -127,10 +126,9 @@ class WmfEncoder : public metafile::Encoder {
     Word(kMetaSetBkMode, opaque ? kOpaque : kTransparent);
   }
 
-  void Line(UnitPoint from, UnitPoint to) override {
-    PointRecord(kMetaMoveTo, from);
-    PointRecord(kMetaLineTo, to);
-  }
+  // A two-point polyline rather than MOVETO / LINETO: one reader (LibreOffice) draws
+  // LINETO without the pen's width.
+  void Line(UnitPoint from, UnitPoint to) override { Polyline({from, to}); }
 
   void Polyline(const std::vector<UnitPoint>& points) override {
     // Long curves go in pieces that share their joint points.
@@ -193,13 +191,6 @@ class WmfEncoder : public metafile::Encoder {
   void ColourRecord(unsigned function, Colour colour) {
     Bytes p;
     p.U32(ColourRef(colour));
-    Record(function, p);
-  }
-
-  void PointRecord(unsigned function, UnitPoint pt) {
-    Bytes p;
-    p.I16(Clamp16(pt.y));
-    p.I16(Clamp16(pt.x));
     Record(function, p);
   }
 

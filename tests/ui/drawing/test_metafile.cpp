@@ -204,7 +204,7 @@ TEST_F(MetafileTest, WmfRecordsInDrawingOrder) {
   ASSERT_EQ(w.error, "");
   const std::vector<std::uint32_t> expected{
       0x0103, 0x020B, 0x020C, 0x0102, 0x012E, 0x0106,  // map mode, window, modes
-      0x02FA, 0x012D, 0x0214, 0x0213,                  // pen, line
+      0x02FA, 0x012D, 0x0325,                          // pen, line as a two-point polyline
       0x0325,                                          // polyline with the same pen
       0x02FC, 0x012D, 0x0324,                          // brush, polygon
       0x02FC, 0x012D, 0x01F0, 0x0418,                  // clear brush replaces it, ellipse
@@ -223,11 +223,12 @@ TEST_F(MetafileTest, WmfObjectsAndCoordinates) {
   EXPECT_EQ(pen.P16(0), 0);   // PS_SOLID
   EXPECT_EQ(pen.P16(1), 25);  // 2 pixels
   EXPECT_EQ(U32(pen.params, 6), 0x0000FFu);
-  const Rec move = OfType(w.recs, 0x0214).at(0), line = OfType(w.recs, 0x0213).at(0);
-  EXPECT_EQ(move.P16(1), 125);  // x after y
-  EXPECT_EQ(move.P16(0), 250);
-  EXPECT_EQ(line.P16(1), 375);
-  EXPECT_EQ(line.P16(0), 500);
+  const Rec line = OfType(w.recs, 0x0325).at(0);
+  ASSERT_EQ(line.P16(0), 2);
+  EXPECT_EQ(line.P16(1), 125);
+  EXPECT_EQ(line.P16(2), 250);
+  EXPECT_EQ(line.P16(3), 375);
+  EXPECT_EQ(line.P16(4), 500);
   const Rec poly = OfType(w.recs, 0x0324).at(0);
   ASSERT_EQ(poly.P16(0), 4);
   EXPECT_EQ(poly.P16(3), 250);  // second point x
@@ -332,8 +333,8 @@ TEST_F(MetafileTest, StateChangesAndBackgrounds) {
   const Wmf w = ReadWmf(canvas.WmfBytes());
   const std::vector<Rec> pens = OfType(w.recs, 0x02FA);
   ASSERT_EQ(pens.size(), 2u);
-  EXPECT_EQ(pens[0].P16(0), 1);  // PS_DASH, kept cosmetic
-  EXPECT_EQ(pens[0].P16(1), 0);
+  EXPECT_EQ(pens[0].P16(0), 1);  // PS_DASH, one unit wide so players keep the dashes
+  EXPECT_EQ(pens[0].P16(1), 1);
   const std::vector<Rec> modes = OfType(w.recs, 0x0102);
   ASSERT_EQ(modes.size(), 3u);  // transparent, opaque for the text, transparent again
   EXPECT_EQ(modes[1].P16(0), 2);
@@ -359,8 +360,8 @@ TEST_F(MetafileTest, PointsBeyondSixteenBits) {
   const Emf e = ReadEmf(canvas.EmfBytes());
   const Rec p = OfType(e.recs, 4).at(0);  // EMR_POLYLINE with 32-bit points
   EXPECT_EQ(p.P32(7), 50000);
-  const Rec move = OfType(ReadWmf(canvas.WmfBytes()).recs, 0x0325).at(0);
-  EXPECT_EQ(move.P16(3), 32767);  // WMF has 16 bits only
+  const Rec line = OfType(ReadWmf(canvas.WmfBytes()).recs, 0x0325).at(0);
+  EXPECT_EQ(line.P16(3), 32767);  // WMF has 16 bits only
 }
 
 TEST_F(MetafileTest, LongPolylineGoesInJoinedPieces) {
