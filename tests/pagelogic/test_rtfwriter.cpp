@@ -207,8 +207,8 @@ TEST(RtfWriter, ControlCharactersEscaped) {
 
 TEST(RtfWriter, LinesWithLineFeedsAndOldBytes) {
   // "Muut tiedot" may hold several lines; a stray Windows-1252 byte is read as its letter.
-  const RtfRead r = ReadRtf(Rtf({"eka\r\ntoka", "M\xE4nty"}));
-  EXPECT_EQ(Texts(r), (std::vector<std::string>{"eka", "toka", "Mänty"}));
+  const RtfRead r = ReadRtf(Rtf({"eka\r\ntoka", "M\xE4nty", "  sisennys "}));
+  EXPECT_EQ(Texts(r), (std::vector<std::string>{"eka", "toka", "Mänty", "  sisennys "}));
 }
 
 TEST(RtfWriter, EmptyReportIsAValidDocument) {
