@@ -1,0 +1,355 @@
+// The "Kuormitus" page over the load tree and load page logic.
+#include "ui/KuormitusSivu.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "project/QELVUX_data.h"
+#include "ui/Icons.h"
+#include "ui/PaintBox.h"
+#include "ui/TKTjaKYFRM.h"
+#include "ui/TKuormatFRM.h"
+
+// The page's pictures live in their own resource file of the static library.
+static void InitKuormitusResources() { Q_INIT_RESOURCE(kuormitus); }
+
+namespace qv {
+
+namespace {
+
+constexpr int kKindButtonSize = 25;
+constexpr int kPointerPanelWidth = 140;
+constexpr int kTopRowSpacing = 2;
+
+void EnsureKuormitusResources() {
+  static const bool done = [] {
+    InitKuormitusResources();
+    return true;
+  }();
+  (void)done;
+}
+
+QIcon KuormitusIcon(const char* name) {
+  EnsureKuormitusResources();
+  QIcon icon;
+  for (int px : {16, 32})
+    icon.addPixmap(ResourcePixmap(QStringLiteral("kuormitus/") + QLatin1String(name), QSize(px, px)));
+  return icon;
+}
+
+QIcon LoadTreeIcon(int image) {
+  static const QIcon group = KuormitusIcon("tree_group.svg");
+  return image == kLoadImageGroup ? group : QIcon();
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+  b->setObjectName(QLatin1String(name));
+  return b;
+}
+
+}  // namespace
+
+KuormitusSivu::KuormitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+  setObjectName(QStringLiteral("KuormitusTAB"));
+  runLoadDialog_ = [this](const LoadDialogRequest& r) { return DefaultLoadDialog(r); };
+  runCaseDialog_ = [this] { DefaultCaseDialog(); };
+  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
+  splitter->addWidget(BuildTreePanel());
+  splitter->addWidget(BuildDrawingPanel());
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({320, 680});
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(splitter);
+}
+
+KuormitusSivu::~KuormitusSivu() {
+  // The tree may report a last selection change while it is torn down.
+  treeWidget_->disconnect(this);
+  treeWidget_->removeEventFilter(this);
+  topRow_->removeEventFilter(this);
+}
+
+QWidget* KuormitusSivu::BuildTreePanel() {
+  auto* panel = new QWidget(this);
+  panel->setMinimumWidth(kPageSplitterMinimum);
+  auto* caseLabel = new QLabel(QString::fromUtf8("Näkyvät kuormitustapaukset:"), panel);
+  caseCombo_ = new QComboBox(panel);
+  caseCombo_->setObjectName(QStringLiteral("CBktapaukset"));
+  caseLabel->setBuddy(caseCombo_);
+  addButton_ = Button(panel, "LisaaNappi_kuorma", "Lisää");
+  deleteButton_ = Button(panel, "PoistaNappi_kuorma", "Poista");
+  changeButton_ = Button(panel, "MuutaNappi_kuorma", "Muuta aktiivista");
+  treeWidget_ = new QTreeWidget(panel);
+  treeWidget_->setObjectName(QStringLiteral("KuormaPuu"));
+  treeWidget_->setHeaderHidden(true);
+  treeWidget_->setColumnCount(1);
+  treeWidget_->setExpandsOnDoubleClick(false);
+  treeWidget_->setIconSize(QSize(16, 16));
+  treeWidget_->installEventFilter(this);
+
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(2, 2, 2, 2);
+  grid->addWidget(caseLabel, 0, 0, 1, 2);
+  grid->addWidget(caseCombo_, 1, 0, 1, 2);
+  grid->addWidget(addButton_, 2, 0);
+  grid->addWidget(deleteButton_, 2, 1);
+  grid->addWidget(changeButton_, 3, 0, 1, 2);
+  grid->addWidget(treeWidget_, 4, 0, 1, 2);
+  grid->setRowStretch(4, 1);
+
+  connect(caseCombo_, &QComboBox::currentIndexChanged, this,
+          [this](int item) { CaseComboChanged(item); });
+  connect(addButton_, &QPushButton::clicked, this, [this] { AddClicked(); });
+  connect(deleteButton_, &QPushButton::clicked, this, [this] { DeleteClicked(); });
+  connect(changeButton_, &QPushButton::clicked, this, [this] { ChangeClicked(); });
+  connect(treeWidget_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeSelectionChanged(current); });
+  connect(treeWidget_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem*, int) { TreeDoubleClicked(); });
+  return panel;
+}
+
+QWidget* KuormitusSivu::BuildTopRow(QWidget* parent) {
+  topRow_ = new QWidget(parent);
+  topRow_->setObjectName(QStringLiteral("Panel11"));
+  casesButton_ = Button(topRow_, "KTjaKYnappi", "Kuormitustapaukset ja -yhdistelmät...");
+  connect(casesButton_, &QPushButton::clicked, this, [this] { CasesAndCombinationsClicked(); });
+
+  static const char* const kNames[3] = {"SBpistekuormatONOFF", "SBviivakuormatONOFF",
+                                        "SBpintakuormatONOFF"};
+  static const char* const kIcons[3] = {"point_loads.svg", "line_loads.svg", "surface_loads.svg"};
+  static const char* const kHints[3] = {"Pistekuormat näkyvissä / piilossa",
+                                        "Viivakuormat näkyvissä / piilossa",
+                                        "Pintakuormat näkyvissä / piilossa"};
+  // KTjaKYnappi sits outside the layout: it takes what the buttons at the right leave free
+  // and never holds the pane wider than they need.
+  topRow_->setMinimumHeight(casesButton_->sizeHint().height());
+  auto* row = new QHBoxLayout(topRow_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(kTopRowSpacing);
+  row->addStretch(1);
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new QToolButton(topRow_);
+    b->setObjectName(QLatin1String(kNames[i]));
+    b->setCheckable(true);
+    b->setChecked(true);
+    b->setAutoRaise(false);
+    b->setIcon(KuormitusIcon(kIcons[i]));
+    b->setFixedSize(kKindButtonSize, kKindButtonSize);
+    SetHint(b, kHints[i]);
+    const int kind = i + 1;
+    connect(b, &QToolButton::clicked, this, [this, kind](bool down) { KindButtonClicked(kind, down); });
+    kindButtons_[i] = b;
+    row->addWidget(b);
+  }
+  pointerPanel_ = new QLabel(QStringLiteral("(?,?)"), topRow_);
+  pointerPanel_->setObjectName(QStringLiteral("Panel14"));
+  pointerPanel_->setFrameShape(QFrame::Panel);
+  pointerPanel_->setFrameShadow(QFrame::Sunken);
+  pointerPanel_->setAlignment(Qt::AlignCenter);
+  pointerPanel_->setFixedWidth(kPointerPanelWidth);
+  row->addWidget(pointerPanel_);
+  topRow_->installEventFilter(this);
+  return topRow_;
+}
+
+QWidget* KuormitusSivu::BuildDrawingPanel() {
+  auto* panel = new QWidget(this);
+  panel->setMinimumWidth(kPageSplitterMinimum);
+  QWidget* top = BuildTopRow(panel);
+  paintBox_ = new PaintBox(panel);
+  paintBox_->setObjectName(QStringLiteral("PaintBox2"));
+  paintBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
+    DrawLoadPage(&canvas, &Project(), w, h, 1);
+  });
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(top);
+  layout->addWidget(paintBox_, 1);
+
+  connect(paintBox_, &PaintBox::PointerMoved, this,
+          [this](double x, double y) { PointerMovedTo(x, y); });
+  connect(paintBox_, &PaintBox::Clicked, this, [this](double x, double y) { DrawingClicked(x, y); });
+  connect(paintBox_, &PaintBox::DoubleClicked, this,
+          [this](double x, double y) { DrawingDoubleClicked(x, y); });
+  return panel;
+}
+
+QToolButton* KuormitusSivu::KindButton(int kind) const {
+  return kind >= 1 && kind <= 3 ? kindButtons_[kind - 1] : nullptr;
+}
+
+// Panel11Resize: the speed buttons and the coordinate panel keep their place at the right;
+// KTjaKYnappi gets what is left, with the short caption when that is little.
+void KuormitusSivu::LayOutTopRow() {
+  const int used = 3 * (kKindButtonSize + kTopRowSpacing) + pointerPanel_->width() + kTopRowSpacing;
+  const KTjaKYButtonLayout b = KTjaKYButtonFor(topRow_->width() - used);
+  casesButton_->setText(QString::fromStdString(b.caption));
+  casesButton_->setGeometry(0, 0, b.width, topRow_->height());
+  casesButton_->setVisible(b.width > 0);
+}
+
+void KuormitusSivu::Refresh() {
+  FillCaseCombo();
+  RebuildTree();
+  paintBox_->update();
+}
+
+void KuormitusSivu::FillCaseCombo() {
+  const VisibleCaseCombo combo = FillVisibleCaseCombo(Project().Loads);
+  const QSignalBlocker hold(caseCombo_);
+  caseCombo_->clear();
+  for (const std::string& item : combo.items) caseCombo_->addItem(QString::fromStdString(item));
+  caseCombo_->setCurrentIndex(combo.selected);
+}
+
+void KuormitusSivu::RebuildTree() {
+  tree_ = RebuildLoadTree(Project());
+  // The selection events of the refill are not the user's.
+  const LoadTreeRebuild busy(Project().Loads);
+  const QSignalBlocker hold(treeWidget_);
+  treeWidget_->clear();
+  items_.clear();
+  std::vector<QTreeWidgetItem*> lastOfLevel;
+  for (const LoadTreeNode& node : tree_.nodes) {
+    const int level = node.level < 0 ? 0 : node.level;
+    QTreeWidgetItem* parent =
+        level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeWidget_);
+    item->setText(0, QString::fromStdString(node.text));
+    item->setIcon(0, LoadTreeIcon(node.image));
+    items_.push_back(item);
+    lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
+    lastOfLevel[static_cast<std::size_t>(level)] = item;
+  }
+  for (std::size_t i = 0; i < items_.size(); ++i) items_[i]->setExpanded(tree_.nodes[i].expanded);
+  if (tree_.selected >= 0 && tree_.selected < static_cast<int>(items_.size())) {
+    QTreeWidgetItem* current = items_[static_cast<std::size_t>(tree_.selected)];
+    treeWidget_->setCurrentItem(current);
+    treeWidget_->scrollToItem(current);
+  }
+}
+
+void KuormitusSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
+  if (Project().Loads.Updating != 0 || !item) return;
+  int node = -1;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i] == item) node = static_cast<int>(i);
+  }
+  if (node < 0) return;
+  // Case and group nodes choose no load but are where "Lisää" adds.
+  tree_.selected = node;
+  if (ApplyLoadTreeSelection(Project().Loads, tree_, node) >= 0) paintBox_->update();
+}
+
+void KuormitusSivu::SelectNode(int node) {
+  if (node >= 0 && node < static_cast<int>(items_.size()))
+    treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(node)]);
+}
+
+int KuormitusSivu::DefaultLoadDialog(const LoadDialogRequest& request) {
+  TKuormatFRM dialog(ui_, request.loadCase, request.kind, request.loadIndex, this);
+  return dialog.Run();
+}
+
+void KuormitusSivu::DefaultCaseDialog() {
+  TKTjaKYFRM dialog(ui_, this);
+  dialog.exec();
+}
+
+int KuormitusSivu::RunRequest(const LoadDialogRequest& request) {
+  if (!request.open) return kLoadPageNothingDone;
+  const int stored = runLoadDialog_ ? runLoadDialog_(request) : 0;
+  RebuildTree();
+  paintBox_->update();
+  if (stored > 0) emit ProjectChanged();
+  return request.pageResult;
+}
+
+int KuormitusSivu::AddClicked() { return RunRequest(PlanAddLoad(Project().Loads, tree_)); }
+
+int KuormitusSivu::ChangeClicked() { return RunRequest(PlanChangeLoad(Project().Loads, tree_)); }
+
+int KuormitusSivu::TreeDoubleClicked() {
+  return RunRequest(PlanLoadTreeDoubleClick(Project().Loads, tree_));
+}
+
+int KuormitusSivu::DeleteClicked() {
+  const int result = DeleteSelectedLoad(Project().Loads, tree_);
+  if (result > 100) {
+    RebuildTree();
+    paintBox_->update();
+    emit ProjectChanged();
+  }
+  return result;
+}
+
+void KuormitusSivu::CaseComboChanged(int item) {
+  if (ChooseVisibleCase(Project().Loads, item) == 1) Refresh();
+}
+
+void KuormitusSivu::KindButtonClicked(int kind, bool down) {
+  if (SetLoadKindShown(Project().Loads, kind, down) == 1) paintBox_->update();
+}
+
+void KuormitusSivu::CasesAndCombinationsClicked() {
+  if (runCaseDialog_) runCaseDialog_();
+  Refresh();
+  // The dialog changes the project at once; there is no telling whether it did.
+  emit ProjectChanged();
+}
+
+bool KuormitusSivu::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == treeWidget_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = key->key() == Qt::Key_Delete ? kDeleteKeyCode : 0;
+    if (IsLoadDeleteKey(code, deleteButton_->isEnabled())) {
+      DeleteClicked();
+      return true;
+    }
+  }
+  if (watched == topRow_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+    LayOutTopRow();
+  return ProjectPage::eventFilter(watched, event);
+}
+
+QString KuormitusSivu::PointerMovedTo(double deviceX, double deviceY) {
+  const StructurePointer p =
+      LoadPointerAt(Project().Member, paintBox_->width(), paintBox_->height(),
+                    paintBox_->PixelsPerMmX(), paintBox_->PixelsPerMmY(), deviceX, deviceY);
+  pointerX_ = p.worldX;
+  pointerY_ = p.worldY;
+  const QString text = QString::fromStdString(p.text);
+  pointerPanel_->setText(text);
+  return text;
+}
+
+void KuormitusSivu::DrawingClicked(double deviceX, double deviceY) {
+  // The click's own place is where the pointer is, also when no move was reported first.
+  PointerMovedTo(deviceX, deviceY);
+  if (ClickLoadDrawing(Project(), pointerX_, pointerY_) == 1) Refresh();
+  treeWidget_->setFocus();
+}
+
+int KuormitusSivu::DrawingDoubleClicked(double deviceX, double deviceY) {
+  PointerMovedTo(deviceX, deviceY);
+  const LoadDialogRequest request = DoubleClickLoadDrawing(Project(), pointerX_, pointerY_);
+  if (!request.open) return kLoadPageNothingDone;
+  RebuildTree();
+  return RunRequest(request);
+}
+
+}  // namespace qv

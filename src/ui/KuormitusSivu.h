@@ -1,0 +1,97 @@
+// The "Kuormitus" page: visible-case combo, load tree with its buttons, visibility buttons, coordinate panel and load drawing.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "pagelogic/LoadPage.h"
+#include "pagelogic/LoadTree.h"
+#include "ui/ProjectPage.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace qv {
+
+class PaintBox;
+
+class KuormitusSivu : public ProjectPage {
+  Q_OBJECT
+
+ public:
+  // Opens the load dialog for the request and returns 1 when it stored, 0 when cancelled.
+  // Tests put their own in place of the modal dialog.
+  using LoadDialogRunner = std::function<int(const LoadDialogRequest& request)>;
+  // Opens the load case and combination dialog.
+  using CaseDialogRunner = std::function<void()>;
+
+  explicit KuormitusSivu(const UiContext& ui, QWidget* parent = nullptr);
+  ~KuormitusSivu() override;
+
+  // RefreshLoadPage: the combo refilled, the tree rebuilt, the drawing repainted.
+  void Refresh() override;
+
+  // The commands; each returns the page result (above 100: the drawing is repainted).
+  int AddClicked();           // LisaaNappi_kuorma
+  int ChangeClicked();        // MuutaNappi_kuorma
+  int DeleteClicked();        // PoistaNappi_kuorma, Delete key
+  int TreeDoubleClicked();    // KuormaPuuDblClick
+  void CaseComboChanged(int item);       // CBktapauksetChange
+  void KindButtonClicked(int kind, bool down);  // SB...ONOFF
+  void CasesAndCombinationsClicked();    // KTjaKYnappi
+  QString PointerMovedTo(double deviceX, double deviceY);
+  void DrawingClicked(double deviceX, double deviceY);
+  int DrawingDoubleClicked(double deviceX, double deviceY);
+
+  void SetLoadDialogRunner(LoadDialogRunner runner) { runLoadDialog_ = std::move(runner); }
+  void SetCaseDialogRunner(CaseDialogRunner runner) { runCaseDialog_ = std::move(runner); }
+
+  // The tree as last built, and selecting node i of it as the user would.
+  const LoadTree& Tree() const { return tree_; }
+  void SelectNode(int node);
+  QTreeWidget* KuormaPuu() const { return treeWidget_; }
+  QComboBox* CBktapaukset() const { return caseCombo_; }
+  PaintBox* PaintBox2() const { return paintBox_; }
+  QLabel* Panel14() const { return pointerPanel_; }
+  QPushButton* KTjaKYnappi() const { return casesButton_; }
+  QToolButton* KindButton(int kind) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* BuildTreePanel();
+  QWidget* BuildDrawingPanel();
+  QWidget* BuildTopRow(QWidget* parent);
+  void FillCaseCombo();
+  void RebuildTree();
+  void TreeSelectionChanged(QTreeWidgetItem* item);
+  int RunRequest(const LoadDialogRequest& request);
+  int DefaultLoadDialog(const LoadDialogRequest& request);
+  void DefaultCaseDialog();
+  void LayOutTopRow();
+
+  LoadTree tree_;
+  std::vector<QTreeWidgetItem*> items_;  // widget item of each tree node
+  double pointerX_ = 0.0;                // world position last under the pointer
+  double pointerY_ = 0.0;
+  LoadDialogRunner runLoadDialog_;
+  CaseDialogRunner runCaseDialog_;
+
+  QComboBox* caseCombo_ = nullptr;       // CBktapaukset
+  QPushButton* addButton_ = nullptr;     // LisaaNappi_kuorma
+  QPushButton* deleteButton_ = nullptr;  // PoistaNappi_kuorma
+  QPushButton* changeButton_ = nullptr;  // MuutaNappi_kuorma
+  QTreeWidget* treeWidget_ = nullptr;    // KuormaPuu
+  QWidget* topRow_ = nullptr;            // Panel11
+  QPushButton* casesButton_ = nullptr;   // KTjaKYnappi
+  QToolButton* kindButtons_[3] = {nullptr, nullptr, nullptr};  // SBpiste/viiva/pintakuormatONOFF
+  QLabel* pointerPanel_ = nullptr;       // Panel14
+  PaintBox* paintBox_ = nullptr;         // PaintBox2
+};
+
+}  // namespace qv

@@ -1,0 +1,374 @@
+// The load case and combination dialog over its dialog logic.
+#include "ui/TKTjaKYFRM.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "project/QELVUX_data.h"
+#include "ui/HelpLauncher.h"
+#include "ui/Messages.h"
+
+namespace qv {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+  b->setObjectName(QLatin1String(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QLatin1String(name));
+  box->setEditable(editable);
+  if (editable) box->setInsertPolicy(QComboBox::NoInsert);
+  return box;
+}
+
+QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
+
+void SetItems(QComboBox* box, const std::vector<std::string>& items) {
+  box->clear();
+  for (const auto& item : items) box->addItem(Q(item));
+}
+
+}  // namespace
+
+TKTjaKYFRM::TKTjaKYFRM(const UiContext& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+  setObjectName(QStringLiteral("KTjaKYFRM"));
+  setWindowTitle(QString::fromUtf8(kKTjaKYCaption));
+  dialog_ = OpenKTjaKY(*ui_.project);
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  pages_->addTab(BuildCasePage(), QStringLiteral("Kuormitustapaukset"));
+  pages_->addTab(BuildCombinationPage(), QString::fromUtf8("Kuormitusyhdistelmät"));
+  // The record list is for finding faults in combinations; users never see it.
+  pages_->addTab(BuildDiagnosticPage(), QStringLiteral("KY"));
+  pages_->setTabVisible(2, false);
+  pages_->setCurrentIndex(kKTPage);
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+    if (!showing_) PageChanged(page);
+  });
+
+  auto* ok = Button(this, "OKbutton", "OK");
+  ok->setDefault(true);
+  auto* cancel = Button(this, "CANCELbutton", "Peruuta");
+  auto* help = Button(this, "HELPbutton", "Ohje");
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_, 1);
+  layout->addLayout(buttons);
+
+  ShowCasePage();
+  resize(600, 460);
+}
+
+QWidget* TKTjaKYFRM::BuildCasePage() {
+  auto* page = new QWidget;
+  caseName_ = Combo(page, "KTnimiCB", true);
+  caseName_->setMaxCount(1000);
+  durationClass_ = Combo(page, "KTaikaluokkaCB", false);
+  caseList_ = new QListWidget(page);
+  caseList_->setObjectName(QStringLiteral("KTlistaLB"));
+  auto* add = Button(page, "LisaaNappi_KT", "Lisää uusi");
+  auto* remove = Button(page, "PoistaNappi_KT", "Poista valittu");
+  auto* save = Button(page, "MuutaNappi_KT", "Tallenna muutokset");
+
+  auto* form = new QFormLayout;
+  form->addRow(Caption(page, "Kuormitustapauksen nimi:"), caseName_);
+  form->addRow(Caption(page, "Aikaluokka:"), durationClass_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(add);
+  row->addWidget(remove);
+  row->addWidget(save);
+  row->addStretch(1);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(form);
+  layout->addLayout(row);
+  layout->addWidget(Caption(page, "Olemassa olevat kuormitustapaukset:"));
+  layout->addWidget(caseList_, 1);
+
+  connect(caseList_, &QListWidget::currentRowChanged, this, [this](int entry) {
+    if (!showing_) CaseEntryClicked(entry);
+  });
+  connect(caseList_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { CaseEntryClicked(caseList_->row(item)); });
+  connect(add, &QPushButton::clicked, this, [this] { AddCaseClicked(); });
+  connect(remove, &QPushButton::clicked, this, [this] { DeleteCaseClicked(); });
+  connect(save, &QPushButton::clicked, this, [this] { SaveCaseClicked(); });
+  return page;
+}
+
+QWidget* TKTjaKYFRM::BuildCombinationPage() {
+  auto* page = new QWidget;
+  combination_ = Combo(page, "KYnimiCB", false);
+  designKind_ = Combo(page, "KYmitoitustapaCB", false);
+  grid_ = new QTableWidget(0, 2, page);
+  grid_->setObjectName(QStringLiteral("StringGrid1"));
+  grid_->horizontalHeader()->hide();
+  grid_->verticalHeader()->hide();
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setColumnWidth(0, dialog_.gridColumnWidths[0]);
+  grid_->setColumnWidth(1, dialog_.gridColumnWidths[1]);
+
+  auto* factors = new QVBoxLayout;
+  for (int i = 0; i < kKTjaKYFactorButtons; ++i) {
+    const QString name = QStringLiteral("Kerroin%1BTN").arg(i + 1);
+    auto* b = Button(page, name.toLatin1().constData(), "");
+    factorButtons_[i] = b;
+    factors->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, i] { FactorButtonClicked(i); });
+  }
+  factors->addStretch(1);
+
+  limitPanel_ = new QWidget(page);
+  limitPanel_->setObjectName(QStringLiteral("Panel1"));
+  pageLimits_ = new QRadioButton(QStringLiteral("Sallitut siirtymät ovat mitoitussivun asetusten mukaan"),
+                                 limitPanel_);
+  pageLimits_->setObjectName(QStringLiteral("RadioButton1"));
+  ownLimit_ = new QRadioButton(QString::fromUtf8("Kuormitusyhdistelmällä on oma sallittu siirtymä [mm]:"),
+                               limitPanel_);
+  ownLimit_->setObjectName(QStringLiteral("RadioButton2"));
+  ownLimitValue_ = Combo(limitPanel_, "KYsallUCB", true);
+  auto* limits = new QGridLayout(limitPanel_);
+  limits->setContentsMargins(0, 0, 0, 0);
+  limits->addWidget(pageLimits_, 0, 0, 1, 2);
+  limits->addWidget(ownLimit_, 1, 0);
+  limits->addWidget(ownLimitValue_, 1, 1);
+
+  auto* add = Button(page, "LisaaNappi_KY", "Lisää uusi KY");
+  auto* remove = Button(page, "PoistaNappi_KY", "Poista valittu KY");
+  auto* save = Button(page, "MuutaNappi_KY", "Tallenna muutokset");
+
+  auto* form = new QFormLayout;
+  form->addRow(Caption(page, "Valittu kuormitusyhdistelmä:"), combination_);
+  form->addRow(Caption(page, "Yhdistelmän mitoitustapa:"), designKind_);
+  auto* gridRow = new QHBoxLayout;
+  gridRow->addWidget(grid_, 1);
+  gridRow->addLayout(factors);
+  auto* row = new QHBoxLayout;
+  row->addWidget(add);
+  row->addWidget(remove);
+  row->addWidget(save);
+  row->addStretch(1);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(form);
+  layout->addWidget(Caption(page, "Kuormitustapausten kertoimet:"));
+  layout->addLayout(gridRow, 1);
+  layout->addWidget(limitPanel_);
+  layout->addLayout(row);
+
+  connect(combination_, &QComboBox::currentIndexChanged, this, [this](int item) {
+    if (!showing_) CombinationChosen(item);
+  });
+  connect(designKind_, &QComboBox::currentIndexChanged, this, [this](int item) {
+    if (!showing_) DesignKindChosen(item);
+  });
+  connect(pageLimits_, &QRadioButton::toggled, this, [this](bool on) {
+    if (!showing_ && on) OwnLimitChosen(false);
+  });
+  connect(ownLimit_, &QRadioButton::toggled, this, [this](bool on) {
+    if (!showing_ && on) OwnLimitChosen(true);
+  });
+  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
+    if (!showing_) dialog_.currentRow = row;
+  });
+  connect(add, &QPushButton::clicked, this, [this] { AddCombinationClicked(); });
+  connect(remove, &QPushButton::clicked, this, [this] { DeleteCombinationClicked(); });
+  connect(save, &QPushButton::clicked, this, [this] { SaveCombinationClicked(); });
+  return page;
+}
+
+QWidget* TKTjaKYFRM::BuildDiagnosticPage() {
+  auto* page = new QWidget;
+  records_ = new QListWidget(page);
+  records_->setObjectName(QStringLiteral("ListBox1"));
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(records_);
+  return page;
+}
+
+// What the user has typed and chosen into the dialog's working state.
+void TKTjaKYFRM::TakeInputs() {
+  dialog_.caseName = S(caseName_->currentText());
+  dialog_.durationClass = durationClass_->currentIndex();
+  const int rows = grid_->rowCount();
+  for (int r = 0; r < rows && r < static_cast<int>(dialog_.gridFactors.size()); ++r) {
+    const QTableWidgetItem* cell = grid_->item(r, 1);
+    dialog_.gridFactors[static_cast<std::size_t>(r)] = cell ? S(cell->text()) : std::string();
+  }
+  if (rows > 0) dialog_.currentRow = grid_->currentRow();
+  dialog_.ownLimitText = S(ownLimitValue_->currentText());
+}
+
+void TKTjaKYFRM::ShowCasePage() {
+  showing_ = true;
+  if (caseName_->count() == 0) SetItems(caseName_, dialog_.nameSuggestions);
+  caseName_->setCurrentText(Q(dialog_.caseName));
+  SetItems(durationClass_, dialog_.durationClasses);
+  durationClass_->setCurrentIndex(dialog_.durationClass);
+  caseList_->clear();
+  for (const auto& entry : dialog_.caseEntries) caseList_->addItem(Q(entry));
+  caseList_->setCurrentRow(dialog_.selectedCase);
+  for (int i = 0; i < kKTjaKYFactorButtons; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    const bool there = k < dialog_.factorCaptions.size();
+    factorButtons_[i]->setText(there ? Q(dialog_.factorCaptions[k]) : QString());
+    factorButtons_[i]->setVisible(there && dialog_.factorVisible[k]);
+  }
+  showing_ = false;
+}
+
+void TKTjaKYFRM::ShowCombinationPage() {
+  showing_ = true;
+  SetItems(combination_, dialog_.combinationNames);
+  combination_->setCurrentIndex(dialog_.selectedCombination);
+  SetItems(designKind_, dialog_.designKindItems);
+  designKind_->setCurrentIndex(dialog_.designKind);
+  grid_->setRowCount(static_cast<int>(dialog_.gridCases.size()));
+  for (std::size_t r = 0; r < dialog_.gridCases.size(); ++r) {
+    auto* name = new QTableWidgetItem(Q(dialog_.gridCases[r]));
+    name->setFlags(Qt::ItemIsEnabled);
+    grid_->setItem(static_cast<int>(r), 0, name);
+    const std::string factor = r < dialog_.gridFactors.size() ? dialog_.gridFactors[r] : std::string();
+    grid_->setItem(static_cast<int>(r), 1, new QTableWidgetItem(Q(factor)));
+  }
+  if (dialog_.currentRow >= 0) grid_->setCurrentCell(dialog_.currentRow, 1);
+  records_->clear();
+  for (const auto& line : CombinationRecordLines(*ui_.project)) records_->addItem(Q(line));
+  showing_ = false;
+  ShowLimitPanel();
+}
+
+void TKTjaKYFRM::ShowLimitPanel() {
+  showing_ = true;
+  limitPanel_->setVisible(dialog_.limitPanelVisible);
+  pageLimits_->setChecked(!dialog_.ownLimit);
+  ownLimit_->setChecked(dialog_.ownLimit);
+  if (ownLimitValue_->count() == 0) SetItems(ownLimitValue_, dialog_.ownLimitSuggestions);
+  ownLimitValue_->setCurrentText(Q(dialog_.ownLimitText));
+  ownLimitValue_->setEnabled(dialog_.ownLimitEnabled);
+  showing_ = false;
+}
+
+bool TKTjaKYFRM::Show(const KTjaKYMessage& message) {
+  if (!message.shown) return false;
+  ui_.messages->Inform(message.text, message.caption, MessageIcon::Information);
+  return true;
+}
+
+void TKTjaKYFRM::PageChanged(int page) {
+  TakeInputs();
+  ChangeKTjaKYPage(*ui_.project, dialog_, page);
+  if (dialog_.page == kKYPage) ShowCombinationPage();
+  else ShowCasePage();
+}
+
+void TKTjaKYFRM::CaseEntryClicked(int entry) {
+  SelectLoadCaseEntry(*ui_.project, dialog_, entry);
+  ShowCasePage();
+}
+
+bool TKTjaKYFRM::AddCaseClicked() {
+  TakeInputs();
+  const bool shown = Show(AddLoadCase(*ui_.project, dialog_));
+  ShowCasePage();
+  return shown;
+}
+
+bool TKTjaKYFRM::SaveCaseClicked() {
+  TakeInputs();
+  const bool shown = Show(SaveLoadCase(*ui_.project, dialog_));
+  ShowCasePage();
+  return shown;
+}
+
+bool TKTjaKYFRM::DeleteCaseClicked() {
+  TakeInputs();
+  const bool shown = Show(DeleteLoadCase(*ui_.project, dialog_));
+  ShowCasePage();
+  return shown;
+}
+
+void TKTjaKYFRM::CombinationChosen(int item) {
+  SelectCombination(*ui_.project, dialog_, item);
+  ShowCombinationPage();
+}
+
+void TKTjaKYFRM::FactorButtonClicked(int button) {
+  TakeInputs();
+  PressFactorButton(dialog_, button);
+  const int r = dialog_.currentRow;
+  if (r >= 0 && r < grid_->rowCount() && r < static_cast<int>(dialog_.gridFactors.size()))
+    grid_->setItem(r, 1, new QTableWidgetItem(Q(dialog_.gridFactors[static_cast<std::size_t>(r)])));
+}
+
+void TKTjaKYFRM::DesignKindChosen(int item) {
+  TakeInputs();
+  ChangeDesignKind(dialog_, item);
+  ShowLimitPanel();
+}
+
+void TKTjaKYFRM::OwnLimitChosen(bool own) {
+  ChooseOwnLimit(dialog_, own);
+  ShowLimitPanel();
+}
+
+bool TKTjaKYFRM::AddCombinationClicked() {
+  TakeInputs();
+  const bool shown = Show(AddCombination(*ui_.project, dialog_));
+  ShowCombinationPage();
+  return shown;
+}
+
+bool TKTjaKYFRM::DeleteCombinationClicked() {
+  TakeInputs();
+  const bool shown = Show(DeleteCombination(*ui_.project, dialog_));
+  ShowCombinationPage();
+  return shown;
+}
+
+bool TKTjaKYFRM::SaveCombinationClicked() {
+  TakeInputs();
+  const bool shown = Show(SaveCombination(*ui_.project, dialog_));
+  // A refused save keeps what the user typed in the grid.
+  if (!shown) ShowCombinationPage();
+  return shown;
+}
+
+void TKTjaKYFRM::HelpClicked() {
+  if (ui_.help) ui_.help->Show(ui_.project->ProgramPath, dialog_.helpContext);
+}
+
+bool TKTjaKYFRM::CloseQuery() { return !Show(KTjaKYCloseQuery(*ui_.project)); }
+
+void TKTjaKYFRM::done(int result) {
+  if (!CloseQuery()) return;
+  QDialog::done(result);
+}
+
+}  // namespace qv
