@@ -22,6 +22,7 @@
 #include "ui/MitoitusSivu.h"
 #include "ui/RakenneSivu.h"
 #include "ui/TProfiilitFRM.h"
+#include "ui/TuloksetSivu.h"
 
 namespace qv {
 
@@ -130,7 +131,7 @@ void TpaaikkunaFRM::BuildPages() {
       new PlaceholderPage(ui_, QStringLiteral("Kuormitus"), pages_);
   pageWidgets_[TabIndex(MainPage::Mitoitus)] = new MitoitusSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulokset)] =
-      new PlaceholderPage(ui_, QString::fromUtf8("Voimasuure ja siirtymäkäyrät"), pages_);
+      new TuloksetSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
       new PlaceholderPage(ui_, QStringLiteral("Tulostiedosto"), pages_);
 

@@ -1,0 +1,279 @@
+// The results page over the page logic: lists, display switch, table and which view is shown.
+#include "ui/TuloksetSivu.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "pagelogic/ReactionPicture.h"
+#include "pagelogic/ReactionTable.h"
+#include "pagelogic/ResultTable.h"
+#include "project/QELVUX_data.h"
+#include "ui/PaintBox.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kCoordinateHint =
+    "Pää- ja paikallikoordinaatisto|Pääkoordinaatisto XYZ ja paikalliskoordinaatisto xyz";
+
+// Distance of the table's tab stops: wide enough for "U2,inst [mm]" and "Min. tukileveys [mm]:"
+// headers to keep their columns apart.
+constexpr double kTabStopChars = 14.0;
+
+QLabel* Caption(QWidget* parent, const char* text) {
+  auto* l = new QLabel(QString::fromUtf8(text), parent);
+  return l;
+}
+
+void Arrow(QPainter& p, QPointF from, QPointF to, const QString& name) {
+  p.drawLine(from, to);
+  const QPointF d = to - from;
+  const double len = std::hypot(d.x(), d.y());
+  if (len <= 0.0) return;
+  const QPointF u = d / len, n(-u.y(), u.x());
+  QPainterPath head;
+  head.moveTo(to);
+  head.lineTo(to - 7.0 * u + 3.5 * n);
+  head.lineTo(to - 7.0 * u - 3.5 * n);
+  head.closeSubpath();
+  p.fillPath(head, p.pen().color());
+  p.drawText(QRectF(to + 4.0 * u - QPointF(8, 8), QSizeF(16, 16)), Qt::AlignCenter, name);
+}
+
+// The fixed picture of the main system XYZ and the local system xyz of an inclined member.
+QPixmap CoordinatePicture() {
+  QPixmap pm(150, 70);
+  pm.fill(Qt::white);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont f = p.font();
+  f.setPixelSize(11);
+  f.setItalic(true);
+  p.setFont(f);
+  p.setPen(QPen(QColor(0, 0, 160), 1.5));
+  const QPointF o(14, 56);
+  Arrow(p, o, o + QPointF(40, 0), QStringLiteral("X"));
+  Arrow(p, o, o + QPointF(0, -40), QStringLiteral("Y"));
+  p.drawEllipse(o, 3, 3);  // Z toward the viewer
+  p.drawText(QRectF(o + QPointF(-14, 2), QSizeF(12, 12)), Qt::AlignCenter, QStringLiteral("Z"));
+  // The member at 30 degrees with its own axes.
+  const double a = 30.0 * M_PI / 180.0;
+  const QPointF ux(std::cos(a), -std::sin(a)), uy(-std::sin(a), -std::cos(a));
+  const QPointF m(82, 60);
+  p.setPen(QPen(QColor(120, 120, 120), 5, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(m, m + 62.0 * ux);
+  p.setPen(QPen(QColor(200, 0, 0), 1.5));
+  Arrow(p, m, m + 42.0 * ux, QStringLiteral("x"));
+  Arrow(p, m, m + 30.0 * uy, QStringLiteral("y"));
+  return pm;
+}
+
+QStringList ToQStrings(const std::vector<std::string>& texts) {
+  QStringList out;
+  out.reserve(static_cast<int>(texts.size()));
+  for (const std::string& t : texts) out << QString::fromStdString(t);
+  return out;
+}
+
+// The screenshot script picks the result shown through the environment (documentation only).
+int ScreenshotResultKind() {
+  if (qEnvironmentVariable("QELVUX_SCREENSHOT").isEmpty()) return 0;
+  bool ok = false;
+  const int kind = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_RESULT", &ok);
+  return ok ? kind : 0;
+}
+
+}  // namespace
+
+TuloksetSivu::TuloksetSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+  setObjectName(QStringLiteral("TuloksetTAB"));
+  auto* splitter = MakePageSplitter(Qt::Vertical, this);
+  auto* views = new QWidget(splitter);
+  auto* viewsLayout = new QVBoxLayout(views);
+  viewsLayout->setContentsMargins(0, 0, 0, 0);
+  viewsLayout->addWidget(BuildChart());
+  viewsLayout->addWidget(BuildPicture());
+  table_ = new QTextEdit(splitter);
+  table_->setObjectName(QStringLiteral("TulosTaulukkoRE"));
+  table_->setReadOnly(true);
+  table_->setLineWrapMode(QTextEdit::NoWrap);
+  table_->setAcceptRichText(false);
+  table_->setMinimumHeight(kPageSplitterMinimum);
+  splitter->addWidget(views);
+  splitter->addWidget(table_);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 0);
+  splitter->setSizes({520, 200});
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(BuildControls());
+  layout->addWidget(splitter, 1);
+  picturePanel_->hide();
+}
+
+TuloksetSivu::~TuloksetSivu() {
+  // The combos may report a last change while they are torn down.
+  kindCombo_->disconnect(this);
+  caseCombo_->disconnect(this);
+  maximaButton_->disconnect(this);
+  allButton_->disconnect(this);
+}
+
+QWidget* TuloksetSivu::BuildControls() {
+  auto* panel = new QWidget(this);
+  kindCombo_ = new QComboBox(panel);
+  kindCombo_->setObjectName(QStringLiteral("TuloslajiCB"));
+  kindCombo_->setMinimumWidth(200);
+  caseCombo_ = new QComboBox(panel);
+  caseCombo_->setObjectName(QStringLiteral("KTorKYCB"));
+  caseCombo_->setMinimumWidth(280);
+  caseCombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+  radioPanel_ = new QWidget(panel);
+  radioPanel_->setObjectName(QStringLiteral("TulosRadioPanel"));
+  maximaButton_ = new QRadioButton(QString::fromUtf8("Näytä vain maksimiarvot"), radioPanel_);
+  maximaButton_->setObjectName(QStringLiteral("TulosMaksimiRB"));
+  allButton_ = new QRadioButton(QString::fromUtf8("Näytä kaikki arvot"), radioPanel_);
+  allButton_->setObjectName(QStringLiteral("TulosAllRB"));
+  maximaButton_->setChecked(true);
+  auto* radios = new QVBoxLayout(radioPanel_);
+  radios->setContentsMargins(12, 0, 0, 0);
+  radios->setSpacing(2);
+  radios->addWidget(maximaButton_);
+  radios->addWidget(allButton_);
+
+  auto* picture = new QLabel(panel);
+  picture->setObjectName(QStringLiteral("Image2"));
+  picture->setPixmap(CoordinatePicture());
+  SetHint(picture, kCoordinateHint);
+
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(2, 2, 2, 2);
+  grid->addWidget(Caption(panel, "Tarkasteltava tulos:"), 0, 0);
+  grid->addWidget(kindCombo_, 1, 0);
+  grid->addWidget(Caption(panel, "Kuormitusyhdistelmä/-tapaus:"), 0, 1);
+  grid->addWidget(caseCombo_, 1, 1);
+  grid->addWidget(radioPanel_, 0, 2, 2, 1);
+  grid->setColumnStretch(3, 1);
+  grid->addWidget(picture, 0, 4, 2, 1);
+
+  connect(kindCombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (!filling_) TuloslajiCBChange(i);
+  });
+  connect(caseCombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (!filling_) KTorKYCBChange(i);
+  });
+  connect(maximaButton_, &QRadioButton::clicked, this, [this] { ShowAllClicked(false); });
+  connect(allButton_, &QRadioButton::clicked, this, [this] { ShowAllClicked(true); });
+  return panel;
+}
+
+QWidget* TuloksetSivu::BuildPicture() {
+  picturePanel_ = new QWidget(this);
+  picturePanel_->setObjectName(QStringLiteral("TulosKuvaPanel"));
+  pictureBox_ = new PaintBox(picturePanel_);
+  pictureBox_->setObjectName(QStringLiteral("TuloskuvaPB"));
+  pictureBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
+    // Only the reactions view shows the member.
+    if (IsReactionKind(Project().ResultKind)) DrawReactionPicture(&canvas, &Project(), w, h);
+  });
+  auto* layout = new QVBoxLayout(picturePanel_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(pictureBox_);
+  return picturePanel_;
+}
+
+void TuloksetSivu::Refresh() {
+  if (!screenshotChoiceApplied_) {
+    screenshotChoiceApplied_ = true;
+    if (const int kind = ScreenshotResultKind()) Project().ResultKind = kind;
+  }
+  ShowResults(true, true);
+}
+
+void TuloksetSivu::TuloslajiCBChange(int index) {
+  if (ResultKindChanged(Project(), lists_.kinds, index) == 1) ShowResults(false, true);
+}
+
+void TuloksetSivu::KTorKYCBChange(int index) {
+  if (ResultCaseChanged(Project(), index) == 1) ShowResults(false, false);
+}
+
+void TuloksetSivu::ShowAllClicked(bool all) {
+  showAll_ = ShowAllFlagOf(all);
+  ShowResults(false, false);
+}
+
+bool TuloksetSivu::ShowsChart() const { return !chartPanel_->isHidden(); }
+bool TuloksetSivu::ShowsPicture() const { return !picturePanel_->isHidden(); }
+
+void TuloksetSivu::FillCombo(QComboBox* combo, const QStringList& texts, int index) {
+  combo->clear();
+  combo->addItems(texts);
+  combo->setCurrentIndex(index >= 0 && index < texts.size() ? index : -1);
+}
+
+// RefreshResultsPage: the lists made valid against the project, then the chosen view.
+void TuloksetSivu::ShowResults(bool refillKinds, bool refillCases) {
+  filling_ = true;
+  lists_ = RefreshResultsLists(Project());
+  if (refillKinds) {
+    QStringList kinds;
+    for (const ResultKindEntry& e : lists_.kinds) kinds << QString::fromStdString(e.text);
+    FillCombo(kindCombo_, kinds, lists_.kindIndex);
+  }
+  if (refillCases) FillCombo(caseCombo_, ToQStrings(lists_.cases), lists_.caseIndex);
+  filling_ = false;
+  if (IsDiagramKind(Project().ResultKind))
+    ShowDiagram();
+  else
+    ShowReactions();
+}
+
+void TuloksetSivu::ShowDiagram() {
+  picturePanel_->hide();
+  chartPanel_->show();
+  radioPanel_->show();
+  const DisplayModeButtons buttons = DisplayModeButtonsOf(showAll_);
+  maximaButton_->setChecked(buttons.maxima);
+  allButton_->setChecked(buttons.all);
+  const ResultCurves curves = BuildResultCurves(Project(), Project().ResultKind, Project().ResultCase);
+  diagram_ = BuildResultDiagram(curves);
+  diagramNames_ = curves.names;
+  DrawChart(diagram_);
+  SetTableLines(ResultTableLines(curves, showAll_));
+}
+
+void TuloksetSivu::ShowReactions() {
+  chartPanel_->hide();
+  radioPanel_->hide();
+  picturePanel_->show();
+  diagram_ = ResultDiagram();
+  ClearChart();
+  pictureBox_->update();
+  SetTableLines(ReactionPageLines(Project(), Project().ResultKind, Project().ResultCase));
+}
+
+void TuloksetSivu::SetTableLines(const std::vector<std::string>& lines) {
+  table_->clear();
+  QTextOption option = table_->document()->defaultTextOption();
+  const double stop = kTabStopChars * table_->fontMetrics().averageCharWidth();
+  QList<QTextOption::Tab> tabs;
+  for (int i = 1; i <= 12; ++i) tabs << QTextOption::Tab(i * stop, QTextOption::LeftTab);
+  option.setTabs(tabs);
+  table_->document()->setDefaultTextOption(option);
+  table_->setPlainText(ToQStrings(lines).join(QLatin1Char('\n')));
+}
+
+}  // namespace qv
