@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
-  locales xvfb xauth
+  locales xvfb xauth desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

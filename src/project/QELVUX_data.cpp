@@ -1,8 +1,9 @@
 // The project record: its defaults, start-up reset and "Uusi malli".
 #include "project/QELVUX_data.h"
 
-QELVUX_data::QELVUX_data(const std::string& programPath) : ProgramPath(programPath) {
-  Materials.LoadTables(ProgramFolder());
+QELVUX_data::QELVUX_data(const std::string& programPath)
+    : dataFolder_(DataFolderFor(programPath)), ProgramPath(programPath) {
+  Materials.LoadTables(DataFolder());
   ResetToDefaults();
 }
 
@@ -11,8 +12,24 @@ std::string QELVUX_data::FolderOf(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
+std::string QELVUX_data::DataFolderFor(const std::string& programPath) {
+  const std::string beside = FolderOf(programPath);
+  // Any of the files the program reads at start-up tells that the data are here.
+  const char* marks[] = {"Rajatila.dat", "KTjaKY2.dat", "Sahattu_puutavara.pl1", "Sallitut.dat",
+                         "Eurocode.dat"};
+  auto hasData = [&](const std::string& folder) {
+    for (const char* m : marks)
+      if (ProfiiliVektori::FileExists(folder + m)) return true;
+    return false;
+  };
+  if (hasData(beside)) return beside;
+  const std::string installed = beside + "../share/qelvux/";
+  if (!beside.empty() && hasData(installed)) return installed;
+  return beside;
+}
+
 std::string QELVUX_data::DataFilePath(const std::string& fileName) const {
-  return ProgramFolder() + fileName;
+  return DataFolder() + fileName;
 }
 
 void QELVUX_data::ResetToDefaults() {
@@ -20,7 +37,7 @@ void QELVUX_data::ResetToDefaults() {
   Loads.ClearLoads();
   TextFile.Clear();
   TextFile.SetFileName(std::string());
-  Profiles.LoadDefaultLibrary(ProgramFolder());
+  Profiles.LoadDefaultLibrary(DataFolder());
   LoadDefaultLoads();
 }
 
@@ -30,7 +47,7 @@ void QELVUX_data::NewModel() {
   Member.Reset();
 }
 
-int QELVUX_data::LoadDefaultLoads() { return Loads.LoadDefaults(ProgramFolder(), DesignCode); }
+int QELVUX_data::LoadDefaultLoads() { return Loads.LoadDefaults(DataFolder(), DesignCode); }
 
 void QELVUX_data::ClearResultValues() {
   ResultValues.fill(0.0);

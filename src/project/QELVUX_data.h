@@ -40,10 +40,19 @@ class QELVUX_data {
 
   // The program's folder with its final separator, or empty when the path has none.
   std::string ProgramFolder() const { return FolderOf(ProgramPath); }
+  // Where the data files are: beside the program when they are there (the build tree, a
+  // copied program), else ../share/qelvux/ relative to it (an installed program).
+  std::string DataFolder() const { return dataFolder_; }
+  static std::string DataFolderFor(const std::string& programPath);
   // Full name of a data file beside the program (just the name when there is no folder).
   std::string DataFilePath(const std::string& fileName) const;
   // Folder part of a path up to and including its last '/' or '\'; empty when none.
   static std::string FolderOf(const std::string& path);
+
+ private:
+  std::string dataFolder_;
+
+ public:
 
   RakenneVektori Member;     // geometry, supports, hinges
   KuormaVektori Loads;       // loads, load cases, combinations
