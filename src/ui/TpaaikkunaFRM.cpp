@@ -18,6 +18,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Icons.h"
+#include "ui/KuormitusSivu.h"
 #include "ui/Messages.h"
 #include "ui/MitoitusSivu.h"
 #include "ui/RakenneSivu.h"
@@ -128,7 +129,7 @@ void TpaaikkunaFRM::BuildPages() {
   structurePage_ = new RakenneSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
   pageWidgets_[TabIndex(MainPage::Kuormitus)] =
-      new PlaceholderPage(ui_, QStringLiteral("Kuormitus"), pages_);
+      new KuormitusSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Mitoitus)] = new MitoitusSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulokset)] =
       new TuloksetSivu(ui_, pages_);
