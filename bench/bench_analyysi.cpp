@@ -101,7 +101,32 @@ void SolveOnly(benchmark::State& state, void (*build)(Case&)) {
   for (auto _ : state) benchmark::DoNotOptimize(fem.Solve());
 }
 
+// A fixed number of whole chains, for instruction counts, which stay repeatable on a shared
+// machine where times do not:
+//   valgrind --tool=callgrind --toggle-collect='*CountedChain*' bin/bench_analyysi
+//       --benchmark_filter=LargeMember_Counted
+// counts the chains alone (setup left out); divide by the iterations.
+[[gnu::noinline]] int CountedChain(const Case& c, FEM_kaikki& fem) {
+  std::vector<std::string> output;
+  int valid = 0;
+  return RunAnalysis(GenerateAnalysisInput(c.member, c.loads), fem, valid, output);
+}
+
+void Counted(benchmark::State& state, void (*build)(Case&)) {
+  Case c;
+  build(c);
+  FEM_kaikki fem;
+  for (auto _ : state) {
+    if (CountedChain(c, fem) != 0) {
+      state.SkipWithError("analysis failed");
+      break;
+    }
+  }
+}
+
 void BM_ResetMember_All(benchmark::State& s) { RunAll(s, BuildResetMember); }
+void BM_ResetMember_Counted(benchmark::State& s) { Counted(s, BuildResetMember); }
+void BM_LargeMember_Counted(benchmark::State& s) { Counted(s, BuildLargeMember); }
 void BM_ResetMember_Generate(benchmark::State& s) { GenerateOnly(s, BuildResetMember); }
 void BM_LargeMember_All(benchmark::State& s) { RunAll(s, BuildLargeMember); }
 void BM_LargeMember_Generate(benchmark::State& s) { GenerateOnly(s, BuildLargeMember); }
@@ -124,3 +149,5 @@ BENCHMARK(BM_LargeMember_Read)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeMember_ReadValidate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeMember_ReadValidateSolve)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargeMember_Solve)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ResetMember_Counted)->Iterations(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LargeMember_Counted)->Iterations(10)->Unit(benchmark::kMicrosecond);

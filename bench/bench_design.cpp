@@ -105,4 +105,38 @@ void BM_SectionSearch200(benchmark::State& state) {
 }
 BENCHMARK(BM_SectionSearch200)->Unit(benchmark::kMillisecond);
 
+// Fixed numbers of designs and searches, for instruction counts, which stay repeatable on a
+// shared machine where times do not:
+//   valgrind --tool=callgrind --toggle-collect='*CountedSearch*' bin/bench_design
+//       --benchmark_filter=SectionSearch200Counted
+// (and CountedDesign with WholeDesignCounted); divide by the iterations.
+[[gnu::noinline]] void CountedDesign(QELVUX_data& p) {
+  qv::DesignRunResult run;
+  benchmark::DoNotOptimize(qv::RunProjectDesign(p, true, run));
+}
+
+[[gnu::noinline]] int CountedSearch(QELVUX_data& p) {
+  p.Profiles.CurrentIndex = 0;
+  return qv::SearchNextSection(p).found;
+}
+
+void BM_WholeDesignCounted(benchmark::State& state) {
+  auto p = MakeProject();
+  for (auto _ : state) CountedDesign(*p);
+}
+BENCHMARK(BM_WholeDesignCounted)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+void BM_SectionSearch200Counted(benchmark::State& state) {
+  auto p = MakeProject();
+  SetLargeLibrary(*p);
+  qv::EnsureAnalysis(*p, true);
+  for (auto _ : state) {
+    if (CountedSearch(*p) != kLibrarySize - 1) {
+      state.SkipWithError("the last section was not the first suitable one");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_SectionSearch200Counted)->Iterations(2)->Unit(benchmark::kMillisecond);
+
 }  // namespace
