@@ -71,10 +71,10 @@ QPixmap CoordinatePicture() {
   const double a = 30.0 * M_PI / 180.0;
   const QPointF ux(std::cos(a), -std::sin(a)), uy(-std::sin(a), -std::cos(a));
   const QPointF m(82, 60);
-  p.setPen(QPen(QColor(120, 120, 120), 5, Qt::SolidLine, Qt::FlatCap));
-  p.drawLine(m, m + 62.0 * ux);
+  p.setPen(QPen(QColor(150, 150, 150), 4, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(m, m + 34.0 * ux);  // shorter than the x arrow, so its name stays clear
   p.setPen(QPen(QColor(200, 0, 0), 1.5));
-  Arrow(p, m, m + 42.0 * ux, QStringLiteral("x"));
+  Arrow(p, m, m + 50.0 * ux, QStringLiteral("x"));
   Arrow(p, m, m + 30.0 * uy, QStringLiteral("y"));
   return pm;
 }
@@ -112,9 +112,10 @@ TuloksetSivu::TuloksetSivu(const UiContext& ui, QWidget* parent) : ProjectPage(u
   table_->setMinimumHeight(kPageSplitterMinimum);
   splitter->addWidget(views);
   splitter->addWidget(table_);
-  splitter->setStretchFactor(0, 1);
-  splitter->setStretchFactor(1, 0);
-  splitter->setSizes({520, 200});
+  // The chart gets most of a taller window, the table a share of it.
+  splitter->setStretchFactor(0, 2);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({470, 235});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(BuildControls());

@@ -12,7 +12,9 @@
 #include "pagelogic/ResultsPage.h"
 #include "ui/ProjectPage.h"
 
+class QCategoryAxis;
 class QChart;
+class QValueAxis;
 class QChartView;
 class QComboBox;
 class QGraphicsItem;
@@ -75,6 +77,7 @@ class TuloksetSivu : public ProjectPage {
   void DrawChart(const ResultDiagram& diagram);
   void AddSeries(const ChartSeries& series, int position, bool displacement);
   void SetAxes(const ResultDiagram& diagram);
+  void FitAxes();
   void PlaceMarks();
   void PlaceFoot();
 
@@ -93,6 +96,11 @@ class TuloksetSivu : public ProjectPage {
   QWidget* chartPanel_ = nullptr;
   QChartView* chartView_ = nullptr;      // KayratChart
   QChart* chart_ = nullptr;
+  QCategoryAxis* valueAxis_ = nullptr;  // labels in the chart number format
+  QValueAxis* xAxis_ = nullptr;
+  double valueLow_ = 0.0, valueHigh_ = 0.0;  // the values drawn, zero included
+  double xLow_ = 0.0, xHigh_ = 0.0;
+  int valueTicks_ = 0, xTicks_ = 0;         // divisions the axes were made with
   QWidget* picturePanel_ = nullptr;
   PaintBox* pictureBox_ = nullptr;       // TuloskuvaPB
   QTextEdit* table_ = nullptr;           // TulosTaulukkoRE

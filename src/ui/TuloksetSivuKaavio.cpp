@@ -98,6 +98,39 @@ Qt::PenStyle CurveStyle(int position) {
   return Qt::SolidLine;
 }
 
+// Places for a mark of the size beside a marker at `at`, best first: beyond the marker away
+// from the axis, toward the axis, right, left, then further out. Each is kept inside the
+// plot's width, so no mark covers the value-axis labels.
+std::vector<QRectF> MarkCandidates(QPointF at, double outward, QSizeF size, const QRectF& plot) {
+  const double w = size.width(), h = size.height();
+  const double out = outward > 0 ? at.y() + kMarkGap : at.y() - kMarkGap - h;
+  const double in = outward > 0 ? at.y() - kMarkGap - h : at.y() + kMarkGap;
+  std::vector<QRectF> c{QRectF(at.x() - w / 2.0, out, w, h), QRectF(at.x() - w / 2.0, in, w, h),
+                        QRectF(at.x() + kMarkGap + 1.0, at.y() - h / 2.0, w, h),
+                        QRectF(at.x() - kMarkGap - 1.0 - w, at.y() - h / 2.0, w, h)};
+  for (int k = 1; k <= 4; ++k) c.push_back(QRectF(at.x() - w / 2.0, out + outward * k * (h + 1.0), w, h));
+  for (QRectF& r : c) {
+    if (r.left() < plot.left()) r.moveLeft(plot.left());
+    if (r.right() > plot.right()) r.moveRight(plot.right());
+  }
+  return c;
+}
+
+bool Hits(const QRectF& r, const std::vector<QRectF>& others) {
+  return std::any_of(others.begin(), others.end(), [&r](const QRectF& o) { return o.intersects(r); });
+}
+
+// The first place inside the plot that covers no mark and no marker; failing that the first
+// that covers no mark; failing that the first.
+QRectF ChooseMarkPlace(const std::vector<QRectF>& candidates, const QRectF& plot,
+                       const std::vector<QRectF>& placed, const std::vector<QRectF>& markers) {
+  for (const QRectF& r : candidates)
+    if (plot.contains(r) && !Hits(r, placed) && !Hits(r, markers)) return r;
+  for (const QRectF& r : candidates)
+    if (!Hits(r, placed)) return r;
+  return candidates.front();
+}
+
 }  // namespace
 
 QWidget* TuloksetSivu::BuildChart() {
@@ -113,6 +146,8 @@ QWidget* TuloksetSivu::BuildChart() {
   title.setPointSizeF(std::max(title.pointSizeF(), 10.0));
   chart_->setTitleFont(title);
   chart_->legend()->setAlignment(Qt::AlignBottom);
+  // Dashed and dotted curves show as such in the legend.
+  chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
   chart_->legend()->hide();
   foot_ = new QGraphicsSimpleTextItem(chart_);
   QFont footFont = chart_->titleFont();
@@ -131,6 +166,7 @@ QWidget* TuloksetSivu::BuildChart() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(chartView_);
   connect(chart_, &QChart::plotAreaChanged, this, [this](const QRectF&) {
+    FitAxes();
     PlaceMarks();
     PlaceFoot();
   });
@@ -155,6 +191,8 @@ void TuloksetSivu::ClearChart() {
   for (QGraphicsItem* item : marks_) delete item;
   marks_.clear();
   chart_->removeAllSeries();
+  valueAxis_ = nullptr;
+  xAxis_ = nullptr;
   for (QAbstractAxis* axis : chart_->axes()) {
     chart_->removeAxis(axis);
     delete axis;
@@ -173,7 +211,11 @@ void TuloksetSivu::DrawChart(const ResultDiagram& d) {
   SetAxes(d);
   const bool displacement = IsDisplacementKind(Project().ResultKind);
   for (std::size_t i = 0; i < d.series.size(); ++i) AddSeries(d.series[i], static_cast<int>(i), displacement);
-  chart_->legend()->setVisible(displacement);
+  // The legend names the displacement curves drawn; with no curve it would only take room.
+  bool named = false;
+  for (int c = kChartCurve1; c <= kChartCurve3 && c < static_cast<int>(d.series.size()); ++c)
+    named = named || !d.series[static_cast<std::size_t>(c)].points.empty();
+  chart_->legend()->setVisible(displacement && named);
 
   const ChartSeries* markers =
       d.series.size() > static_cast<std::size_t>(kChartMarkers) ? &d.series[kChartMarkers] : nullptr;
@@ -189,34 +231,53 @@ void TuloksetSivu::DrawChart(const ResultDiagram& d) {
 }
 
 void TuloksetSivu::SetAxes(const ResultDiagram& d) {
-  double low = 0.0, high = 0.0;
-  ValueRange(d, low, high);
-  const ChartScale v = RoundChartScale(low, high, kValuePadding, kValueTicks, 0.01);
-  auto* y = new QCategoryAxis;
-  y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  y->setStartValue(v.min);
-  for (double t : v.ticks) y->append(QString::fromStdString(ChartValueText(t)), t);
-  y->setRange(v.min, v.max);
-  y->setReverse(d.valueAxisInverted);
-  y->setTitleText(QString::fromStdString(d.valueAxisTitle));
-  chart_->addAxis(y, Qt::AlignLeft);
+  ValueRange(d, valueLow_, valueHigh_);
+  valueAxis_ = new QCategoryAxis;
+  valueAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  valueAxis_->setReverse(d.valueAxisInverted);
+  valueAxis_->setTitleText(QString::fromStdString(d.valueAxisTitle));
+  chart_->addAxis(valueAxis_, Qt::AlignLeft);
 
-  double x0 = 0.0, x1 = 0.0;
-  if (!XRange(d, x0, x1) || !(x1 > x0)) {
-    x0 = 0.0;
-    x1 = std::max(Project().Member.Length, 1.0);
+  if (!XRange(d, xLow_, xHigh_) || !(xHigh_ > xLow_)) {
+    xLow_ = 0.0;
+    xHigh_ = std::max(Project().Member.Length, 1.0);
   }
-  const double pad = kXPadding * (x1 - x0);
-  const ChartScale h = FixedChartScale(x0, x1, kXTicks, 1.0);
-  auto* x = new QValueAxis;
-  x->setRange(x0 - pad, x1 + pad);
-  x->setTickType(QValueAxis::TicksDynamic);
-  x->setTickAnchor(0.0);
-  x->setTickInterval(h.step);
-  x->setMinorTickCount(0);
-  x->setLabelFormat(QStringLiteral("%.0f"));
-  x->setTitleText(QString::fromStdString(d.xAxisTitle));
-  chart_->addAxis(x, Qt::AlignBottom);
+  const double pad = kXPadding * (xHigh_ - xLow_);
+  xAxis_ = new QValueAxis;
+  xAxis_->setRange(xLow_ - pad, xHigh_ + pad);
+  xAxis_->setTickType(QValueAxis::TicksDynamic);
+  xAxis_->setTickAnchor(0.0);
+  xAxis_->setMinorTickCount(0);
+  xAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  xAxis_->setTitleText(QString::fromStdString(d.xAxisTitle));
+  chart_->addAxis(xAxis_, Qt::AlignBottom);
+  valueTicks_ = xTicks_ = 0;
+  FitAxes();
+}
+
+// As many divisions as the plot has room for: a category axis shortens a label that does
+// not fit its division to "...", and crowded x labels run together.
+void TuloksetSivu::FitAxes() {
+  if (!valueAxis_ || !xAxis_) return;
+  QRectF plot = chart_->plotArea();
+  if (plot.height() < 1.0 || plot.width() < 1.0)  // not laid out yet: guess from the view
+    plot = QRectF(0, 0, chartView_->width() - 120.0, chartView_->height() - 120.0);
+  const QFontMetricsF fm(valueAxis_->labelsFont());
+  const int valueTicks = std::clamp(static_cast<int>(plot.height() / (1.8 * fm.height())), 2, kValueTicks);
+  if (valueTicks != valueTicks_) {
+    valueTicks_ = valueTicks;
+    const ChartScale v = RoundChartScale(valueLow_, valueHigh_, kValuePadding, valueTicks, 0.01);
+    for (const QString& label : valueAxis_->categoriesLabels()) valueAxis_->remove(label);
+    valueAxis_->setStartValue(v.min);
+    for (double t : v.ticks) valueAxis_->append(QString::fromStdString(ChartValueText(t)), t);
+    valueAxis_->setRange(v.min, v.max);
+  }
+  const double labelWidth = QFontMetricsF(xAxis_->labelsFont()).horizontalAdvance(QStringLiteral("00000"));
+  const int xTicks = std::clamp(static_cast<int>(plot.width() / (2.0 * labelWidth)), 2, kXTicks);
+  if (xTicks != xTicks_) {
+    xTicks_ = xTicks;
+    xAxis_->setTickInterval(FixedChartScale(xLow_, xHigh_, xTicks, 1.0).step);
+  }
 }
 
 void TuloksetSivu::AddSeries(const ChartSeries& s, int position, bool displacement) {
@@ -248,36 +309,38 @@ void TuloksetSivu::AddSeries(const ChartSeries& s, int position, bool displaceme
   for (QLegendMarker* m : chart_->legend()->markers(series)) m->setVisible(named);
 }
 
-// Each value mark beside its marker, on the side away from the axis line, moved further out
-// while it would cover a mark placed before it.
+// Each value mark beside its own marker: beyond it, away from the axis line, when there is
+// room; else toward the axis, beside it, or further out. The outermost markers choose first,
+// and no mark covers another mark or any marker, nor leaves the plot while it has a choice.
 void TuloksetSivu::PlaceMarks() {
   const QList<QAbstractSeries*> all = chart_->series();
   if (marks_.empty() || all.size() <= kChartMarkers) return;
   QAbstractSeries* markerSeries = all.at(kChartMarkers);
-  const std::vector<ChartPoint>& points = diagram_.series[kChartMarkers].points;
-  const QRectF bounds(QPointF(0, 0), chart_->size());
+  const ChartSeries& markers = diagram_.series[kChartMarkers];
+  const std::size_t n = std::min(marks_.size(), markers.points.size());
   const QRectF plot = chart_->plotArea();
+  const double radius = markers.markerSize + 1.5;
+  std::vector<QPointF> at(n);
+  std::vector<double> outward(n);  // +1 down the screen, -1 up
+  std::vector<double> distance(n);
+  std::vector<QRectF> obstacles;
+  for (std::size_t i = 0; i < n; ++i) {
+    const ChartPoint& p = markers.points[i];
+    at[i] = chart_->mapToPosition(QPointF(p.x, p.y), markerSeries);
+    const double zero = chart_->mapToPosition(QPointF(p.x, 0.0), markerSeries).y();
+    outward[i] = at[i].y() > zero + 0.5 ? 1.0 : -1.0;
+    distance[i] = std::fabs(at[i].y() - zero);
+    obstacles.push_back(QRectF(at[i] - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)));
+  }
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&distance](std::size_t a, std::size_t b) { return distance[a] > distance[b]; });
   std::vector<QRectF> placed;
-  for (std::size_t i = 0; i < marks_.size() && i < points.size(); ++i) {
+  for (std::size_t i : order) {
     auto* mark = static_cast<MarkItem*>(marks_[i]);
-    const QPointF at = chart_->mapToPosition(QPointF(points[i].x, points[i].y), markerSeries);
-    const QPointF zero = chart_->mapToPosition(QPointF(points[i].x, 0.0), markerSeries);
-    const bool below = at.y() > zero.y() + 0.5;
-    const QSizeF size = mark->Size();
-    QRectF r(QPointF(at.x() - size.width() / 2.0,
-                     below ? at.y() + kMarkGap : at.y() - kMarkGap - size.height()),
-             size);
-    // Keep inside the plot horizontally, so no mark covers the value-axis labels.
-    if (r.left() < plot.left()) r.moveLeft(plot.left());
-    if (r.right() > plot.right()) r.moveRight(plot.right());
-    for (int tries = 0; tries < 8; ++tries) {
-      const bool covers = std::any_of(placed.begin(), placed.end(),
-                                      [&r](const QRectF& p) { return p.intersects(r); });
-      if (!covers) break;
-      r.translate(0.0, below ? size.height() + 1.0 : -(size.height() + 1.0));
-    }
-    if (r.top() < bounds.top()) r.moveTop(bounds.top());
-    if (r.bottom() > bounds.bottom()) r.moveBottom(bounds.bottom());
+    const QRectF r = ChooseMarkPlace(MarkCandidates(at[i], outward[i], mark->Size(), plot), plot,
+                                     placed, obstacles);
     placed.push_back(r);
     mark->setPos(r.topLeft());
   }
