@@ -225,8 +225,10 @@ QWidget* MitoitusSivu::BuildChecksBox(QWidget* parent) {
               {deflectionCheck_, deflectionSettings_, 0, 3}};
   int row = 0;
   for (const auto& r : rows) {
-    r.check->setContentsMargins(r.indent, 0, 0, 0);
-    grid->addWidget(r.check, row, 0);
+    auto* cell = new QHBoxLayout;
+    cell->addSpacing(r.indent);
+    cell->addWidget(r.check, 1);
+    grid->addLayout(cell, row, 0);
     grid->addWidget(r.button, row++, 1);
     connect(r.check, &QCheckBox::clicked, this, [this] { CheckClicked(); });
     const int page = r.page;
