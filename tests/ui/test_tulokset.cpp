@@ -128,11 +128,18 @@ class TuloksetTest : public QObject {
     page_->Refresh();
     Settle();
   }
+  // Every mark inside the plot, clear of the other marks and of every marker circle.
   void MarksApartAndInside() {
     const QList<QRectF> marks = page_->MarkRects();
-    const QRectF chart(QPointF(0, 0), Chart()->size());
+    const QRectF plot = Chart()->plotArea();
+    const auto* markers = static_cast<QScatterSeries*>(Series().at(4));
     for (int i = 0; i < marks.size(); ++i) {
-      QVERIFY2(chart.contains(marks[i]), qPrintable(page_->MarkTexts().at(i)));
+      QVERIFY2(plot.contains(marks[i]), qPrintable(page_->MarkTexts().at(i)));
+      for (int k = 0; k < markers->count(); ++k) {
+        const QPointF c = Chart()->mapToPosition(markers->at(k), Series().at(4));
+        QVERIFY2(!marks[i].intersects(QRectF(c - QPointF(3, 3), QSizeF(6, 6))),
+                 qPrintable(page_->MarkTexts().at(i)));
+      }
       for (int j = i + 1; j < marks.size(); ++j)
         QVERIFY2(!marks[i].intersects(marks[j]),
                  qPrintable(page_->MarkTexts().at(i) + " / " + page_->MarkTexts().at(j)));
@@ -386,6 +393,22 @@ class TuloksetTest : public QObject {
     ChooseKind(QStringLiteral("Vy (Leikkausvoima)"));
     MarksApartAndInside();
     ChooseKind(QString::fromUtf8("Uy (Siirtymä)"));
+    MarksApartAndInside();
+  }
+
+  void valueAxisDivisionsFitASmallChart() {
+    // A category axis shortens labels that do not fit their division to "...": on a small
+    // page the divisions must be fewer, each at least a label high.
+    page_->resize(700, 420);
+    Settle();
+    Show();
+    auto* axis = qobject_cast<QCategoryAxis*>(ValueAxis());
+    QVERIFY(axis != nullptr);
+    const int labels = axis->categoriesLabels().size();
+    QVERIFY(labels >= 3);
+    const double spacing = Chart()->plotArea().height() / (labels - 1);
+    QVERIFY2(spacing >= QFontMetricsF(axis->labelsFont()).height(), qPrintable(QString::number(spacing)));
+    QCOMPARE(page_->MarkTexts(), QStringList{"9.00"});
     MarksApartAndInside();
   }
 
