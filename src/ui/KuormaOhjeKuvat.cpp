@@ -20,7 +20,7 @@ namespace qv {
 namespace {
 
 // World of every picture, millimetres of an imagined member.
-constexpr double kLeft = -420.0, kRight = 1300.0, kBottom = -470.0, kTop = 860.0;
+constexpr double kLeft = -450.0, kRight = 1300.0, kBottom = -480.0, kTop = 860.0;
 constexpr double kAngle = 25.0;
 constexpr double kLength = 1000.0;
 constexpr double kBand = 60.0;
@@ -30,7 +30,7 @@ constexpr double kHeight = 220.0;
 constexpr double kStart = 150.0, kEnd = 900.0;  // distributed loads
 constexpr double kPointAt = 550.0;
 constexpr double kAxis = 190.0;
-const WorldPoint kAxesOrigin{-300.0, -330.0};
+const WorldPoint kAxesOrigin{-220.0, -250.0};
 
 // What a picture number shows.
 struct OhjeLoad {
@@ -123,6 +123,34 @@ void Projection(Canvas& c, const ViewTransform& view, WorldPoint from, WorldPoin
   view.DrawLine(&c, from.x, from.y, to.x, to.y);
 }
 
+// Text centred on the line from `from` along the unit vector (ux, uy), its near edge
+// `distance` away.
+void LabelBeyond(Canvas& c, const ViewTransform& view, WorldPoint from, double ux, double uy,
+                 double distance, const std::string& text) {
+  const TextSize size = c.TextExtent(text);
+  const DevicePoint d0 = view.WorldToDevice(0.0, 0.0), d1 = view.WorldToDevice(1000.0, 0.0);
+  const double pxPerUnit = std::fabs(d1.x - d0.x) / 1000.0;
+  const double half = pxPerUnit > 0.0
+                          ? (std::fabs(ux) * size.width + std::fabs(uy) * size.height) / 2.0 / pxPerUnit
+                          : 0.0;
+  const double k = distance + half;
+  Label(c, view, WorldPoint{from.x + k * ux, from.y + k * uy}, text);
+}
+
+// The side of the axis on which a distributed load's outline stands off the member (global
+// X and Y, otherwise the member's normal).
+void SideOf(int code, double& vx, double& vy) {
+  switch (code) {
+    case 1: case 4: vx = -1.0; vy = 0.0; return;
+    case 2: case 5: vx = 0.0; vy = 1.0; return;
+    default: {
+      const WorldPoint n = Normal();
+      vx = n.x;
+      vy = n.y;
+    }
+  }
+}
+
 std::string LoadName(const OhjeLoad& load) {
   const std::string name = DirectionReportName(load.code);
   if (load.point || name.size() < 2) return name;
@@ -139,7 +167,10 @@ void PointLoad(Canvas& c, const ViewTransform& view, const OhjeLoad& load) {
   const double off = std::fabs(across) < 0.05 ? kBand / 2.0 + 3.0 * kHead
                                               : (across > 0.0 ? -kBand / 2.0 : kBand / 2.0);
   const WorldPoint tip{p.x + off * n.x, p.y + off * n.y};
-  DrawPointLoadArrow(&c, view, tip, kArrow, LoadSymbol{load.code, kAngle, kHead, LoadName(load)});
+  DrawPointLoadArrow(&c, view, tip, kArrow, LoadSymbol{load.code, kAngle, kHead, std::string()});
+  // The name goes past the tail: above the higher end it would sit on the member when the
+  // arrow comes from below.
+  LabelBeyond(c, view, tip, -ux, -uy, kArrow + kHead, LoadName(load));
 }
 
 void DistributedLoad(Canvas& c, const ViewTransform& view, const OhjeLoad& load) {
@@ -163,7 +194,19 @@ void DistributedLoad(Canvas& c, const ViewTransform& view, const OhjeLoad& load)
   s = WorldPoint{s.x + d * n.x, s.y + d * n.y};
   e = WorldPoint{e.x + d * n.x, e.y + d * n.y};
   DrawDistributedLoad(&c, view, s, e, kHeight, kHeight,
-                      LoadSymbol{load.code, kAngle, kHead, LoadName(load)});
+                      LoadSymbol{load.code, kAngle, kHead, std::string()});
+  // The name goes outside the outline, where the shafts do not cross it: beyond an outline
+  // that stands off the member, below the member when the outline lies slanted along it.
+  const int m = load.code < 0 ? -load.code : load.code;
+  if (load.reference == 0 && (load.code == 1 || load.code == 4 || m == 3 || m == 6)) {
+    const WorldPoint mid = Along((kStart + kEnd) / 2.0);
+    LabelBeyond(c, view, mid, -n.x, -n.y, kBand / 2.0 + kHead, LoadName(load));
+    return;
+  }
+  double vx = 0.0, vy = 0.0;
+  SideOf(load.code, vx, vy);
+  LabelBeyond(c, view, WorldPoint{(s.x + e.x) / 2.0, (s.y + e.y) / 2.0}, vx, vy, kHeight + kHead,
+              LoadName(load));
 }
 
 void Loads(Canvas& c, const ViewTransform& view, const OhjeLoad& load) {

@@ -17,6 +17,7 @@
 #include "project/QELVUX_data.h"
 #include "ui/Icons.h"
 #include "ui/PaintBox.h"
+#include "ui/PictureExportUi.h"
 #include "ui/TKTjaKYFRM.h"
 #include "ui/TKuormatFRM.h"
 
@@ -175,6 +176,7 @@ QWidget* KuormitusSivu::BuildDrawingPanel() {
   paintBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
     DrawLoadPage(&canvas, &Project(), w, h, 1);
   });
+  AddMemberPictureMenu(paintBox_, ui_, MemberViewKind::Loads);  // KuormaKuvaMenu
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(top);

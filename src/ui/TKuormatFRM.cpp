@@ -40,9 +40,11 @@ QComboBox* ValueCombo(QWidget* parent, const QString& name) {
   return box;
 }
 
+// A fixed list: wide enough for its longest item ("Pystyprojektiota kohden (Y-akseli)").
 QComboBox* ListCombo(QWidget* parent, const QString& name) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return box;
 }
 
@@ -123,6 +125,7 @@ QWidget* TKuormatFRM::BuildTab(int kind, Tab& tab) {
   const bool point = kind == 1;
   auto* page = new QWidget;
   auto* form = new QFormLayout(page);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   tab.name = new QLineEdit(page);
   tab.name->setObjectName(Name("Edit", base + 1));
   tab.name->setMaxLength(kKuormaNameMaxChars);
