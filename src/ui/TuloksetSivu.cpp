@@ -1,6 +1,7 @@
 // The results page over the page logic: lists, display switch, table and which view is shown.
 #include "ui/TuloksetSivu.h"
 
+#include <QChart>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -124,8 +125,9 @@ TuloksetSivu::TuloksetSivu(const UiContext& ui, QWidget* parent) : ProjectPage(u
 }
 
 TuloksetSivu::~TuloksetSivu() {
-  // The combos may report a last change while they are torn down.
+  // The combos and the chart may report a last change while they are torn down.
   kindCombo_->disconnect(this);
+  chart_->disconnect(this);
   caseCombo_->disconnect(this);
   maximaButton_->disconnect(this);
   allButton_->disconnect(this);

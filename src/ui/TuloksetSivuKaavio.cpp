@@ -314,7 +314,7 @@ void TuloksetSivu::AddSeries(const ChartSeries& s, int position, bool displaceme
 // and no mark covers another mark or any marker, nor leaves the plot while it has a choice.
 void TuloksetSivu::PlaceMarks() {
   const QList<QAbstractSeries*> all = chart_->series();
-  if (marks_.empty() || all.size() <= kChartMarkers) return;
+  if (marks_.empty() || all.size() <= kChartMarkers || diagram_.series.size() <= kChartMarkers) return;
   QAbstractSeries* markerSeries = all.at(kChartMarkers);
   const ChartSeries& markers = diagram_.series[kChartMarkers];
   const std::size_t n = std::min(marks_.size(), markers.points.size());
