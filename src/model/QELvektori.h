@@ -83,7 +83,8 @@ class QELvektori {
   void SetReal(int i, int j, double value) {
     if (i < 0 || i >= Count()) return;
     QELalkio& r = MutableRecord(i);
-    if (j >= 0 && j < static_cast<int>(r.reals.size())) r.reals[static_cast<std::size_t>(j)] = value;
+    if (j >= 0 && j < static_cast<int>(r.reals.size()))
+      r.reals[static_cast<std::size_t>(j)] = value;
   }
   void SetInt(int i, int j, int value) {
     if (i < 0 || i >= Count()) return;

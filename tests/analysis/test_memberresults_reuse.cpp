@@ -1,4 +1,4 @@
-// Results along the member follow the solution and the section they are asked for, however often they are asked.
+// Results along the member follow the solution and the section asked for, however often asked.
 #include <gtest/gtest.h>
 
 #include "analysis/MemberTestProject.h"

@@ -297,7 +297,9 @@ void FEM_kaikki::GroupElementLoads(const std::vector<int>& groupOfLoad) {
   std::vector<int> next(loadStart_.begin(), loadStart_.end() - 1);
   for (std::size_t i = 0; i < groupOfLoad.size(); ++i) {
     const int g = groupOfLoad[i];
-    if (g >= 0) loadOrder_[static_cast<std::size_t>(next[static_cast<std::size_t>(g)]++)] = static_cast<int>(i);
+    if (g < 0) continue;
+    int& at = next[static_cast<std::size_t>(g)];
+    loadOrder_[static_cast<std::size_t>(at++)] = static_cast<int>(i);
   }
 }
 
