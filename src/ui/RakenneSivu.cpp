@@ -14,6 +14,7 @@
 #include "project/QELVUX_data.h"
 #include "ui/Icons.h"
 #include "ui/PaintBox.h"
+#include "ui/PictureExportUi.h"
 #include "ui/TRakenneFRM.h"
 #include "ui/drawing/MemberView.h"
 
@@ -102,6 +103,7 @@ QWidget* RakenneSivu::BuildDrawingPanel() {
   paintBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
     DrawStructureView(&canvas, &Project(), w, h, 1);
   });
+  AddMemberPictureMenu(paintBox_, ui_, MemberViewKind::Structure);  // RakenneKuvaMenu
   auto* top = new QHBoxLayout;
   top->addStretch(1);
   top->addWidget(pointerPanel_);
