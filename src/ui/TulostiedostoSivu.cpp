@@ -1,0 +1,237 @@
+// The report page over the report assembly and the report file writers.
+#include "ui/TulostiedostoSivu.h"
+
+#include <QCheckBox>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QTextOption>
+#include <QVBoxLayout>
+
+#include "pagelogic/PictureExport.h"
+#include "pagelogic/ReportAssembly.h"
+#include "project/QELVUX_data.h"
+#include "ui/FileDialogs.h"
+#include "ui/HelpLauncher.h"
+#include "ui/Messages.h"
+#include "ui/ReportPdf.h"
+
+namespace qv {
+
+namespace {
+
+struct BoxSpec {
+  const char* name;
+  const char* caption;
+  int reportSwitch;
+  bool indented;
+};
+
+const BoxSpec kBoxes[kReportBoxCount] = {
+    {"TulosPrint0CBOX", "Projektitiedot", kReportProjectInfo, false},
+    {"TulosPrint1CBOX", "Rakennetiedot", kReportStructure, false},
+    {"TulosPrint2CBOX", "Kuormitustiedot", kReportLoads, false},
+    {"TulosPrint3CBOX", "Mitoitustiedot", kReportDesign, false},
+    {"TulosPrint31CBOX", "Nurjahdus/kiepahduskert.", kReportStability, true},
+    {"TulosPrint32CBOX", "Materiaalin laskenta-arvot", kReportDesignValues, true},
+    {"TulosPrint4CBOX", "Tukireaktiot (KY)", kReportReactionsCombinations, false},
+    {"TulosPrint5CBOX", "Tukireaktiot (KT)", kReportReactionsCases, false},
+};
+
+// Default tab stops of the rich text past the report's own, half an inch apart.
+constexpr double kDefaultTabPt = 36.0;
+
+constexpr const char* kSaveFailed = "Tiedoston tallennus epäonnistui:\n%s";
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// A proportional face like the old report view's: the stops were laid out for one.
+QFont DefaultReportFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(9.0);
+  return font;
+}
+
+std::string Formatted(const char* format, const std::string& arg) {
+  std::string out(format);
+  const auto at = out.find("%s");
+  if (at != std::string::npos) out.replace(at, 2, arg);
+  return out;
+}
+
+}  // namespace
+
+TulostiedostoSivu::TulostiedostoSivu(const UiContext& ui, QWidget* parent)
+    : ProjectPage(ui, parent), font_(DefaultReportFont()) {
+  setObjectName(QStringLiteral("PrintTAB"));
+  chooseFont_ = [this](QFont& font) { return DefaultFontChooser(font); };
+
+  view_ = new QTextEdit(this);
+  view_->setObjectName(QStringLiteral("TulosRichEditAll"));
+  view_->setLineWrapMode(QTextEdit::NoWrap);
+  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  view_->setAcceptRichText(false);
+  view_->setTabChangesFocus(false);
+  view_->setFont(font_);
+
+  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
+  splitter->addWidget(BuildControls());
+  splitter->addWidget(view_);
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({230, 900});
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(splitter);
+  ApplyTabStops();
+}
+
+QWidget* TulostiedostoSivu::BuildControls() {
+  auto* panel = new QWidget(this);
+  panel->setMinimumWidth(kPageSplitterMinimum);
+  auto* group = new QGroupBox(QStringLiteral("Tulostettavat tiedot:"), panel);
+  group->setObjectName(QStringLiteral("TulosGroupBox"));
+  auto* boxes = new QVBoxLayout(group);
+  for (int i = 0; i < kReportBoxCount; ++i) {
+    auto* box = new QCheckBox(QString::fromUtf8(kBoxes[i].caption), group);
+    box->setObjectName(QLatin1String(kBoxes[i].name));
+    boxes_[static_cast<std::size_t>(i)] = box;
+    if (kBoxes[i].indented) {
+      auto* row = new QHBoxLayout;
+      row->addSpacing(18);
+      row->addWidget(box, 1);
+      boxes->addLayout(row);
+    } else {
+      boxes->addWidget(box);
+    }
+    // As the old check boxes did, a change made by the program clicks too; report events
+    // being off keeps those quiet.
+    connect(box, &QCheckBox::toggled, this, [this] { TulosPrint0CBOXClick(); });
+  }
+  fontButton_ = new QPushButton(QString::fromUtf8("Tulostuksen kirjasinlaji/fontti..."), panel);
+  fontButton_->setObjectName(QStringLiteral("TulosFontBTN"));
+  saveButton_ = new QPushButton(QString::fromUtf8("Tallenna tiedostoon..."), panel);
+  saveButton_->setObjectName(QStringLiteral("TallennaTulosBTN"));
+  connect(fontButton_, &QPushButton::clicked, this, [this] { TulosFontBTNClick(); });
+  connect(saveButton_, &QPushButton::clicked, this, [this] { TallennaTulosBTNClick(); });
+
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(group);
+  layout->addWidget(fontButton_);
+  layout->addWidget(saveButton_);
+  layout->addStretch(1);
+  return panel;
+}
+
+QCheckBox* TulostiedostoSivu::CheckBox(int box) const {
+  return box >= 0 && box < kReportBoxCount ? boxes_[static_cast<std::size_t>(box)] : nullptr;
+}
+
+void TulostiedostoSivu::Refresh() {
+  auto& switches = Project().ReportSwitches;
+  switches[kReportEvents] = 0;
+  for (int i = 0; i < kReportBoxCount; ++i)
+    boxes_[static_cast<std::size_t>(i)]->setChecked(switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] != 0);
+  EnableDesignOptions();
+  switches[kReportEvents] = 1;
+  BuildReport();
+}
+
+void TulostiedostoSivu::EnableDesignOptions() {
+  const bool design = boxes_[kBoxDesign]->isChecked();
+  boxes_[kBoxStability]->setEnabled(design);
+  boxes_[kBoxDesignValues]->setEnabled(design);
+}
+
+void TulostiedostoSivu::TulosPrint0CBOXClick() {
+  auto& switches = Project().ReportSwitches;
+  if (switches[kReportEvents] == 0) return;
+  for (int i = 0; i < kReportBoxCount; ++i)
+    switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] = boxes_[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
+  EnableDesignOptions();
+  BuildReport();
+}
+
+void TulostiedostoSivu::ApplyTabStops() {
+  const double pxPerPt = view_->logicalDpiX() / 72.0;
+  QTextOption option = view_->document()->defaultTextOption();
+  QList<QTextOption::Tab> tabs;
+  for (double pt : ReportTabStopsPt()) tabs << QTextOption::Tab(pt * pxPerPt, QTextOption::LeftTab);
+  option.setTabs(tabs);
+  option.setTabStopDistance(kDefaultTabPt * pxPerPt);
+  option.setWrapMode(QTextOption::NoWrap);
+  view_->document()->setDefaultTextOption(option);
+}
+
+void TulostiedostoSivu::BuildReport() {
+  view_->clear();
+  ApplyTabStops();
+  if (Project().ReportSwitches[kReportEvents] == 0) return;
+  const std::vector<std::string> lines = BuildReportLines(Project());
+  QStringList text;
+  for (const std::string& line : lines) text << Q(line);
+  view_->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+std::vector<std::string> TulostiedostoSivu::ViewLines() const {
+  std::vector<std::string> lines;
+  const QString text = view_->toPlainText();
+  if (text.isEmpty()) return lines;
+  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
+  return lines;
+}
+
+bool TulostiedostoSivu::DefaultFontChooser(QFont& font) {
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, font, this);
+  if (ok) font = chosen;
+  return ok;
+}
+
+void TulostiedostoSivu::TulosFontBTNClick() {
+  QFont font = font_;
+  if (chooseFont_ && chooseFont_(font)) SetReportFont(font);
+}
+
+void TulostiedostoSivu::SetReportFont(const QFont& font) {
+  font_ = font;
+  view_->setFont(font_);
+  BuildReport();
+}
+
+void TulostiedostoSivu::TallennaTulosBTNClick() {
+  const ReportSaveDialogTexts texts;
+  FileDialogRequest request;
+  request.title = texts.title;
+  request.fileName = texts.fileName;
+  request.defaultSuffix = texts.defaultExtension;
+  request.filter = texts.filter + "|" + kReportPdfFilter;
+  request.filterIndex = texts.filterIndex;
+  request.folder = QELVUX_data::FolderOf(Project().ProgramPath);
+  std::string path;
+  if (!ui_.files->SaveFile(request, path)) return;
+  if (!SaveLines(path, ViewLines())) return;
+  if (ui_.messages->AskYesNo(kOpenReportQuestion, kCaptionNotice)) ui_.help->OpenDocument(path);
+}
+
+bool TulostiedostoSivu::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string error;
+  bool saved = false;
+  if (LowerExtension(path) == ".pdf") {
+    saved = SaveReportPdf(path, lines, font_, ReportTabStopsPt(), &error);
+  } else {
+    mode_ = ReportModeForFile(path, mode_);
+    saved = SaveReportFile(path, lines, mode_, RtfFontOf(font_), ReportTabStopsPt(), &error);
+  }
+  if (!saved) ui_.messages->Inform(Formatted(kSaveFailed, error.empty() ? path : path + "\n" + error),
+                                   kCaptionError, MessageIcon::Warning);
+  return saved;
+}
+
+}  // namespace qv

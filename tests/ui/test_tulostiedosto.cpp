@@ -1,0 +1,344 @@
+// The report page driven through its check boxes, font and save button: switches, sections, save modes, PDF and the question after saving.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "UiTestSupport.h"
+#include "analysis/MalliGeneraattori.h"
+#include "pagelogic/ReportAssembly.h"
+#include "project/ProjektiTiedosto.h"
+#include "project/QELVUX_data.h"
+#include "ui/ReportPdf.h"
+#include "ui/TulostiedostoSivu.h"
+
+using namespace qv;
+using qv::test::FakeFileDialogs;
+using qv::test::RecordingHelp;
+using qv::test::RecordingMessages;
+
+namespace {
+
+const std::string kRule = "====================================";
+
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+  return f.readAll();
+}
+
+int IndexOf(const std::vector<std::string>& lines, const std::string& line) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i] == line) return static_cast<int>(i);
+  return -1;
+}
+
+// Occurrences of "/Type /Page" that are pages, not the page tree.
+int PdfPageCount(const QByteArray& pdf) {
+  int count = 0;
+  for (int at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1))
+    if (pdf.mid(at + 11, 1) != "s") ++count;
+  return count;
+}
+
+}  // namespace
+
+class ReportPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QELVUX_data> project_;
+  RecordingMessages messages_;
+  FakeFileDialogs files_;
+  RecordingHelp help_;
+  std::unique_ptr<TulostiedostoSivu> page_;
+  std::unique_ptr<QTemporaryDir> dir_;
+
+  // A two-span purlin with loads, solved as the main window does before entering the page.
+  TulostiedostoSivu& Page() {
+    project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
+    std::string message;
+    const int loaded = LoadProject(*project_, QELVUX_SOURCE_DATA_DIR "/../examples/jatkuva_orsi.vux", &message);
+    if (loaded != 0) qWarning("%s", message.c_str());
+    std::vector<std::string> output;
+    RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
+    messages_ = RecordingMessages();
+    files_ = FakeFileDialogs();
+    help_ = RecordingHelp();
+    page_ = std::make_unique<TulostiedostoSivu>(UiContext{project_.get(), &messages_, &files_, &help_});
+    page_->Refresh();
+    return *page_;
+  }
+  int Switch(int s) const { return project_->ReportSwitches[static_cast<std::size_t>(s)]; }
+  void SetSwitch(int s, int v) { project_->ReportSwitches[static_cast<std::size_t>(s)] = v; }
+  std::string TempPath(const char* name) {
+    if (!dir_) dir_ = std::make_unique<QTemporaryDir>();
+    return dir_->filePath(QString::fromUtf8(name)).toStdString();
+  }
+  // Saves through the button with the dialog answering path and the question answered.
+  void SaveAs(TulostiedostoSivu& page, const std::string& path, bool open = false) {
+    files_.answer = path;
+    messages_.shown.clear();
+    messages_.answers = {open};
+    page.TallennaTulosBTN()->click();
+  }
+
+ private slots:
+  // ---- Check boxes and switches ----
+
+  void boxesFollowTheSwitchesOnEntering() {
+    TulostiedostoSivu& page = Page();
+    const char* captions[kReportBoxCount] = {"Projektitiedot", "Rakennetiedot", "Kuormitustiedot",
+                                             "Mitoitustiedot", "Nurjahdus/kiepahduskert.",
+                                             "Materiaalin laskenta-arvot", "Tukireaktiot (KY)",
+                                             "Tukireaktiot (KT)"};
+    for (int i = 0; i < kReportBoxCount; ++i) {
+      QCOMPARE(page.CheckBox(i)->text(), QString::fromUtf8(captions[i]));
+      // Defaults: everything but the two design options.
+      QCOMPARE(page.CheckBox(i)->isChecked(), i != kBoxStability && i != kBoxDesignValues);
+    }
+    QVERIFY(page.CheckBox(kBoxStability)->isEnabled());
+    QCOMPARE(Switch(kReportEvents), 1);
+
+    // Entering again with other switches: setting the boxes one by one must not write the
+    // half-set boxes back into the switches.
+    SetSwitch(kReportStructure, 0);
+    SetSwitch(kReportDesign, 0);
+    SetSwitch(kReportStability, 1);
+    SetSwitch(kReportReactionsCases, 0);
+    page.Refresh();
+    QCOMPARE(Switch(kReportStructure), 0);
+    QCOMPARE(Switch(kReportDesign), 0);
+    QCOMPARE(Switch(kReportStability), 1);
+    QCOMPARE(Switch(kReportReactionsCases), 0);
+    QCOMPARE(Switch(kReportProjectInfo), 1);
+    QCOMPARE(Switch(kReportEvents), 1);
+    QVERIFY(!page.CheckBox(kBoxStructure)->isChecked());
+    QVERIFY(page.CheckBox(kBoxStability)->isChecked());
+    QVERIFY(!page.CheckBox(kBoxStability)->isEnabled());
+    QVERIFY(!page.CheckBox(kBoxDesignValues)->isEnabled());
+    QCOMPARE(page.CheckBox(kBoxStability)->objectName(), QStringLiteral("TulosPrint31CBOX"));
+    QCOMPARE(page.TulosRichEditAll()->objectName(), QStringLiteral("TulosRichEditAll"));
+  }
+
+  void designBoxDisablesItsOptionsButKeepsTheirSwitches() {
+    TulostiedostoSivu& page = Page();
+    page.CheckBox(kBoxStability)->click();
+    QCOMPARE(Switch(kReportStability), 1);
+    page.CheckBox(kBoxDesign)->click();
+    QCOMPARE(Switch(kReportDesign), 0);
+    QVERIFY(!page.CheckBox(kBoxStability)->isEnabled());
+    QVERIFY(!page.CheckBox(kBoxDesignValues)->isEnabled());
+    QCOMPARE(Switch(kReportStability), 1);
+    QCOMPARE(Switch(kReportDesignValues), 0);
+    QVERIFY(!page.TulosRichEditAll()->toPlainText().contains(QStringLiteral("MITOITUS:")));
+    page.CheckBox(kBoxDesign)->click();
+    QVERIFY(page.CheckBox(kBoxStability)->isEnabled());
+    QVERIFY(page.TulosRichEditAll()->toPlainText().contains(QStringLiteral("MITOITUS:")));
+  }
+
+  void everyBoxOffLeavesAnEmptyReport() {
+    TulostiedostoSivu& page = Page();
+    QVERIFY(!page.ViewLines().empty());
+    for (int i = 0; i < kReportBoxCount; ++i)
+      if (page.CheckBox(i)->isChecked() && page.CheckBox(i)->isEnabled()) page.CheckBox(i)->click();
+    QVERIFY(page.TulosRichEditAll()->toPlainText().isEmpty());
+    QVERIFY(page.ViewLines().empty());  // no closing line either
+    // Either reaction box brings the reactions back, before the design.
+    page.CheckBox(kBoxReactionsCases)->click();
+    const std::vector<std::string> lines = page.ViewLines();
+    QCOMPARE(lines.front(), kRule);
+    QVERIFY(IndexOf(lines, "TUKIREAKTIOT, KUORMITUSTAPAUKSET:") > 0);
+    QCOMPARE(IndexOf(lines, "TUKIREAKTIOT, KUORMITUSYHDISTELMÄT:"), -1);
+    QCOMPARE(lines.back(), kRule);
+    page.CheckBox(kBoxDesign)->click();
+    const std::vector<std::string> both = page.ViewLines();
+    QVERIFY(IndexOf(both, "MITOITUS:") > IndexOf(both, "TUKIREAKTIOT, KUORMITUSTAPAUKSET:"));
+  }
+
+  void projectBlockOnlyWithSomethingToSay() {
+    TulostiedostoSivu& page = Page();
+    project_->CalculatedBy = "Insinööri Ä";
+    project_->Contact = " ";
+    project_->Site = "";
+    project_->OtherInfo = "rivi 1\r\nrivi 2";
+    for (int i = kBoxStructure; i < kReportBoxCount; ++i)
+      if (page.CheckBox(i)->isChecked() && page.CheckBox(i)->isEnabled()) page.CheckBox(i)->click();
+    const std::vector<std::string> expected = {kRule, "PROJEKTITIEDOT:", "Laskija:\tInsinööri Ä",
+                                               "Muut tiedot:", "rivi 1", "rivi 2", kRule};
+    QCOMPARE(page.ViewLines(), expected);
+
+    project_->CalculatedBy = " ";
+    project_->OtherInfo = "";
+    page.BuildReport();
+    QVERIFY(page.ViewLines().empty());  // two lines alone are no block
+  }
+
+  void tabStopsOfTheView() {
+    TulostiedostoSivu& page = Page();
+    const QList<QTextOption::Tab> tabs = page.TulosRichEditAll()->document()->defaultTextOption().tabs();
+    const double pxPerPt = page.TulosRichEditAll()->logicalDpiX() / 72.0;
+    const double points[] = {75, 125, 183, 250, 300, 350, 400};
+    QCOMPARE(tabs.size(), 7);
+    for (int i = 0; i < 7; ++i) QCOMPARE(tabs[i].position, points[i] * pxPerPt);
+    QCOMPARE(page.TulosRichEditAll()->lineWrapMode(), QTextEdit::NoWrap);
+    // A new font keeps them, and the report is written again.
+    page.SetReportFont(QFont(QStringLiteral("Courier New"), 12));
+    QCOMPARE(page.TulosRichEditAll()->document()->defaultTextOption().tabs().size(), 7);
+    QVERIFY(!page.ViewLines().empty());
+  }
+
+  // ---- Font ----
+
+  void fontDialogStartsFromTheViewsFont() {
+    TulostiedostoSivu& page = Page();
+    QFont offered;
+    page.SetFontChooser([&](QFont& font) {
+      offered = font;
+      font = QFont(QStringLiteral("Courier New"), 12);
+      return true;
+    });
+    const QFont before = page.ReportFont();
+    page.TulosFontBTN()->click();
+    QCOMPARE(offered.family(), before.family());
+    QCOMPARE(page.ReportFont().pointSizeF(), 12.0);
+    QCOMPARE(page.TulosRichEditAll()->font().pointSizeF(), 12.0);
+    // The rich text carries the font: 12 points are 24 half points.
+    const std::string path = TempPath("fontti.rtf");
+    SaveAs(page, path);
+    const QByteArray rtf = FileBytes(QString::fromStdString(path));
+    QVERIFY(rtf.contains("Courier New"));
+    QVERIFY(rtf.contains("\\fs24"));
+
+    page.SetFontChooser([](QFont& font) {
+      font = QFont(QStringLiteral("Arial"), 20);
+      return false;  // cancelled
+    });
+    page.TulosFontBTN()->click();
+    QCOMPARE(page.ReportFont().pointSizeF(), 12.0);
+  }
+
+  // ---- Saving ----
+
+  void saveDialogAndTheQuestionAfterIt() {
+    TulostiedostoSivu& page = Page();
+    const std::string path = TempPath("raportti.rtf");
+    SaveAs(page, path, true);
+    QCOMPARE(files_.requests.size(), std::size_t(1));
+    const FileDialogRequest& r = files_.requests[0];
+    QVERIFY(files_.saves[0]);
+    QCOMPARE(r.title, std::string("Tulostiedoston tallennus"));
+    QCOMPARE(r.fileName, std::string("*.rtf"));
+    QCOMPARE(r.defaultSuffix, std::string("rtf"));
+    QCOMPARE(r.filter, std::string("RTF-tiedostot *.rtf|*.rtf|ASCII-tiedostot *.txt|*.txt|"
+                                   "PDF-tiedostot *.pdf|*.pdf"));
+    QCOMPARE(r.filterIndex, 1);
+    QCOMPARE(r.folder, QELVUX_data::FolderOf(project_->ProgramPath));
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].text, std::string("Haluatko avata tiedoston editoriin ?"));
+    QCOMPARE(messages_.shown[0].caption, std::string("HUOMIO"));
+    QVERIFY(messages_.shown[0].question);
+    QCOMPARE(help_.opened, std::vector<std::string>{path});
+
+    // No: saved, not opened.
+    const std::string second = TempPath("toinen.rtf");
+    SaveAs(page, second, false);
+    QVERIFY(QFile::exists(QString::fromStdString(second)));
+    QCOMPARE(help_.opened.size(), std::size_t(1));
+
+    // Cancelled: nothing written, nothing asked.
+    files_.answer.clear();
+    messages_.shown.clear();
+    page.TallennaTulosBTN()->click();
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void extensionChoosesTheMode() {
+    TulostiedostoSivu& page = Page();
+    QCOMPARE(page.FileMode(), ReportFileMode::Rich);
+
+    const std::string txt = TempPath("raportti.TXT");
+    SaveAs(page, txt);
+    QCOMPARE(page.FileMode(), ReportFileMode::Plain);
+    const QByteArray plain = FileBytes(QString::fromStdString(txt));
+    QVERIFY(plain.startsWith(QByteArray::fromStdString(kRule + "\r\nPROJEKTITIEDOT:\r\nKohde:\tHallin katto\r\n")));
+    QVERIFY(!plain.contains("\\rtf"));
+    QVERIFY(plain.contains("KUORMITUSYHDISTELM\xC4T:\r\n"));  // Windows-1252, not UTF-8
+    QVERIFY(plain.endsWith(QByteArray::fromStdString(kRule + "\r\n")));
+
+    const std::string doc = TempPath("raportti.doc");
+    SaveAs(page, doc);
+    QCOMPARE(page.FileMode(), ReportFileMode::Plain);
+    QCOMPARE(FileBytes(QString::fromStdString(doc)), plain);
+
+    const std::string rtf = TempPath("raportti.Rtf");
+    SaveAs(page, rtf);
+    QCOMPARE(page.FileMode(), ReportFileMode::Rich);
+    const QByteArray rich = FileBytes(QString::fromStdString(rtf));
+    QVERIFY(rich.startsWith("{\\rtf1"));
+    QVERIFY(rich.contains("KUORMITUSYHDISTELM\\'c4T:"));
+    QVERIFY(rich.contains("\\tx1500\\tx2500\\tx3660\\tx5000\\tx6000\\tx7000\\tx8000"));  // points x 20
+
+    const std::string doc2 = TempPath("raportti2.doc");
+    SaveAs(page, doc2);
+    QVERIFY(FileBytes(QString::fromStdString(doc2)).startsWith("{\\rtf1"));
+
+    // The PDF leaves the mode alone.
+    const std::string pdf = TempPath("raportti.pdf");
+    SaveAs(page, pdf, true);
+    QCOMPARE(page.FileMode(), ReportFileMode::Rich);
+    QVERIFY(FileBytes(QString::fromStdString(pdf)).startsWith("%PDF"));
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(help_.opened.back(), pdf);
+  }
+
+  void whatTheViewHoldsIsSaved() {
+    TulostiedostoSivu& page = Page();
+    page.TulosRichEditAll()->append(QStringLiteral("Lisätty\trivi"));
+    const std::string txt = TempPath("muokattu.txt");
+    SaveAs(page, txt);
+    QVERIFY(FileBytes(QString::fromStdString(txt)).endsWith(QByteArray::fromStdString(kRule) + "\r\nLis\xE4tty\trivi\r\n"));
+  }
+
+  void failedSaveIsToldAndNotOpened() {
+    TulostiedostoSivu& page = Page();
+    const std::string path = TempPath("ei_kansiota/raportti.rtf");
+    SaveAs(page, path, true);
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].caption, std::string("VIRHE"));
+    QVERIFY(messages_.shown[0].text.find("Tiedoston tallennus epäonnistui:\n" + path) == 0);
+    QVERIFY(help_.opened.empty());
+    SaveAs(page, TempPath("ei_kansiota/raportti.pdf"), true);
+    QCOMPARE(messages_.shown[0].caption, std::string("VIRHE"));
+  }
+
+  void pdfPagesFollowTheLines() {
+    const QFont font(QStringLiteral("Arial"), 10);
+    const QByteArray one = ReportPdfBytes({"Yksi\trivi"}, font, ReportTabStopsPt());
+    QVERIFY(one.startsWith("%PDF"));
+    QCOMPARE(PdfPageCount(one), 1);
+    // A4 less 20 mm margins leaves 257 mm = 728 pt; a 10 pt line needs at least 10 pt, so
+    // 73 lines at most fit on a page and 200 lines take at least three.
+    const std::vector<std::string> many(200, "rivi\tsarake\tsarake");
+    QVERIFY(PdfPageCount(ReportPdfBytes(many, font, ReportTabStopsPt())) >= 3);
+    // An empty report is still a valid document.
+    QVERIFY(ReportPdfBytes({}, font, ReportTabStopsPt()).startsWith("%PDF"));
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("LC_ALL", "fi_FI.UTF-8");
+  QApplication app(argc, argv);
+  ReportPageTest test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_tulostiedosto.moc"
