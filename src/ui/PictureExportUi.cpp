@@ -112,11 +112,14 @@ QAction* MenuItem(QMenu* menu, const char* name, const char* caption) {
   return action;
 }
 
-void ShowMenuOn(QWidget* target, const std::function<QMenu*(QWidget*)>& make) {
+// positionsIn: the widget the request's position is given in (the target itself by default).
+void ShowMenuOn(QWidget* target, const std::function<QMenu*(QWidget*)>& make,
+                QWidget* positionsIn = nullptr) {
+  QWidget* from = positionsIn ? positionsIn : target;
   target->setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(target, &QWidget::customContextMenuRequested, target, [target, make](const QPoint& at) {
+  QObject::connect(target, &QWidget::customContextMenuRequested, target, [target, from, make](const QPoint& at) {
     std::unique_ptr<QMenu> menu(make(target));
-    menu->exec(target->mapToGlobal(at));
+    menu->exec(from->mapToGlobal(at));
   });
 }
 
@@ -266,8 +269,9 @@ void AddMemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kin
 void AddResultsPictureMenu(TuloksetSivu* page, const UiContext& ui) {
   if (!page) return;
   const auto make = [page, ui](QWidget* parent) { return ResultsPictureMenu(page, ui, parent); };
-  // The chart view hands its pointer events to its viewport, so the hook sits there.
-  ShowMenuOn(page->KayratChart()->viewport(), make);
+  // The viewport passes its context menu request to the chart view, in its own coordinates.
+  QChartView* chart = page->KayratChart();
+  ShowMenuOn(chart, make, chart->viewport());
   ShowMenuOn(page->TuloskuvaPB(), make);
 }
 

@@ -20,6 +20,7 @@
 #include "pagelogic/ResultTable.h"
 #include "project/QELVUX_data.h"
 #include "ui/PaintBox.h"
+#include "ui/PictureExportUi.h"
 
 namespace qv {
 
@@ -122,6 +123,7 @@ TuloksetSivu::TuloksetSivu(const UiContext& ui, QWidget* parent) : ProjectPage(u
   layout->addWidget(BuildControls());
   layout->addWidget(splitter, 1);
   picturePanel_->hide();
+  AddResultsPictureMenu(this, ui_);  // TulosKuvaMenu on the chart and the picture
 }
 
 TuloksetSivu::~TuloksetSivu() {
