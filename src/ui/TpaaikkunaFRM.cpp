@@ -22,8 +22,11 @@
 #include "ui/Messages.h"
 #include "ui/MitoitusSivu.h"
 #include "ui/RakenneSivu.h"
+#include "ui/TAsetuksetFRM.h"
+#include "ui/TProjektiTiedotFRM.h"
 #include "ui/TProfiilitFRM.h"
 #include "ui/TuloksetSivu.h"
+#include "ui/TulostiedostoSivu.h"
 
 namespace qv {
 
@@ -86,6 +89,8 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
   setCentralWidget(central);
   BuildMenu();
   SetSectionLibraryCommand([this] { TProfiilitFRM(ui_, this).Run(); });
+  SetProjectInfoCommand([this] { TProjektiTiedotFRM(ui_, this).Run(); });
+  SetSettingsCommand([this] { TAsetuksetFRM(ui_, this).Run(); });
   // Hints: the long part of a component's hint shows here (ProjectPage.h, SetHint).
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   SetTitle(std::string());
@@ -134,7 +139,7 @@ void TpaaikkunaFRM::BuildPages() {
   pageWidgets_[TabIndex(MainPage::Tulokset)] =
       new TuloksetSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
-      new PlaceholderPage(ui_, QStringLiteral("Tulostiedosto"), pages_);
+      new TulostiedostoSivu(ui_, pages_);
 
   auto* model = new QWidget(pages_);
   inputMemo_ = Memo(model, "InputMemo");
