@@ -63,6 +63,9 @@ class MainWindowTest : public QObject {
   TpaaikkunaFRM& Start(const std::string& argument = std::string()) {
     window_ = std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), argument, &messages_, &files_, &help_);
     window_->SetAskOnClose(false);
+    // Counting stand-ins for the pages entered: the workflow is what is tested here.
+    for (MainPage page : {MainPage::Kuormitus, MainPage::Mitoitus, MainPage::Tulokset, MainPage::Tulostiedosto})
+      window_->InstallPage(page, new PlaceholderPage(window_->Ui(), QStringLiteral("sivu")));
     window_->show();
     return *window_;
   }
