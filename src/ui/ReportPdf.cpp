@@ -89,8 +89,14 @@ class PdfReportPainter {
         return x + metrics_.horizontalAdvance(text);
       }
       const int blank = text.left(fit).lastIndexOf(QLatin1Char(' '));
-      if (blank > 0) fit = blank + 1;
-      if (fit == 0 && x == 0.0) fit = 1;  // not even one character fits: draw it anyway
+      if (blank > 0) {
+        fit = blank + 1;
+      } else if (x > 0.0) {  // a word that does not fit here starts the next row whole
+        NewRow();
+        x = 0.0;
+        continue;
+      }
+      if (fit == 0) fit = 1;  // not even one character fits a row: draw it anyway
       Draw(text.left(fit), x);
       text = text.mid(fit);
       NewRow();

@@ -7,6 +7,9 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTextOption>
 #include <QVBoxLayout>
@@ -52,7 +55,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 QFont DefaultReportFont() {
   QFont font(QStringLiteral("Arial"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(9.0);
+  font.setPointSizeF(8.0);
   return font;
 }
 
@@ -158,15 +161,22 @@ void TulostiedostoSivu::TulosPrint0CBOXClick() {
   BuildReport();
 }
 
+// The stops belong to the paragraphs, as in the old rich text view: a paragraph's own tab
+// positions win over the document's, and new paragraphs take them from the one they split.
 void TulostiedostoSivu::ApplyTabStops() {
   const double pxPerPt = view_->logicalDpiX() / 72.0;
-  QTextOption option = view_->document()->defaultTextOption();
   QList<QTextOption::Tab> tabs;
   for (double pt : ReportTabStopsPt()) tabs << QTextOption::Tab(pt * pxPerPt, QTextOption::LeftTab);
+  QTextOption option = view_->document()->defaultTextOption();
   option.setTabs(tabs);
-  option.setTabStopDistance(kDefaultTabPt * pxPerPt);
+  option.setTabStopDistance(kDefaultTabPt * pxPerPt);  // past the last stop
   option.setWrapMode(QTextOption::NoWrap);
   view_->document()->setDefaultTextOption(option);
+  QTextBlockFormat format;
+  format.setTabPositions(tabs);
+  QTextCursor all(view_->document());
+  all.select(QTextCursor::Document);
+  all.mergeBlockFormat(format);
 }
 
 void TulostiedostoSivu::BuildReport() {
@@ -177,6 +187,7 @@ void TulostiedostoSivu::BuildReport() {
   QStringList text;
   for (const std::string& line : lines) text << Q(line);
   view_->setPlainText(text.join(QLatin1Char('\n')));
+  ApplyTabStops();
 }
 
 std::vector<std::string> TulostiedostoSivu::ViewLines() const {

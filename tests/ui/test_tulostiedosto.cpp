@@ -1,12 +1,18 @@
 // The report page driven through its check boxes, font and save button: switches, sections, save modes, PDF and the question after saving.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -183,16 +189,30 @@ class ReportPageTest : public QObject {
 
   void tabStopsOfTheView() {
     TulostiedostoSivu& page = Page();
-    const QList<QTextOption::Tab> tabs = page.TulosRichEditAll()->document()->defaultTextOption().tabs();
-    const double pxPerPt = page.TulosRichEditAll()->logicalDpiX() / 72.0;
+    QTextEdit* view = page.TulosRichEditAll();
+    QCOMPARE(view->lineWrapMode(), QTextEdit::NoWrap);
+    const double pxPerPt = view->logicalDpiX() / 72.0;
+    // Where the text after the n-th tab of a line typed at the end of the report starts,
+    // laid out as shown.
+    const auto tabX = [view](const QString& line, int n) {
+      QTextCursor cursor(view->document());
+      cursor.movePosition(QTextCursor::End);
+      cursor.insertBlock();
+      cursor.insertText(line);
+      QTextBlock block = view->document()->lastBlock();
+      view->document()->documentLayout()->blockBoundingRect(block);
+      int at = -1;
+      for (int i = 0; i < n; ++i) at = line.indexOf(QLatin1Char('\t'), at + 1);
+      return block.layout()->lineAt(0).cursorToX(at + 1);
+    };
     const double points[] = {75, 125, 183, 250, 300, 350, 400};
-    QCOMPARE(tabs.size(), 7);
-    for (int i = 0; i < 7; ++i) QCOMPARE(tabs[i].position, points[i] * pxPerPt);
-    QCOMPARE(page.TulosRichEditAll()->lineWrapMode(), QTextEdit::NoWrap);
-    // A new font keeps them, and the report is written again.
-    page.SetReportFont(QFont(QStringLiteral("Courier New"), 12));
-    QCOMPARE(page.TulosRichEditAll()->document()->defaultTextOption().tabs().size(), 7);
-    QVERIFY(!page.ViewLines().empty());
+    const QString seven = QStringLiteral("a\tb\tc\td\te\tf\tg\th\ti");
+    for (int i = 0; i < 7; ++i) QVERIFY(std::abs(tabX(seven, i + 1) - points[i] * pxPerPt) < 1.0);
+    // Past the last stop every half inch (36 pt): 400 pt is itself a multiple, so 432 pt.
+    QVERIFY(std::abs(tabX(seven, 8) - 432.0 * pxPerPt) < 1.0);
+    // A label longer than the first stop goes on to the second.
+    const QString longLabel = QString(60, QLatin1Char('W')) + QStringLiteral("\tx");
+    QVERIFY(tabX(longLabel, 1) > 75.0 * pxPerPt + 1.0);
   }
 
   // ---- Font ----
@@ -317,6 +337,29 @@ class ReportPageTest : public QObject {
     QVERIFY(help_.opened.empty());
     SaveAs(page, TempPath("ei_kansiota/raportti.pdf"), true);
     QCOMPARE(messages_.shown[0].caption, std::string("VIRHE"));
+  }
+
+  // Every example saved in each form; QELVUX_TULOSTIEDOSTO_OUT keeps the files for a look.
+  void examplesSaveInEveryForm() {
+    const QString keep = qEnvironmentVariable("QELVUX_TULOSTIEDOSTO_OUT");
+    for (const char* name : {"jatkuva_orsi", "kattotuoli", "lattiapalkki", "pilari"}) {
+      project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
+      const std::string source = std::string(QELVUX_SOURCE_DATA_DIR "/../examples/") + name + ".vux";
+      QCOMPARE(LoadProject(*project_, source), 0);
+      std::vector<std::string> output;
+      RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
+      TulostiedostoSivu page(UiContext{project_.get(), &messages_, &files_, &help_});
+      page.Refresh();
+      QVERIFY(page.ViewLines().size() > 20);
+      for (const char* ext : {".rtf", ".txt", ".pdf"}) {
+        const std::string base = std::string(name) + ext;
+        const std::string path =
+            keep.isEmpty() ? TempPath(base.c_str()) : QDir(keep).filePath(QString::fromStdString(base)).toStdString();
+        SaveAs(page, path);
+        QCOMPARE(messages_.shown.size(), std::size_t(1));  // only the question
+        QVERIFY(FileBytes(QString::fromStdString(path)).size() > 1000);
+      }
+    }
   }
 
   void pdfPagesFollowTheLines() {
