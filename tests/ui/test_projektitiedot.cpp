@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,6 +56,14 @@ class ProjectInfoTest : public QObject {
 
   void showsTheProjectTexts() {
     TProjektiTiedotFRM d(Ui());
+    // QELVUX_TULOSTIEDOSTO_OUT: the screenshot script keeps a picture of the dialog.
+    const QString keep = qEnvironmentVariable("QELVUX_TULOSTIEDOSTO_OUT");
+    if (!keep.isEmpty()) {
+      d.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&d));
+      QVERIFY(d.grab().save(QDir(keep).filePath(QStringLiteral("tulostiedosto_projektitiedot.png"))));
+      d.hide();
+    }
     QCOMPARE(d.windowTitle(), QStringLiteral("Projektitiedot"));
     QCOMPARE(d.size(), QSize(372, 348));
     QCOMPARE(d.Edit1()->text(), QString::fromUtf8("Matti Meikäläinen"));

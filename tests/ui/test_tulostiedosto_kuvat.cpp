@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
@@ -80,7 +81,12 @@ class PictureExportTest : public QObject {
   std::unique_ptr<QTemporaryDir> dir_;
 
   UiContext Ui() { return UiContext{project_.get(), &messages_, &files_, &help_}; }
-  std::string TempPath(const char* name) { return dir_->filePath(QString::fromUtf8(name)).toStdString(); }
+  // QELVUX_TULOSTIEDOSTO_OUT keeps the pictures for a look.
+  std::string TempPath(const char* name) {
+    const QString keep = qEnvironmentVariable("QELVUX_TULOSTIEDOSTO_OUT");
+    return (keep.isEmpty() ? dir_->filePath(QString::fromUtf8(name)) : QDir(keep).filePath(QString::fromUtf8(name)))
+        .toStdString();
+  }
   void Solve() {
     std::vector<std::string> output;
     RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
