@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,6 +31,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/TMitAseFRM.h"
+#include "ui/TProfiilitFRM.h"
 
 // The page's pictures live in the static ui library: registered by name before use.
 static void InitMitoitusResources() { Q_INIT_RESOURCE(mitoitus); }
@@ -87,8 +89,9 @@ class HandlerTimer {
   ~HandlerTimer() {
     if (!on_) return;
     const std::string ms = std::to_string(timer_.elapsed());
-    std::fprintf(stderr, "%s: %s ms\n", what_, ms.c_str());
+    std::fprintf(stderr, "%s: %s ms%s\n", what_, ms.c_str(), note.c_str());
   }
+  std::string note;  // printed after the time
   HandlerTimer(const HandlerTimer&) = delete;
   HandlerTimer& operator=(const HandlerTimer&) = delete;
 
@@ -269,10 +272,18 @@ QWidget* MitoitusSivu::BuildResultsPanel() {
   keep.setRetainSizeWhenHidden(true);
   treeWidget_->setSizePolicy(keep);
 
+  // The group totals beside the overall one, so the governing group reads at a glance.
+  groupSummary_ = new QWidget(panel);
+  groupSummary_->setObjectName(QStringLiteral("RyhmaYhteenveto"));
+  auto* summary = new QHBoxLayout(groupSummary_);
+  summary->setContentsMargins(0, 0, 0, 0);
+  auto* totals = new QVBoxLayout;
+  totals->addWidget(totalLabel_);
+  totals->addWidget(groupSummary_);
   auto* top = new QHBoxLayout;
   top->addWidget(lightImage_);
   top->addSpacing(8);
-  top->addWidget(totalLabel_);
+  top->addLayout(totals);
   top->addStretch(1);
   top->addWidget(infoButton_, 0, Qt::AlignBottom);
   top->addWidget(expandButton_, 0, Qt::AlignBottom);
@@ -303,6 +314,7 @@ void MitoitusSivu::Refresh() {
   }
   ShowLibraryName();
   RunDesign();
+  ScheduleDialogScreenshot();
 }
 
 void MitoitusSivu::FillSectionList() {
@@ -380,8 +392,9 @@ void MitoitusSivu::ShowTree(const DesignTree& tree) {
   treeWidget_->clear();
   std::vector<QTreeWidgetItem*> items;
   std::vector<QTreeWidgetItem*> lastOfLevel;
-  QFont rootFont = treeWidget_->font();
-  rootFont.setBold(true);
+  QFont bold = treeWidget_->font();
+  bold.setBold(true);
+  QTreeWidgetItem* firstExceeded = nullptr;  // the first exceeded check line
   for (const DesignTreeNode& node : tree.nodes) {
     const int level = node.level < 0 ? 0 : node.level;
     QTreeWidgetItem* parent =
@@ -389,15 +402,52 @@ void MitoitusSivu::ShowTree(const DesignTree& tree) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeWidget_);
     item->setText(0, Q(node.text));
     item->setIcon(0, DesignTreeIcon(node.image));
-    if (level == 0) item->setFont(0, rootFont);
+    // Checks stand out from the information lines; an exceeded one is also bold.
+    if (level == 0 || node.image == 1) item->setFont(0, bold);
+    if (node.image == 3 && level > 0) item->setForeground(0, QColor(0x55, 0x55, 0x55));
+    if (node.image == 1 && level > 0 && !firstExceeded) firstExceeded = item;
     items.push_back(item);
     lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
     lastOfLevel[static_cast<std::size_t>(level)] = item;
   }
   for (std::size_t i = 0; i < items.size(); ++i) items[i]->setExpanded(tree.nodes[i].expanded);
+  ShowGroupSummary(tree);
+  // The failing line in sight, when the tree shows it; otherwise the top.
+  QTreeWidgetItem* shown = firstExceeded;
+  for (QTreeWidgetItem* up = shown ? shown->parent() : nullptr; up; up = up->parent())
+    if (!up->isExpanded()) shown = up;
+  if (shown) treeWidget_->scrollToItem(shown, QAbstractItemView::PositionAtCenter);
+  else treeWidget_->scrollToTop();
+  ShowVerdict(tree);
+}
+
+void MitoitusSivu::ShowVerdict(const DesignTree& tree) {
   // A design whose checks could not all run has proved nothing: no verdict, no percentage.
   if (tree.allChecksRan) ShowLight(TrafficLightImage(tree.passes), TotalLabelText(tree.overall));
   else ShowLight(kLightUnknown, kTotalLabelInitial);
+}
+
+void MitoitusSivu::ShowGroupSummary(const DesignTree& tree) {
+  auto* row = static_cast<QHBoxLayout*>(groupSummary_->layout());
+  while (QLayoutItem* old = row->takeAt(0)) {
+    delete old->widget();
+    delete old;
+  }
+  for (const DesignTreeNode& node : tree.nodes) {
+    if (node.level != 0 || node.image == 3) continue;
+    auto* icon = new QLabel(groupSummary_);
+    icon->setPixmap(DesignTreeIcon(node.image).pixmap(16, 16));
+    auto* text = new QLabel(Q(node.text), groupSummary_);
+    if (node.image == 1) {
+      QFont bold = text->font();
+      bold.setBold(true);
+      text->setFont(bold);
+    }
+    row->addWidget(icon);
+    row->addWidget(text);
+    row->addSpacing(16);
+  }
+  row->addStretch(1);
 }
 
 void MitoitusSivu::ShowLight(int state, const std::string& label) {
@@ -425,6 +475,25 @@ void MitoitusSivu::SetStatusText(const std::string& text) {
 }
 
 void MitoitusSivu::Changed() { emit ProjectChanged(); }
+
+void MitoitusSivu::ScheduleDialogScreenshot() {
+  const QString file = qEnvironmentVariable("QELVUX_SCREENSHOT");
+  bool ok = false;
+  const int page = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_MITASE", &ok);
+  const bool settings = ok && page >= 1 && page <= 4;
+  const bool library = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_PROFIILIT") == 1;
+  if (file.isEmpty() || screenshotScheduled_ || (!settings && !library)) return;
+  screenshotScheduled_ = true;
+  // Shown at once and taken well before the window's own picture, which the window
+  // schedules after the page change.
+  QDialog* dialog = settings ? static_cast<QDialog*>(new TMitAseFRM(ui_, page, this))
+                             : static_cast<QDialog*>(new TProfiilitFRM(ui_, this));
+  dialog->show();
+  QTimer::singleShot(150, dialog, [dialog, file] {
+    const bool saved = dialog->grab().save(file, "PNG");
+    QCoreApplication::exit(saved ? 0 : 1);
+  });
+}
 
 // ---- The user's actions ----
 
@@ -530,10 +599,20 @@ void MitoitusSivu::LibraryClicked() {
 }
 
 void MitoitusSivu::SearchClicked() {
-  const HandlerTimer timing("Etsi seuraava sopiva");
+  SectionSearchResult result;
+  {
+    HandlerTimer timing("Etsi seuraava sopiva");
+    result = RunSearch();
+    timing.note = ", " + std::to_string(result.designed) + " poikkileikkausta";
+  }
+  if (result.NotFound())
+    ui_.messages->Inform(kSearchNotFoundText, kSearchNotFoundCaption, MessageIcon::Information);
+}
+
+SectionSearchResult MitoitusSivu::RunSearch() {
   // The list shows an invalid choice as its first entry; the walk starts after the shown one.
   const int n = Project().Profiles.Count();
-  if (n <= 0 || sectionList_->currentIndex() + 1 >= n) return;
+  if (n <= 0 || sectionList_->currentIndex() + 1 >= n) return SectionSearchResult();
   Project().Profiles.CurrentIndex = sectionList_->currentIndex();
 
   SetStatusText(kSearchStatusText);
@@ -545,17 +624,19 @@ void MitoitusSivu::SearchClicked() {
       sectionList_->setCurrentIndex(index);
     }
     ShowSectionInfo();
-    ShowTree(run.tree);
+    // The tree is hidden while the walk goes on: its items are made once, at the end.
+    tree_ = run.tree;
+    ShowVerdict(run.tree);
     lightImage_->repaint();
     totalLabel_->repaint();
     emit SectionDesigned(index);
   });
   searching_ = false;
+  if (result.searched) ShowTree(tree_);
   SetStatusText(std::string());
   treeWidget_->show();
   if (result.searched) Changed();
-  if (result.NotFound())
-    ui_.messages->Inform(kSearchNotFoundText, kSearchNotFoundCaption, MessageIcon::Information);
+  return result;
 }
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "design/DesignTree.h"
+#include "design/SectionSearch.h"
 #include "ui/ProjectPage.h"
 
 class QCheckBox;
@@ -89,17 +90,26 @@ class MitoitusSivu : public ProjectPage {
   void ApplyCheckEnables();
   void ShowLibraryName();
   void MoveToSection(int index);
+  // The walk of "Etsi seuraava sopiva" without its closing message.
+  SectionSearchResult RunSearch();
   void ShowTree(const DesignTree& tree);
+  void ShowVerdict(const DesignTree& tree);
   void ShowLight(int state, const std::string& label);
+  void ShowGroupSummary(const DesignTree& tree);
   // Status bar text of the window the page sits in (kept here when there is none).
   std::string StatusText() const;
   void SetStatusText(const std::string& text);
   int DefaultSettingsDialog(int page);
   void Changed();
+  // Unattended pictures of the dialogs (QELVUX_SCREENSHOT with QELVUX_SCREENSHOT_MITASE = 1..4,
+  // or QELVUX_SCREENSHOT_PROFIILIT = 1): the dialog is shown over the page, grabbed into the
+  // file, and the program ends.
+  void ScheduleDialogScreenshot();
 
   DesignTree tree_;
   int light_ = kLightUnknown;
   bool searching_ = false;
+  bool screenshotScheduled_ = false;
   std::string ownStatus_;
   SettingsRunner runSettings_;
 
@@ -125,6 +135,7 @@ class MitoitusSivu : public ProjectPage {
   QTreeWidget* treeWidget_ = nullptr;      // MitoitusTulokset
   QLabel* lightImage_ = nullptr;           // TotalValoImage
   QLabel* totalLabel_ = nullptr;           // TotalKALabel
+  QWidget* groupSummary_ = nullptr;        // the group roots of the tree, beside the total
 };
 
 }  // namespace qv

@@ -35,6 +35,7 @@ QComboBox* Combo(QWidget* parent, const QString& name, const std::vector<std::st
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   box->setEditable(editable);
+  box->setMinimumContentsLength(7);  // "Ei tarkastella" and "6000.0" whole
   if (editable) box->setInsertPolicy(QComboBox::NoInsert);
   for (const auto& item : items) box->addItem(Q(item));
   return box;
@@ -61,7 +62,11 @@ TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog
   pages_->addTab(BuildLtbPage(), Q(ma::PageCaption(ma::kLtbPage)));
   pages_->addTab(BuildDeflectionPage(), Q(ma::PageCaption(ma::kDeflectionPage)));
   pages_->addTab(BuildStressPage(), Q(ma::PageCaption(ma::kStressPage)));
-  for (int i = 0; i < pages_->count(); ++i) pages_->setTabVisible(i, i == page_ - 1);
+  for (int i = 0; i < pages_->count(); ++i) {
+    pages_->setTabVisible(i, i == page_ - 1);
+    // The hidden pages do not size the dialog.
+    if (i != page_ - 1) pages_->widget(i)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  }
   pages_->setCurrentIndex(page_ - 1);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

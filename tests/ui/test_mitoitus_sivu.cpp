@@ -265,6 +265,14 @@ class MitoitusSivuTest : public QObject {
     QVERIFY(page_->TotalValoImage()->pixmap().toImage() != pass);
     QCOMPARE(page_->Tree().nodes.front().image, 1);  // the stress root is marked exceeded
     VerifyTreeIsTheDesignTree();
+    // The group totals beside the overall one are the tree's group roots.
+    QStringList summary;
+    for (QLabel* l : Find<QWidget>("RyhmaYhteenveto")->findChildren<QLabel*>())
+      if (!l->text().isEmpty()) summary << l->text();
+    QCOMPARE(summary.size(), 2);
+    QVERIFY(summary[0].startsWith(QString::fromUtf8("JÄNNITYSTARKASTELUT: (")));
+    QVERIFY(summary[1].startsWith(QString::fromUtf8("SIIRTYMÄTARKASTELUT: (")));
+    QCOMPARE(summary[0], page_->MitoitusTulokset()->topLevelItem(0)->text(0));
   }
 
   void aDesignThatCouldNotRunGivesNoVerdict() {
