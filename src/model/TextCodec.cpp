@@ -167,13 +167,10 @@ bool WriteTextFileLines(const std::string& path, const std::vector<std::string>&
   return static_cast<bool>(out);
 }
 
-bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string>& lines,
-                          std::string* error) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += Utf8ToCp1252(line) + "\r\n";
-
-  std::string tmp = path + ".tmp-XXXXXX";
-  std::vector<char> name(tmp.begin(), tmp.end());
+bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string* error) {
+  std::vector<char> name(path.begin(), path.end());
+  const std::string suffix = ".tmp-XXXXXX";
+  name.insert(name.end(), suffix.begin(), suffix.end());
   name.push_back('\0');
   const int fd = mkstemp(name.data());
   auto fail = [&](int err, bool created) {
@@ -182,7 +179,6 @@ bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string
     return false;
   };
   if (fd < 0) return fail(errno, false);
-  // Keep the permissions of the file being replaced; a new file gets the usual ones.
   struct stat old {};
   if (stat(path.c_str(), &old) == 0) {
     fchmod(fd, old.st_mode & 07777);
@@ -194,22 +190,24 @@ bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int err = n < 0 ? errno : EIO;
       close(fd);
       return fail(err, true);
     }
     done += static_cast<std::size_t>(n);
   }
-  if (fsync(fd) != 0) {
-    const int err = errno;
-    close(fd);
-    return fail(err, true);
-  }
-  if (close(fd) != 0) return fail(errno, true);
+  if (fsync(fd) != 0 || close(fd) != 0) return fail(errno, true);
   if (std::rename(name.data(), path.c_str()) != 0) return fail(errno, true);
   return true;
+}
+
+bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string>& lines,
+                          std::string* error) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += Utf8ToCp1252(line) + "\r\n";
+  return ReplaceFileBytes(path, bytes, error);
 }
 
 std::size_t CharCount(const std::string& text) {

@@ -1,15 +1,10 @@
 // Metafile canvas: keeping the calls, measuring texts, and the object bookkeeping both formats share.
 #include "ui/drawing/MetafileCanvas.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 #include "model/TextCodec.h"
@@ -125,42 +120,6 @@ bool MetafileCanvas::SaveWmf(const std::string& path, std::string* error) const 
 
 bool MetafileCanvas::SaveEmf(const std::string& path, std::string* error) const {
   return ReplaceFileBytes(path, EmfBytes(), error);
-}
-
-bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string* error) {
-  std::vector<char> name(path.begin(), path.end());
-  const std::string suffix = ".tmp-XXXXXX";
-  name.insert(name.end(), suffix.begin(), suffix.end());
-  name.push_back('\0');
-  const int fd = mkstemp(name.data());
-  auto fail = [&](int err, bool created) {
-    if (error) *error = std::strerror(err);
-    if (created) unlink(name.data());
-    return false;
-  };
-  if (fd < 0) return fail(errno, false);
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0) {
-    fchmod(fd, old.st_mode & 07777);
-  } else {
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-  }
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int err = n < 0 ? errno : EIO;
-      close(fd);
-      return fail(err, true);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (fsync(fd) != 0 || close(fd) != 0) return fail(errno, true);
-  if (std::rename(name.data(), path.c_str()) != 0) return fail(errno, true);
-  return true;
 }
 
 namespace metafile {

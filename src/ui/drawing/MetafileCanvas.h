@@ -1,6 +1,8 @@
 // Canvas that keeps what is drawn and writes it as a Windows Metafile (.wmf) or an Enhanced Metafile (.emf).
 #pragma once
 
+#include "model/TextCodec.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -75,7 +77,5 @@ class MetafileCanvas : public Canvas {
   std::vector<CanvasCall> calls_;
 };
 
-// Writes bytes to a file through a temporary file in the same folder.
-bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string* error);
 
 }  // namespace qv
