@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "project/QELVUX_data.h"
+#include "ui/DialogButtons.h"
 #include "ui/HelpLauncher.h"
 #include "ui/KuormaOhjeKuvat.h"
 #include "ui/Messages.h"
@@ -91,25 +92,10 @@ TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIn
     DrawKuormaOhje(canvas, view_.image, w, h);
   });
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKbutton"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Peruuta"), this);
-  cancel->setObjectName(QStringLiteral("PeruutaButton"));
-  auto* help = new QPushButton(QStringLiteral("Ohje"), this);
-  help->setObjectName(QStringLiteral("OhjeButton"));
-  connect(ok, &QPushButton::clicked, this, [this] { OkClicked(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
-
   auto* top = new QHBoxLayout;
   top->addWidget(pages_, 1);
   top->addWidget(picture_, 0, Qt::AlignTop);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
+  auto* buttons = MakeDialogButtonRow(this, [this] { OkClicked(); }, [this] { HelpClicked(); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);

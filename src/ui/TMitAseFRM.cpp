@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "project/QELVUX_data.h"
+#include "ui/DialogButtons.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 
@@ -69,21 +70,7 @@ TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog
   }
   pages_->setCurrentIndex(page_ - 1);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKbutton"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Peruuta"), this);
-  cancel->setObjectName(QStringLiteral("PeruutaButton"));
-  auto* help = new QPushButton(QStringLiteral("Ohje"), this);
-  help->setObjectName(QStringLiteral("OhjeButton"));
-  connect(ok, &QPushButton::clicked, this, [this] { OkClicked(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
+  auto* buttons = MakeDialogButtonRow(this, [this] { OkClicked(); }, [this] { HelpClicked(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "project/QELVUX_data.h"
+#include "ui/DialogButtons.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 #include "ui/RakenneOhjeKuvat.h"
@@ -69,25 +70,10 @@ TRakenneFRM::TRakenneFRM(const UiContext& ui, int mode, int pointIndex, QWidget*
   picture_->setFrameShape(QFrame::Panel);
   picture_->setFrameShadow(QFrame::Sunken);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKbutton"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Peruuta"), this);
-  cancel->setObjectName(QStringLiteral("PeruutaButton"));
-  auto* help = new QPushButton(QStringLiteral("Ohje"), this);
-  help->setObjectName(QStringLiteral("OhjeButton"));
-  connect(ok, &QPushButton::clicked, this, [this] { OkClicked(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
-
   auto* top = new QHBoxLayout;
   top->addWidget(pages_, 1);
   top->addWidget(picture_, 0, Qt::AlignTop);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
+  auto* buttons = MakeDialogButtonRow(this, [this] { OkClicked(); }, [this] { HelpClicked(); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);
