@@ -45,7 +45,7 @@ double AtLeast(double h, double minimum) {
 }
 
 void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
-                   const LoadScales& sc, double g, double d) {
+                   const LoadScales& sc, double g, double d, LabelLayout& layout) {
   const KuormaVektori& loads = p.Loads;
   const double q = loads.Q1(i);
   const int dir = loads.Direction(i);
@@ -56,12 +56,23 @@ void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, i
   double cs = 1.0, sn = 0.0;
   MemberDirection(p.Member.Angle, cs, sn);
   const double x = loads.X1(i);
-  const WorldPoint tip{x * cs - d * sn, x * sn + d * cs};
-  DrawPointLoadArrow(c, view, tip, length, LoadSymbol{dir, p.Member.Angle, g, LoadLabel(loads, i)});
+  LoadSymbol sym{dir, p.Member.Angle, g, LoadLabel(loads, i), &layout, i};
+  // The arrow ends d off the axis on the member's left-normal side; one whose tail would
+  // then lie beyond the axis (an upward force on a beam) would be drawn through the member,
+  // so it comes to the member from the other side instead, like a downward one mirrored.
+  double side = 1.0;
+  double ux = 0.0, uy = 0.0;
+  if (LoadDirectionVector(dir, p.Member.Angle, ux, uy) &&
+      d - length * (-ux * sn + uy * cs) < 0.0) {
+    side = -1.0;
+    sym.labelBelow = true;
+  }
+  const WorldPoint tip{x * cs - side * d * sn, x * sn + side * d * cs};
+  DrawPointLoadArrow(c, view, tip, length, sym);
 }
 
 void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
-                     const LoadScales& sc, double g, double d) {
+                     const LoadScales& sc, double g, double d, LabelLayout& layout) {
   const KuormaVektori& loads = p.Loads;
   const RakenneVektori& m = p.Member;
   const bool surface = loads.LoadKind(i) == KuormaVektori::kSurface;
@@ -93,15 +104,16 @@ void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
   e = WorldPoint{e.x - d * sn, e.y + d * cs};
   const double h1 = AtLeast(q1 * 8.0 * g / scale, g);
   const double h2 = AtLeast(q2 * 8.0 * g / scale, g);
-  DrawDistributedLoad(c, view, s, e, h1, h2, LoadSymbol{dir, m.Angle, g, LoadLabel(loads, i)});
+  DrawDistributedLoad(c, view, s, e, h1, h2,
+                      LoadSymbol{dir, m.Angle, g, LoadLabel(loads, i), &layout, i});
 }
 
 void DrawOne(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
-             const LoadScales& sc, double g, double d) {
+             const LoadScales& sc, double g, double d, LabelLayout& layout) {
   if (p.Loads.LoadKind(i) == KuormaVektori::kPoint) {
-    DrawPointLoad(c, view, p, i, sc, g, d);
+    DrawPointLoad(c, view, p, i, sc, g, d, layout);
   } else {
-    DrawDistributed(c, view, p, i, sc, g, d);
+    DrawDistributed(c, view, p, i, sc, g, d, layout);
   }
 }
 
@@ -150,9 +162,11 @@ std::string LoadLabel(const KuormaVektori& loads, int i) {
 }
 
 void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* project,
-               const DrawStyle& style, const SymbolSizes& sizes) {
+               const DrawStyle& style, const SymbolSizes& sizes, LabelLayout* layout) {
   Canvas* c = canvas ? canvas : view.ViewCanvas();
   if (!c || !project) return;
+  LabelLayout own;
+  LabelLayout& lay = layout ? *layout : own;
   CanvasStateSaver keep(c);
   const KuormaVektori& loads = project->Loads;
   const LoadScales sc = ScalesOf(*project);
@@ -166,14 +180,15 @@ void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* pro
     for (int k = 0; k < loads.Cases().Count(); ++k) {
       if (loads.VisibleCase >= 0 && k != loads.VisibleCase) continue;
       for (int i = 0; i < loads.Count(); ++i) {
-        if (loads.LoadCase(i) == k && loads.LoadKind(i) == kind) DrawOne(c, view, *project, i, sc, g, d);
+        if (loads.LoadCase(i) == k && loads.LoadKind(i) == kind)
+          DrawOne(c, view, *project, i, sc, g, d, lay);
       }
     }
   }
   const int sel = loads.CurrentIndex;
   if (style.highlight == 1 && LoadVisible(loads, sel)) {
     SetLoadColour(c, colours::kSelectedLoad, style);
-    DrawOne(c, view, *project, sel, sc, g, d);
+    DrawOne(c, view, *project, sel, sc, g, d, lay);
   }
 }
 

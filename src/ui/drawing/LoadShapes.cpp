@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "ui/drawing/MemberDrawing.h"
 
@@ -23,16 +24,31 @@ void Head(Canvas* c, const ViewTransform& view, WorldPoint t, double ex, double 
   view.DrawPolygon(c, {t, Add(base, b, rx, ry), Add(base, -b, rx, ry)});
 }
 
-// Label with a clear brush, centred on x and standing on y (raised by its own height).
-void LabelAbove(Canvas* c, const ViewTransform& view, double x, double y,
-                const std::string& text) {
-  if (text.empty()) return;
+// Label with a clear brush, centred on x and standing on y (raised by its own height), or
+// hanging from y; raised further when another label of the pass already stands there.
+void Label(Canvas* c, const ViewTransform& view, double x, double y, const LoadSymbol& sym,
+           bool hanging = false) {
+  if (sym.label.empty()) return;
   CanvasStateSaver keep(c);
   c->SetBrushStyle(BrushStyle::Clear);
   int lx = 0, ly = 0, w = 0, h = 0;
   view.WorldToLogical(x, y, lx, ly);
-  view.TextExtent(c, text, w, h);
-  view.TextOut(c, lx - w / 2, ly + h, text);
+  view.TextExtent(c, sym.label, w, h);
+  lx -= w / 2;
+  if (!hanging) ly += h;
+  if (sym.layout) sym.layout->Place(sym.key, lx, ly, w, h);
+  view.TextOut(c, lx, ly, sym.label);
+}
+
+// Keeps the lowest of the points in the pass's layout.
+void Reach(const ViewTransform& view, const LoadSymbol& sym,
+           std::initializer_list<WorldPoint> at) {
+  if (!sym.layout) return;
+  for (const WorldPoint& p : at) {
+    int lx = 0, ly = 0;
+    view.WorldToLogical(p.x, p.y, lx, ly);
+    sym.layout->Reach(ly);
+  }
 }
 
 // Side of the axis line on which the outline lies.
@@ -117,8 +133,9 @@ void Strip(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, dou
   }
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
   const WorldPoint oe = Add(e, std::fabs(h2), vx, vy);
-  LabelAbove(c, view, std::min((s.x + e.x) / 2.0, (os.x + oe.x) / 2.0),
-             std::max((s.y + e.y) / 2.0, (os.y + oe.y) / 2.0), sym.label);
+  Reach(view, sym, {s, e, os, oe});
+  Label(c, view, std::min((s.x + e.x) / 2.0, (os.x + oe.x) / 2.0),
+        std::max((s.y + e.y) / 2.0, (os.y + oe.y) / 2.0), sym);
 }
 
 }  // namespace
@@ -144,7 +161,10 @@ void DrawPointLoadArrow(Canvas* canvas, const ViewTransform& view, WorldPoint ti
   const double b = sym.head;
   const WorldPoint tail = Add(tip, -c, ux, uy);
   view.DrawLine(cv, tail.x, tail.y, tip.x, tip.y);
-  LabelAbove(cv, view, (tail.x + tip.x) / 2.0, std::max(tail.y, tip.y), sym.label);
+  Reach(view, sym, {tail, tip});
+  Label(cv, view, (tail.x + tip.x) / 2.0,
+        sym.labelBelow ? std::min(tail.y, tip.y) : std::max(tail.y, tip.y), sym,
+        sym.labelBelow);
 
   const double length = std::hypot(tip.x - tail.x, tip.y - tail.y);
   if (!(length > 0.0)) return;
@@ -207,8 +227,9 @@ void DrawDistributedLoad(Canvas* canvas, const ViewTransform& view, WorldPoint s
   }
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
   const WorldPoint oe = Add(e, std::fabs(h2), vx, vy);
-  LabelAbove(c, view, std::min((s.x + e.x) / 2.0, (os.x + oe.x) / 2.0),
-             std::max((s.y + e.y) / 2.0, (os.y + oe.y) / 2.0), sym.label);
+  Reach(view, sym, {s, e, os, oe});
+  Label(c, view, std::min((s.x + e.x) / 2.0, (os.x + oe.x) / 2.0),
+        std::max((s.y + e.y) / 2.0, (os.y + oe.y) / 2.0), sym);
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/drawing/LabelLayout.h"
 #include "ui/drawing/ViewTransform.h"
 
 namespace qv {
@@ -14,6 +15,12 @@ struct LoadSymbol {
   double angle = 0.0;     // member angle, degrees
   double head = 0.0;      // head size
   std::string label;
+  // When given, the label steps aside from the labels placed before in the same pass
+  // (key: the load's index) and the lowest point drawn is kept there.
+  LabelLayout* layout = nullptr;
+  int key = -1;
+  // An arrow brought to the member from the far side: its label hangs below its lower end.
+  bool labelBelow = false;
 };
 
 // Unit vector in which a positive load of the direction acts: X (1, 0), Y (0, 1), Z and local

@@ -1,10 +1,13 @@
 // Member, supports and hinges as the structure and load pages show them.
 #include "ui/drawing/MemberDrawing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "model/NumberText.h"
 #include "project/QELVUX_data.h"
+#include "ui/drawing/LabelLayout.h"
 #include "ui/drawing/SupportSymbols.h"
 
 namespace qv {
@@ -21,22 +24,42 @@ void SetPenBrush(Canvas* c, Colour pen, Colour brush, BrushStyle brushStyle, int
   c->SetBrushStyle(brushStyle);
 }
 
-// Support or hinge colours: selected and filled share black outlines on a solid fill.
+// Smallest hinge radius on the surface, logical units: below it a hinge is lost in the band.
+constexpr double kMinHingeRadius = 15.0;
+
+// Support or hinge colours: selected and filled share black outlines on a solid fill, so
+// the selected one is told apart by its thicker outline.
 void SetItemStyle(Canvas* c, Colour itemColour, bool selected, const DrawStyle& style) {
   if (!selected && style.hollow) {
     SetPenBrush(c, itemColour, colours::kHollowFill, BrushStyle::Clear, style.colourMode);
   } else {
     SetPenBrush(c, colours::kOutline, itemColour, BrushStyle::Solid, style.colourMode);
   }
+  if (selected) c->SetPenWidth(2);
 }
 
-void Label(Canvas* c, const ViewTransform& view, WorldPoint at, const std::string& text) {
+LogicalBox ToLogical(const ViewTransform& view, WorldPoint low, WorldPoint high) {
+  LogicalBox b;
+  view.WorldToLogical(low.x, low.y, b.left, b.bottom);
+  view.WorldToLogical(high.x, high.y, b.right, b.top);
+  return b;
+}
+
+// Text with its top-left corner at the point, moved along (dx, dy) the least that keeps
+// it clear of the symbol it belongs to.
+void Label(Canvas* c, const ViewTransform& view, WorldPoint at, const std::string& text,
+           const std::vector<LogicalBox>& avoid, double dx, double dy) {
   CanvasStateSaver keep(c);
   c->SetBrushStyle(BrushStyle::Clear);
   int lx = 0;
   int ly = 0;
+  int tw = 0;
+  int th = 0;
   view.WorldToLogical(at.x, at.y, lx, ly);
-  view.TextOut(c, lx, ly, text);
+  view.TextExtent(c, text, tw, th);
+  const int t = ShiftClear(TextBox(lx, ly, tw, th), avoid, dx, dy, kLabelClearance);
+  view.TextOut(c, lx + static_cast<int>(std::lround(t * dx)),
+               ly + static_cast<int>(std::lround(t * dy)), text);
 }
 
 void DrawSupports(Canvas* c, const ViewTransform& view, const RakenneVektori& m,
@@ -51,25 +74,33 @@ void DrawSupports(Canvas* c, const ViewTransform& view, const RakenneVektori& m,
     const double x = m.X(i);
     const WorldPoint p{x * cs, x * sn};
     WorldPoint labelAt{p.x + 2.5 * s * sn, p.y - 2.5 * s * cs};
+    WorldPoint low = p;
+    WorldPoint high = p;
     if (m.Code(i) == RakenneVektori::kFixed) {
       const Colour hatch = (selected || !style.hollow) ? colours::kOutline : colours::kSupport;
       const WorldPoint outer =
           DrawFixedSupportBlock(c, view, x, cs, sn, s, ModeColour(hatch, style.colourMode));
       labelAt = WorldPoint{outer.x + 2.5 * s * sn, outer.y - 2.5 * s * cs};
+      FixedSupportBlockExtent(x, cs, sn, s, low, high);
     } else {
       DrawSupportSymbol(c, view, p.x, p.y, 1.5 * s, m.Code(i));
+      SupportSymbolExtent(p.x, p.y, 1.5 * s, m.Code(i), low, high);
     }
-    Label(c, view, labelAt, std::to_string(number));
+    // The number keeps off the symbol (the rollers of a sliding Y support reach almost to
+    // its described place), moving on in the direction it already stands.
+    Label(c, view, labelAt, std::to_string(number), {ToLogical(view, low, high)}, sn, -cs);
   }
 }
 
 void DrawHinges(Canvas* c, const ViewTransform& view, const RakenneVektori& m,
                 const DrawStyle& style, double w, double cs, double sn) {
-  const double r = 2.0 * w / 3.0;
+  // Never smaller than a dot that stands out of the band; the selected one half as big again.
+  const double normal = std::max(2.0 * w / 3.0, kMinHingeRadius / 10.0 * view.Scale());
   for (int i = 0; i < m.Count(); ++i) {
     if (m.Kind(i) != RakenneVektori::kHinge) continue;
     const bool selected = style.highlight == 1 && m.CurrentIndex == i;
     SetItemStyle(c, colours::kHinge, selected, style);
+    const double r = selected ? 1.5 * normal : normal;
     const double x = m.X(i) * cs;
     const double y = m.X(i) * sn;
     view.DrawEllipse(c, x - r, y - r, x + r, y + r);
@@ -117,7 +148,33 @@ void DrawMember(Canvas* canvas, const ViewTransform& view, const QELVUX_data* pr
   DrawHinges(c, view, m, st, w, cs, sn);
 }
 
-void DrawOriginMark(Canvas* canvas, const ViewTransform& view, double size) {
+namespace {
+
+// Boxes of the fixed-support blocks drawn behind the member's start, where "(0,0)" stands.
+std::vector<LogicalBox> BlocksAtOrigin(const ViewTransform& view, const QELVUX_data* project,
+                                       double size) {
+  std::vector<LogicalBox> out;
+  if (!project) return out;
+  const RakenneVektori& m = project->Member;
+  double cs = 1.0;
+  double sn = 0.0;
+  MemberDirection(m.Angle, cs, sn);
+  for (int i = 0; i < m.Count(); ++i) {
+    if (m.Kind(i) != RakenneVektori::kSupport || m.Code(i) != RakenneVektori::kFixed ||
+        m.X(i) > 0.0)
+      continue;
+    WorldPoint low;
+    WorldPoint high;
+    FixedSupportBlockExtent(m.X(i), cs, sn, size, low, high);
+    out.push_back(ToLogical(view, low, high));
+  }
+  return out;
+}
+
+}  // namespace
+
+void DrawOriginMark(Canvas* canvas, const ViewTransform& view, double size,
+                    const QELVUX_data* project) {
   Canvas* c = canvas ? canvas : view.ViewCanvas();
   if (!c) return;
   CanvasStateSaver keep(c);
@@ -135,7 +192,15 @@ void DrawOriginMark(Canvas* canvas, const ViewTransform& view, double size) {
   int th = 0;
   view.WorldToLogical(-size, 0.0, lx, ly);
   view.TextExtent(c, text, tw, th);
-  view.TextOut(c, lx - tw, ly, text);
+  // A fixed support at the start would hide the text: it steps left off a horizontal
+  // member (below it stands the support's number), down off any other (left of it runs
+  // the vertical dimension chain).
+  const bool horizontal = !project || project->Member.Angle <= 0.01;
+  const double dx = horizontal ? -1.0 : 0.0;
+  const double dy = horizontal ? 0.0 : -1.0;
+  const int t = ShiftClear(TextBox(lx - tw, ly, tw, th), BlocksAtOrigin(view, project, size),
+                           dx, dy, kLabelClearance);
+  view.TextOut(c, lx - tw + static_cast<int>(dx * t), ly + static_cast<int>(dy * t), text);
 }
 
 void PointerText(const ViewTransform& view, double deviceX, double deviceY, std::string& text,

@@ -84,7 +84,7 @@ void DrawStructureView(Canvas* canvas, const QELVUX_data* project, int clientWid
   const SymbolSizes sizes{s, s / 2.0};
   DrawMember(canvas, view, project, &style, &sizes);
   TwoChains(canvas, view, project, box, s, ChainOffsets{5.0, 4.0, 4.0, 5.0}, DrawDimensions);
-  DrawOriginMark(canvas, view, s);
+  DrawOriginMark(canvas, view, s, project);
   view.EndView();
 }
 
@@ -100,8 +100,19 @@ void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
   const DrawStyle memberStyle{0, 1, 1};
   const SymbolSizes memberSizes{s, s / 2.0};
   DrawMember(canvas, view, project, &memberStyle, &memberSizes);
-  DrawLoads(canvas, view, project, DrawStyle{highlight, 0, 0}, SymbolSizes{s / 2.0, s});
-  TwoChains(canvas, view, project, box, s, ChainOffsets{6.0, 8.0, 10.0, 8.0},
+  LabelLayout layout;
+  DrawLoads(canvas, view, project, DrawStyle{highlight, 0, 0}, SymbolSizes{s / 2.0, s},
+            &layout);
+  // Arrows brought to the member from below reach past the chain's described place; the
+  // chain then steps down to stay 2 s under the lowest of them (ticks s, then a gap of s).
+  double below = 6.0;
+  if (layout.Reached() && s > 0.0) {
+    double x = 0.0;
+    double lowest = 0.0;
+    view.LogicalToWorld(0, layout.Lowest(), x, lowest);
+    below = std::max(below, (box.bottom - lowest) / s + 2.0);
+  }
+  TwoChains(canvas, view, project, box, s, ChainOffsets{below, 8.0, 10.0, 8.0},
             DrawLoadDimensions);
   view.EndView();
 }

@@ -1,6 +1,8 @@
 // Support symbols drawn through the view's primitives.
 #include "ui/drawing/SupportSymbols.h"
 
+#include <algorithm>
+
 #include "model/RakenneVektori.h"
 
 namespace qv {
@@ -38,6 +40,44 @@ void DrawSupportSymbol(Canvas* canvas, const ViewTransform& view, double x, doub
       break;
     default:
       break;
+  }
+}
+
+bool SupportSymbolExtent(double x, double y, double a, int restraintCode, WorldPoint& low,
+                         WorldPoint& high) {
+  const double k = a / 1.41;
+  switch (restraintCode) {
+    case RakenneVektori::kPinned:
+      low = WorldPoint{x - k - a / 4.0, y - 1.5 * a};
+      high = WorldPoint{x + k, y};
+      return true;
+    case RakenneVektori::kSlidingX:
+      low = WorldPoint{x - k, y - 1.5 * a};
+      high = WorldPoint{x + k, y};
+      return true;
+    case RakenneVektori::kSlidingY:
+      low = WorldPoint{x, y - k};
+      high = WorldPoint{x + 1.5 * a, y + k};
+      return true;
+    default:
+      return false;
+  }
+}
+
+void FixedSupportBlockExtent(double x, double c, double s, double symbol, WorldPoint& low,
+                             WorldPoint& high) {
+  const double from = x <= 0.0 ? -1.5 * symbol : x;
+  const double to = x <= 0.0 ? 0.0 : x + 1.5 * symbol;
+  const double half = 2.0 * symbol;  // the block is 4 s wide, centred on the axis
+  low = WorldPoint{1e300, 1e300};
+  high = WorldPoint{-1e300, -1e300};
+  for (double along : {from, to}) {
+    for (double side : {-half, half}) {
+      const double px = along * c - side * s;
+      const double py = along * s + side * c;
+      low = WorldPoint{std::min(low.x, px), std::min(low.y, py)};
+      high = WorldPoint{std::max(high.x, px), std::max(high.y, py)};
+    }
   }
 }
 

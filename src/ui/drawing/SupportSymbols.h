@@ -18,4 +18,13 @@ void DrawSupportSymbol(Canvas* canvas, const ViewTransform& view, double x, doub
 WorldPoint DrawFixedSupportBlock(Canvas* canvas, const ViewTransform& view, double x, double c,
                                  double s, double symbol, Colour hatchColour);
 
+// World box (lower-left and upper-right corners) that the triangle symbol of the code
+// covers, its rollers and ground strokes included; false for other codes.
+bool SupportSymbolExtent(double x, double y, double size, int restraintCode, WorldPoint& low,
+                         WorldPoint& high);
+
+// World box that the block of a fixed support at x covers (same arguments as above).
+void FixedSupportBlockExtent(double x, double c, double s, double symbol, WorldPoint& low,
+                             WorldPoint& high);
+
 }  // namespace qv

@@ -120,21 +120,21 @@ TEST_F(Loads, EveryMomentIsElevenHeadsLongWithCircleAndSmallHead) {
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_NEAR(Distance(W(lines[3].points[0]), W(lines[3].points[1])), 11 * g, kTol);
   EXPECT_NEAR(Distance(W(lines[6].points[0]), W(lines[6].points[1])), 11 * g, kTol);
-  // About Y: shaft upward from (2000, -540) to (2000, 120); circle of radius 165 around
-  // the middle.
+  // About Y, pointing up: it comes to the underside, shaft from (2000, -780) to
+  // (2000, -120); circle of radius 165 around the middle at -450.
   const auto circles = canvas.CallsOf(CanvasOp::Ellipse);
   ASSERT_EQ(circles.size(), 2u);
   EXPECT_EQ(circles[0].brush.style, qv::BrushStyle::Clear);
-  ExpectNear(W(circles[0].points[0]), 2000 - 165, -210 + 165);
-  ExpectNear(W(circles[0].points[1]), 2000 + 165, -210 - 165);
+  ExpectNear(W(circles[0].points[0]), 2000 - 165, -450 + 165);
+  ExpectNear(W(circles[0].points[1]), 2000 + 165, -450 - 165);
   // Small head: B = tail + (165 + 12) e + 12 r with e = (0, 1), r = (1, 0); its base lies
   // left of the shaft and its apex right of it.
   const auto heads = PolygonsWithPoints(canvas, 3);
   ASSERT_EQ(heads.size(), 5u);
   const auto small = Points(heads[2]);
-  ExpectNear(small[0], 2012 - 60, -363 - 60);
-  ExpectNear(small[1], 2012 + 60, -363);
-  ExpectNear(small[2], 2012 - 60, -363 + 60);
+  ExpectNear(small[0], 2012 - 60, -603 - 60);
+  ExpectNear(small[1], 2012 + 60, -603);
+  ExpectNear(small[2], 2012 - 60, -603 + 60);
 }
 
 TEST_F(Loads, UniformDownwardLineLoadHasShaftsEveryFiveHeadsAndHeadsOnTheAxis) {

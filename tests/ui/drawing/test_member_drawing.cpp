@@ -88,13 +88,14 @@ TEST_F(StructureView, ResetMemberDrawsBandTwoPinnedSupportsOneChainEachSideAndOr
   EXPECT_DOUBLE_EQ(triangles[0].points[0].x, 66.0);   // apex on the start point
   EXPECT_DOUBLE_EQ(triangles[1].points[0].x, 733.0);  // and on the end point
 
-  // Numbers 2.5 s = 300 below the support points.
+  // Numbers 2.5 s = 300 below the support points, but 1 mm (10 units) clear of the
+  // symbol: the ground strokes end at -1.5 a = -270, logical floor(1530 / 9) = 170.
   const auto one = canvas.TextsEqual("1");
   const auto two = canvas.TextsEqual("2");
   ASSERT_EQ(one.size(), 1u);
   ASSERT_EQ(two.size(), 1u);
   EXPECT_DOUBLE_EQ(one[0].points[0].x, 66.0);
-  EXPECT_DOUBLE_EQ(one[0].points[0].y, 400.0 - 166.0);
+  EXPECT_DOUBLE_EQ(one[0].points[0].y, 400.0 - 160.0);
   EXPECT_DOUBLE_EQ(two[0].points[0].x, 733.0);
   EXPECT_EQ(one[0].brush.style, BrushStyle::Clear);
 
@@ -232,19 +233,28 @@ TEST_F(MemberStyles, SelectedMemberIsFilledYellowEvenWhenHollow) {
   EXPECT_EQ(PolygonsWithPoints(canvas, 4)[0].brush.style, BrushStyle::Clear);
 }
 
-TEST_F(MemberStyles, HingesAreBlueCirclesOfTwoThirdsTheBandWidth) {
+TEST_F(MemberStyles, HingesAreBlueCirclesOfTwoThirdsTheBandWidthButNeverTiny) {
   p.Member.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 3000.0);
-  DrawWith(0, 0, 0);
-  const auto e = canvas.CallsOf(CanvasOp::Ellipse);
+  const auto radius = [this](const CanvasCall& e) {
+    return (ToWorld(view, e.points[1]).x - ToWorld(view, e.points[0]).x) / 2.0;
+  };
+  // Band 300 wide: radius 200, 2.2 mm on this 90:1 surface.
+  const qv::DrawStyle style{0, 0, 0};
+  const qv::SymbolSizes wide{120.0, 300.0};
+  qv::DrawMember(&canvas, view, &p, &style, &wide);
+  auto e = canvas.CallsOf(CanvasOp::Ellipse);
   ASSERT_EQ(e.size(), 1u);
   EXPECT_EQ(e[0].brush.colour, kBlue);
   EXPECT_EQ(e[0].pen.colour, kBlack);
-  const qv::WorldPoint a = ToWorld(view, e[0].points[0]);
-  const qv::WorldPoint b = ToWorld(view, e[0].points[1]);
-  EXPECT_NEAR(a.x, 2960.0, 9.0);  // radius 40, one logical unit (9 mm) of slack
-  EXPECT_NEAR(b.x, 3040.0, 9.0);
-  EXPECT_NEAR(a.y, 40.0, 9.0);
-  EXPECT_NEAR(b.y, -40.0, 9.0);
+  EXPECT_NEAR(ToWorld(view, e[0].points[0]).y, 200.0, 9.0);
+  EXPECT_NEAR(radius(e[0]), 200.0, 9.0);  // one logical unit (9 mm) of slack
+  // Band 60 wide: 2w/3 = 40 would be 0.44 mm; 1.5 mm (135) is the least drawn.
+  canvas.Clear();
+  DrawWith(0, 0, 0);
+  e = canvas.CallsOf(CanvasOp::Ellipse);
+  ASSERT_EQ(e.size(), 1u);
+  EXPECT_NEAR(radius(e[0]), 135.0, 9.0);
+  EXPECT_EQ(e[0].pen.width, 1);
 }
 
 TEST_F(MemberStyles, BlackAndWhiteMakesEverythingBlackIncludingTheSelection) {
@@ -285,12 +295,13 @@ TEST_F(MemberStyles, FixedSupportAtTheStartDrawsItsBlockBehindTheStart) {
     EXPECT_GE(w.x, -180.0 - 9.0);  // 1.5 s behind the start
     EXPECT_NEAR(std::fabs(w.y), 240.0, 9.0);  // 4 s wide about the axis
   }
-  // Number 2.5 s below the outer end of the block.
+  // Number 2.5 s below the outer end of the block, moved on to stand 1 mm (90) clear of
+  // the block's edge at -2 s.
   const auto one = canvas.TextsEqual("1");
   ASSERT_EQ(one.size(), 1u);
   const qv::WorldPoint at = ToWorld(view, one[0].points[0]);
   EXPECT_NEAR(at.x, -180.0, 9.0);
-  EXPECT_NEAR(at.y, -300.0, 9.0);
+  EXPECT_NEAR(at.y, -330.0, 9.0);
 }
 
 TEST_F(MemberStyles, FixedSupportAtTheEndDrawsItsBlockBeyondTheEnd) {
