@@ -31,7 +31,40 @@ std::vector<std::string> FilterEntries(const std::string& filter) {
   return entries;
 }
 
+// Adds the extension of the filter shown when the user accepts, not of the one shown first:
+// a bare name saved under "PDF" must become a .pdf. Qt adds it only to a name without one.
+class SuffixFollowingDialog : public QFileDialog {
+ public:
+  SuffixFollowingDialog(QWidget* parent, const QString& title, const QString& folder,
+                        const QString& filter, const QString& fallbackSuffix)
+      : QFileDialog(parent, title, folder, filter), fallback_(fallbackSuffix) {}
+
+  void accept() override {
+    if (acceptMode() == AcceptSave && !fallback_.isEmpty()) {
+      const std::string own = QtFilterEntrySuffix(selectedNameFilter().toStdString());
+      setDefaultSuffix(own.empty() ? fallback_ : QString::fromStdString(own));
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  QString fallback_;
+};
+
 }  // namespace
+
+std::string QtFilterEntrySuffix(const std::string& entry) {
+  const auto open = entry.rfind('(');
+  if (open == std::string::npos) return std::string();
+  auto end = entry.find_first_of(" )", open + 1);
+  if (end == std::string::npos) end = entry.size();
+  const std::string pattern = entry.substr(open + 1, end - open - 1);
+  if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0) return std::string();
+  const std::string suffix = pattern.substr(2);
+  // Wildcards make no extension to add.
+  if (suffix.find_first_of("*?[") != std::string::npos) return std::string();
+  return suffix;
+}
 
 std::string QtFilterText(const std::string& filter) {
   std::string out;
@@ -58,9 +91,10 @@ bool QtFileDialogs::SaveFile(const FileDialogRequest& request, std::string& chos
 }
 
 bool QtFileDialogs::Run(const FileDialogRequest& request, bool save, std::string& chosen) {
-  QFileDialog dialog(parent_, QString::fromStdString(request.title),
-                     QString::fromStdString(request.folder),
-                     QString::fromStdString(QtFilterText(request.filter)));
+  SuffixFollowingDialog dialog(parent_, QString::fromStdString(request.title),
+                               QString::fromStdString(request.folder),
+                               QString::fromStdString(QtFilterText(request.filter)),
+                               QString::fromStdString(request.defaultSuffix));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.selectNameFilter(QString::fromStdString(QtFilterEntry(request.filter, request.filterIndex)));

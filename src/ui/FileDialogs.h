@@ -15,7 +15,8 @@ struct FileDialogRequest {
   int filterIndex = 1;         // 1-based pair shown first
   std::string fileName;        // proposed name, e.g. "*.vux"
   std::string folder;          // start folder; empty = the current one
-  std::string defaultSuffix;   // added to a name typed without one (save)
+  std::string defaultSuffix;   // added to a name typed without one (save), when the chosen
+                               // filter names no extension of its own
 };
 
 class FileDialogs {
@@ -31,6 +32,8 @@ class FileDialogs {
 std::string QtFilterText(const std::string& filter);
 // The n-th (1-based) entry of QtFilterText, or the first when n is out of range.
 std::string QtFilterEntry(const std::string& filter, int n);
+// Extension of an entry's first pattern: "PDF (*.pdf)" gives "pdf"; "Kaikki (*.*)" gives "".
+std::string QtFilterEntrySuffix(const std::string& entry);
 
 class QtFileDialogs : public FileDialogs {
  public:
