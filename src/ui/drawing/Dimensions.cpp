@@ -113,11 +113,7 @@ void DrawDimensionChain(Canvas* canvas, const ViewTransform& view, const Dimensi
   Canvas* c = canvas ? canvas : view.ViewCanvas();
   if (!c) return;
   CanvasStateSaver keep(c);
-  c->SetPenColour(colours::kOutline);
-  c->SetPenWidth(1);
-  c->SetPenStyle(PenStyle::Solid);
-  c->SetFontColour(colours::kOutline);
-  c->SetBrushStyle(BrushStyle::Clear);
+  UseOutline(c);
   const std::vector<double> xs = Sorted(xValues);
   const std::vector<double> ys = Sorted(yValues);
   if (!xs.empty()) HorizontalChain(c, view, style, placement.tick, placement.horizontalY, xs);

@@ -40,6 +40,15 @@ constexpr Colour kHollowFill = 0xFFFFFF;   // white
 constexpr Colour kGrey = 0x808080;
 }  // namespace colours
 
+// Thin black lines and black text on a clear brush: dimension chains and the origin mark.
+inline void UseOutline(Canvas* c) {
+  c->SetPenColour(colours::kOutline);
+  c->SetPenWidth(1);
+  c->SetPenStyle(PenStyle::Solid);
+  c->SetFontColour(colours::kOutline);
+  c->SetBrushStyle(BrushStyle::Clear);
+}
+
 // The colour as the colour mode shows it: black (mode 1) or grey (mode 2) for every colour
 // but white, which stays the paper it is.
 inline Colour ModeColour(Colour c, int colourMode) {

@@ -85,12 +85,18 @@ void LabelLayout::Place(int key, int& lx, int& ly, int w, int h) {
   }
   ly += rise;
   placed_.push_back(Placed{key, Moved(wanted, 0, rise)});
-  Reach(ly - std::abs(h));
+  Reach(placed_.back().box);
 }
 
-void LabelLayout::Reach(int ly) {
+void LabelLayout::Reach(int lx, int ly) {
   if (!reached_ || ly < lowest_) lowest_ = ly;
+  if (!reached_ || lx > rightmost_) rightmost_ = lx;
   reached_ = true;
+}
+
+void LabelLayout::Reach(const LogicalBox& box) {
+  Reach(box.left, box.bottom);
+  Reach(box.right, box.top);
 }
 
 }  // namespace qv

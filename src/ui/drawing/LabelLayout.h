@@ -29,14 +29,17 @@ int ShiftClear(const LogicalBox& box, const std::vector<LogicalBox>& obstacles, 
 
 // Labels placed in one drawing pass: each new one is raised the least that keeps it clear
 // of those placed before, and a key placed before gets its first place back (the selected
-// load drawn again in its highlight colour). Also the lowest point the pass has reached.
+// load drawn again in its highlight colour). Also the lowest and the rightmost point the
+// pass has reached, which the dimension chains below and right of the member keep clear of.
 class LabelLayout {
  public:
   // (lx, ly) is the wanted top-left corner of a w x h text and comes back as the chosen one.
   void Place(int key, int& lx, int& ly, int w, int h);
-  void Reach(int ly);
+  void Reach(int lx, int ly);
+  void Reach(const LogicalBox& box);
   bool Reached() const { return reached_; }
   int Lowest() const { return lowest_; }
+  int Rightmost() const { return rightmost_; }
 
  private:
   struct Placed {
@@ -46,6 +49,7 @@ class LabelLayout {
   std::vector<Placed> placed_;
   bool reached_ = false;
   int lowest_ = 0;
+  int rightmost_ = 0;
 };
 
 }  // namespace qv

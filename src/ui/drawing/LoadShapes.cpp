@@ -47,7 +47,7 @@ void Reach(const ViewTransform& view, const LoadSymbol& sym,
   for (const WorldPoint& p : at) {
     int lx = 0, ly = 0;
     view.WorldToLogical(p.x, p.y, lx, ly);
-    sym.layout->Reach(ly);
+    sym.layout->Reach(lx, ly);
   }
 }
 

@@ -46,9 +46,10 @@ LogicalBox ToLogical(const ViewTransform& view, WorldPoint low, WorldPoint high)
 }
 
 // Text with its top-left corner at the point, moved along (dx, dy) the least that keeps
-// it clear of the symbol it belongs to.
-void Label(Canvas* c, const ViewTransform& view, WorldPoint at, const std::string& text,
-           const std::vector<LogicalBox>& avoid, double dx, double dy) {
+// it clear of the symbol it belongs to; returns the box it is written in. Beside a symbol
+// the glyphs reach the box's edge, so the clearance there is half the text's height.
+LogicalBox Label(Canvas* c, const ViewTransform& view, WorldPoint at, const std::string& text,
+                 const std::vector<LogicalBox>& avoid, double dx, double dy) {
   CanvasStateSaver keep(c);
   c->SetBrushStyle(BrushStyle::Clear);
   int lx = 0;
@@ -57,13 +58,17 @@ void Label(Canvas* c, const ViewTransform& view, WorldPoint at, const std::strin
   int th = 0;
   view.WorldToLogical(at.x, at.y, lx, ly);
   view.TextExtent(c, text, tw, th);
-  const int t = ShiftClear(TextBox(lx, ly, tw, th), avoid, dx, dy, kLabelClearance);
-  view.TextOut(c, lx + static_cast<int>(std::lround(t * dx)),
-               ly + static_cast<int>(std::lround(t * dy)), text);
+  const int gap =
+      std::fabs(dx) > std::fabs(dy) ? std::max(kLabelClearance, th / 2) : kLabelClearance;
+  const int t = ShiftClear(TextBox(lx, ly, tw, th), avoid, dx, dy, gap);
+  lx += static_cast<int>(std::lround(t * dx));
+  ly += static_cast<int>(std::lround(t * dy));
+  view.TextOut(c, lx, ly, text);
+  return TextBox(lx, ly, tw, th);
 }
 
 void DrawSupports(Canvas* c, const ViewTransform& view, const RakenneVektori& m,
-                  const DrawStyle& style, double s, double cs, double sn) {
+                  const DrawStyle& style, double s, double cs, double sn, LabelLayout* layout) {
   int number = 0;
   for (int i = 0; i < m.Count(); ++i) {
     if (m.Kind(i) != RakenneVektori::kSupport) continue;
@@ -88,7 +93,12 @@ void DrawSupports(Canvas* c, const ViewTransform& view, const RakenneVektori& m,
     }
     // The number keeps off the symbol (the rollers of a sliding Y support reach almost to
     // its described place), moving on in the direction it already stands.
-    Label(c, view, labelAt, std::to_string(number), {ToLogical(view, low, high)}, sn, -cs);
+    const LogicalBox symbol = ToLogical(view, low, high);
+    const LogicalBox text = Label(c, view, labelAt, std::to_string(number), {symbol}, sn, -cs);
+    if (layout) {
+      layout->Reach(symbol);
+      layout->Reach(text);
+    }
   }
 }
 
@@ -123,7 +133,7 @@ void MemberDirection(double angleDegrees, double& c, double& s) {
 }
 
 void DrawMember(Canvas* canvas, const ViewTransform& view, const QELVUX_data* project,
-                const DrawStyle* style, const SymbolSizes* sizes) {
+                const DrawStyle* style, const SymbolSizes* sizes, LabelLayout* layout) {
   Canvas* c = canvas ? canvas : view.ViewCanvas();
   if (!c || !project) return;
   CanvasStateSaver keep(c);
@@ -144,7 +154,7 @@ void DrawMember(Canvas* canvas, const ViewTransform& view, const QELVUX_data* pr
   }
   view.DrawBand(c, 0.0, 0.0, L * cs, L * sn, w, w / 2.0);
 
-  DrawSupports(c, view, m, st, s, cs, sn);
+  DrawSupports(c, view, m, st, s, cs, sn, layout);
   DrawHinges(c, view, m, st, w, cs, sn);
 }
 
@@ -178,11 +188,7 @@ void DrawOriginMark(Canvas* canvas, const ViewTransform& view, double size,
   Canvas* c = canvas ? canvas : view.ViewCanvas();
   if (!c) return;
   CanvasStateSaver keep(c);
-  c->SetPenColour(colours::kOutline);
-  c->SetPenWidth(1);
-  c->SetPenStyle(PenStyle::Solid);
-  c->SetFontColour(colours::kOutline);
-  c->SetBrushStyle(BrushStyle::Clear);
+  UseOutline(c);
   view.DrawLine(c, -size, 0.0, size, 0.0);
   view.DrawLine(c, 0.0, -size, 0.0, size);
   const std::string text = "(0,0)";

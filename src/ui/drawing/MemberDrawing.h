@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/drawing/DrawStyle.h"
+#include "ui/drawing/LabelLayout.h"
 #include "ui/drawing/ViewTransform.h"
 
 class QELVUX_data;
@@ -20,8 +21,11 @@ void MemberDirection(double angleDegrees, double& c, double& s);
 // half as big again. Without sizes s = w = 0.05 L; without style filled, in
 // colours, no highlight. Nothing without a canvas (its own or the view's) or a project.
 // The pen, brush and font are as before on return.
+// The layout, when given, receives how far down and right the supports and their numbers
+// reach.
 void DrawMember(Canvas* canvas, const ViewTransform& view, const QELVUX_data* project,
-                const DrawStyle* style = nullptr, const SymbolSizes* sizes = nullptr);
+                const DrawStyle* style = nullptr, const SymbolSizes* sizes = nullptr,
+                LabelLayout* layout = nullptr);
 
 // Black cross of half-size s at the origin and "(0,0)" ending at (-s, 0); with the project,
 // the text keeps clear of a fixed support's block at the start.

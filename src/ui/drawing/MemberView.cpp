@@ -30,6 +30,21 @@ void TwoChains(Canvas* c, const ViewTransform& view, const QELVUX_data* p, const
 
 double SymbolSize(const WorldBox& box) { return 0.02 * std::max(box.Width(), box.Height()); }
 
+// The chains below and right of the member step away from what the drawing put there
+// (support numbers, which do not shrink with a small window; arrows brought from below):
+// their ticks, s long, end 1 mm short of the lowest and the rightmost point reached.
+ChainOffsets ClearOf(const LabelLayout& layout, const ViewTransform& view, const WorldBox& box,
+                     double s, ChainOffsets o) {
+  if (!layout.Reached() || !(s > 0.0)) return o;
+  double right = 0.0;
+  double lowest = 0.0;
+  view.LogicalToWorld(layout.Rightmost(), layout.Lowest(), right, lowest);
+  const double gap = view.Scale();  // 1 mm of surface in world millimetres
+  o.belowY = std::max(o.belowY, (box.bottom - lowest + gap) / s + 1.0);
+  o.rightX = std::max(o.rightX, (right - box.right + gap) / s + 1.0);
+  return o;
+}
+
 }  // namespace
 
 WorldBox MemberBox(const RakenneVektori& member) {
@@ -82,8 +97,10 @@ void DrawStructureView(Canvas* canvas, const QELVUX_data* project, int clientWid
   const double s = SymbolSize(box);
   const DrawStyle style{highlight, 0, 0};
   const SymbolSizes sizes{s, s / 2.0};
-  DrawMember(canvas, view, project, &style, &sizes);
-  TwoChains(canvas, view, project, box, s, ChainOffsets{5.0, 4.0, 4.0, 5.0}, DrawDimensions);
+  LabelLayout layout;
+  DrawMember(canvas, view, project, &style, &sizes, &layout);
+  TwoChains(canvas, view, project, box, s,
+            ClearOf(layout, view, box, s, ChainOffsets{5.0, 4.0, 4.0, 5.0}), DrawDimensions);
   DrawOriginMark(canvas, view, s, project);
   view.EndView();
 }
@@ -99,20 +116,12 @@ void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
   const double s = SymbolSize(box);
   const DrawStyle memberStyle{0, 1, 1};
   const SymbolSizes memberSizes{s, s / 2.0};
-  DrawMember(canvas, view, project, &memberStyle, &memberSizes);
   LabelLayout layout;
+  DrawMember(canvas, view, project, &memberStyle, &memberSizes, &layout);
   DrawLoads(canvas, view, project, DrawStyle{highlight, 0, 0}, SymbolSizes{s / 2.0, s},
             &layout);
-  // Arrows brought to the member from below reach past the chain's described place; the
-  // chain then steps down to stay 2 s under the lowest of them (ticks s, then a gap of s).
-  double below = 6.0;
-  if (layout.Reached() && s > 0.0) {
-    double x = 0.0;
-    double lowest = 0.0;
-    view.LogicalToWorld(0, layout.Lowest(), x, lowest);
-    below = std::max(below, (box.bottom - lowest) / s + 2.0);
-  }
-  TwoChains(canvas, view, project, box, s, ChainOffsets{below, 8.0, 10.0, 8.0},
+  TwoChains(canvas, view, project, box, s,
+            ClearOf(layout, view, box, s, ChainOffsets{6.0, 8.0, 10.0, 8.0}),
             DrawLoadDimensions);
   view.EndView();
 }

@@ -140,6 +140,26 @@ TEST_F(Structure, SupportNumbersStandAMillimetreClearOfTheirSymbols) {
   }
 }
 
+TEST_F(Structure, ChainsStepAwayFromNumbersThatAreLargeBesideASmallDrawing) {
+  // On a 20 x 10 mm client s is a third of a millimetre while the numbers stay 1.2 mm
+  // high: at their described places the chains below and right would run through them.
+  for (double angle : {0.0, 30.0, 90.0}) {
+    SCOPED_TRACE(angle);
+    p.Member.ClearRecords();
+    p.Member.Angle = angle;
+    p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
+    p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kSlidingY, 6000.0);
+    canvas.Clear();
+    qv::DrawStructureView(&canvas, &p, 201, 101, 0);
+    for (const char* n : {"1", "2"}) {
+      const Box number = TextBoxOf(canvas, OnlyText(canvas, n));
+      for (const CanvasCall& l : canvas.CallsOf(CanvasOp::Line)) {
+        EXPECT_FALSE(Overlap(number, BoxOf(l))) << n;
+      }
+    }
+  }
+}
+
 TEST_F(Structure, SelectedHingeAndSupportStandOutOfTheOthers) {
   p.Member.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 2000.0);
   p.Member.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 4000.0);
