@@ -55,14 +55,7 @@ long MetafileCanvas::ToUnits(double device) const {
 
 void MetafileCanvas::Record(CanvasOp op, std::vector<DevicePoint> points,
                             const std::string& text) {
-  CanvasCall call;
-  call.op = op;
-  call.points = std::move(points);
-  call.text = text;
-  call.pen = GetPen();
-  call.brush = GetBrush();
-  call.font = GetFont();
-  calls_.push_back(std::move(call));
+  calls_.push_back(CallWithState(*this, op, std::move(points), text));
 }
 
 void MetafileCanvas::Line(DevicePoint from, DevicePoint to) {

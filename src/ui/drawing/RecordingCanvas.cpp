@@ -7,16 +7,21 @@
 
 namespace qv {
 
-void RecordingCanvas::Record(CanvasOp op, std::vector<DevicePoint> points,
-                             const std::string& text) {
+CanvasCall CallWithState(const Canvas& canvas, CanvasOp op, std::vector<DevicePoint> points,
+                         const std::string& text) {
   CanvasCall call;
   call.op = op;
   call.points = std::move(points);
   call.text = text;
-  call.pen = GetPen();
-  call.brush = GetBrush();
-  call.font = GetFont();
-  calls_.push_back(std::move(call));
+  call.pen = canvas.GetPen();
+  call.brush = canvas.GetBrush();
+  call.font = canvas.GetFont();
+  return call;
+}
+
+void RecordingCanvas::Record(CanvasOp op, std::vector<DevicePoint> points,
+                             const std::string& text) {
+  calls_.push_back(CallWithState(*this, op, std::move(points), text));
 }
 
 void RecordingCanvas::Line(DevicePoint from, DevicePoint to) {

@@ -21,6 +21,10 @@ struct CanvasCall {
   Font font;
 };
 
+// The call as the canvas would draw it now: with its pen, brush and font in force.
+CanvasCall CallWithState(const Canvas& canvas, CanvasOp op, std::vector<DevicePoint> points,
+                         const std::string& text);
+
 class RecordingCanvas : public Canvas {
  public:
   // Resolution in device pixels per millimetre; 10 makes one pixel one logical unit.
