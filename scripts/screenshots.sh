@@ -20,12 +20,19 @@ out=docs/screenshots
 projects=$out/projects
 mkdir -p "$out"
 
-# shot FILE PROJECT [VAR=VALUE ...]: one picture of the program started on the project.
+root=$PWD
+bin=$(cd "$build/bin" && pwd)
+
+# shot FILE PROJECT [VAR=VALUE ...]: one picture of the program started on the project. The
+# program runs in $shot_folder when that is set (a project's relative library name is read
+# from the working folder), else in the repository.
 shot() {
-  local file=$1 project=$2
+  local file=$1 project
+  project=$(realpath "$2")
   shift 2
-  env QELVUX_SCREENSHOT="$PWD/$out/$file" QELVUX_SCREENSHOT_SIZE=1200x760 "$@" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/qelvux" "$project"
+  (cd "${shot_folder:-$root}" &&
+    env QELVUX_SCREENSHOT="$root/$out/$file" QELVUX_SCREENSHOT_SIZE=1200x760 "$@" \
+      xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/qelvux" "$project")
   echo "$out/$file"
 }
 
