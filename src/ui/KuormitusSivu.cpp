@@ -329,26 +329,20 @@ bool KuormitusSivu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString KuormitusSivu::PointerMovedTo(double deviceX, double deviceY) {
-  const StructurePointer p =
-      LoadPointerAt(Project().Member, paintBox_->width(), paintBox_->height(),
-                    paintBox_->PixelsPerMmX(), paintBox_->PixelsPerMmY(), deviceX, deviceY);
-  pointerX_ = p.worldX;
-  pointerY_ = p.worldY;
-  const QString text = QString::fromStdString(p.text);
-  pointerPanel_->setText(text);
-  return text;
+  return pointer_.MovedTo(Project().Member, *paintBox_, pointerPanel_, deviceX, deviceY);
 }
 
 void KuormitusSivu::DrawingClicked(double deviceX, double deviceY) {
   // The click's own place is where the pointer is, also when no move was reported first.
   PointerMovedTo(deviceX, deviceY);
-  if (ClickLoadDrawing(Project(), pointerX_, pointerY_) == 1) Refresh();
+  if (ClickLoadDrawing(Project(), pointer_.X(), pointer_.Y()) == 1) Refresh();
   treeWidget_->setFocus();
 }
 
 int KuormitusSivu::DrawingDoubleClicked(double deviceX, double deviceY) {
   PointerMovedTo(deviceX, deviceY);
-  const LoadDialogRequest request = DoubleClickLoadDrawing(Project(), pointerX_, pointerY_);
+  const LoadDialogRequest request =
+      DoubleClickLoadDrawing(Project(), pointer_.X(), pointer_.Y());
   if (!request.open) return kLoadPageNothingDone;
   RebuildTree();
   return RunRequest(request);

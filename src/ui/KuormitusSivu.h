@@ -6,6 +6,7 @@
 
 #include "pagelogic/LoadPage.h"
 #include "pagelogic/LoadTree.h"
+#include "ui/DrawingPointer.h"
 #include "ui/ProjectPage.h"
 
 class QComboBox;
@@ -77,8 +78,7 @@ class KuormitusSivu : public ProjectPage {
 
   LoadTree tree_;
   std::vector<QTreeWidgetItem*> items_;  // widget item of each tree node
-  double pointerX_ = 0.0;                // world position last under the pointer
-  double pointerY_ = 0.0;
+  DrawingPointer pointer_{LoadPointerAt};  // world position last under the pointer
   LoadDialogRunner runLoadDialog_;
   CaseDialogRunner runCaseDialog_;
 

@@ -213,26 +213,20 @@ bool RakenneSivu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString RakenneSivu::PointerMovedTo(double deviceX, double deviceY) {
-  const StructurePointer p =
-      StructurePointerAt(Project().Member, paintBox_->width(), paintBox_->height(),
-                         paintBox_->PixelsPerMmX(), paintBox_->PixelsPerMmY(), deviceX, deviceY);
-  pointerX_ = p.worldX;
-  pointerY_ = p.worldY;
-  const QString text = QString::fromStdString(p.text);
-  pointerPanel_->setText(text);
-  return text;
+  return pointer_.MovedTo(Project().Member, *paintBox_, pointerPanel_, deviceX, deviceY);
 }
 
 void RakenneSivu::DrawingClicked(double deviceX, double deviceY) {
   // The click's own place is where the pointer is, also when no move was reported first.
   PointerMovedTo(deviceX, deviceY);
-  if (ClickStructure(Project().Member, pointerX_, pointerY_) == 1) Refresh();
+  if (ClickStructure(Project().Member, pointer_.X(), pointer_.Y()) == 1) Refresh();
   treeWidget_->setFocus();
 }
 
 int RakenneSivu::DrawingDoubleClicked(double deviceX, double deviceY) {
   PointerMovedTo(deviceX, deviceY);
-  const RakenneDialogRequest request = DoubleClickStructure(Project().Member, pointerX_, pointerY_);
+  const RakenneDialogRequest request =
+      DoubleClickStructure(Project().Member, pointer_.X(), pointer_.Y());
   RebuildTree();
   paintBox_->update();
   return RunRequest(request);

@@ -6,6 +6,7 @@
 
 #include "pagelogic/StructurePage.h"
 #include "pagelogic/StructureTree.h"
+#include "ui/DrawingPointer.h"
 #include "ui/ProjectPage.h"
 
 class QLabel;
@@ -67,8 +68,7 @@ class RakenneSivu : public ProjectPage {
 
   StructureTree tree_;
   std::vector<QTreeWidgetItem*> items_;  // widget item of each tree node
-  double pointerX_ = 0.0;                // world position last under the pointer
-  double pointerY_ = 0.0;
+  DrawingPointer pointer_{StructurePointerAt};  // world position last under the pointer
   DialogRunner runDialog_;
   std::function<void()> projectInfo_;
 
