@@ -15,6 +15,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <initializer_list>
+
 #include "project/QELVUX_data.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
@@ -42,6 +45,25 @@ QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
 }
 
 QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
+
+struct RowButton {
+  const char* name;
+  const char* caption;
+  std::function<void()> clicked;
+};
+
+// A page's add, remove and save buttons side by side at the left, each wired to its handler.
+QHBoxLayout* ButtonRow(QWidget* page, QObject* context,
+                       std::initializer_list<RowButton> buttons) {
+  auto* row = new QHBoxLayout;
+  for (const RowButton& b : buttons) {
+    auto* button = Button(page, b.name, b.caption);
+    QObject::connect(button, &QPushButton::clicked, context, b.clicked);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  return row;
+}
 
 void SetItems(QComboBox* box, const std::vector<std::string>& items) {
   box->clear();
@@ -94,18 +116,15 @@ QWidget* TKTjaKYFRM::BuildCasePage() {
   durationClass_ = Combo(page, "KTaikaluokkaCB", false);
   caseList_ = new QListWidget(page);
   caseList_->setObjectName(QStringLiteral("KTlistaLB"));
-  auto* add = Button(page, "LisaaNappi_KT", "Lisää uusi");
-  auto* remove = Button(page, "PoistaNappi_KT", "Poista valittu");
-  auto* save = Button(page, "MuutaNappi_KT", "Tallenna muutokset");
 
   auto* form = new QFormLayout;
   form->addRow(Caption(page, "Kuormitustapauksen nimi:"), caseName_);
   form->addRow(Caption(page, "Aikaluokka:"), durationClass_);
-  auto* row = new QHBoxLayout;
-  row->addWidget(add);
-  row->addWidget(remove);
-  row->addWidget(save);
-  row->addStretch(1);
+  QHBoxLayout* row = ButtonRow(
+      page, this,
+      {{"LisaaNappi_KT", "Lisää uusi", [this] { AddCaseClicked(); }},
+       {"PoistaNappi_KT", "Poista valittu", [this] { DeleteCaseClicked(); }},
+       {"MuutaNappi_KT", "Tallenna muutokset", [this] { SaveCaseClicked(); }}});
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addLayout(row);
@@ -117,9 +136,6 @@ QWidget* TKTjaKYFRM::BuildCasePage() {
   });
   connect(caseList_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CaseEntryClicked(caseList_->row(item)); });
-  connect(add, &QPushButton::clicked, this, [this] { AddCaseClicked(); });
-  connect(remove, &QPushButton::clicked, this, [this] { DeleteCaseClicked(); });
-  connect(save, &QPushButton::clicked, this, [this] { SaveCaseClicked(); });
   return page;
 }
 
@@ -160,21 +176,17 @@ QWidget* TKTjaKYFRM::BuildCombinationPage() {
   limits->addWidget(ownLimit_, 1, 0);
   limits->addWidget(ownLimitValue_, 1, 1);
 
-  auto* add = Button(page, "LisaaNappi_KY", "Lisää uusi KY");
-  auto* remove = Button(page, "PoistaNappi_KY", "Poista valittu KY");
-  auto* save = Button(page, "MuutaNappi_KY", "Tallenna muutokset");
-
   auto* form = new QFormLayout;
   form->addRow(Caption(page, "Valittu kuormitusyhdistelmä:"), combination_);
   form->addRow(Caption(page, "Yhdistelmän mitoitustapa:"), designKind_);
   auto* gridRow = new QHBoxLayout;
   gridRow->addWidget(grid_, 1);
   gridRow->addLayout(factors);
-  auto* row = new QHBoxLayout;
-  row->addWidget(add);
-  row->addWidget(remove);
-  row->addWidget(save);
-  row->addStretch(1);
+  QHBoxLayout* row = ButtonRow(
+      page, this,
+      {{"LisaaNappi_KY", "Lisää uusi KY", [this] { AddCombinationClicked(); }},
+       {"PoistaNappi_KY", "Poista valittu KY", [this] { DeleteCombinationClicked(); }},
+       {"MuutaNappi_KY", "Tallenna muutokset", [this] { SaveCombinationClicked(); }}});
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addWidget(Caption(page, "Kuormitustapausten kertoimet:"));
@@ -197,9 +209,6 @@ QWidget* TKTjaKYFRM::BuildCombinationPage() {
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
     if (!showing_) dialog_.currentRow = row;
   });
-  connect(add, &QPushButton::clicked, this, [this] { AddCombinationClicked(); });
-  connect(remove, &QPushButton::clicked, this, [this] { DeleteCombinationClicked(); });
-  connect(save, &QPushButton::clicked, this, [this] { SaveCombinationClicked(); });
   return page;
 }
 
@@ -293,26 +302,23 @@ void TKTjaKYFRM::CaseEntryClicked(int entry) {
   ShowCasePage();
 }
 
-bool TKTjaKYFRM::AddCaseClicked() {
+bool TKTjaKYFRM::RunAction(Action action, bool combinationPage, bool keepTypedOnMessage) {
   TakeInputs();
-  const bool shown = Show(AddLoadCase(*ui_.project, dialog_));
-  ShowCasePage();
+  const bool shown = Show(action(*ui_.project, dialog_));
+  if (shown && keepTypedOnMessage) return shown;
+  if (combinationPage) {
+    ShowCombinationPage();
+  } else {
+    ShowCasePage();
+  }
   return shown;
 }
 
-bool TKTjaKYFRM::SaveCaseClicked() {
-  TakeInputs();
-  const bool shown = Show(SaveLoadCase(*ui_.project, dialog_));
-  ShowCasePage();
-  return shown;
-}
+bool TKTjaKYFRM::AddCaseClicked() { return RunAction(AddLoadCase, false); }
 
-bool TKTjaKYFRM::DeleteCaseClicked() {
-  TakeInputs();
-  const bool shown = Show(DeleteLoadCase(*ui_.project, dialog_));
-  ShowCasePage();
-  return shown;
-}
+bool TKTjaKYFRM::SaveCaseClicked() { return RunAction(SaveLoadCase, false); }
+
+bool TKTjaKYFRM::DeleteCaseClicked() { return RunAction(DeleteLoadCase, false); }
 
 void TKTjaKYFRM::CombinationChosen(int item) {
   SelectCombination(*ui_.project, dialog_, item);
@@ -338,27 +344,12 @@ void TKTjaKYFRM::OwnLimitChosen(bool own) {
   ShowLimitPanel();
 }
 
-bool TKTjaKYFRM::AddCombinationClicked() {
-  TakeInputs();
-  const bool shown = Show(AddCombination(*ui_.project, dialog_));
-  ShowCombinationPage();
-  return shown;
-}
+bool TKTjaKYFRM::AddCombinationClicked() { return RunAction(AddCombination, true); }
 
-bool TKTjaKYFRM::DeleteCombinationClicked() {
-  TakeInputs();
-  const bool shown = Show(DeleteCombination(*ui_.project, dialog_));
-  ShowCombinationPage();
-  return shown;
-}
+bool TKTjaKYFRM::DeleteCombinationClicked() { return RunAction(DeleteCombination, true); }
 
-bool TKTjaKYFRM::SaveCombinationClicked() {
-  TakeInputs();
-  const bool shown = Show(SaveCombination(*ui_.project, dialog_));
-  // A refused save keeps what the user typed in the grid.
-  if (!shown) ShowCombinationPage();
-  return shown;
-}
+// A refused save keeps what the user typed in the grid.
+bool TKTjaKYFRM::SaveCombinationClicked() { return RunAction(SaveCombination, true, true); }
 
 void TKTjaKYFRM::HelpClicked() {
   if (ui_.help) ui_.help->Show(ui_.project->ProgramPath, dialog_.helpContext);

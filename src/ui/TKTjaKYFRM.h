@@ -57,6 +57,10 @@ class TKTjaKYFRM : public QDialog {
   void ShowCombinationPage();
   void ShowLimitPanel();
   bool Show(const KTjaKYMessage& message);
+  // One button of a page: its action on what the user typed, the action's message and the
+  // page shown again (not after a message when the typed values are to stay for mending).
+  using Action = KTjaKYMessage (*)(QELVUX_data& project, KTjaKYDialogi& dialog);
+  bool RunAction(Action action, bool combinationPage, bool keepTypedOnMessage = false);
 
   UiContext ui_;
   KTjaKYDialogi dialog_;
