@@ -13,6 +13,7 @@ namespace {
 constexpr int kConnected = 6111111;
 constexpr int kHingeEnd = 6111110;
 constexpr double kDefaultLoadWidth = 1000.0;
+constexpr int kNodeDecimals = 9;  // node coordinates, mm
 constexpr double kPi = 3.14159265358979323846;
 
 // Room for the longest line usually written, so that a line is allocated once.
@@ -107,8 +108,12 @@ void MalliGeneraattori::WriteNodes() {
   for (std::size_t i = 0; i < nodeX_.size(); ++i) {
     std::string s = NewLine();
     AppendInt(s, static_cast<int>(i) + 1);
-    AppendReal(s, nodeX_[i] * cos_, 3);
-    AppendReal(s, nodeX_[i] * sin_, 3);
+    // Nine decimals keep the nodes of an inclined member on one straight line. Rounded to
+    // 0.001 mm the bars meet at kinks of about 1e-7 rad, and under the unit stiffness the
+    // large swing of a hinge turns such a kink into a false axial force (and reactions
+    // that lean off the member) of a few per cent of the shear.
+    AppendReal(s, nodeX_[i] * cos_, kNodeDecimals);
+    AppendReal(s, nodeX_[i] * sin_, kNodeDecimals);
     lines_.push_back(Finish(std::move(s), ";0"));
   }
 }

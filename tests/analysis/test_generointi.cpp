@@ -59,8 +59,8 @@ TEST(GenerointiRakenne, ResetMemberTextLineByLine) {
   KuormaVektori loads;
   const Lines expected = {
       "[ ==== 101 ==== ]",
-      "1;0.000;0.000;0",
-      "2;6000.000;0.000;0",
+      "1;0.000000000;0.000000000;0",
+      "2;6000.000000000;0.000000000;0",
       "[ ==== 201 ==== ]",
       "1;1;2;1;1;6111111;6111111;0;0;0",
       "[ ==== 301 ==== ]",
@@ -81,15 +81,16 @@ TEST(GenerointiRakenne, NodesAtEveryDistinctPointInclinedCoordinates) {
   const auto m = MakeMember(5000.0, 30.0, {{0.0, P}, {2000.0, P}, {5000.0, P}},
                             {2000.0, 3000.0, 3000.01});
   const Lines nodes = Section(Generate(m, KuormaVektori()), 101);
-  // x·cos 30 and x·sin 30, by hand to three decimals.
-  const Lines expected = {"1;0.000;0.000;0", "2;1732.051;1000.000;0", "3;2598.076;1500.000;0",
-                          "4;2598.085;1500.005;0", "5;4330.127;2500.000;0"};
+  // x·cos 30 and x·sin 30, by hand to nine decimals.
+  const Lines expected = {"1;0.000000000;0.000000000;0", "2;1732.050807569;1000.000000000;0",
+                          "3;2598.076211353;1500.000000000;0", "4;2598.084871607;1500.005000000;0",
+                          "5;4330.127018922;2500.000000000;0"};
   EXPECT_EQ(nodes, expected);
 }
 
 TEST(GenerointiRakenne, ColumnStandsOnTheYAxis) {
   const auto m = MakeMember(3000.0, 90.0, {{0.0, P}, {3000.0, P}});
-  const Lines expected = {"1;0.000;0.000;0", "2;0.000;3000.000;0"};
+  const Lines expected = {"1;0.000000000;0.000000000;0", "2;0.000000000;3000.000000000;0"};
   EXPECT_EQ(Section(Generate(m, KuormaVektori()), 101), expected);
 }
 
@@ -300,7 +301,7 @@ TEST(GenerointiKuormat, EmptyAndDegenerateMembersStillWriteEveryHeader) {
   m.ClearRecords();
   m.Length = 0.0;  // one node, no bars, no supports
   const Lines text = Generate(m, KuormaVektori());
-  EXPECT_EQ(text, (Lines{"[ ==== 101 ==== ]", "1;0.000;0.000;0", "[ ==== 201 ==== ]",
+  EXPECT_EQ(text, (Lines{"[ ==== 101 ==== ]", "1;0.000000000;0.000000000;0", "[ ==== 201 ==== ]",
                          "[ ==== 301 ==== ]", "[ ==== 401 ==== ]", "[ ==== 501 ==== ]",
                          "1;1;1;1;1;1;1;1;1;1;1;1", "[ ==== 601 ==== ]",
                          "2;1;1;1.0;1.0;1;0;0;0;0;0;0", "[ ==== 999 ==== ]"}));
