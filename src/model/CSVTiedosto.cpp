@@ -15,12 +15,14 @@ bool CSVTiedosto::ParseHeader(const std::string& line, int& n) {
   while (i < rest.size() && (rest[i] == ' ' || rest[i] == '\t')) ++i;
   bool negative = false;
   if (i < rest.size() && (rest[i] == '+' || rest[i] == '-')) negative = rest[i++] == '-';
+  // Clamped to the int range, whose negative end is one further than its positive one.
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   long long v = 0;
   while (i < rest.size() && rest[i] >= '0' && rest[i] <= '9') {
-    if (v < INT_MAX) v = v * 10 + (rest[i] - '0');
+    if (v < limit) v = v * 10 + (rest[i] - '0');
     ++i;
   }
-  if (v > INT_MAX) v = INT_MAX;
+  if (v > limit) v = limit;
   n = static_cast<int>(negative ? -v : v);
   return true;
 }
@@ -79,7 +81,11 @@ int CSVTiedosto::AddSection(int n) {
   return 0;
 }
 
-void CSVTiedosto::AddLine(int n, const std::string& text) {
+void CSVTiedosto::AddLine(int n, const std::string& content) {
+  // A line that would read back as a section header gets a leading blank (as the project's
+  // free texts do): kept as it is, it would split its section once the file is read again.
+  int header = 0;
+  const std::string text = ParseHeader(content, header) ? " " + content : content;
   int s = FindSection(n);
   if (s < 0) {
     lines_.push_back(HeaderLine(n));

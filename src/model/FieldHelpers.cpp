@@ -145,7 +145,10 @@ int DecodeDigitCode(const std::string& digits, std::vector<int>& out) {
 }
 
 int DecodeDigitCode(long long code, std::vector<int>& out) {
-  return DecodeDigitCode(std::to_string(code < 0 ? -code : code), out);
+  // The magnitude as unsigned: negating the most negative value overflows.
+  const unsigned long long magnitude =
+      code < 0 ? 0ULL - static_cast<unsigned long long>(code) : static_cast<unsigned long long>(code);
+  return DecodeDigitCode(std::to_string(magnitude), out);
 }
 
 std::string ShortenPath(const std::string& path, int keep) {
