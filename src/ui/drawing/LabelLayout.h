@@ -35,6 +35,13 @@ class LabelLayout {
  public:
   // (lx, ly) is the wanted top-left corner of a w x h text and comes back as the chosen one.
   void Place(int key, int& lx, int& ly, int w, int h);
+  // A line the labels keep clear of as well. Only lines at most 45 degrees from level
+  // count: a label would have to leave its load behind to rise past a steep one.
+  void AddLine(int x1, int y1, int x2, int y2);
+  // While collecting, Place changes nothing and AddLine gathers the lines of a first,
+  // undrawn pass, so that a label also keeps clear of lines drawn after it.
+  void SetCollecting(bool on) { collecting_ = on; }
+  bool Collecting() const { return collecting_; }
   void Reach(int lx, int ly);
   void Reach(const LogicalBox& box);
   bool Reached() const { return reached_; }
@@ -46,7 +53,14 @@ class LabelLayout {
     int key;
     LogicalBox box;
   };
+  struct Segment {
+    int x1, y1, x2, y2;  // x1 <= x2
+  };
+  // Least rise that takes the box clear above the line; 0 when they are apart.
+  static int RiseOver(const LogicalBox& b, const Segment& s, int gap);
   std::vector<Placed> placed_;
+  std::vector<Segment> lines_;
+  bool collecting_ = false;
   bool reached_ = false;
   int lowest_ = 0;
   int rightmost_ = 0;

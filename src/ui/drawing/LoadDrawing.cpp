@@ -137,6 +137,41 @@ bool KindShown(const KuormaVektori& loads, int kind) {
   }
 }
 
+// A surface that draws nothing, for the pass that only gathers where the outlines run.
+class NoCanvas : public Canvas {
+ public:
+  explicit NoCanvas(const Canvas& like) : like_(like) {}
+  double PixelsPerMmX() const override { return like_.PixelsPerMmX(); }
+  double PixelsPerMmY() const override { return like_.PixelsPerMmY(); }
+  void Line(DevicePoint, DevicePoint) override {}
+  void Polyline(const std::vector<DevicePoint>&) override {}
+  void Ellipse(double, double, double, double) override {}
+  void Polygon(const std::vector<DevicePoint>&) override {}
+  void Text(DevicePoint, const std::string&) override {}
+  TextSize TextExtent(const std::string& text) const override { return like_.TextExtent(text); }
+
+ private:
+  const Canvas& like_;
+};
+
+// Surface, line and point loads in that order, case by case (only the visible case when
+// one is chosen).
+void DrawAllVisible(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
+                    const LoadScales& sc, double g, double d, LabelLayout& layout) {
+  const KuormaVektori& loads = p.Loads;
+  const int kinds[] = {KuormaVektori::kSurface, KuormaVektori::kLine, KuormaVektori::kPoint};
+  for (int kind : kinds) {
+    if (!KindShown(loads, kind)) continue;
+    for (int k = 0; k < loads.Cases().Count(); ++k) {
+      if (loads.VisibleCase >= 0 && k != loads.VisibleCase) continue;
+      for (int i = 0; i < loads.Count(); ++i) {
+        if (loads.LoadCase(i) == k && loads.LoadKind(i) == kind)
+          DrawOne(c, view, p, i, sc, g, d, layout);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 bool LoadVisible(const KuormaVektori& loads, int i) {
@@ -174,17 +209,13 @@ void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* pro
   const double d = sizes.width;
   SetLoadColour(c, colours::kLoad, style);
 
-  const int kinds[] = {KuormaVektori::kSurface, KuormaVektori::kLine, KuormaVektori::kPoint};
-  for (int kind : kinds) {
-    if (!KindShown(loads, kind)) continue;
-    for (int k = 0; k < loads.Cases().Count(); ++k) {
-      if (loads.VisibleCase >= 0 && k != loads.VisibleCase) continue;
-      for (int i = 0; i < loads.Count(); ++i) {
-        if (loads.LoadCase(i) == k && loads.LoadKind(i) == kind)
-          DrawOne(c, view, *project, i, sc, g, d, lay);
-      }
-    }
-  }
+  // An undrawn pass first gathers every outline, so that each label keeps clear of the
+  // outlines drawn after it as well as of those before.
+  NoCanvas none(*c);
+  lay.SetCollecting(true);
+  DrawAllVisible(&none, view, *project, sc, g, d, lay);
+  lay.SetCollecting(false);
+  DrawAllVisible(c, view, *project, sc, g, d, lay);
   const int sel = loads.CurrentIndex;
   if (style.highlight == 1 && LoadVisible(loads, sel)) {
     SetLoadColour(c, colours::kSelectedLoad, style);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
+#include <vector>
 
 #include "ui/drawing/MemberDrawing.h"
 
@@ -81,20 +82,38 @@ bool ActsAlongMember(int direction, double angle) {
   return std::fabs(sx - cs) < 0.03 && std::fabs(sy - sn) < 0.03;
 }
 
+// The edges of a polygon as lines the labels of the pass keep clear of.
+void KeepLabelsOff(const ViewTransform& view, LabelLayout* layout,
+                   const std::vector<WorldPoint>& polygon) {
+  if (!layout || !layout->Collecting()) return;
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    const WorldPoint a = polygon[i];
+    const WorldPoint b = polygon[(i + 1) % polygon.size()];
+    int ax = 0, ay = 0, bx = 0, by = 0;
+    view.WorldToLogical(a.x, a.y, ax, ay);
+    view.WorldToLogical(b.x, b.y, bx, by);
+    layout->AddLine(ax, ay, bx, by);
+  }
+}
+
 // Outline with a clear brush; two triangles meeting at the zero point when the signs differ.
 void Outline(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, double h1,
-             double h2, double vx, double vy) {
+             double h2, double vx, double vy, LabelLayout* layout) {
   CanvasStateSaver keep(c);
   c->SetBrushStyle(BrushStyle::Clear);
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
   const WorldPoint oe = Add(e, std::fabs(h2), vx, vy);
+  std::vector<std::vector<WorldPoint>> parts;
   if (h1 * h2 < 0.0) {
     const double f = h1 / (h1 - h2);
     const WorldPoint z{s.x + f * (e.x - s.x), s.y + f * (e.y - s.y)};
-    view.DrawPolygon(c, {s, os, z, z});
-    view.DrawPolygon(c, {z, z, oe, e});
+    parts = {{s, os, z, z}, {z, z, oe, e}};
   } else {
-    view.DrawPolygon(c, {s, os, oe, e});
+    parts = {{s, os, oe, e}};
+  }
+  for (const std::vector<WorldPoint>& part : parts) {
+    view.DrawPolygon(c, part);
+    KeepLabelsOff(view, layout, part);
   }
 }
 
@@ -113,7 +132,7 @@ void Strip(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, dou
   double cs = 1.0, sn = 0.0;
   MemberDirection(sym.angle, cs, sn);
   const double vx = -sn, vy = cs;
-  Outline(c, view, s, e, h1, h2, vx, vy);
+  Outline(c, view, s, e, h1, h2, vx, vy, sym.layout);
   double ux = 0.0, uy = 0.0;
   LoadDirectionVector(sym.direction, sym.angle, ux, uy);
   const double along = (ux * cs + uy * sn) < 0.0 ? -1.0 : 1.0;
@@ -203,7 +222,7 @@ void DrawDistributedLoad(Canvas* canvas, const ViewTransform& view, WorldPoint s
     Strip(c, view, s, e, h1, h2, sym);
     return;
   }
-  Outline(c, view, s, e, h1, h2, vx, vy);
+  Outline(c, view, s, e, h1, h2, vx, vy, sym.layout);
 
   const double g = sym.head;
   const double length = std::hypot(e.x - s.x, e.y - s.y);

@@ -238,6 +238,33 @@ TEST_F(LoadLabels, LabelsOfLoadsOverTheSameSpanStackWithoutOverlapping) {
   }
 }
 
+TEST_F(LoadLabels, LabelsRiseOffOutlinesEvenOfLoadsDrawnAfterThem) {
+  // A surface load whose label would stand just where the sloping top of a snow drift,
+  // drawn after it, passes. Scale F = 5 N/mm: the drift is 48 (lengthened to g = 60) ..
+  // 480 high over 0 .. 6000, its top at 180 + 0.07 x with the axis line at 120, i.e. 390
+  // at x = 3000.
+  Add(KuormaVektori::kSurface, 2, -0.0028073, 2000, 4000, "Pinta");  // 269.5 high
+  p.Loads.AddLoad("Kinos", 0, KuormaVektori::kLine, 2, 1, -0.5, -5.0, 0.0, 6000.0);
+  Draw();
+  const auto top = [](double x) { return 180.0 + 0.07 * x; };
+  const auto pinta = canvas.TextsEqual("Pinta");
+  const auto kinos = canvas.TextsEqual("Kinos");
+  ASSERT_EQ(pinta.size(), 1u);
+  ASSERT_EQ(kinos.size(), 1u);
+  for (const CanvasCall& label : {pinta[0], kinos[0]}) {
+    const Box b = TextBoxOf(canvas, label);
+    const WorldPoint low = W(qv::DevicePoint{b.right, b.bottom});
+    const WorldPoint high = W(qv::DevicePoint{b.left, b.top});
+    // The drift's top passes wholly under or over the label, not through it.
+    EXPECT_TRUE(top(low.x) <= low.y + 0.1 || top(high.x) >= high.y - 0.1) << label.text;
+  }
+  EXPECT_FALSE(Overlap(TextBoxOf(canvas, pinta[0]), TextBoxOf(canvas, kinos[0])));
+  // Raised the least: from 389.5 to just on the line at its right end (x = 3001.8).
+  const WorldPoint bottomRight =
+      W(qv::DevicePoint{TextBoxOf(canvas, pinta[0]).right, TextBoxOf(canvas, pinta[0]).bottom});
+  EXPECT_NEAR(bottomRight.y, top(3001.8), 0.2);
+}
+
 TEST_F(LoadLabels, LabelsThatDoNotMeetStayWhereDescribedAndTheSelectedOneIsRedrawnInPlace) {
   Add(KuormaVektori::kLine, 2, -5.0, 0, 2000, "Vasen");
   const int right = Add(KuormaVektori::kLine, 2, -5.0, 4000, 6000, "Oikea");
