@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -490,6 +491,12 @@ class WorkflowTest : public QObject {
     QVERIFY2(std::fabs(shown - hand(expected)) <= 0.051, qPrintable(total));  // 91.8 %
     QVERIFY(shown <= 100.0);
     QCOMPARE(page->TrafficLight(), 2);
+    // The section information follows the new section.
+    auto* info = Child<QListWidget>(page, "PLtiedot_mitoitus");
+    QStringList infoLines;
+    for (int i = 0; i < info->count(); ++i) infoLines << info->item(i)->text();
+    QVERIFY2(infoLines.contains(QStringLiteral("LEVEYS: 75 mm")), qPrintable(infoLines.join('|')));
+    QVERIFY(infoLines.contains(QStringLiteral("KORKEUS:200 mm")));
   }
 
   // 6. Mz of KY1 and the support reactions on the results page.
@@ -548,6 +555,12 @@ class WorkflowTest : public QObject {
     const QString before = ReportText();
     QVERIFY(before.contains(QStringLiteral("Kattopalkki P1")));
     QVERIFY2(before.contains(QStringLiteral("Kokonaiskäyttöaste:\t91.8 %")), qPrintable(before));
+    // KY1's bending in the design chapter: M / W = 4.45e6 / (75 * 200^2 / 6) = 8.90 MPa.
+    const double sigma = Ky1().mPoint / (75.0 * 200.0 * 200.0 / 6.0);
+    const QString bending = QStringLiteral("Taivutus:\t%1 MPa (%2 %)")
+                                .arg(sigma, 0, 'f', 2)
+                                .arg(SectionUtilisation(Ky1(), 1, 75, 200).bending, 0, 'f', 0);
+    QVERIFY2(before.contains(bending), qPrintable(bending));
 
     const std::string name = (dir_.path() + QStringLiteral("/kattopalkki.vux")).toStdString();
     files_.answer = name;
