@@ -140,9 +140,16 @@ int KuormaVektori::RemoveLoadCase(int k) {
 
 int KuormaVektori::GoverningDurationClass(int c, int k) const {
   if (c >= 0 && combinations_.HeaderRow(c) >= 0) {
+    // The cases that carry loads, marked in one pass: counted case by case, the loads
+    // would be walked once per case, and the design asks this of every combination.
+    std::vector<char> loaded(static_cast<std::size_t>(cases_.Count()), 0);
+    for (int i = 0; i < Count(); ++i) {
+      const int lc = LoadCase(i);
+      if (lc >= 0 && lc < cases_.Count()) loaded[static_cast<std::size_t>(lc)] = 1;
+    }
     int governing = 1;
     for (int j = 0; j < cases_.Count(); ++j) {
-      if (combinations_.Factor(c, j) != 0.0 && CountLoads(j, -1) > 0)
+      if (loaded[static_cast<std::size_t>(j)] && combinations_.Factor(c, j) != 0.0)
         governing = std::max(governing, cases_.DurationClass(j) + 1);
     }
     return governing;

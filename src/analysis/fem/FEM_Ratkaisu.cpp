@@ -147,6 +147,13 @@ void FEM_kaikki::NumberEquations() {
     recordOfNode[static_cast<std::size_t>(i)] = nodeFreedoms_.AddRecord(nullptr, nullptr, &ints);
     NumberSlavesOf(i, recordOfNode[static_cast<std::size_t>(i)], recordOfNode);
   }
+  recordOfNode_ = std::move(recordOfNode);
+  firstSupportOfNode_.assign(static_cast<std::size_t>(nodes_.Count()), -1);
+  for (int s = 0; s < supports_.Count(); ++s) {
+    const int node = nodes_.Find(supports_.Node(s));
+    if (node >= 0 && firstSupportOfNode_[static_cast<std::size_t>(node)] < 0)
+      firstSupportOfNode_[static_cast<std::size_t>(node)] = s;
+  }
 }
 
 // Numbers the not yet numbered slaves of a node, and theirs in turn (depth first, so each
@@ -234,7 +241,7 @@ void FEM_kaikki::ApplySupports() {
     const int rec = node < 0 ? -1 : NodeFreedomOf(node);
     if (rec < 0) continue;
     int flags[6];
-    FEM_KoodinLiput(supports_.Code(supports_.FindFirstOnNode(supports_.Node(s))), flags);
+    FEM_KoodinLiput(supports_.Code(firstSupportOfNode_[static_cast<std::size_t>(node)]), flags);
     for (int k = 0; k < 6; ++k) {
       if (flags[k] != 1) continue;
       const int eq = nodeFreedoms_.GetInt(rec, kNfEq + k);
@@ -346,9 +353,8 @@ int FEM_kaikki::BarFreedomOf(int barNumber) const {
 }
 
 int FEM_kaikki::NodeFreedomOf(int nodeIndex) const {
-  for (int r = 0; r < nodeFreedoms_.Count(); ++r)
-    if (nodeFreedoms_.GetInt(r, kNfNodeIndex) == nodeIndex) return r;
-  return -1;
+  if (nodeIndex < 0 || nodeIndex >= static_cast<int>(recordOfNode_.size())) return -1;
+  return recordOfNode_[static_cast<std::size_t>(nodeIndex)];
 }
 
 int FEM_kaikki::CaseIndex(int caseNumber) const {
@@ -468,7 +474,7 @@ int FEM_kaikki::Reactions(int supportNumber, int caseNumber, std::array<double, 
   const int rec = node < 0 ? -1 : NodeFreedomOf(node);
   if (rec < 0) return -1;
   int flags[6];
-  FEM_KoodinLiput(supports_.Code(supports_.FindFirstOnNode(supports_.Node(s))), flags);
+  FEM_KoodinLiput(supports_.Code(firstSupportOfNode_[static_cast<std::size_t>(node)]), flags);
   const std::vector<double>& d = loadVectors_[static_cast<std::size_t>(c)];
   for (int k = 0; k < 6; ++k) {
     const int eq = nodeFreedoms_.GetInt(rec, kNfEq + k);

@@ -65,6 +65,8 @@ void FEM_kaikki::ClearSolution() {
   loadVectors_.clear();
   loadStart_.clear();
   loadOrder_.clear();
+  recordOfNode_.clear();
+  firstSupportOfNode_.clear();
   n_ = 0;
   w_ = 0;
   caseCount_ = 0;

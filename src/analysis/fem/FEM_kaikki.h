@@ -173,6 +173,11 @@ class FEM_kaikki {
   // loadOrder_[loadStart_[r * caseCount_ + c] .. loadStart_[r * caseCount_ + c + 1]).
   std::vector<int> loadStart_;
   std::vector<int> loadOrder_;
+  // By node index: its node freedom record and the first support record on it (-1 when
+  // none), kept when the equations are numbered so that looking them up for every support
+  // and node load in every case is no walk over the tables.
+  std::vector<int> recordOfNode_;
+  std::vector<int> firstSupportOfNode_;
   unsigned long long revision_ = 0;
   double penalty_ = 1e10;
   int n_ = 0;
