@@ -36,20 +36,19 @@ QPixmap ResourcePixmap(const QString& name, QSize size) {
 }
 
 QIcon StructureTreeIcon(int image) {
-  const char* name = nullptr;
-  switch (image) {
-    case kStructureImageGroup: name = "tree_group.svg"; break;
-    case kStructureImageMember: name = "tree_member.svg"; break;
-    case kStructureImagePinned: name = "tree_pinned.svg"; break;
-    case kStructureImageSlidingX: name = "tree_sliding_x.svg"; break;
-    case kStructureImageSlidingY: name = "tree_sliding_y.svg"; break;
-    case kStructureImageFixed: name = "tree_fixed.svg"; break;
-    case kStructureImageHinge: name = "tree_hinge.svg"; break;
-    default: return QIcon();
-  }
-  QIcon icon;
-  for (int px : {16, 32}) icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
-  return icon;
+  // Rendered once each, in image order from the group image on: a long member's tree shows
+  // hundreds of them.
+  static const auto render = [](const char* name) {
+    QIcon icon;
+    for (int px : {16, 32}) icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
+    return icon;
+  };
+  static const QIcon icons[7] = {render("tree_group.svg"),     render("tree_member.svg"),
+                                 render("tree_pinned.svg"),    render("tree_sliding_x.svg"),
+                                 render("tree_sliding_y.svg"), render("tree_fixed.svg"),
+                                 render("tree_hinge.svg")};
+  static_assert(kStructureImageGroup == 0 && kStructureImageHinge == 6, "icons by image order");
+  return image >= kStructureImageGroup && image <= kStructureImageHinge ? icons[image] : QIcon();
 }
 
 QPixmap LogoPixmap(int height) {

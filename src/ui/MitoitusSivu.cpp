@@ -104,17 +104,16 @@ class HandlerTimer {
 }  // namespace
 
 QIcon DesignTreeIcon(int image) {
-  const char* name = nullptr;
-  switch (image) {
-    case 1: name = "mitoitus_exceeded.svg"; break;
-    case 2: name = "mitoitus_satisfied.svg"; break;
-    case 3: name = "mitoitus_info.svg"; break;
-    default: return QIcon();
-  }
-  EnsureResources();
-  QIcon icon;
-  for (int px : {16, 32}) icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
-  return icon;
+  // Rendered once each: the tree of a long member shows thousands of them.
+  static const auto render = [](const char* name) {
+    EnsureResources();
+    QIcon icon;
+    for (int px : {16, 32}) icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
+    return icon;
+  };
+  static const QIcon icons[3] = {render("mitoitus_exceeded.svg"), render("mitoitus_satisfied.svg"),
+                                 render("mitoitus_info.svg")};
+  return image >= 1 && image <= 3 ? icons[image - 1] : QIcon();
 }
 
 QPixmap TrafficLightPixmap(int state, int height) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/ProjectPage.h"
 
@@ -77,8 +78,9 @@ class TpaaikkunaFRM : public QMainWindow {
   // The page control and its state.
   QTabWidget* PageControl1() const { return pages_; }
   QComboBox* LaskentaNormiCB() const { return codeCombo_; }
-  QPlainTextEdit* InputMemo() const { return inputMemo_; }
-  QPlainTextEdit* OutputMemo() const { return outputMemo_; }
+  // The memos of the hidden "Laskentamalli" page get the last run's texts when looked at.
+  QPlainTextEdit* InputMemo() const { FillAnalysisMemos(); return inputMemo_; }
+  QPlainTextEdit* OutputMemo() const { FillAnalysisMemos(); return outputMemo_; }
   QPlainTextEdit* LahtotiedostoMEMO() const { return projectFileMemo_; }
   MainPage ActivePage() const;
   MainPage PreviousPage() const { return previous_; }
@@ -145,6 +147,13 @@ class TpaaikkunaFRM : public QMainWindow {
   RakenneSivu* structurePage_ = nullptr;
   QPlainTextEdit* inputMemo_ = nullptr;
   QPlainTextEdit* outputMemo_ = nullptr;
+  // The last run's input text and messages until the memos are filled: a long member's
+  // input runs to tens of thousands of lines, and filling a memo nobody sees on every
+  // entry to the design, results and report pages took longer than the analysis.
+  void FillAnalysisMemos() const;
+  mutable std::vector<std::string> memoInput_;
+  mutable std::vector<std::string> memoOutput_;
+  mutable bool memosPending_ = false;
   QPlainTextEdit* projectFileMemo_ = nullptr;
   QAction* sectionLibraryAction_ = nullptr;
   QAction* settingsAction_ = nullptr;

@@ -3,15 +3,20 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 
+#include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "analysis/MalliGeneraattori.h"
 #include "model/FieldHelpers.h"
+#include "model/NumberText.h"
 #include "pagelogic/SupportCheck.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
@@ -46,6 +51,47 @@ class WaitCursor {
   ~WaitCursor() { QApplication::restoreOverrideCursor(); }
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// With QELVUX_PAGE_TIMING set, a page change prints to stderr how long its handler took
+// (the analysis and design run on entering included) and when the window had painted it,
+// each also as processor time, which a busy machine does not stretch:
+// "sivu <name>: <ms> ms (CPU <ms> ms), näytöllä <ms> ms (CPU <ms> ms)".
+class PageTimer {
+ public:
+  explicit PageTimer(const QTabWidget* pages)
+      : pages_(pages), on_(qEnvironmentVariableIsSet("QELVUX_PAGE_TIMING")) {
+    if (!on_) return;
+    timer_.start();
+    cpu_ = std::clock();
+  }
+  ~PageTimer() {
+    if (!on_) return;
+    const std::string name = pages_->tabText(pages_->currentIndex()).toStdString();
+    const std::string handler = Times(timer_, cpu_);
+    const QElapsedTimer started = timer_;
+    const std::clock_t cpu = cpu_;
+    // A zero timer fires once the events queued by the handler, the repaint included,
+    // have been handled.
+    QTimer::singleShot(0, [name, handler, started, cpu] {
+      std::fprintf(stderr, "sivu %s: %s, näytöllä %s\n", name.c_str(), handler.c_str(),
+                   Times(started, cpu).c_str());
+    });
+  }
+  PageTimer(const PageTimer&) = delete;
+  PageTimer& operator=(const PageTimer&) = delete;
+
+ private:
+  static std::string Times(const QElapsedTimer& wall, std::clock_t cpu) {
+    const double ms = static_cast<double>(wall.nsecsElapsed()) * 1e-6;
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+    return qv::FormatFixed(ms, 1) + " ms (CPU " + qv::FormatFixed(cpuMs, 1) + " ms)";
+  }
+
+  const QTabWidget* pages_;
+  bool on_;
+  QElapsedTimer timer_;
+  std::clock_t cpu_ = 0;
 };
 
 }  // namespace
@@ -91,16 +137,27 @@ void TpaaikkunaFRM::RefreshResultsPage() {
 
 int TpaaikkunaFRM::RegenerateAndSolve() {
   const WaitCursor wait;
-  const std::vector<std::string> input = GenerateAnalysisInput(*project_);
-  inputMemo_->setPlainText(JoinLines(input));
+  std::vector<std::string> input = GenerateAnalysisInput(*project_);
   std::vector<std::string> output;
   const int status = RunAnalysis(input, *project_, project_->Analysis, output);
-  outputMemo_->setPlainText(JoinLines(output));
+  memoInput_ = std::move(input);
+  memoOutput_ = std::move(output);
+  memosPending_ = true;
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
+}
+
+void TpaaikkunaFRM::FillAnalysisMemos() const {
+  if (!memosPending_) return;
+  memosPending_ = false;
+  inputMemo_->setPlainText(JoinLines(memoInput_));
+  outputMemo_->setPlainText(JoinLines(memoOutput_));
+  memoInput_ = std::vector<std::string>();
+  memoOutput_ = std::vector<std::string>();
 }
 
 void TpaaikkunaFRM::PageControl1Change(int index) {
   if (switching_) return;
+  const PageTimer timing(pages_);
   MainPage active = index >= 0 && index < kMainPageCount ? static_cast<MainPage>(index) : MainPage::None;
   if (previous_ == MainPage::Rakenne && active != MainPage::Rakenne) {
     std::string message;
@@ -127,6 +184,9 @@ void TpaaikkunaFRM::EnterPage(MainPage page) {
       RegenerateAndSolve();
       if (ProjectPage* p = Page(page)) p->Refresh();
       break;
+    case MainPage::Laskentamalli:
+      FillAnalysisMemos();
+      return;
     default:
       return;  // the hidden pages keep what they show
   }
