@@ -32,15 +32,22 @@ double SymbolSize(const WorldBox& box) { return 0.02 * std::max(box.Width(), box
 
 // The chains below and right of the member step away from what the drawing put there
 // (support numbers, which do not shrink with a small window; arrows brought from below):
-// their ticks, s long, end 1 mm short of the lowest and the rightmost point reached.
-ChainOffsets ClearOf(const LabelLayout& layout, const ViewTransform& view, const WorldBox& box,
-                     double s, ChainOffsets o) {
+// their ticks, s long, end 1 mm short of the lowest and the rightmost point reached. The
+// chain below never steps so far that its numbers leave the surface (an exported picture
+// ends at the bottom of the fitted box).
+ChainOffsets ClearOf(Canvas* c, const LabelLayout& layout, const ViewTransform& view,
+                     const WorldBox& box, double s, ChainOffsets o) {
   if (!layout.Reached() || !(s > 0.0)) return o;
   double right = 0.0;
   double lowest = 0.0;
   view.LogicalToWorld(layout.Rightmost(), layout.Lowest(), right, lowest);
   const double gap = view.Scale();  // 1 mm of surface in world millimetres
-  o.belowY = std::max(o.belowY, (box.bottom - lowest + gap) / s + 1.0);
+  int tw = 0;
+  int th = 0;
+  view.TextExtent(c, "0", tw, th);
+  const double textHeight = th / 10.0 * view.Scale();
+  const double deepest = (box.bottom - view.WorldBottom() - textHeight - gap) / s - 1.0;
+  o.belowY = std::max(o.belowY, std::min(deepest, (box.bottom - lowest + gap) / s + 1.0));
   o.rightX = std::max(o.rightX, (right - box.right + gap) / s + 1.0);
   return o;
 }
@@ -100,7 +107,8 @@ void DrawStructureView(Canvas* canvas, const QELVUX_data* project, int clientWid
   LabelLayout layout;
   DrawMember(canvas, view, project, &style, &sizes, &layout);
   TwoChains(canvas, view, project, box, s,
-            ClearOf(layout, view, box, s, ChainOffsets{5.0, 4.0, 4.0, 5.0}), DrawDimensions);
+            ClearOf(canvas, layout, view, box, s, ChainOffsets{5.0, 4.0, 4.0, 5.0}),
+            DrawDimensions);
   DrawOriginMark(canvas, view, s, project);
   view.EndView();
 }
@@ -121,7 +129,7 @@ void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
   DrawLoads(canvas, view, project, DrawStyle{highlight, 0, 0}, SymbolSizes{s / 2.0, s},
             &layout);
   TwoChains(canvas, view, project, box, s,
-            ClearOf(layout, view, box, s, ChainOffsets{6.0, 8.0, 10.0, 8.0}),
+            ClearOf(canvas, layout, view, box, s, ChainOffsets{6.0, 8.0, 10.0, 8.0}),
             DrawLoadDimensions);
   view.EndView();
 }

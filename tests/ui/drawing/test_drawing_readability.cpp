@@ -141,7 +141,7 @@ TEST_F(Structure, SupportNumbersStandAMillimetreClearOfTheirSymbols) {
 }
 
 TEST_F(Structure, ChainsStepAwayFromNumbersThatAreLargeBesideASmallDrawing) {
-  // On a 20 x 10 mm client s is a third of a millimetre while the numbers stay 1.2 mm
+  // On a 20 x 20 mm client s is a third of a millimetre while the numbers stay 1.2 mm
   // high: at their described places the chains below and right would run through them.
   for (double angle : {0.0, 30.0, 90.0}) {
     SCOPED_TRACE(angle);
@@ -150,7 +150,7 @@ TEST_F(Structure, ChainsStepAwayFromNumbersThatAreLargeBesideASmallDrawing) {
     p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
     p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kSlidingY, 6000.0);
     canvas.Clear();
-    qv::DrawStructureView(&canvas, &p, 201, 101, 0);
+    qv::DrawStructureView(&canvas, &p, 201, 201, 0);
     for (const char* n : {"1", "2"}) {
       const Box number = TextBoxOf(canvas, OnlyText(canvas, n));
       for (const CanvasCall& l : canvas.CallsOf(CanvasOp::Line)) {
@@ -346,6 +346,13 @@ TEST(LoadViewChain, LowerChainStepsBelowAnArrowComingFromBelow) {
   for (const CanvasCall& t : canvas.TextsEqual("6000")) {
     EXPECT_LE(TextBoxOf(canvas, t).bottom, 401.0);
   }
+  // A picture cropped to the fitted box (7200 x 3000 as 72 x 30 mm) has no room to spare:
+  // the chain steps only as far as keeps its numbers on it.
+  canvas.Clear();
+  qv::DrawLoadView(&canvas, &p, 721, 301, 0);
+  const auto texts = canvas.CallsOf(CanvasOp::Text);
+  ASSERT_EQ(texts.size(), 7u);  // two numbers, four chain labels and "Nosto"
+  for (const CanvasCall& t : texts) EXPECT_LE(TextBoxOf(canvas, t).bottom, 301.0) << t.text;
 }
 
 }  // namespace
