@@ -25,8 +25,9 @@ std::string LoadLabel(const KuormaVektori& loads, int i);
 // Surface, line and point loads in that order (each kind when switched on), case by case,
 // with head size g = sizes.symbol and offset d = sizes.width from the axis. Arrows and
 // heights are scaled to the largest load of their kind; the selected load is drawn again
-// in red at the end when highlighting. A label that would overlap one drawn before it is
-// raised the least that clears it; an arrow whose tail would lie beyond the axis comes to
+// in red at the end when highlighting. A label that would overlap one drawn before it, or
+// cross a level-ish edge of any load's outline, is raised the least that clears them (an
+// undrawn first pass gathers the outlines); an arrow whose tail would lie beyond the axis comes to
 // the member from the other side. The layout, when given, receives the labels placed and
 // the lowest point drawn. The pen, brush and font are as before on return.
 void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* project,
