@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -28,6 +29,14 @@ inline const std::string& ScratchFolder() {
     const char* made = mkdtemp(buf.data());
     return made ? std::string(made) : name;
   }();
+  // Removed when the process ends, so replays leave nothing behind.
+  static const bool cleanup = [] {
+    return std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(ScratchFolder(), ec);
+    }) == 0;
+  }();
+  (void)cleanup;
   return folder;
 }
 
