@@ -3,7 +3,7 @@
 
 #include <array>
 #include <cmath>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/fem/FEM_kaikki.h"
@@ -97,6 +97,14 @@ class SampleCache {
   // A pasted model of many bars must not keep megabytes per thread.
   static constexpr std::size_t kMaxHeldValues = 1u << 20;
   using Key = std::array<int, 4>;  // kind, bar, case, divisions
+  // Hashed: a long member asks for tens of thousands of entries per design.
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const {
+      std::size_t h = 0;
+      for (int v : k) h = h * 1000003u + static_cast<std::size_t>(static_cast<unsigned>(v));
+      return h;
+    }
+  };
 
   static void Sample(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
                      int caseNumber, int n, BarSamples& samples) {
@@ -116,7 +124,7 @@ class SampleCache {
 
   unsigned long long revision_ = 0;
   std::size_t heldValues_ = 0;
-  std::map<Key, BarSamples> entries_;
+  std::unordered_map<Key, BarSamples, KeyHash> entries_;
 };
 
 BarSamples const& SamplesOf(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
