@@ -16,6 +16,10 @@ KuormaVektori::KuormaVektori() : QELvektori(20, 20) {
   SetLayout(1, 4, 4);
   SetDecimals(0, 5);
   SetDecimals(1, 5);
+  // Surface loads are held in N/mm2 (0.734 kN/m2 = 0.000734): five decimals alone would
+  // save them as 0.00073, so the values keep ten significant digits as well.
+  SetSignificantDigits(0, 10);
+  SetSignificantDigits(1, 10);
 }
 
 int KuormaVektori::InsertPosition(const QELalkio& record) const {

@@ -1,6 +1,7 @@
 // Number parsing and formatting with std::from_chars / std::to_chars (never the C locale).
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -66,6 +67,21 @@ std::string FormatExp(double value) {
 
 std::string FormatReal(double value, int decimals) {
   return decimals < 0 ? FormatExp(value) : FormatFixed(value, decimals);
+}
+
+std::string FormatFixedSignificant(double value, int decimals, int significant) {
+  if (decimals < 0 || significant <= 0 || !std::isfinite(value) || value == 0.0)
+    return FormatFixed(value, decimals);
+  const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  const int needed = std::min(significant - 1 - magnitude, 17);
+  if (needed <= decimals) return FormatFixed(value, decimals);
+  std::string text = FormatFixed(value, needed);
+  const std::size_t point = text.find('.');
+  if (point == std::string::npos) return text;
+  const std::size_t shortest = point + 1 + static_cast<std::size_t>(decimals);
+  while (text.size() > shortest && text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
 }
 
 }  // namespace qv

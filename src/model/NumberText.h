@@ -20,4 +20,9 @@ std::string FormatExp(double value);
 // "%.*f" for decimals >= 0, "%E" for negative decimals: how record fields are written.
 std::string FormatReal(double value, int decimals);
 
+// "%.*f" with at least `decimals` decimals and as many more (up to 17) as keep `significant`
+// significant digits; the extra decimals' trailing zeros are dropped. A small value in a field
+// written with few decimals (a surface load in N/mm2) then survives a save and a load.
+std::string FormatFixedSignificant(double value, int decimals, int significant);
+
 }  // namespace qv

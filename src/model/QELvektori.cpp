@@ -18,6 +18,7 @@ void QELvektori::SetLayout(int textCount, int intCount, int realCount) {
   intCount_ = intCount < 0 ? 0 : intCount;
   realCount_ = realCount < 0 ? 0 : realCount;
   decimals_.assign(static_cast<std::size_t>(realCount_), 3);
+  significant_.assign(static_cast<std::size_t>(realCount_), 0);
   fieldLayout_.clear();
   fieldLayout_.push_back(textCount_ + intCount_ + realCount_);
   fieldLayout_.insert(fieldLayout_.end(), static_cast<std::size_t>(textCount_), QEL_TEXT);
@@ -95,6 +96,10 @@ void QELvektori::SetDecimals(int j, int decimals) {
   if (j >= 0 && j < static_cast<int>(decimals_.size())) decimals_[static_cast<std::size_t>(j)] = decimals;
 }
 
+void QELvektori::SetSignificantDigits(int j, int digits) {
+  if (j >= 0 && j < static_cast<int>(significant_.size())) significant_[static_cast<std::size_t>(j)] = digits;
+}
+
 std::string QELvektori::FormatRecord(int i) const {
   const QELalkio* r = Record(i);
   if (!r) return std::string();
@@ -118,11 +123,13 @@ std::string QELvektori::FormatRecord(int i) const {
         line += t;
         break;
       }
-      case QEL_REAL:
-        line += qv::FormatReal(ri < static_cast<int>(r->reals.size()) ? r->reals[static_cast<std::size_t>(ri)] : 0.0,
-                               Decimals(ri));
+      case QEL_REAL: {
+        const double v = ri < static_cast<int>(r->reals.size()) ? r->reals[static_cast<std::size_t>(ri)] : 0.0;
+        const int digits = ri < static_cast<int>(significant_.size()) ? significant_[static_cast<std::size_t>(ri)] : 0;
+        line += digits > 0 ? qv::FormatFixedSignificant(v, Decimals(ri), digits) : qv::FormatReal(v, Decimals(ri));
         ++ri;
         break;
+      }
       case QEL_INT:
         line += std::to_string(ii < static_cast<int>(r->ints.size()) ? r->ints[static_cast<std::size_t>(ii)] : 0);
         ++ii;

@@ -111,6 +111,8 @@ class QELvektori {
   // Decimals of real field j when written (negative: exponent form).
   int Decimals(int j) const;
   void SetDecimals(int j, int decimals);
+  // Real field j keeps at least this many significant digits when written (0: decimals only).
+  void SetSignificantDigits(int j, int digits);
 
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& name) { fileName_ = name; }
@@ -132,6 +134,7 @@ class QELvektori {
   int realCount_ = 0;
   std::vector<int> fieldLayout_{0};
   std::vector<int> decimals_;
+  std::vector<int> significant_;
   std::string fileName_ = "?";
   std::string fileDate_ = "?";
   char separator_ = ';';
