@@ -161,8 +161,11 @@ void TpaaikkunaFRM::BuildPages() {
     pageWidgets_[i]->setObjectName(QLatin1String(kPageNames[i]));
     pages_->addTab(pageWidgets_[i], QString::fromUtf8(kPageCaptions[i]));
   }
-  pages_->setTabVisible(TabIndex(MainPage::Laskentamalli), false);
-  pages_->setTabVisible(TabIndex(MainPage::Lahtotiedosto), false);
+  // Hidden pages are disabled as well: Ctrl+Tab skips only disabled tabs, not hidden ones.
+  for (MainPage hidden : {MainPage::Laskentamalli, MainPage::Lahtotiedosto}) {
+    pages_->setTabVisible(TabIndex(hidden), false);
+    pages_->setTabEnabled(TabIndex(hidden), false);
+  }
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { PageControl1Change(index); });
 }
 

@@ -106,6 +106,17 @@ class MainWindowTest : public QObject {
     QVERIFY(messages_.shown.empty());
   }
 
+  void ctrlTabSkipsTheHiddenPages() {
+    TpaaikkunaFRM& w = Start();
+    QTabWidget* tabs = w.PageControl1();
+    GoTo(MainPage::Tulokset);
+    QCOMPARE(w.ActivePage(), MainPage::Tulokset);
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(w.ActivePage(), MainPage::Tulostiedosto);
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.ActivePage(), MainPage::Tulokset);
+  }
+
   void startUpWithAMissingFileOpensNothingAndSaysNothing() {
     TpaaikkunaFRM& w = Start((dir_->path() + "/ei_ole.vux").toStdString());
     QVERIFY(messages_.shown.empty());
