@@ -23,7 +23,8 @@ class CSVTiedosto {
 
   // Appends the header of section n: 0, or -1 when it already exists.
   int AddSection(int n);
-  // Appends text as the last line of section n, adding the section at the end if needed.
+  // Appends text as the last line of section n, adding the section at the end if needed. A line
+  // that would read back as a section header is kept with a leading blank.
   void AddLine(int n, const std::string& text);
   bool HasSection(int n) const;
   // Content lines of section n, 0 when it does not exist.
