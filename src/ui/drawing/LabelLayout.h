@@ -1,6 +1,8 @@
 // Keeping the labels of a drawing clear of its symbols and of each other, in logical units.
 #pragma once
 
+#include <set>
+#include <unordered_map>
 #include <vector>
 
 namespace qv {
@@ -56,10 +58,36 @@ class LabelLayout {
   struct Segment {
     int x1, y1, x2, y2;  // x1 <= x2
   };
-  // Least rise that takes the box clear above the line; 0 when they are apart.
-  static int RiseOver(const LogicalBox& b, const Segment& s, int gap);
+  // Items filed under every column of the drawing their x-range crosses: a label rises
+  // straight up, so only what stands beside it can be in its way, and a drawing with
+  // thousands of loads must not test each label against all the others.
+  class Columns {
+   public:
+    void Add(int id, int left, int right);
+    // The items filed in the columns that [left, right] crosses, each once.
+    const std::vector<int>& Beside(int left, int right);
+    void Clear();
+
+   private:
+    std::unordered_map<int, std::vector<int>> columns_;
+    std::vector<int> wide_;  // items too wide to file column by column
+    std::vector<unsigned> seen_;
+    unsigned round_ = 0;
+    std::vector<int> found_;
+    int count_ = 0;  // ids run 0 .. count_ - 1
+  };
+  // The line's lowest and highest point over the box's x-range; false when it has none.
+  static bool HeightsBeside(const LogicalBox& b, const Segment& s, double& low, double& high);
+  // Least rise of the wanted box that keeps it clear of the placed labels and the lines.
+  int LeastRise(const LogicalBox& wanted);
+  void IndexLines();
   std::vector<Placed> placed_;
+  std::unordered_map<int, std::size_t> byKey_;
+  std::multiset<int> tops_;  // tops of every placed label
+  Columns placedColumns_;
   std::vector<Segment> lines_;
+  Columns lineColumns_;
+  bool linesIndexed_ = true;
   bool collecting_ = false;
   bool reached_ = false;
   int lowest_ = 0;
