@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "model/NumberText.h"
 #include "model/QELvektori.h"
@@ -88,21 +89,36 @@ void VerticalChain(Canvas* c, const ViewTransform& view, const DimensionStyle& s
   }
 }
 
+// The distinct values ascending, the first given of equal ones kept, as a sorted
+// QELlukuvektori gathers them; sorted once, as a long member has thousands of load
+// positions and the list inserts one by one.
+std::vector<double> Distinct(std::vector<double> v) {
+  if (std::any_of(v.begin(), v.end(), [](double x) { return std::isnan(x); })) {
+    QELlukuvektori kept(20, 20, 1);
+    for (double x : v) kept.Add(x);
+    return kept.Values();
+  }
+  std::stable_sort(v.begin(), v.end());
+  v.erase(std::unique(v.begin(), v.end(), [](double a, double b) { return a == b; }), v.end());
+  return v;
+}
+
 // Both projections of the positions along the member, by the angle's rule.
 void DrawProjected(Canvas* canvas, const ViewTransform& view, double angle,
-                   const QELlukuvektori& positions, const DimensionStyle& style,
+                   const std::vector<double>& given, const DimensionStyle& style,
                    const DimensionPlacement& placement) {
   double cs = 1.0, sn = 0.0;
   MemberDirection(angle, cs, sn);
-  QELlukuvektori xs(20, 20, 1);
-  QELlukuvektori ys(20, 20, 1);
-  for (int i = 0; i < positions.Count(); ++i) {
-    xs.Add(positions[i] * cs);
-    ys.Add(positions[i] * sn);
+  const std::vector<double> positions = Distinct(given);
+  std::vector<double> xs;
+  std::vector<double> ys;
+  for (double p : positions) {
+    xs.push_back(p * cs);
+    ys.push_back(p * sn);
   }
   const std::vector<double> none;
-  DrawDimensionChain(canvas, view, style, placement, angle == 90.0 ? none : xs.Values(),
-                     angle == 0.0 ? none : ys.Values());
+  DrawDimensionChain(canvas, view, style, placement, angle == 90.0 ? none : Distinct(xs),
+                     angle == 0.0 ? none : Distinct(ys));
 }
 
 }  // namespace
@@ -124,12 +140,11 @@ void DrawDimensions(Canvas* canvas, const ViewTransform& view, const QELVUX_data
                     const DimensionStyle& style, const DimensionPlacement& placement) {
   if (!project) return;
   const RakenneVektori& m = project->Member;
-  QELlukuvektori positions(20, 20, 1);
-  positions.Add(0.0);
-  positions.Add(m.Length);
+  std::vector<double> positions{0.0, m.Length};
   for (int i = 0; i < m.Count(); ++i) {
     const int kind = m.Kind(i);
-    if (kind == RakenneVektori::kSupport || kind == RakenneVektori::kHinge) positions.Add(m.X(i));
+    if (kind == RakenneVektori::kSupport || kind == RakenneVektori::kHinge)
+      positions.push_back(m.X(i));
   }
   DrawProjected(canvas, view, m.Angle, positions, style, placement);
 }
@@ -139,16 +154,14 @@ void DrawLoadDimensions(Canvas* canvas, const ViewTransform& view, const QELVUX_
   if (!project) return;
   const RakenneVektori& m = project->Member;
   const KuormaVektori& loads = project->Loads;
-  QELlukuvektori positions(20, 20, 1);
-  positions.Add(0.0);
-  positions.Add(m.Length);
+  std::vector<double> positions{0.0, m.Length};
   for (int i = 0; i < loads.Count(); ++i) {
     if (!LoadVisible(loads, i)) continue;
     if (loads.LoadKind(i) == KuormaVektori::kPoint) {
-      positions.Add(loads.X1(i));
+      positions.push_back(loads.X1(i));
     } else {
-      positions.Add(loads.X1(i) < 0.0 ? 0.0 : loads.X1(i));
-      positions.Add(loads.X2(i) < 0.0 ? m.Length : loads.X2(i));
+      positions.push_back(loads.X1(i) < 0.0 ? 0.0 : loads.X1(i));
+      positions.push_back(loads.X2(i) < 0.0 ? m.Length : loads.X2(i));
     }
   }
   DrawProjected(canvas, view, m.Angle, positions, style, placement);
