@@ -33,10 +33,10 @@ LogicalBox Moved(const LogicalBox& b, int mx, int my) {
   return LogicalBox{b.left + mx, b.bottom + my, b.right + mx, b.top + my};
 }
 
-// Width of a column of the x index, in logical units (a few label widths), and the most
+// Width of a column of the x index, in logical units (under a label's width), and the most
 // columns an item is filed in one by one; a wider one is looked at by every label.
-constexpr int kColumnWidth = 256;
-constexpr int kMostColumns = 64;
+constexpr int kColumnWidth = 64;
+constexpr int kMostColumns = 256;
 
 int ColumnOf(int x) {
   return x >= 0 ? x / kColumnWidth : -((-(x + 1)) / kColumnWidth) - 1;
@@ -118,6 +118,7 @@ int LabelLayout::LeastRise(const LogicalBox& wanted) {
   IndexLines();
   for (int id : lineColumns_.Beside(wanted.left, wanted.right)) {
     const Segment& s = lines_[static_cast<std::size_t>(id)];
+    if (std::max(s.y1, s.y2) <= wanted.bottom) continue;  // wholly below the label
     double low = 0.0;
     double high = 0.0;
     if (!HeightsBeside(wanted, s, low, high)) continue;
