@@ -140,7 +140,11 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   const WaitCursor wait;
   std::vector<std::string> input = GenerateAnalysisInput(*project_);
   std::vector<std::string> output;
-  const int status = RunAnalysis(input, *project_, project_->Analysis, output);
+  // The solution depends on its input text alone: when the analysis already holds a good
+  // solution of exactly this text, solving again would give the same numbers.
+  const bool current =
+      project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
+  const int status = current ? 0 : RunAnalysis(input, *project_, project_->Analysis, output);
   memoInput_ = std::move(input);
   memoOutput_ = std::move(output);
   memosPending_ = true;
