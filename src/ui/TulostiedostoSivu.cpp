@@ -81,6 +81,11 @@ TulostiedostoSivu::TulostiedostoSivu(const UiContext& ui, QWidget* parent)
   view_->setAcceptRichText(false);
   view_->setTabChangesFocus(false);
   view_->setFont(font_);
+  // Any change to the text or its formats but the page's own build means the view no
+  // longer shows the built report as it was.
+  connect(view_->document(), &QTextDocument::contentsChanged, this, [this] {
+    if (!building_) shownIntact_ = false;
+  });
 
   auto* splitter = MakePageSplitter(Qt::Horizontal, this);
   splitter->addWidget(BuildControls());
@@ -143,7 +148,18 @@ void TulostiedostoSivu::Refresh() {
     boxes_[static_cast<std::size_t>(i)]->setChecked(switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] != 0);
   EnableDesignOptions();
   switches[kReportEvents] = 1;
-  BuildReport();
+  const std::vector<std::string> lines = BuildReportLines(Project());
+  if (ShowsReport(lines)) {
+    view_->moveCursor(QTextCursor::Start);
+    return;
+  }
+  view_->clear();
+  ApplyTabStops();
+  ShowReport(lines);
+}
+
+bool TulostiedostoSivu::ShowsReport(const std::vector<std::string>& lines) const {
+  return shownIntact_ && view_->logicalDpiX() == shownDpi_ && lines == shownLines_;
 }
 
 void TulostiedostoSivu::EnableDesignOptions() {
@@ -180,10 +196,14 @@ void TulostiedostoSivu::ApplyTabStops() {
 }
 
 void TulostiedostoSivu::BuildReport() {
+  shownIntact_ = false;
   view_->clear();
   ApplyTabStops();
   if (Project().ReportSwitches[kReportEvents] == 0) return;
-  const std::vector<std::string> lines = BuildReportLines(Project());
+  ShowReport(BuildReportLines(Project()));
+}
+
+void TulostiedostoSivu::ShowReport(const std::vector<std::string>& lines) {
   QStringList text;
   for (const std::string& line : lines) text << Q(line);
   // Written through a cursor standing in the one paragraph that already has the stops, so
@@ -193,10 +213,15 @@ void TulostiedostoSivu::BuildReport() {
   const bool undo = document->isUndoRedoEnabled();
   document->setUndoRedoEnabled(false);
   QTextCursor cursor(document);
+  building_ = true;
   cursor.insertText(text.join(QLatin1Char('\n')));
+  building_ = false;
   document->setUndoRedoEnabled(undo);
   document->setModified(false);
   view_->moveCursor(QTextCursor::Start);
+  shownLines_ = lines;
+  shownDpi_ = view_->logicalDpiX();
+  shownIntact_ = true;
 }
 
 std::vector<std::string> TulostiedostoSivu::ViewLines() const {

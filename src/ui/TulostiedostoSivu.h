@@ -70,6 +70,8 @@ class TulostiedostoSivu : public ProjectPage {
  private:
   QWidget* BuildControls();
   void ApplyTabStops();
+  void ShowReport(const std::vector<std::string>& lines);
+  bool ShowsReport(const std::vector<std::string>& lines) const;
   void EnableDesignOptions();
   bool DefaultFontChooser(QFont& font);
   bool SaveLines(const std::string& path, const std::vector<std::string>& lines);
@@ -82,6 +84,12 @@ class TulostiedostoSivu : public ProjectPage {
   QPushButton* fontButton_ = nullptr;  // TulosFontBTN
   QPushButton* saveButton_ = nullptr;  // TallennaTulosBTN
   QTextEdit* view_ = nullptr;          // TulosRichEditAll
+  // The lines the view was last built from, while it still holds them untouched: entering
+  // the page again with the same report keeps the long document as it was laid out.
+  std::vector<std::string> shownLines_;
+  bool shownIntact_ = false;
+  bool building_ = false;
+  int shownDpi_ = 0;
 };
 
 }  // namespace qv
