@@ -390,6 +390,7 @@ void MitoitusSivu::ShowTree(const DesignTree& tree) {
   tree_ = tree;
   treeWidget_->clear();
   std::vector<QTreeWidgetItem*> items;
+  QList<QTreeWidgetItem*> topLevel;
   std::vector<QTreeWidgetItem*> lastOfLevel;
   QFont bold = treeWidget_->font();
   bold.setBold(true);
@@ -398,7 +399,8 @@ void MitoitusSivu::ShowTree(const DesignTree& tree) {
     const int level = node.level < 0 ? 0 : node.level;
     QTreeWidgetItem* parent =
         level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeWidget_);
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
+    if (!parent) topLevel << item;
     item->setText(0, Q(node.text));
     item->setIcon(0, DesignTreeIcon(node.image));
     // Checks stand out from the information lines; an exceeded one is also bold.
@@ -409,7 +411,11 @@ void MitoitusSivu::ShowTree(const DesignTree& tree) {
     lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
     lastOfLevel[static_cast<std::size_t>(level)] = item;
   }
-  for (std::size_t i = 0; i < items.size(); ++i) items[i]->setExpanded(tree.nodes[i].expanded);
+  // Built off the tree and added at once: a long member's thousands of lines, added one by
+  // one, each made the view update.
+  treeWidget_->addTopLevelItems(topLevel);
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (tree.nodes[i].expanded) items[i]->setExpanded(true);  // new items start collapsed
   ShowGroupSummary(tree);
   // The failing line in sight, when the tree shows it; otherwise the top.
   QTreeWidgetItem* shown = firstExceeded;
