@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
@@ -214,10 +215,26 @@ class Loader {
     return true;
   }
 
+  // A library saved by a relative name is looked for in the working folder, then beside the
+  // project file, then in the program's data folder: a project opened from elsewhere finds it.
+  std::string LibraryPath(const std::string& saved) const {
+    namespace fs = std::filesystem;
+    if (saved.empty() || ProfiiliVektori::FileExists(saved)) return saved;
+    if (fs::path(saved).is_absolute()) return saved;
+    std::vector<fs::path> folders;
+    if (!f_.FileName().empty()) folders.push_back(fs::path(f_.FileName()).parent_path());
+    if (!p_.DataFolder().empty()) folders.push_back(fs::path(p_.DataFolder()));
+    for (const fs::path& folder : folders) {
+      const std::string candidate = (folder / saved).string();
+      if (ProfiiliVektori::FileExists(candidate)) return candidate;
+    }
+    return saved;
+  }
+
   bool Section801() {
     if (!CountIs(801, 4)) return false;
     ProfiiliVektori& lib = p_.Profiles;
-    const std::string path = f_.GetLine(801, 1);
+    const std::string path = LibraryPath(f_.GetLine(801, 1));
     const std::string savedName = f_.GetLine(801, 3);
     if (ProfiiliVektori::FileExists(path)) {
       const int rc = lib.ReadLibrary(path);
