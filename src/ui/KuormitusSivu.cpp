@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -65,15 +64,8 @@ KuormitusSivu::KuormitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage
   setObjectName(QStringLiteral("KuormitusTAB"));
   runLoadDialog_ = [this](const LoadDialogRequest& r) { return DefaultLoadDialog(r); };
   runCaseDialog_ = [this] { DefaultCaseDialog(); };
-  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
-  splitter->addWidget(BuildTreePanel());
-  splitter->addWidget(BuildDrawingPanel());
-  splitter->setStretchFactor(0, 0);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({320, 680});
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(splitter);
+  QWidget* side = BuildTreePanel();  // built before the main pane, as before
+  LayOutSideBySide(this, side, BuildDrawingPanel(), 320, 680);
 }
 
 KuormitusSivu::~KuormitusSivu() {

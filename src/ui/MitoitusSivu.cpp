@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -134,15 +133,8 @@ QPixmap SectionShapePixmap(int item, int size) {
 MitoitusSivu::MitoitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("MitoitusTAB"));
   runSettings_ = [this](int page) { return DefaultSettingsDialog(page); };
-  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
-  splitter->addWidget(BuildControlPanel());
-  splitter->addWidget(BuildResultsPanel());
-  splitter->setStretchFactor(0, 0);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({300, 800});
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(splitter);
+  QWidget* side = BuildControlPanel();  // built before the main pane, as before
+  LayOutSideBySide(this, side, BuildResultsPanel(), 300, 800);
   ShowLight(kLightUnknown, kTotalLabelInitial);
 }
 

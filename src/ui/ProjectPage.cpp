@@ -23,6 +23,18 @@ QSplitter* MakePageSplitter(Qt::Orientation orientation, QWidget* parent) {
   return splitter;
 }
 
+void LayOutSideBySide(QWidget* page, QWidget* side, QWidget* main, int sideWidth, int mainWidth) {
+  auto* splitter = MakePageSplitter(Qt::Horizontal, page);
+  splitter->addWidget(side);
+  splitter->addWidget(main);
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({sideWidth, mainWidth});
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(splitter);
+}
+
 ProjectPage::ProjectPage(const UiContext& ui, QWidget* parent) : QWidget(parent), ui_(ui) {}
 
 PlaceholderPage::PlaceholderPage(const UiContext& ui, const QString& text, QWidget* parent)

@@ -30,6 +30,9 @@ void SetHint(QWidget* widget, const std::string& hint);
 // The pages' splitter: a yellow handle 5 pixels wide, panes never narrower than 150.
 QSplitter* MakePageSplitter(Qt::Orientation orientation, QWidget* parent);
 constexpr int kPageSplitterMinimum = 150;
+// Lays a page out as a side panel that keeps its width and a main pane that takes the rest,
+// side by side in the page's splitter.
+void LayOutSideBySide(QWidget* page, QWidget* side, QWidget* main, int sideWidth, int mainWidth);
 
 class ProjectPage : public QWidget {
   Q_OBJECT

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -33,15 +32,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 RakenneSivu::RakenneSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("RakenneTAB"));
   runDialog_ = [this](int mode, int pointIndex) { return DefaultDialog(mode, pointIndex); };
-  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
-  splitter->addWidget(BuildTreePanel());
-  splitter->addWidget(BuildDrawingPanel());
-  splitter->setStretchFactor(0, 0);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({300, 700});
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(splitter);
+  QWidget* side = BuildTreePanel();  // built before the main pane, as before
+  LayOutSideBySide(this, side, BuildDrawingPanel(), 300, 700);
 }
 
 RakenneSivu::~RakenneSivu() {

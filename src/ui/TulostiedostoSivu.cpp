@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -87,15 +86,7 @@ TulostiedostoSivu::TulostiedostoSivu(const UiContext& ui, QWidget* parent)
     if (!building_) shownIntact_ = false;
   });
 
-  auto* splitter = MakePageSplitter(Qt::Horizontal, this);
-  splitter->addWidget(BuildControls());
-  splitter->addWidget(view_);
-  splitter->setStretchFactor(0, 0);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({230, 900});
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(splitter);
+  LayOutSideBySide(this, BuildControls(), view_, 230, 900);
   ApplyTabStops();
 }
 
