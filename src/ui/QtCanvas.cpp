@@ -2,6 +2,7 @@
 #include "ui/QtCanvas.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPolygonF>
 #include <QString>
@@ -97,7 +98,31 @@ void QtCanvas::Line(DevicePoint from, DevicePoint to) {
 void QtCanvas::Polyline(const std::vector<DevicePoint>& points) {
   if (points.size() < 2) return;
   ApplyPenAndBrush();
+  if (ThickSolidPen()) {
+    DrawAsLines(points, false);
+    return;
+  }
   painter_.drawPolyline(ToPolygon(points));
+}
+
+// Qt strokes a thick polyline or outline by building and filling its whole outline path,
+// which costs far more than its separate segments, which the raster engine draws directly.
+bool QtCanvas::ThickSolidPen() const {
+  return GetPen().style == PenStyle::Solid && GetPen().width > 1;
+}
+
+void QtCanvas::DrawAsLines(const std::vector<DevicePoint>& points, bool closed) {
+  std::vector<QLineF> lines;
+  lines.reserve(points.size());
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    lines.emplace_back(ToPoint(points[i]), ToPoint(points[i + 1]));
+  }
+  if (closed) lines.emplace_back(ToPoint(points.back()), ToPoint(points.front()));
+  // Square caps fill the corners where the segments meet.
+  QPen pen = painter_.pen();
+  pen.setCapStyle(Qt::SquareCap);
+  painter_.setPen(pen);
+  painter_.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 void QtCanvas::Ellipse(double left, double top, double right, double bottom) {
@@ -108,25 +133,42 @@ void QtCanvas::Ellipse(double left, double top, double right, double bottom) {
 void QtCanvas::Polygon(const std::vector<DevicePoint>& points) {
   if (points.size() < 3) return;
   ApplyPenAndBrush();
+  if (GetBrush().style == BrushStyle::Clear && ThickSolidPen()) {
+    DrawAsLines(points, true);
+    return;
+  }
   painter_.drawPolygon(ToPolygon(points));
 }
 
 void QtCanvas::Text(DevicePoint topLeft, const std::string& text) {
   const QString s = QString::fromStdString(text);
-  const QFont font = ToQFont(GetFont());
-  const QFontMetricsF metrics(font, painter_.device());
+  const FontCache& font = CurrentFont();
   if (GetBrush().style != BrushStyle::Clear) {
-    painter_.fillRect(QRectF(topLeft.x, topLeft.y, metrics.horizontalAdvance(s), metrics.height()),
+    painter_.fillRect(QRectF(topLeft.x, topLeft.y, font.metrics.horizontalAdvance(s),
+                             font.metrics.height()),
                       ToQColor(GetBrush().colour));
   }
-  painter_.setFont(font);
+  painter_.setFont(font.font);
   painter_.setPen(ToQColor(GetFont().colour));
-  painter_.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), s);
+  painter_.drawText(QPointF(topLeft.x, topLeft.y + font.metrics.ascent()), s);
 }
 
 TextSize QtCanvas::TextExtent(const std::string& text) const {
-  const QFontMetricsF metrics(ToQFont(GetFont()), painter_.device());
-  return TextSize{metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+  const FontCache& font = CurrentFont();
+  return TextSize{font.metrics.horizontalAdvance(QString::fromStdString(text)),
+                  font.metrics.height()};
+}
+
+// A drawing sets the same few fonts thousands of times; resolving one costs more than the text.
+const QtCanvas::FontCache& QtCanvas::CurrentFont() const {
+  const Font& f = GetFont();
+  if (!font_ || font_->name != f.name || font_->height != f.height ||
+      font_->italic != f.italic || font_->bold != f.bold) {
+    const QFont q = ToQFont(f);
+    font_.reset(new FontCache{f.name, f.height, f.italic, f.bold, q,
+                              QFontMetricsF(q, painter_.device())});
+  }
+  return *font_;
 }
 
 }  // namespace qv

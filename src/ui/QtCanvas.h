@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <memory>
+#include <string>
 
 #include "ui/drawing/Canvas.h"
 
@@ -38,11 +42,23 @@ class QtCanvas : public Canvas {
   static QFont ToQFont(const Font& font);
 
  private:
+  struct FontCache {
+    std::string name;
+    double height;
+    bool italic;
+    bool bold;
+    QFont font;
+    QFontMetricsF metrics;
+  };
+  const FontCache& CurrentFont() const;
   void ApplyPenAndBrush();
+  bool ThickSolidPen() const;
+  void DrawAsLines(const std::vector<DevicePoint>& points, bool closed);
 
   QPainter& painter_;
   double pxPerMmX_;
   double pxPerMmY_;
+  mutable std::unique_ptr<FontCache> font_;  // the font last resolved and its metrics
 };
 
 }  // namespace qv
