@@ -42,12 +42,6 @@ int ColumnOf(int x) {
   return x >= 0 ? x / kColumnWidth : -((-(x + 1)) / kColumnWidth) - 1;
 }
 
-// Rises [from, to) that leave the label touching an obstacle.
-struct Blocked {
-  long long from;
-  long long to;
-};
-
 constexpr long long kNoEnd = std::numeric_limits<long long>::max();
 
 }  // namespace
@@ -92,7 +86,7 @@ void LabelLayout::Place(int key, int& lx, int& ly, int w, int h) {
   ly += rise;
   const LogicalBox box = Moved(wanted, 0, rise);
   if (key >= 0) byKey_.emplace(key, placed_.size());
-  placedColumns_.Add(static_cast<int>(placed_.size()), box.left, box.right);
+  FileLabel(FiledBox{box, static_cast<int>(placed_.size())});
   tops_.insert(box.top);
   placed_.push_back(Placed{key, box});
   Reach(box);
@@ -104,33 +98,20 @@ void LabelLayout::Place(int key, int& lx, int& ly, int w, int h) {
 // depends only on the labels and lines beside the label, and those block whole runs of
 // rises, so the clear rises come out as the gaps between the blocked runs.
 int LabelLayout::LeastRise(const LogicalBox& wanted) {
-  std::vector<Blocked> blocked;
-  std::vector<long long> overLines;
-  for (int id : placedColumns_.Beside(wanted.left - kBetweenLabels,
-                                      wanted.right + kBetweenLabels)) {
-    const LogicalBox& p = placed_[static_cast<std::size_t>(id)].box;
-    if (!(wanted.left < p.right + kBetweenLabels && p.left < wanted.right + kBetweenLabels))
-      continue;
-    const Blocked run{static_cast<long long>(p.bottom) - kBetweenLabels + 1 - wanted.top,
-                      static_cast<long long>(p.top) + kBetweenLabels - wanted.bottom};
-    if (run.to > 0) blocked.push_back(run);  // wholly below: never in the way of a rise
+  seenLabels_.resize(placed_.size(), 0u);
+  seenLines_.resize(lines_.size(), 0u);
+  if (++round_ == 0) {  // wrapped: forget every mark
+    std::fill(seenLabels_.begin(), seenLabels_.end(), 0u);
+    std::fill(seenLines_.begin(), seenLines_.end(), 0u);
+    round_ = 1;
   }
-  IndexLines();
-  for (int id : lineColumns_.Beside(wanted.left, wanted.right)) {
-    const Segment& s = lines_[static_cast<std::size_t>(id)];
-    if (std::max(s.y1, s.y2) <= wanted.bottom) continue;  // wholly below the label
-    double low = 0.0;
-    double high = 0.0;
-    if (!HeightsBeside(wanted, s, low, high)) continue;
-    const Blocked run{static_cast<long long>(std::ceil(low)) - wanted.top,
-                      static_cast<long long>(std::ceil(high)) - wanted.bottom};
-    if (run.from >= run.to || run.to <= 0) continue;
-    blocked.push_back(run);
-    if (run.from <= 0 && 0 < run.to) overLines.push_back(run.to);
-  }
-  std::sort(blocked.begin(), blocked.end(),
-            [](const Blocked& a, const Blocked& b) { return a.from < b.from; });
-  std::sort(overLines.begin(), overLines.end());
+  BlockedByLabels(wanted);
+  BlockedByLines(wanted);
+  blocked_.resize(byLabels_.size() + byLines_.size());
+  std::merge(byLabels_.begin(), byLabels_.end(), byLines_.begin(), byLines_.end(),
+             blocked_.begin(), [](const Blocked& a, const Blocked& b) { return a.from < b.from; });
+  const std::vector<Blocked>& blocked = blocked_;
+  const std::vector<long long>& overLines = overLines_;
 
   // The least candidate in the clear rises [from, to).
   const auto firstIn = [&](long long from, long long to) {
@@ -162,6 +143,119 @@ int LabelLayout::LeastRise(const LogicalBox& wanted) {
   return static_cast<int>(highest);
 }
 
+bool LabelLayout::SeenBefore(std::vector<unsigned>& marks, int id) {
+  unsigned& mark = marks[static_cast<std::size_t>(id)];
+  if (mark == round_) return true;
+  mark = round_;
+  return false;
+}
+
+void LabelLayout::BlockedByLabels(const LogicalBox& wanted) {
+  byLabels_.clear();
+  runEnds_.clear();
+  const auto consider = [&](const LogicalBox& p) {
+    if (!(wanted.left < p.right + kBetweenLabels && p.left < wanted.right + kBetweenLabels))
+      return;
+    const Blocked run{static_cast<long long>(p.bottom) - kBetweenLabels + 1 - wanted.top,
+                      static_cast<long long>(p.top) + kBetweenLabels - wanted.bottom};
+    if (run.to > 0) byLabels_.push_back(run);  // wholly below: never in the way of a rise
+  };
+  const int first = ColumnOf(wanted.left - kBetweenLabels);
+  const int last = ColumnOf(wanted.right + kBetweenLabels);
+  const auto byFrom = [](const Blocked& a, const Blocked& b) { return a.from < b.from; };
+  if (last - first >= kMostColumns) {
+    for (const Placed& p : placed_) consider(p.box);
+    std::sort(byLabels_.begin(), byLabels_.end(), byFrom);
+    return;
+  }
+  // Each column gives a sorted run of its own; they are merged below.
+  const auto file = [&](const std::vector<FiledBox>& items) {
+    for (const FiledBox& item : items) {
+      if (!SeenBefore(seenLabels_, item.id)) consider(item.box);
+    }
+    if (runEnds_.empty() ? !byLabels_.empty() : runEnds_.back() != byLabels_.size())
+      runEnds_.push_back(byLabels_.size());
+  };
+  file(placedColumns_.wide);
+  for (int c = first; c <= last; ++c) {
+    const auto column = placedColumns_.columns.find(c);
+    if (column != placedColumns_.columns.end()) file(column->second);
+  }
+  // Merging the sorted runs pairwise keeps the work near linear for the few columns a
+  // label crosses.
+  while (runEnds_.size() > 1) {
+    std::size_t begin = 0;
+    std::vector<std::size_t> ends;
+    for (std::size_t k = 0; k < runEnds_.size(); k += 2) {
+      if (k + 1 < runEnds_.size()) {
+        std::inplace_merge(byLabels_.begin() + static_cast<std::ptrdiff_t>(begin),
+                           byLabels_.begin() + static_cast<std::ptrdiff_t>(runEnds_[k]),
+                           byLabels_.begin() + static_cast<std::ptrdiff_t>(runEnds_[k + 1]),
+                           byFrom);
+        begin = runEnds_[k + 1];
+      } else {
+        begin = runEnds_[k];
+      }
+      ends.push_back(begin);
+    }
+    runEnds_.swap(ends);
+  }
+}
+
+void LabelLayout::BlockedByLines(const LogicalBox& wanted) {
+  IndexLines();
+  byLines_.clear();
+  overLines_.clear();
+  const auto consider = [&](const Segment& s) {
+    double low = 0.0;
+    double high = 0.0;
+    if (!HeightsBeside(wanted, s, low, high)) return;
+    const Blocked run{static_cast<long long>(std::ceil(low)) - wanted.top,
+                      static_cast<long long>(std::ceil(high)) - wanted.bottom};
+    if (run.from >= run.to || run.to <= 0) return;
+    byLines_.push_back(run);
+    if (run.from <= 0 && 0 < run.to) overLines_.push_back(run.to);
+  };
+  const int first = ColumnOf(wanted.left);
+  const int last = ColumnOf(wanted.right);
+  if (last - first >= kMostColumns) {
+    for (const Segment& s : lines_) {
+      if (std::max(s.y1, s.y2) > wanted.bottom) consider(s);
+    }
+  } else {
+    const auto file = [&](const std::vector<FiledLine>& items) {
+      for (const FiledLine& item : items) {
+        if (item.top <= wanted.bottom) break;  // this and the rest wholly below the label
+        if (!SeenBefore(seenLines_, item.id)) consider(item.s);
+      }
+    };
+    file(lineColumns_.wide);
+    for (int c = first; c <= last; ++c) {
+      const auto column = lineColumns_.columns.find(c);
+      if (column != lineColumns_.columns.end()) file(column->second);
+    }
+  }
+  std::sort(byLines_.begin(), byLines_.end(),
+            [](const Blocked& a, const Blocked& b) { return a.from < b.from; });
+  std::sort(overLines_.begin(), overLines_.end());
+}
+
+void LabelLayout::FileLabel(const FiledBox& item) {
+  const auto insert = [&item](std::vector<FiledBox>& items) {
+    const auto at = std::upper_bound(
+        items.begin(), items.end(), item.box.bottom,
+        [](int bottom, const FiledBox& other) { return bottom < other.box.bottom; });
+    items.insert(at, item);
+  };
+  const int first = ColumnOf(item.box.left);
+  const int last = ColumnOf(item.box.right);
+  if (last - first >= kMostColumns) {
+    insert(placedColumns_.wide);
+  } else {
+    for (int c = first; c <= last; ++c) insert(placedColumns_.columns[c]);
+  }
+}
+
 void LabelLayout::AddLine(int x1, int y1, int x2, int y2) {
   if (!collecting_ || std::abs(y2 - y1) > std::abs(x2 - x1)) return;
   if (x2 < x1) {
@@ -174,9 +268,23 @@ void LabelLayout::AddLine(int x1, int y1, int x2, int y2) {
 
 void LabelLayout::IndexLines() {
   if (linesIndexed_) return;
-  lineColumns_.Clear();
-  for (std::size_t i = 0; i < lines_.size(); ++i)
-    lineColumns_.Add(static_cast<int>(i), lines_[i].x1, lines_[i].x2);
+  lineColumns_.columns.clear();
+  lineColumns_.wide.clear();
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Segment& s = lines_[i];
+    const FiledLine item{s, std::max(s.y1, s.y2), static_cast<int>(i)};
+    const int first = ColumnOf(s.x1);
+    const int last = ColumnOf(s.x2);
+    if (last - first >= kMostColumns) {
+      lineColumns_.wide.push_back(item);
+    } else {
+      for (int c = first; c <= last; ++c) lineColumns_.columns[c].push_back(item);
+    }
+  }
+  const auto highestFirst = [](const FiledLine& a, const FiledLine& b) { return a.top > b.top; };
+  std::sort(lineColumns_.wide.begin(), lineColumns_.wide.end(), highestFirst);
+  for (auto& column : lineColumns_.columns)
+    std::sort(column.second.begin(), column.second.end(), highestFirst);
   linesIndexed_ = true;
 }
 
@@ -192,51 +300,6 @@ bool LabelLayout::HeightsBeside(const LogicalBox& b, const Segment& s, double& l
   low = std::min(at(from), at(to));
   high = std::max(at(from), at(to));
   return true;
-}
-
-void LabelLayout::Columns::Add(int id, int left, int right) {
-  const int first = ColumnOf(left);
-  const int last = ColumnOf(right);
-  if (last - first >= kMostColumns) {
-    wide_.push_back(id);
-  } else {
-    for (int c = first; c <= last; ++c) columns_[c].push_back(id);
-  }
-  count_ = std::max(count_, id + 1);
-}
-
-const std::vector<int>& LabelLayout::Columns::Beside(int left, int right) {
-  found_.clear();
-  const int first = ColumnOf(left);
-  const int last = ColumnOf(right);
-  if (last - first >= kMostColumns) {
-    for (int id = 0; id < count_; ++id) found_.push_back(id);
-    return found_;
-  }
-  seen_.resize(static_cast<std::size_t>(count_), 0u);
-  if (++round_ == 0) {  // wrapped: forget every mark
-    std::fill(seen_.begin(), seen_.end(), 0u);
-    round_ = 1;
-  }
-  found_ = wide_;
-  for (int c = first; c <= last; ++c) {
-    const auto column = columns_.find(c);
-    if (column == columns_.end()) continue;
-    for (int id : column->second) {
-      unsigned& mark = seen_[static_cast<std::size_t>(id)];
-      if (mark == round_) continue;
-      mark = round_;
-      found_.push_back(id);
-    }
-  }
-  return found_;
-}
-
-void LabelLayout::Columns::Clear() {
-  columns_.clear();
-  wide_.clear();
-  found_.clear();
-  count_ = 0;
 }
 
 void LabelLayout::Reach(int lx, int ly) {

@@ -58,36 +58,59 @@ class LabelLayout {
   struct Segment {
     int x1, y1, x2, y2;  // x1 <= x2
   };
+  // Rises [from, to) that leave the label touching an obstacle.
+  struct Blocked {
+    long long from;
+    long long to;
+  };
+  struct FiledBox {
+    LogicalBox box;
+    int id;
+  };
+  struct FiledLine {
+    Segment s;
+    int top;  // the higher end
+    int id;
+  };
   // Items filed under every column of the drawing their x-range crosses: a label rises
   // straight up, so only what stands beside it can be in its way, and a drawing with
-  // thousands of loads must not test each label against all the others.
-  class Columns {
-   public:
-    void Add(int id, int left, int right);
-    // The items filed in the columns that [left, right] crosses, each once.
-    const std::vector<int>& Beside(int left, int right);
-    void Clear();
-
-   private:
-    std::unordered_map<int, std::vector<int>> columns_;
-    std::vector<int> wide_;  // items too wide to file column by column
-    std::vector<unsigned> seen_;
-    unsigned round_ = 0;
-    std::vector<int> found_;
-    int count_ = 0;  // ids run 0 .. count_ - 1
+  // thousands of loads must not test each label against all the others. Placed labels
+  // stand in each column in the order of their bottoms, so the rises they block come out
+  // sorted; lines stand highest first, so a label stops reading a column at the first line
+  // wholly below it. An item crossing too many columns is looked at by every label.
+  template <typename Item>
+  struct Columns {
+    std::unordered_map<int, std::vector<Item>> columns;
+    std::vector<Item> wide;
   };
   // The line's lowest and highest point over the box's x-range; false when it has none.
   static bool HeightsBeside(const LogicalBox& b, const Segment& s, double& low, double& high);
   // Least rise of the wanted box that keeps it clear of the placed labels and the lines.
   int LeastRise(const LogicalBox& wanted);
+  // The rises the placed labels beside the wanted box block, sorted by their start.
+  void BlockedByLabels(const LogicalBox& wanted);
+  // The rises the lines beside the wanted box block, sorted, and the rises setting the box
+  // just over a line it touches where wanted, ascending.
+  void BlockedByLines(const LogicalBox& wanted);
+  void FileLabel(const FiledBox& item);
   void IndexLines();
+  bool SeenBefore(std::vector<unsigned>& marks, int id);
   std::vector<Placed> placed_;
   std::unordered_map<int, std::size_t> byKey_;
   std::multiset<int> tops_;  // tops of every placed label
-  Columns placedColumns_;
+  Columns<FiledBox> placedColumns_;
   std::vector<Segment> lines_;
-  Columns lineColumns_;
+  Columns<FiledLine> lineColumns_;
   bool linesIndexed_ = true;
+  // Work space of LeastRise, kept between calls.
+  std::vector<unsigned> seenLabels_;
+  std::vector<unsigned> seenLines_;
+  unsigned round_ = 0;
+  std::vector<Blocked> byLabels_;
+  std::vector<std::size_t> runEnds_;
+  std::vector<Blocked> byLines_;
+  std::vector<Blocked> blocked_;
+  std::vector<long long> overLines_;
   bool collecting_ = false;
   bool reached_ = false;
   int lowest_ = 0;
