@@ -85,9 +85,11 @@ QFont QtCanvas::ToQFont(const Font& font) {
   return q;
 }
 
+// Drawings set the same pen and brush for thousands of shapes in a row.
 void QtCanvas::ApplyPenAndBrush() {
-  painter_.setPen(ToQPen(GetPen()));
-  painter_.setBrush(ToQBrush(GetBrush()));
+  if (!applied_ || applied_->first != GetPen()) painter_.setPen(ToQPen(GetPen()));
+  if (!applied_ || applied_->second != GetBrush()) painter_.setBrush(ToQBrush(GetBrush()));
+  applied_.emplace(GetPen(), GetBrush());
 }
 
 void QtCanvas::Line(DevicePoint from, DevicePoint to) {
@@ -118,10 +120,25 @@ void QtCanvas::DrawAsLines(const std::vector<DevicePoint>& points, bool closed) 
     lines.emplace_back(ToPoint(points[i]), ToPoint(points[i + 1]));
   }
   if (closed) lines.emplace_back(ToPoint(points.back()), ToPoint(points.front()));
-  // Square caps fill the corners where the segments meet.
+  // Square caps fill the corners where the segments meet. The free ends of an open line
+  // are drawn in by half the width first, so that their caps end flat at the points.
+  const double half = std::max(1, GetPen().width) / 2.0;
+  if (!closed) {
+    const auto drawIn = [half](QPointF& end, const QPointF& other) {
+      const QLineF l(end, other);
+      if (l.length() > half) end = l.pointAt(half / l.length());
+    };
+    QPointF start = lines.front().p1();
+    drawIn(start, lines.front().p2());
+    lines.front().setP1(start);
+    QPointF last = lines.back().p2();
+    drawIn(last, lines.back().p1());
+    lines.back().setP2(last);
+  }
   QPen pen = painter_.pen();
   pen.setCapStyle(Qt::SquareCap);
   painter_.setPen(pen);
+  applied_.reset();
   painter_.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
@@ -141,34 +158,63 @@ void QtCanvas::Polygon(const std::vector<DevicePoint>& points) {
 }
 
 void QtCanvas::Text(DevicePoint topLeft, const std::string& text) {
-  const QString s = QString::fromStdString(text);
-  const FontCache& font = CurrentFont();
+  FontCache& font = CurrentFont();
+  // Labels stacked past the edge of a crowded drawing would only be shaped to be clipped.
+  if (OutsideDevice(QRectF(topLeft.x, topLeft.y, Width(font, text), font.metrics.height())))
+    return;
   if (GetBrush().style != BrushStyle::Clear) {
-    painter_.fillRect(QRectF(topLeft.x, topLeft.y, font.metrics.horizontalAdvance(s),
-                             font.metrics.height()),
+    painter_.fillRect(QRectF(topLeft.x, topLeft.y, Width(font, text), font.metrics.height()),
                       ToQColor(GetBrush().colour));
   }
   painter_.setFont(font.font);
   painter_.setPen(ToQColor(GetFont().colour));
-  painter_.drawText(QPointF(topLeft.x, topLeft.y + font.metrics.ascent()), s);
+  applied_.reset();
+  painter_.drawText(QPointF(topLeft.x, topLeft.y + font.metrics.ascent()),
+                    QString::fromStdString(text));
+
+}
+
+bool QtCanvas::OutsideDevice(const QRectF& box) const {
+  const QPaintDevice* device = painter_.device();
+  if (!device || device->width() <= 0 || device->height() <= 0) return false;
+  if (!painter_.worldTransform().isIdentity() || painter_.viewport() != painter_.window())
+    return false;
+  return !box.intersects(QRectF(0.0, 0.0, device->width(), device->height()));
 }
 
 TextSize QtCanvas::TextExtent(const std::string& text) const {
-  const FontCache& font = CurrentFont();
-  return TextSize{font.metrics.horizontalAdvance(QString::fromStdString(text)),
-                  font.metrics.height()};
+  FontCache& font = CurrentFont();
+  return TextSize{Width(font, text), font.metrics.height()};
 }
 
-// A drawing sets the same few fonts thousands of times; resolving one costs more than the text.
-const QtCanvas::FontCache& QtCanvas::CurrentFont() const {
+double QtCanvas::Width(FontCache& font, const std::string& text) {
+  auto known = font.widths.find(text);
+  if (known == font.widths.end())
+    known = font.widths.emplace(text, font.metrics.horizontalAdvance(QString::fromStdString(text))).first;
+  return known->second;
+}
+
+// A drawing sets the same few fonts thousands of times and measures the same texts again
+// and again (every support, load and dimension); the fonts and widths are kept for the
+// canvas's life.
+QtCanvas::FontCache& QtCanvas::CurrentFont() const {
   const Font& f = GetFont();
-  if (!font_ || font_->name != f.name || font_->height != f.height ||
-      font_->italic != f.italic || font_->bold != f.bold) {
-    const QFont q = ToQFont(f);
-    font_.reset(new FontCache{f.name, f.height, f.italic, f.bold, q,
-                              QFontMetricsF(q, painter_.device())});
+  if (current_ && current_->name == f.name && current_->height == f.height &&
+      current_->italic == f.italic && current_->bold == f.bold) {
+    return *current_;
   }
-  return *font_;
+  for (const std::unique_ptr<FontCache>& known : fonts_) {
+    if (known->name == f.name && known->height == f.height && known->italic == f.italic &&
+        known->bold == f.bold) {
+      current_ = known.get();
+      return *current_;
+    }
+  }
+  const QFont q = ToQFont(f);
+  fonts_.push_back(std::unique_ptr<FontCache>(new FontCache{
+      f.name, f.height, f.italic, f.bold, q, QFontMetricsF(q, painter_.device()), {}}));
+  current_ = fonts_.back().get();
+  return *current_;
 }
 
 }  // namespace qv

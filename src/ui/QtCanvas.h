@@ -6,7 +6,11 @@
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "ui/drawing/Canvas.h"
 
@@ -49,8 +53,12 @@ class QtCanvas : public Canvas {
     bool bold;
     QFont font;
     QFontMetricsF metrics;
+    std::unordered_map<std::string, double> widths;
   };
-  const FontCache& CurrentFont() const;
+  FontCache& CurrentFont() const;
+  static double Width(FontCache& font, const std::string& text);
+  // True when the box lies wholly off the painter's device (drawn in device pixels).
+  bool OutsideDevice(const QRectF& box) const;
   void ApplyPenAndBrush();
   bool ThickSolidPen() const;
   void DrawAsLines(const std::vector<DevicePoint>& points, bool closed);
@@ -58,7 +66,12 @@ class QtCanvas : public Canvas {
   QPainter& painter_;
   double pxPerMmX_;
   double pxPerMmY_;
-  mutable std::unique_ptr<FontCache> font_;  // the font last resolved and its metrics
+  // Every font the canvas has drawn with, its metrics and texts; current_ the last one.
+  mutable std::vector<std::unique_ptr<FontCache>> fonts_;
+  mutable FontCache* current_ = nullptr;
+  // The pen and brush last given to the painter; none after the painter's pen was changed
+  // for other uses.
+  std::optional<std::pair<Pen, Brush>> applied_;
 };
 
 }  // namespace qv

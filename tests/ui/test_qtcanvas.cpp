@@ -77,6 +77,89 @@ class QtCanvasTest : public QObject {
     QVERIFY(inkBelow > 20);
   }
 
+  // Thick outlines and polylines are drawn segment by segment: the corners must still be
+  // closed and a clear outline must stay clear inside.
+  void thickOutlinesKeepTheirCornersAndClearInside() {
+    QImage image = Paper(120, 80);
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      c.SetPen(Pen{0x000000, 3, PenStyle::Solid});
+      c.SetBrush(Brush{0, BrushStyle::Clear});
+      c.Polygon({{10, 10}, {50, 10}, {50, 50}, {10, 50}});
+      c.Polyline({{70, 10}, {110, 10}, {110, 50}});
+    }
+    for (const QPoint corner : {QPoint(10, 10), QPoint(50, 10), QPoint(50, 50), QPoint(10, 50),
+                                QPoint(110, 10)}) {
+      QVERIFY2(qGray(image.pixel(corner)) < 60, "corner left open");
+      // The outer edge of the corner square is inked as well (no notch).
+      const int dx = corner.x() == 10 ? -1 : 1;
+      const int dy = corner.y() == 10 ? -1 : 1;
+      QVERIFY2(qGray(image.pixel(corner + QPoint(dx, dy))) < 160, "notch at the corner");
+    }
+    QCOMPARE(At(image, 30, 30), 0xFFFFFFu);  // clear brush: nothing inside
+    QCOMPARE(At(image, 90, 30), 0xFFFFFFu);  // an open polyline is not closed
+    QCOMPARE(At(image, 68, 10), 0xFFFFFFu);  // the free end gets no cap past its point
+  }
+
+  // A text changes the painter's pen to its font colour; the next line must not take it.
+  void shapesAfterATextKeepTheirOwnPenAndFonts() {
+    QImage image = Paper(200, 80);
+    TextSize small, large, smallAgain;
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      c.SetPen(Pen{0x0000FF, 1, PenStyle::Solid});  // red
+      c.SetBrush(Brush{0, BrushStyle::Clear});
+      c.Line({10, 60.5}, {190, 60.5});  // on the pixel row, not between two
+      c.SetFontColour(0xFF0000);  // blue text
+      c.Text({10, 5}, "6000");
+      c.Line({10, 70.5}, {190, 70.5});
+      Font f = c.GetFont();
+      f.height = 10.0;
+      c.SetFont(f);
+      small = c.TextExtent("12345");
+      f.height = 30.0;
+      c.SetFont(f);
+      large = c.TextExtent("12345");
+      f.height = 10.0;
+      c.SetFont(f);
+      smallAgain = c.TextExtent("12345");
+    }
+    QCOMPARE(At(image, 100, 60), 0xFF0000u);
+    QCOMPARE(At(image, 100, 70), 0xFF0000u);
+    QVERIFY(large.width > 2.0 * small.width && large.height > 2.0 * small.height);
+    QCOMPARE(smallAgain.width, small.width);
+    QCOMPARE(smallAgain.height, small.height);
+  }
+
+  // Texts wholly off the surface are skipped; one reaching in from an edge is drawn.
+  void textsReachingInFromAnEdgeAreDrawn() {
+    QImage image = Paper(100, 40);
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      Font f = c.GetFont();
+      f.height = 20.0;
+      c.SetFont(f);
+      c.SetBrush(Brush{0, BrushStyle::Clear});
+      const double w = c.TextExtent("8888").width;
+      c.Text({-w + 6.0, 10}, "8888");  // only the last few pixels inside
+      c.Text({-w - 50.0, 10}, "8888");
+      c.Text({10, -100}, "8888");
+    }
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < 8; ++x)
+        if (At(image, x, y) != 0xFFFFFFu) ++ink;
+    QVERIFY(ink > 0);
+    int inkElsewhere = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 10; x < image.width(); ++x)
+        if (At(image, x, y) != 0xFFFFFFu) ++inkElsewhere;
+    QCOMPARE(inkElsewhere, 0);
+  }
+
   void viewTransformDrawsAWorldLineThroughTheCanvas() {
     QImage image = Paper(200, 100);
     {
