@@ -13,6 +13,7 @@
 #include "project/QELVUX_data.h"
 #include "ui/Icons.h"
 #include "ui/PaintBox.h"
+#include "ui/TreeFill.h"
 #include "ui/PictureExportUi.h"
 #include "ui/TRakenneFRM.h"
 #include "ui/drawing/MemberView.h"
@@ -126,21 +127,7 @@ void RakenneSivu::RebuildTree() {
   RakenneVektori& member = Project().Member;
   const StructureTreeRebuild busy(member);
   tree_ = BuildStructureTree(member, SelectedGroupNode(tree_));
-  treeWidget_->clear();
-  items_.clear();
-  std::vector<QTreeWidgetItem*> lastOfLevel;
-  for (const StructureTreeNode& node : tree_.nodes) {
-    const int level = node.level < 0 ? 0 : node.level;
-    QTreeWidgetItem* parent =
-        level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeWidget_);
-    item->setText(0, QString::fromStdString(node.text));
-    item->setIcon(0, StructureTreeIcon(node.image));
-    items_.push_back(item);
-    lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
-    lastOfLevel[static_cast<std::size_t>(level)] = item;
-  }
-  for (std::size_t i = 0; i < items_.size(); ++i) items_[i]->setExpanded(tree_.nodes[i].expanded);
+  items_ = FillTree(treeWidget_, tree_.nodes, StructureTreeIcon);
   if (tree_.selected >= 0 && tree_.selected < static_cast<int>(items_.size()))
     treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(tree_.selected)]);
 }

@@ -1,0 +1,45 @@
+// Fills a tree widget from a page's flat node list (level, text, picture, expanded).
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+
+#include <cstddef>
+#include <vector>
+
+namespace qv {
+
+// Replaces the tree's items by one item per node, a node of level n under the last node of
+// level n - 1 before it (a level past that stands at the top), and returns the items in the
+// order of the nodes. The items are built off the widget and added at once: a long
+// member's thousands of lines, added one by one, each made the view update.
+template <typename Node, typename IconOf>
+std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node>& nodes,
+                                       IconOf iconOf) {
+  tree->clear();
+  std::vector<QTreeWidgetItem*> items;
+  items.reserve(nodes.size());
+  QList<QTreeWidgetItem*> topLevel;
+  std::vector<QTreeWidgetItem*> lastOfLevel;
+  for (const Node& node : nodes) {
+    const int level = node.level < 0 ? 0 : node.level;
+    QTreeWidgetItem* parent =
+        level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
+    if (!parent) topLevel << item;
+    item->setText(0, QString::fromStdString(node.text));
+    item->setIcon(0, iconOf(node.image));
+    items.push_back(item);
+    lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
+    lastOfLevel[static_cast<std::size_t>(level)] = item;
+  }
+  tree->addTopLevelItems(topLevel);
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (nodes[i].expanded) items[i]->setExpanded(true);  // new items start collapsed
+  return items;
+}
+
+}  // namespace qv
