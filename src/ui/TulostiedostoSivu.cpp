@@ -5,11 +5,10 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QTextOption>
 #include <QVBoxLayout>
 
@@ -72,12 +71,13 @@ TulostiedostoSivu::TulostiedostoSivu(const UiContext& ui, QWidget* parent)
   setObjectName(QStringLiteral("PrintTAB"));
   chooseFont_ = [this](QFont& font) { return DefaultFontChooser(font); };
 
-  view_ = new QTextEdit(this);
+  // A plain text view lays out only the lines it shows: a rich text one laid out the whole
+  // long report each time it was built. The report is text with tabs, nothing richer.
+  view_ = new QPlainTextEdit(this);
   view_->setObjectName(QStringLiteral("TulosRichEditAll"));
-  view_->setLineWrapMode(QTextEdit::NoWrap);
+  view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  view_->setAcceptRichText(false);
   view_->setTabChangesFocus(false);
   view_->setFont(font_);
   // Any change to the text or its formats but the page's own build means the view no
@@ -168,8 +168,8 @@ void TulostiedostoSivu::TulosPrint0CBOXClick() {
   BuildReport();
 }
 
-// The stops belong to the paragraphs, as in the old rich text view: a paragraph's own tab
-// positions win over the document's, and new paragraphs take them from the one they split.
+// The plain text view lays out every line with the document's default option, so the stops
+// set there hold for the report's lines and for any the user types.
 void TulostiedostoSivu::ApplyTabStops() {
   const double pxPerPt = view_->logicalDpiX() / 72.0;
   QList<QTextOption::Tab> tabs;
@@ -179,11 +179,6 @@ void TulostiedostoSivu::ApplyTabStops() {
   option.setTabStopDistance(kDefaultTabPt * pxPerPt);  // past the last stop
   option.setWrapMode(QTextOption::NoWrap);
   view_->document()->setDefaultTextOption(option);
-  QTextBlockFormat format;
-  format.setTabPositions(tabs);
-  QTextCursor all(view_->document());
-  all.select(QTextCursor::Document);
-  all.mergeBlockFormat(format);
 }
 
 void TulostiedostoSivu::BuildReport() {
@@ -197,9 +192,8 @@ void TulostiedostoSivu::BuildReport() {
 void TulostiedostoSivu::ShowReport(const std::vector<std::string>& lines) {
   QStringList text;
   for (const std::string& line : lines) text << Q(line);
-  // Written through a cursor standing in the one paragraph that already has the stops, so
-  // that every new paragraph takes them as it is made: merged into every paragraph
-  // afterwards they took most of the page's time on a long report.
+  // Written in one insertion with no undo record: line by line, or undoable, a long report
+  // took many times longer.
   QTextDocument* document = view_->document();
   const bool undo = document->isUndoRedoEnabled();
   document->setUndoRedoEnabled(false);

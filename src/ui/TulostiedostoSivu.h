@@ -13,7 +13,7 @@
 
 class QCheckBox;
 class QPushButton;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace qv {
 
@@ -63,7 +63,7 @@ class TulostiedostoSivu : public ProjectPage {
   std::vector<std::string> ViewLines() const;
 
   QCheckBox* CheckBox(int box) const;
-  QTextEdit* TulosRichEditAll() const { return view_; }
+  QPlainTextEdit* TulosRichEditAll() const { return view_; }
   QPushButton* TulosFontBTN() const { return fontButton_; }
   QPushButton* TallennaTulosBTN() const { return saveButton_; }
 
@@ -83,7 +83,7 @@ class TulostiedostoSivu : public ProjectPage {
   std::array<QCheckBox*, kReportBoxCount> boxes_{};
   QPushButton* fontButton_ = nullptr;  // TulosFontBTN
   QPushButton* saveButton_ = nullptr;  // TallennaTulosBTN
-  QTextEdit* view_ = nullptr;          // TulosRichEditAll
+  QPlainTextEdit* view_ = nullptr;     // TulosRichEditAll
   // The lines the view was last built from, while it still holds them untouched: entering
   // the page again with the same report keeps the long document as it was laid out.
   std::vector<std::string> shownLines_;

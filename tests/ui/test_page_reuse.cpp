@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -68,7 +68,7 @@ class PageReuseTest : public QObject {
     window_->PageControl1()->setCurrentIndex(static_cast<int>(page));
     QCoreApplication::processEvents();
   }
-  QTextEdit* Report() {
+  QPlainTextEdit* Report() {
     return qobject_cast<TulostiedostoSivu*>(window_->Page(MainPage::Tulostiedosto))->TulosRichEditAll();
   }
 

@@ -3,12 +3,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -44,6 +45,17 @@ int IndexOf(const std::vector<std::string>& lines, const std::string& line) {
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (lines[i] == line) return static_cast<int>(i);
   return -1;
+}
+
+// Where the text after the n-th tab of a block starts, measured from where the line's text
+// starts, with the block laid out as the view lays it out when it comes into sight.
+double TabX(const QPlainTextEdit* view, const QTextBlock& block, int n) {
+  view->document()->documentLayout()->blockBoundingRect(block);
+  const QString text = block.text();
+  int at = -1;
+  for (int i = 0; i < n; ++i) at = text.indexOf(QLatin1Char('\t'), at + 1);
+  const QTextLine line = block.layout()->lineAt(0);
+  return line.cursorToX(at + 1) - line.cursorToX(0);
 }
 
 // Occurrences of "/Type /Page" that are pages, not the page tree.
@@ -189,21 +201,18 @@ class ReportPageTest : public QObject {
 
   void tabStopsOfTheView() {
     TulostiedostoSivu& page = Page();
-    QTextEdit* view = page.TulosRichEditAll();
-    QCOMPARE(view->lineWrapMode(), QTextEdit::NoWrap);
+    QPlainTextEdit* view = page.TulosRichEditAll();
+    QCOMPARE(view->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const double pxPerPt = view->logicalDpiX() / 72.0;
-    // Where the text after the n-th tab of a line typed at the end of the report starts,
-    // laid out as shown.
+    // A line added at the end of the report by the program.
     const auto tabX = [view](const QString& line, int n) {
       QTextCursor cursor(view->document());
       cursor.movePosition(QTextCursor::End);
       cursor.insertBlock();
       cursor.insertText(line);
-      QTextBlock block = view->document()->lastBlock();
-      view->document()->documentLayout()->blockBoundingRect(block);
-      int at = -1;
-      for (int i = 0; i < n; ++i) at = line.indexOf(QLatin1Char('\t'), at + 1);
-      return block.layout()->lineAt(0).cursorToX(at + 1);
+      return TabX(view, view->document()->lastBlock(), n);
     };
     const double points[] = {75, 125, 183, 250, 300, 350, 400};
     const QString seven = QStringLiteral("a\tb\tc\td\te\tf\tg\th\ti");
@@ -321,10 +330,68 @@ class ReportPageTest : public QObject {
 
   void whatTheViewHoldsIsSaved() {
     TulostiedostoSivu& page = Page();
-    page.TulosRichEditAll()->append(QStringLiteral("Lisätty\trivi"));
+    page.TulosRichEditAll()->appendPlainText(QStringLiteral("Lisätty\trivi"));
     const std::string txt = TempPath("muokattu.txt");
     SaveAs(page, txt);
     QVERIFY(FileBytes(QString::fromStdString(txt)).endsWith(QByteArray::fromStdString(kRule) + "\r\nLis\xE4tty\trivi\r\n"));
+  }
+
+  // The view holds the report's lines as they are, each laid out on the report's stops,
+  // and a line the user types takes the same stops and is what gets saved.
+  void viewShowsTheLinesOnTheStopsAndTakesTyping() {
+    TulostiedostoSivu& page = Page();
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QPlainTextEdit* view = page.TulosRichEditAll();
+    const std::vector<std::string> lines = BuildReportLines(*project_);
+    QCOMPARE(page.ViewLines(), lines);
+    QCOMPARE(view->document()->blockCount(), static_cast<int>(lines.size()));  // no extra empty line
+    QCOMPARE(view->font().family(), page.ReportFont().family());
+    QCOMPARE(view->font().pointSizeF(), 8.0);
+
+    const double pxPerPt = view->logicalDpiX() / 72.0;
+    const double firstStopPx = ReportTabStopsPt().front() * pxPerPt;
+    // "Kohde:" is shorter than the first stop.
+    const QTextBlock site = view->document()->findBlockByNumber(IndexOf(lines, "Kohde:\tHallin katto"));
+    QVERIFY(site.isValid());
+    QVERIFY(std::abs(TabX(view, site, 1) - firstStopPx) < 1.0);
+    // The last line with a tab, far below the screenful and never drawn: its text goes to
+    // the first stop past the label.
+    int tabbed = static_cast<int>(lines.size()) - 1;
+    while (tabbed > 0 && lines[static_cast<std::size_t>(tabbed)].find('\t') == std::string::npos) --tabbed;
+    const QTextBlock far = view->document()->findBlockByNumber(tabbed);
+    QVERIFY(view->cursorForPosition(view->viewport()->rect().bottomLeft()).blockNumber() < tabbed);
+    const QString label = far.text().left(far.text().indexOf(QLatin1Char('\t')));
+    const double labelPx = QFontMetricsF(view->font()).horizontalAdvance(label);
+    double expected = 0.0;
+    for (double pt : ReportTabStopsPt())
+      if (pt * pxPerPt > labelPx) {
+        expected = pt * pxPerPt;
+        break;
+      }
+    QVERIFY(expected > 0.0);
+    QVERIFY(std::abs(TabX(view, far, 1) - expected) < 1.0);
+
+    // Typed at the end of the report with the keyboard: Enter, "a", Tab, "b".
+    view->setFocus();
+    view->moveCursor(QTextCursor::End);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClicks(view, QStringLiteral("a"));
+    QTest::keyClick(view, Qt::Key_Tab);
+    QTest::keyClicks(view, QStringLiteral("b"));
+    QVERIFY(std::abs(TabX(view, view->document()->lastBlock(), 1) - firstStopPx) < 1.0);
+    std::vector<std::string> typed = lines;
+    typed.push_back("a\tb");
+    QCOMPARE(page.ViewLines(), typed);
+    const std::string txt = TempPath("kirjoitettu.txt");
+    SaveAs(page, txt);
+    QVERIFY(FileBytes(QString::fromStdString(txt)).endsWith(QByteArray::fromStdString(kRule) + "\r\na\tb\r\n"));
+
+    // Another font keeps the stops where they are on paper.
+    page.SetReportFont(QFont(QStringLiteral("Courier New"), 12));
+    QCOMPARE(page.ViewLines(), lines);
+    view->appendPlainText(QStringLiteral("a\tb"));
+    QVERIFY(std::abs(TabX(view, view->document()->lastBlock(), 1) - firstStopPx) < 1.0);
   }
 
   void failedSaveIsToldAndNotOpened() {
