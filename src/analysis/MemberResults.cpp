@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cmath>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/fem/FEM_kaikki.h"
@@ -21,6 +20,7 @@ constexpr int kMaxDivisions = 10000;
 // One analysed case with the multiplier of each value it contributes.
 struct WeightedCase {
   int number = 0;
+  int caseIndex = 0;  // place of the case in the analysis' case list
   std::array<double, 6> factor{};
 };
 
@@ -44,28 +44,21 @@ std::vector<WeightedCase> WeightedCases(const MemberResultSource& s, int c, int 
     if (w == 0.0) continue;
     WeightedCase wc;
     wc.number = m;
+    wc.caseIndex = i;
     wc.factor.fill(w);
     cases.push_back(wc);
   }
   return cases;
 }
 
-// Fills one set of values (after xi) of a fresh points list for one bar and case;
-// returns false when the analysis knows nothing of them.
-using Evaluate = bool (*)(const FEM_kaikki& fem, int bar, int caseNumber, QELvektori& points);
+// What is sampled along a bar: internal forces (6 values a point) or displacements (3).
+enum SampleKind { kForces = 0, kDisplacements = 1, kSampleKinds = 2 };
 
-bool EvaluateForces(const FEM_kaikki& fem, int bar, int caseNumber, QELvektori& points) {
-  std::array<double, 12> ends{};
-  return fem.EndForces(bar, caseNumber, ends, &points) >= 0;
-}
-
-bool EvaluateDisplacements(const FEM_kaikki& fem, int bar, int caseNumber, QELvektori& points) {
-  std::array<double, 12> ends{};
-  return fem.LocalDisplacements(bar, caseNumber, ends, &points) >= 0;
-}
+int ValueCount(SampleKind kind) { return kind == kForces ? 6 : 3; }
 
 // The values of one bar and case at its n + 1 points, before any weighting.
 struct BarSamples {
+  int n = -1;  // divisions sampled; -1 not yet
   bool valid = false;
   std::vector<double> values;  // point i, value j at i * valueCount + j
 };
@@ -74,21 +67,28 @@ struct BarSamples {
 // count, not on the combination, the switches or the section (the analysis runs at unit
 // stiffness). A design asks for them once per combination and displacement set, and the
 // section search once per section besides, so they are kept for the solution last used on
-// this thread.
+// this thread, by bar and case position.
 class SampleCache {
  public:
-  const BarSamples& Get(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
-                        int caseNumber, int n) {
-    if (fem.Revision() != revision_ || heldValues_ > kMaxHeldValues) {
-      entries_.clear();
+  const BarSamples& Get(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar,
+                        int caseIndex, int caseNumber, int n) {
+    const std::size_t bars = static_cast<std::size_t>(fem.Bars().Count());
+    const std::size_t cases = static_cast<std::size_t>(fem.Loads().CaseList().Count());
+    if (fem.Revision() != revision_ || heldValues_ > kMaxHeldValues || bars != bars_ ||
+        cases != cases_) {
+      for (auto& e : entries_) e.clear();
       revision_ = fem.Revision();
       heldValues_ = 0;
+      bars_ = bars;
+      cases_ = cases;
     }
-    const Key key{evaluate == EvaluateForces ? 0 : 1, bar, caseNumber, n};
-    const auto found = entries_.find(key);
-    if (found != entries_.end()) return found->second;
-    BarSamples& samples = entries_[key];
-    Sample(fem, evaluate, valueCount, bar, caseNumber, n, samples);
+    std::vector<BarSamples>& entries = entries_[kind];
+    if (entries.empty()) entries.resize(bars * cases);
+    BarSamples& samples =
+        entries[static_cast<std::size_t>(barIndex) * cases + static_cast<std::size_t>(caseIndex)];
+    if (samples.n == n) return samples;
+    heldValues_ -= samples.values.size();
+    Sample(fem, kind, bar, caseNumber, n, samples);
     heldValues_ += samples.values.size();
     return samples;
   }
@@ -96,47 +96,41 @@ class SampleCache {
  private:
   // A pasted model of many bars must not keep megabytes per thread.
   static constexpr std::size_t kMaxHeldValues = 1u << 20;
-  using Key = std::array<int, 4>;  // kind, bar, case, divisions
-  // Hashed: a long member asks for tens of thousands of entries per design.
-  struct KeyHash {
-    std::size_t operator()(const Key& k) const {
-      std::size_t h = 0;
-      for (int v : k) h = h * 1000003u + static_cast<std::size_t>(static_cast<unsigned>(v));
-      return h;
-    }
-  };
 
-  static void Sample(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
-                     int caseNumber, int n, BarSamples& samples) {
-    QELvektori points;
-    points.SetLayout(0, 0, valueCount + 1);
-    for (int i = 0; i <= n; ++i) {
-      const std::vector<double> xi{static_cast<double>(i) / n};
-      points.AddRecord(nullptr, &xi, nullptr);
-    }
-    samples.valid = evaluate(fem, bar, caseNumber, points);
-    if (!samples.valid) return;
-    samples.values.resize(static_cast<std::size_t>((n + 1) * valueCount));
-    for (int i = 0; i <= n; ++i)
-      for (int j = 0; j < valueCount; ++j)
-        samples.values[static_cast<std::size_t>(i * valueCount + j)] = points.GetReal(i, j + 1);
+  void Sample(const FEM_kaikki& fem, SampleKind kind, int bar, int caseNumber, int n,
+              BarSamples& samples) {
+    xi_.resize(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) xi_[static_cast<std::size_t>(i)] = static_cast<double>(i) / n;
+    samples.n = n;
+    samples.values.assign(static_cast<std::size_t>((n + 1) * ValueCount(kind)), 0.0);
+    const int rc = kind == kForces
+                       ? fem.InternalForcesAt(bar, caseNumber, xi_.data(), n + 1,
+                                              samples.values.data())
+                       : fem.DisplacementsAt(bar, caseNumber, xi_.data(), n + 1,
+                                             samples.values.data());
+    samples.valid = rc >= 0;
+    if (!samples.valid) samples.values.clear();
   }
 
   unsigned long long revision_ = 0;
   std::size_t heldValues_ = 0;
-  std::unordered_map<Key, BarSamples, KeyHash> entries_;
+  std::size_t bars_ = 0;
+  std::size_t cases_ = 0;
+  std::vector<BarSamples> entries_[kSampleKinds];
+  std::vector<double> xi_;
 };
 
-BarSamples const& SamplesOf(const FEM_kaikki& fem, Evaluate evaluate, int valueCount, int bar,
-                            int caseNumber, int n) {
+BarSamples const& SamplesOf(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar,
+                            const WeightedCase& wc, int n) {
   thread_local SampleCache cache;
-  return cache.Get(fem, evaluate, valueCount, bar, caseNumber, n);
+  return cache.Get(fem, kind, barIndex, bar, wc.caseIndex, wc.number, n);
 }
 
 // Samples every bar in bar-number order and appends one record per point: x, then the
-// weighted sum of valueCount values over the cases.
+// weighted sum of the kind's values over the cases.
 void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& cases,
-                int valueCount, Evaluate evaluate, QELvektori& table) {
+                SampleKind kind, QELvektori& table) {
+  const int valueCount = ValueCount(kind);
   const double step = SamplingStep(s.length, s.resultSteps);
   const FEM_SauvaVektori& bars = s.fem->Bars();
   std::vector<double> sums;
@@ -149,7 +143,7 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
                                         : 0.0;
     sums.assign(static_cast<std::size_t>((n + 1) * valueCount), 0.0);
     for (const WeightedCase& wc : cases) {
-      const BarSamples& samples = SamplesOf(*s.fem, evaluate, valueCount, bar, wc.number, n);
+      const BarSamples& samples = SamplesOf(*s.fem, kind, b, bar, wc, n);
       if (!samples.valid) continue;
       for (int i = 0; i <= n; ++i) {
         for (int j = 0; j < valueCount; ++j) {
@@ -237,7 +231,7 @@ int MemberForces(const MemberResultSource& source, int c, int k, QELvektori& tab
   table.ClearRecords();
   table.SetLayout(0, 0, MemberResultField::kForceCount);
   if (!Ready(source) || SelectResults(*source.loads, c, k) == ResultSelection::kNone) return 0;
-  SampleBars(source, WeightedCases(source, c, k), 6, EvaluateForces, table);
+  SampleBars(source, WeightedCases(source, c, k), kForces, table);
   return table.Count();
 }
 
@@ -246,8 +240,7 @@ int MemberDisplacements(const MemberResultSource& source, int c, int k, QELvekto
   table.ClearRecords();
   table.SetLayout(0, 0, MemberResultField::kDisplacementCount);
   if (!Ready(source) || SelectResults(*source.loads, c, k) == ResultSelection::kNone) return 0;
-  SampleBars(source, DisplacementCases(source, c, k, final, allLoads), 3, EvaluateDisplacements,
-             table);
+  SampleBars(source, DisplacementCases(source, c, k, final, allLoads), kDisplacements, table);
   return table.Count();
 }
 

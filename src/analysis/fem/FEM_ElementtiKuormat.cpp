@@ -12,18 +12,12 @@ namespace {
 // Displacements are not evaluated past the end node by more than this share of L.
 constexpr double kEndTolerance = 1.00000001;
 
-// A load brought to local components and to its final range on the bar.
-struct Prepared {
-  bool point = false;
-  double c = 0.0, d = 0.0;  // range (point: c = d = position)
-  double qc[6] = {0, 0, 0, 0, 0, 0};
-  double qd[6] = {0, 0, 0, 0, 0, 0};
-};
+using Prepared = FEM_ValmisKuorma;
 
 // Builds the local component vector and applies the range rules; false when the load
 // contributes nothing.
-bool Prepare(const FEM_Elementtikuorma& load, const double lambda[3][3], double L,
-             Prepared& p) {
+bool PrepareLoad(const FEM_Elementtikuorma& load, const double lambda[3][3], double L,
+                 Prepared& p) {
   if (!(L > 0.0)) return false;
   const int dir = std::abs(load.direction);
   if (dir < 1 || dir > 6) return false;
@@ -311,7 +305,7 @@ void FEM_ElementtiKuormat::AddEquivalentNodalLoads(const FEM_Elementtikuorma& lo
                                                    const double lambda[3][3], double L,
                                                    double F[12]) {
   Prepared p;
-  if (Prepare(load, lambda, L, p)) AddNodal(p, L, F);
+  if (PrepareLoad(load, lambda, L, p)) AddNodal(p, L, F);
 }
 
 void FEM_ElementtiKuormat::InternalForcePart(const FEM_Elementtikuorma& load,
@@ -319,7 +313,7 @@ void FEM_ElementtiKuormat::InternalForcePart(const FEM_Elementtikuorma& load,
                                              double out[6]) {
   for (int k = 0; k < 6; ++k) out[k] = 0.0;
   Prepared p;
-  if (Prepare(load, lambda, L, p)) InternalPart(p, s, out);
+  if (PrepareLoad(load, lambda, L, p)) InternalPart(p, s, out);
 }
 
 void FEM_ElementtiKuormat::DisplacementPart(const FEM_Elementtikuorma& load,
@@ -328,7 +322,7 @@ void FEM_ElementtiKuormat::DisplacementPart(const FEM_Elementtikuorma& load,
                                             double out[3]) {
   out[0] = out[1] = out[2] = 0.0;
   Prepared p;
-  if (Prepare(load, lambda, L, p))
+  if (PrepareLoad(load, lambda, L, p))
     DisplacementPartOf(p, NodalLoads(p, L).F, L, E * A, E * Iz, E * Iy, s, out);
 }
 
@@ -382,7 +376,7 @@ void FEM_ElementtiKuormat::AddInternalForcesOfRecords(const FEM_KuormaVektori& l
                                                       QELvektori& points) {
   for (int r = 0; r < count; ++r) {
     Prepared p;
-    if (!Prepare(LoadOf(loads, records[r]), lambda, L, p)) continue;
+    if (!PrepareLoad(LoadOf(loads, records[r]), lambda, L, p)) continue;
     for (int k = 0; k < points.Count(); ++k) {
       double xi;
       if (!PointXi(points, k, xi)) continue;
@@ -400,7 +394,7 @@ void FEM_ElementtiKuormat::AddDisplacementsOfRecords(const FEM_KuormaVektori& lo
                                                      QELvektori& points) {
   for (int r = 0; r < count; ++r) {
     Prepared p;
-    if (!Prepare(LoadOf(loads, records[r]), lambda, L, p)) continue;
+    if (!PrepareLoad(LoadOf(loads, records[r]), lambda, L, p)) continue;
     const NodalLoads nodal(p, L);
     for (int k = 0; k < points.Count(); ++k) {
       double xi;
@@ -408,6 +402,77 @@ void FEM_ElementtiKuormat::AddDisplacementsOfRecords(const FEM_KuormaVektori& lo
       double v[3];
       DisplacementPartOf(p, nodal.F, L, E * A, E * Iz, E * Iy, xi * L, v);
       AddValues(points, k, v, 3);
+    }
+  }
+}
+
+FEM_ValmisKuorma FEM_ElementtiKuormat::Prepare(const FEM_Elementtikuorma& load,
+                                               const double lambda[3][3], double L) {
+  FEM_ValmisKuorma p;
+  p.valid = PrepareLoad(load, lambda, L, p);
+  return p;
+}
+
+void FEM_ElementtiKuormat::AddEquivalentNodalLoads(const FEM_ValmisKuorma& load, double L,
+                                                   double F[12]) {
+  if (load.valid) AddNodal(load, L, F);
+}
+
+void FEM_ElementtiKuormat::SetEndForceParts(const double f[12], double L, const double* xi,
+                                            int count, double* values) {
+  for (int k = 0; k < count; ++k) {
+    if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
+    const double s = xi[k] * L;
+    double* v = values + 6 * k;
+    v[0] = f[0];
+    v[1] = f[1];
+    v[2] = f[2];
+    v[3] = f[3];
+    v[4] = f[4] + s * f[2];
+    v[5] = -f[5] + s * f[1];
+  }
+}
+
+void FEM_ElementtiKuormat::AddInternalForces(const FEM_ValmisKuorma* loads, int loadCount,
+                                             double L, const double* xi, int count,
+                                             double* values) {
+  for (int r = 0; r < loadCount; ++r) {
+    if (!loads[r].valid) continue;
+    for (int k = 0; k < count; ++k) {
+      if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
+      double v[6];
+      InternalPart(loads[r], xi[k] * L, v);
+      for (int j = 0; j < 6; ++j) values[6 * k + j] += v[j];
+    }
+  }
+}
+
+void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L,
+                                                   const double* xi, int count,
+                                                   double* values) {
+  if (!(L > 0.0)) return;
+  for (int k = 0; k < count; ++k) {
+    if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
+    double N[kShapeCount];
+    Shapes(xi[k] * L, L, N);
+    double* v = values + 3 * k;
+    v[0] = N[kLin0] * u[0] + N[kLin1] * u[6];
+    v[1] = N[kN1] * u[1] + N[kN2] * u[5] + N[kN3] * u[7] + N[kN4] * u[11];
+    v[2] = N[kN1] * u[2] - N[kN2] * u[4] + N[kN3] * u[8] - N[kN4] * u[10];
+  }
+}
+
+void FEM_ElementtiKuormat::AddDisplacements(const FEM_ValmisKuorma* loads, int loadCount,
+                                            double L, double E, double A, double Iz, double Iy,
+                                            const double* xi, int count, double* values) {
+  for (int r = 0; r < loadCount; ++r) {
+    if (!loads[r].valid) continue;
+    const NodalLoads nodal(loads[r], L);
+    for (int k = 0; k < count; ++k) {
+      if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
+      double v[3];
+      DisplacementPartOf(loads[r], nodal.F, L, E * A, E * Iz, E * Iy, xi[k] * L, v);
+      for (int j = 0; j < 3; ++j) values[3 * k + j] += v[j];
     }
   }
 }

@@ -260,7 +260,21 @@ void FEM_kaikki::BuildLoadVectors() {
   const int bars = barFreedoms_.Count();
   std::vector<BarFrame> frames(static_cast<std::size_t>(bars));
   BarRecordLookup barRecord(barFreedoms_);
+  // The element loads are grouped by bar and case first, so that each is prepared once,
+  // straight into its group's place, for the nodal loads here and the results later.
   std::vector<int> groupOfLoad(static_cast<std::size_t>(loads_.Count()), -1);
+  for (int i = 0; i < loads_.Count(); ++i) {
+    if (loads_.Kind(i) != FEM_KuormaVektori::kElementLoad) continue;
+    const int c = CaseIndex(loads_.Case(i));
+    const int r = c < 0 ? -1 : barRecord.Find(loads_.Target(i));
+    if (r >= 0) groupOfLoad[static_cast<std::size_t>(i)] = r * caseCount_ + c;
+  }
+  GroupElementLoads(groupOfLoad);
+  std::vector<int> placeOfLoad(static_cast<std::size_t>(loads_.Count()), -1);
+  for (std::size_t k = 0; k < loadOrder_.size(); ++k)
+    placeOfLoad[static_cast<std::size_t>(loadOrder_[k])] = static_cast<int>(k);
+  preparedLoads_.assign(loadOrder_.size(), FEM_ValmisKuorma());
+
   for (int i = 0; i < loads_.Count(); ++i) {
     const int c = CaseIndex(loads_.Case(i));
     if (c < 0) continue;
@@ -273,23 +287,25 @@ void FEM_kaikki::BuildLoadVectors() {
       if (rec < 0) continue;
       f[static_cast<std::size_t>(nodeFreedoms_.GetInt(rec, kNfEq + d - 1) - 1)] += loads_.Q1(i);
     } else if (loads_.Kind(i) == FEM_KuormaVektori::kElementLoad) {
-      const int r = barRecord.Find(loads_.Target(i));
-      if (r < 0) continue;
-      groupOfLoad[static_cast<std::size_t>(i)] = r * caseCount_ + c;
+      const int g = groupOfLoad[static_cast<std::size_t>(i)];
+      if (g < 0) continue;
+      const int r = g / caseCount_;
       BarFrame& frame = frames[static_cast<std::size_t>(r)];
       if (!frame.found) {
         BarAxes(r, frame.lambda, frame.length);
         frame.found = true;
       }
+      FEM_ValmisKuorma& load = preparedLoads_[static_cast<std::size_t>(
+          placeOfLoad[static_cast<std::size_t>(i)])];
+      load = FEM_ElementtiKuormat::Prepare(FEM_ElementtiKuormat::LoadOf(loads_, i),
+                                           frame.lambda, frame.length);
       double F[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-      FEM_ElementtiKuormat::AddEquivalentNodalLoads(FEM_ElementtiKuormat::LoadOf(loads_, i),
-                                                    frame.lambda, frame.length, F);
+      FEM_ElementtiKuormat::AddEquivalentNodalLoads(load, frame.length, F);
       FEM_ratkaisija::Rotate(F, 12, frame.lambda, FEM_ratkaisija::kToGlobal);
       for (int k = 0; k < 12; ++k)
         f[static_cast<std::size_t>(barFreedoms_.GetInt(r, kBfEqI + k) - 1)] += F[k];
     }
   }
-  GroupElementLoads(groupOfLoad);
 }
 
 // A stable counting sort of the element loads by bar record and case.
@@ -347,6 +363,16 @@ int FEM_kaikki::Eliminate() {
 }
 
 int FEM_kaikki::BarFreedomOf(int barNumber) const {
+  // The records follow the bars, which are kept in ascending number: the first record of
+  // the number is found by halves.
+  int lo = 0, hi = barFreedoms_.Count();
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (barFreedoms_.GetInt(mid, kBfBar) < barNumber) lo = mid + 1;
+    else hi = mid;
+  }
+  if (lo < barFreedoms_.Count() && barFreedoms_.GetInt(lo, kBfBar) == barNumber) return lo;
+  // Not where the order puts it: looked for the slow way all the same.
   for (int r = 0; r < barFreedoms_.Count(); ++r)
     if (barFreedoms_.GetInt(r, kBfBar) == barNumber) return r;
   return -1;
@@ -402,31 +428,49 @@ double FEM_kaikki::BarLength(int barNumber) const {
   return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
-int FEM_kaikki::EndForces(int barNumber, int caseNumber, std::array<double, 12>& out,
-                          QELvektori* points) const {
-  out.fill(0.0);
-  if (status_ < 0) return -1;
-  const int r = BarFreedomOf(barNumber), c = CaseIndex(caseNumber);
-  if (r < 0 || c < 0 || c >= static_cast<int>(loadVectors_.size())) return -1;
-  double lambda[3][3], length, k[78], u[12], F[12];
+bool FEM_kaikki::SolvedBarCase(int barNumber, int caseNumber, int& record,
+                               int& caseIndex) const {
+  if (status_ < 0) return false;
+  record = BarFreedomOf(barNumber);
+  caseIndex = CaseIndex(caseNumber);
+  return record >= 0 && caseIndex >= 0 && caseIndex < static_cast<int>(loadVectors_.size());
+}
+
+void FEM_kaikki::BarEndForces(int r, int c, int barNumber, int caseNumber,
+                              double lambda[3][3], double& length, double out[12]) const {
+  double k[78], u[12], F[12];
   BarAxes(r, lambda, length);
   BarStiffness(r, length, k);
   BarLocalDisplacements(r, c, lambda, u);
   const int* records = nullptr;
   int count = 0;
-  const bool grouped = ElementLoadsOf(r, c, records, count);
-  if (grouped)
-    FEM_ElementtiKuormat::EquivalentNodalLoadsOfRecords(loads_, records, count, lambda, length, F);
-  else
+  if (ElementLoadsOf(r, c, records, count)) {
+    const FEM_ValmisKuorma* prepared = PreparedLoadsOf(records);
+    for (int i = 0; i < 12; ++i) F[i] = 0.0;
+    for (int q = 0; q < count; ++q)
+      FEM_ElementtiKuormat::AddEquivalentNodalLoads(prepared[q], length, F);
+  } else {
     FEM_ElementtiKuormat::EquivalentNodalLoads(loads_, barNumber, caseNumber, lambda, length, F);
+  }
   for (int i = 0; i < 12; ++i) {
     double s = -F[i];
     for (int j = 0; j < 12; ++j) s += k[FEM_ratkaisija::PackedIndex(i, j)] * u[j];
-    out[static_cast<std::size_t>(i)] = s;
+    out[i] = s;
   }
+}
+
+int FEM_kaikki::EndForces(int barNumber, int caseNumber, std::array<double, 12>& out,
+                          QELvektori* points) const {
+  out.fill(0.0);
+  int r = -1, c = -1;
+  if (!SolvedBarCase(barNumber, caseNumber, r, c)) return -1;
+  double lambda[3][3], length;
+  BarEndForces(r, c, barNumber, caseNumber, lambda, length, out.data());
   if (points != nullptr) {
     FEM_ElementtiKuormat::SetEndForceParts(out.data(), length, *points);
-    if (grouped)
+    const int* records = nullptr;
+    int count = 0;
+    if (ElementLoadsOf(r, c, records, count))
       FEM_ElementtiKuormat::AddInternalForcesOfRecords(loads_, records, count, lambda, length,
                                                        *points);
     else
@@ -436,12 +480,37 @@ int FEM_kaikki::EndForces(int barNumber, int caseNumber, std::array<double, 12>&
   return 0;
 }
 
+int FEM_kaikki::InternalForcesAt(int barNumber, int caseNumber, const double* xi, int count,
+                                 double* values) const {
+  for (int k = 0; k < 6 * count; ++k) values[k] = 0.0;
+  int r = -1, c = -1;
+  if (!SolvedBarCase(barNumber, caseNumber, r, c)) return -1;
+  double lambda[3][3], length, f[12];
+  BarEndForces(r, c, barNumber, caseNumber, lambda, length, f);
+  FEM_ElementtiKuormat::SetEndForceParts(f, length, xi, count, values);
+  const int* records = nullptr;
+  int n = 0;
+  if (ElementLoadsOf(r, c, records, n)) {
+    FEM_ElementtiKuormat::AddInternalForces(PreparedLoadsOf(records), n, length, xi, count,
+                                            values);
+    return 0;
+  }
+  for (int i = 0; i < loads_.Count(); ++i) {
+    if (loads_.Case(i) != caseNumber || loads_.Kind(i) != FEM_KuormaVektori::kElementLoad ||
+        loads_.Target(i) != barNumber)
+      continue;
+    const FEM_ValmisKuorma load =
+        FEM_ElementtiKuormat::Prepare(FEM_ElementtiKuormat::LoadOf(loads_, i), lambda, length);
+    FEM_ElementtiKuormat::AddInternalForces(&load, 1, length, xi, count, values);
+  }
+  return 0;
+}
+
 int FEM_kaikki::LocalDisplacements(int barNumber, int caseNumber, std::array<double, 12>& out,
                                    QELvektori* points) const {
   out.fill(0.0);
-  if (status_ < 0) return -1;
-  const int r = BarFreedomOf(barNumber), c = CaseIndex(caseNumber);
-  if (r < 0 || c < 0 || c >= static_cast<int>(loadVectors_.size())) return -1;
+  int r = -1, c = -1;
+  if (!SolvedBarCase(barNumber, caseNumber, r, c)) return -1;
   double lambda[3][3], length;
   BarAxes(r, lambda, length);
   BarLocalDisplacements(r, c, lambda, out.data());
@@ -460,6 +529,37 @@ int FEM_kaikki::LocalDisplacements(int barNumber, int caseNumber, std::array<dou
       FEM_ElementtiKuormat::AddDisplacements(loads_, barNumber, caseNumber, lambda, length,
                                              materials_.E(m), materials_.Area(p),
                                              materials_.Iz(p), materials_.Iy(p), *points);
+  }
+  return 0;
+}
+
+int FEM_kaikki::DisplacementsAt(int barNumber, int caseNumber, const double* xi, int count,
+                                double* values) const {
+  for (int k = 0; k < 3 * count; ++k) values[k] = 0.0;
+  int r = -1, c = -1;
+  if (!SolvedBarCase(barNumber, caseNumber, r, c)) return -1;
+  double lambda[3][3], length, u[12];
+  BarAxes(r, lambda, length);
+  BarLocalDisplacements(r, c, lambda, u);
+  const int m = barFreedoms_.GetInt(r, kBfMaterialIndex);
+  const int p = barFreedoms_.GetInt(r, kBfProfileIndex);
+  const double E = materials_.E(m), A = materials_.Area(p), Iz = materials_.Iz(p),
+               Iy = materials_.Iy(p);
+  FEM_ElementtiKuormat::SetEndDisplacementParts(u, length, xi, count, values);
+  const int* records = nullptr;
+  int n = 0;
+  if (ElementLoadsOf(r, c, records, n)) {
+    FEM_ElementtiKuormat::AddDisplacements(PreparedLoadsOf(records), n, length, E, A, Iz, Iy,
+                                           xi, count, values);
+    return 0;
+  }
+  for (int i = 0; i < loads_.Count(); ++i) {
+    if (loads_.Case(i) != caseNumber || loads_.Kind(i) != FEM_KuormaVektori::kElementLoad ||
+        loads_.Target(i) != barNumber)
+      continue;
+    const FEM_ValmisKuorma load =
+        FEM_ElementtiKuormat::Prepare(FEM_ElementtiKuormat::LoadOf(loads_, i), lambda, length);
+    FEM_ElementtiKuormat::AddDisplacements(&load, 1, length, E, A, Iz, Iy, xi, count, values);
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/fem/FEM_ElementtiKuormat.h"
 #include "analysis/fem/FEM_Vektorit.h"
 #include "model/CSVTiedosto.h"
 #include "model/QELvektori.h"
@@ -92,6 +93,13 @@ class FEM_kaikki {
   // End displacements in local axes; with points also displacements along the bar.
   int LocalDisplacements(int barNumber, int caseNumber, std::array<double, 12>& out,
                          QELvektori* points = nullptr) const;
+  // The same values along the bar without a points list: at count positions xi (0..1,
+  // others left 0), N, Vy, Vz, Mx, My, Mz of point k at values[6 k] (EndForces) or ux, uy,
+  // uz at values[3 k] (LocalDisplacements). 0, or -1 with the values 0 as above.
+  int InternalForcesAt(int barNumber, int caseNumber, const double* xi, int count,
+                       double* values) const;
+  int DisplacementsAt(int barNumber, int caseNumber, const double* xi, int count,
+                      double* values) const;
   // FX, FY, FZ, MX, MY, MZ of a support in a case, main system.
   int Reactions(int supportNumber, int caseNumber, std::array<double, 6>& out) const;
   // Limit of the band store and load vectors together (reals): a pasted model with
@@ -116,6 +124,16 @@ class FEM_kaikki {
   // The grouped element loads of a bar freedom record and case index: false when none
   // were grouped for them.
   bool ElementLoadsOf(int record, int caseIndex, const int*& records, int& count) const;
+  // The same loads prepared for the bar, in the same order.
+  const FEM_ValmisKuorma* PreparedLoadsOf(const int* records) const {
+    return preparedLoads_.data() + (records - loadOrder_.data());
+  }
+  // Bar freedom record and case index of a bar and case, or false when either is missing
+  // or there is no solution.
+  bool SolvedBarCase(int barNumber, int caseNumber, int& record, int& caseIndex) const;
+  // Local end forces of bar freedom record r in case index c, with its axes and length.
+  void BarEndForces(int r, int c, int barNumber, int caseNumber, double lambda[3][3],
+                    double& length, double out[12]) const;
   // Look-ups over the solution tables: record indices, or -1.
   int BarFreedomOf(int barNumber) const;
   int NodeFreedomOf(int nodeIndex) const;
@@ -173,6 +191,8 @@ class FEM_kaikki {
   // loadOrder_[loadStart_[r * caseCount_ + c] .. loadStart_[r * caseCount_ + c + 1]).
   std::vector<int> loadStart_;
   std::vector<int> loadOrder_;
+  // The load of loadOrder_[i] prepared for its bar (local components, final range).
+  std::vector<FEM_ValmisKuorma> preparedLoads_;
   // By node index: its node freedom record and the first support record on it (-1 when
   // none), kept when the equations are numbered so that looking them up for every support
   // and node load in every case is no walk over the tables.
