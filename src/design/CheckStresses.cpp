@@ -162,6 +162,31 @@ void SummaryRows(const StressCheckInput& in, const Findings& f, CheckRowVektori&
   }
 }
 
+// Rows [first, end) of the table whose position x lies within [x1 - tol, x2 + tol], the
+// rows the span examines: the positions, read once, are ascending along the member, so the
+// span's rows lie together and are found by halves. Empty positions: not in order (then
+// every row is tested on its own).
+struct PointRange {
+  std::size_t first = 0, end = 0;
+};
+
+std::vector<double> OrderedPositions(const QELvektori& t) {
+  std::vector<double> xs(static_cast<std::size_t>(t.Count()));
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    xs[i] = t.GetReal(static_cast<int>(i), 0);
+    if (xs[i] != xs[i] || (i > 0 && !(xs[i] >= xs[i - 1]))) return std::vector<double>();
+  }
+  return xs;
+}
+
+PointRange RowsWithin(const std::vector<double>& xs, double low, double high) {
+  PointRange r;
+  r.first = static_cast<std::size_t>(std::lower_bound(xs.begin(), xs.end(), low) - xs.begin());
+  r.end = static_cast<std::size_t>(std::upper_bound(xs.begin(), xs.end(), high) - xs.begin());
+  if (r.end < r.first) r.end = r.first;
+  return r;
+}
+
 bool InputComplete(const StressCheckInput& in) {
   if (in.context.code < 1 || in.context.code > 3) return false;
   if (!in.section.IsValid() || !in.values.AllPositive()) return false;
@@ -178,11 +203,19 @@ int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows) {
   const SectionProperties p = ComputeSectionProperties(input.section);
   const QELvektori& t = *input.forces;
   Findings found;
+  const std::vector<double> xs = OrderedPositions(t);
+  const bool ordered = static_cast<int>(xs.size()) == t.Count();
   for (std::size_t s = 0; s + 1 < input.spanBounds.size(); ++s) {
     const double x1 = input.spanBounds[s];
     const double x2 = input.spanBounds[s + 1];
     const int span = static_cast<int>(s) + 1;
     const SpanFactors f = SpanRows(input, span, x1, x2, rows, found.maxLambda);
+    if (ordered) {
+      const PointRange r = RowsWithin(xs, x1 - kPointTolerance, x2 + kPointTolerance);
+      for (std::size_t i = r.first; i < r.end; ++i)
+        CheckPoint(input, p, f, static_cast<int>(i), found);
+      continue;
+    }
     for (int i = 0; i < t.Count(); ++i) {
       const double x = t.GetReal(i, 0);
       if (x < x1 - kPointTolerance || x > x2 + kPointTolerance) continue;

@@ -16,6 +16,16 @@ namespace {
 // A support stands at a span end when it lies this close.
 constexpr double kSupportTolerance = 0.1;
 
+// Positions of the table's rows when they ascend (as along the member), else empty.
+std::vector<double> OrderedPositions(const QELvektori& t) {
+  std::vector<double> xs(static_cast<std::size_t>(t.Count()));
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    xs[i] = t.GetReal(static_cast<int>(i), MemberResultField::kX);
+    if (xs[i] != xs[i] || (i > 0 && !(xs[i] >= xs[i - 1]))) return std::vector<double>();
+  }
+  return xs;
+}
+
 }  // namespace
 
 int DeflectionSetCount(int code) { return code == 3 ? 3 : 2; }
@@ -40,13 +50,23 @@ int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QE
   const QELvektori& first = *sets[0];
   const int setCount = std::min<int>(static_cast<int>(sets.size()), 3);
   std::vector<double> row(DeflectionRow::kFieldCount, 0.0);
+  // Ascending positions put a span's points together: only those are visited.
+  const std::vector<double> xs = OrderedPositions(first);
+  const bool ordered = static_cast<int>(xs.size()) == first.Count();
   for (std::size_t s = 1; s < boundaries.size(); ++s) {
     const double x1 = boundaries[s - 1];
     const double x2 = boundaries[s];
     std::fill(row.begin(), row.end(), 0.0);
     row[DeflectionRow::kX1] = x1;
     row[DeflectionRow::kX2] = x2;
-    for (int i = 0; i < first.Count(); ++i) {
+    int begin = 0, end = first.Count();
+    if (ordered) {
+      begin = static_cast<int>(
+          std::lower_bound(xs.begin(), xs.end(), x1 - kSpanPointTolerance) - xs.begin());
+      end = static_cast<int>(
+          std::upper_bound(xs.begin(), xs.end(), x2 + kSpanPointTolerance) - xs.begin());
+    }
+    for (int i = begin; i < end; ++i) {
       const double x = first.GetReal(i, MemberResultField::kX);
       if (x < x1 - kSpanPointTolerance || x > x2 + kSpanPointTolerance) continue;
       for (int set = 1; set <= setCount; ++set) {
