@@ -92,12 +92,32 @@ void QtCanvas::ApplyPenAndBrush() {
   applied_.emplace(GetPen(), GetBrush());
 }
 
+// A crowded drawing puts many ticks and shafts on the same device pixels (load positions a
+// fraction of a pixel apart); a line drawn again right after itself adds nothing to see.
 void QtCanvas::Line(DevicePoint from, DevicePoint to) {
+  if (!lineRun_ || *lineRun_ != GetPen()) {
+    drawnLines_.clear();
+    lineRun_ = GetPen();
+  }
+  if (!drawnLines_.insert({from.x, from.y, to.x, to.y}).second) return;
   ApplyPenAndBrush();
   painter_.drawLine(ToPoint(from), ToPoint(to));
 }
 
+std::size_t QtCanvas::LineKeyHash::operator()(const std::array<double, 4>& k) const {
+  std::size_t h = 0;
+  for (double v : k) h = h * 1000003u ^ std::hash<double>()(v);
+  return h;
+}
+
+void QtCanvas::EndLineRun() {
+  if (!lineRun_) return;
+  lineRun_.reset();
+  drawnLines_.clear();
+}
+
 void QtCanvas::Polyline(const std::vector<DevicePoint>& points) {
+  EndLineRun();
   if (points.size() < 2) return;
   ApplyPenAndBrush();
   if (ThickSolidPen()) {
@@ -143,11 +163,13 @@ void QtCanvas::DrawAsLines(const std::vector<DevicePoint>& points, bool closed) 
 }
 
 void QtCanvas::Ellipse(double left, double top, double right, double bottom) {
+  EndLineRun();
   ApplyPenAndBrush();
   painter_.drawEllipse(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
 }
 
 void QtCanvas::Polygon(const std::vector<DevicePoint>& points) {
+  EndLineRun();
   if (points.size() < 3) return;
   ApplyPenAndBrush();
   if (GetBrush().style == BrushStyle::Clear && ThickSolidPen()) {
@@ -158,6 +180,7 @@ void QtCanvas::Polygon(const std::vector<DevicePoint>& points) {
 }
 
 void QtCanvas::Text(DevicePoint topLeft, const std::string& text) {
+  EndLineRun();
   FontCache& font = CurrentFont();
   // Labels stacked past the edge of a crowded drawing would only be shaped to be clipped.
   if (OutsideDevice(QRectF(topLeft.x, topLeft.y, Width(font, text), font.metrics.height())))

@@ -5,10 +5,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -72,6 +74,13 @@ class QtCanvas : public Canvas {
   // The pen and brush last given to the painter; none after the painter's pen was changed
   // for other uses.
   std::optional<std::pair<Pen, Brush>> applied_;
+  // The lines drawn since the last other shape, all with the pen lineRun_.
+  struct LineKeyHash {
+    std::size_t operator()(const std::array<double, 4>& k) const;
+  };
+  void EndLineRun();
+  std::optional<Pen> lineRun_;
+  std::unordered_set<std::array<double, 4>, LineKeyHash> drawnLines_;
 };
 
 }  // namespace qv

@@ -133,6 +133,30 @@ class QtCanvasTest : public QObject {
     QCOMPARE(smallAgain.height, small.height);
   }
 
+  // A line drawn again right after itself is left out, but never one that should come out
+  // on top of a shape drawn in between, nor one in another pen.
+  void repeatedLinesStillEndOnTop() {
+    QImage image = Paper(100, 60);
+    {
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      c.SetPen(Pen{0x0000FF, 1, PenStyle::Solid});  // red
+      c.Line({10, 20.5}, {90, 20.5});
+      c.Line({10, 20.5}, {90, 20.5});
+      c.SetPen(Pen{0x000000, 1, PenStyle::None});
+      c.SetBrush(Brush{0xFF0000, BrushStyle::Solid});  // blue block over the line
+      c.Polygon({{30, 10}, {70, 10}, {70, 50}, {30, 50}});
+      c.SetPen(Pen{0x0000FF, 1, PenStyle::Solid});
+      c.Line({10, 20.5}, {90, 20.5});                 // red again, over the block
+      c.Line({10, 40.5}, {90, 40.5});
+      c.SetPen(Pen{0x00FF00, 1, PenStyle::Solid});  // green, same place
+      c.Line({10, 40.5}, {90, 40.5});
+    }
+    QCOMPARE(At(image, 50, 20), 0xFF0000u);
+    QCOMPARE(At(image, 50, 40), 0x00FF00u);
+    QCOMPARE(At(image, 50, 30), 0x0000FFu);
+  }
+
   // Texts wholly off the surface are skipped; one reaching in from an edge is drawn.
   void textsReachingInFromAnEdgeAreDrawn() {
     QImage image = Paper(100, 40);
