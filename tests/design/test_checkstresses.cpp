@@ -332,6 +332,17 @@ TEST(CheckStresses, ContinuousBeamExaminesTheInnerSupportInBothSpans) {
   d.forces.Add(0, 0, 0, 0, 0, 0, 0).Add(2000 - 1e-9, 0, 0, 0, 0, 0, -3.0e6).Add(6000, 0, 0, 0, 0, 0, 0);
   d.Run();
   EXPECT_NEAR(d.V2(Row::kBending), 81.2613, 5e-4);
+
+  // Points not in ascending order (a table built by hand) are each still found.
+  Case e(2, Rect(50, 200), {0, 2000, 6000});
+  e.in.context.settings.Nurjahdus = 0;
+  e.forces.Add(4000, 0, 0, 0, 0, 0, 2.0e6)
+      .Add(0, 0, 0, 0, 0, 0, 0)
+      .Add(2000, 0, 0, 0, 0, 0, -3.0e6)
+      .Add(1000, 0, 0, 0, 0, 0, 1.0e6);
+  e.Run();
+  EXPECT_NEAR(e.V1(Row::kBending), 9.0, 1e-9);
+  EXPECT_NEAR(e.V2(Row::kBending), 81.2613, 5e-4);
 }
 
 TEST(CheckStresses, RowOrderWithEveryCheckOnUnderCode3) {

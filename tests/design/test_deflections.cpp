@@ -76,6 +76,19 @@ TEST(DeflectionSpans, MaximaPerSpanFromTheSharedPoints) {
   EXPECT_DOUBLE_EQ(0.5, Get(rows, 1, 1, 1));
   EXPECT_DOUBLE_EQ(1.0, Get(rows, 1, 2, 3));
   EXPECT_DOUBLE_EQ(0.0, Get(rows, 1, 3, 2));
+
+  // The same points in another order: every span still finds its own.
+  QELvektori c;
+  c.SetLayout(0, 0, 4);
+  for (int i : {4, 0, 5, 2, 1, 3}) {
+    std::vector<double> rc{x[i], 0.1 * i, uy[i], 0.0};
+    c.AddRecord(nullptr, &rc, nullptr);
+  }
+  ASSERT_EQ(2, SpanMaxima({0.0, 2000.0, 4000.0}, {&c}, rows));
+  EXPECT_DOUBLE_EQ(3.0, Get(rows, 0, 1, 2));
+  EXPECT_DOUBLE_EQ(0.3, Get(rows, 0, 1, 1));
+  EXPECT_DOUBLE_EQ(4.0, Get(rows, 1, 1, 2));
+  EXPECT_DOUBLE_EQ(0.5, Get(rows, 1, 1, 1));
 }
 
 TEST(CollectDeflections, Code2AllAndVariableLoads) {
