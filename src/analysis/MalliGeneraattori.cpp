@@ -33,11 +33,16 @@ void AppendReal(std::string& s, double v, int decimals) {
   s += ';';
 }
 
-// The last ';' added by the append helpers goes; the fixed tail follows instead.
+// The last ';' added by the append helpers goes; the fixed tail follows instead. The line
+// is kept at its own length, not in the roomy buffer it was built in: a long member's text
+// has tens of thousands of lines.
 std::string Finish(std::string s, const char* tail) {
   if (!s.empty() && s.back() == ';') s.pop_back();
-  s += tail;
-  return s;
+  std::string line;
+  line.reserve(s.size() + std::char_traits<char>::length(tail));
+  line += s;
+  line += tail;
+  return line;
 }
 
 }  // namespace

@@ -12,7 +12,13 @@ namespace {
 // Displacements are not evaluated past the end node by more than this share of L.
 constexpr double kEndTolerance = 1.00000001;
 
-using Prepared = FEM_ValmisKuorma;
+// A load brought to local components and to its final range on the bar.
+struct Prepared {
+  bool point = false;
+  double c = 0.0, d = 0.0;  // range (point: c = d = position)
+  double qc[6] = {0, 0, 0, 0, 0, 0};
+  double qd[6] = {0, 0, 0, 0, 0, 0};
+};
 
 // Builds the local component vector and applies the range rules; false when the load
 // contributes nothing.
@@ -406,16 +412,11 @@ void FEM_ElementtiKuormat::AddDisplacementsOfRecords(const FEM_KuormaVektori& lo
   }
 }
 
-FEM_ValmisKuorma FEM_ElementtiKuormat::Prepare(const FEM_Elementtikuorma& load,
-                                               const double lambda[3][3], double L) {
-  FEM_ValmisKuorma p;
-  p.valid = PrepareLoad(load, lambda, L, p);
-  return p;
-}
-
-void FEM_ElementtiKuormat::AddEquivalentNodalLoads(const FEM_ValmisKuorma& load, double L,
-                                                   double F[12]) {
-  if (load.valid) AddNodal(load, L, F);
+void FEM_ElementtiKuormat::EquivalentNodalLoads(const FEM_Elementtikuorma* loads,
+                                                int loadCount, const double lambda[3][3],
+                                                double L, double F[12]) {
+  for (int k = 0; k < 12; ++k) F[k] = 0.0;
+  for (int r = 0; r < loadCount; ++r) AddEquivalentNodalLoads(loads[r], lambda, L, F);
 }
 
 void FEM_ElementtiKuormat::SetEndForceParts(const double f[12], double L, const double* xi,
@@ -433,15 +434,16 @@ void FEM_ElementtiKuormat::SetEndForceParts(const double f[12], double L, const 
   }
 }
 
-void FEM_ElementtiKuormat::AddInternalForces(const FEM_ValmisKuorma* loads, int loadCount,
-                                             double L, const double* xi, int count,
-                                             double* values) {
+void FEM_ElementtiKuormat::AddInternalForces(const FEM_Elementtikuorma* loads, int loadCount,
+                                             const double lambda[3][3], double L,
+                                             const double* xi, int count, double* values) {
   for (int r = 0; r < loadCount; ++r) {
-    if (!loads[r].valid) continue;
+    Prepared p;
+    if (!PrepareLoad(loads[r], lambda, L, p)) continue;
     for (int k = 0; k < count; ++k) {
       if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
       double v[6];
-      InternalPart(loads[r], xi[k] * L, v);
+      InternalPart(p, xi[k] * L, v);
       for (int j = 0; j < 6; ++j) values[6 * k + j] += v[j];
     }
   }
@@ -462,16 +464,18 @@ void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L,
   }
 }
 
-void FEM_ElementtiKuormat::AddDisplacements(const FEM_ValmisKuorma* loads, int loadCount,
-                                            double L, double E, double A, double Iz, double Iy,
-                                            const double* xi, int count, double* values) {
+void FEM_ElementtiKuormat::AddDisplacements(const FEM_Elementtikuorma* loads, int loadCount,
+                                            const double lambda[3][3], double L, double E,
+                                            double A, double Iz, double Iy, const double* xi,
+                                            int count, double* values) {
   for (int r = 0; r < loadCount; ++r) {
-    if (!loads[r].valid) continue;
-    const NodalLoads nodal(loads[r], L);
+    Prepared p;
+    if (!PrepareLoad(loads[r], lambda, L, p)) continue;
+    const NodalLoads nodal(p, L);
     for (int k = 0; k < count; ++k) {
       if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
       double v[3];
-      DisplacementPartOf(loads[r], nodal.F, L, E * A, E * Iz, E * Iy, xi[k] * L, v);
+      DisplacementPartOf(p, nodal.F, L, E * A, E * Iz, E * Iy, xi[k] * L, v);
       for (int j = 0; j < 3; ++j) values[3 * k + j] += v[j];
     }
   }

@@ -14,16 +14,6 @@ struct FEM_Elementtikuorma {
   double b = 0.0;     // from the start node; negative = bar length
 };
 
-// A load brought to the bar's local components and to its final range on the bar (what
-// every evaluation of the load starts from; a solution prepares each load once).
-struct FEM_ValmisKuorma {
-  bool valid = false;  // false: the load contributes nothing on this bar
-  bool point = false;
-  double c = 0.0, d = 0.0;  // range (point: c = d = position)
-  double qc[6] = {0, 0, 0, 0, 0, 0};
-  double qd[6] = {0, 0, 0, 0, 0, 0};
-};
-
 // Everything is in the bar's local axes; lambda is the bar's axis matrix (rows x, y, z in
 // main-system components) and L its length. Twelve-value arrays are ordered start node
 // (force x, y, z, moment x, y, z), then end node.
@@ -77,21 +67,22 @@ class FEM_ElementtiKuormat {
   // The load of record i of the vector.
   static FEM_Elementtikuorma LoadOf(const FEM_KuormaVektori& loads, int i);
 
-  // --- prepared loads (FEM_ValmisKuorma), the same numbers as the calls above ---
-  static FEM_ValmisKuorma Prepare(const FEM_Elementtikuorma& load, const double lambda[3][3],
-                                  double L);
-  // Adds the prepared load's equivalent nodal loads to F.
-  static void AddEquivalentNodalLoads(const FEM_ValmisKuorma& load, double L, double F[12]);
-  // Values at count positions xi along the bar (0..1; others are left alone) into values,
-  // point k at values[k * 6] (internal forces) or values[k * 3] (displacements).
+  // --- the loads of one bar and case given as they stand, in order (a solution keeps
+  // them so, bar by bar), evaluated at count positions xi along the bar (0..1; others are
+  // left alone) into values: point k at values[k * 6] (N, Vy, Vz, Mx, My, Mz) or
+  // values[k * 3] (ux, uy, uz). The same numbers as the calls above.
+  static void EquivalentNodalLoads(const FEM_Elementtikuorma* loads, int loadCount,
+                                   const double lambda[3][3], double L, double F[12]);
   static void SetEndForceParts(const double f[12], double L, const double* xi, int count,
                                double* values);
-  static void AddInternalForces(const FEM_ValmisKuorma* loads, int loadCount, double L,
-                                const double* xi, int count, double* values);
+  static void AddInternalForces(const FEM_Elementtikuorma* loads, int loadCount,
+                                const double lambda[3][3], double L, const double* xi,
+                                int count, double* values);
   static void SetEndDisplacementParts(const double u[12], double L, const double* xi,
                                       int count, double* values);
-  static void AddDisplacements(const FEM_ValmisKuorma* loads, int loadCount, double L, double E,
-                               double A, double Iz, double Iy, const double* xi, int count,
+  static void AddDisplacements(const FEM_Elementtikuorma* loads, int loadCount,
+                               const double lambda[3][3], double L, double E, double A,
+                               double Iz, double Iy, const double* xi, int count,
                                double* values);
 
   // --- the parts that come from the bar ends ---

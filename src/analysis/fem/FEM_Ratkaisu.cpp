@@ -260,8 +260,8 @@ void FEM_kaikki::BuildLoadVectors() {
   const int bars = barFreedoms_.Count();
   std::vector<BarFrame> frames(static_cast<std::size_t>(bars));
   BarRecordLookup barRecord(barFreedoms_);
-  // The element loads are grouped by bar and case first, so that each is prepared once,
-  // straight into its group's place, for the nodal loads here and the results later.
+  // The element loads are grouped by bar and case first, so that each is copied once,
+  // straight into its group's place, for the results along the bars.
   std::vector<int> groupOfLoad(static_cast<std::size_t>(loads_.Count()), -1);
   for (int i = 0; i < loads_.Count(); ++i) {
     if (loads_.Kind(i) != FEM_KuormaVektori::kElementLoad) continue;
@@ -273,7 +273,7 @@ void FEM_kaikki::BuildLoadVectors() {
   std::vector<int> placeOfLoad(static_cast<std::size_t>(loads_.Count()), -1);
   for (std::size_t k = 0; k < loadOrder_.size(); ++k)
     placeOfLoad[static_cast<std::size_t>(loadOrder_[k])] = static_cast<int>(k);
-  preparedLoads_.assign(loadOrder_.size(), FEM_ValmisKuorma());
+  groupedLoads_.resize(loadOrder_.size());
 
   for (int i = 0; i < loads_.Count(); ++i) {
     const int c = CaseIndex(loads_.Case(i));
@@ -295,12 +295,10 @@ void FEM_kaikki::BuildLoadVectors() {
         BarAxes(r, frame.lambda, frame.length);
         frame.found = true;
       }
-      FEM_ValmisKuorma& load = preparedLoads_[static_cast<std::size_t>(
-          placeOfLoad[static_cast<std::size_t>(i)])];
-      load = FEM_ElementtiKuormat::Prepare(FEM_ElementtiKuormat::LoadOf(loads_, i),
-                                           frame.lambda, frame.length);
+      const FEM_Elementtikuorma load = FEM_ElementtiKuormat::LoadOf(loads_, i);
+      groupedLoads_[static_cast<std::size_t>(placeOfLoad[static_cast<std::size_t>(i)])] = load;
       double F[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-      FEM_ElementtiKuormat::AddEquivalentNodalLoads(load, frame.length, F);
+      FEM_ElementtiKuormat::AddEquivalentNodalLoads(load, frame.lambda, frame.length, F);
       FEM_ratkaisija::Rotate(F, 12, frame.lambda, FEM_ratkaisija::kToGlobal);
       for (int k = 0; k < 12; ++k)
         f[static_cast<std::size_t>(barFreedoms_.GetInt(r, kBfEqI + k) - 1)] += F[k];
@@ -428,6 +426,17 @@ double FEM_kaikki::BarLength(int barNumber) const {
   return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
+std::vector<FEM_Elementtikuorma> FEM_kaikki::ElementLoadsOfBar(int barNumber,
+                                                               int caseNumber) const {
+  std::vector<FEM_Elementtikuorma> loads;
+  for (int i = 0; i < loads_.Count(); ++i) {
+    if (loads_.Case(i) == caseNumber && loads_.Kind(i) == FEM_KuormaVektori::kElementLoad &&
+        loads_.Target(i) == barNumber)
+      loads.push_back(FEM_ElementtiKuormat::LoadOf(loads_, i));
+  }
+  return loads;
+}
+
 bool FEM_kaikki::SolvedBarCase(int barNumber, int caseNumber, int& record,
                                int& caseIndex) const {
   if (status_ < 0) return false;
@@ -445,10 +454,8 @@ void FEM_kaikki::BarEndForces(int r, int c, int barNumber, int caseNumber,
   const int* records = nullptr;
   int count = 0;
   if (ElementLoadsOf(r, c, records, count)) {
-    const FEM_ValmisKuorma* prepared = PreparedLoadsOf(records);
-    for (int i = 0; i < 12; ++i) F[i] = 0.0;
-    for (int q = 0; q < count; ++q)
-      FEM_ElementtiKuormat::AddEquivalentNodalLoads(prepared[q], length, F);
+    FEM_ElementtiKuormat::EquivalentNodalLoads(GroupedLoadsOf(records), count, lambda, length,
+                                               F);
   } else {
     FEM_ElementtiKuormat::EquivalentNodalLoads(loads_, barNumber, caseNumber, lambda, length, F);
   }
@@ -491,17 +498,12 @@ int FEM_kaikki::InternalForcesAt(int barNumber, int caseNumber, const double* xi
   const int* records = nullptr;
   int n = 0;
   if (ElementLoadsOf(r, c, records, n)) {
-    FEM_ElementtiKuormat::AddInternalForces(PreparedLoadsOf(records), n, length, xi, count,
-                                            values);
-    return 0;
-  }
-  for (int i = 0; i < loads_.Count(); ++i) {
-    if (loads_.Case(i) != caseNumber || loads_.Kind(i) != FEM_KuormaVektori::kElementLoad ||
-        loads_.Target(i) != barNumber)
-      continue;
-    const FEM_ValmisKuorma load =
-        FEM_ElementtiKuormat::Prepare(FEM_ElementtiKuormat::LoadOf(loads_, i), lambda, length);
-    FEM_ElementtiKuormat::AddInternalForces(&load, 1, length, xi, count, values);
+    FEM_ElementtiKuormat::AddInternalForces(GroupedLoadsOf(records), n, lambda, length, xi,
+                                            count, values);
+  } else {
+    const std::vector<FEM_Elementtikuorma> loads = ElementLoadsOfBar(barNumber, caseNumber);
+    FEM_ElementtiKuormat::AddInternalForces(loads.data(), static_cast<int>(loads.size()),
+                                            lambda, length, xi, count, values);
   }
   return 0;
 }
@@ -549,17 +551,12 @@ int FEM_kaikki::DisplacementsAt(int barNumber, int caseNumber, const double* xi,
   const int* records = nullptr;
   int n = 0;
   if (ElementLoadsOf(r, c, records, n)) {
-    FEM_ElementtiKuormat::AddDisplacements(PreparedLoadsOf(records), n, length, E, A, Iz, Iy,
-                                           xi, count, values);
-    return 0;
-  }
-  for (int i = 0; i < loads_.Count(); ++i) {
-    if (loads_.Case(i) != caseNumber || loads_.Kind(i) != FEM_KuormaVektori::kElementLoad ||
-        loads_.Target(i) != barNumber)
-      continue;
-    const FEM_ValmisKuorma load =
-        FEM_ElementtiKuormat::Prepare(FEM_ElementtiKuormat::LoadOf(loads_, i), lambda, length);
-    FEM_ElementtiKuormat::AddDisplacements(&load, 1, length, E, A, Iz, Iy, xi, count, values);
+    FEM_ElementtiKuormat::AddDisplacements(GroupedLoadsOf(records), n, lambda, length, E, A,
+                                           Iz, Iy, xi, count, values);
+  } else {
+    const std::vector<FEM_Elementtikuorma> loads = ElementLoadsOfBar(barNumber, caseNumber);
+    FEM_ElementtiKuormat::AddDisplacements(loads.data(), static_cast<int>(loads.size()),
+                                           lambda, length, E, A, Iz, Iy, xi, count, values);
   }
   return 0;
 }

@@ -65,7 +65,7 @@ void FEM_kaikki::ClearSolution() {
   loadVectors_.clear();
   loadStart_.clear();
   loadOrder_.clear();
-  preparedLoads_.clear();
+  groupedLoads_.clear();
   recordOfNode_.clear();
   firstSupportOfNode_.clear();
   n_ = 0;

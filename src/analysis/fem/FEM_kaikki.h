@@ -124,10 +124,13 @@ class FEM_kaikki {
   // The grouped element loads of a bar freedom record and case index: false when none
   // were grouped for them.
   bool ElementLoadsOf(int record, int caseIndex, const int*& records, int& count) const;
-  // The same loads prepared for the bar, in the same order.
-  const FEM_ValmisKuorma* PreparedLoadsOf(const int* records) const {
-    return preparedLoads_.data() + (records - loadOrder_.data());
+  // The same loads as they stand, in the same order (side by side, read without a walk
+  // over the records).
+  const FEM_Elementtikuorma* GroupedLoadsOf(const int* records) const {
+    return groupedLoads_.data() + (records - loadOrder_.data());
   }
+  // The element loads of a bar in a case, in vector order (when they were not grouped).
+  std::vector<FEM_Elementtikuorma> ElementLoadsOfBar(int barNumber, int caseNumber) const;
   // Bar freedom record and case index of a bar and case, or false when either is missing
   // or there is no solution.
   bool SolvedBarCase(int barNumber, int caseNumber, int& record, int& caseIndex) const;
@@ -191,8 +194,8 @@ class FEM_kaikki {
   // loadOrder_[loadStart_[r * caseCount_ + c] .. loadStart_[r * caseCount_ + c + 1]).
   std::vector<int> loadStart_;
   std::vector<int> loadOrder_;
-  // The load of loadOrder_[i] prepared for its bar (local components, final range).
-  std::vector<FEM_ValmisKuorma> preparedLoads_;
+  // The load of loadOrder_[i] as it stands.
+  std::vector<FEM_Elementtikuorma> groupedLoads_;
   // By node index: its node freedom record and the first support record on it (-1 when
   // none), kept when the equations are numbered so that looking them up for every support
   // and node load in every case is no walk over the tables.
