@@ -232,6 +232,11 @@ double Moment(const Prepared& p, int i, double s, int n) {
   for (int k = 2; k <= n; ++k) fact *= k;
   const double e = s < p.d ? s : p.d;
   if (n == 0) return p.point ? p.qc[i] : Integrate(p, i, p.c, e, [](double) { return 1.0; });
+  // pow(x, 1) returns x itself (its result is exact), so the first power skips the call.
+  if (n == 1) {
+    if (p.point) return p.qc[i] * (s - p.c);
+    return Integrate(p, i, p.c, e, [s](double t) { return s - t; });
+  }
   if (p.point) return p.qc[i] * std::pow(s - p.c, n) / fact;
   return Integrate(p, i, p.c, e, [&](double t) { return std::pow(s - t, n) / fact; });
 }
