@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
 
 #include "design/DesignRun.h"
 #include "design/SectionSearch.h"
@@ -372,14 +373,16 @@ int MitoitusSivu::RunDesign() {
   treeWidget_->hide();
   DesignRunResult run;
   RunProjectDesign(Project(), false, run);
-  ShowTree(run.tree);
+  // Thousands of lines on a long member: the tree is taken over, not copied.
+  tree_ = std::move(run.tree);
+  ShowTree(tree_);
   if (!searching_) treeWidget_->show();
   if (ownStatus) SetStatusText(std::string());
-  return run.tree.passes ? 1 : 0;
+  return tree_.passes ? 1 : 0;
 }
 
+// Shows the tree the page holds (tree_, set by the caller).
 void MitoitusSivu::ShowTree(const DesignTree& tree) {
-  tree_ = tree;
   treeWidget_->clear();
   std::vector<QTreeWidgetItem*> items;
   QList<QTreeWidgetItem*> topLevel;
