@@ -1,11 +1,14 @@
 // A widget that draws through the QPainter canvas and reports the pointer, clicks and double clicks.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 #include "ui/drawing/Canvas.h"
+#include "ui/drawing/CallLog.h"
 
 namespace qv {
 
@@ -38,6 +41,9 @@ class PaintBox : public QWidget {
 
  private:
   DrawFunction draw_;
+  // The picture last painted and the calls it was painted from.
+  QImage picture_;
+  std::unique_ptr<CallLog> pictureCalls_;
   // The release that ends a double click is no click of its own.
   bool skipNextRelease_ = false;
 };
