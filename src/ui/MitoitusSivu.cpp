@@ -32,6 +32,7 @@
 #include "ui/Messages.h"
 #include "ui/TMitAseFRM.h"
 #include "ui/TProfiilitFRM.h"
+#include "ui/TreeFill.h"
 
 // The page's pictures live in the static ui library: registered by name before use.
 static void InitMitoitusResources() { Q_INIT_RESOURCE(mitoitus); }
@@ -375,42 +376,25 @@ int MitoitusSivu::RunDesign() {
   RunProjectDesign(Project(), false, run);
   // Thousands of lines on a long member: the tree is taken over, not copied.
   tree_ = std::move(run.tree);
-  ShowTree(tree_);
+  ShowTree();
   if (!searching_) treeWidget_->show();
   if (ownStatus) SetStatusText(std::string());
   return tree_.passes ? 1 : 0;
 }
 
-// Shows the tree the page holds (tree_, set by the caller).
-void MitoitusSivu::ShowTree(const DesignTree& tree) {
-  treeWidget_->clear();
-  std::vector<QTreeWidgetItem*> items;
-  QList<QTreeWidgetItem*> topLevel;
-  std::vector<QTreeWidgetItem*> lastOfLevel;
+// Shows the tree the page holds (tree_).
+void MitoitusSivu::ShowTree() {
+  const DesignTree& tree = tree_;
   QFont bold = treeWidget_->font();
   bold.setBold(true);
   QTreeWidgetItem* firstExceeded = nullptr;  // the first exceeded check line
-  for (const DesignTreeNode& node : tree.nodes) {
-    const int level = node.level < 0 ? 0 : node.level;
-    QTreeWidgetItem* parent =
-        level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
-    if (!parent) topLevel << item;
-    item->setText(0, Q(node.text));
-    item->setIcon(0, DesignTreeIcon(node.image));
-    // Checks stand out from the information lines; an exceeded one is also bold.
-    if (level == 0 || node.image == 1) item->setFont(0, bold);
-    if (node.image == 3 && level > 0) item->setForeground(0, QColor(0x55, 0x55, 0x55));
-    if (node.image == 1 && level > 0 && !firstExceeded) firstExceeded = item;
-    items.push_back(item);
-    lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
-    lastOfLevel[static_cast<std::size_t>(level)] = item;
-  }
-  // Built off the tree and added at once: a long member's thousands of lines, added one by
-  // one, each made the view update.
-  treeWidget_->addTopLevelItems(topLevel);
-  for (std::size_t i = 0; i < items.size(); ++i)
-    if (tree.nodes[i].expanded) items[i]->setExpanded(true);  // new items start collapsed
+  FillTree(treeWidget_, tree.nodes, DesignTreeIcon,
+           [&](QTreeWidgetItem* item, const DesignTreeNode& node, int level) {
+             // Checks stand out from the information lines; an exceeded one is also bold.
+             if (level == 0 || node.image == 1) item->setFont(0, bold);
+             if (node.image == 3 && level > 0) item->setForeground(0, QColor(0x55, 0x55, 0x55));
+             if (node.image == 1 && level > 0 && !firstExceeded) firstExceeded = item;
+           });
   ShowGroupSummary(tree);
   // The failing line in sight, when the tree shows it; otherwise the top.
   QTreeWidgetItem* shown = firstExceeded;
@@ -632,7 +616,7 @@ SectionSearchResult MitoitusSivu::RunSearch() {
     emit SectionDesigned(index);
   });
   searching_ = false;
-  if (result.searched) ShowTree(tree_);
+  if (result.searched) ShowTree();
   SetStatusText(std::string());
   treeWidget_->show();
   if (result.searched) Changed();

@@ -92,7 +92,7 @@ class MitoitusSivu : public ProjectPage {
   void MoveToSection(int index);
   // The walk of "Etsi seuraava sopiva" without its closing message.
   SectionSearchResult RunSearch();
-  void ShowTree(const DesignTree& tree);
+  void ShowTree();  // the tree the page holds
   void ShowVerdict(const DesignTree& tree);
   void ShowLight(int state, const std::string& label);
   void ShowGroupSummary(const DesignTree& tree);

@@ -24,7 +24,7 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
 double PaintBox::PixelsPerMmX() const { return QtCanvas::PixelsPerMmX(this); }
 double PaintBox::PixelsPerMmY() const { return QtCanvas::PixelsPerMmY(this); }
 
-// The drawing is recorded first, which costs a fraction of painting it; a drawing whose
+// The drawing is recorded first, which costs less than painting it; a drawing whose
 // calls and size are those of the picture already painted is shown from that picture. A
 // long member's drawing takes a tenth of a second to paint, and coming back to its page
 // or uncovering it should not pay that again.

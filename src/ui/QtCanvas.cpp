@@ -194,7 +194,6 @@ void QtCanvas::Text(DevicePoint topLeft, const std::string& text) {
   applied_.reset();
   painter_.drawText(QPointF(topLeft.x, topLeft.y + font.metrics.ascent()),
                     QString::fromStdString(text));
-
 }
 
 bool QtCanvas::OutsideDevice(const QRectF& box) const {
@@ -222,13 +221,9 @@ double QtCanvas::Width(FontCache& font, const std::string& text) {
 // canvas's life.
 QtCanvas::FontCache& QtCanvas::CurrentFont() const {
   const Font& f = GetFont();
-  if (current_ && current_->name == f.name && current_->height == f.height &&
-      current_->italic == f.italic && current_->bold == f.bold) {
-    return *current_;
-  }
+  if (current_ && current_->Resolves(f)) return *current_;
   for (const std::unique_ptr<FontCache>& known : fonts_) {
-    if (known->name == f.name && known->height == f.height && known->italic == f.italic &&
-        known->bold == f.bold) {
+    if (known->Resolves(f)) {
       current_ = known.get();
       return *current_;
     }

@@ -56,6 +56,10 @@ class QtCanvas : public Canvas {
     QFont font;
     QFontMetricsF metrics;
     std::unordered_map<std::string, double> widths;
+    // The colour is the pen's business: the same face draws in any colour.
+    bool Resolves(const Font& f) const {
+      return name == f.name && height == f.height && italic == f.italic && bold == f.bold;
+    }
   };
   FontCache& CurrentFont() const;
   static double Width(FontCache& font, const std::string& text);

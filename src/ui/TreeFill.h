@@ -14,11 +14,12 @@ namespace qv {
 
 // Replaces the tree's items by one item per node, a node of level n under the last node of
 // level n - 1 before it (a level past that stands at the top), and returns the items in the
-// order of the nodes. The items are built off the widget and added at once: a long
-// member's thousands of lines, added one by one, each made the view update.
-template <typename Node, typename IconOf>
+// order of the nodes; decorate(item, node, level) may style each item as it is made. The
+// items are built off the widget and added at once: a long member's thousands of lines,
+// added one by one, each made the view update.
+template <typename Node, typename IconOf, typename Decorate>
 std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node>& nodes,
-                                       IconOf iconOf) {
+                                       IconOf iconOf, Decorate decorate) {
   tree->clear();
   std::vector<QTreeWidgetItem*> items;
   items.reserve(nodes.size());
@@ -32,6 +33,7 @@ std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node
     if (!parent) topLevel << item;
     item->setText(0, QString::fromStdString(node.text));
     item->setIcon(0, iconOf(node.image));
+    decorate(item, node, level);
     items.push_back(item);
     lastOfLevel.resize(static_cast<std::size_t>(level) + 1);
     lastOfLevel[static_cast<std::size_t>(level)] = item;
@@ -40,6 +42,12 @@ std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node
   for (std::size_t i = 0; i < items.size(); ++i)
     if (nodes[i].expanded) items[i]->setExpanded(true);  // new items start collapsed
   return items;
+}
+
+template <typename Node, typename IconOf>
+std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node>& nodes,
+                                       IconOf iconOf) {
+  return FillTree(tree, nodes, iconOf, [](QTreeWidgetItem*, const Node&, int) {});
 }
 
 }  // namespace qv
