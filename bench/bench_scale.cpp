@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "ScaleProject.h"
@@ -116,7 +117,7 @@ void BM_DesignPageAfterChange(benchmark::State& state) {
     std::vector<std::string> output;
     const bool current =
         p->AnalysisValid == 1 && input == p->Analysis.InputText().Lines();
-    if (!current) RunAnalysis(input, *p, p->Analysis, output);
+    if (!current) RunAnalysis(std::move(input), *p, p->Analysis, output);
     const qv::DesignTree tree = qv::BuildDesignTree(qv::CollectDesignResults(*p));
     benchmark::DoNotOptimize(tree.nodes.size());
   }
@@ -257,10 +258,11 @@ int PrintColdVisit() {
   QELVUX_data p(ProgramPath());
   qv_scale::BuildProject(p, qv_scale::ScaleSize());
   const double t0 = CpuMs();
-  const std::vector<std::string> input = GenerateAnalysisInput(p);
+  std::vector<std::string> input = GenerateAnalysisInput(p);
   const double t1 = CpuMs();
+  const int lines = static_cast<int>(input.size());
   std::vector<std::string> output;
-  const int rc = RunAnalysis(input, p, p.Analysis, output);
+  const int rc = RunAnalysis(std::move(input), p, p.Analysis, output);
   const double t2 = CpuMs();
   const qv::DesignResults results = qv::CollectDesignResults(p);
   const double t3 = CpuMs();
@@ -270,7 +272,7 @@ int PrintColdVisit() {
   std::printf("first visit of a fresh process (CPU ms): generate %s, read+validate+solve %s, "
               "checks %s, tree %s, total %s (%d lines, %d tree lines, analysis %d)\n",
               ms(t1 - t0).c_str(), ms(t2 - t1).c_str(), ms(t3 - t2).c_str(),
-              ms(t4 - t3).c_str(), ms(t4 - t0).c_str(), static_cast<int>(input.size()),
+              ms(t4 - t3).c_str(), ms(t4 - t0).c_str(), lines,
               static_cast<int>(tree.nodes.size()), rc);
   return rc == 0 ? 0 : 1;
 }

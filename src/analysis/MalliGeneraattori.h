@@ -63,13 +63,14 @@ std::vector<std::string> GenerateAnalysisInput(const RakenneVektori& member,
 
 // Reads the input text into fem (replacing what it held), validates and solves it.
 // analysisValid is 0 from the start and becomes 1 only on success. Returns 0 on success
-// with output empty; otherwise -1 with output holding the analysis messages.
-int RunAnalysis(const std::vector<std::string>& input, FEM_kaikki& fem, int& analysisValid,
+// with output empty; otherwise -1 with output holding the analysis messages. The analysis
+// keeps the text: pass it with std::move when the caller no longer needs it.
+int RunAnalysis(std::vector<std::string> input, FEM_kaikki& fem, int& analysisValid,
                 std::vector<std::string>& output);
 
 // The same for the project: its member and loads.
 std::vector<std::string> GenerateAnalysisInput(const QELVUX_data& project);
 
 // The run for the project: the project's analysis-valid flag follows the result.
-int RunAnalysis(const std::vector<std::string>& input, QELVUX_data& project, FEM_kaikki& fem,
+int RunAnalysis(std::vector<std::string> input, QELVUX_data& project, FEM_kaikki& fem,
                 std::vector<std::string>& output);

@@ -1,11 +1,13 @@
 // The run: the generated input text read back into the analysis, validated and solved.
 #include "analysis/MalliGeneraattori.h"
 
-int RunAnalysis(const std::vector<std::string>& input, FEM_kaikki& fem, int& analysisValid,
+#include <utility>
+
+int RunAnalysis(std::vector<std::string> input, FEM_kaikki& fem, int& analysisValid,
                 std::vector<std::string>& output) {
   output.clear();
   analysisValid = 0;
-  fem.Read(std::string(), &input, 1);
+  fem.Read(std::move(input), 1);
   if (fem.Validate() != 0) {
     output = fem.Messages().Lines();
     return -1;
@@ -21,7 +23,7 @@ int RunAnalysis(const std::vector<std::string>& input, FEM_kaikki& fem, int& ana
   return -1;
 }
 
-int RunAnalysis(const std::vector<std::string>& input, QELVUX_data& project, FEM_kaikki& fem,
+int RunAnalysis(std::vector<std::string> input, QELVUX_data& project, FEM_kaikki& fem,
                 std::vector<std::string>& output) {
-  return RunAnalysis(input, fem, project.AnalysisValid, output);
+  return RunAnalysis(std::move(input), fem, project.AnalysisValid, output);
 }

@@ -16,6 +16,8 @@ constexpr int kMinSteps = 10;
 constexpr int kMaxSteps = 200;
 // A member barely longer than 0.1 mm would otherwise ask for millions of points.
 constexpr int kMaxDivisions = 10000;
+// Beyond this the table grows as it goes (a pasted model of very many bars).
+constexpr long long kMaxReservedPoints = 1 << 20;
 
 // One analysed case with the multiplier of each value it contributes.
 struct WeightedCase {
@@ -135,6 +137,11 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
   const FEM_SauvaVektori& bars = s.fem->Bars();
   std::vector<double> sums;
   std::vector<double> row(static_cast<std::size_t>(valueCount + 1), 0.0);
+  // Every point of every bar gets a record: room for them all at once.
+  long long points = table.Count();
+  for (int b = 0; b < bars.Count(); ++b)
+    points += SamplingDivisions(s.fem->BarLength(bars.Number(b)), step) + 1;
+  if (points <= kMaxReservedPoints) table.Reserve(static_cast<int>(points));
   for (int b = 0; b < bars.Count(); ++b) {
     const int bar = bars.Number(b);
     const double length = s.fem->BarLength(bar);

@@ -2,6 +2,7 @@
 #include "model/CSVTiedosto.h"
 
 #include <climits>
+#include <utility>
 
 #include "model/TextCodec.h"
 
@@ -38,6 +39,12 @@ bool CSVTiedosto::LoadFromFile(const std::string& name) {
 
 void CSVTiedosto::TakeLines(const std::vector<std::string>& lines) {
   lines_ = lines;
+  fileName_.clear();
+  RebuildIndex();
+}
+
+void CSVTiedosto::TakeLines(std::vector<std::string>&& lines) {
+  lines_ = std::move(lines);
   fileName_.clear();
   RebuildIndex();
 }

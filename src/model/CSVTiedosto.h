@@ -12,6 +12,8 @@ class CSVTiedosto {
   bool LoadFromFile(const std::string& name);
   // Copies lines from an outside list; the file name is cleared.
   void TakeLines(const std::vector<std::string>& lines);
+  // The same, taking the list over (a generated text is tens of thousands of lines).
+  void TakeLines(std::vector<std::string>&& lines);
   // Copies all lines to an outside list.
   void GiveLines(std::vector<std::string>& lines) const { lines = lines_; }
   // Writes the lines (Windows-1252, CR LF) to the file name when it is longer than one

@@ -76,6 +76,10 @@ int QELvektori::RemoveRecord(int i) {
 
 void QELvektori::ClearRecords() { records_.clear(); }
 
+void QELvektori::Reserve(int n) {
+  if (n > 0) records_.reserve(static_cast<std::size_t>(n));
+}
+
 std::string QELvektori::TextOr(int i, int j, const std::string& fallback) const {
   const char* t = GetText(i, j);
   return t ? std::string(t) : fallback;

@@ -46,6 +46,9 @@ class QELvektori {
   // Removes record i: 0, or -1 when i is out of range.
   int RemoveRecord(int i);
   void ClearRecords();
+  // Room for n records in all: a reader that knows how many are coming does not have the
+  // stored records moved again and again as the vector grows. The nominal capacity stays.
+  void Reserve(int n);
 
   int Count() const { return static_cast<int>(records_.size()); }
   int Capacity() const { return capacity_; }

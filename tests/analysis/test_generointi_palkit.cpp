@@ -543,6 +543,15 @@ TEST(PalkitAjo, ProjectRecordDrivesGenerateAndRun) {
   project.AnalysisValid = 0;
   ASSERT_EQ(RunAnalysis(lines, project, fem, out), 0);
   EXPECT_EQ(project.AnalysisValid, 1);
+  // The analysis keeps its own text; a list passed as it stands is the caller's still.
+  EXPECT_EQ(lines, GenerateAnalysisInput(project));
+  EXPECT_EQ(fem.InputText().Lines(), lines);
+  // Handed over, the text ends up in the analysis whole.
+  std::vector<std::string> handed = lines;
+  FEM_kaikki other;
+  ASSERT_EQ(RunAnalysis(std::move(handed), project, other, out), 0);
+  EXPECT_EQ(other.InputText().Lines(), lines);
+  EXPECT_EQ(other.Loads().Count(), fem.Loads().Count());
   std::array<double, 6> r{};
   fem.Reactions(2, 2, r);  // load-case index 1 is case 2
   EXPECT_NEAR(r[FY], 9000.0, 9000.0 * kRel);

@@ -29,6 +29,26 @@ TEST(CSVTiedosto, IndexCountsContentLinesBlankIncluded) {
   EXPECT_EQ(f.GetLine(101, 4), "x4");
 }
 
+TEST(CSVTiedosto, TakenOverLinesReplaceTextNameAndIndex) {
+  CSVTiedosto f = Sample();
+  f.SetFileName("vanha.txt");
+  std::vector<std::string> lines{"[ ==== 7 ==== ]", "r1", "[ ==== 8 ==== ]", "s1", "s2"};
+  const std::vector<std::string> expected = lines;
+  f.TakeLines(std::move(lines));
+  EXPECT_EQ(f.Lines(), expected);
+  EXPECT_EQ(f.FileName(), "");
+  EXPECT_EQ(f.SectionCount(), 2);
+  EXPECT_FALSE(f.HasSection(101));  // the old text's sections are gone
+  EXPECT_EQ(f.LineCount(7), 1);
+  EXPECT_EQ(f.GetLine(8, 2), "s2");
+  // The copying form gives the same, and leaves the caller's list alone.
+  CSVTiedosto g;
+  g.TakeLines(expected);
+  EXPECT_EQ(g.Lines(), f.Lines());
+  EXPECT_EQ(g.LineCount(8), 2);
+  EXPECT_EQ(expected.size(), 5u);
+}
+
 TEST(CSVTiedosto, MissingLinesGiveNoTextAndLeaveTheBufferAlone) {
   CSVTiedosto f = Sample();
   std::string out = "ennallaan";

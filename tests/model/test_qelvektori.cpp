@@ -90,6 +90,45 @@ TEST(QELvektori, InsertRuleKeepsEqualRecordsInArrivalOrder) {
   EXPECT_EQ(v.Count(), 4);
 }
 
+TEST(QELvektori, ReserveKeepsRecordsCountCapacityAndInsertRule) {
+  SortedVector v;
+  v.Reserve(1000);
+  EXPECT_EQ(v.Count(), 0);
+  EXPECT_EQ(v.Capacity(), 20);  // the nominal capacity is not the reserved room
+  v.AddRecord({"c"}, {3.0}, {});
+  v.AddRecord({"a"}, {1.0}, {});
+  // Less room than held, none at all or a negative count: the records stay as they are.
+  for (int n : {1, 0, -5}) {
+    v.Reserve(n);
+    ASSERT_EQ(v.Count(), 2);
+    EXPECT_STREQ(v.GetText(0, 0), "a");
+    EXPECT_EQ(v.GetReal(1, 0), 3.0);
+  }
+  // Records added after a reserve still go where the rule puts them, past the room too.
+  v.Reserve(3);
+  for (int i = 0; i < 50; ++i) v.AddRecord({std::to_string(i)}, {2.0 + i / 100.0}, {});
+  ASSERT_EQ(v.Count(), 52);
+  EXPECT_STREQ(v.GetText(0, 0), "a");
+  EXPECT_STREQ(v.GetText(1, 0), "0");
+  EXPECT_STREQ(v.GetText(50, 0), "49");
+  EXPECT_STREQ(v.GetText(51, 0), "c");
+  EXPECT_EQ(v.Capacity(), 60);  // 20, then 40 at the 20th record and 60 at the 40th
+}
+
+TEST(QELvektori, RecordsWithoutTextsOrGroupsReadAsNeutral) {
+  QELvektori v;
+  v.SetLayout(0, 2, 3);
+  const std::vector<double> reals{1.5};
+  v.Reserve(10);
+  v.AddRecord(nullptr, &reals, nullptr);
+  ASSERT_EQ(v.Count(), 1);
+  EXPECT_EQ(v.GetText(0, 0), nullptr);
+  EXPECT_EQ(v.GetReal(0, 0), 1.5);
+  EXPECT_EQ(v.GetReal(0, 2), 0.0);
+  EXPECT_EQ(v.GetInt(0, 1), 0);
+  EXPECT_EQ(v.FormatRecord(0), "0;0;1.500;0.000;0.000");
+}
+
 TEST(QELvektori, FormatRecordFollowsTheLayoutAndDecimals) {
   QELvektori v = MakeTir();
   v.SetDecimals(0, 2);

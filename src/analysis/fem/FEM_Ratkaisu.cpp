@@ -130,6 +130,7 @@ void FEM_kaikki::ReleasesToCouplings() {
 // equations stay close together and the band narrow.
 void FEM_kaikki::NumberEquations() {
   nodeFreedoms_.ClearRecords();
+  nodeFreedoms_.Reserve(nodes_.Count());
   n_ = 0;
   std::vector<int> recordOfNode(static_cast<std::size_t>(nodes_.Count()), -1);
   std::vector<bool> slave(static_cast<std::size_t>(nodes_.Count()), false);
@@ -190,6 +191,7 @@ void FEM_kaikki::NumberSlavesOf(int nodeIndex, int recordIndex, std::vector<int>
 
 void FEM_kaikki::BuildBarFreedoms() {
   barFreedoms_.ClearRecords();
+  barFreedoms_.Reserve(bars_.Count());
   for (int i = 0; i < bars_.Count(); ++i) {
     const int ni = nodes_.Find(bars_.NodeI(i)), nj = nodes_.Find(bars_.NodeJ(i));
     const int ri = ni < 0 ? -1 : NodeFreedomOf(ni), rj = nj < 0 ? -1 : NodeFreedomOf(nj);

@@ -1,10 +1,12 @@
 // Reading the analysis input text into the frame model vectors.
 #include "analysis/fem/FEM_kaikki.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "model/FieldHelpers.h"
 #include "model/TextCodec.h"
@@ -17,6 +19,9 @@ constexpr std::uintmax_t kMaxInputFileBytes = 16u * 1024u * 1024u;
 // Reader codes beside the record parser's -1 and -2.
 constexpr int kLineTooLong = -3;
 constexpr int kReservedNumber = -4;
+
+// Records reserved ahead for one section at most.
+constexpr std::size_t kMaxReserve = 1u << 18;
 
 const char* const kTooManyNotes = "Liikaa ilmoituksia, loput jätetty pois";
 
@@ -86,7 +91,17 @@ int FEM_kaikki::Read(const std::string& fileName, const std::vector<std::string>
   } else if (lines) {
     input_.TakeLines(*lines);
   }
+  ReadInputText(replace);
+  return rc;
+}
 
+int FEM_kaikki::Read(std::vector<std::string>&& lines, int replace) {
+  input_.TakeLines(std::move(lines));
+  ReadInputText(replace);
+  return 0;
+}
+
+void FEM_kaikki::ReadInputText(int replace) {
   ClearSolution();
   messages_.Clear();
   readNotes_.clear();
@@ -110,7 +125,6 @@ int FEM_kaikki::Read(const std::string& fileName, const std::vector<std::string>
   ReadSection(kCouplingsSection, couplings_);
   loads_.RebuildCaseList();
   revision_ = NextRevision();
-  return rc;
 }
 
 void FEM_kaikki::EmptyPart(int section) {
@@ -152,6 +166,9 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
   std::size_t end = 0;
   if (!SectionRange(section, begin, end)) return;
   const std::vector<std::string>& all = input_.Lines();
+  // One record a line at most (blank and bad lines leave the rest unused); a pasted text of
+  // millions of short lines must not reserve for all of them at once.
+  target.Reserve(target.Count() + static_cast<int>(std::min<std::size_t>(end - begin, kMaxReserve)));
   std::string trimmed;
   for (std::size_t i = begin; i < end; ++i) {
     // Only a line with a carriage return is copied.

@@ -51,6 +51,8 @@ class FEM_kaikki {
   int Read(const std::vector<std::string>& lines, int replace = 1) {
     return Read(std::string(), &lines, replace);
   }
+  // The same, taking the lines over instead of copying them.
+  int Read(std::vector<std::string>&& lines, int replace = 1);
 
   // Checks the read model; clears the message list first and appends one line per failing
   // check. Returns 0, or the code of the last failing check.
@@ -151,6 +153,8 @@ class FEM_kaikki {
 
   // Empties the freedom tables, matrix and load vectors; status back to -1.
   void ClearSolution();
+  // Read's work once the input text is in place.
+  void ReadInputText(int replace);
   void ReadSection(int section, QELvektori& target);
   // Content lines [begin, end) of the input section; false when it has none.
   bool SectionRange(int section, std::size_t& begin, std::size_t& end) const;

@@ -252,6 +252,35 @@ TEST(FemInput, ReplaceFlagDecidesWhatAnAbsentSectionLeaves) {
   EXPECT_EQ(fem.Materials().Count(), 0);
 }
 
+TEST(FemInput, TakenOverTextReadsAsACopiedOne) {
+  FEM_kaikki copied;
+  const Lines text = BeamText();
+  copied.Read(text, 1);
+  FEM_kaikki taken;
+  taken.Read({H(101), "9;0;0;0"}, 1);
+  const unsigned long long before = taken.Revision();
+  Lines moved = BeamText();
+  moved.insert(moved.begin() + 4, "x;bad");  // one unreadable node line, noted
+  copied.Read(Lines(moved), 1);
+  EXPECT_EQ(taken.Read(std::move(moved), 1), 0);
+  EXPECT_NE(taken.Revision(), before);
+  EXPECT_EQ(taken.InputText().Lines(), copied.InputText().Lines());
+  EXPECT_EQ(taken.InputText().LineCount(FEM_kaikki::kNodesSection), 4);
+  EXPECT_EQ(taken.ReadNotes(), copied.ReadNotes());
+  ASSERT_EQ(taken.ReadNotes().size(), 1u);
+  EXPECT_EQ(taken.Nodes().Count(), 3);
+  EXPECT_EQ(taken.Bars().Count(), 2);
+  EXPECT_EQ(taken.Supports().Count(), 2);
+  EXPECT_EQ(taken.Loads().Count(), 3);
+  EXPECT_EQ(taken.Loads().CaseList().Count(), 2);
+  EXPECT_EQ(taken.Materials().Count(), 2);
+  EXPECT_EQ(taken.Loads().Q2(2), -2.5);
+  // Without replace an absent section keeps its part, as with a copied text.
+  EXPECT_EQ(taken.Read(Lines{H(101), "7;0;0;0", "8;1;0;0"}, 0), 0);
+  EXPECT_EQ(taken.Nodes().Count(), 2);
+  EXPECT_EQ(taken.Bars().Count(), 2);
+}
+
 TEST(FemInput, ProfileWrittenUnderTheMaterialSectionIsKept) {
   FEM_kaikki fem;
   fem.Read({H(501), "2;3;1;1;1;1;0;0;0;0;0;0", "1;1;10;1;1;1;1;1;1;1;1;1",
