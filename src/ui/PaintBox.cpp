@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QPointF>
 
+#include <condition_variable>
+#include <cstddef>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -19,15 +22,71 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(50, 50);
+  painter_.setMaxThreadCount(1);
+  painter_.setExpiryTimeout(-1);
 }
+
+PaintBox::~PaintBox() { painter_.waitForDone(); }
 
 double PaintBox::PixelsPerMmX() const { return QtCanvas::PixelsPerMmX(this); }
 double PaintBox::PixelsPerMmY() const { return QtCanvas::PixelsPerMmY(this); }
 
+namespace {
+
+// A picture painted on the widget's painting thread from a log still being written: it
+// starts once asked and is finished when Wait returns.
+class PictureJob {
+ public:
+  PictureJob(QThreadPool& pool, QImage& picture, const CallLog& calls, double pxPerMmX,
+             double pxPerMmY)
+      : pool_(pool), picture_(picture), calls_(calls), pxPerMmX_(pxPerMmX), pxPerMmY_(pxPerMmY) {}
+  PictureJob(const PictureJob&) = delete;
+  PictureJob& operator=(const PictureJob&) = delete;
+  ~PictureJob() { Wait(); }
+
+  bool Started() const { return started_; }
+  void Start() {
+    if (started_) return;
+    started_ = true;
+    pool_.start([this] {
+      picture_.fill(Qt::white);
+      {
+        QPainter onPicture(&picture_);
+        QtCanvas canvas(onPicture, pxPerMmX_, pxPerMmY_);
+        calls_.ReplayWhileLogged(canvas);
+      }
+      const std::lock_guard<std::mutex> hold(m_);
+      done_ = true;
+      finished_.notify_one();
+    });
+  }
+  // Until the picture is finished; at once when it was never started.
+  void Wait() {
+    if (!started_) return;
+    std::unique_lock<std::mutex> hold(m_);
+    finished_.wait(hold, [this] { return done_; });
+  }
+
+ private:
+  QThreadPool& pool_;
+  QImage& picture_;
+  const CallLog& calls_;
+  double pxPerMmX_;
+  double pxPerMmY_;
+  bool started_ = false;
+  std::mutex m_;
+  std::condition_variable finished_;
+  bool done_ = false;
+};
+
+}  // namespace
+
 // The drawing is recorded first, which costs less than painting it; a drawing whose
 // calls and size are those of the picture already painted is shown from that picture. A
 // long member's drawing takes a tenth of a second to paint, and coming back to its page
-// or uncovering it should not pay that again.
+// or uncovering it should not pay that again. A picture that has to be painted anew is
+// painted on a thread of its own while the drawing goes on, from the calls recorded so
+// far: as soon as the drawing differs from the picture's, or at once when there is none.
 void PaintBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!draw_) {
@@ -36,27 +95,40 @@ void PaintBox::paintEvent(QPaintEvent*) {
     pictureCalls_.reset();
     return;
   }
-  // The calls are recorded on the canvas that will paint them if they are new, so that
-  // texts are measured (once) as it draws them.
   const qreal ratio = devicePixelRatioF();
+  const double pxPerMmX = PixelsPerMmX();
+  const double pxPerMmY = PixelsPerMmY();
   QImage picture(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
   picture.setDevicePixelRatio(ratio);
-  picture.fill(Qt::white);
-  QPainter onPicture(&picture);
-  QtCanvas canvas(onPicture, PixelsPerMmX(), PixelsPerMmY());
+  // Texts are measured on a canvas of this thread over an image like the picture (the
+  // fonts have pixel sizes, so the widths are those the picture's canvas would find).
+  QImage measuringImage(1, 1, QImage::Format_RGB32);
+  measuringImage.setDevicePixelRatio(ratio);
+  QPainter measuringPainter(&measuringImage);
+  QtCanvas measuring(measuringPainter, pxPerMmX, pxPerMmY);
   auto calls = std::make_unique<CallLog>(
-      canvas.PixelsPerMmX(), canvas.PixelsPerMmY(),
-      [&canvas](const Font& font, const std::string& text) {
-        canvas.SetFont(font);
-        return canvas.TextExtent(text);
+      pxPerMmX, pxPerMmY, [&measuring](const Font& font, const std::string& text) {
+        measuring.SetFont(font);
+        return measuring.TextExtent(text);
       });
-  if (pictureCalls_) calls->ReserveLike(*pictureCalls_);
-  draw_(*calls, width(), height());
-  calls->StopMeasuring();
+  PictureJob job(painter_, picture, *calls, pxPerMmX, pxPerMmY);
+  const CallLog* shown = pictureCalls_.get();
   if (picture_.isNull() || picture_.size() != picture.size() ||
-      picture_.devicePixelRatio() != ratio || !pictureCalls_ || !calls->SameAs(*pictureCalls_)) {
-    calls->Replay(canvas);
-    onPicture.end();
+      picture_.devicePixelRatio() != ratio || !shown) {
+    shown = nullptr;
+    job.Start();
+  }
+  std::size_t checked = 0;
+  calls->OnStep([&] {
+    if (!job.Started() && !calls->MatchesSoFar(*shown, checked)) job.Start();
+  });
+  draw_(*calls, width(), height());
+  calls->OnStep(nullptr);
+  calls->StopMeasuring();
+  if (!job.Started() && !calls->SameAs(*shown)) job.Start();
+  calls->Close();
+  if (job.Started()) {
+    job.Wait();
     picture_ = std::move(picture);
     pictureCalls_ = std::move(calls);
   }

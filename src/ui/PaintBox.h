@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QThreadPool>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +21,9 @@ class PaintBox : public QWidget {
   using DrawFunction = std::function<void(Canvas& canvas, int width, int height)>;
 
   explicit PaintBox(QWidget* parent = nullptr);
+  ~PaintBox() override;
+  PaintBox(const PaintBox&) = delete;
+  PaintBox& operator=(const PaintBox&) = delete;
 
   void SetDrawFunction(DrawFunction draw) { draw_ = std::move(draw); update(); }
   // Resolution of the widget's surface, device pixels per millimetre.
@@ -44,6 +48,9 @@ class PaintBox : public QWidget {
   // The picture last painted and the calls it was painted from.
   QImage picture_;
   std::unique_ptr<CallLog> pictureCalls_;
+  // The thread that paints a new picture while the drawing is still being worked out;
+  // kept for the widget's life, with the fonts it has loaded.
+  QThreadPool painter_;
   // The release that ends a double click is no click of its own.
   bool skipNextRelease_ = false;
 };

@@ -180,15 +180,25 @@ void QtCanvas::Polygon(const std::vector<DevicePoint>& points) {
 }
 
 void QtCanvas::Text(DevicePoint topLeft, const std::string& text) {
+  DrawText(topLeft, text, CurrentFont(), -1.0);
+}
+
+void QtCanvas::MeasuredText(DevicePoint topLeft, const std::string& text, double width) {
+  DrawText(topLeft, text, CurrentFont(), width);
+}
+
+// A negative width is not known yet.
+void QtCanvas::DrawText(DevicePoint topLeft, const std::string& text, FontCache& font,
+                        double width) {
   EndLineRun();
-  FontCache& font = CurrentFont();
-  // Labels stacked past the edge of a crowded drawing would only be shaped to be clipped.
-  if (OutsideDevice(QRectF(topLeft.x, topLeft.y, Width(font, text), font.metrics.height())))
-    return;
-  if (GetBrush().style != BrushStyle::Clear) {
-    painter_.fillRect(QRectF(topLeft.x, topLeft.y, Width(font, text), font.metrics.height()),
-                      ToQColor(GetBrush().colour));
-  }
+  // Labels stacked past the edge of a crowded drawing would only be shaped to be clipped;
+  // those above or below it are known without measuring them.
+  const double height = font.metrics.height();
+  if (OutsideDevice(QRectF(0.0, topLeft.y, 1.0, height))) return;
+  if (width < 0.0) width = Width(font, text);
+  const QRectF box(topLeft.x, topLeft.y, width, height);
+  if (OutsideDevice(box)) return;
+  if (GetBrush().style != BrushStyle::Clear) painter_.fillRect(box, ToQColor(GetBrush().colour));
   painter_.setFont(font.font);
   painter_.setPen(ToQColor(GetFont().colour));
   applied_.reset();

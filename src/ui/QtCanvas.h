@@ -40,6 +40,7 @@ class QtCanvas : public Canvas {
   void Polygon(const std::vector<DevicePoint>& points) override;
   void Text(DevicePoint topLeft, const std::string& text) override;
   TextSize TextExtent(const std::string& text) const override;
+  void MeasuredText(DevicePoint topLeft, const std::string& text, double width) override;
 
   // Conversions used by the canvas, public for the picture code and the tests.
   static QColor ToQColor(Colour c);
@@ -67,6 +68,7 @@ class QtCanvas : public Canvas {
   bool OutsideDevice(const QRectF& box) const;
   void ApplyPenAndBrush();
   bool ThickSolidPen() const;
+  void DrawText(DevicePoint topLeft, const std::string& text, FontCache& font, double width);
   void DrawAsLines(const std::vector<DevicePoint>& points, bool closed);
 
   QPainter& painter_;

@@ -79,6 +79,12 @@ class Canvas {
   virtual void Text(DevicePoint topLeft, const std::string& text) = 0;
   // Width and line height of the text in the current font, device pixels.
   virtual TextSize TextExtent(const std::string& text) const = 0;
+  // Text as above whose width in the current font was measured already (a drawing drawn
+  // again from its record); a canvas may use the width instead of measuring once more.
+  virtual void MeasuredText(DevicePoint topLeft, const std::string& text, double width) {
+    static_cast<void>(width);
+    Text(topLeft, text);
+  }
 
   const Pen& GetPen() const { return pen_; }
   const Brush& GetBrush() const { return brush_; }
