@@ -6,8 +6,11 @@
 CheckRowVektori::CheckRowVektori() : QELvektori(40, 20) { SetLayout(0, 2, 2); }
 
 int CheckRowVektori::AddRow(int code, int span, double value1, double value2) {
-  const std::vector<int> ints{code, span};
-  const std::vector<double> reals{value1, value2};
+  // A long member has thousands of rows: the field lists are reused, not built for each.
+  thread_local std::vector<int> ints(2);
+  thread_local std::vector<double> reals(2);
+  ints.assign({code, span});
+  reals.assign({value1, value2});
   return AddRecord(nullptr, &reals, &ints);
 }
 

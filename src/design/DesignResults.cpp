@@ -65,6 +65,12 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
 
   const KuormaYhdVektori& combinations = project.Loads.Combinations();
   const int count = combinations.CombinationCount();
+  // Room for every combination first: a combination's results are not moved but copied
+  // whole when the list grows.
+  if (count > 0) {
+    r.stress.reserve(static_cast<std::size_t>(count));
+    r.deflection.reserve(static_cast<std::size_t>(count));
+  }
   for (int c = 0; c < count; ++c) {
     const int kind = combinations.DesignKind(c);
     if (kind == KuormaYhdVektori::kStress && r.settings.Jannitys) {

@@ -12,6 +12,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/MalliGeneraattori.h"
@@ -42,6 +44,19 @@ QString JoinLines(const std::vector<std::string>& lines) {
   list.reserve(static_cast<int>(lines.size()));
   for (const auto& line : lines) list << QString::fromStdString(line);
   return list.join(QLatin1Char('\n'));
+}
+
+// The lines joined as JoinLines joins them.
+std::string JoinedText(const std::vector<std::string>& lines) {
+  std::size_t size = lines.empty() ? 0 : lines.size() - 1;
+  for (const auto& line : lines) size += line.size();
+  std::string text;
+  text.reserve(size);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += lines[i];
+  }
+  return text;
 }
 
 // Shows the wait cursor while a computation blocks the window.
@@ -144,8 +159,15 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   // solution of exactly this text, solving again would give the same numbers.
   const bool current =
       project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
-  const int status = current ? 0 : RunAnalysis(input, *project_, project_->Analysis, output);
-  memoInput_ = std::move(input);
+  int status = 0;
+  if (current) {
+    memoInput_ = std::move(input);
+  } else {
+    // The analysis keeps the text as its own; the memo gets it as one joined line (it is
+    // shown joined), which costs one block instead of a copy of every line.
+    memoInput_.assign(1, JoinedText(input));
+    status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
+  }
   memoOutput_ = std::move(output);
   memosPending_ = true;
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
