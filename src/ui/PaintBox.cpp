@@ -24,6 +24,14 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   setMinimumSize(50, 50);
   painter_.setMaxThreadCount(1);
   painter_.setExpiryTimeout(-1);
+  // The thread loads the font database and the drawing's face now, while the window is
+  // being built, rather than in the first picture the user waits for.
+  painter_.start([] {
+    QImage image(8, 8, QImage::Format_RGB32);
+    QPainter onImage(&image);
+    onImage.setFont(QtCanvas::ToQFont(Font{}));
+    onImage.drawText(QPointF(0.0, 8.0), QStringLiteral("0"));
+  });
 }
 
 PaintBox::~PaintBox() { painter_.waitForDone(); }

@@ -184,6 +184,38 @@ class QtCanvasTest : public QObject {
     QCOMPARE(inkElsewhere, 0);
   }
 
+  // A text handed its measured width draws the same pixels as one measured by the canvas,
+  // its filled box included, also where it reaches in from the top or bottom edge.
+  void measuredTextsDrawAsTextsDo() {
+    const auto draw = [](bool measured) {
+      QImage image = Paper(120, 40);
+      QPainter painter(&image);
+      QtCanvas c(painter);
+      Font f = c.GetFont();
+      f.height = 16.0;
+      c.SetFont(f);
+      for (const DevicePoint at : {DevicePoint{5, 5}, DevicePoint{40, -12}, DevicePoint{70, 30}}) {
+        c.SetBrush(at.x < 50 ? Brush{0x00FFFF, BrushStyle::Solid} : Brush{0, BrushStyle::Clear});
+        const std::string text = "q12";
+        if (measured) {
+          c.MeasuredText(at, text, c.TextExtent(text).width);
+        } else {
+          c.Text(at, text);
+        }
+      }
+      painter.end();
+      return image;
+    };
+    const QImage measured = draw(true);
+    QCOMPARE(measured, draw(false));
+    QVERIFY(At(measured, 45, 0) != 0xFFFFFFu);  // the box reaching in from above
+    int inkBelow = 0;  // the text reaching out below
+    for (int y = 30; y < measured.height(); ++y)
+      for (int x = 70; x < measured.width(); ++x)
+        if (At(measured, x, y) != 0xFFFFFFu) ++inkBelow;
+    QVERIFY(inkBelow > 0);
+  }
+
   void viewTransformDrawsAWorldLineThroughTheCanvas() {
     QImage image = Paper(200, 100);
     {

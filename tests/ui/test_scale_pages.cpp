@@ -25,6 +25,7 @@
 #include "UiTestSupport.h"
 #include "model/NumberText.h"
 #include "project/ProjektiTiedosto.h"
+#include "ui/ProcessHeap.h"
 #include "ui/TpaaikkunaFRM.h"
 
 using namespace qv;
@@ -160,5 +161,11 @@ class ScalePagesTest : public QObject {
   }
 };
 
-QTEST_MAIN(ScalePagesTest)
+// The heap prepared as the program prepares it, so that the times printed are the program's.
+int main(int argc, char* argv[]) {
+  qv::PrepareProcessHeap();
+  QApplication app(argc, argv);
+  ScalePagesTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "test_scale_pages.moc"
