@@ -33,7 +33,7 @@ constexpr std::size_t kMiB = std::size_t{1} << 20;
 constexpr std::uintptr_t kLargePage = 2 * kMiB;
 // Address space set aside at the top of the heap: only what is touched becomes memory.
 constexpr std::size_t kBlock = 8 * kMiB;
-constexpr std::size_t kBlocks = 64;
+constexpr std::size_t kBlocks = 32;
 
 }  // namespace
 

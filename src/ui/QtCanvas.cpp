@@ -87,7 +87,10 @@ QFont QtCanvas::ToQFont(const Font& font) {
 
 // Drawings set the same pen and brush for thousands of shapes in a row.
 void QtCanvas::ApplyPenAndBrush() {
-  if (!applied_ || applied_->first != GetPen()) painter_.setPen(ToQPen(GetPen()));
+  if (!applied_ || applied_->first != GetPen()) {
+    painter_.setPen(ToQPen(GetPen()));
+    textColour_.reset();
+  }
   if (!applied_ || applied_->second != GetBrush()) painter_.setBrush(ToQBrush(GetBrush()));
   applied_.emplace(GetPen(), GetBrush());
 }
@@ -159,6 +162,7 @@ void QtCanvas::DrawAsLines(const std::vector<DevicePoint>& points, bool closed) 
   pen.setCapStyle(Qt::SquareCap);
   painter_.setPen(pen);
   applied_.reset();
+  textColour_.reset();
   painter_.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
@@ -199,9 +203,17 @@ void QtCanvas::DrawText(DevicePoint topLeft, const std::string& text, FontCache&
   const QRectF box(topLeft.x, topLeft.y, width, height);
   if (OutsideDevice(box)) return;
   if (GetBrush().style != BrushStyle::Clear) painter_.fillRect(box, ToQColor(GetBrush().colour));
-  painter_.setFont(font.font);
-  painter_.setPen(ToQColor(GetFont().colour));
-  applied_.reset();
+  // A long drawing's texts mostly follow each other in one font and colour; the painter
+  // resolves a font anew each time it is given one.
+  if (fontApplied_ != &font) {
+    painter_.setFont(font.font);
+    fontApplied_ = &font;
+  }
+  if (textColour_ != GetFont().colour) {
+    painter_.setPen(ToQColor(GetFont().colour));
+    textColour_ = GetFont().colour;
+    applied_.reset();
+  }
   painter_.drawText(QPointF(topLeft.x, topLeft.y + font.metrics.ascent()),
                     QString::fromStdString(text));
 }

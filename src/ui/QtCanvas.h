@@ -80,6 +80,10 @@ class QtCanvas : public Canvas {
   // The pen and brush last given to the painter; none after the painter's pen was changed
   // for other uses.
   std::optional<std::pair<Pen, Brush>> applied_;
+  // The font and text colour last given to the painter for a text; the colour is none
+  // once a shape's pen was given since.
+  const FontCache* fontApplied_ = nullptr;
+  std::optional<Colour> textColour_;
   // The lines drawn since the last other shape, all with the pen lineRun_.
   struct LineKeyHash {
     std::size_t operator()(const std::array<double, 4>& k) const;
