@@ -2,7 +2,10 @@
 #include "analysis/MalliGeneraattori.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <system_error>
 
 #include "analysis/fem/FEM_Vektorit.h"
 #include "model/CSVTiedosto.h"
@@ -16,31 +19,39 @@ constexpr double kDefaultLoadWidth = 1000.0;
 constexpr int kNodeDecimals = 9;  // node coordinates, mm
 constexpr double kPi = 3.14159265358979323846;
 
-// Room for the longest line usually written, so that a line is allocated once.
-std::string NewLine() {
-  std::string s;
-  s.reserve(96);
+// The line being built: one buffer for every line, so that only the finished line of its
+// own length is allocated (a long member's text has tens of thousands of lines).
+std::string& NewLine() {
+  thread_local std::string s;
+  s.clear();
   return s;
 }
 
 void AppendInt(std::string& s, int v) {
-  s += std::to_string(v);
+  char buf[16];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  if (ec == std::errc()) s.append(buf, end);
   s += ';';
 }
 
+// As qv::FormatFixed writes it, without a string of its own for every number.
 void AppendReal(std::string& s, double v, int decimals) {
-  s += qv::FormatFixed(v, decimals);
+  char buf[400];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  if (ec == std::errc()) {
+    s.append(buf, end);
+  } else {
+    s += qv::FormatFixed(v, decimals);
+  }
   s += ';';
 }
 
-// The last ';' added by the append helpers goes; the fixed tail follows instead. The line
-// is kept at its own length, not in the roomy buffer it was built in: a long member's text
-// has tens of thousands of lines.
-std::string Finish(std::string s, const char* tail) {
-  if (!s.empty() && s.back() == ';') s.pop_back();
+// The last ';' added by the append helpers goes; the fixed tail follows instead.
+std::string Finish(const std::string& s, const char* tail) {
+  const std::size_t kept = !s.empty() && s.back() == ';' ? s.size() - 1 : s.size();
   std::string line;
-  line.reserve(s.size() + std::char_traits<char>::length(tail));
-  line += s;
+  line.reserve(kept + std::char_traits<char>::length(tail));
+  line.append(s, 0, kept);
   line += tail;
   return line;
 }
@@ -111,7 +122,7 @@ int MalliGeneraattori::NodeAt(double x) const {
 void MalliGeneraattori::WriteNodes() {
   Header(FEM_kaikki::kNodesSection);
   for (std::size_t i = 0; i < nodeX_.size(); ++i) {
-    std::string s = NewLine();
+    std::string& s = NewLine();
     AppendInt(s, static_cast<int>(i) + 1);
     // Nine decimals keep the nodes of an inclined member on one straight line. Rounded to
     // 0.001 mm the bars meet at kinks of about 1e-7 rad, and under the unit stiffness the
@@ -119,7 +130,7 @@ void MalliGeneraattori::WriteNodes() {
     // that lean off the member) of a few per cent of the shear.
     AppendReal(s, nodeX_[i] * cos_, kNodeDecimals);
     AppendReal(s, nodeX_[i] * sin_, kNodeDecimals);
-    lines_.push_back(Finish(std::move(s), ";0"));
+    lines_.push_back(Finish(s, ";0"));
   }
 }
 
@@ -134,14 +145,14 @@ void MalliGeneraattori::WriteBars() {
     const bool hingeAtEnd =
         member_.FindPoint(RakenneVektori::kHinge, nodeX_[static_cast<std::size_t>(j) + 1],
                           kPointTolerance) >= 0;
-    std::string s = NewLine();
+    std::string& s = NewLine();
     AppendInt(s, j + 1);
     AppendInt(s, j + 1);
     AppendInt(s, j + 2);
     s += "1;1;";
     AppendInt(s, hingeAtStart ? kHingeEnd : kConnected);
     AppendInt(s, hingeAtEnd ? kHingeEnd : kConnected);
-    lines_.push_back(Finish(std::move(s), ";0;0;0"));
+    lines_.push_back(Finish(s, ";0;0;0"));
   }
 }
 
@@ -164,11 +175,11 @@ void MalliGeneraattori::WriteSupports() {
   for (std::size_t i = 0; i < nodeX_.size(); ++i) {
     const int k = member_.FindPoint(RakenneVektori::kSupport, nodeX_[i], kPointTolerance);
     if (k < 0) continue;
-    std::string s = NewLine();
+    std::string& s = NewLine();
     AppendInt(s, supportNumber_);
     AppendInt(s, static_cast<int>(i) + 1);
     AppendInt(s, SupportCode(member_.Code(k), supportNumber_));
-    lines_.push_back(Finish(std::move(s), ""));
+    lines_.push_back(Finish(s, ""));
     ++supportNumber_;
   }
 }
@@ -191,14 +202,14 @@ void MalliGeneraattori::WriteLoads() {
 }
 
 void MalliGeneraattori::WriteNodeLoad(int caseNumber, int node, int direction, double value) {
-  std::string s = NewLine();
+  std::string& s = NewLine();
   AppendInt(s, loadNumber_++);
   AppendInt(s, caseNumber);
   s += "1;1;";
   AppendInt(s, node);
   AppendInt(s, direction);
   AppendReal(s, value, 1);
-  lines_.push_back(Finish(std::move(s), ";0;0;0"));
+  lines_.push_back(Finish(s, ";0;0;0"));
 }
 
 void MalliGeneraattori::WritePointLoad(int i) {
@@ -228,7 +239,7 @@ void MalliGeneraattori::WritePointLoad(int i) {
   const auto it = std::upper_bound(nodeX_.begin(), nodeX_.end(), x);
   if (it == nodeX_.begin() || it == nodeX_.end()) return;
   const int j = static_cast<int>(it - nodeX_.begin()) - 1;
-  std::string s = NewLine();
+  std::string& s = NewLine();
   AppendInt(s, loadNumber_++);
   AppendInt(s, caseNumber);
   s += "2;1;";
@@ -237,7 +248,7 @@ void MalliGeneraattori::WritePointLoad(int i) {
   AppendReal(s, q, 1);
   s += "0;";
   AppendReal(s, x - nodeX_[static_cast<std::size_t>(j)], 3);
-  lines_.push_back(Finish(std::move(s), ";0"));
+  lines_.push_back(Finish(s, ";0"));
 }
 
 void MalliGeneraattori::WriteDistributedLoad(int i) {
@@ -299,7 +310,7 @@ void MalliGeneraattori::WriteDistributedLoad(int i) {
       b = xk - xj;
       qb = q1 + (xk - x1) * slope;
     }
-    std::string s = NewLine();
+    std::string& s = NewLine();
     AppendInt(s, loadNumber_++);
     AppendInt(s, caseNumber);
     s += "2;3;";
@@ -309,7 +320,7 @@ void MalliGeneraattori::WriteDistributedLoad(int i) {
     AppendReal(s, qb, 5);
     AppendReal(s, a, 3);
     AppendReal(s, b, 3);
-    lines_.push_back(Finish(std::move(s), ""));
+    lines_.push_back(Finish(s, ""));
   }
 }
 

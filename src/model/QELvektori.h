@@ -1,15 +1,91 @@
 // Growable vector of records with typed field groups, read and written as ';' separated lines.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
+// The reals or the integers of one record: up to N of them stored in the record itself,
+// more on the heap. A text of tens of thousands of lines becomes as many records, and two
+// small heap blocks for each of them cost more than the values they hold.
+template <typename T, std::size_t N>
+class QELkentat {
+ public:
+  QELkentat() = default;
+  QELkentat(const QELkentat& other) { CopyFrom(other); }
+  QELkentat(QELkentat&& other) noexcept { TakeFrom(other); }
+  QELkentat& operator=(const QELkentat& other) {
+    if (this != &other) {
+      Release();
+      CopyFrom(other);
+    }
+    return *this;
+  }
+  QELkentat& operator=(QELkentat&& other) noexcept {
+    if (this != &other) {
+      Release();
+      TakeFrom(other);
+    }
+    return *this;
+  }
+  ~QELkentat() { Release(); }
+
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const T* data() const { return size_ > N ? heap_ : local_; }
+  T* data() { return size_ > N ? heap_ : local_; }
+  const T& operator[](std::size_t i) const { return data()[i]; }
+  T& operator[](std::size_t i) { return data()[i]; }
+  const T* begin() const { return data(); }
+  const T* end() const { return data() + size_; }
+  friend bool operator==(const QELkentat& a, const QELkentat& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+  friend bool operator!=(const QELkentat& a, const QELkentat& b) { return !(a == b); }
+  // Exactly n fields, every one value.
+  void assign(std::size_t n, T value) {
+    Release();
+    Allocate(n);
+    std::fill(data(), data() + n, value);
+  }
+
+ private:
+  void Allocate(std::size_t n) {
+    if (n > N) heap_ = new T[n];
+    size_ = n;
+  }
+  void Release() {
+    if (size_ > N) delete[] heap_;
+    size_ = 0;
+  }
+  void CopyFrom(const QELkentat& other) {
+    Allocate(other.size_);
+    std::copy(other.data(), other.data() + other.size_, data());
+  }
+  void TakeFrom(QELkentat& other) {
+    if (other.size_ > N) {
+      heap_ = other.heap_;
+    } else {
+      std::copy(other.local_, other.local_ + other.size_, local_);
+    }
+    size_ = other.size_;
+    other.size_ = 0;
+  }
+
+  union {
+    T local_[N];
+    T* heap_;
+  };
+  std::size_t size_ = 0;
+};
+
 // One record: texts (each may be absent), reals and integers, counts fixed by the vector.
 struct QELalkio {
   std::vector<std::optional<std::string>> texts;
-  std::vector<double> reals;
-  std::vector<int> ints;
+  QELkentat<double, 4> reals;
+  QELkentat<int, 6> ints;
 };
 
 // Field kinds in a FieldLayout.
@@ -24,6 +100,8 @@ class QELvektori {
   virtual ~QELvektori() = default;
   QELvektori(const QELvektori&) = default;
   QELvektori& operator=(const QELvektori&) = default;
+  QELvektori(QELvektori&&) = default;
+  QELvektori& operator=(QELvektori&&) = default;
 
   // Sets the field counts (once, right after construction) and the default layout:
   // all texts, then all integers, then all reals.

@@ -129,6 +129,81 @@ TEST(QELvektori, RecordsWithoutTextsOrGroupsReadAsNeutral) {
   EXPECT_EQ(v.FormatRecord(0), "0;0;1.500;0.000;0.000");
 }
 
+TEST(QELkentat, FieldsInTheRecordAndOnTheHeapBehaveAlike) {
+  for (std::size_t n : {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(5), std::size_t(18)}) {
+    QELkentat<double, 4> a;
+    a.assign(n, 2.5);
+    ASSERT_EQ(a.size(), n);
+    EXPECT_EQ(a.empty(), n == 0);
+    for (std::size_t j = 0; j < n; ++j) a[j] = static_cast<double>(j) + 0.5;
+    // A copy is a value of its own.
+    QELkentat<double, 4> b(a);
+    ASSERT_EQ(b.size(), n);
+    if (n > 0) {
+      b[n - 1] = -1.0;
+      EXPECT_EQ(a[n - 1], static_cast<double>(n - 1) + 0.5);
+    }
+    // Moved, the fields go along and the source is left empty.
+    QELkentat<double, 4> c(std::move(a));
+    EXPECT_EQ(a.size(), 0u);
+    ASSERT_EQ(c.size(), n);
+    double sum = 0.0;
+    for (double v : c) sum += v;
+    EXPECT_EQ(sum, static_cast<double>(n * n) / 2.0);
+    // Assignments between the two storages, either way, keep the values.
+    QELkentat<double, 4> d;
+    d.assign(9, 7.0);
+    d = c;
+    ASSERT_EQ(d.size(), n);
+    if (n > 0) {
+      EXPECT_EQ(d[0], 0.5);
+    }
+    d.assign(2, 1.0);
+    d = std::move(c);
+    ASSERT_EQ(d.size(), n);
+    if (n > 1) {
+      EXPECT_EQ(d[1], 1.5);
+    }
+    d = d;  // itself: unchanged
+    EXPECT_EQ(d.size(), n);
+    // Equal when the counts and every value are: b had its last value changed.
+    EXPECT_EQ(d == b, n == 0);
+    QELkentat<double, 4> e(d);
+    EXPECT_TRUE(e == d);
+    if (n > 0) {
+      e[0] = 99.0;
+      EXPECT_TRUE(e != d);
+    }
+    e.assign(n + 1, 0.0);
+    EXPECT_FALSE(e == d);
+  }
+}
+
+TEST(QELvektori, ManyFieldsSurviveCopiesMovesAndInsertions) {
+  // 18 integers and 7 reals, more than a record holds in itself.
+  QELvektori v;
+  v.SetLayout(1, 18, 7);
+  for (int i = 0; i < 30; ++i) {
+    std::vector<int> ints(18);
+    std::vector<double> reals(7);
+    for (int j = 0; j < 18; ++j) ints[static_cast<std::size_t>(j)] = 100 * i + j;
+    for (int j = 0; j < 7; ++j) reals[static_cast<std::size_t>(j)] = i + j / 10.0;
+    v.AddRecord({"r" + std::to_string(i)}, reals, ints);
+  }
+  QELvektori copy = v;
+  v.SetInt(0, 17, -5);
+  EXPECT_EQ(copy.GetInt(0, 17), 17);
+  EXPECT_EQ(v.GetInt(0, 17), -5);
+  QELvektori moved = std::move(copy);
+  ASSERT_EQ(moved.Count(), 30);
+  EXPECT_EQ(moved.GetInt(29, 17), 2917);
+  EXPECT_DOUBLE_EQ(moved.GetReal(29, 6), 29.6);
+  EXPECT_STREQ(moved.GetText(29, 0), "r29");
+  EXPECT_EQ(moved.GetInt(29, 18), 0);  // out of range
+  EXPECT_EQ(moved.RemoveRecord(0), 0);
+  EXPECT_EQ(moved.GetInt(0, 0), 100);
+}
+
 TEST(QELvektori, FormatRecordFollowsTheLayoutAndDecimals) {
   QELvektori v = MakeTir();
   v.SetDecimals(0, 2);
