@@ -22,11 +22,11 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(50, 50);
-  painter_.setMaxThreadCount(1);
-  painter_.setExpiryTimeout(-1);
+  paintThread_.setMaxThreadCount(1);
+  paintThread_.setExpiryTimeout(-1);
   // The thread loads the font database and the drawing's face now, while the window is
   // being built, rather than in the first picture the user waits for.
-  painter_.start([] {
+  paintThread_.start([] {
     QImage image(8, 8, QImage::Format_RGB32);
     QPainter onImage(&image);
     onImage.setFont(QtCanvas::ToQFont(Font{}));
@@ -34,7 +34,7 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   });
 }
 
-PaintBox::~PaintBox() { painter_.waitForDone(); }
+PaintBox::~PaintBox() { paintThread_.waitForDone(); }
 
 double PaintBox::PixelsPerMmX() const { return QtCanvas::PixelsPerMmX(this); }
 double PaintBox::PixelsPerMmY() const { return QtCanvas::PixelsPerMmY(this); }
@@ -119,7 +119,7 @@ void PaintBox::paintEvent(QPaintEvent*) {
         measuring.SetFont(font);
         return measuring.TextExtent(text);
       });
-  PictureJob job(painter_, picture, *calls, pxPerMmX, pxPerMmY);
+  PictureJob job(paintThread_, picture, *calls, pxPerMmX, pxPerMmY);
   const CallLog* shown = pictureCalls_.get();
   if (picture_.isNull() || picture_.size() != picture.size() ||
       picture_.devicePixelRatio() != ratio || !shown) {

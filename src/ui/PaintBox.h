@@ -50,7 +50,7 @@ class PaintBox : public QWidget {
   std::unique_ptr<CallLog> pictureCalls_;
   // The thread that paints a new picture while the drawing is still being worked out;
   // kept for the widget's life, with the fonts it has loaded.
-  QThreadPool painter_;
+  QThreadPool paintThread_;
   // The release that ends a double click is no click of its own.
   bool skipNextRelease_ = false;
 };
