@@ -151,7 +151,7 @@ class TpaaikkunaFRM : public QMainWindow {
   // input runs to tens of thousands of lines, and filling a memo nobody sees on every
   // entry to the design, results and report pages took longer than the analysis.
   void FillAnalysisMemos() const;
-  mutable std::vector<std::string> memoInput_;
+  mutable std::string memoInput_;  // joined into one text
   mutable std::vector<std::string> memoOutput_;
   mutable bool memosPending_ = false;
   QPlainTextEdit* projectFileMemo_ = nullptr;

@@ -46,7 +46,7 @@ QString JoinLines(const std::vector<std::string>& lines) {
   return list.join(QLatin1Char('\n'));
 }
 
-// The lines joined as JoinLines joins them.
+// The lines joined as JoinLines joins them, without a string of Qt's for every line.
 std::string JoinedText(const std::vector<std::string>& lines) {
   std::size_t size = lines.empty() ? 0 : lines.size() - 1;
   for (const auto& line : lines) size += line.size();
@@ -159,15 +159,11 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   // solution of exactly this text, solving again would give the same numbers.
   const bool current =
       project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
-  int status = 0;
-  if (current) {
-    memoInput_ = std::move(input);
-  } else {
-    // The analysis keeps the text as its own; the memo gets it as one joined line (it is
-    // shown joined), which costs one block instead of a copy of every line.
-    memoInput_.assign(1, JoinedText(input));
-    status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
-  }
+  // The memo gets the text joined, as it shows it (one block instead of a copy of every
+  // line); the analysis takes the lines over.
+  memoInput_ = JoinedText(input);
+  const int status =
+      current ? 0 : RunAnalysis(std::move(input), *project_, project_->Analysis, output);
   memoOutput_ = std::move(output);
   memosPending_ = true;
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
@@ -176,9 +172,9 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
 void TpaaikkunaFRM::FillAnalysisMemos() const {
   if (!memosPending_) return;
   memosPending_ = false;
-  inputMemo_->setPlainText(JoinLines(memoInput_));
+  inputMemo_->setPlainText(QString::fromStdString(memoInput_));
   outputMemo_->setPlainText(JoinLines(memoOutput_));
-  memoInput_ = std::vector<std::string>();
+  memoInput_ = std::string();
   memoOutput_ = std::vector<std::string>();
 }
 
