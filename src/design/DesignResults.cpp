@@ -3,6 +3,7 @@
 
 #include "design/CheckStresses.h"
 #include "design/Deflections.h"
+#include "design/DesignThread.h"
 #include "design/data/MateriaaliTiedot.h"
 #include "project/QELVUX_data.h"
 
@@ -75,12 +76,24 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
     const int kind = combinations.DesignKind(c);
     if (kind == KuormaYhdVektori::kStress && r.settings.Jannitys) {
       r.stress.push_back(Header(project, c, kind));
-      CheckStresses(project, c, r.stress.back().checks);
     } else if (kind == KuormaYhdVektori::kDeflection && r.settings.Siirtyma) {
       r.deflection.push_back(Header(project, c, kind));
-      RunDeflections(project, r.deflection.back());
     }
   }
+  // The two kinds share nothing but the project, which neither changes: the stress checks
+  // (internal forces) run on the design thread while the deflections (displacements) run
+  // here. Each thread keeps its own samples, so neither samples the other's kind.
+  const auto checkStresses = [&project, &r] {
+    for (CombinationDesign& d : r.stress) CheckStresses(project, d.index, d.checks);
+  };
+  if (r.stress.empty() || r.deflection.empty()) {
+    checkStresses();
+    for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
+    return r;
+  }
+  DesignJob stresses(checkStresses);
+  for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
+  stresses.Wait();
   return r;
 }
 

@@ -44,7 +44,8 @@ struct DesignResults {
 
 // Runs the stress checks of every kind-1 combination (when stress checks are on) and the
 // deflection checks of every kind-2 combination (when deflection checks are on) on the
-// project's current analysis and section.
+// project's current analysis and section. With both groups to check, the stress checks run
+// on the design thread meanwhile; the project must not change until this returns.
 DesignResults CollectDesignResults(const QELVUX_data& project);
 
 }  // namespace qv

@@ -148,6 +148,18 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+std::string JoinedLines(const std::vector<std::string>& lines) {
+  std::size_t size = lines.empty() ? 0 : lines.size() - 1;
+  for (const auto& line : lines) size += line.size();
+  std::string text;
+  text.reserve(size);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += lines[i];
+  }
+  return text;
+}
+
 bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

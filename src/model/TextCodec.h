@@ -21,6 +21,9 @@ std::string DecodeFileText(const std::string& bytes);
 // Splits decoded text into lines at LF, dropping a CR before it; a final line end adds no line.
 std::vector<std::string> SplitLines(const std::string& text);
 
+// The lines with LF between them (none after the last), in one string.
+std::string JoinedLines(const std::vector<std::string>& lines);
+
 // Reads a whole file as UTF-8 lines; false when the file cannot be opened.
 bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines);
 

@@ -31,27 +31,42 @@ std::vector<std::string> ProjectInfoLines(const QELVUX_data& p) {
   return lines;
 }
 
-std::vector<std::string> AssembleReport(const QELVUX_data& p, const ReportParts& parts) {
+ReportBuild::ReportBuild(const QELVUX_data& p)
+    : project_(p), designJob_([this] {
+        if (On(kReportEvents) && On(kReportDesign)) design_ = WriteDesignReport(project_);
+      }) {}
+
+bool ReportBuild::On(int reportSwitch) const {
+  return project_.ReportSwitches[static_cast<std::size_t>(reportSwitch)] != 0;
+}
+
+std::vector<std::string> ReportBuild::Head() const {
   std::vector<std::string> out;
-  const auto on = [&](int s) { return p.ReportSwitches[static_cast<std::size_t>(s)] != 0; };
-  if (!on(kReportEvents)) return out;
-  if (on(kReportProjectInfo) && parts.projectInfo.size() > 2) Append(out, parts.projectInfo);
-  if (on(kReportStructure)) Append(out, parts.structure);
-  if (on(kReportLoads)) Append(out, parts.loads);
-  if (on(kReportReactionsCombinations) || on(kReportReactionsCases)) Append(out, parts.reactions);
-  if (on(kReportDesign)) Append(out, parts.design);
-  if (!out.empty()) out.push_back(kReportRule);
+  if (!On(kReportEvents)) return out;
+  if (On(kReportProjectInfo)) {
+    const std::vector<std::string> info = ProjectInfoLines(project_);
+    if (info.size() > 2) Append(out, info);
+  }
+  if (On(kReportStructure)) Append(out, StructureReportLines(project_));
+  if (On(kReportLoads)) Append(out, LoadReportLines(project_));
+  if (On(kReportReactionsCombinations) || On(kReportReactionsCases))
+    Append(out, ReactionReportLines(project_));
+  return out;
+}
+
+std::vector<std::string> ReportBuild::Tail(const std::vector<std::string>& head) {
+  designJob_.Wait();
+  std::vector<std::string> out = std::move(design_);
+  design_.clear();
+  if (!head.empty() || !out.empty()) out.push_back(kReportRule);
   return out;
 }
 
 std::vector<std::string> BuildReportLines(const QELVUX_data& p) {
-  ReportParts parts;
-  parts.projectInfo = ProjectInfoLines(p);
-  parts.structure = StructureReportLines(p);
-  parts.loads = LoadReportLines(p);
-  parts.design = WriteDesignReport(p);
-  parts.reactions = ReactionReportLines(p);
-  return AssembleReport(p, parts);
+  ReportBuild build(p);
+  std::vector<std::string> lines = build.Head();
+  Append(lines, build.Tail(lines));
+  return lines;
 }
 
 }  // namespace qv

@@ -4,28 +4,40 @@
 #include <string>
 #include <vector>
 
+#include "design/DesignThread.h"
+
 class QELVUX_data;
 
 namespace qv {
 
-// The section reports, each as written by its own page.
-struct ReportParts {
-  std::vector<std::string> projectInfo;
-  std::vector<std::string> structure;
-  std::vector<std::string> loads;
-  std::vector<std::string> design;
-  std::vector<std::string> reactions;
-};
-
 // "PROJEKTITIEDOT:" block; texts that are empty or a single blank are left out.
 std::vector<std::string> ProjectInfoLines(const QELVUX_data& project);
 
-// Joins the parts under the project's report switches, reactions before the design, and a
-// closing line when anything was appended. Empty when report events are off.
-std::vector<std::string> AssembleReport(const QELVUX_data& project, const ReportParts& parts);
+// The report from the project's current state (the analysis must be current for the design
+// and reactions) in two pieces, so that a page can show the first while the second is being
+// worked out: the head (project information, structure, loads and reactions, as the report
+// switches choose them) and the tail (the design part and the closing line). The design part
+// is written on the design thread from construction on; the project must not change until
+// the tail has been taken or the build is gone. Nothing at all when report events are off.
+class ReportBuild {
+ public:
+  explicit ReportBuild(const QELVUX_data& project);
+  ReportBuild(const ReportBuild&) = delete;
+  ReportBuild& operator=(const ReportBuild&) = delete;
 
-// Writes every part from the project's current state (the analysis must be current for
-// the design and reactions) and assembles them.
+  std::vector<std::string> Head() const;
+  // Waits for the design part; head is what Head() returned.
+  std::vector<std::string> Tail(const std::vector<std::string>& head);
+
+ private:
+  bool On(int reportSwitch) const;
+
+  const QELVUX_data& project_;
+  std::vector<std::string> design_;
+  DesignJob designJob_;  // after what it writes: it is waited for before that goes
+};
+
+// The whole report: the head and the tail above.
 std::vector<std::string> BuildReportLines(const QELVUX_data& project);
 
 // The report switch indices of the project record.

@@ -19,6 +19,7 @@
 #include "analysis/MalliGeneraattori.h"
 #include "model/FieldHelpers.h"
 #include "model/NumberText.h"
+#include "model/TextCodec.h"
 #include "pagelogic/SupportCheck.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
@@ -37,26 +38,13 @@ bool FileExists(const std::string& name) {
   return info.exists() && info.isFile();
 }
 
-int CharCount(const std::string& text) { return static_cast<int>(QString::fromStdString(text).size()); }
+int NameLength(const std::string& text) { return static_cast<int>(QString::fromStdString(text).size()); }
 
 QString JoinLines(const std::vector<std::string>& lines) {
   QStringList list;
   list.reserve(static_cast<int>(lines.size()));
   for (const auto& line : lines) list << QString::fromStdString(line);
   return list.join(QLatin1Char('\n'));
-}
-
-// The lines joined as JoinLines joins them, without a string of Qt's for every line.
-std::string JoinedText(const std::vector<std::string>& lines) {
-  std::size_t size = lines.empty() ? 0 : lines.size() - 1;
-  for (const auto& line : lines) size += line.size();
-  std::string text;
-  text.reserve(size);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += '\n';
-    text += lines[i];
-  }
-  return text;
 }
 
 // Shows the wait cursor while a computation blocks the window.
@@ -161,7 +149,7 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
       project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
   // The memo gets the text joined, as it shows it (one block instead of a copy of every
   // line); the analysis takes the lines over.
-  memoInput_ = JoinedText(input);
+  memoInput_ = JoinedLines(input);
   const int status =
       current ? 0 : RunAnalysis(std::move(input), *project_, project_->Analysis, output);
   memoOutput_ = std::move(output);
@@ -258,7 +246,7 @@ bool TpaaikkunaFRM::LoadProjectFile(const std::string& name) {
 }
 
 void TpaaikkunaFRM::OpenArgument() {
-  if (CharCount(argument_) <= 3 || !FileExists(argument_)) return;
+  if (NameLength(argument_) <= 3 || !FileExists(argument_)) return;
   const bool loaded = LoadProjectFile(argument_);
   RefreshStructurePage();
   SetTitle(loaded ? argument_ : std::string());
@@ -277,7 +265,7 @@ void TpaaikkunaFRM::NewModel() {
 
 std::string TpaaikkunaFRM::ProjectDialogFolder() const {
   const std::string& name = project_->TextFile.FileName();
-  if (CharCount(name) >= 4 && FileExists(name)) return QELVUX_data::FolderOf(name);
+  if (NameLength(name) >= 4 && FileExists(name)) return QELVUX_data::FolderOf(name);
   return project_->ProgramFolder();
 }
 
@@ -300,7 +288,7 @@ void TpaaikkunaFRM::OpenProject() {
 
 void TpaaikkunaFRM::SaveProject() {
   const std::string name = project_->TextFile.FileName();
-  if (CharCount(name) <= 3 || !FileExists(name)) {
+  if (NameLength(name) <= 3 || !FileExists(name)) {
     SaveProjectAs();
     return;
   }

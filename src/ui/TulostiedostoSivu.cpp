@@ -12,8 +12,12 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/ReportAssembly.h"
+#include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
@@ -139,18 +143,12 @@ void TulostiedostoSivu::Refresh() {
     boxes_[static_cast<std::size_t>(i)]->setChecked(switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] != 0);
   EnableDesignOptions();
   switches[kReportEvents] = 1;
-  const std::vector<std::string> lines = BuildReportLines(Project());
-  if (ShowsReport(lines)) {
-    view_->moveCursor(QTextCursor::Start);
-    return;
-  }
-  view_->clear();
-  ApplyTabStops();
-  ShowReport(lines);
+  ShowReport(true);
 }
 
-bool TulostiedostoSivu::ShowsReport(const std::vector<std::string>& lines) const {
-  return shownIntact_ && view_->logicalDpiX() == shownDpi_ && lines == shownLines_;
+bool TulostiedostoSivu::ShowsReportStart(const std::vector<std::string>& head) const {
+  return shownIntact_ && view_->logicalDpiX() == shownDpi_ && head.size() <= shownLines_.size() &&
+         std::equal(head.begin(), head.end(), shownLines_.begin());
 }
 
 void TulostiedostoSivu::EnableDesignOptions() {
@@ -182,31 +180,66 @@ void TulostiedostoSivu::ApplyTabStops() {
 }
 
 void TulostiedostoSivu::BuildReport() {
+  if (Project().ReportSwitches[kReportEvents] == 0) {
+    ClearView();
+    return;
+  }
+  ShowReport(false);
+}
+
+// The head of the report goes into the view while the design part is worked out on the
+// design thread, then the rest follows. With keepShown, a view that still shows this very
+// report is left as it is.
+void TulostiedostoSivu::ShowReport(bool keepShown) {
+  ReportBuild build(Project());
+  std::vector<std::string> lines = build.Head();
+  const bool mayKeep = keepShown && ShowsReportStart(lines);
+  if (!mayKeep) {
+    ClearView();
+    AppendToView(lines);
+  }
+  std::vector<std::string> tail = build.Tail(lines);
+  if (mayKeep) {
+    lines.insert(lines.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    if (lines == shownLines_) {
+      view_->moveCursor(QTextCursor::Start);
+      return;
+    }
+    ClearView();
+    AppendToView(lines);
+  } else {
+    AppendToView(tail);
+    lines.insert(lines.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+  }
+  view_->document()->setModified(false);
+  view_->moveCursor(QTextCursor::Start);
+  shownLines_ = std::move(lines);
+  shownDpi_ = view_->logicalDpiX();
+  shownIntact_ = true;
+}
+
+void TulostiedostoSivu::ClearView() {
   shownIntact_ = false;
   view_->clear();
   ApplyTabStops();
-  if (Project().ReportSwitches[kReportEvents] == 0) return;
-  ShowReport(BuildReportLines(Project()));
+  viewEmpty_ = true;
 }
 
-void TulostiedostoSivu::ShowReport(const std::vector<std::string>& lines) {
-  QStringList text;
-  for (const std::string& line : lines) text << Q(line);
+void TulostiedostoSivu::AppendToView(const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
   // Written in one insertion with no undo record: line by line, or undoable, a long report
   // took many times longer.
   QTextDocument* document = view_->document();
   const bool undo = document->isUndoRedoEnabled();
   document->setUndoRedoEnabled(false);
+  const QString text = Q(JoinedLines(lines));
   QTextCursor cursor(document);
+  cursor.movePosition(QTextCursor::End);
   building_ = true;
-  cursor.insertText(text.join(QLatin1Char('\n')));
+  cursor.insertText(viewEmpty_ ? text : QLatin1Char('\n') + text);
   building_ = false;
   document->setUndoRedoEnabled(undo);
-  document->setModified(false);
-  view_->moveCursor(QTextCursor::Start);
-  shownLines_ = lines;
-  shownDpi_ = view_->logicalDpiX();
-  shownIntact_ = true;
+  viewEmpty_ = false;
 }
 
 std::vector<std::string> TulostiedostoSivu::ViewLines() const {

@@ -70,8 +70,10 @@ class TulostiedostoSivu : public ProjectPage {
  private:
   QWidget* BuildControls();
   void ApplyTabStops();
-  void ShowReport(const std::vector<std::string>& lines);
-  bool ShowsReport(const std::vector<std::string>& lines) const;
+  void ShowReport(bool keepShown);
+  bool ShowsReportStart(const std::vector<std::string>& head) const;
+  void ClearView();
+  void AppendToView(const std::vector<std::string>& lines);
   void EnableDesignOptions();
   bool DefaultFontChooser(QFont& font);
   bool SaveLines(const std::string& path, const std::vector<std::string>& lines);
@@ -89,6 +91,7 @@ class TulostiedostoSivu : public ProjectPage {
   std::vector<std::string> shownLines_;
   bool shownIntact_ = false;
   bool building_ = false;
+  bool viewEmpty_ = true;  // nothing appended since the view was last cleared
   int shownDpi_ = 0;
 };
 
