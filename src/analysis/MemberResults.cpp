@@ -234,6 +234,23 @@ int SamplingDivisions(double barLength, double step) {
   return static_cast<int>(n);
 }
 
+void SampleAhead(const FEM_kaikki& fem, double length, int resultSteps) {
+  const double step = SamplingStep(length, resultSteps);
+  const FEM_SauvaVektori& bars = fem.Bars();
+  const QELlukuvektori& list = fem.Loads().CaseList();
+  for (int b = 0; b < bars.Count(); ++b) {
+    const int bar = bars.Number(b);
+    const int n = SamplingDivisions(fem.BarLength(bar), step);
+    for (int i = 0; i < list.Count(); ++i) {
+      WeightedCase wc;
+      wc.number = static_cast<int>(std::lround(list[i]));
+      wc.caseIndex = i;
+      SamplesOf(fem, kForces, b, bar, wc, n);
+      SamplesOf(fem, kDisplacements, b, bar, wc, n);
+    }
+  }
+}
+
 int MemberForces(const MemberResultSource& source, int c, int k, QELvektori& table) {
   table.ClearRecords();
   table.SetLayout(0, 0, MemberResultField::kForceCount);

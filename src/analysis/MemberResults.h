@@ -60,6 +60,12 @@ int MemberDisplacements(const MemberResultSource& source, int c, int k, QELvekto
                         int final, int allLoads);
 int SupportReactions(const MemberResultSource& source, int c, int k, QELvektori& table);
 
+// Samples the forces and displacements of every bar of a solved analysis in every case, as
+// the operations above would for a member of this length and result steps, and keeps them
+// for this thread: a design run on this thread afterwards on the same solution finds them
+// there. The results above are the same with or without it.
+void SampleAhead(const FEM_kaikki& fem, double length, int resultSteps);
+
 // The project's parts gathered for the operations above.
 MemberResultSource ResultSourceOf(const QELVUX_data& project);
 // The operations on the project record (its analysis, member, loads, code, steps,

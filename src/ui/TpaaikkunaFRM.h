@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "pagelogic/AnalysisInAdvance.h"
 #include "ui/ProjectPage.h"
 
 class QAction;
@@ -154,6 +155,10 @@ class TpaaikkunaFRM : public QMainWindow {
   mutable std::string memoInput_;  // joined into one text
   mutable std::vector<std::string> memoOutput_;
   mutable bool memosPending_ = false;
+  // An opened project's analysis is solved on the design thread while the user looks at its
+  // structure; the first page that needs it takes the solution if the input is unchanged.
+  void StartAnalysisInAdvance();
+  AnalysisInAdvance advance_;
   QPlainTextEdit* projectFileMemo_ = nullptr;
   QAction* sectionLibraryAction_ = nullptr;
   QAction* settingsAction_ = nullptr;

@@ -150,11 +150,20 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   // The memo gets the text joined, as it shows it (one block instead of a copy of every
   // line); the analysis takes the lines over.
   memoInput_ = JoinedLines(input);
-  const int status =
-      current ? 0 : RunAnalysis(std::move(input), *project_, project_->Analysis, output);
+  int status = 0;
+  if (!current && !advance_.Take(input, project_->Analysis, project_->AnalysisValid, output, status))
+    status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
+  advance_.Drop();
   memoOutput_ = std::move(output);
   memosPending_ = true;
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
+}
+
+void TpaaikkunaFRM::StartAnalysisInAdvance() {
+  // A member its supports do not hold is sent back to the structure page unsolved.
+  std::string message;
+  if (SupportCheck(*project_, message) < 0) return;
+  advance_.Start(GenerateAnalysisInput(*project_), project_->Member.Length, project_->ResultSteps);
 }
 
 void TpaaikkunaFRM::FillAnalysisMemos() const {
@@ -251,7 +260,10 @@ void TpaaikkunaFRM::OpenArgument() {
   RefreshStructurePage();
   SetTitle(loaded ? argument_ : std::string());
   UpdateCodeCombo();
-  if (loaded) FillProjectFileMemo();
+  if (loaded) {
+    FillProjectFileMemo();
+    StartAnalysisInAdvance();
+  }
 }
 
 void TpaaikkunaFRM::NewModel() {
@@ -284,6 +296,7 @@ void TpaaikkunaFRM::OpenProject() {
   RefreshStructurePage();
   SetTitle(name);
   FillProjectFileMemo();
+  StartAnalysisInAdvance();
 }
 
 void TpaaikkunaFRM::SaveProject() {
