@@ -114,10 +114,18 @@ void PaintBox::paintEvent(QPaintEvent*) {
   measuringImage.setDevicePixelRatio(ratio);
   QPainter measuringPainter(&measuringImage);
   QtCanvas measuring(measuringPainter, pxPerMmX, pxPerMmY);
+  if (ratio != textSizesRatio_ || pxPerMmX != textSizesPxPerMmX_ || pxPerMmY != textSizesPxPerMmY_) {
+    textSizes_.Clear();
+    textSizesRatio_ = ratio;
+    textSizesPxPerMmX_ = pxPerMmX;
+    textSizesPxPerMmY_ = pxPerMmY;
+  }
   auto calls = std::make_unique<CallLog>(
-      pxPerMmX, pxPerMmY, [&measuring](const Font& font, const std::string& text) {
-        measuring.SetFont(font);
-        return measuring.TextExtent(text);
+      pxPerMmX, pxPerMmY, [this, &measuring](const Font& font, const std::string& text) {
+        return textSizes_.Get(font, text, [&] {
+          measuring.SetFont(font);
+          return measuring.TextExtent(text);
+        });
       });
   PictureJob job(paintThread_, picture, *calls, pxPerMmX, pxPerMmY);
   const CallLog* shown = pictureCalls_.get();

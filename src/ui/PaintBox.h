@@ -10,6 +10,7 @@
 
 #include "ui/drawing/Canvas.h"
 #include "ui/drawing/CallLog.h"
+#include "ui/drawing/TextSizeCache.h"
 
 namespace qv {
 
@@ -48,6 +49,11 @@ class PaintBox : public QWidget {
   // The picture last painted and the calls it was painted from.
   QImage picture_;
   std::unique_ptr<CallLog> pictureCalls_;
+  // Texts measured in earlier drawings, on a surface of this resolution.
+  TextSizeCache textSizes_;
+  qreal textSizesRatio_ = 0.0;
+  double textSizesPxPerMmX_ = 0.0;
+  double textSizesPxPerMmY_ = 0.0;
   // The thread that paints a new picture while the drawing is still being worked out;
   // kept for the widget's life, with the fonts it has loaded.
   QThreadPool paintThread_;
