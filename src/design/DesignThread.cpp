@@ -8,10 +8,20 @@
 #include <thread>
 #include <utility>
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace qv {
 namespace {
 
 thread_local bool onDesignThread = false;
+
+#if defined(__linux__)
+constexpr int kNiceness = 10;
+#endif
 
 class JobQueue {
  public:
@@ -53,6 +63,12 @@ class JobQueue {
  private:
   void Work() {
     onDesignThread = true;
+#if defined(__linux__)
+    // Work done ahead (an opened project's analysis) must not slow the page the user is
+    // looking at: with more threads wanting the processors than there are, this one
+    // gives way. A page waiting for a job leaves it a processor of its own.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kNiceness);
+#endif
     for (;;) {
       std::packaged_task<void()> task;
       {
