@@ -212,16 +212,41 @@ void KuormitusSivu::FillCaseCombo() {
 }
 
 void KuormitusSivu::RebuildTree() {
-  tree_ = RebuildLoadTree(Project());
+  LoadTree tree = RebuildLoadTree(Project());
   // The selection events of the refill are not the user's.
   const LoadTreeRebuild busy(Project().Loads);
   const QSignalBlocker hold(treeWidget_);
-  items_ = FillTree(treeWidget_, tree_.nodes, LoadTreeIcon);
+  // A long member's tree runs to thousands of lines: one that would show the very lines
+  // shown, opened as they are, keeps its items and only has its selection set again, as a
+  // fresh fill would leave it.
+  const bool same = ShowsTree(tree);
+  tree_ = std::move(tree);
+  if (same) {
+    treeWidget_->clearSelection();
+    treeWidget_->setCurrentItem(nullptr);
+    treeWidget_->scrollToTop();
+  } else {
+    items_ = FillTree(treeWidget_, tree_.nodes, LoadTreeIcon);
+  }
   if (tree_.selected >= 0 && tree_.selected < static_cast<int>(items_.size())) {
     QTreeWidgetItem* current = items_[static_cast<std::size_t>(tree_.selected)];
     treeWidget_->setCurrentItem(current);
     treeWidget_->scrollToItem(current);
   }
+}
+
+bool KuormitusSivu::ShowsTree(const LoadTree& tree) const {
+  if (items_.empty() || items_.size() != tree.nodes.size() || tree_.nodes.size() != tree.nodes.size())
+    return false;
+  for (std::size_t i = 0; i < tree.nodes.size(); ++i) {
+    const LoadTreeNode& shown = tree_.nodes[i];
+    const LoadTreeNode& node = tree.nodes[i];
+    if (shown.level != node.level || shown.image != node.image || shown.expanded != node.expanded ||
+        shown.text != node.text)
+      return false;
+    if (items_[i]->childCount() > 0 && items_[i]->isExpanded() != node.expanded) return false;
+  }
+  return true;
 }
 
 void KuormitusSivu::TreeSelectionChanged(QTreeWidgetItem* item) {

@@ -76,6 +76,8 @@ class KuormitusSivu : public ProjectPage {
   void DefaultCaseDialog();
   void LayOutTopRow();
 
+  // True when the widget shows tree's lines already (the shown tree's, opened alike).
+  bool ShowsTree(const LoadTree& tree) const;
   LoadTree tree_;
   std::vector<QTreeWidgetItem*> items_;  // widget item of each tree node
   DrawingPointer pointer_{LoadPointerAt};  // world position last under the pointer

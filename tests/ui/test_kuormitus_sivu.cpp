@@ -126,6 +126,29 @@ class LoadPageTest : public QObject {
     QCOMPARE(page_->Panel14()->text(), QStringLiteral("(?,?)"));
   }
 
+  // Refreshed with nothing changed, the tree keeps its items, the selection set again as a
+  // fresh fill sets it; a group the user closed, or a changed line, fills it anew.
+  void unchangedTreeKeepsItsItems() {
+    QTreeWidget* tree = page_->KuormaPuu();
+    QTreeWidgetItem* first = tree->topLevelItem(0);
+    tree->setCurrentItem(first->child(2));
+    page_->Refresh();
+    QCOMPARE(tree->topLevelItem(0), first);
+    QCOMPARE(CurrentText(), QStringLiteral("VIIVAKUORMAT: (0 kpl)"));
+
+    tree->topLevelItem(2)->setExpanded(false);  // not the selection's case
+    page_->Refresh();
+    QVERIFY(tree->topLevelItem(2)->isExpanded());
+    QCOMPARE(CurrentText(), QStringLiteral("VIIVAKUORMAT: (0 kpl)"));
+
+    project_->Loads.Cases().SetText(0, 0, "Oma paino");
+    page_->Refresh();
+    QTreeWidgetItem* renamed = tree->topLevelItem(0);
+    QVERIFY(renamed->text(0).startsWith(QStringLiteral("Oma paino (")));
+    page_->Refresh();
+    QCOMPARE(tree->topLevelItem(0), renamed);
+  }
+
   void addingThroughTheTreeUsesTheDialog() {
     QSignalSpy changed(page_.get(), &KuormitusSivu::ProjectChanged);
     Select(1, "VIIVAKUORMAT: (0 kpl)");
