@@ -203,6 +203,12 @@ void KuormitusSivu::Refresh() {
   paintBox_->update();
 }
 
+void KuormitusSivu::Prepare() {
+  FillCaseCombo();
+  RebuildTree();
+  paintBox_->Prepare();
+}
+
 void KuormitusSivu::FillCaseCombo() {
   const VisibleCaseCombo combo = FillVisibleCaseCombo(Project().Loads);
   const QSignalBlocker hold(caseCombo_);

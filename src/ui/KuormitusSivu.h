@@ -35,6 +35,8 @@ class KuormitusSivu : public ProjectPage {
 
   // RefreshLoadPage: the combo refilled, the tree rebuilt, the drawing repainted.
   void Refresh() override;
+  // Fills the page and works out its drawing while it is not shown (PaintBox::Prepare).
+  void Prepare();
 
   // The commands; each returns the page result (above 100: the drawing is repainted).
   int AddClicked();           // LisaaNappi_kuorma

@@ -34,16 +34,12 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   });
 }
 
-PaintBox::~PaintBox() { paintThread_.waitForDone(); }
-
 double PaintBox::PixelsPerMmX() const { return QtCanvas::PixelsPerMmX(this); }
 double PaintBox::PixelsPerMmY() const { return QtCanvas::PixelsPerMmY(this); }
 
-namespace {
-
 // A picture painted on the widget's painting thread from a log still being written: it
 // starts once asked and is finished when Wait returns.
-class PictureJob {
+class PaintBox::PictureJob {
  public:
   PictureJob(QThreadPool& pool, QImage& picture, const CallLog& calls, double pxPerMmX,
              double pxPerMmY)
@@ -87,7 +83,43 @@ class PictureJob {
   bool done_ = false;
 };
 
-}  // namespace
+// A picture being painted on the painting thread, with the calls it is painted from.
+struct PaintBox::NewPicture {
+  QImage picture;
+  std::unique_ptr<CallLog> calls;
+  std::unique_ptr<PictureJob> job;  // last: it is waited for before the others go
+};
+
+PaintBox::~PaintBox() {
+  newPicture_.reset();
+  paintThread_.waitForDone();
+}
+
+void PaintBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!draw_) {
+    painter.fillRect(rect(), Qt::white);
+    newPicture_.reset();
+    picture_ = QImage();
+    pictureCalls_.reset();
+    return;
+  }
+  UpdatePicture();
+  AdoptNewPicture();
+  painter.drawImage(QPointF(0.0, 0.0), picture_);
+}
+
+void PaintBox::Prepare() {
+  if (draw_ && width() > 0 && height() > 0) UpdatePicture();
+}
+
+void PaintBox::AdoptNewPicture() {
+  if (!newPicture_) return;
+  newPicture_->job->Wait();
+  picture_ = std::move(newPicture_->picture);
+  pictureCalls_ = std::move(newPicture_->calls);
+  newPicture_.reset();
+}
 
 // The drawing is recorded first, which costs less than painting it; a drawing whose
 // calls and size are those of the picture already painted is shown from that picture. A
@@ -95,18 +127,14 @@ class PictureJob {
 // or uncovering it should not pay that again. A picture that has to be painted anew is
 // painted on a thread of its own while the drawing goes on, from the calls recorded so
 // far: as soon as the drawing differs from the picture's, or at once when there is none.
-void PaintBox::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (!draw_) {
-    painter.fillRect(rect(), Qt::white);
-    picture_ = QImage();
-    pictureCalls_.reset();
-    return;
-  }
+void PaintBox::UpdatePicture() {
+  AdoptNewPicture();
   const qreal ratio = devicePixelRatioF();
   const double pxPerMmX = PixelsPerMmX();
   const double pxPerMmY = PixelsPerMmY();
-  QImage picture(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
+  auto next = std::make_unique<NewPicture>();
+  QImage& picture = next->picture;
+  picture = QImage(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
   picture.setDevicePixelRatio(ratio);
   // Texts are measured on a canvas of this thread over an image like the picture (the
   // fonts have pixel sizes, so the widths are those the picture's canvas would find).
@@ -120,14 +148,16 @@ void PaintBox::paintEvent(QPaintEvent*) {
     textSizesPxPerMmX_ = pxPerMmX;
     textSizesPxPerMmY_ = pxPerMmY;
   }
-  auto calls = std::make_unique<CallLog>(
+  next->calls = std::make_unique<CallLog>(
       pxPerMmX, pxPerMmY, [this, &measuring](const Font& font, const std::string& text) {
         return textSizes_.Get(font, text, [&] {
           measuring.SetFont(font);
           return measuring.TextExtent(text);
         });
       });
-  PictureJob job(paintThread_, picture, *calls, pxPerMmX, pxPerMmY);
+  CallLog& calls = *next->calls;
+  next->job = std::make_unique<PictureJob>(paintThread_, picture, calls, pxPerMmX, pxPerMmY);
+  PictureJob& job = *next->job;
   const CallLog* shown = pictureCalls_.get();
   if (picture_.isNull() || picture_.size() != picture.size() ||
       picture_.devicePixelRatio() != ratio || !shown) {
@@ -135,23 +165,19 @@ void PaintBox::paintEvent(QPaintEvent*) {
     job.Start();
   }
   std::size_t checked = 0;
-  calls->OnStep([&] {
-    if (!job.Started() && !calls->MatchesSoFar(*shown, checked)) job.Start();
+  calls.OnStep([&] {
+    if (!job.Started() && !calls.MatchesSoFar(*shown, checked)) job.Start();
   });
-  draw_(*calls, width(), height());
-  calls->OnStep(nullptr);
-  calls->StopMeasuring();
+  draw_(calls, width(), height());
+  calls.OnStep(nullptr);
+  calls.StopMeasuring();
   // The rest of the comparison goes on from where the steps left it.
   if (!job.Started() &&
-      !(calls->MatchesSoFar(*shown, checked) && calls->Size() == shown->Size()))
+      !(calls.MatchesSoFar(*shown, checked) && calls.Size() == shown->Size()))
     job.Start();
-  calls->Close();
-  if (job.Started()) {
-    job.Wait();
-    picture_ = std::move(picture);
-    pictureCalls_ = std::move(calls);
-  }
-  painter.drawImage(QPointF(0.0, 0.0), picture_);
+  calls.Close();
+  // A drawing the same as the picture's keeps that picture.
+  if (job.Started()) newPicture_ = std::move(next);
 }
 
 QImage PaintBox::Render(int width, int height) const {

@@ -32,6 +32,10 @@ class PaintBox : public QWidget {
   double PixelsPerMmY() const;
   // The same picture on an image of the given size (white paper), e.g. for export.
   QImage Render(int width, int height) const;
+  // Works out the drawing for the widget's present size while it is not shown (a page the
+  // user is likely to open next) and has it painted on the painting thread meanwhile: the
+  // widget's next paint finds it painted when the drawing is still the same.
+  void Prepare();
 
  signals:
   void PointerMoved(double deviceX, double deviceY);
@@ -46,9 +50,17 @@ class PaintBox : public QWidget {
 
  private:
   DrawFunction draw_;
+  class PictureJob;
+  struct NewPicture;
+  // Works out the drawing and, when it differs from the picture's, starts painting it.
+  void UpdatePicture();
+  // Waits for the picture being painted, if any, and makes it the picture.
+  void AdoptNewPicture();
+
   // The picture last painted and the calls it was painted from.
   QImage picture_;
   std::unique_ptr<CallLog> pictureCalls_;
+  std::unique_ptr<NewPicture> newPicture_;
   // Texts measured in earlier drawings, on a surface of this resolution.
   TextSizeCache textSizes_;
   qreal textSizesRatio_ = 0.0;

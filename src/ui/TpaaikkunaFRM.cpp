@@ -133,6 +133,7 @@ void TpaaikkunaFRM::BuildPages() {
   pages_->setObjectName(QStringLiteral("PageControl1"));
   structurePage_ = new RakenneSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
+  connect(structurePage_, &ProjectPage::ProjectChanged, this, [this] { ScheduleLoadPagePreparation(); });
   pageWidgets_[TabIndex(MainPage::Kuormitus)] =
       new KuormitusSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Mitoitus)] = new MitoitusSivu(ui_, pages_);

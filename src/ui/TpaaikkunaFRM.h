@@ -159,6 +159,12 @@ class TpaaikkunaFRM : public QMainWindow {
   // structure; the first page that needs it takes the solution if the input is unchanged.
   void StartAnalysisInAdvance();
   AnalysisInAdvance advance_;
+  // The load page is the one a user opens next after opening a project or changing its
+  // structure: it is filled and its drawing worked out once the window is idle, while the
+  // structure page shows, so that its first visit finds the picture painted.
+  void ScheduleLoadPagePreparation();
+  void PrepareLoadPage();
+  bool loadPagePreparationDue_ = false;
   QPlainTextEdit* projectFileMemo_ = nullptr;
   QAction* sectionLibraryAction_ = nullptr;
   QAction* settingsAction_ = nullptr;

@@ -24,6 +24,7 @@
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
+#include "ui/KuormitusSivu.h"
 #include "ui/Messages.h"
 #include "ui/RakenneSivu.h"
 
@@ -166,6 +167,28 @@ void TpaaikkunaFRM::StartAnalysisInAdvance() {
   advance_.Start(GenerateAnalysisInput(*project_), project_->Member.Length, project_->ResultSteps);
 }
 
+void TpaaikkunaFRM::ScheduleLoadPagePreparation() {
+  if (loadPagePreparationDue_) return;
+  loadPagePreparationDue_ = true;
+  QTimer::singleShot(0, this, [this] {
+    loadPagePreparationDue_ = false;
+    PrepareLoadPage();
+  });
+}
+
+void TpaaikkunaFRM::PrepareLoadPage() {
+  if (ActivePage() != MainPage::Rakenne) return;
+  auto* page = qobject_cast<KuormitusSivu*>(Page(MainPage::Kuormitus));
+  QWidget* shown = pages_->currentWidget();
+  if (!page || !shown || !project_->Loads.Count()) return;
+  // The page stack lays out the page it shows only: this one is given that page's size
+  // and laid out as it will be when shown (grabbing one pixel of it does that for a hidden
+  // widget, and paints nothing of the drawing).
+  page->setGeometry(shown->geometry());
+  page->grab(QRect(0, 0, 1, 1));
+  page->Prepare();
+}
+
 void TpaaikkunaFRM::FillAnalysisMemos() const {
   if (!memosPending_) return;
   memosPending_ = false;
@@ -263,6 +286,7 @@ void TpaaikkunaFRM::OpenArgument() {
   if (loaded) {
     FillProjectFileMemo();
     StartAnalysisInAdvance();
+    ScheduleLoadPagePreparation();
   }
 }
 
@@ -297,6 +321,7 @@ void TpaaikkunaFRM::OpenProject() {
   SetTitle(name);
   FillProjectFileMemo();
   StartAnalysisInAdvance();
+  ScheduleLoadPagePreparation();
 }
 
 void TpaaikkunaFRM::SaveProject() {

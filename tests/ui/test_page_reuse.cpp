@@ -23,7 +23,10 @@
 #include "pagelogic/ReportAssembly.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
+#include "ui/KuormitusSivu.h"
 #include "ui/MitoitusSivu.h"
+#include "ui/PaintBox.h"
+#include "ui/RakenneSivu.h"
 #include "ui/TpaaikkunaFRM.h"
 #include "ui/TulostiedostoSivu.h"
 
@@ -160,6 +163,33 @@ class PageReuseTest : public QObject {
     const Shown asOpened = ShownByWindow();
     QVERIFY(asOpened.report != changed.report);
     QCOMPARE(asOpened.report, ShownByColdRun().report);
+  }
+
+  // The load page is prepared after opening and after a change of the structure while the
+  // structure page shows: what it then shows is always the drawing of the project as it is.
+  void preparedLoadPageShowsTheProjectAsItIs() {
+    auto* page = qobject_cast<KuormitusSivu*>(window_->Page(MainPage::Kuormitus));
+    QVERIFY(page);
+    PaintBox* box = page->PaintBox2();
+    const auto shownAndDirect = [&] {
+      const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage direct = box->Render(box->width(), box->height()).convertToFormat(QImage::Format_RGB32);
+      return std::make_pair(shown, direct);
+    };
+    QCoreApplication::processEvents();  // the preparation after opening
+    GoTo(MainPage::Kuormitus);
+    const auto opened = shownAndDirect();
+    QCOMPARE(opened.first, opened.second);
+
+    GoTo(MainPage::Rakenne);
+    P().Member.SetReal(1, RakenneVektori::kRealX, P().Member.X(1) - 700.0);
+    QMetaObject::invokeMethod(window_->Page(MainPage::Rakenne), "ProjectChanged");
+    QCoreApplication::processEvents();  // prepared again for the moved support
+    P().Loads.SetText(0, 0, "Muutettu");  // and changed once more after that
+    GoTo(MainPage::Kuormitus);
+    const auto changed = shownAndDirect();
+    QCOMPARE(changed.first, changed.second);
+    QVERIFY(changed.first != opened.first);
   }
 
   void loadValueChange() {

@@ -85,6 +85,37 @@ class PaintBoxTest : public QObject {
     QCOMPARE(resized, Direct(box));
   }
 
+  // A picture worked out while the widget is hidden is the one a direct drawing draws, and
+  // a drawing changed before the widget shows is painted anew, not the prepared one shown.
+  void preparedPictureShowsOnlyWhileTheDrawingIsTheSame() {
+    Scene scene;
+    {
+      PaintBox box;
+      box.resize(200, 120);
+      box.SetDrawFunction([&scene](Canvas& c, int w, int h) { DrawScene(scene, c, w, h); });
+      box.Prepare();
+      box.Prepare();  // the first one's picture is taken over, the second keeps it
+      const QImage shown = Shown(box);
+      QCOMPARE(shown, Direct(box));
+      QCOMPARE(QColor(shown.pixel(30, 30)), QColor(255, 0, 0));
+
+      scene.x = 100.0;
+      box.Prepare();
+      scene.x = 140.0;  // changed again before it shows
+      const QImage moved = Shown(box);
+      QCOMPARE(moved, Direct(box));
+      QCOMPARE(QColor(moved.pixel(110, 30)), QColor(Qt::white));
+      QCOMPARE(QColor(moved.pixel(150, 30)), QColor(255, 0, 0));
+
+      scene.colour = 0xFF0000;
+      box.Prepare();  // gone with its widget before it is ever shown
+    }
+    PaintBox empty;
+    empty.resize(80, 60);
+    empty.Prepare();  // no drawing: white paper as before
+    QCOMPARE(QColor(Shown(empty).pixel(30, 30)), QColor(Qt::white));
+  }
+
   void noDrawingIsWhitePaper() {
     PaintBox box;
     box.resize(80, 60);
