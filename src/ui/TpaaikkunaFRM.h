@@ -148,11 +148,11 @@ class TpaaikkunaFRM : public QMainWindow {
   RakenneSivu* structurePage_ = nullptr;
   QPlainTextEdit* inputMemo_ = nullptr;
   QPlainTextEdit* outputMemo_ = nullptr;
-  // The last run's input text and messages until the memos are filled: a long member's
-  // input runs to tens of thousands of lines, and filling a memo nobody sees on every
-  // entry to the design, results and report pages took longer than the analysis.
+  // The last run's messages until the memos are filled (the input memo shows the
+  // analysis's input text then): a long member's input runs to tens of thousands of lines,
+  // and filling a memo nobody sees on every entry to the design, results and report pages
+  // took longer than the analysis.
   void FillAnalysisMemos() const;
-  mutable std::string memoInput_;  // joined into one text
   mutable std::vector<std::string> memoOutput_;
   mutable bool memosPending_ = false;
   // An opened project's analysis is solved on the design thread while the user looks at its

@@ -148,13 +148,12 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   // solution of exactly this text, solving again would give the same numbers.
   const bool current =
       project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
-  // The memo gets the text joined, as it shows it (one block instead of a copy of every
-  // line); the analysis takes the lines over.
-  memoInput_ = JoinedLines(input);
   int status = 0;
   if (!current && !advance_.Take(input, project_->Analysis, project_->AnalysisValid, output, status))
     status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
   advance_.Drop();
+  // The input memo shows the analysis's input text, which is this input now; it is joined
+  // only when the memo is filled.
   memoOutput_ = std::move(output);
   memosPending_ = true;
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
@@ -192,9 +191,8 @@ void TpaaikkunaFRM::PrepareLoadPage() {
 void TpaaikkunaFRM::FillAnalysisMemos() const {
   if (!memosPending_) return;
   memosPending_ = false;
-  inputMemo_->setPlainText(QString::fromStdString(memoInput_));
+  inputMemo_->setPlainText(QString::fromStdString(JoinedLines(project_->Analysis.InputText().Lines())));
   outputMemo_->setPlainText(JoinLines(memoOutput_));
-  memoInput_ = std::string();
   memoOutput_ = std::vector<std::string>();
 }
 
