@@ -141,6 +141,10 @@ void TpaaikkunaFRM::BuildPages() {
       new TuloksetSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
       new TulostiedostoSivu(ui_, pages_);
+  for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus, MainPage::Mitoitus}) {
+    connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
+            this, [this] { ScheduleAnalysisInAdvance(); });
+  }
 
   auto* model = new QWidget(pages_);
   inputMemo_ = Memo(model, "InputMemo");

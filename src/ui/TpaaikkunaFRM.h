@@ -155,10 +155,13 @@ class TpaaikkunaFRM : public QMainWindow {
   void FillAnalysisMemos() const;
   mutable std::vector<std::string> memoOutput_;
   mutable bool memosPending_ = false;
-  // An opened project's analysis is solved on the design thread while the user looks at its
-  // structure; the first page that needs it takes the solution if the input is unchanged.
+  // An opened or changed project's analysis is solved on the design thread while the user
+  // is still on the page; the next page that needs it takes the solution over when the input
+  // it generates is unchanged.
+  void ScheduleAnalysisInAdvance();
   void StartAnalysisInAdvance();
   AnalysisInAdvance advance_;
+  bool analysisInAdvanceDue_ = false;
   // The load page is the one a user opens next after opening a project or changing its
   // structure: it is filled and its drawing worked out once the window is idle, while the
   // structure page shows, so that its first visit finds the picture painted.

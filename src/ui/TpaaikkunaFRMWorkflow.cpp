@@ -159,11 +159,29 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
 }
 
+void TpaaikkunaFRM::ScheduleAnalysisInAdvance() {
+  if (analysisInAdvanceDue_) return;
+  analysisInAdvanceDue_ = true;
+  QTimer::singleShot(0, this, [this] {
+    analysisInAdvanceDue_ = false;
+    StartAnalysisInAdvance();
+  });
+}
+
 void TpaaikkunaFRM::StartAnalysisInAdvance() {
   // A member its supports do not hold is sent back to the structure page unsolved.
   std::string message;
-  if (SupportCheck(*project_, message) < 0) return;
-  advance_.Start(GenerateAnalysisInput(*project_), project_->Member.Length, project_->ResultSteps);
+  if (SupportCheck(*project_, message) < 0) {
+    advance_.Drop();
+    return;
+  }
+  std::vector<std::string> input = GenerateAnalysisInput(*project_);
+  // A change that leaves the input as it is (a section, a material) needs no new solution.
+  if (project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines()) {
+    advance_.Drop();
+    return;
+  }
+  advance_.Start(std::move(input), project_->Member.Length, project_->ResultSteps);
 }
 
 void TpaaikkunaFRM::ScheduleLoadPagePreparation() {

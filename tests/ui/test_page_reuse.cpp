@@ -196,6 +196,22 @@ class PageReuseTest : public QObject {
     CheckChange("kuorma", [this] { P().Loads.SetReal(0, 0, 2.0 * P().Loads.Q1(0)); });
   }
 
+  // A change a page reports (as its dialogs do) has the analysis solved ahead; the pages
+  // then show what a cold run of the changed project shows.
+  void changeReportedByThePage() {
+    CheckChange("kuorma, sivun ilmoittama", [this] {
+      P().Loads.SetReal(0, 0, 2.5 * P().Loads.Q1(0));
+      QMetaObject::invokeMethod(window_->Page(MainPage::Kuormitus), "ProjectChanged");
+      QCoreApplication::processEvents();  // the solve ahead starts
+    });
+    CheckChange("tuki, sivun ilmoittama", [this] {
+      P().Member.SetReal(1, RakenneVektori::kRealX, P().Member.X(1) + 300.0);
+      QMetaObject::invokeMethod(window_->Page(MainPage::Rakenne), "ProjectChanged");
+      QCoreApplication::processEvents();
+      P().Loads.SetReal(0, 0, 0.5 * P().Loads.Q1(0));  // and once more, unreported
+    });
+  }
+
   void supportMoved() {
     CheckChange("tuki", [this] {
       const double x = P().Member.X(1);

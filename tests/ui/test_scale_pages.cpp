@@ -24,6 +24,7 @@
 #include "../../bench/ScaleProject.h"
 #include "UiTestSupport.h"
 #include "model/NumberText.h"
+#include "pagelogic/ReportAssembly.h"
 #include "project/ProjektiTiedosto.h"
 #include "ui/ProcessHeap.h"
 #include "ui/TpaaikkunaFRM.h"
@@ -88,6 +89,9 @@ class ScalePagesTest : public QObject {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QCoreApplication::processEvents();
+    // A user looks at the opened member before the first click: the window works ahead
+    // meanwhile (the analysis, the load page's drawing).
+    QTest::qWait(500);
   }
 
   void cleanupTestCase() { window_.reset(); }
@@ -157,6 +161,27 @@ class ScalePagesTest : public QObject {
                           MainPage::Tulokset, MainPage::Rakenne})
       GoTo(page);
     QCOMPARE(window_->ActivePage(), MainPage::Rakenne);
+    QVERIFY(messages_.shown.empty());
+  }
+
+  // A load changed on the load page, as its dialog changes one, and the design and the
+  // report visited after it: they follow the change.
+  void pagesAfterALoadChange() {
+    GoTo(MainPage::Tulostiedosto);
+    auto* report = Find<QPlainTextEdit>("TulosRichEditAll");
+    QVERIFY(report);
+    const QString before = report->toPlainText();
+    GoTo(MainPage::Kuormitus);
+    QELVUX_data& p = window_->Project();
+    p.Loads.SetReal(0, 0, 3.0 * p.Loads.Q1(0));
+    QMetaObject::invokeMethod(window_->Page(MainPage::Kuormitus), "ProjectChanged");
+    QTest::qWait(300);
+    GoTo(MainPage::Mitoitus);
+    QCOMPARE(window_->Project().AnalysisValid, 1);
+    GoTo(MainPage::Tulostiedosto);
+    QVERIFY(report->toPlainText() != before);
+    QCOMPARE(report->toPlainText().split(QLatin1Char('\n')).size(),
+             static_cast<int>(BuildReportLines(window_->Project()).size()));
     QVERIFY(messages_.shown.empty());
   }
 };
