@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "project/QELVUX_data.h"
@@ -80,6 +81,18 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
   }
   ui_ = UiContext{project_.get(), messages, files, help};
 
+  // Work done ahead waits until the events in hand are through; asked again before that,
+  // it is still done once.
+  const auto idleTimer = [this](void (TpaaikkunaFRM::*work)()) {
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setInterval(0);
+    connect(timer, &QTimer::timeout, this, work);
+    return timer;
+  };
+  analysisAhead_ = idleTimer(&TpaaikkunaFRM::StartAnalysisInAdvance);
+  loadPageAhead_ = idleTimer(&TpaaikkunaFRM::PrepareLoadPage);
+
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(2, 2, 2, 2);
@@ -133,7 +146,7 @@ void TpaaikkunaFRM::BuildPages() {
   pages_->setObjectName(QStringLiteral("PageControl1"));
   structurePage_ = new RakenneSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
-  connect(structurePage_, &ProjectPage::ProjectChanged, this, [this] { ScheduleLoadPagePreparation(); });
+  connect(structurePage_, &ProjectPage::ProjectChanged, loadPageAhead_, qOverload<>(&QTimer::start));
   pageWidgets_[TabIndex(MainPage::Kuormitus)] =
       new KuormitusSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Mitoitus)] = new MitoitusSivu(ui_, pages_);
@@ -143,7 +156,7 @@ void TpaaikkunaFRM::BuildPages() {
       new TulostiedostoSivu(ui_, pages_);
   for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus, MainPage::Mitoitus}) {
     connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
-            this, [this] { ScheduleAnalysisInAdvance(); });
+            analysisAhead_, qOverload<>(&QTimer::start));
   }
 
   auto* model = new QWidget(pages_);

@@ -17,6 +17,7 @@ class QComboBox;
 class QPlainTextEdit;
 class QTabWidget;
 class QVBoxLayout;
+class QTimer;
 class QELVUX_data;
 
 namespace qv {
@@ -158,16 +159,14 @@ class TpaaikkunaFRM : public QMainWindow {
   // An opened or changed project's analysis is solved on the design thread while the user
   // is still on the page; the next page that needs it takes the solution over when the input
   // it generates is unchanged.
-  void ScheduleAnalysisInAdvance();
   void StartAnalysisInAdvance();
   AnalysisInAdvance advance_;
-  bool analysisInAdvanceDue_ = false;
+  QTimer* analysisAhead_ = nullptr;  // starts it once the window is idle
   // The load page is the one a user opens next after opening a project or changing its
   // structure: it is filled and its drawing worked out once the window is idle, while the
   // structure page shows, so that its first visit finds the picture painted.
-  void ScheduleLoadPagePreparation();
   void PrepareLoadPage();
-  bool loadPagePreparationDue_ = false;
+  QTimer* loadPageAhead_ = nullptr;  // prepares it once the window is idle
   QPlainTextEdit* projectFileMemo_ = nullptr;
   QAction* sectionLibraryAction_ = nullptr;
   QAction* settingsAction_ = nullptr;

@@ -159,15 +159,6 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   return status == 0 && project_->AnalysisValid == 1 ? 0 : -1;
 }
 
-void TpaaikkunaFRM::ScheduleAnalysisInAdvance() {
-  if (analysisInAdvanceDue_) return;
-  analysisInAdvanceDue_ = true;
-  QTimer::singleShot(0, this, [this] {
-    analysisInAdvanceDue_ = false;
-    StartAnalysisInAdvance();
-  });
-}
-
 void TpaaikkunaFRM::StartAnalysisInAdvance() {
   // A member its supports do not hold is sent back to the structure page unsolved.
   std::string message;
@@ -182,15 +173,6 @@ void TpaaikkunaFRM::StartAnalysisInAdvance() {
     return;
   }
   advance_.Start(std::move(input), project_->Member.Length, project_->ResultSteps);
-}
-
-void TpaaikkunaFRM::ScheduleLoadPagePreparation() {
-  if (loadPagePreparationDue_) return;
-  loadPagePreparationDue_ = true;
-  QTimer::singleShot(0, this, [this] {
-    loadPagePreparationDue_ = false;
-    PrepareLoadPage();
-  });
 }
 
 void TpaaikkunaFRM::PrepareLoadPage() {
@@ -302,7 +284,7 @@ void TpaaikkunaFRM::OpenArgument() {
   if (loaded) {
     FillProjectFileMemo();
     StartAnalysisInAdvance();
-    ScheduleLoadPagePreparation();
+    loadPageAhead_->start();
   }
 }
 
@@ -337,7 +319,7 @@ void TpaaikkunaFRM::OpenProject() {
   SetTitle(name);
   FillProjectFileMemo();
   StartAnalysisInAdvance();
-  ScheduleLoadPagePreparation();
+  loadPageAhead_->start();
 }
 
 void TpaaikkunaFRM::SaveProject() {
