@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "model/TextCodec.h"
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/ReportAssembly.h"
-#include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
