@@ -40,7 +40,7 @@ class TextSizeCache {
 
  private:
   // Beyond this many texts the cache starts over rather than grow without end.
-  static constexpr std::size_t kMostKept = 200000;
+  static constexpr std::size_t kMostKept = 50000;
 
   std::unordered_map<std::string, TextSize> sizes_;
   std::string key_;
