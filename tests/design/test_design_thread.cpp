@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -14,6 +13,7 @@
 #include "design/DesignResults.h"
 #include "design/DesignRun.h"
 #include "design/DesignTestProject.h"
+#include "design/SameRecords.h"
 #include "design/DesignThread.h"
 
 namespace {
@@ -58,18 +58,8 @@ TEST(DesignThread, ExceptionsReachTheWaiterAndLeavingTheScopeWaits) {
   EXPECT_EQ(order, (std::vector<int>{1, 2}));
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-void ExpectSameRecords(const QELvektori& a, const QELvektori& b) {
-  ASSERT_EQ(a.Count(), b.Count());
-  ASSERT_EQ(a.RealCount(), b.RealCount());
-  ASSERT_EQ(a.IntCount(), b.IntCount());
-  for (int i = 0; i < a.Count(); ++i) {
-    for (int j = 0; j < a.RealCount(); ++j)
-      EXPECT_TRUE(SameBits(a.GetReal(i, j), b.GetReal(i, j))) << "record " << i << " real " << j;
-    for (int j = 0; j < a.IntCount(); ++j) EXPECT_EQ(a.GetInt(i, j), b.GetInt(i, j));
-  }
-}
+using designtest::ExpectSameRecords;
+using designtest::SameBits;
 
 void ExpectSameDesign(const std::vector<qv::CombinationDesign>& a,
                       const std::vector<qv::CombinationDesign>& b) {

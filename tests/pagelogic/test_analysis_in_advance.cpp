@@ -2,7 +2,6 @@
 // the analysis, design and report a solve on the spot gives.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "analysis/MemberResults.h"
 #include "design/DesignResults.h"
 #include "design/DesignThread.h"
+#include "design/SameRecords.h"
 #include "pagelogic/AnalysisInAdvance.h"
 #include "pagelogic/ReportAssembly.h"
 
@@ -23,15 +23,7 @@ std::unique_ptr<QELVUX_data> Project(double fraction) {
   return p;
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-// Every real of every record, bit for bit.
-void ExpectSameTable(const QELvektori& a, const QELvektori& b, const char* what) {
-  ASSERT_EQ(a.Count(), b.Count()) << what;
-  for (int i = 0; i < a.Count(); ++i)
-    for (int j = 0; j < a.RealCount(); ++j)
-      ASSERT_TRUE(SameBits(a.GetReal(i, j), b.GetReal(i, j))) << what << " record " << i << " real " << j;
-}
+using designtest::ExpectSameRecords;
 
 // Solves p the usual way, on this thread.
 void SolveHere(QELVUX_data& p) {
@@ -75,19 +67,19 @@ TEST(AnalysisInAdvance, TakenSolutionDesignsAsOneSolvedOnTheSpot) {
   ASSERT_EQ(fromAhead.stress.size(), fromHere.stress.size());
   ASSERT_EQ(fromAhead.deflection.size(), fromHere.deflection.size());
   for (std::size_t c = 0; c < fromAhead.stress.size(); ++c)
-    ExpectSameTable(fromAhead.stress[c].checks, fromHere.stress[c].checks, "checks");
+    ExpectSameRecords(fromAhead.stress[c].checks, fromHere.stress[c].checks, "checks");
   for (std::size_t c = 0; c < fromAhead.deflection.size(); ++c)
-    ExpectSameTable(fromAhead.deflection[c].spans, fromHere.deflection[c].spans, "spans");
+    ExpectSameRecords(fromAhead.deflection[c].spans, fromHere.deflection[c].spans, "spans");
   EXPECT_EQ(reportAhead, reportHere);
 
   for (int c = 0; c < ahead->Loads.Combinations().CombinationCount(); ++c) {
     QELvektori a, b;
     qv::DesignThread::Start([&] { MemberForces(*ahead, c, -1, a); }).get();
     MemberForces(*here, c, -1, b);
-    ExpectSameTable(a, b, "forces");
+    ExpectSameRecords(a, b, "forces");
     qv::DesignThread::Start([&] { MemberDisplacements(*ahead, c, -1, a, 1, 1); }).get();
     MemberDisplacements(*here, c, -1, b, 1, 1);
-    ExpectSameTable(a, b, "displacements");
+    ExpectSameRecords(a, b, "displacements");
   }
 }
 
