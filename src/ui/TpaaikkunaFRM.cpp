@@ -154,7 +154,9 @@ void TpaaikkunaFRM::BuildPages() {
       new TuloksetSivu(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
       new TulostiedostoSivu(ui_, pages_);
-  for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus, MainPage::Mitoitus}) {
+  // The analysis input is made of the member and its loads alone, which only these two pages
+  // change; the design page's changes (section, material, settings) leave it as it is.
+  for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus}) {
     connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
             analysisAhead_, qOverload<>(&QTimer::start));
   }
