@@ -1,6 +1,7 @@
 // Sampling of the bars and summing of the weighted load cases into forces and displacements along the member.
 #include "analysis/MemberResults.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -58,7 +59,52 @@ enum SampleKind { kForces = 0, kDisplacements = 1, kSampleKinds = 2 };
 
 int ValueCount(SampleKind kind) { return kind == kForces ? 6 : 3; }
 
-// The values of one bar and case at its n + 1 points, before any weighting.
+// Where a bar is sampled: its n + 1 equal steps and, for the internal forces, both sides of
+// every point load and the ends of every line load on it. Between two neighbouring points
+// the forces then follow one polynomial, so the largest moment between them is either at
+// one of them or where the shear changes sign (found per combination, see StationaryPoints).
+struct BarPoints {
+  int n = -1;                  // divisions; -1 not yet
+  std::vector<double> xi;      // ascending, 0..1
+  std::vector<double> jumps;   // mm from the bar start where a point load acts
+};
+
+// The largest xi whose point lies before s (after = false) or the smallest whose point lies
+// past s (after = true), as the bar evaluates positions (xi * L against the load's s), a few
+// representable steps further to be sure of the side.
+double SideOf(double s, double length, bool after) {
+  if (after && s <= 0.0) return 1e-12;
+  const double toward = after ? 2.0 : -1.0;
+  double xi = s / length;
+  while (after ? !(xi * length > s) : !(xi * length < s)) xi = std::nextafter(xi, toward);
+  for (int k = 0; k < 2; ++k) xi = std::nextafter(xi, toward);
+  return xi;
+}
+
+void FillPoints(const FEM_kaikki& fem, SampleKind kind, int bar, int n, BarPoints& p) {
+  p.n = n;
+  p.xi.resize(static_cast<std::size_t>(n) + 1);
+  for (int i = 0; i <= n; ++i) p.xi[static_cast<std::size_t>(i)] = static_cast<double>(i) / n;
+  p.jumps.clear();
+  if (kind != kForces) return;
+  const double length = fem.BarLength(bar);
+  if (!(length > 0.0)) return;
+  for (const FEM_kaikki::LoadPosition& at : fem.LoadPositionsOf(bar)) {
+    if (!at.jump) {
+      if (at.s > 0.0 && at.s < length) p.xi.push_back(at.s / length);
+      continue;
+    }
+    p.jumps.push_back(at.s);
+    // The value at the load's own place is the one just before it; at the end node there
+    // is no after on this bar.
+    if (at.s > 0.0) p.xi.push_back(SideOf(at.s, length, false));
+    if (at.s < length) p.xi.push_back(SideOf(at.s, length, true));
+  }
+  std::sort(p.xi.begin(), p.xi.end());
+  p.xi.erase(std::unique(p.xi.begin(), p.xi.end()), p.xi.end());
+}
+
+// The values of one bar and case at its points, before any weighting.
 struct BarSamples {
   int n = -1;  // divisions sampled; -1 not yet
   bool valid = false;
@@ -72,25 +118,25 @@ struct BarSamples {
 // this thread, by bar and case position.
 class SampleCache {
  public:
+  const BarPoints& Points(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar, int n) {
+    Refresh(fem);
+    std::vector<BarPoints>& points = points_[kind];
+    if (points.empty()) points.resize(bars_);
+    BarPoints& p = points[static_cast<std::size_t>(barIndex)];
+    if (p.n != n) FillPoints(fem, kind, bar, n, p);
+    return p;
+  }
+
   const BarSamples& Get(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar,
                         int caseIndex, int caseNumber, int n) {
-    const std::size_t bars = static_cast<std::size_t>(fem.Bars().Count());
-    const std::size_t cases = static_cast<std::size_t>(fem.Loads().CaseList().Count());
-    if (fem.Revision() != revision_ || heldValues_ > kMaxHeldValues || bars != bars_ ||
-        cases != cases_) {
-      for (auto& e : entries_) e.clear();
-      revision_ = fem.Revision();
-      heldValues_ = 0;
-      bars_ = bars;
-      cases_ = cases;
-    }
+    const BarPoints& p = Points(fem, kind, barIndex, bar, n);
     std::vector<BarSamples>& entries = entries_[kind];
-    if (entries.empty()) entries.resize(bars * cases);
+    if (entries.empty()) entries.resize(bars_ * cases_);
     BarSamples& samples =
-        entries[static_cast<std::size_t>(barIndex) * cases + static_cast<std::size_t>(caseIndex)];
+        entries[static_cast<std::size_t>(barIndex) * cases_ + static_cast<std::size_t>(caseIndex)];
     if (samples.n == n) return samples;
     heldValues_ -= samples.values.size();
-    Sample(fem, kind, bar, caseNumber, n, samples);
+    Sample(fem, kind, bar, caseNumber, p, samples);
     heldValues_ += samples.values.size();
     return samples;
   }
@@ -99,16 +145,32 @@ class SampleCache {
   // A pasted model of many bars must not keep megabytes per thread.
   static constexpr std::size_t kMaxHeldValues = 1u << 20;
 
-  void Sample(const FEM_kaikki& fem, SampleKind kind, int bar, int caseNumber, int n,
-              BarSamples& samples) {
-    xi_.resize(static_cast<std::size_t>(n) + 1);
-    for (int i = 0; i <= n; ++i) xi_[static_cast<std::size_t>(i)] = static_cast<double>(i) / n;
-    samples.n = n;
-    samples.values.assign(static_cast<std::size_t>((n + 1) * ValueCount(kind)), 0.0);
+  void Refresh(const FEM_kaikki& fem) {
+    const std::size_t bars = static_cast<std::size_t>(fem.Bars().Count());
+    const std::size_t cases = static_cast<std::size_t>(fem.Loads().CaseList().Count());
+    if (fem.Revision() != revision_ || bars != bars_ || cases != cases_) {
+      // Points are handed out by reference while a table is sampled: they go only with the
+      // solution they belong to.
+      for (auto& p : points_) p.clear();
+    } else if (heldValues_ <= kMaxHeldValues) {
+      return;
+    }
+    for (auto& e : entries_) e.clear();
+    revision_ = fem.Revision();
+    heldValues_ = 0;
+    bars_ = bars;
+    cases_ = cases;
+  }
+
+  void Sample(const FEM_kaikki& fem, SampleKind kind, int bar, int caseNumber,
+              const BarPoints& p, BarSamples& samples) {
+    const int count = static_cast<int>(p.xi.size());
+    samples.n = p.n;
+    samples.values.assign(static_cast<std::size_t>(count * ValueCount(kind)), 0.0);
     const int rc = kind == kForces
-                       ? fem.InternalForcesAt(bar, caseNumber, xi_.data(), n + 1,
+                       ? fem.InternalForcesAt(bar, caseNumber, p.xi.data(), count,
                                               samples.values.data())
-                       : fem.DisplacementsAt(bar, caseNumber, xi_.data(), n + 1,
+                       : fem.DisplacementsAt(bar, caseNumber, p.xi.data(), count,
                                              samples.values.data());
     samples.valid = rc >= 0;
     if (!samples.valid) samples.values.clear();
@@ -119,13 +181,96 @@ class SampleCache {
   std::size_t bars_ = 0;
   std::size_t cases_ = 0;
   std::vector<BarSamples> entries_[kSampleKinds];
-  std::vector<double> xi_;
+  std::vector<BarPoints> points_[kSampleKinds];
 };
+
+SampleCache& CacheOfThread() {
+  thread_local SampleCache cache;
+  return cache;
+}
 
 BarSamples const& SamplesOf(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar,
                             const WeightedCase& wc, int n) {
-  thread_local SampleCache cache;
-  return cache.Get(fem, kind, barIndex, bar, wc.caseIndex, wc.number, n);
+  return CacheOfThread().Get(fem, kind, barIndex, bar, wc.caseIndex, wc.number, n);
+}
+
+// The weighted internal forces of the cases at the given positions of a bar, 6 a point.
+void WeightedForcesAt(const FEM_kaikki& fem, int bar, const std::vector<WeightedCase>& cases,
+                      const std::vector<double>& xi, std::vector<double>& out) {
+  out.assign(xi.size() * 6, 0.0);
+  std::vector<double> values(xi.size() * 6);
+  for (const WeightedCase& wc : cases) {
+    if (fem.InternalForcesAt(bar, wc.number, xi.data(), static_cast<int>(xi.size()),
+                             values.data()) < 0)
+      continue;
+    for (std::size_t k = 0; k < out.size(); ++k) out[k] += wc.factor[k % 6] * values[k];
+  }
+}
+
+// The root in (0, 1) of the polynomial of degree at most two through (0, v0), (1/2, vm)
+// and (1, v1), where v0 and v1 differ in sign.
+double RootBetween(double v0, double vm, double v1) {
+  const double a = 2.0 * (v0 - 2.0 * vm + v1);
+  const double b = -3.0 * v0 + 4.0 * vm - v1;
+  const double c = v0;
+  double t = v0 / (v0 - v1);  // the straight line's root
+  if (std::fabs(a) > 1e-12 * (std::fabs(b) + std::fabs(c))) {
+    const double disc = std::max(0.0, b * b - 4.0 * a * c);
+    const double q = -0.5 * (b + std::copysign(std::sqrt(disc), b));
+    const double roots[2] = {q / a, q != 0.0 ? c / q : -1.0};
+    for (double r : roots)
+      if (r >= 0.0 && r <= 1.0) t = r;
+  }
+  return std::min(std::max(t, 0.0), 1.0);
+}
+
+// True when a point load acts between the two positions (mm from the bar start).
+bool JumpBetween(const std::vector<double>& jumps, double s0, double s1, double tolerance) {
+  const auto it = std::lower_bound(jumps.begin(), jumps.end(), s0 - tolerance);
+  return it != jumps.end() && *it <= s1 + tolerance;
+}
+
+// The points of a bar where the combination's shear Vy or Vz changes sign between two
+// samples with no point load between them: there the moment Mz or My is stationary, and
+// its largest value may lie there. Returns their positions and weighted forces.
+void StationaryPoints(const FEM_kaikki& fem, int bar, double length,
+                      const std::vector<WeightedCase>& cases, const BarPoints& p,
+                      const std::vector<double>& sums, std::vector<double>& xi,
+                      std::vector<double>& values) {
+  xi.clear();
+  values.clear();
+  struct Crossing {
+    std::size_t i;
+    int field;  // 1 Vy, 2 Vz
+  };
+  std::vector<Crossing> crossings;
+  std::vector<double> mids;
+  const double tolerance = 1e-9 * length;
+  for (std::size_t i = 0; i + 1 < p.xi.size(); ++i) {
+    for (int field = 1; field <= 2; ++field) {
+      const double v0 = sums[i * 6 + static_cast<std::size_t>(field)];
+      const double v1 = sums[(i + 1) * 6 + static_cast<std::size_t>(field)];
+      if (!(v0 * v1 < 0.0)) continue;
+      if (JumpBetween(p.jumps, p.xi[i] * length, p.xi[i + 1] * length, tolerance)) continue;
+      crossings.push_back({i, field});
+      mids.push_back(0.5 * (p.xi[i] + p.xi[i + 1]));
+    }
+  }
+  if (crossings.empty()) return;
+  std::vector<double> midValues;
+  WeightedForcesAt(fem, bar, cases, mids, midValues);
+  for (std::size_t k = 0; k < crossings.size(); ++k) {
+    const std::size_t i = crossings[k].i;
+    const std::size_t f = static_cast<std::size_t>(crossings[k].field);
+    const double t = RootBetween(sums[i * 6 + f], midValues[k * 6 + f], sums[(i + 1) * 6 + f]);
+    // A root at a sample (a symmetric span's middle) is that sample: its moment is the
+    // stationary value to far below the printed digits.
+    if (t < 1e-6 || t > 1.0 - 1e-6) continue;
+    xi.push_back(p.xi[i] + t * (p.xi[i + 1] - p.xi[i]));
+  }
+  std::sort(xi.begin(), xi.end());
+  xi.erase(std::unique(xi.begin(), xi.end()), xi.end());
+  WeightedForcesAt(fem, bar, cases, xi, values);
 }
 
 // Samples every bar in bar-number order and appends one record per point: x, then the
@@ -133,10 +278,12 @@ BarSamples const& SamplesOf(const FEM_kaikki& fem, SampleKind kind, int barIndex
 void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& cases,
                 SampleKind kind, QELvektori& table) {
   const int valueCount = ValueCount(kind);
+  const std::size_t vc = static_cast<std::size_t>(valueCount);
   const double step = SamplingStep(s.length, s.resultSteps);
   const FEM_SauvaVektori& bars = s.fem->Bars();
-  std::vector<double> sums;
-  std::vector<double> row(static_cast<std::size_t>(valueCount + 1), 0.0);
+  SampleCache& cache = CacheOfThread();
+  std::vector<double> sums, extraXi, extraValues;
+  std::vector<double> row(vc + 1, 0.0);
   // Every point of every bar gets a record: room for them all at once.
   long long points = table.Count();
   for (int b = 0; b < bars.Count(); ++b)
@@ -148,51 +295,60 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
     const int n = SamplingDivisions(length, step);
     const double x0 = table.Count() > 0 ? table.GetReal(table.Count() - 1, MemberResultField::kX)
                                         : 0.0;
-    sums.assign(static_cast<std::size_t>((n + 1) * valueCount), 0.0);
+    const BarPoints& p = cache.Points(*s.fem, kind, b, bar, n);
+    const std::size_t count = p.xi.size();
+    sums.assign(count * vc, 0.0);
     for (const WeightedCase& wc : cases) {
       const BarSamples& samples = SamplesOf(*s.fem, kind, b, bar, wc, n);
       if (!samples.valid) continue;
-      for (int i = 0; i <= n; ++i) {
-        for (int j = 0; j < valueCount; ++j) {
-          const std::size_t at = static_cast<std::size_t>(i * valueCount + j);
-          sums[at] += wc.factor[static_cast<std::size_t>(j)] * samples.values[at];
-        }
-      }
+      for (std::size_t at = 0; at < sums.size(); ++at)
+        sums[at] += wc.factor[at % vc] * samples.values[at];
     }
-    for (int i = 0; i <= n; ++i) {
-      // x0 + l * xi keeps the bar's last point exactly at x0 + l.
-      row[0] = x0 + length * (static_cast<double>(i) / n);
-      for (int j = 0; j < valueCount; ++j) {
-        row[static_cast<std::size_t>(j + 1)] = sums[static_cast<std::size_t>(i * valueCount + j)];
+    if (kind == kForces) {
+      StationaryPoints(*s.fem, bar, length, cases, p, sums, extraXi, extraValues);
+    } else {
+      extraXi.clear();
+    }
+    // The samples and the stationary points merged in order along the bar.
+    std::size_t e = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      for (; e < extraXi.size() && extraXi[e] < p.xi[i]; ++e) {
+        // x0 + l * xi keeps the bar's last point exactly at x0 + l.
+        row[0] = x0 + length * extraXi[e];
+        for (std::size_t j = 0; j < vc; ++j) row[j + 1] = extraValues[e * vc + j];
+        table.AddRecord(nullptr, &row, nullptr);
       }
+      row[0] = x0 + length * p.xi[i];
+      for (std::size_t j = 0; j < vc; ++j) row[j + 1] = sums[i * vc + j];
       table.AddRecord(nullptr, &row, nullptr);
     }
   }
 }
 
 // Multiplies the cases' weights by the real flexibilities and, for the final deflection,
-// by (1 + kdef) of each case's own duration class; drops permanent cases when asked.
+// by (1 + kdef), both of each case's own duration class: a load of another class added to
+// a combination must not change the stiffness the other loads deflect with (that made a
+// deflection shrink when a short-term load was added). Drops permanent cases when asked.
 std::vector<WeightedCase> DisplacementCases(const MemberResultSource& s, int c, int k, int final,
                                             int allLoads) {
   std::vector<WeightedCase> cases = WeightedCases(s, c, k);
-  double flexibility[3] = {0.0, 0.0, 0.0};
-  if (s.materials != nullptr) {
-    const int duration = s.loads->GoverningDurationClass(c, k);
-    for (int which = 1; which <= 3; ++which) {
-      const double stiffness =
-          s.materials->MemberStiffness(s.designCode, duration, s.section, which);
-      flexibility[which - 1] = stiffness > 0.0 ? 1.0 / stiffness : 0.0;
-    }
-  }
   std::vector<WeightedCase> kept;
   for (WeightedCase wc : cases) {
     const int duration = CaseDuration(*s.loads, wc.number - 1);
     if (allLoads == 0 && duration == 1) continue;
+    double flexibility[3] = {0.0, 0.0, 0.0};
     double creep = 1.0;
-    if (final != 0 && s.materials != nullptr) {
-      double kdef = 0.0;
-      s.materials->MemberStiffness(s.designCode, duration, s.section, 1, &kdef);
-      creep += kdef;
+    if (s.materials != nullptr) {
+      for (int which = 1; which <= 3; ++which) {
+        const double stiffness =
+            s.materials->MemberStiffness(s.designCode, duration, s.section, which);
+        flexibility[which - 1] = stiffness > 0.0 ? 1.0 / stiffness : 0.0;
+      }
+      if (final != 0) {
+        double kdef = 0.0;
+        s.materials->MemberStiffness(s.designCode, duration, s.section, 1, &kdef);
+        creep += kdef;
+      }
     }
     for (int j = 0; j < 3; ++j) wc.factor[static_cast<std::size_t>(j)] *= flexibility[j] * creep;
     kept.push_back(wc);

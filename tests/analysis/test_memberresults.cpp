@@ -10,6 +10,14 @@ namespace {
 using F = MemberResultField;
 
 constexpr int kPinned = RakenneVektori::kPinned;
+
+// First record at x (the forces also hold the sides of point loads and the moment's
+// stationary points besides the equal steps), or -1.
+int FirstAt(const QELvektori& t, double x) {
+  for (int i = 0; i < t.Count(); ++i)
+    if (std::fabs(t.GetReal(i, MemberResultField::kX) - x) < 1e-6) return i;
+  return -1;
+}
 constexpr double kL = 4000.0;
 
 // Simply supported beam under a uniform load q (downward), at s from the left support.
@@ -82,7 +90,8 @@ TEST(MemberResultSampling, InnerNodesAppearTwiceAndShortBarsGetThreePoints) {
   QELvektori table;
   const int n2 = static_cast<int>(std::floor(1970.0 / (4999.9 / 40)));  // 15
   const int n3 = static_cast<int>(std::floor(3000.0 / (4999.9 / 40)));  // 24
-  ASSERT_EQ(3 + (n2 + 1) + (n3 + 1), MemberForces(*t.project, -1, 0, table));
+  // The equal steps, as the displacements have them.
+  ASSERT_EQ(3 + (n2 + 1) + (n3 + 1), MemberDisplacements(*t.project, -1, 0, table, 0, 1));
   EXPECT_DOUBLE_EQ(0.0, table.GetReal(0, F::kX));
   EXPECT_NEAR(15.0, table.GetReal(1, F::kX), 1e-9);
   EXPECT_NEAR(30.0, table.GetReal(2, F::kX), 1e-9);
@@ -92,40 +101,48 @@ TEST(MemberResultSampling, InnerNodesAppearTwiceAndShortBarsGetThreePoints) {
   EXPECT_NEAR(2000.0, table.GetReal(last2 + 1, F::kX), 1e-9);
   EXPECT_NEAR(5000.0, table.GetReal(table.Count() - 1, F::kX), 1e-9);
   // Over the inner support at 2000 the shear changes sign between the two records.
-  EXPECT_LT(table.GetReal(last2, F::kVy), 0.0);
-  EXPECT_GT(table.GetReal(last2 + 1, F::kVy), 0.0);
-  EXPECT_NEAR(table.GetReal(last2, F::kMz), table.GetReal(last2 + 1, F::kMz), 1e-3);
+  MemberForces(*t.project, -1, 0, table);
+  const int at = FirstAt(table, 2000.0);
+  ASSERT_GE(at, 0);
+  EXPECT_NEAR(2000.0, table.GetReal(at + 1, F::kX), 1e-9);
+  EXPECT_LT(table.GetReal(at, F::kVy), 0.0);
+  EXPECT_GT(table.GetReal(at + 1, F::kVy), 0.0);
+  EXPECT_NEAR(table.GetReal(at, F::kMz), table.GetReal(at + 1, F::kMz), 1e-3);
 }
 
 TEST_F(SimpleBeam, SingleLoadCasesMatchClosedForm) {
   QELvektori g, p;
-  ASSERT_EQ(41, MemberForces(*t.project, -1, 0, g));
-  ASSERT_EQ(41, MemberForces(*t.project, -1, 1, p));
+  ASSERT_GE(MemberForces(*t.project, -1, 0, g), 41);
+  ASSERT_GE(MemberForces(*t.project, -1, 1, p), 41);
   for (int i = 0; i < g.Count(); ++i) {
     const double s = g.GetReal(i, F::kX);
-    EXPECT_NEAR(i * 100.0, s, 1e-9);
     EXPECT_NEAR(UniformMz(kQ, kL, s), g.GetReal(i, F::kMz), kTol) << s;
     EXPECT_NEAR(UniformVy(kQ, kL, s), g.GetReal(i, F::kVy), kTol) << s;
+    for (int j : {F::kN, F::kVz, F::kMx, F::kMy}) EXPECT_NEAR(0.0, g.GetReal(i, j), kTol);
+  }
+  for (int i = 0; i < p.Count(); ++i) {
+    const double s = p.GetReal(i, F::kX);
     EXPECT_NEAR(PointMz(kP, kA, kL, s), p.GetReal(i, F::kMz), kTol) << s;
     EXPECT_NEAR(PointVy(kP, kA, kL, s), p.GetReal(i, F::kVy), kTol) << s;
-    for (int j : {F::kN, F::kVz, F::kMx, F::kMy}) {
-      EXPECT_NEAR(0.0, g.GetReal(i, j), kTol);
-      EXPECT_NEAR(0.0, p.GetReal(i, j), kTol);
-    }
+    for (int j : {F::kN, F::kVz, F::kMx, F::kMy}) EXPECT_NEAR(0.0, p.GetReal(i, j), kTol);
   }
-  EXPECT_NEAR(kQ * kL * kL / 8.0, g.GetReal(20, F::kMz), kTol);
+  for (int i = 0; i <= 40; ++i) EXPECT_GE(FirstAt(g, i * 100.0), 0) << i;
+  EXPECT_NEAR(kQ * kL * kL / 8.0, g.GetReal(FirstAt(g, 2000.0), F::kMz), kTol);
 }
 
 TEST_F(SimpleBeam, CombinationIsTheFactoredSumAtEveryPoint) {
   QELvektori ky, g, p;
-  ASSERT_EQ(41, MemberForces(*t.project, 0, -1, ky));
+  ASSERT_GE(MemberForces(*t.project, 0, -1, ky), 41);
   MemberForces(*t.project, -1, 0, g);
   MemberForces(*t.project, -1, 1, p);
   for (int i = 0; i < ky.Count(); ++i) {
     const double s = ky.GetReal(i, F::kX);
-    EXPECT_DOUBLE_EQ(g.GetReal(i, F::kX), s);
-    for (int j = F::kN; j <= F::kMz; ++j)
-      EXPECT_NEAR(1.2 * g.GetReal(i, j) + 1.6 * p.GetReal(i, j), ky.GetReal(i, j), kTol);
+    // Both sides of the point load stand at its x: those two are checked below.
+    const int k = FirstAt(g, s);
+    if (k >= 0 && FirstAt(p, s) == k && std::fabs(s - kA) > 1e-3) {
+      for (int j = F::kN; j <= F::kMz; ++j)
+        EXPECT_NEAR(1.2 * g.GetReal(k, j) + 1.6 * p.GetReal(k, j), ky.GetReal(i, j), kTol);
+    }
     EXPECT_NEAR(1.2 * UniformMz(kQ, kL, s) + 1.6 * PointMz(kP, kA, kL, s), ky.GetReal(i, F::kMz),
                 kTol);
     EXPECT_NEAR(1.2 * UniformVy(kQ, kL, s) + 1.6 * PointVy(kP, kA, kL, s), ky.GetReal(i, F::kVy),
@@ -138,9 +155,9 @@ TEST_F(SimpleBeam, SelectionRules) {
   // The combination index wins while it is valid; beyond the combinations the case counts.
   MemberForces(*t.project, 0, 1, table);
   EXPECT_NEAR(1.2 * UniformMz(kQ, kL, 2000) + 1.6 * PointMz(kP, kA, kL, 2000),
-              table.GetReal(20, F::kMz), kTol);
+              table.GetReal(FirstAt(table, 2000.0), F::kMz), kTol);
   MemberForces(*t.project, 1, 1, table);
-  EXPECT_NEAR(PointMz(kP, kA, kL, 2000), table.GetReal(20, F::kMz), kTol);
+  EXPECT_NEAR(PointMz(kP, kA, kL, 2000), table.GetReal(FirstAt(table, 2000.0), F::kMz), kTol);
   // Neither valid: nothing, and an earlier table is emptied.
   EXPECT_EQ(0, MemberForces(*t.project, -1, -1, table));
   EXPECT_EQ(0, table.Count());
@@ -148,7 +165,7 @@ TEST_F(SimpleBeam, SelectionRules) {
   EXPECT_EQ(0, MemberForces(*t.project, -1, 3, table));
   EXPECT_EQ(0, table.Count());
   // A case the analysis does not know (no loads) gives the points with zeros.
-  ASSERT_EQ(41, MemberForces(*t.project, -1, 2, table));
+  ASSERT_GE(MemberForces(*t.project, -1, 2, table), 41);
   for (int i = 0; i < table.Count(); ++i)
     for (int j = F::kN; j <= F::kMz; ++j) EXPECT_EQ(0.0, table.GetReal(i, j));
 }
@@ -183,12 +200,13 @@ class TwoSpanBeam : public ::testing::Test {
 
 TEST_F(TwoSpanBeam, MomentAndShearOverTheInnerSupport) {
   QELvektori table;
-  ASSERT_EQ(42, MemberForces(*t.project, -1, 0, table));  // 2 x 21 points
-  EXPECT_NEAR(kL, table.GetReal(20, F::kX), 1e-9);
-  EXPECT_NEAR(kL, table.GetReal(21, F::kX), 1e-9);
-  for (int i : {20, 21}) EXPECT_NEAR(-kQ * kL * kL / 8, table.GetReal(i, F::kMz), 1e-3);
-  EXPECT_NEAR(-5 * kQ * kL / 8, table.GetReal(20, F::kVy), 1e-4);
-  EXPECT_NEAR(5 * kQ * kL / 8, table.GetReal(21, F::kVy), 1e-4);
+  ASSERT_GE(MemberForces(*t.project, -1, 0, table), 42);  // 2 x 21 points and more
+  const int at = FirstAt(table, kL);
+  ASSERT_GE(at, 0);
+  EXPECT_NEAR(kL, table.GetReal(at + 1, F::kX), 1e-9);
+  for (int i : {at, at + 1}) EXPECT_NEAR(-kQ * kL * kL / 8, table.GetReal(i, F::kMz), 1e-3);
+  EXPECT_NEAR(-5 * kQ * kL / 8, table.GetReal(at, F::kVy), 1e-4);
+  EXPECT_NEAR(5 * kQ * kL / 8, table.GetReal(at + 1, F::kVy), 1e-4);
   EXPECT_NEAR(3 * kQ * kL / 8, table.GetReal(0, F::kVy), 1e-4);
 }
 

@@ -1,6 +1,7 @@
 // Bar loads: equivalent nodal loads, internal forces and displacements along a bar.
 #include "analysis/fem/FEM_ElementtiKuormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -335,6 +336,27 @@ void FEM_ElementtiKuormat::DisplacementPart(const FEM_Elementtikuorma& load,
   Prepared p;
   if (PrepareLoad(load, lambda, L, p))
     DisplacementPartOf(p, NodalLoads(p, L).F, L, E * A, E * Iz, E * Iy, s, out);
+}
+
+int FEM_ElementtiKuormat::LawChanges(const FEM_Elementtikuorma& load, double L, double at[2],
+                                     bool& jump) {
+  jump = load.type == FEM_KuormaVektori::kPoint;
+  const int dir = std::abs(load.direction);
+  if (!(L > 0.0) || dir < 1 || dir > 6) return 0;
+  if (load.type < FEM_KuormaVektori::kPoint || load.type > FEM_KuormaVektori::kTrapezoid) return 0;
+  const double a = load.a < 0.0 ? 0.0 : load.a;
+  if (jump) {
+    if (a > L) return 0;
+    at[0] = a;
+    return 1;
+  }
+  const double b = load.b < 0.0 ? L : load.b;
+  const double c = std::min(std::max(std::min(a, b), 0.0), L);
+  const double d = std::min(std::max(std::max(a, b), 0.0), L);
+  if (!(d > c)) return 0;
+  at[0] = c;
+  at[1] = d;
+  return 2;
 }
 
 FEM_Elementtikuorma FEM_ElementtiKuormat::LoadOf(const FEM_KuormaVektori& loads, int i) {

@@ -41,6 +41,12 @@ class FEM_ElementtiKuormat {
                                double L, double E, double A, double Iz, double Iy, double s,
                                double out[3]);
 
+  // Where the load's values change their law along the bar, as distances from the start
+  // node after the range rules: a point load's position (jump = true: the internal forces
+  // jump there) or a line load's two ends. Returns how many of at[0..1] were set; 0 when
+  // the load gives nothing.
+  static int LawChanges(const FEM_Elementtikuorma& load, double L, double at[2], bool& jump);
+
   // --- the matching loads of a vector: case number, kind 2 and bar number ---
   static void EquivalentNodalLoads(const FEM_KuormaVektori& loads, int bar, int caseNumber,
                                    const double lambda[3][3], double L, double F[12]);

@@ -428,6 +428,28 @@ double FEM_kaikki::BarLength(int barNumber) const {
   return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
+std::vector<FEM_kaikki::LoadPosition> FEM_kaikki::LoadPositionsOf(int barNumber) const {
+  std::vector<LoadPosition> positions;
+  const double length = BarLength(barNumber);
+  for (int i = 0; i < loads_.Count(); ++i) {
+    if (loads_.Kind(i) != FEM_KuormaVektori::kElementLoad || loads_.Target(i) != barNumber)
+      continue;
+    double at[2];
+    bool jump = false;
+    const int n = FEM_ElementtiKuormat::LawChanges(FEM_ElementtiKuormat::LoadOf(loads_, i),
+                                                   length, at, jump);
+    for (int k = 0; k < n; ++k) positions.push_back({at[k], jump});
+  }
+  // A jump and a change of law at the same place are a jump.
+  std::sort(positions.begin(), positions.end(), [](const LoadPosition& a, const LoadPosition& b) {
+    return a.s < b.s || (a.s == b.s && a.jump && !b.jump);
+  });
+  positions.erase(std::unique(positions.begin(), positions.end(),
+                              [](const LoadPosition& a, const LoadPosition& b) { return a.s == b.s; }),
+                  positions.end());
+  return positions;
+}
+
 std::vector<FEM_Elementtikuorma> FEM_kaikki::ElementLoadsOfBar(int barNumber,
                                                                int caseNumber) const {
   std::vector<FEM_Elementtikuorma> loads;

@@ -102,6 +102,14 @@ class FEM_kaikki {
                        double* values) const;
   int DisplacementsAt(int barNumber, int caseNumber, const double* xi, int count,
                       double* values) const;
+  // Where the element loads of a bar (in any case) act, begin or end, as distances from
+  // its start node, ascending and without repeats; jump is true where a point load acts,
+  // for the internal forces jump there. Empty when the bar is missing.
+  struct LoadPosition {
+    double s = 0.0;
+    bool jump = false;
+  };
+  std::vector<LoadPosition> LoadPositionsOf(int barNumber) const;
   // FX, FY, FZ, MX, MY, MZ of a support in a case, main system.
   int Reactions(int supportNumber, int caseNumber, std::array<double, 6>& out) const;
   // Limit of the band store and load vectors together (reals): a pasted model with
