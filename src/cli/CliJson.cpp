@@ -7,6 +7,7 @@
 
 #include "design/Deflections.h"
 #include "design/DesignRun.h"
+#include "design/UncheckedNotes.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -22,6 +23,7 @@ const char* CheckName(int code) {
     case CheckRowVektori::kBendingCompression: return "Taivutus + puristus";
     case CheckRowVektori::kSlendernessLimit: return "Maksimihoikkuus";
     case CheckRowVektori::kTorsion: return "Vääntö";
+    case CheckRowVektori::kBendingLateral: return "Taivutus, kiepahduskerroin";
     case 11: return "Nx_max";
     case 12: return "Vy_max";
     case 13: return "Vz_max";
@@ -46,6 +48,11 @@ double RowUtilisation(const CheckRowVektori& rows, int i) {
 }
 
 }  // namespace
+
+// ", \"notRun\": \"...\"" for a combination whose checks could not run, else nothing.
+static std::string NotRunJson(const CombinationDesign& cd) {
+  return cd.Ran() ? std::string() : ", \"notRun\": " + JsonString(NotRunLine(cd));
+}
 
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
@@ -105,8 +112,8 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
     }
     j += std::string(c ? "," : "") + "\n    {\"index\": " + std::to_string(cd.index) +
          ", \"name\": " + JsonString(cd.name) + ", \"durationClass\": " + JsonString(cd.durationName) +
-         ", \"checked\": " + (cd.Ran() ? "true" : "false") + ", \"utilisation\": " + JsonNumber(util) +
-         ",\n      \"checks\": [" + checks + (checks.empty() ? "]}" : "\n      ]}");
+         ", \"checked\": " + (cd.Ran() ? "true" : "false") + NotRunJson(cd) +
+         ", \"utilisation\": " + JsonNumber(util) + ",\n      \"checks\": [" + checks + (checks.empty() ? "]}" : "\n      ]}");
   }
   j += r.stress.empty() ? "],\n" : "\n  ],\n";
 
@@ -133,11 +140,15 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
     j += std::string(c ? "," : "") + "\n    {\"index\": " + std::to_string(cd.index) +
          ", \"name\": " + JsonString(cd.name) + ", \"durationClass\": " + JsonString(cd.durationName) +
          ", \"ownLimit\": " + JsonNumber(cd.ownLimit) + ", \"checked\": " + (cd.Ran() ? "true" : "false") +
-         ", \"utilisation\": " + JsonNumber(util) + ",\n      \"spans\": [" + spans +
+         NotRunJson(cd) + ", \"utilisation\": " + JsonNumber(util) + ",\n      \"spans\": [" + spans +
          (spans.empty() ? "]}" : "\n      ]}");
   }
   j += r.deflection.empty() ? "],\n" : "\n  ],\n";
 
+  j += "  \"notChecked\": [";
+  for (std::size_t i = 0; i < r.notes.size(); ++i)
+    j += std::string(i ? ", " : "") + JsonString(r.notes[i]);
+  j += "],\n";
   j += "  \"overallUtilisation\": " + JsonNumber(run.tree.overall) + ",\n";
   j += "  \"allChecksRan\": " + std::string(run.tree.allChecksRan ? "true" : "false") + ",\n";
   j += "  \"passes\": " + std::string(run.tree.passes && run.tree.allChecksRan ? "true" : "false") + "\n}\n";

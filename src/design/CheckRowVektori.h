@@ -16,6 +16,9 @@ class CheckRowVektori : public QELvektori {
   static constexpr int kBendingCompression = 6;  // "Taivutus + puristus"
   static constexpr int kSlendernessLimit = 7;    // "Maksimihoikkuus": largest slenderness twice
   static constexpr int kTorsion = 8;             // "Vääntö"
+  // Where the bending check governs at a lateral-torsional factor below 1: kcrit,y and
+  // kcrit,z (codes 1, 2: Kk) used there, as in kLateralFactors; written only then, right after kBending.
+  static constexpr int kBendingLateral = 9;
   static constexpr int kMaxN = 11;               // 11..16: largest |N|, |Vy|, |Vz|, |Mx|, |My|, |Mz|
   static constexpr int kMaxMz = 16;
   static constexpr int kSlenderness = 21;        // per span: lambda_y, lambda_z

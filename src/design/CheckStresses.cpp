@@ -37,6 +37,8 @@ struct Kept {
 
 struct Findings {
   Kept shear, torsion, tension, compression, bending, bendingTension, bendingCompression;
+  // The lateral-torsional factors where the bending check governs.
+  double bendingKcritZ = 1.0, bendingKcritY = 1.0;
   double maxAbs[6] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};  // N, Vy, Vz, Mx, My, Mz
   double maxLambda = 0.0;
 };
@@ -133,7 +135,13 @@ void CheckPoint(const StressCheckInput& in, const SectionProperties& p, const Sp
   const double mz = std::fabs(mzMoment) / p.Wz / (v.Get(DesignValues::kBendingZ) * f.kcritZ);
   const double my = std::fabs(myMoment) / p.Wy / (v.Get(DesignValues::kBendingY) * f.kcritY);
   const double bending = BendingSum(in, mz, my);
+  const double before = out.bending.utilisation;
   out.bending.Offer(bending * 100.0, std::fabs(mzMoment) / p.Wz + std::fabs(myMoment) / p.Wy);
+  if (out.bending.utilisation != before) {
+    // A factor counts only for a moment that is there.
+    out.bendingKcritZ = mzMoment != 0.0 ? f.kcritZ : 1.0;
+    out.bendingKcritY = myMoment != 0.0 ? f.kcritY : 1.0;
+  }
   const double bt = t4 + bending;
   out.bendingTension.Offer(bt * 100.0, bt);
   const double bc = BendingCompressionRatio(in, f, sigmaN, n, mz, my);
@@ -149,6 +157,8 @@ void SummaryRows(const StressCheckInput& in, const Findings& f, CheckRowVektori&
   add(CheckRowVektori::kTension, f.tension);
   add(CheckRowVektori::kCompression, f.compression);
   add(CheckRowVektori::kBending, f.bending);
+  if (f.bending.utilisation > 0.0 && (f.bendingKcritZ < 1.0 || f.bendingKcritY < 1.0))
+    rows.AddRow(CheckRowVektori::kBendingLateral, 0, f.bendingKcritY, f.bendingKcritZ);
   add(CheckRowVektori::kBendingTension, f.bendingTension);
   add(CheckRowVektori::kBendingCompression, f.bendingCompression);
   if ((in.context.code == 1 || in.context.code == 2) &&

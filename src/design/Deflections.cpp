@@ -91,6 +91,7 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
       source.analysisValid != 1)
     return 0;
   if (c < 0 || c >= source.loads->Combinations().CombinationCount()) return 0;
+  if (!MissingDeflectionStiffness(source, c).empty()) return 0;
   const int count = DeflectionSetCount(source.designCode);
   QELvektori tables[3];
   std::vector<const QELvektori*> sets;
@@ -101,6 +102,29 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
     sets.push_back(&t);
   }
   return SpanMaxima(qv::SpanBoundaries(*source.member), sets, rows);
+}
+
+std::string MissingDeflectionStiffness(const MemberResultSource& source, int c) {
+  if (!source.section.IsValid()) return "poikkileikkausta ei ole valittu";
+  if (source.loads == nullptr || source.materials == nullptr) return "materiaalitaulukko puuttuu";
+  const KuormaVektori& loads = *source.loads;
+  const int cases = loads.Cases().Count();
+  std::vector<char> loaded(static_cast<std::size_t>(cases > 0 ? cases : 0), 0);
+  for (int i = 0; i < loads.Count(); ++i) {
+    const int k = loads.LoadCase(i);
+    if (k >= 0 && k < cases) loaded[static_cast<std::size_t>(k)] = 1;
+  }
+  for (int k = 0; k < cases; ++k) {
+    if (!loaded[static_cast<std::size_t>(k)] || loads.Combinations().Factor(c, k) == 0.0)
+      continue;
+    const int duration = loads.Cases().DurationClass(k) + 1;
+    if (source.materials->MemberStiffness(source.designCode, duration, source.section, 2) > 0.0)
+      continue;
+    std::string name = source.materials->DurationClassName(source.designCode, duration);
+    if (name.empty()) name = std::to_string(duration);
+    return "taipuman kimmomoduuli puuttuu materiaalitaulukosta (kestoluokka " + name + ")";
+  }
+  return std::string();
 }
 
 int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows) {

@@ -1,6 +1,7 @@
 // Deflection checks: the largest displacements per span of a combination and their utilisation.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "analysis/MemberResults.h"
@@ -54,8 +55,15 @@ int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QE
 // Clears rows; for a valid combination c and a current analysis fetches the two or three
 // displacement sets of the code and writes one row per span, the spans being those of the
 // stress checks (qv::SpanBoundaries). Returns the number of rows.
+// Nothing is written when a loaded case of the combination has no stiffness (see
+// MissingDeflectionStiffness): a deflection of 0 mm from a stiffness of 0 proves nothing.
 int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows);
 int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows);
+
+// Why the deflections of combination c cannot be computed, in the program's words: no
+// valid section, or no deflection modulus above 0 for the duration class of a case that
+// carries loads and has a factor in the combination. Empty when they can.
+std::string MissingDeflectionStiffness(const MemberResultSource& source, int c);
 
 // A span is a cantilever span when one of its ends has no support within 0.1 mm.
 bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2);

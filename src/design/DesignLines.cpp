@@ -113,8 +113,20 @@ void AddStability(const DesignResults& r, int code, int span, double v1, double 
                    Lead(base + "z", style) + F(v2, 2) + SpanSuffix(span, 'z', style), 0.0});
 }
 
+// ", kiepahdus: kcrit,z = 0.62" when the bending check governs where lateral-torsional
+// buckling lowers the strength: "Taivutus (217 %)" alone would read as plain bending.
+std::string LateralNote(const CheckRowVektori& rows, int code) {
+  const int i = rows.Find(CheckRowVektori::kBendingLateral, 0);
+  if (i < 0) return std::string();
+  const std::string name = code == 3 ? "kcrit," : "Kk,";
+  std::string note;
+  if (rows.Value2(i) < 1.0) note += name + "z = " + F(rows.Value2(i), 2);
+  if (rows.Value1(i) < 1.0) note += (note.empty() ? "" : ", ") + name + "y = " + F(rows.Value1(i), 2);
+  return ", kiepahdus: " + note;
+}
+
 // Shear, torsion, tension, compression, bending, the interactions and the slenderness limit.
-void AddUtilisation(const CheckRowVektori& rows, int i, DesignLineStyle style,
+void AddUtilisation(const CheckRowVektori& rows, int i, int codeOfDesign, DesignLineStyle style,
                     std::vector<DesignLine>& out) {
   const int code = rows.Code(i);
   const double v = rows.Value1(i);
@@ -122,7 +134,9 @@ void AddUtilisation(const CheckRowVektori& rows, int i, DesignLineStyle style,
   if (const char* label = StressLabel(code)) {
     if (u > 0.0)
       out.push_back({DesignLineKind::kUtilisation,
-                     Lead(label, style) + F(v, 2) + " MPa (" + F(u, 0) + " %)", u});
+                     Lead(label, style) + F(v, 2) + " MPa (" + F(u, 0) + " %)" +
+                         (code == CheckRowVektori::kBending ? LateralNote(rows, codeOfDesign) : ""),
+                     u});
     return;
   }
   if (code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression) {
@@ -198,7 +212,7 @@ std::vector<DesignLine> StressLines(const DesignResults& r, const CombinationDes
         AddStability(r, code, rows.Span(i), rows.Value1(i), rows.Value2(i), style, out);
       }
     } else {
-      AddUtilisation(rows, i, style, out);
+      AddUtilisation(rows, i, r.code, style, out);
     }
   }
   return out;

@@ -5,6 +5,7 @@
 
 #include "design/Deflections.h"
 #include "design/DesignLines.h"
+#include "design/UncheckedNotes.h"
 #include "model/NumberText.h"
 #include "project/QELVUX_data.h"
 
@@ -53,6 +54,7 @@ double WriteStressGroup(const DesignResults& r, const DesignReportOptions& optio
     for (const DesignLine& line : lines) {
       if (Shown(line.kind, options)) out.Add(line.text);
     }
+    if (!comb.Ran()) out.Add(NotRunLine(comb));
     const double u = LargestUtilisation(lines);
     out.Replace(name, CombinationHeading(comb, u));
     group = std::max(group, u);
@@ -81,6 +83,7 @@ double WriteDeflectionGroup(const DesignResults& r, ReportWriter& out) {
       if (uy > 0.0) out.Add(DeflectionLine(r.code, DeflectionRow::kDirectionY, comb.spans, s, uy));
       if (uz > 0.0) out.Add(DeflectionLine(r.code, DeflectionRow::kDirectionZ, comb.spans, s, uz));
     }
+    if (!comb.Ran()) out.Add(NotRunLine(comb));
     const double u = DeflectionCombinationUtilisation(comb);
     out.Replace(name, CombinationHeading(comb, u));
     group = std::max(group, u);
@@ -133,11 +136,15 @@ std::vector<std::string> WriteDesignReport(const DesignResults& results,
   out.Add(kRule);
   out.Add("Mitoitusnormi:\t" + DesignCodeName(results.code));
   const int total = out.Add("Kokonaiskäyttöaste = ?");
+  for (const std::string& note : results.notes) out.Add("Huom: " + note);
   double stress = 0.0;
   double deflection = 0.0;
   if (results.settings.Jannitys) stress = WriteStressGroup(results, options, out);
   if (results.settings.Siirtyma) deflection = WriteDeflectionGroup(results, out);
-  out.Replace(total, "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %");
+  // A design whose checks could not all run proves nothing: no percentage.
+  out.Replace(total, results.AllChecksRan()
+                         ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %"
+                         : std::string("Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));
   return lines;
 }
 

@@ -4,6 +4,7 @@
 #include "design/CheckStresses.h"
 #include "design/Deflections.h"
 #include "design/DesignThread.h"
+#include "design/UncheckedNotes.h"
 #include "design/data/MateriaaliTiedot.h"
 #include "project/QELVUX_data.h"
 
@@ -38,6 +39,7 @@ CombinationDesign Header(const QELVUX_data& project, int c, int kind) {
 }
 
 void RunDeflections(const QELVUX_data& project, CombinationDesign& d) {
+  d.notRun = MissingDeflectionStiffness(ResultSourceOf(project), d.index);
   CollectDeflections(project, d.index, d.spans);
   const int n = d.spans.Count();
   d.utilY.assign(static_cast<std::size_t>(n), 0.0);
@@ -89,11 +91,20 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
   if (r.stress.empty() || r.deflection.empty()) {
     checkStresses();
     for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
-    return r;
+  } else {
+    DesignJob stresses(checkStresses);
+    for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
+    stresses.Wait();
   }
-  DesignJob stresses(checkStresses);
-  for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
-  stresses.Wait();
+  // Why a combination could not be checked, where the check itself did not say.
+  const char* reason = project.AnalysisValid != 1 ? "laskentamallia ei voitu ratkaista"
+                       : !project.Profiles.HasCurrent() ? "poikkileikkausta ei ole valittu"
+                                                        : "materiaalin laskenta-arvo puuttuu";
+  for (auto* group : {&r.stress, &r.deflection}) {
+    for (CombinationDesign& d : *group)
+      if (!d.Ran() && d.notRun.empty()) d.notRun = reason;
+  }
+  r.notes = UncheckedNotes(project, r);
   return r;
 }
 

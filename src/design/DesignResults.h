@@ -24,6 +24,7 @@ struct CombinationDesign {
   QELvektori spans;          // kind 2: one deflection row per span; empty likewise
   std::vector<double> utilY; // kind 2: utilisation (%) of each span row in y and z
   std::vector<double> utilZ;
+  std::string notRun;        // why the checks could not run, when it is known
 
   bool Ran() const { return kind == 1 ? checks.Count() > 0 : spans.Count() > 0; }
 };
@@ -37,6 +38,7 @@ struct DesignResults {
   DesignValues characteristic;  // codes 2 and 3, duration class of combination 0
   std::vector<CombinationDesign> stress;      // kind 1, in combination order
   std::vector<CombinationDesign> deflection;  // kind 2, in combination order
+  std::vector<std::string> notes;  // what was not checked (UncheckedNotes)
 
   // True when every combination of an enabled group could be checked.
   bool AllChecksRan() const;

@@ -5,6 +5,7 @@
 
 #include "design/Deflections.h"
 #include "design/DesignLines.h"
+#include "design/UncheckedNotes.h"
 #include "model/NumberText.h"
 #include "project/QELVUX_data.h"
 
@@ -63,6 +64,11 @@ double AddStressCombination(const DesignResults& r, const CombinationDesign& com
         break;
     }
   }
+  if (!comb.Ran()) {
+    // Not a satisfied combination: nothing was checked.
+    tree[node].image = kImageInfo;
+    tree.Add(2, NotRunLine(comb), kImageInfo);
+  }
   const double u = LargestUtilisation(lines);
   tree[node].text = CombinationHeading(comb, u);
   tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
@@ -94,6 +100,10 @@ double AddDeflectionCombination(const DesignResults& r, const CombinationDesign&
       if (u > kUtilisationLimit) tree.MarkExceeded({span, node, root});
     }
   }
+  if (!comb.Ran()) {
+    tree[node].image = kImageInfo;
+    tree.Add(2, NotRunLine(comb), kImageInfo);
+  }
   const double u = DeflectionCombinationUtilisation(comb);
   tree[node].text = CombinationHeading(comb, u);
   tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
@@ -117,6 +127,10 @@ DesignTree BuildDesignTree(const DesignResults& results) {
   AddCharacteristic(results, tree);
   if (results.settings.Jannitys) t.stressUtilisation = AddStressGroup(results, tree);
   if (results.settings.Siirtyma) t.deflectionUtilisation = AddDeflectionGroup(results, tree);
+  if (!results.notes.empty()) {
+    tree.Add(0, "EI TARKASTETTU:", kImageInfo, true);
+    for (const std::string& note : results.notes) tree.Add(1, note, kImageInfo);
+  }
   t.overall = std::max(t.stressUtilisation, t.deflectionUtilisation);
   t.passes = t.overall <= kUtilisationLimit;
   t.allChecksRan = results.AllChecksRan();

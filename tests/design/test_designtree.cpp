@@ -263,14 +263,16 @@ TEST(DesignTreeStress, CodeOneHasNoCharacteristicNode) {
   EXPECT_NE(Find(t, "f_vsall (Vz) = 0.91 MPa"), nullptr);
 }
 
-TEST(DesignTreeStress, CombinationThatCouldNotBeCheckedShowsZeroAndNoChildren) {
+TEST(DesignTreeStress, CombinationThatCouldNotBeCheckedSaysWhyAndIsNoPass) {
   DesignResults r = StressOnly(2);
   r.treeExpansion = 1;
   r.stress.push_back(Stress(0, "KY1", "Pysyvä"));
+  r.stress.back().notRun = "laskentamallia ei voitu ratkaista";
   const DesignTree t = qv::BuildDesignTree(r);
-  ASSERT_EQ(t.nodes.size(), 2u);
+  ASSERT_EQ(t.nodes.size(), 3u);
   EXPECT_EQ(t.nodes[1].text, "KY1 (0 %)");
-  EXPECT_FALSE(t.nodes[1].expanded);
+  EXPECT_EQ(t.nodes[1].image, 3);
+  EXPECT_EQ(t.nodes[2].text, "Ei tarkastettu: laskentamallia ei voitu ratkaista.");
   EXPECT_TRUE(t.passes);
   EXPECT_FALSE(t.allChecksRan);
 }

@@ -63,7 +63,7 @@ TEST(DesignChain, SimplySupportedBeamByHand) {
   EXPECT_EQ(run.analysisStatus, 0);
   EXPECT_EQ(p.AnalysisValid, 1);
   const std::vector<std::string> t = Texts(run.tree);
-  ASSERT_EQ(t.size(), 8u) << ::testing::PrintToString(t);
+  ASSERT_EQ(t.size(), 10u) << ::testing::PrintToString(t);
   EXPECT_TRUE(TextMatches(t[0], "JÄNNITYSTARKASTELUT: ({} %)", {bending}));
   EXPECT_TRUE(TextMatches(t[1], "KY1 ({} %), Aikaluokka = Pysyvä", {bending}));
   EXPECT_TRUE(TextMatches(t[2], "Leikkaus = {} MPa ({} %)", {beam.Tau(), shear}));
@@ -76,6 +76,9 @@ TEST(DesignChain, SimplySupportedBeamByHand) {
   // The load is permanent: nothing in the variable-load set.
   EXPECT_TRUE(TextMatches(t[7], "Uy,tot = {} mm, Uy,muuttuva = {} mm ({} %)",
                           {beam.U(0.4), 0.0, deflection}));
+  // The beam's lateral-torsional buckling is off, and that is said.
+  EXPECT_EQ(t[8], "EI TARKASTETTU:");
+  EXPECT_EQ(t[9], "Kiepahdustarkastelu on kytketty pois: kiepahdusta ei ole tarkastettu.");
   EXPECT_EQ(IndexOf(t, "KY2"), -1);
   EXPECT_NEAR(run.tree.overall, 90.0, 0.01);
   EXPECT_TRUE(run.tree.passes);
@@ -134,7 +137,8 @@ TEST(DesignChain, OverloadedBeamFailsAndReportMatchesTheTree) {
   const std::vector<std::string> report = qv::WriteDesignReport(p);
   ASSERT_GE(report.size(), 5u);
   EXPECT_TRUE(TextMatches(report[4], "Kokonaiskäyttöaste:\t{} %", {deflection}));
-  EXPECT_TRUE(TextMatches(report[6], "MITOITUS, JÄNNITYSTARKASTELUT: (KA = {} %)", {bending}));
+  EXPECT_EQ(report[5], "Huom: Kiepahdustarkastelu on kytketty pois: kiepahdusta ei ole tarkastettu.");
+  EXPECT_TRUE(TextMatches(report[7], "MITOITUS, JÄNNITYSTARKASTELUT: (KA = {} %)", {bending}));
   // Force maxima in the report although the info display is off.
   const auto vy = std::find_if(report.begin(), report.end(),
                                [](const std::string& l) { return l.rfind("Vy_max:\t", 0) == 0; });
@@ -172,8 +176,9 @@ TEST(DesignChain, FailedAnalysisLeavesEveryCombinationUnchecked) {
   EXPECT_FALSE(run.analysisMessages.empty());
   EXPECT_EQ(p.AnalysisValid, 0);
   const std::vector<std::string> t = Texts(run.tree);
-  const std::vector<std::string> expected = {"JÄNNITYSTARKASTELUT: (0 %)", "KY1 (0 %)",
-                                             "SIIRTYMÄTARKASTELUT: (0 %)", "KY3 (0 %)"};
+  const std::string why = "Ei tarkastettu: laskentamallia ei voitu ratkaista.";
+  const std::vector<std::string> expected = {"JÄNNITYSTARKASTELUT: (0 %)", "KY1 (0 %)", why,
+                                             "SIIRTYMÄTARKASTELUT: (0 %)", "KY3 (0 %)", why};
   EXPECT_EQ(t, expected);
   EXPECT_FALSE(run.tree.allChecksRan);
 }
