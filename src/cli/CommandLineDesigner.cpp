@@ -7,6 +7,8 @@
 #include "cli/CliJson.h"
 #include "design/DesignRun.h"
 #include "design/SectionSearch.h"
+#include "design/UncheckedNotes.h"
+#include "pagelogic/SupportCheck.h"
 #include "pagelogic/ReportAssembly.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
@@ -134,6 +136,13 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     return kCliError;
   }
 
+  // As the window does on leaving "Rakenne": a member that is not held is a mechanism,
+  // which the penalty supports would solve into numbers of no meaning.
+  if (SupportCheck(project, message) != 0) {
+    err << message << "\n";
+    return kCliError;
+  }
+
   std::vector<std::string> analysis;
   if (EnsureAnalysis(project, true, &analysis) != 0) {
     for (const auto& line : analysis) err << line << "\n";
@@ -175,8 +184,11 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     return kCliError;
   }
   if (!run.tree.allChecksRan) {
-    err << "qelvux-cli: kaikkia yhdistelmiä ei voitu mitoittaa (puuttuuko materiaalin "
-           "laskenta-arvo tai poikkileikkaus?).\n";
+    err << "qelvux-cli: kaikkia yhdistelmiä ei voitu mitoittaa:\n";
+    for (const auto* group : {&run.results.stress, &run.results.deflection}) {
+      for (const CombinationDesign& c : *group)
+        if (!c.Ran()) err << "  " << c.name << ": " << NotRunLine(c) << "\n";
+    }
     return kCliError;
   }
   return passes ? kCliPass : kCliFail;
