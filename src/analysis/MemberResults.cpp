@@ -76,7 +76,8 @@ double SideOf(double s, double length, bool after) {
   if (after && s <= 0.0) return 1e-12;
   const double toward = after ? 2.0 : -1.0;
   double xi = s / length;
-  while (after ? !(xi * length > s) : !(xi * length < s)) xi = std::nextafter(xi, toward);
+  for (int k = 0; k < 64 && (after ? !(xi * length > s) : !(xi * length < s)); ++k)
+    xi = std::nextafter(xi, toward);
   for (int k = 0; k < 2; ++k) xi = std::nextafter(xi, toward);
   return xi;
 }
