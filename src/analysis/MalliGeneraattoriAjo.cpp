@@ -8,6 +8,12 @@ int RunAnalysis(std::vector<std::string> input, FEM_kaikki& fem, int& analysisVa
   output.clear();
   analysisValid = 0;
   fem.Read(std::move(input), 1);
+  // A line the reader skipped would be solved as if it were not there.
+  if (!fem.ReadNotes().empty()) {
+    output = fem.ReadNotes();
+    output.push_back("Laskentamallin rivejä jäi lukematta: laskentaa ei tehty.");
+    return -1;
+  }
   if (fem.Validate() != 0) {
     output = fem.Messages().Lines();
     return -1;

@@ -7,6 +7,7 @@
 
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
+#include "project/ProjectMeaning.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -72,7 +73,9 @@ class Loader {
         return code_;
       }
     }
-    return 0;
+    // Read well is not enough: what does not belong would be skipped by the analysis and
+    // designed as if it were not there.
+    return CheckProjectMeaning(p_, f_, message);
   }
 
  private:
