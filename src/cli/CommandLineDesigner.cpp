@@ -183,6 +183,11 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     err << "TIEDOSTOVIRHE: " << message << "\n";
     return kCliError;
   }
+  if (run.results.NothingChecked()) {
+    err << "qelvux-cli: mitään ei tarkastettu: projektissa ei ole mitoitettavia "
+           "kuormitusyhdistelmiä tai tarkastelut on kytketty pois.\n";
+    return kCliError;
+  }
   if (!run.tree.allChecksRan) {
     err << "qelvux-cli: kaikkia yhdistelmiä ei voitu mitoittaa:\n";
     for (const auto* group : {&run.results.stress, &run.results.deflection}) {

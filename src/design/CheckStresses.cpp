@@ -27,7 +27,9 @@ struct SpanFactors {
 struct Kept {
   double utilisation = 0.0;
   double value = 0.0;
+  bool broken = false;  // a utilisation or value that is no number: the check did not run
   void Offer(double u, double v) {
+    if (!std::isfinite(u) || !std::isfinite(v)) broken = true;
     if (u > utilisation) {
       utilisation = u;
       value = v;
@@ -230,6 +232,14 @@ int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows) {
       const double x = t.GetReal(i, 0);
       if (x < x1 - kPointTolerance || x > x2 + kPointTolerance) continue;
       CheckPoint(input, p, f, i, found);
+    }
+  }
+  for (const Kept* k : {&found.shear, &found.torsion, &found.tension, &found.compression,
+                        &found.bending, &found.bendingTension, &found.bendingCompression}) {
+    // max(0, NaN) would drop the NaN and pass the check.
+    if (k->broken) {
+      rows.ClearRecords();
+      return 0;
     }
   }
   SummaryRows(input, found, rows);

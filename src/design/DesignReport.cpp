@@ -144,7 +144,9 @@ std::vector<std::string> WriteDesignReport(const DesignResults& results,
   // A design whose checks could not all run proves nothing: no percentage.
   out.Replace(total, results.AllChecksRan()
                          ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %"
-                         : std::string("Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));
+                         : std::string(results.NothingChecked()
+                                           ? "Kokonaiskäyttöaste:\t? (mitään ei tarkastettu)"
+                                           : "Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));
   return lines;
 }
 

@@ -1,6 +1,8 @@
 // Runs the checks of every combination marked for design and keeps their rows for the page and report.
 #include "design/DesignResults.h"
 
+#include <cmath>
+
 #include "design/CheckStresses.h"
 #include "design/Deflections.h"
 #include "design/DesignThread.h"
@@ -10,7 +12,25 @@
 
 namespace qv {
 
+bool CombinationDesign::Ran() const {
+  if (kind == 1) {
+    if (checks.Count() == 0) return false;
+    for (int i = 0; i < checks.Count(); ++i)
+      if (!std::isfinite(checks.Value1(i)) || !std::isfinite(checks.Value2(i))) return false;
+    return true;
+  }
+  if (spans.Count() == 0) return false;
+  for (const std::vector<double>* u : {&utilY, &utilZ})
+    for (double v : *u)
+      if (!std::isfinite(v)) return false;
+  for (int i = 0; i < spans.Count(); ++i)
+    for (int j = 0; j < spans.RealCount(); ++j)
+      if (!std::isfinite(spans.GetReal(i, j))) return false;
+  return true;
+}
+
 bool DesignResults::AllChecksRan() const {
+  if (NothingChecked()) return false;
   if (settings.Jannitys) {
     for (const CombinationDesign& c : stress) {
       if (!c.Ran()) return false;

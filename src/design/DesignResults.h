@@ -26,7 +26,8 @@ struct CombinationDesign {
   std::vector<double> utilZ;
   std::string notRun;        // why the checks could not run, when it is known
 
-  bool Ran() const { return kind == 1 ? checks.Count() > 0 : spans.Count() > 0; }
+  // The checks ran and every number they gave is a number.
+  bool Ran() const;
 };
 
 // Everything the design tree and the design report show.
@@ -40,8 +41,11 @@ struct DesignResults {
   std::vector<CombinationDesign> deflection;  // kind 2, in combination order
   std::vector<std::string> notes;  // what was not checked (UncheckedNotes)
 
-  // True when every combination of an enabled group could be checked.
+  // True when every combination of an enabled group could be checked and something was.
   bool AllChecksRan() const;
+  // True when no combination was checked at all: no combination of an enabled kind, or
+  // every check switched off.
+  bool NothingChecked() const { return stress.empty() && deflection.empty(); }
 };
 
 // Runs the stress checks of every kind-1 combination (when stress checks are on) and the

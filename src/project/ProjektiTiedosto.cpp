@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "design/data/MitoitusAsetuksetValidointi.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "project/ProjectMeaning.h"
@@ -201,6 +202,12 @@ class Loader {
     }
     if (!CountIs(609, 3)) return false;
     if (!ParseAll(f_, 609, 0, kSettingMax, values, message_)) return Fail(609, message_);
+    // Held to what the settings dialog accepts: a partial factor of 0.001 would pass
+    // everything, one of 0 would silently become the default.
+    int section = 0;
+    const std::string bad =
+        mitoitusasetukset::SettingOutOfRange(p_.Settings, values[0], values[1], values[2], section);
+    if (!bad.empty()) return Fail(section, Fmt("virhenumero = %d (", section) + bad + ")");
     p_.Materials.SetLimitStatePartialFactor(values[0]);
     p_.Materials.SetAllowableRaiseFactor(values[1]);
     p_.Materials.SetEc5PartialFactor(values[2]);

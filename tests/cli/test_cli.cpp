@@ -169,6 +169,24 @@ TEST(CommandLine, ProjectsThatCannotBeDesignedExitWithTwo) {
          p.Materials.SetMaterial(p.DesignCode, 99);
        },
        "taipuman kimmomoduuli puuttuu"},
+      {"every check switched off",
+       [](QELVUX_data& p) { p.Settings.SetCheckGroups(false, false, false, false); },
+       "mitään ei tarkastettu"},
+      {"no combination is designed",
+       [](QELVUX_data& p) {
+         KuormaYhdVektori& c = p.Loads.Combinations();
+         c.Clear();
+         c.AddHeader(0, KuormaYhdVektori::kNoDesign);
+         c.AddFactor(0, 0, 1.0);
+       },
+       "mitään ei tarkastettu"},
+      {"a partial factor the dialog refuses",
+       [](QELVUX_data& p) { p.Materials.SetEc5PartialFactor(0.001); },
+       "virhenumero = 609 (Osavarmuuskerroin (jännitystarkastelu): 0.001000)"},
+      {"a buckling-length factor of 0",
+       [](QELVUX_data& p) { p.Settings.NurjKerrY = 0.0; }, "virhenumero = 607 (Kerroin: 0.000000)"},
+      {"a relative limit beyond the list",
+       [](QELVUX_data& p) { p.Settings.Yrel1 = 5000.0; }, "virhenumero = 602 (Sallittu siirtymä 1 (y) L/n:"},
   };
   for (const Case& c : cases) {
     QELVUX_data p(kData + "/qelvux");

@@ -1,7 +1,9 @@
 // Stress and stability check rows for hand-built force tables, against hand calculations.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <vector>
 
 #include "design/CheckStresses.h"
@@ -409,3 +411,23 @@ TEST(CheckStresses, MissingInputsLeaveNoRows) {
 }
 
 }  // namespace
+
+// A design value or force that is no number never passes: max(0, NaN) would drop it.
+TEST(CheckStressesNoNumbers, InfiniteValuesOrNaNForcesWriteNoRows) {
+  struct NoNumber {
+    const char* what;
+    int quantity;       // design value set to infinity, 0 for none
+    double force;       // Mz at midspan
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const NoNumber& n : {NoNumber{"fm,d infinite", 1, 1e6}, NoNumber{"fv,d infinite", 5, 1e6},
+                            NoNumber{"Mz not a number", 0, std::nan("")},
+                            NoNumber{"Mz infinite", 0, inf}}) {
+    Case c(3, Rect(50, 200), {0, 4000});
+    c.NoStability();
+    if (n.quantity > 0) c.in.values.Set(n.quantity, inf);
+    c.forces.Add(0, 0, 1000, 0, 0, 0, 0).Add(2000, 0, 0, 0, 0, 0, n.force).Add(4000, 0, -1000, 0, 0, 0, 0);
+    EXPECT_EQ(0, c.Run()) << n.what;
+    EXPECT_EQ(0, c.rows.Count()) << n.what;
+  }
+}

@@ -140,14 +140,15 @@ TEST(SectionSearchDesign, NoneSuitableEndsAtTheLastSection) {
   EXPECT_EQ(p.Profiles.CurrentIndex, 3);
 }
 
-TEST(SectionSearchDesign, AllCheckGroupsOffPassesTheNextSection) {
+// With every check switched off nothing is checked, and nothing checked is no pass.
+TEST(SectionSearchDesign, AllCheckGroupsOffFindsNothing) {
   QELVUX_data p(designtest::ProgramPath());
   designtest::MakeBeam(p, 10.0);
   p.Settings.SetCheckGroups(false, false, false, false);
   SetLibrary(p, {100, 150, 200, 250}, 1);
   const qv::SectionSearchResult s = qv::SearchNextSection(p);
-  EXPECT_EQ(s.found, 2);
-  EXPECT_EQ(s.designed, 1);
+  EXPECT_TRUE(s.NotFound());
+  EXPECT_EQ(s.designed, 2);
 }
 
 TEST(SectionSearchDesign, DeflectionsCountToo) {

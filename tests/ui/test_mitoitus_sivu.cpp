@@ -465,13 +465,15 @@ class MitoitusSivuTest : public QObject {
     QCOMPARE(messages_.shown.size(), std::size_t(1));
   }
 
-  void withEveryGroupOffTheNextSectionIsTaken() {
+  // Nothing checked is no pass: the verdict stays unknown and no section is suitable.
+  void withEveryGroupOffNothingIsSuitable() {
     Enter(2, 200.0, "50*100");
     Click("JannitysCheck");
     Click("SiirtymaCheck");
+    QCOMPARE(page_->TrafficLight(), kLightUnknown);
     Click("EtsiBTN_mitoitus");
-    QCOMPARE(project_->Profiles.CurrentIndex, SectionIndex(*project_, "50*100") + 1);
-    QVERIFY(messages_.shown.empty());
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QCOMPARE(messages_.shown[0].text, std::string("Kelpaavaa poikkileikkausta ei löytynyt!"));
   }
 };
 

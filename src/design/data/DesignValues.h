@@ -1,6 +1,8 @@
 // The nine strength and stiffness values of one material for one duration class, and the section size they depend on.
 #pragma once
 
+#include <cmath>
+
 // Values 1 to 9 in MPa, in the order of the table sections 31 to 39; element 0 is unused
 // so that the quantity number is the index.
 struct DesignValues {
@@ -28,7 +30,8 @@ struct DesignValues {
   // The checks run only when every value is above zero (a missing table gives zeros).
   bool AllPositive() const {
     for (int q = 1; q <= kCount; ++q) {
-      if (!(value[q] > 0.0)) return false;
+      // A value of inf (a partial factor of 1e-320) would make every check pass.
+      if (!(value[q] > 0.0) || !std::isfinite(value[q])) return false;
     }
     return true;
   }

@@ -91,4 +91,12 @@ std::string StressFactorText(double factor);  // "%.2f"
 // Validates the typed factor; on success sets value and returns "".
 std::string ValidateStressFactor(const std::string& text, int code, double& value);
 
+// ---- Settings read from a project file ----
+// The first setting the dialog would not accept (a range it enforces, a list it chooses
+// from, a switch that is neither on nor off), as the dialog's label with the value, and the
+// project-file section that holds it; "" when every setting would be accepted. The three
+// stress factors are the project's own (partial factors and the raise factor).
+std::string SettingOutOfRange(const MitoitusAsetukset& settings, double limitStateFactor,
+                              double raiseFactor, double ec5Factor, int& section);
+
 }  // namespace mitoitusasetukset
