@@ -9,6 +9,7 @@
 #include "design/SectionSearch.h"
 #include "design/UncheckedNotes.h"
 #include "pagelogic/SupportCheck.h"
+#include "model/TextCodec.h"
 #include "pagelogic/ReportAssembly.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
@@ -123,9 +124,9 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     err << "qelvux-cli: Kansiota " << o.dataDir << " ei ole.\n";
     return kCliError;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(o.project, ec)) {
-    err << "qelvux-cli: Tiedostoa " << o.project << " ei ole.\n";
+  const std::string unreadable = UnreadableReason(o.project);
+  if (!unreadable.empty()) {
+    err << "qelvux-cli: " << o.project << " " << unreadable << ".\n";
     return kCliError;
   }
 

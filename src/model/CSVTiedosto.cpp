@@ -30,7 +30,7 @@ bool CSVTiedosto::ParseHeader(const std::string& line, int& n) {
 
 bool CSVTiedosto::LoadFromFile(const std::string& name) {
   std::vector<std::string> lines;
-  if (!qv::ReadTextFileLines(name, lines)) return false;
+  if (!qv::ReadTextFileLines(name, lines, &loadError_)) return false;
   lines_ = std::move(lines);
   fileName_ = name;
   RebuildIndex();

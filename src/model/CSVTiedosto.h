@@ -10,6 +10,8 @@ class CSVTiedosto {
 
   // Reads the whole file (Windows-1252 or UTF-8, CR LF or LF). False when it cannot be read.
   bool LoadFromFile(const std::string& name);
+  // Why the last LoadFromFile failed ("" after a success).
+  const std::string& LoadError() const { return loadError_; }
   // Copies lines from an outside list; the file name is cleared.
   void TakeLines(const std::vector<std::string>& lines);
   // The same, taking the list over (a generated text is tens of thousands of lines).
@@ -56,5 +58,6 @@ class CSVTiedosto {
 
   std::vector<std::string> lines_;
   std::string fileName_;
+  std::string loadError_;
   std::vector<Section> sections_;
 };

@@ -160,12 +160,55 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+std::string UnreadableReason(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) {
+    switch (errno) {
+      case ENOENT:
+      case ENOTDIR: return "ei ole";
+      case ELOOP: return "on kehään kiertyvä linkki";
+      default: return std::string("ei ole luettavissa: ") + std::strerror(errno);
+    }
+  }
+  if (S_ISDIR(st.st_mode)) return "on kansio eikä tiedosto";
+  if (!S_ISREG(st.st_mode)) return "on erikoistiedosto (laite, putki tai pistoke) eikä tavallinen tiedosto";
+  return std::string();
+}
+
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
+                       std::string* error) {
+  auto fail = [&](const std::string& why) {
+    if (error) *error = why;
+    return false;
+  };
+  // A folder, a pipe or a device is never opened: a pipe would wait for a writer and
+  // /dev/zero would never end.
+  const std::string reason = UnreadableReason(path);
+  if (!reason.empty()) return fail(reason);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail(std::string("ei ole luettavissa: ") + std::strerror(errno));
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int err = errno;
+      close(fd);
+      return fail(std::string("lukeminen epäonnistui: ") + std::strerror(err));
+    }
+    if (n == 0) break;
+    if (bytes.size() + static_cast<std::size_t>(n) > kMaxTextFileBytes) {
+      close(fd);
+      return fail("on liian suuri (yli " + std::to_string(kMaxTextFileBytes >> 20) + " Mt)");
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  // A byte-order mark written by an editor is no part of the first line.
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
   lines = SplitLines(DecodeFileText(bytes));
+  if (error) error->clear();
   return true;
 }
 

@@ -24,8 +24,18 @@ std::vector<std::string> SplitLines(const std::string& text);
 // The lines with LF between them (none after the last), in one string.
 std::string JoinedLines(const std::vector<std::string>& lines);
 
-// Reads a whole file as UTF-8 lines; false when the file cannot be opened.
-bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines);
+// Largest text file read: a project, table or library is a few hundred kilobytes at most.
+constexpr std::size_t kMaxTextFileBytes = std::size_t(50) << 20;
+
+// Why a path cannot be read as a file, in the program's words ("ei ole", "on kansio eikä
+// tiedosto", "on erikoistiedosto ..."), or "" for a regular file.
+std::string UnreadableReason(const std::string& path);
+
+// Reads a whole file as UTF-8 lines (a UTF-8 byte-order mark skipped); false when it is no
+// regular file, cannot be opened or read, or is larger than kMaxTextFileBytes, with the
+// reason in error (when given). Never throws.
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
+                       std::string* error = nullptr);
 
 // Writes lines as Windows-1252 with CR LF after each; false when the file cannot be written.
 bool WriteTextFileLines(const std::string& path, const std::vector<std::string>& lines);

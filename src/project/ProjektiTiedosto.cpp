@@ -363,7 +363,7 @@ int LoadProject(QELVUX_data& p, const std::string& name, std::string* message) {
   p.TextFile.Clear();
   if (!p.TextFile.LoadFromFile(name)) {
     p.TextFile.SetFileName(name);
-    if (message) *message = CutChars("Tiedostoa " + name + " ei voitu lukea.", 255);
+    if (message) *message = CutChars("Tiedostoa " + name + " ei voitu lukea: " + p.TextFile.LoadError() + ".", 255);
     return -4;
   }
   std::string text;

@@ -68,6 +68,12 @@ TEST(CommandLine, MissingAndBrokenProjectsExitWithTwo) {
   EXPECT_NE(r.err.find("Tiedosto ei ole QEL-VUX 2.0 tallennustiedosto!"), std::string::npos);
   r = Cli({"--data-dir", "/no/such/dir", kExamples + "pilari.vux"});
   EXPECT_EQ(r.code, qv::kCliError);
+  // A read error and a file that is no file end with a message, never an abort.
+  for (const char* path : {"/proc/self/mem", "/dev/zero", "/tmp"}) {
+    r = Cli({path});
+    EXPECT_EQ(r.code, qv::kCliError) << path;
+    EXPECT_FALSE(r.err.empty()) << path;
+  }
 }
 
 TEST(CommandLine, ProjectWithoutLoadsReportsTheAnalysisMessages) {
