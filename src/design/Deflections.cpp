@@ -107,6 +107,8 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
 std::string MissingDeflectionStiffness(const MemberResultSource& source, int c) {
   if (!source.section.IsValid()) return "poikkileikkausta ei ole valittu";
   if (source.loads == nullptr || source.materials == nullptr) return "materiaalitaulukko puuttuu";
+  const std::string table = source.materials->SelectionProblem(source.designCode);
+  if (!table.empty()) return table;
   const KuormaVektori& loads = *source.loads;
   const int cases = loads.Cases().Count();
   std::vector<char> loaded(static_cast<std::size_t>(cases > 0 ? cases : 0), 0);

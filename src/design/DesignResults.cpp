@@ -117,9 +117,12 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
     stresses.Wait();
   }
   // Why a combination could not be checked, where the check itself did not say.
-  const char* reason = project.AnalysisValid != 1 ? "laskentamallia ei voitu ratkaista"
-                       : !project.Profiles.HasCurrent() ? "poikkileikkausta ei ole valittu"
-                                                        : "materiaalin laskenta-arvo puuttuu";
+  const std::string table = project.Materials.SelectionProblem(project.DesignCode);
+  const std::string reason = project.AnalysisValid != 1 ? "laskentamallia ei voitu ratkaista"
+                             : !table.empty()           ? table
+                             : !project.Profiles.HasCurrent()
+                                 ? "poikkileikkausta ei ole valittu"
+                                 : "materiaalin laskenta-arvo puuttuu";
   for (auto* group : {&r.stress, &r.deflection}) {
     for (CombinationDesign& d : *group)
       if (!d.Ran() && d.notRun.empty()) d.notRun = reason;

@@ -174,7 +174,7 @@ TEST(CommandLine, ProjectsThatCannotBeDesignedExitWithTwo) {
          p.Settings.Jannitys = 0;
          p.Materials.SetMaterial(p.DesignCode, 99);
        },
-       "taipuman kimmomoduuli puuttuu"},
+       "Eurocode.dat: materiaalia 99 ei ole taulukossa"},
       {"every check switched off",
        [](QELVUX_data& p) { p.Settings.SetCheckGroups(false, false, false, false); },
        "mitään ei tarkastettu"},

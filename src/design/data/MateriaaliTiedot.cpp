@@ -186,11 +186,11 @@ double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moistur
       Read::kOk)
     return 0.0;
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
-  double kmod = 1.0;
-  const Read r = ReadField(t, Ec5FactorSection(kKmodBase, material), duration,
-                           t.LineCount(kMoistureSection), moisture, kmod);
-  if (r == Read::kMissing) kmod = 1.0;  // no line for this duration class: kmod = 1
-  if (r == Read::kBad) kmod = 0.0;      // a line that does not parse yields no value
+  double kmod = 0.0;
+  // A missing or unreadable kmod line yields no value: as 1 it would overstate the strength.
+  if (ReadField(t, Ec5FactorSection(kKmodBase, material), duration, t.LineCount(kMoistureSection),
+                moisture, kmod) != Read::kOk)
+    kmod = 0.0;
   return fk * kmod / gammaEc5_;
 }
 

@@ -97,6 +97,13 @@ class MateriaaliTiedot {
   double MemberStiffness(int code, int duration, const qv::SectionSize& section, int which,
                          double* kdef = nullptr) const;
 
+  // Why the chosen material and moisture class of a code cannot be designed with
+  // ("Eurocode.dat, osa 41, rivi 5: kmod puuttuu"): a value, kmod, deflection factor or
+  // kdef of any duration class that is missing, unreadable or implausible (a strength
+  // above 500 MPa, a kmod above 2). "" when every one is there and plausible. A missing
+  // kmod or kdef must never pass as 1 or 0.
+  std::string SelectionProblem(int code) const;
+
  private:
   // Result of reading one numeric field of a table line.
   enum class Read { kOk, kMissing, kBad };

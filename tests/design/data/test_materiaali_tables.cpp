@@ -1,6 +1,7 @@
 // Small material tables written by the tests: the layout per code, size factors per type and every fallback.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -107,8 +108,8 @@ TEST_F(MaterialFiles, Ec5ValuesAndKmodFallbacks) {
   EXPECT_DOUBLE_EQ(101 * 0.5 / 1.25, Ec5(1, 1, 1, 1));  // kmod written 0,5
   EXPECT_DOUBLE_EQ(11.5 * 0.8 / 1.25, Ec5(3, 1, 1, 2));
   EXPECT_DOUBLE_EQ(307 * 0.8 / 1.25, Ec5(3, 7, 1, 2));
-  // No kmod line for duration class 2: kmod = 1.
-  EXPECT_DOUBLE_EQ(101 / 1.25, Ec5(1, 1, 2, 1));
+  // No kmod line for duration class 2: no value (as 1 it would overstate the strength).
+  EXPECT_EQ(0.0, Ec5(1, 1, 2, 1));
   // The deflection modulus has neither kmod nor γM.
   EXPECT_DOUBLE_EQ(701, Ec5(7, 1, 1, 1));
   // Characteristic values: fk as written.
@@ -337,6 +338,68 @@ TEST(MateriaaliTiedotSettings, EmptyObjectReadsZeros) {
   EXPECT_EQ(0.0, kdef);
   EXPECT_TRUE(m.Table(3).Lines().empty());
   EXPECT_TRUE(m.Table(7).Lines().empty());
+}
+
+// A table that lacks a value of the chosen material, or holds an implausible one, is named
+// with its file, section and line; the other materials do not matter.
+TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
+  // Two duration classes, one service class, materials A and B of type 1.
+  const std::vector<std::string> good = {
+      "[ ==== 1 ==== ]", "P", "K", "[ ==== 11 ==== ]", "KL1", "[ ==== 21 ==== ]", "A", "B",
+      "[ ==== 22 ==== ]", "1", "1",
+      "[ ==== 31 ==== ]", "24;30", "[ ==== 32 ==== ]", "21;24", "[ ==== 33 ==== ]", "2.5;2.7",
+      "[ ==== 34 ==== ]", "14;18", "[ ==== 35 ==== ]", "4;4", "[ ==== 36 ==== ]", "7400;8000",
+      "[ ==== 37 ==== ]", "11000;12000", "[ ==== 38 ==== ]", "24;30", "[ ==== 39 ==== ]", "4;4",
+      "[ ==== 41 ==== ]", "0.6", "0.8", "[ ==== 51 ==== ]", "0.6", "0.0"};
+  auto with = [&](const std::string& find, const std::string& replace) {
+    std::vector<std::string> t = good;
+    for (auto& line : t)
+      if (line == find) line = replace;
+    if (replace.empty()) t.erase(std::find(t.begin(), t.end(), std::string()));
+    return t;
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::string> table;
+    int material;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"good", good, 1, ""},
+      {"no kmod line for class 2", with("0.8", ""), 1, "Eurocode.dat, osa 41, rivi 2: kmod puuttuu"},
+      {"no kdef line for class 2", with("0.0", ""), 1, "Eurocode.dat, osa 51, rivi 2: kdef puuttuu"},
+      {"kmod above 2", with("0.8", "2.5"), 1, "Eurocode.dat, osa 41, rivi 2: kmod 2.500 ei ole uskottava"},
+      {"a strength of 1e30", with("24;30", "1e30;30"), 1, "Eurocode.dat, osa 31, rivi 1: lujuus"},
+      {"B's strength does not matter for A", with("24;30", "24;1e30"), 1, ""},
+      {"but it does for B", with("24;30", "24;1e30"), 2, "Eurocode.dat, osa 31, rivi 1: lujuus"},
+      {"a short line", with("21;24", "21"), 2, "Eurocode.dat, osa 32, rivi 1: lujuus: rivi ei ole luettavissa"},
+      {"a material beyond the table", good, 3, "Eurocode.dat: materiaalia 3 ei ole taulukossa"},
+  };
+  for (const Case& c : cases) {
+    Write("Eurocode.dat", c.table);
+    m.LoadTables(dir.string());
+    m.SetMaterial(3, c.material);
+    m.SetMoistureClass(3, 1);
+    EXPECT_EQ(0u, m.SelectionProblem(3).rfind(c.problem, 0)) << c.what << ": " << m.SelectionProblem(3);
+    if (std::string(c.problem).empty()) EXPECT_EQ("", m.SelectionProblem(3)) << c.what;
+  }
+}
+
+// The shipped tables hold every value of every material in every class.
+TEST(ShippedMaterialTables, HoldEveryValueOfEveryMaterial) {
+  MateriaaliTiedot m(QELVUX_SOURCE_DATA_DIR);
+  for (int code = 1; code <= 3; ++code) {
+    const int materials = static_cast<int>(m.MaterialNames(code).size());
+    const int classes = static_cast<int>(m.MoistureClassNames(code).size());
+    ASSERT_GT(materials, 0) << code;
+    for (int n = 1; n <= materials; ++n) {
+      for (int c = 1; c <= classes; ++c) {
+        m.SetMaterial(code, n);
+        m.SetMoistureClass(code, c);
+        EXPECT_EQ("", m.SelectionProblem(code)) << code << " " << n << " " << c;
+      }
+    }
+  }
 }
 
 }  // namespace
