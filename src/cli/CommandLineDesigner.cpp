@@ -38,6 +38,11 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
       o.json = true;
     } else if (a == "--save") {
       if (!value(o.saveAs)) return kCliError;
+      o.save = true;
+      if (o.saveAs.empty()) {
+        error = "Valitsimelle --save on annettava tiedoston nimi.";
+        return kCliError;
+      }
     } else if (a == "--data-dir") {
       if (!value(o.dataDir)) return kCliError;
     } else if (a.size() > 1 && a[0] == '-') {

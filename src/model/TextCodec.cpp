@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -213,19 +214,42 @@ bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
 }
 
 bool WriteTextFileLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  for (const auto& line : lines) {
-    out << Utf8ToCp1252(line) << "\r\n";
-  }
-  out.flush();
-  return static_cast<bool>(out);
+  // Every file the program writes is replaced whole or not at all.
+  return ReplaceTextFileLines(path, lines, nullptr);
 }
 
+namespace {
+
+// The file a path names: a link is written through to its target, not replaced by a file.
+std::string WriteTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::is_symlink(path, ec)) return path;
+  const fs::path target = fs::weakly_canonical(path, ec);
+  return ec ? path : target.string();
+}
+
+}  // namespace
+
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string* error) {
-  std::vector<char> name(path.begin(), path.end());
-  const std::string suffix = ".tmp-XXXXXX";
-  name.insert(name.end(), suffix.begin(), suffix.end());
+  auto refuse = [&](const char* why) {
+    if (error) *error = why;
+    return false;
+  };
+  if (path.empty()) return refuse("tiedoston nimi puuttuu");
+  const std::string target = WriteTarget(path);
+  struct stat old {};
+  const bool exists = stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) return refuse("on kansio eikä tiedosto");
+  if (exists && !S_ISREG(old.st_mode)) return refuse("on erikoistiedosto eikä tavallinen tiedosto");
+  // Renaming over a write-protected file would replace it without asking (as root, or in a
+  // writable folder): the protection is the user's word.
+  if (exists && (old.st_mode & 0222) == 0) return refuse("tiedosto on kirjoitussuojattu");
+  // A short temporary name in the same folder: the target's own name may be at the limit.
+  const std::size_t slash = target.find_last_of('/');
+  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string pattern = folder + ".qelvux-XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = mkstemp(name.data());
   auto fail = [&](int err, bool created) {
@@ -234,8 +258,7 @@ bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::st
     return false;
   };
   if (fd < 0) return fail(errno, false);
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0) {
+  if (exists) {
     fchmod(fd, old.st_mode & 07777);
   } else {
     const mode_t mask = umask(0);
@@ -254,7 +277,7 @@ bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::st
     done += static_cast<std::size_t>(n);
   }
   if (fsync(fd) != 0 || close(fd) != 0) return fail(errno, true);
-  if (std::rename(name.data(), path.c_str()) != 0) return fail(errno, true);
+  if (std::rename(name.data(), target.c_str()) != 0) return fail(errno, true);
   return true;
 }
 

@@ -55,6 +55,9 @@ TEST(CommandLine, ArgumentsAndHelp) {
   EXPECT_NE(r.err.find("Tuntematon valitsin: --bogus"), std::string::npos);
   EXPECT_EQ(Cli({"a.vux", "b.vux"}).code, qv::kCliError);
   EXPECT_EQ(Cli({"x.vux", "--save"}).code, qv::kCliError);
+  r = Cli({"x.vux", "--save", ""});
+  EXPECT_EQ(r.code, qv::kCliError);
+  EXPECT_NE(r.err.find("--save on annettava tiedoston nimi"), std::string::npos);
 }
 
 TEST(CommandLine, MissingAndBrokenProjectsExitWithTwo) {

@@ -381,7 +381,9 @@ TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
     m.SetMaterial(3, c.material);
     m.SetMoistureClass(3, 1);
     EXPECT_EQ(0u, m.SelectionProblem(3).rfind(c.problem, 0)) << c.what << ": " << m.SelectionProblem(3);
-    if (std::string(c.problem).empty()) EXPECT_EQ("", m.SelectionProblem(3)) << c.what;
+    if (std::string(c.problem).empty()) {
+      EXPECT_EQ("", m.SelectionProblem(3)) << c.what;
+    }
   }
 }
 

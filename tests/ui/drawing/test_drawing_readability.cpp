@@ -105,7 +105,9 @@ TEST_F(Structure, OriginTextStandsClearOfAFixedSupportAtTheStartAndOfEveryLine) 
       EXPECT_FALSE(Overlap(origin, BoxOf(l)));
     }
     for (const CanvasCall& t : canvas.CallsOf(CanvasOp::Text)) {
-      if (t.text != "(0,0)") EXPECT_FALSE(Overlap(origin, TextBoxOf(canvas, t)));
+      if (t.text != "(0,0)") {
+        EXPECT_FALSE(Overlap(origin, TextBoxOf(canvas, t)));
+      }
     }
   }
 }
