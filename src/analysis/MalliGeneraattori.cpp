@@ -91,11 +91,15 @@ void MalliGeneraattori::Header(int section) { lines_.push_back(CSVTiedosto::Head
 
 void MalliGeneraattori::CollectNodes() {
   // Equal positions give one node; any difference, however small, gives two.
-  QELlukuvektori positions(member_.Count() + 4, 20, 1);
-  positions.Add(0.0);
-  positions.Add(member_.Length);
-  for (int i = 0; i < member_.Count(); ++i) positions.Add(member_.X(i));
-  nodeX_ = positions.Values();
+  // Sorted once: added one by one in order, a member of 100 000 supports would be walked
+  // once per point.
+  nodeX_.clear();
+  nodeX_.reserve(static_cast<std::size_t>(member_.Count()) + 2);
+  nodeX_.push_back(0.0);
+  nodeX_.push_back(member_.Length);
+  for (int i = 0; i < member_.Count(); ++i) nodeX_.push_back(member_.X(i));
+  std::sort(nodeX_.begin(), nodeX_.end());
+  nodeX_.erase(std::unique(nodeX_.begin(), nodeX_.end()), nodeX_.end());
 }
 
 std::size_t MalliGeneraattori::EstimatedLineCount() const {

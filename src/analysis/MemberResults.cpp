@@ -41,9 +41,20 @@ int CaseDuration(const KuormaVektori& loads, int i) {
 std::vector<WeightedCase> WeightedCases(const MemberResultSource& s, int c, int k) {
   std::vector<WeightedCase> cases;
   const QELlukuvektori& list = s.fem->Loads().CaseList();
+  // The selection and the combination's factors once: thousands of cases and
+  // combinations must not make every weight a walk over the combination rows.
+  const ResultSelection selection = SelectResults(*s.loads, c, k);
+  const int caseCount = s.loads->Cases().Count();
+  const std::vector<double> factors = selection == ResultSelection::kCombination
+                                          ? s.loads->Combinations().FactorsOf(c, caseCount)
+                                          : std::vector<double>();
   for (int i = 0; i < list.Count(); ++i) {
     const int m = static_cast<int>(std::lround(list[i]));
-    const double w = CaseWeight(*s.loads, c, k, m);
+    double w = 0.0;
+    if (selection == ResultSelection::kCombination)
+      w = m >= 1 && m <= caseCount ? factors[static_cast<std::size_t>(m - 1)] : 0.0;
+    else if (selection == ResultSelection::kLoadCase)
+      w = m == k + 1 ? 1.0 : 0.0;
     if (w == 0.0) continue;
     WeightedCase wc;
     wc.number = m;

@@ -9,13 +9,14 @@ std::vector<double> SpanBoundaries(const RakenneVektori& member) {
   QELlukuvektori bounds(20, 20, 1);
   const double length = member.Length;
   bounds.Add(0.0);
-  if (length > 0.0) bounds.Add(length);
+  // The supports come in order along the member, so each goes last at once; the end after them.
   for (int i = 0; i < member.Count(); ++i) {
     if (member.Kind(i) != RakenneVektori::kSupport) continue;
     // A support outside the member (possible in a hand-edited file) makes no span.
     const double x = member.X(i);
     if (x > 0.0 && x < length) bounds.Add(x);
   }
+  if (length > 0.0) bounds.Add(length);
   return bounds.Values();
 }
 

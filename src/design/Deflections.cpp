@@ -116,8 +116,9 @@ std::string MissingDeflectionStiffness(const MemberResultSource& source, int c) 
     const int k = loads.LoadCase(i);
     if (k >= 0 && k < cases) loaded[static_cast<std::size_t>(k)] = 1;
   }
+  const std::vector<double> factors = loads.Combinations().FactorsOf(c, cases);
   for (int k = 0; k < cases; ++k) {
-    if (!loaded[static_cast<std::size_t>(k)] || loads.Combinations().Factor(c, k) == 0.0)
+    if (!loaded[static_cast<std::size_t>(k)] || factors[static_cast<std::size_t>(k)] == 0.0)
       continue;
     const int duration = loads.Cases().DurationClass(k) + 1;
     if (source.materials->MemberStiffness(source.designCode, duration, source.section, 2) > 0.0)

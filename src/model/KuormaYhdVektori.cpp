@@ -77,6 +77,16 @@ double KuormaYhdVektori::Factor(int c, int k) const {
   return 0.0;
 }
 
+std::vector<double> KuormaYhdVektori::FactorsOf(int c, int caseCount) const {
+  std::vector<double> factors(static_cast<std::size_t>(caseCount > 0 ? caseCount : 0), 0.0);
+  for (int i = 0; i < Count(); ++i) {
+    const int k = LoadCase(i);
+    if (!IsHeader(i) && Combination(i) == c && k >= 0 && k < caseCount)
+      factors[static_cast<std::size_t>(k)] = Value(i);
+  }
+  return factors;
+}
+
 int KuormaYhdVektori::NthCombinationOfKind(int kind, int n) const {
   int seen = 0;
   for (int i = 0; i < Count(); ++i) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/QELvektori.h"
 
@@ -46,6 +47,9 @@ class KuormaYhdVektori : public QELvektori {
   double OwnDeflectionLimit(int c) const;
   // Factor of load case k in combination c, 0 when there is no row.
   double Factor(int c, int k) const;
+  // The factors of load cases 0 .. caseCount - 1 in combination c (0 where there is no
+  // row) in one walk over the rows: for loops over every case.
+  std::vector<double> FactorsOf(int c, int caseCount) const;
   // Combination number of the n-th (0-based) header of the kind (11: 1 or 2, 12: any).
   int NthCombinationOfKind(int kind, int n) const;
   // membersOnly: removes the factor rows of c and keeps its header. Otherwise removes

@@ -203,7 +203,10 @@ QELlukuvektori::QELlukuvektori(int capacity, int growth, int mode)
 
 int QELlukuvektori::Add(double x) {
   std::size_t pos = values_.size();
-  if (mode_ == 1 || mode_ == 2) {
+  // A value beyond the last one in the order goes last at once: sets filled in order.
+  const bool last = values_.empty() || (mode_ == 1 && values_.back() < x) ||
+                    (mode_ == 2 && values_.back() > x);
+  if ((mode_ == 1 || mode_ == 2) && !last) {
     for (std::size_t i = 0; i < values_.size(); ++i) {
       if (values_[i] == x) return -1;
       if ((mode_ == 1 && values_[i] > x) || (mode_ == 2 && values_[i] < x)) {

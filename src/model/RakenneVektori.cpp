@@ -16,10 +16,14 @@ RakenneVektori::RakenneVektori() : QELvektori(20, 20) { SetLayout(1, 2, 1); }
 int RakenneVektori::InsertPosition(const QELalkio& record) const {
   const int kind = record.ints.size() > kIntKind ? record.ints[kIntKind] : 0;
   const double x = record.reals.empty() ? 0.0 : record.reals[kRealX];
-  for (int i = 0; i < Count(); ++i) {
-    if (Kind(i) > kind || (Kind(i) == kind && X(i) > x)) return i;
+  // Kept in this order: the first point after the new one is found by halves.
+  int low = 0, high = Count();
+  while (low < high) {
+    const int i = low + (high - low) / 2;
+    if (Kind(i) > kind || (Kind(i) == kind && X(i) > x)) high = i;
+    else low = i + 1;
   }
-  return Count();
+  return low;
 }
 
 void RakenneVektori::Reset() {
@@ -41,9 +45,15 @@ int RakenneVektori::AddPoint(const std::string& name, int kind, int code, double
 }
 
 int RakenneVektori::FindPoint(int kind, double x, double tolerance) const {
-  for (int i = 0; i < Count(); ++i) {
-    if (Kind(i) == kind && std::fabs(X(i) - x) <= tolerance) return i;
+  // The points are kept by kind and x: the first one of the kind from x - tolerance on is
+  // found by halves (the generator asks this of every node of a long member).
+  int low = 0, high = Count();
+  while (low < high) {
+    const int i = low + (high - low) / 2;
+    if (Kind(i) < kind || (Kind(i) == kind && X(i) < x - tolerance)) low = i + 1;
+    else high = i;
   }
+  if (low < Count() && Kind(low) == kind && std::fabs(X(low) - x) <= tolerance) return low;
   return -1;
 }
 

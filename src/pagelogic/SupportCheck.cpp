@@ -102,23 +102,25 @@ struct Position {
 };
 
 std::vector<Position> Positions(const RV& m) {
-  std::vector<Position> out;
+  // Every point first, then sorted and merged by x: a long member has thousands of them.
+  std::vector<Position> all;
   for (int i = 0; i < m.Count(); ++i) {
     const int kind = m.Kind(i);
     if (kind != RV::kSupport && kind != RV::kHinge) continue;
-    const double x = m.X(i);
-    auto it = std::find_if(out.begin(), out.end(), [x](const Position& p) { return p.x == x; });
-    if (it == out.end()) {
-      out.push_back(Position{x, false, false, false});
-      it = out.end() - 1;
-    }
-    if (kind == RV::kHinge) it->hinge = true;
-    if (kind == RV::kSupport) {
-      it->support = true;
-      if (m.Code(i) == RV::kFixed) it->fixed = true;
-    }
+    const bool support = kind == RV::kSupport;
+    all.push_back(Position{m.X(i), !support, support, support && m.Code(i) == RV::kFixed});
   }
-  std::sort(out.begin(), out.end(), [](const Position& a, const Position& b) { return a.x < b.x; });
+  std::stable_sort(all.begin(), all.end(), [](const Position& a, const Position& b) { return a.x < b.x; });
+  std::vector<Position> out;
+  for (const Position& p : all) {
+    if (out.empty() || out.back().x != p.x) {
+      out.push_back(p);
+      continue;
+    }
+    out.back().hinge = out.back().hinge || p.hinge;
+    out.back().support = out.back().support || p.support;
+    out.back().fixed = out.back().fixed || p.fixed;
+  }
   return out;
 }
 

@@ -108,7 +108,7 @@ struct PeakCase {
 // Simply supported beams under point loads between the sampling points, a partial uniform
 // load, and two-span beams (three-moment equation), at 40 and at 10 divisions.
 TEST(MemberForcesPeaks, LargestMomentIsTheTrueMaximum) {
-  const std::vector<PeakCase> cases = {
+  std::vector<PeakCase> cases = {
       {"P at 3075 of 6000", 6000.0, 0.0, {{15000.0, 3075.0, -1.0}}},
       {"P near the support", 6000.0, 0.0, {{15000.0, 17.25, -1.0}}},
       {"P off the grid", 5123.0, 0.0, {{8000.0, 1234.567, -1.0}}},
@@ -120,6 +120,10 @@ TEST(MemberForcesPeaks, LargestMomentIsTheTrueMaximum) {
       {"two spans, both", 3700.0, 4900.0,
        {{1.0, 0.0, 3700.0}, {1.0, 3700.0, 8600.0}, {9000.0, 5555.0, -1.0}}},
   };
+  // Hundreds of point loads on one bar are summed in one sweep along it: the same maxima.
+  PeakCase many{"600 point loads", 6000.0, 0.0, {}};
+  for (int i = 0; i < 600; ++i) many.loads.push_back({100.0 + (i * 37) % 91, 7.0 + (i * 9973) % 5986, -1.0});
+  cases.push_back(many);
   for (const PeakCase& c : cases) {
     for (int steps : {40, 10}) {
       MemberTestProject t;

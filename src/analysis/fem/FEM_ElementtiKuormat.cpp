@@ -461,12 +461,58 @@ void FEM_ElementtiKuormat::SetEndForceParts(const double f[12], double L, const 
   }
 }
 
+namespace {
+
+// Beyond this many point-load and point pairs the point loads are summed in one sweep along
+// the bar instead of load by load: a bar with thousands of point loads is sampled at both
+// sides of each, and load by load that would grow with their square.
+constexpr long long kSweepPairs = 200000;
+
+// The point loads' share at every point: the loads before a point (c < s) by running sums,
+// N, Vy, Vz, Mx and -Mz from the components, and Mz, My from the lever arms s - c.
+void AddPointLoadsBySweep(const std::vector<Prepared>& points, double L, const double* xi,
+                          int count, double* values) {
+  std::vector<int> byPosition(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) byPosition[i] = static_cast<int>(i);
+  std::sort(byPosition.begin(), byPosition.end(),
+            [&](int a, int b) { return points[static_cast<std::size_t>(a)].c < points[static_cast<std::size_t>(b)].c; });
+  std::vector<int> order(static_cast<std::size_t>(count));
+  for (int k = 0; k < count; ++k) order[static_cast<std::size_t>(k)] = k;
+  std::sort(order.begin(), order.end(), [&](int a, int b) { return xi[a] < xi[b]; });
+  double sum[6] = {0, 0, 0, 0, 0, 0}, armY = 0.0, armZ = 0.0;
+  std::size_t next = 0;
+  for (int k : order) {
+    if (!(xi[k] >= 0.0 && xi[k] <= FEM_ElementtiKuormat::kXiLimit)) continue;
+    const double s = xi[k] * L;
+    for (; next < byPosition.size() && s > points[static_cast<std::size_t>(byPosition[next])].c; ++next) {
+      const Prepared& p = points[static_cast<std::size_t>(byPosition[next])];
+      for (int i = 0; i < 6; ++i) sum[i] += p.qc[i];
+      armY += p.qc[1] * p.c;
+      armZ += p.qc[2] * p.c;
+    }
+    double* v = values + 6 * k;
+    for (int i = 0; i < 5; ++i) v[i] += sum[i];
+    v[5] += -sum[5] + (sum[1] * s - armY);
+    v[4] += sum[2] * s - armZ;
+  }
+}
+
+}  // namespace
+
 void FEM_ElementtiKuormat::AddInternalForces(const FEM_Elementtikuorma* loads, int loadCount,
                                              const double lambda[3][3], double L,
                                              const double* xi, int count, double* values) {
+  long long pointLoads = 0;
+  for (int r = 0; r < loadCount; ++r) pointLoads += loads[r].type == FEM_KuormaVektori::kPoint;
+  const bool sweep = pointLoads * count > kSweepPairs;
+  std::vector<Prepared> swept;
   for (int r = 0; r < loadCount; ++r) {
     Prepared p;
     if (!PrepareLoad(loads[r], lambda, L, p)) continue;
+    if (sweep && p.point) {
+      swept.push_back(p);
+      continue;
+    }
     for (int k = 0; k < count; ++k) {
       if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
       double v[6];
@@ -474,6 +520,7 @@ void FEM_ElementtiKuormat::AddInternalForces(const FEM_Elementtikuorma* loads, i
       for (int j = 0; j < 6; ++j) values[6 * k + j] += v[j];
     }
   }
+  if (!swept.empty()) AddPointLoadsBySweep(swept, L, xi, count, values);
 }
 
 void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L,

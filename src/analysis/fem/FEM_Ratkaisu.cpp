@@ -431,14 +431,28 @@ double FEM_kaikki::BarLength(int barNumber) const {
 std::vector<FEM_kaikki::LoadPosition> FEM_kaikki::LoadPositionsOf(int barNumber) const {
   std::vector<LoadPosition> positions;
   const double length = BarLength(barNumber);
-  for (int i = 0; i < loads_.Count(); ++i) {
-    if (loads_.Kind(i) != FEM_KuormaVektori::kElementLoad || loads_.Target(i) != barNumber)
-      continue;
+  auto add = [&](const FEM_Elementtikuorma& load) {
     double at[2];
     bool jump = false;
-    const int n = FEM_ElementtiKuormat::LawChanges(FEM_ElementtiKuormat::LoadOf(loads_, i),
-                                                   length, at, jump);
+    const int n = FEM_ElementtiKuormat::LawChanges(load, length, at, jump);
     for (int k = 0; k < n; ++k) positions.push_back({at[k], jump});
+  };
+  // The loads grouped by bar and case when the solution has them (a long member has as many
+  // bars as loads); otherwise every load is looked at.
+  const int r = status_ >= 0 ? BarFreedomOf(barNumber) : -1;
+  bool grouped = r >= 0 && caseCount_ > 0;
+  for (int c = 0; grouped && c < caseCount_; ++c) {
+    const int* records = nullptr;
+    int count = 0;
+    grouped = ElementLoadsOf(r, c, records, count);
+    for (int j = 0; grouped && j < count; ++j) add(GroupedLoadsOf(records)[j]);
+  }
+  if (!grouped) {
+    positions.clear();
+    for (int i = 0; i < loads_.Count(); ++i) {
+      if (loads_.Kind(i) == FEM_KuormaVektori::kElementLoad && loads_.Target(i) == barNumber)
+        add(FEM_ElementtiKuormat::LoadOf(loads_, i));
+    }
   }
   // A jump and a change of law at the same place are a jump.
   std::sort(positions.begin(), positions.end(), [](const LoadPosition& a, const LoadPosition& b) {
