@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "analysis/fem/FEM_kaikki.h"
@@ -77,7 +78,12 @@ int ValueCount(SampleKind kind) { return kind == kForces ? 6 : 3; }
 struct BarPoints {
   int n = -1;                  // divisions; -1 not yet
   std::vector<double> xi;      // ascending, 0..1
-  std::vector<double> jumps;   // mm from the bar start where a point load acts
+  // Per point: kAlways for the equal steps (and a place loads of several cases share),
+  // otherwise the case number whose load put it there: a table of other cases leaves it out.
+  std::vector<int> owner;
+  // Where a point load acts: mm from the bar start, with its case number.
+  std::vector<std::pair<double, int>> jumps;
+  static constexpr int kAlways = -1;
 };
 
 // The largest xi whose point lies before s (after = false) or the smallest whose point lies
@@ -95,25 +101,35 @@ double SideOf(double s, double length, bool after) {
 
 void FillPoints(const FEM_kaikki& fem, SampleKind kind, int bar, int n, BarPoints& p) {
   p.n = n;
-  p.xi.resize(static_cast<std::size_t>(n) + 1);
-  for (int i = 0; i <= n; ++i) p.xi[static_cast<std::size_t>(i)] = static_cast<double>(i) / n;
+  std::vector<std::pair<double, int>> points;  // xi, owner
+  for (int i = 0; i <= n; ++i) points.push_back({static_cast<double>(i) / n, BarPoints::kAlways});
   p.jumps.clear();
-  if (kind != kForces) return;
   const double length = fem.BarLength(bar);
-  if (!(length > 0.0)) return;
-  for (const FEM_kaikki::LoadPosition& at : fem.LoadPositionsOf(bar)) {
-    if (!at.jump) {
-      if (at.s > 0.0 && at.s < length) p.xi.push_back(at.s / length);
+  if (kind == kForces && length > 0.0) {
+    for (const FEM_kaikki::LoadPosition& at : fem.LoadPositionsOf(bar)) {
+      if (!at.jump) {
+        if (at.s > 0.0 && at.s < length) points.push_back({at.s / length, at.caseNumber});
+        continue;
+      }
+      p.jumps.push_back({at.s, at.caseNumber});
+      // The value at the load's own place is the one just before it; at the end node there
+      // is no after on this bar.
+      if (at.s > 0.0) points.push_back({SideOf(at.s, length, false), at.caseNumber});
+      if (at.s < length) points.push_back({SideOf(at.s, length, true), at.caseNumber});
+    }
+  }
+  std::sort(points.begin(), points.end());
+  p.xi.clear();
+  p.owner.clear();
+  for (const auto& point : points) {
+    if (!p.xi.empty() && p.xi.back() == point.first) {
+      // A place of the equal steps or of loads of two cases is in every table.
+      if (p.owner.back() != point.second) p.owner.back() = BarPoints::kAlways;
       continue;
     }
-    p.jumps.push_back(at.s);
-    // The value at the load's own place is the one just before it; at the end node there
-    // is no after on this bar.
-    if (at.s > 0.0) p.xi.push_back(SideOf(at.s, length, false));
-    if (at.s < length) p.xi.push_back(SideOf(at.s, length, true));
+    p.xi.push_back(point.first);
+    p.owner.push_back(point.second);
   }
-  std::sort(p.xi.begin(), p.xi.end());
-  p.xi.erase(std::unique(p.xi.begin(), p.xi.end()), p.xi.end());
 }
 
 // The values of one bar and case at its points, before any weighting.
@@ -244,11 +260,13 @@ bool JumpBetween(const std::vector<double>& jumps, double s0, double s1, double 
 
 // The points of a bar where the combination's shear Vy or Vz changes sign between two
 // samples with no point load between them: there the moment Mz or My is stationary, and
-// its largest value may lie there. Returns their positions and weighted forces.
+// its largest value may lie there. xi and sums are the samples of the table; jumps the
+// positions (mm, ascending) of the point loads of its cases. Returns their positions and
+// weighted forces.
 void StationaryPoints(const FEM_kaikki& fem, int bar, double length,
-                      const std::vector<WeightedCase>& cases, const BarPoints& p,
-                      const std::vector<double>& sums, std::vector<double>& xi,
-                      std::vector<double>& values) {
+                      const std::vector<WeightedCase>& cases, const std::vector<double>& at,
+                      const std::vector<double>& jumps, const std::vector<double>& sums,
+                      std::vector<double>& xi, std::vector<double>& values) {
   xi.clear();
   values.clear();
   struct Crossing {
@@ -258,14 +276,14 @@ void StationaryPoints(const FEM_kaikki& fem, int bar, double length,
   std::vector<Crossing> crossings;
   std::vector<double> mids;
   const double tolerance = 1e-9 * length;
-  for (std::size_t i = 0; i + 1 < p.xi.size(); ++i) {
+  for (std::size_t i = 0; i + 1 < at.size(); ++i) {
     for (int field = 1; field <= 2; ++field) {
       const double v0 = sums[i * 6 + static_cast<std::size_t>(field)];
       const double v1 = sums[(i + 1) * 6 + static_cast<std::size_t>(field)];
       if (!(v0 * v1 < 0.0)) continue;
-      if (JumpBetween(p.jumps, p.xi[i] * length, p.xi[i + 1] * length, tolerance)) continue;
+      if (JumpBetween(jumps, at[i] * length, at[i + 1] * length, tolerance)) continue;
       crossings.push_back({i, field});
-      mids.push_back(0.5 * (p.xi[i] + p.xi[i + 1]));
+      mids.push_back(0.5 * (at[i] + at[i + 1]));
     }
   }
   if (crossings.empty()) return;
@@ -278,7 +296,7 @@ void StationaryPoints(const FEM_kaikki& fem, int bar, double length,
     // A root at a sample (a symmetric span's middle) is that sample: its moment is the
     // stationary value to far below the printed digits.
     if (t < 1e-6 || t > 1.0 - 1e-6) continue;
-    xi.push_back(p.xi[i] + t * (p.xi[i + 1] - p.xi[i]));
+    xi.push_back(at[i] + t * (at[i + 1] - at[i]));
   }
   std::sort(xi.begin(), xi.end());
   xi.erase(std::unique(xi.begin(), xi.end()), xi.end());
@@ -294,7 +312,15 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
   const double step = SamplingStep(s.length, s.resultSteps);
   const FEM_SauvaVektori& bars = s.fem->Bars();
   SampleCache& cache = CacheOfThread();
-  std::vector<double> sums, extraXi, extraValues;
+  // The case numbers the table sums: only their loads' places are sampled.
+  std::vector<int> numbers;
+  for (const WeightedCase& wc : cases) numbers.push_back(wc.number);
+  std::sort(numbers.begin(), numbers.end());
+  auto summed = [&numbers](int caseNumber) {
+    return std::binary_search(numbers.begin(), numbers.end(), caseNumber);
+  };
+  std::vector<double> sums, at, jumps, extraXi, extraValues;
+  std::vector<std::size_t> emitted;
   std::vector<double> row(vc + 1, 0.0);
   // Every point of every bar gets a record: room for them all at once.
   long long points = table.Count();
@@ -308,29 +334,40 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
     const double x0 = table.Count() > 0 ? table.GetReal(table.Count() - 1, MemberResultField::kX)
                                         : 0.0;
     const BarPoints& p = cache.Points(*s.fem, kind, b, bar, n);
-    const std::size_t count = p.xi.size();
-    sums.assign(count * vc, 0.0);
+    emitted.clear();
+    at.clear();
+    for (std::size_t i = 0; i < p.xi.size(); ++i) {
+      if (p.owner[i] != BarPoints::kAlways && !summed(p.owner[i])) continue;
+      emitted.push_back(i);
+      at.push_back(p.xi[i]);
+    }
+    sums.assign(emitted.size() * vc, 0.0);
     for (const WeightedCase& wc : cases) {
       const BarSamples& samples = SamplesOf(*s.fem, kind, b, bar, wc, n);
       if (!samples.valid) continue;
-      for (std::size_t at = 0; at < sums.size(); ++at)
-        sums[at] += wc.factor[at % vc] * samples.values[at];
+      for (std::size_t e = 0; e < emitted.size(); ++e) {
+        const double* from = samples.values.data() + emitted[e] * vc;
+        for (std::size_t j = 0; j < vc; ++j) sums[e * vc + j] += wc.factor[j] * from[j];
+      }
     }
+    extraXi.clear();
     if (kind == kForces) {
-      StationaryPoints(*s.fem, bar, length, cases, p, sums, extraXi, extraValues);
-    } else {
-      extraXi.clear();
+      jumps.clear();
+      for (const auto& jump : p.jumps)
+        if (summed(jump.second)) jumps.push_back(jump.first);
+      std::sort(jumps.begin(), jumps.end());
+      StationaryPoints(*s.fem, bar, length, cases, at, jumps, sums, extraXi, extraValues);
     }
     // The samples and the stationary points merged in order along the bar.
     std::size_t e = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      for (; e < extraXi.size() && extraXi[e] < p.xi[i]; ++e) {
+    for (std::size_t i = 0; i < at.size(); ++i) {
+      for (; e < extraXi.size() && extraXi[e] < at[i]; ++e) {
         // x0 + l * xi keeps the bar's last point exactly at x0 + l.
         row[0] = x0 + length * extraXi[e];
         for (std::size_t j = 0; j < vc; ++j) row[j + 1] = extraValues[e * vc + j];
         table.AddRecord(nullptr, &row, nullptr);
       }
-      row[0] = x0 + length * p.xi[i];
+      row[0] = x0 + length * at[i];
       for (std::size_t j = 0; j < vc; ++j) row[j + 1] = sums[i * vc + j];
       table.AddRecord(nullptr, &row, nullptr);
     }

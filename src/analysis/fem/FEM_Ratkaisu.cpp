@@ -431,11 +431,11 @@ double FEM_kaikki::BarLength(int barNumber) const {
 std::vector<FEM_kaikki::LoadPosition> FEM_kaikki::LoadPositionsOf(int barNumber) const {
   std::vector<LoadPosition> positions;
   const double length = BarLength(barNumber);
-  auto add = [&](const FEM_Elementtikuorma& load) {
+  auto add = [&](const FEM_Elementtikuorma& load, int caseNumber) {
     double at[2];
     bool jump = false;
     const int n = FEM_ElementtiKuormat::LawChanges(load, length, at, jump);
-    for (int k = 0; k < n; ++k) positions.push_back({at[k], jump});
+    for (int k = 0; k < n; ++k) positions.push_back({at[k], jump, caseNumber});
   };
   // The loads grouped by bar and case when the solution has them (a long member has as many
   // bars as loads); otherwise every load is looked at.
@@ -445,21 +445,25 @@ std::vector<FEM_kaikki::LoadPosition> FEM_kaikki::LoadPositionsOf(int barNumber)
     const int* records = nullptr;
     int count = 0;
     grouped = ElementLoadsOf(r, c, records, count);
-    for (int j = 0; grouped && j < count; ++j) add(GroupedLoadsOf(records)[j]);
+    for (int j = 0; grouped && j < count; ++j) add(GroupedLoadsOf(records)[j], loads_.Case(records[j]));
   }
   if (!grouped) {
     positions.clear();
     for (int i = 0; i < loads_.Count(); ++i) {
       if (loads_.Kind(i) == FEM_KuormaVektori::kElementLoad && loads_.Target(i) == barNumber)
-        add(FEM_ElementtiKuormat::LoadOf(loads_, i));
+        add(FEM_ElementtiKuormat::LoadOf(loads_, i), loads_.Case(i));
     }
   }
   // A jump and a change of law at the same place are a jump.
   std::sort(positions.begin(), positions.end(), [](const LoadPosition& a, const LoadPosition& b) {
-    return a.s < b.s || (a.s == b.s && a.jump && !b.jump);
+    if (a.s != b.s) return a.s < b.s;
+    if (a.caseNumber != b.caseNumber) return a.caseNumber < b.caseNumber;
+    return a.jump && !b.jump;
   });
   positions.erase(std::unique(positions.begin(), positions.end(),
-                              [](const LoadPosition& a, const LoadPosition& b) { return a.s == b.s; }),
+                              [](const LoadPosition& a, const LoadPosition& b) {
+                                return a.s == b.s && a.caseNumber == b.caseNumber;
+                              }),
                   positions.end());
   return positions;
 }

@@ -102,12 +102,14 @@ class FEM_kaikki {
                        double* values) const;
   int DisplacementsAt(int barNumber, int caseNumber, const double* xi, int count,
                       double* values) const;
-  // Where the element loads of a bar (in any case) act, begin or end, as distances from
-  // its start node, ascending and without repeats; jump is true where a point load acts,
-  // for the internal forces jump there. Empty when the bar is missing.
+  // Where the element loads of a bar act, begin or end, as distances from its start node
+  // with the case number of the load, ascending by position and without repeats of a
+  // position and case; jump is true where a point load acts, for the internal forces jump
+  // there. Empty when the bar is missing.
   struct LoadPosition {
     double s = 0.0;
     bool jump = false;
+    int caseNumber = 0;
   };
   std::vector<LoadPosition> LoadPositionsOf(int barNumber) const;
   // FX, FY, FZ, MX, MY, MZ of a support in a case, main system.
