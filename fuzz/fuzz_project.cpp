@@ -1,5 +1,6 @@
 // Fuzz target: a project file from arbitrary bytes; what loads must save and load back to the
-// same file, and the whole design chain and report must run on it.
+// same file, and the whole design chain and report must run on it without a false pass.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -54,7 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!HasHighBytes(saved) || !qv::IsValidUtf8(saved)) Check(SavedBytes(reloaded) == saved);
 
   qv::DesignRunResult run;
-  qv::RunProjectDesign(project, true, run);
+  const int passes = qv::RunProjectDesign(project, true, run);
+  // A design that counts as a pass has checked something, and every number it rests on is
+  // a number: never a pass from an empty or NaN result.
+  if (passes && run.tree.allChecksRan) {
+    Check(!run.results.NothingChecked());
+    Check(std::isfinite(run.tree.overall));
+    for (const auto* group : {&run.results.stress, &run.results.deflection})
+      for (const qv::CombinationDesign& c : *group) Check(c.Ran());
+  }
   for (const auto& line : qv::BuildReportLines(project)) Check(qv::IsValidUtf8(line));
   return 0;
 }
