@@ -79,8 +79,9 @@ std::string CliHelpText(bool english) {
            "  --help            this help in Finnish; --help-en in English\n"
            "\n"
            "Exit codes: 0 the design passes (overall utilisation at most 100 %),\n"
-           "1 the design fails, 2 bad arguments, a project that does not load, a failed\n"
-           "analysis or a design that could not be made.\n";
+           "1 the design fails, 2 bad arguments, a file that cannot be read, a project\n"
+           "that does not load, a member its supports do not hold, a failed analysis, a\n"
+           "design that could not be made or one that checked nothing.\n";
   }
   return "Käyttö: qelvux-cli [valitsimet] PROJEKTI.vux\n"
          "\n"
@@ -97,8 +98,9 @@ std::string CliHelpText(bool english) {
          "  --help            tämä ohje; --help-en englanniksi\n"
          "\n"
          "Paluuarvot: 0 mitoitus kelpaa (kokonaiskäyttöaste enintään 100 %),\n"
-         "1 mitoitus ei kelpaa, 2 virheelliset valitsimet, projekti ei lataudu,\n"
-         "laskenta epäonnistui tai mitoitusta ei voitu tehdä.\n";
+         "1 mitoitus ei kelpaa, 2 virheelliset valitsimet, tiedostoa ei voi lukea,\n"
+         "projekti ei lataudu, sauvaa ei ole tuettu riittävästi, laskenta epäonnistui,\n"
+         "mitoitusta ei voitu tehdä tai mitään ei tarkastettu.\n";
 }
 
 namespace {
