@@ -339,6 +339,16 @@ void BuildProjectFile(QELVUX_data& p) {
   f.AddSection(999);
 }
 
+std::vector<std::string> ProjectFileLines(const QELVUX_data& project) {
+  // BuildProjectFile writes into the record's text file: a copy keeps the record as it is.
+  QELVUX_data& p = const_cast<QELVUX_data&>(project);
+  CSVTiedosto kept = p.TextFile;
+  BuildProjectFile(p);
+  std::vector<std::string> lines = p.TextFile.Lines();
+  p.TextFile = std::move(kept);
+  return lines;
+}
+
 int SaveProject(QELVUX_data& p, const std::string& name, std::string* message) {
   BuildProjectFile(p);
   p.TextFile.SetFileName(name);

@@ -13,6 +13,10 @@ constexpr const char* kProjectNotVuxFile = "Tiedosto ei ole QEL-VUX 2.0 tallennu
 // Builds every section of the project into its own text file (the record's TextFile).
 void BuildProjectFile(QELVUX_data& project);
 
+// The lines the project would be saved as, without touching its text file: what tells
+// whether it changed since it was opened or saved.
+std::vector<std::string> ProjectFileLines(const QELVUX_data& project);
+
 // Builds the file and writes it under name, which becomes the text file's name. The old
 // file is replaced only once the new one is wholly written. Returns 0, or -1 when the file
 // could not be written (message, when given, then says why; the old file is untouched).

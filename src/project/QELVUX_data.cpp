@@ -45,6 +45,15 @@ void QELVUX_data::NewModel() {
   Loads.ClearLoads();
   LoadDefaultLoads();
   Member.Reset();
+  // A new project is no one's file: "Tallenna" must ask for a name, never write the default
+  // member over the project opened before, and carry none of its information.
+  Member.LoadWidth = RakenneVektori().LoadWidth;
+  CalculatedBy.clear();
+  Contact.clear();
+  Site.clear();
+  OtherInfo.clear();
+  TextFile.Clear();
+  TextFile.SetFileName(std::string());
 }
 
 int QELVUX_data::LoadDefaultLoads() { return Loads.LoadDefaults(DataFolder(), DesignCode); }

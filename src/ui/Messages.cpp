@@ -2,6 +2,7 @@
 #include "ui/Messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 namespace qv {
@@ -21,6 +22,22 @@ bool QtMessages::AskYesNo(const std::string& text, const std::string& caption) {
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
+}
+
+Messages::Answer QtMessages::AskYesNoCancel(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                  QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Kyllä"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Ei"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Peruuta"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::kYes;
+    case QMessageBox::No: return Answer::kNo;
+    default: return Answer::kCancel;
+  }
 }
 
 }  // namespace qv

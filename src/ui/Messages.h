@@ -23,6 +23,9 @@ class Messages {
                       MessageIcon icon = MessageIcon::Information) = 0;
   // A question with Yes and No; true for Yes. Closing the box counts as No.
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+  // A question with "Kyllä", "Ei" and "Peruuta"; closing the box counts as Peruuta.
+  enum class Answer { kYes, kNo, kCancel };
+  virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
 };
 
 // Shows the boxes with QMessageBox over the parent (may be null).
@@ -31,6 +34,7 @@ class QtMessages : public Messages {
   explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
   void Inform(const std::string& text, const std::string& caption, MessageIcon icon) override;
   bool AskYesNo(const std::string& text, const std::string& caption) override;
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
   void SetParent(QWidget* parent) { parent_ = parent; }
 
  private:

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -160,6 +161,12 @@ void TpaaikkunaFRM::BuildPages() {
     connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
             analysisAhead_, qOverload<>(&QTimer::start));
   }
+  // Any change a page reports may make the project differ from its file: the title says so.
+  for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus, MainPage::Mitoitus,
+                        MainPage::Tulokset, MainPage::Tulostiedosto}) {
+    connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
+            this, [this] { UpdateTitle(); });
+  }
 
   auto* model = new QWidget(pages_);
   inputMemo_ = Memo(model, "InputMemo");
@@ -194,13 +201,22 @@ void TpaaikkunaFRM::BuildMenu() {
   bar->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* file = bar->addMenu(QStringLiteral("Tiedosto"));
   file->setObjectName(QStringLiteral("Tiedosto1"));
-  connect(MenuItem(file, "Uusimalli1", "Uusi malli"), &QAction::triggered, this, [this] { NewModel(); });
-  connect(MenuItem(file, "Avaa1", "Avaa..."), &QAction::triggered, this, [this] { OpenProject(); });
-  connect(MenuItem(file, "Tallenna1", "Tallenna"), &QAction::triggered, this, [this] { SaveProject(); });
-  connect(MenuItem(file, "Tallennanimell1", "Tallenna nimellä..."), &QAction::triggered, this,
-          [this] { SaveProjectAs(); });
+  QAction* newModel = MenuItem(file, "Uusimalli1", "Uusi malli");
+  newModel->setShortcut(QKeySequence::New);
+  connect(newModel, &QAction::triggered, this, [this] { NewModel(); });
+  QAction* open = MenuItem(file, "Avaa1", "Avaa...");
+  open->setShortcut(QKeySequence::Open);
+  connect(open, &QAction::triggered, this, [this] { OpenProject(); });
+  QAction* save = MenuItem(file, "Tallenna1", "Tallenna");
+  save->setShortcut(QKeySequence::Save);
+  connect(save, &QAction::triggered, this, [this] { SaveProject(); });
+  QAction* saveAs = MenuItem(file, "Tallennanimell1", "Tallenna nimellä...");
+  saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  connect(saveAs, &QAction::triggered, this, [this] { SaveProjectAs(); });
   file->addSeparator();
-  connect(MenuItem(file, "Lopeta1", "Lopeta"), &QAction::triggered, this, [this] { close(); });
+  QAction* quit = MenuItem(file, "Lopeta1", "Lopeta");
+  quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+  connect(quit, &QAction::triggered, this, [this] { close(); });
 
   QMenu* data = bar->addMenu(QStringLiteral("Tietokannat"));
   data->setObjectName(QStringLiteral("Tietokannat1"));
@@ -216,6 +232,7 @@ void TpaaikkunaFRM::BuildMenu() {
 
   QAction* help = bar->addAction(QStringLiteral("Ohje"));
   help->setObjectName(QStringLiteral("Ohje1"));
+  help->setShortcut(QKeySequence::HelpContents);
   connect(help, &QAction::triggered, this, [this] { ShowHelp(); });
 }
 
@@ -265,6 +282,8 @@ void TpaaikkunaFRM::showEvent(QShowEvent* event) {
 }
 
 void TpaaikkunaFRM::FormShow() {
+  // The project the program starts with is the one a close compares with.
+  MarkSaved();
   SetActivePage(MainPage::Rakenne);
   previous_ = MainPage::Rakenne;
   pages_->setTabVisible(TabIndex(MainPage::Laskentamalli), false);
@@ -275,6 +294,16 @@ void TpaaikkunaFRM::FormShow() {
 }
 
 void TpaaikkunaFRM::closeEvent(QCloseEvent* event) {
+  if (askOnClose_ && HasUnsavedChanges()) {
+    // Unsaved work is saved, dropped or kept open as the user answers.
+    const Messages::Answer a = ui_.messages->AskYesNoCancel(kSaveChangesQuestion, kCaptionNotice);
+    if (a == Messages::Answer::kCancel || (a == Messages::Answer::kYes && !SaveProject())) {
+      event->ignore();
+      return;
+    }
+    event->accept();
+    return;
+  }
   if (askOnClose_ && !ui_.messages->AskYesNo(kCloseQuestion, kCaptionNotice)) {
     event->ignore();
     return;

@@ -42,6 +42,7 @@ constexpr const char* kProgramTitle = "QEL-VUX 2.0";
 constexpr const char* kCodeChangeText = "Kuormat nollataan";
 constexpr const char* kCodeChangeCaption = "Laskentanormin vaihto:";
 constexpr const char* kCloseQuestion = "Haluatko varmasti lopettaa ?";
+constexpr const char* kSaveChangesQuestion = "Tallennetaanko muutokset?";
 constexpr const char* kProjectFilter = "Lähtötiedostot|*.vux";
 constexpr const char* kProjectPattern = "*.vux";
 constexpr const char* kOpenProjectTitle = "Lähtötiedoston avaus";
@@ -104,8 +105,12 @@ class TpaaikkunaFRM : public QMainWindow {
   void LaskentaNormiCBChange(int item);
   void NewModel();        // "Uusi malli"
   void OpenProject();     // "Avaa..."
-  void SaveProject();     // "Tallenna"
-  void SaveProjectAs();   // "Tallenna nimellä..."
+  bool SaveProject();     // "Tallenna"; true when saved
+  bool SaveProjectAs();   // "Tallenna nimellä..."; true when saved
+  // Whether the project differs from what was last opened, saved or started anew.
+  bool HasUnsavedChanges() const;
+  // The title with a leading "*" while there are unsaved changes.
+  void UpdateTitle();
   void ShowHelp();        // "Ohje"
   // Folder the project dialogs start in.
   std::string ProjectDialogFolder() const;
@@ -128,6 +133,11 @@ class TpaaikkunaFRM : public QMainWindow {
   void UpdateCodeCombo();
   void FillProjectFileMemo();
   bool LoadProjectFile(const std::string& name);
+  // The project as it now stands is what the user has on disk (or chose to start from).
+  void MarkSaved();
+  // Before "Uusi malli" or "Avaa...": unsaved changes are saved, dropped or kept as the
+  // user answers "Tallennetaanko muutokset?"; false when the user cancels.
+  bool ChangesMayGo();
   void RunSectionLibraryCommand();
   static int TabIndex(MainPage page) { return static_cast<int>(page); }
 
@@ -142,6 +152,8 @@ class TpaaikkunaFRM : public QMainWindow {
   bool switching_ = false;  // the program itself is changing the page
   bool askOnClose_ = true;
   std::function<void()> sectionLibrary_;
+  std::vector<std::string> savedLines_;  // the project file as last opened, saved or begun
+  std::string titleName_;                // the file name the title shows
 
   QTabWidget* pages_ = nullptr;
   QComboBox* codeCombo_ = nullptr;

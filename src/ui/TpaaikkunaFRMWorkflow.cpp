@@ -116,9 +116,33 @@ void TpaaikkunaFRM::SetActivePage(MainPage page) {
 }
 
 void TpaaikkunaFRM::SetTitle(const std::string& fileName) {
+  titleName_ = fileName;
+  UpdateTitle();
+}
+
+void TpaaikkunaFRM::UpdateTitle() {
   std::string title = kProgramTitle;
-  if (!fileName.empty()) title += " - " + ShortenPath(fileName, kTitleNameChars);
+  if (!titleName_.empty()) title += " - " + ShortenPath(titleName_, kTitleNameChars);
+  if (HasUnsavedChanges()) title = "*" + title;
   setWindowTitle(QString::fromStdString(title));
+}
+
+bool TpaaikkunaFRM::HasUnsavedChanges() const {
+  return !savedLines_.empty() && ProjectFileLines(*project_) != savedLines_;
+}
+
+void TpaaikkunaFRM::MarkSaved() {
+  savedLines_ = ProjectFileLines(*project_);
+  UpdateTitle();
+}
+
+bool TpaaikkunaFRM::ChangesMayGo() {
+  if (!HasUnsavedChanges()) return true;
+  switch (ui_.messages->AskYesNoCancel(kSaveChangesQuestion, kCaptionNotice)) {
+    case Messages::Answer::kYes: return SaveProject();
+    case Messages::Answer::kNo: return true;
+    default: return false;
+  }
 }
 
 void TpaaikkunaFRM::UpdateCodeCombo() {
@@ -209,6 +233,7 @@ void TpaaikkunaFRM::PageControl1Change(int index) {
     }
   }
   EnterPage(active);
+  UpdateTitle();
 }
 
 void TpaaikkunaFRM::EnterPage(MainPage page) {
@@ -257,6 +282,7 @@ void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   }
   if (ActivePage() == MainPage::Kuormitus) RefreshLoadPage();
   else RefreshStructurePage();
+  UpdateTitle();
 }
 
 void TpaaikkunaFRM::FillProjectFileMemo() {
@@ -279,6 +305,7 @@ void TpaaikkunaFRM::OpenArgument() {
   if (NameLength(argument_) <= 3 || !FileExists(argument_)) return;
   const bool loaded = LoadProjectFile(argument_);
   RefreshStructurePage();
+  if (loaded) MarkSaved();
   SetTitle(loaded ? argument_ : std::string());
   UpdateCodeCombo();
   if (loaded) {
@@ -289,12 +316,14 @@ void TpaaikkunaFRM::OpenArgument() {
 }
 
 void TpaaikkunaFRM::NewModel() {
+  if (!ChangesMayGo()) return;
   project_->NewModel();
   SetActivePage(MainPage::Rakenne);
   previous_ = MainPage::Rakenne;
   RefreshStructurePage();
-  SetTitle(std::string());
   projectFileMemo_->clear();
+  MarkSaved();
+  SetTitle(std::string());
 }
 
 std::string TpaaikkunaFRM::ProjectDialogFolder() const {
@@ -304,6 +333,7 @@ std::string TpaaikkunaFRM::ProjectDialogFolder() const {
 }
 
 void TpaaikkunaFRM::OpenProject() {
+  if (!ChangesMayGo()) return;
   FileDialogRequest request;
   request.title = kOpenProjectTitle;
   request.filter = kProjectFilter;
@@ -316,27 +346,27 @@ void TpaaikkunaFRM::OpenProject() {
   UpdateCodeCombo();
   previous_ = MainPage::Rakenne;
   RefreshStructurePage();
+  MarkSaved();
   SetTitle(name);
   FillProjectFileMemo();
   StartAnalysisInAdvance();
   loadPageAhead_->start();
 }
 
-void TpaaikkunaFRM::SaveProject() {
+bool TpaaikkunaFRM::SaveProject() {
   const std::string name = project_->TextFile.FileName();
-  if (NameLength(name) <= 3 || !FileExists(name)) {
-    SaveProjectAs();
-    return;
-  }
+  if (NameLength(name) <= 3 || !FileExists(name)) return SaveProjectAs();
   std::string message;
   if (qv::SaveProject(*project_, name, &message) != 0) {
     ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
-    return;
+    return false;
   }
   FillProjectFileMemo();
+  MarkSaved();
+  return true;
 }
 
-void TpaaikkunaFRM::SaveProjectAs() {
+bool TpaaikkunaFRM::SaveProjectAs() {
   FileDialogRequest request;
   request.title = kSaveProjectTitle;
   request.filter = kProjectFilter;
@@ -345,14 +375,16 @@ void TpaaikkunaFRM::SaveProjectAs() {
   request.defaultSuffix = "vux";
   request.folder = ProjectDialogFolder();
   std::string name;
-  if (!ui_.files->SaveFile(request, name)) return;
+  if (!ui_.files->SaveFile(request, name)) return false;
   std::string message;
   if (qv::SaveProject(*project_, name, &message) != 0) {
     ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
-    return;
+    return false;
   }
-  SetTitle(name);
   FillProjectFileMemo();
+  MarkSaved();
+  SetTitle(name);
+  return true;
 }
 
 void TpaaikkunaFRM::RunSectionLibraryCommand() {

@@ -99,7 +99,9 @@ TEST_F(ProjectFolder, BackslashEndsTheFolderPart) {
   EXPECT_EQ(p.Loads.Combinations().CombinationCount(), 4);
 }
 
-TEST_F(ProjectFolder, NewModelResetsMemberAndLoadsOnly) {
+// "Uusi malli" starts a project of no file: the member, loads, project information and file
+// name go; the code and the program's settings stay.
+TEST_F(ProjectFolder, NewModelStartsAProjectOfNoFile) {
   QELVUX_data p(Program());
   p.DesignCode = 3;
   p.CalculatedBy = "Insinööri";
@@ -115,16 +117,17 @@ TEST_F(ProjectFolder, NewModelResetsMemberAndLoadsOnly) {
   p.NewModel();
   EXPECT_EQ(p.Member.Count(), 2);
   EXPECT_DOUBLE_EQ(p.Member.Length, 6000.0);
-  EXPECT_DOUBLE_EQ(p.Member.LoadWidth, 900.0);
+  EXPECT_DOUBLE_EQ(p.Member.LoadWidth, 1000.0);
   EXPECT_EQ(p.Loads.Count(), 0);
   EXPECT_EQ(p.Loads.CurrentIndex, -1);
   EXPECT_EQ(p.Loads.Cases().Count(), 6);  // code 3 defaults
   EXPECT_EQ(p.Loads.Cases().Name(1), "Varastokuorma");
   EXPECT_EQ(p.DesignCode, 3);
-  EXPECT_EQ(p.CalculatedBy, "Insinööri");
+  EXPECT_EQ(p.CalculatedBy, "");
   EXPECT_EQ(p.ReportSwitches[3], 0);
   EXPECT_EQ(p.ResultSteps, 100);
-  EXPECT_EQ(p.TextFile.LineCount(101), 1);  // only the start-up reset empties it
+  EXPECT_EQ(p.TextFile.LineCount(101), 0);
+  EXPECT_EQ(p.TextFile.FileName(), "");
 
   p.ResetToDefaults();
   EXPECT_EQ(p.TextFile.Lines().size(), 0u);

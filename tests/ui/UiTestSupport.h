@@ -34,8 +34,19 @@ class RecordingMessages : public Messages {
     answers.pop_front();
     return a;
   }
+  // Three-way questions are kept apart and answered from their own queue ("Ei" when it
+  // is empty), so that the boxes of a workflow stay as they were.
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+    asked.push_back({text, caption, true});
+    if (threeWay.empty()) return Answer::kNo;
+    const Answer a = threeWay.front();
+    threeWay.pop_front();
+    return a;
+  }
   std::vector<ShownMessage> shown;
   std::deque<bool> answers;
+  std::vector<ShownMessage> asked;
+  std::deque<Answer> threeWay;
 };
 
 // Answers the open and save dialogs with a prepared name, or cancels when it is empty.

@@ -339,6 +339,51 @@ class MainWindowTest : public QObject {
     QVERIFY(messages_.shown.empty());
   }
 
+  // Unsaved work is never lost or written over: the title shows it, "Uusi malli" and
+  // closing ask first (Peruuta keeps everything), and after "Uusi malli" "Tallenna" asks
+  // for a name instead of writing the default member over the file opened before.
+  void unsavedWorkIsGuardedAndNewModelNeverOverwrites() {
+    const std::string column = WriteColumnProject(dir_->path());
+    QFile original(QString::fromStdString(column));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    auto onDisk = [&column] {
+      QFile f(QString::fromStdString(column));
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    TpaaikkunaFRM& w = Start(column);
+    QVERIFY(!w.windowTitle().startsWith(QLatin1Char('*')));
+    w.Project().Member.Name = "Muutettu";
+    w.UpdateTitle();
+    QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
+
+    messages_.threeWay = {Messages::Answer::kCancel};
+    w.NewModel();
+    QCOMPARE(messages_.asked.size(), std::size_t(1));
+    QCOMPARE(messages_.asked[0].text, std::string("Tallennetaanko muutokset?"));
+    QCOMPARE(w.Project().Member.Name, std::string("Muutettu"));  // Peruuta keeps everything
+
+    messages_.threeWay = {Messages::Answer::kNo};
+    w.NewModel();
+    QCOMPARE(w.Project().Member.Name, std::string("Palkki"));
+    QCOMPARE(w.Project().CalculatedBy, std::string());
+    QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
+    files_.answer.clear();
+    QVERIFY(!w.SaveProject());
+    QCOMPARE(files_.requests.size(), std::size_t(1));  // asked for a name, and was cancelled
+    QCOMPARE(onDisk(), before);
+
+    w.SetAskOnClose(true);
+    w.Project().Member.Length = 5000.0;
+    messages_.threeWay = {Messages::Answer::kCancel};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    messages_.threeWay = {Messages::Answer::kNo};
+    QVERIFY(w.close());
+    QCOMPARE(onDisk(), before);
+  }
+
   void titleShortensLongNames() {
     TpaaikkunaFRM& w = Start();
     w.SetTitle("/home/suunnittelija/projektit/2024/kohde_numero_yksi/rakenteet/palkki.vux");
