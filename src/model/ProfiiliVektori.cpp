@@ -67,6 +67,8 @@ int ProfiiliVektori::FindSame(const ProfiiliVektori& other, int i) const {
 
 int ProfiiliVektori::ReadLibrary(const std::string& name) {
   HeaderComments.clear();
+  UnusableLines.clear();
+  ProjectName.clear();
   int rc = ReadRecordFile(name, true);
   if (rc == -1 && !FileExists(name)) return rc;
 
@@ -83,6 +85,7 @@ int ProfiiliVektori::ReadLibrary(const std::string& name) {
   bool dropped = false;
   for (int i = Count() - 1; i >= 0; --i) {
     if (!IsUsableSection(i)) {
+      UnusableLines.insert(UnusableLines.begin(), FormatRecord(i));
       RemoveRecord(i);
       dropped = true;
     }
@@ -92,9 +95,12 @@ int ProfiiliVektori::ReadLibrary(const std::string& name) {
 }
 
 int ProfiiliVektori::WriteLibrary(const std::string* name) {
+  // Written under another name, the library is no longer the one the project named.
+  if (name && *name != FileName()) ProjectName.clear();
   if (name) SetFileName(*name);
   std::vector<std::string> lines = HeaderComments;
   for (int i = 0; i < Count(); ++i) lines.push_back(FormatRecord(i));
+  lines.insert(lines.end(), UnusableLines.begin(), UnusableLines.end());
   return qv::WriteTextFileLines(FileName(), lines) ? 0 : -1;
 }
 
@@ -124,6 +130,8 @@ int ProfiiliVektori::LoadDefaultLibrary(const std::string& programFolder) {
 void ProfiiliVektori::SetSingleSection(const std::string& line) {
   ClearRecords();
   HeaderComments.clear();
+  UnusableLines.clear();
+  ProjectName.clear();
   ParseRecord(line);
   SetFileName("?");
   CurrentIndex = Count() > 0 ? 0 : -1;

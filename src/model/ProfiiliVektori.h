@@ -53,13 +53,14 @@ class ProfiiliVektori : public QELvektori {
   int FindSame(const ProfiiliVektori& other, int i) const;
 
   // Reads a library file (cleared first). Sections that cannot be designed (unknown
-  // shape, a dimension outside 1..10000 mm) are dropped, and so reported by -2; the
-  // comment lines before the first section are kept for writing back. Returns 0, or the
+  // shape, a dimension outside 1..10000 mm) are left out of the list, and so reported by
+  // -2, but kept in UnusableLines to be written back; the comment lines before the first
+  // section are kept for writing back too. Returns 0, or the
   // negative code of the record reader (-1 missing file or empty field, -2 bad number,
   // -3 overlong line). CurrentIndex is left to the caller.
   int ReadLibrary(const std::string& name);
   // Writes the library under the name given (or its own file name when none), its
-  // leading comment lines first: 0 or -1.
+  // leading comment lines first and the sections it could not use last: 0 or -1.
   int WriteLibrary(const std::string* name = nullptr);
   int WriteLibrary(const std::string& name) { return WriteLibrary(&name); }
 
@@ -86,5 +87,11 @@ class ProfiiliVektori : public QELvektori {
 
   // Comment lines ("//...") written before the sections.
   std::vector<std::string> HeaderComments;
+  // Sections of the file the program cannot choose, as lines: the user's file keeps them.
+  std::vector<std::string> UnusableLines;
+  // The library's name as the project file gave it (a name relative to the project or the
+  // program's data folder) while the library is the one it named; "" otherwise. A save
+  // writes it back instead of the path it was found at.
+  std::string ProjectName;
   int CurrentIndex = -1;  // the chosen section
 };

@@ -182,8 +182,9 @@ int QELvektori::ReadRecordFile(const std::string& name, bool clearFirst) {
   for (const auto& line : lines) {
     if (read >= kMaxFileLines) break;
     ++read;
-    if (qv::CharCount(line) > static_cast<std::size_t>(kMaxLineLength)) return -3;
+    // A comment carries nothing the program reads, whatever its length.
     if (line.compare(0, 2, "//") == 0) continue;
+    if (qv::CharCount(line) > static_cast<std::size_t>(kMaxLineLength)) return -3;
     int rc = ParseRecord(line);
     if (rc < 0) return rc;
   }

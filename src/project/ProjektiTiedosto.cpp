@@ -227,16 +227,24 @@ class Loader {
 
   // A library saved by a relative name is looked for in the working folder, then beside the
   // project file, then in the program's data folder: a project opened from elsewhere finds it.
+  // A path that does not exist here (a moved folder, a path written on Windows with
+  // backslashes and a drive letter) is looked for by its file name in those two folders.
   std::string LibraryPath(const std::string& saved) const {
     namespace fs = std::filesystem;
     if (saved.empty() || ProfiiliVektori::FileExists(saved)) return saved;
-    if (fs::path(saved).is_absolute()) return saved;
     std::vector<fs::path> folders;
     if (!f_.FileName().empty()) folders.push_back(fs::path(f_.FileName()).parent_path());
     if (!p_.DataFolder().empty()) folders.push_back(fs::path(p_.DataFolder()));
-    for (const fs::path& folder : folders) {
-      const std::string candidate = (folder / saved).string();
-      if (ProfiiliVektori::FileExists(candidate)) return candidate;
+    const bool relative = !fs::path(saved).is_absolute() && saved.find('\\') == std::string::npos &&
+                          saved.find(':') == std::string::npos;
+    const std::size_t cut = saved.find_last_of("/\\");
+    const std::string fileName = cut == std::string::npos ? saved : saved.substr(cut + 1);
+    for (const std::string& name : {relative ? saved : std::string(), fileName}) {
+      if (name.empty()) continue;
+      for (const fs::path& folder : folders) {
+        const std::string candidate = (folder / name).string();
+        if (ProfiiliVektori::FileExists(candidate)) return candidate;
+      }
     }
     return saved;
   }
@@ -253,12 +261,16 @@ class Loader {
           ParseNumber(f_.GetLine(801, 2), 0, lib.Count() - 1, v) == 0 &&
           lib.Name(static_cast<int>(v)) == savedName) {
         lib.CurrentIndex = static_cast<int>(v);
+        // Found by a name the project gave: the project keeps that name.
+        if (path != f_.GetLine(801, 1)) lib.ProjectName = f_.GetLine(801, 1);
         return true;
       }
     }
     // The library is gone or has changed: keep working with the saved section alone.
     lib.ClearRecords();
     lib.HeaderComments.clear();
+    lib.UnusableLines.clear();
+    lib.ProjectName.clear();
     lib.SetFileName("?");
     const std::string line = f_.GetLine(801, 4);
     if (lib.ParseRecord(line) != 1 || !lib.IsUsableSection(0)) {
@@ -331,7 +343,7 @@ void BuildProjectFile(QELVUX_data& p) {
 
   const ProfiiliVektori& lib = p.Profiles;
   if (lib.HasCurrent()) {
-    f.AddLine(801, LineSafe(lib.FileName()));
+    f.AddLine(801, LineSafe(lib.ProjectName.empty() ? lib.FileName() : lib.ProjectName));
     f.AddLine(801, std::to_string(lib.CurrentIndex));
     f.AddLine(801, LineSafe(lib.Name(lib.CurrentIndex)));
     f.AddLine(801, lib.FormatRecord(lib.CurrentIndex));

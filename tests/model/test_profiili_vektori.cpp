@@ -141,9 +141,13 @@ TEST(ProfiiliVektoriFile, ReadsLfAndDecimalCommaAndSortsWhatItReads) {
   EXPECT_DOUBLE_EQ(v.B(0), 50.5);
 }
 
-TEST(ProfiiliVektoriFile, UnusableSectionsAreDroppedAndReported) {
+// Sections the program cannot choose are left out of the list and reported, but the file
+// keeps them when the library is written back; a comment of any length is no reason to
+// refuse the file.
+TEST(ProfiiliVektoriFile, UnusableSectionsAreLeftOutYetKeptInTheFile) {
   TempDir dir;
   WriteBytes(dir.File("bad.pl1"),
+             "//" + std::string(300, 'k') + "\r\n"
              "ok;1;50;100;0;0;0;0;0;0;0;0\r\n"
              "nolla;1;0;100;0;0;0;0;0;0;0;0\r\n"
              "muoto;3;50;100;0;0;0;0;0;0;0;0\r\n"
@@ -153,6 +157,13 @@ TEST(ProfiiliVektoriFile, UnusableSectionsAreDroppedAndReported) {
   ProfiiliVektori v;
   EXPECT_EQ(v.ReadLibrary(dir.File("bad.pl1")), -2);
   EXPECT_EQ(NamesOf(v), (std::vector<std::string>{"raja", "ok", "ympyra"}));
+  ASSERT_EQ(v.WriteLibrary(), 0);
+  const std::string written = ReadBytes(dir.File("bad.pl1"));
+  for (const char* kept : {"nolla;1;", "muoto;3;", "liian;1;", "//kkk"})
+    EXPECT_NE(written.find(kept), std::string::npos) << kept;
+  ProfiiliVektori again;
+  EXPECT_EQ(again.ReadLibrary(dir.File("bad.pl1")), -2);
+  EXPECT_EQ(NamesOf(again), NamesOf(v));
 }
 
 TEST(ProfiiliVektoriFile, MissingOrBrokenFileGivesTheReaderCode) {

@@ -240,6 +240,26 @@ TEST(ProjectFile, SettingsSectionIsAllOrNothing) {
   EXPECT_EQ(msg, "virhenumero = 701 (" + qv::CutChars(longText, 30) + ")");
 }
 
+// A library the project names by a name relative to it or to the data folder, or by a path
+// of another machine, is found by that name or its file name, and the project keeps the
+// name it gave when saved again.
+TEST(ProjectFile, LibraryNamedRelativelyOrFromElsewhereIsFoundAndKeepsItsName) {
+  QELVUX_data p(kProgram);
+  p.Profiles.CurrentIndex = 2;
+  qv::BuildProjectFile(p);
+  const std::string name = p.Profiles.Name(2);
+  for (const std::string& saved : {std::string("Sahattu_puutavara.pl1"),
+                                  std::string("C:\\Ohjelmat\\QEL-VUX\\Sahattu_puutavara.pl1")}) {
+    QELVUX_data q(kProgram);
+    std::string msg;
+    ASSERT_EQ(Load(q, WithLine(p.TextFile.Lines(), 801, 1, saved), msg), 0) << msg;
+    EXPECT_GT(q.Profiles.Count(), 1) << saved;
+    EXPECT_EQ(q.Profiles.Name(q.Profiles.CurrentIndex), name) << saved;
+    qv::BuildProjectFile(q);
+    EXPECT_EQ(q.TextFile.GetLine(801, 1), saved);
+  }
+}
+
 TEST(ProjectFile, MissingOrChangedLibraryFallsBackToTheSavedSection) {
   QELVUX_data p(kProgram);
   p.Profiles.CurrentIndex = 2;
@@ -247,7 +267,7 @@ TEST(ProjectFile, MissingOrChangedLibraryFallsBackToTheSavedSection) {
   const std::string name = p.Profiles.Name(2);
   const std::string record = p.Profiles.FormatRecord(2);
   std::string msg;
-  for (auto lines : {WithLine(p.TextFile.Lines(), 801, 1, "C:\\Ohjelmat\\QEL-VUX\\Sahattu_puutavara.pl1"),
+  for (auto lines : {WithLine(p.TextFile.Lines(), 801, 1, "/siirretty/kansio/Toinen_kirjasto.pl1"),
                      WithLine(p.TextFile.Lines(), 801, 2, "9999"),
                      WithLine(p.TextFile.Lines(), 801, 3, "toinen nimi")}) {
     QELVUX_data q(kProgram);
