@@ -29,7 +29,9 @@ void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int k
 std::string IntensityText(const char* end, double shown, bool moment, int kind) {
   const char* unit = kind == KV::kSurface ? (moment ? " kNm/m2" : " kN/m2")
                                           : (moment ? " kNm/m" : " kN/m");
-  return std::string(end) + " intensiteetti: " + FormatFixed(shown, moment ? 3 : 1) + unit;
+  // Three significant digits at the least: -0.05 kN/m must not read as -0.1.
+  return std::string(end) + " intensiteetti: " +
+         (moment ? FormatFixed(shown, 3) : FormatFixedSignificant(shown, 1, 3)) + unit;
 }
 
 std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
@@ -41,7 +43,7 @@ std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
   if (kind == KV::kPoint) {
     const double q = ShownLoadValue(kind, dir, loads.Q1(i));
     lines.push_back(moment ? "Momentti: " + FormatFixed(q, 3) + " kNm"
-                           : "Voima: " + FormatFixed(q, 1) + " kN");
+                           : "Voima: " + FormatFixedSignificant(q, 1, 3) + " kN");
     lines.push_back("Paikka x1: " + FormatFixed(loads.X1(i), 1) + " mm");
     return lines;
   }

@@ -196,4 +196,24 @@ TEST_F(LoadTreeTest, TreeSelectionChangesTheSelectedLoad) {
   EXPECT_EQ(loads().CurrentIndex, 2);
 }
 
+// Small loads keep three significant digits in the tree, whole ones their one decimal.
+TEST_F(LoadTreeTest, SmallValuesKeepThreeSignificantDigits) {
+  struct Case {
+    int kind;
+    double value;  // N, N/mm or N/mm2
+    const char* text;
+  };
+  for (const Case& c : {Case{KV::kLine, -0.05, "Alkupään intensiteetti: -0.05 kN/m"},
+                        Case{KV::kLine, -1.0, "Alkupään intensiteetti: -1.0 kN/m"},
+                        Case{KV::kSurface, -0.0000125, "Alkupään intensiteetti: -0.0125 kN/m2"},
+                        Case{KV::kPoint, -125.0, "Voima: -0.125 kN"}}) {
+    loads().ClearLoads();
+    loads().AddLoad("q", 0, c.kind, 2, 1, c.value, c.kind == KV::kPoint ? 0.0 : c.value, 0.0,
+                    c.kind == KV::kPoint ? 0.0 : 6000.0);
+    bool found = false;
+    for (const auto& n : qv::BuildLoadTree(p()).nodes) found = found || n.text == c.text;
+    EXPECT_TRUE(found) << c.text;
+  }
+}
+
 }  // namespace
