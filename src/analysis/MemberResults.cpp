@@ -42,20 +42,11 @@ int CaseDuration(const KuormaVektori& loads, int i) {
 std::vector<WeightedCase> WeightedCases(const MemberResultSource& s, int c, int k) {
   std::vector<WeightedCase> cases;
   const QELlukuvektori& list = s.fem->Loads().CaseList();
-  // The selection and the combination's factors once: thousands of cases and
-  // combinations must not make every weight a walk over the combination rows.
-  const ResultSelection selection = SelectResults(*s.loads, c, k);
-  const int caseCount = s.loads->Cases().Count();
-  const std::vector<double> factors = selection == ResultSelection::kCombination
-                                          ? s.loads->Combinations().FactorsOf(c, caseCount)
-                                          : std::vector<double>();
+  const std::vector<double> weights = CaseWeights(*s.loads, c, k);
   for (int i = 0; i < list.Count(); ++i) {
     const int m = static_cast<int>(std::lround(list[i]));
-    double w = 0.0;
-    if (selection == ResultSelection::kCombination)
-      w = m >= 1 && m <= caseCount ? factors[static_cast<std::size_t>(m - 1)] : 0.0;
-    else if (selection == ResultSelection::kLoadCase)
-      w = m == k + 1 ? 1.0 : 0.0;
+    const double w =
+        m >= 1 && m <= static_cast<int>(weights.size()) ? weights[static_cast<std::size_t>(m - 1)] : 0.0;
     if (w == 0.0) continue;
     WeightedCase wc;
     wc.number = m;
@@ -352,10 +343,9 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
     }
     extraXi.clear();
     if (kind == kForces) {
-      jumps.clear();
+      jumps.clear();  // ascending, as the load positions they come from
       for (const auto& jump : p.jumps)
         if (summed(jump.second)) jumps.push_back(jump.first);
-      std::sort(jumps.begin(), jumps.end());
       StationaryPoints(*s.fem, bar, length, cases, at, jumps, sums, extraXi, extraValues);
     }
     // The samples and the stationary points merged in order along the bar.
@@ -413,14 +403,19 @@ ResultSelection SelectResults(const KuormaVektori& loads, int c, int k) {
   return ResultSelection::kNone;
 }
 
-double CaseWeight(const KuormaVektori& loads, int c, int k, int caseNumber) {
+std::vector<double> CaseWeights(const KuormaVektori& loads, int c, int k) {
+  const int cases = loads.Cases().Count();
   switch (SelectResults(loads, c, k)) {
     case ResultSelection::kCombination:
-      return loads.Combinations().Factor(c, caseNumber - 1);
-    case ResultSelection::kLoadCase:
-      return caseNumber == k + 1 ? 1.0 : 0.0;
+      // The factors in one walk: thousands of cases must not each walk the rows.
+      return loads.Combinations().FactorsOf(c, cases);
+    case ResultSelection::kLoadCase: {
+      std::vector<double> weights(static_cast<std::size_t>(cases), 0.0);
+      weights[static_cast<std::size_t>(k)] = 1.0;
+      return weights;
+    }
     default:
-      return 0.0;
+      return std::vector<double>(static_cast<std::size_t>(cases > 0 ? cases : 0), 0.0);
   }
 }
 

@@ -1,6 +1,8 @@
 // Internal forces, displacements and support reactions along the member for one load case or combination.
 #pragma once
 
+#include <vector>
+
 #include "design/data/DesignValues.h"
 #include "model/QELvektori.h"
 
@@ -42,9 +44,9 @@ struct MemberResultField {
 enum class ResultSelection { kNone = 0, kCombination = 1, kLoadCase = 2 };
 ResultSelection SelectResults(const KuormaVektori& loads, int c, int k);
 
-// Weight of analysed case number m (load-case index m - 1) for the selection: the factor
-// of the case in combination c, or 1 for the single case k; 0 means "not evaluated".
-double CaseWeight(const KuormaVektori& loads, int c, int k, int caseNumber);
+// Weight of every load case (by index) for the selection: its factor in combination c, or
+// 1 for the single case k; 0 means "not evaluated". The analysis numbers case i as i + 1.
+std::vector<double> CaseWeights(const KuormaVektori& loads, int c, int k);
 
 // Sampling: target step t = (L - 0.1)/D, and n = max(2, floor(bar length / t)) divisions
 // of a bar (n + 1 points). A step that is not above 0 gives 2 divisions.

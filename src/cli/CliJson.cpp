@@ -47,12 +47,12 @@ double RowUtilisation(const CheckRowVektori& rows, int i) {
   return -1.0;
 }
 
-}  // namespace
-
 // ", \"notRun\": \"...\"" for a combination whose checks could not run, else nothing.
-static std::string NotRunJson(const CombinationDesign& cd) {
+std::string NotRunJson(const CombinationDesign& cd) {
   return cd.Ran() ? std::string() : ", \"notRun\": " + JsonString(NotRunLine(cd));
 }
+
+}  // namespace
 
 std::string JsonString(const std::string& text) {
   std::string out = "\"";

@@ -38,7 +38,6 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
       o.json = true;
     } else if (a == "--save") {
       if (!value(o.saveAs)) return kCliError;
-      o.save = true;
       if (o.saveAs.empty()) {
         error = "Valitsimelle --save on annettava tiedoston nimi.";
         return kCliError;

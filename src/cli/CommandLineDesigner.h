@@ -16,7 +16,6 @@ struct CliOptions {
   std::string project;
   std::string dataDir;   // empty: beside the program
   std::string saveAs;    // empty: nothing saved
-  bool save = false;     // --save was given (an empty name is an error)
   bool search = false;
   bool json = false;
   bool help = false;

@@ -20,6 +20,7 @@ class CheckRowVektori : public QELvektori {
   // kcrit,z (codes 1, 2: Kk) used there, as in kLateralFactors; written only then, right after kBending.
   static constexpr int kBendingLateral = 9;
   static constexpr int kMaxN = 11;               // 11..16: largest |N|, |Vy|, |Vz|, |Mx|, |My|, |Mz|
+  static constexpr int kMaxMy = 15;
   static constexpr int kMaxMz = 16;
   static constexpr int kSlenderness = 21;        // per span: lambda_y, lambda_z
   static constexpr int kBucklingFactors = 22;    // per span: k_y, k_z

@@ -36,7 +36,8 @@ StabilityContext StabilityContextOf(const QELVUX_data& project);
 int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows);
 
 // The same for combination c (0-based) of the project: nothing when c is no combination,
-// no section is chosen, a design value is missing or the analysis is not current.
+// no section is chosen, a design value is missing or the analysis is not current. Whether
+// the material table holds plausible values is asked once per design (CollectDesignResults).
 int CheckStresses(const QELVUX_data& project, int c, CheckRowVektori& rows);
 
 }  // namespace qv

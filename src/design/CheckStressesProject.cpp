@@ -33,8 +33,6 @@ int CheckStresses(const QELVUX_data& project, int c, CheckRowVektori& rows) {
   const KuormaVektori& loads = project.Loads;
   if (c < 0 || c >= loads.Combinations().CombinationCount()) return 0;
   if (!project.Profiles.HasCurrent() || project.AnalysisValid != 1) return 0;
-  // A table that lacks a value of the material, or holds an implausible one, checks nothing.
-  if (!project.Materials.SelectionProblem(project.DesignCode).empty()) return 0;
 
   StressCheckInput in;
   in.context = StabilityContextOf(project);

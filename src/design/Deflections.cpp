@@ -84,14 +84,17 @@ int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QE
   return rows.Count();
 }
 
-int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows) {
+int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows,
+                       std::string* notRun) {
   rows.ClearRecords();
   rows.SetLayout(0, 0, DeflectionRow::kFieldCount);
   if (source.loads == nullptr || source.member == nullptr || source.fem == nullptr ||
       source.analysisValid != 1)
     return 0;
   if (c < 0 || c >= source.loads->Combinations().CombinationCount()) return 0;
-  if (!MissingDeflectionStiffness(source, c).empty()) return 0;
+  const std::string missing = MissingDeflectionStiffness(source, c);
+  if (notRun) *notRun = missing;
+  if (!missing.empty()) return 0;
   const int count = DeflectionSetCount(source.designCode);
   QELvektori tables[3];
   std::vector<const QELvektori*> sets;
@@ -107,15 +110,9 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
 std::string MissingDeflectionStiffness(const MemberResultSource& source, int c) {
   if (!source.section.IsValid()) return "poikkileikkausta ei ole valittu";
   if (source.loads == nullptr || source.materials == nullptr) return "materiaalitaulukko puuttuu";
-  const std::string table = source.materials->SelectionProblem(source.designCode);
-  if (!table.empty()) return table;
   const KuormaVektori& loads = *source.loads;
   const int cases = loads.Cases().Count();
-  std::vector<char> loaded(static_cast<std::size_t>(cases > 0 ? cases : 0), 0);
-  for (int i = 0; i < loads.Count(); ++i) {
-    const int k = loads.LoadCase(i);
-    if (k >= 0 && k < cases) loaded[static_cast<std::size_t>(k)] = 1;
-  }
+  const std::vector<char> loaded = loads.LoadedCases();
   const std::vector<double> factors = loads.Combinations().FactorsOf(c, cases);
   for (int k = 0; k < cases; ++k) {
     if (!loaded[static_cast<std::size_t>(k)] || factors[static_cast<std::size_t>(k)] == 0.0)

@@ -56,8 +56,10 @@ int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QE
 // displacement sets of the code and writes one row per span, the spans being those of the
 // stress checks (qv::SpanBoundaries). Returns the number of rows.
 // Nothing is written when a loaded case of the combination has no stiffness (see
-// MissingDeflectionStiffness): a deflection of 0 mm from a stiffness of 0 proves nothing.
-int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows);
+// MissingDeflectionStiffness, whose text goes to notRun when given): a deflection of 0 mm
+// from a stiffness of 0 proves nothing.
+int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows,
+                       std::string* notRun = nullptr);
 int CollectDeflections(const QELVUX_data& project, int c, QELvektori& rows);
 
 // Why the deflections of combination c cannot be computed, in the program's words: no

@@ -59,8 +59,7 @@ CombinationDesign Header(const QELVUX_data& project, int c, int kind) {
 }
 
 void RunDeflections(const QELVUX_data& project, CombinationDesign& d) {
-  d.notRun = MissingDeflectionStiffness(ResultSourceOf(project), d.index);
-  CollectDeflections(project, d.index, d.spans);
+  CollectDeflections(ResultSourceOf(project), d.index, d.spans, &d.notRun);
   const int n = d.spans.Count();
   d.utilY.assign(static_cast<std::size_t>(n), 0.0);
   d.utilZ.assign(static_cast<std::size_t>(n), 0.0);
@@ -108,7 +107,13 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
   const auto checkStresses = [&project, &r] {
     for (CombinationDesign& d : r.stress) CheckStresses(project, d.index, d.checks);
   };
-  if (r.stress.empty() || r.deflection.empty()) {
+  // A table that lacks a value of the material, or holds an implausible one, checks
+  // nothing: every combination is left unchecked with the table's word.
+  const std::string table = project.Materials.SelectionProblem(project.DesignCode);
+  if (!table.empty()) {
+    for (auto* group : {&r.stress, &r.deflection})
+      for (CombinationDesign& d : *group) d.notRun = table;
+  } else if (r.stress.empty() || r.deflection.empty()) {
     checkStresses();
     for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
   } else {
@@ -117,9 +122,7 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
     stresses.Wait();
   }
   // Why a combination could not be checked, where the check itself did not say.
-  const std::string table = project.Materials.SelectionProblem(project.DesignCode);
   const std::string reason = project.AnalysisValid != 1 ? "laskentamallia ei voitu ratkaista"
-                             : !table.empty()           ? table
                              : !project.Profiles.HasCurrent()
                                  ? "poikkileikkausta ei ole valittu"
                                  : "materiaalin laskenta-arvo puuttuu";

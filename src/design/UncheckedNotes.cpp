@@ -22,11 +22,7 @@ void UntakenCases(const KuormaVektori& loads, int kind, const char* what,
                   std::vector<std::string>& notes) {
   const KuormaYhdVektori& combinations = loads.Combinations();
   const int cases = loads.Cases().Count();
-  std::vector<char> loaded(static_cast<std::size_t>(cases > 0 ? cases : 0), 0);
-  for (int i = 0; i < loads.Count(); ++i) {
-    const int k = loads.LoadCase(i);
-    if (k >= 0 && k < cases) loaded[static_cast<std::size_t>(k)] = 1;
-  }
+  const std::vector<char> loaded = loads.LoadedCases();
   // One walk over the rows: a large project has thousands of cases and combinations.
   std::vector<int> kindOf(static_cast<std::size_t>(combinations.CombinationCount()), 0);
   bool anyOfKind = false;
@@ -72,7 +68,7 @@ std::vector<std::string> UncheckedNotes(const QELVUX_data& project, const Design
       }
     }
     if (!s.Kiepahdus && (AnyRowAbove(r, CheckRowVektori::kMaxMz, false) ||
-                         AnyRowAbove(r, CheckRowVektori::kMaxMz - 1, false))) {
+                         AnyRowAbove(r, CheckRowVektori::kMaxMy, false))) {
       notes.push_back("Kiepahdustarkastelu on kytketty pois: kiepahdusta ei ole tarkastettu.");
     }
     UntakenCases(project.Loads, KuormaYhdVektori::kStress, "jännitystarkastelun", notes);

@@ -147,15 +147,20 @@ int KuormaVektori::RemoveLoadCase(int k) {
   return 0;
 }
 
+std::vector<char> KuormaVektori::LoadedCases() const {
+  // Marked in one pass: counted case by case, the loads would be walked once per case, and
+  // the design asks this of every combination.
+  std::vector<char> loaded(static_cast<std::size_t>(cases_.Count()), 0);
+  for (int i = 0; i < Count(); ++i) {
+    const int lc = LoadCase(i);
+    if (lc >= 0 && lc < cases_.Count()) loaded[static_cast<std::size_t>(lc)] = 1;
+  }
+  return loaded;
+}
+
 int KuormaVektori::GoverningDurationClass(int c, int k) const {
   if (c >= 0 && combinations_.HeaderRow(c) >= 0) {
-    // The cases that carry loads, marked in one pass: counted case by case, the loads
-    // would be walked once per case, and the design asks this of every combination.
-    std::vector<char> loaded(static_cast<std::size_t>(cases_.Count()), 0);
-    for (int i = 0; i < Count(); ++i) {
-      const int lc = LoadCase(i);
-      if (lc >= 0 && lc < cases_.Count()) loaded[static_cast<std::size_t>(lc)] = 1;
-    }
+    const std::vector<char> loaded = LoadedCases();
     const std::vector<double> factors = combinations_.FactorsOf(c, cases_.Count());
     int governing = 1;
     for (int j = 0; j < cases_.Count(); ++j) {

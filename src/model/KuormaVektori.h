@@ -61,6 +61,8 @@ class KuormaVektori : public QELvektori {
   // Removes load case k with its loads and factor rows; later cases move down by one.
   // 0, or -1 when k is not a load case.
   int RemoveLoadCase(int k);
+  // Per load case (by index): 1 when at least one load lies in it, else 0.
+  std::vector<char> LoadedCases() const;
   // 1-based duration class of combination c (or of case k when c is no combination).
   int GoverningDurationClass(int c, int k) const;
 

@@ -161,6 +161,17 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+namespace {
+
+// What a path that exists but is no regular file is, in the program's words; "" for a file.
+std::string NoFileReason(const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return "on kansio eikä tiedosto";
+  if (!S_ISREG(st.st_mode)) return "on erikoistiedosto (laite, putki tai pistoke) eikä tavallinen tiedosto";
+  return std::string();
+}
+
+}  // namespace
+
 std::string UnreadableReason(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) {
@@ -171,9 +182,7 @@ std::string UnreadableReason(const std::string& path) {
       default: return std::string("ei ole luettavissa: ") + std::strerror(errno);
     }
   }
-  if (S_ISDIR(st.st_mode)) return "on kansio eikä tiedosto";
-  if (!S_ISREG(st.st_mode)) return "on erikoistiedosto (laite, putki tai pistoke) eikä tavallinen tiedosto";
-  return std::string();
+  return NoFileReason(st);
 }
 
 bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
@@ -232,7 +241,7 @@ std::string WriteTarget(const std::string& path) {
 }  // namespace
 
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string* error) {
-  auto refuse = [&](const char* why) {
+  auto refuse = [&](const std::string& why) {
     if (error) *error = why;
     return false;
   };
@@ -240,8 +249,7 @@ bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::st
   const std::string target = WriteTarget(path);
   struct stat old {};
   const bool exists = stat(target.c_str(), &old) == 0;
-  if (exists && S_ISDIR(old.st_mode)) return refuse("on kansio eikä tiedosto");
-  if (exists && !S_ISREG(old.st_mode)) return refuse("on erikoistiedosto eikä tavallinen tiedosto");
+  if (exists && !NoFileReason(old).empty()) return refuse(NoFileReason(old));
   // Renaming over a write-protected file would replace it without asking (as root, or in a
   // writable folder): the protection is the user's word.
   if (exists && (old.st_mode & 0222) == 0) return refuse("tiedosto on kirjoitussuojattu");

@@ -291,8 +291,9 @@ class Loader {
 
 }  // namespace
 
-void BuildProjectFile(QELVUX_data& p) {
-  CSVTiedosto& f = p.TextFile;
+void BuildProjectFile(QELVUX_data& p) { BuildProjectFile(p, p.TextFile); }
+
+void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.Clear();
   for (const char* line : {"QEL-VUX", "INPUTFILE", "2.0", "1.0"}) f.AddLine(1, line);
   for (int v : {p.DesignCode, p.ResultSteps, p.InfoDisplay, p.TreeExpansion}) f.AddLine(101, std::to_string(v));
@@ -352,13 +353,9 @@ void BuildProjectFile(QELVUX_data& p) {
 }
 
 std::vector<std::string> ProjectFileLines(const QELVUX_data& project) {
-  // BuildProjectFile writes into the record's text file: a copy keeps the record as it is.
-  QELVUX_data& p = const_cast<QELVUX_data&>(project);
-  CSVTiedosto kept = p.TextFile;
-  BuildProjectFile(p);
-  std::vector<std::string> lines = p.TextFile.Lines();
-  p.TextFile = std::move(kept);
-  return lines;
+  CSVTiedosto file;
+  BuildProjectFile(project, file);
+  return file.Lines();
 }
 
 int SaveProject(QELVUX_data& p, const std::string& name, std::string* message) {

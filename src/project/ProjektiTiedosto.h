@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class CSVTiedosto;
 class QELVUX_data;
 
 namespace qv {
@@ -12,6 +13,8 @@ constexpr const char* kProjectNotVuxFile = "Tiedosto ei ole QEL-VUX 2.0 tallennu
 
 // Builds every section of the project into its own text file (the record's TextFile).
 void BuildProjectFile(QELVUX_data& project);
+// The same into another sectioned text.
+void BuildProjectFile(const QELVUX_data& project, CSVTiedosto& file);
 
 // The lines the project would be saved as, without touching its text file: what tells
 // whether it changed since it was opened or saved.
