@@ -2,6 +2,7 @@
 #include "project/ProjectMeaning.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -18,6 +19,13 @@ namespace {
 constexpr double kPositionTolerance = 0.001;
 
 std::string Mm(double x) { return FormatFixed(x, 3); }
+
+// A value as short as it reads (1e+35 rather than thirty-six digits), whatever the locale.
+std::string Number(double v) {
+  char text[32];
+  const auto [end, ec] = std::to_chars(text, text + sizeof text, v);
+  return ec == std::errc() ? std::string(text, end) : std::string("?");
+}
 
 class MeaningCheck {
  public:
@@ -82,7 +90,7 @@ class MeaningCheck {
       if (lc < 0 || lc >= cases)
         return Fail(401, k, "kuormitustapausta KT" + std::to_string(lc + 1) + " ei ole");
       if (!std::isfinite(one.Value(0)) || std::fabs(one.Value(0)) > 1e6)
-        return Fail(401, k, "kerroin ei ole sallitulla välillä");
+        return Fail(401, k, "kerroin " + Number(one.Value(0)) + " ei ole välillä -1000000 … 1000000");
     }
     // Every factor row under a header, and the headers KY1 … KYn without gaps: a missing
     // one would leave the combinations after it undesigned.
@@ -113,7 +121,7 @@ class MeaningCheck {
         return Fail(501, k, "tuntematon kuorman suunta " + std::to_string(d));
       for (double q : {one.Q1(0), one.Q2(0)}) {
         if (!std::isfinite(q) || std::fabs(q) > kMaxLoadValue)
-          return Fail(501, k, "kuorman arvo ei ole sallitulla välillä");
+          return Fail(501, k, "kuorman arvo " + Number(q) + " ei ole välillä ±1e12 (N, Nmm, N/mm, N/mm2)");
       }
       const double x1 = one.X1(0), x2 = one.X2(0);
       if (kind == KuormaVektori::kPoint) {

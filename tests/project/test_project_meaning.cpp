@@ -64,7 +64,7 @@ TEST(ProjectMeaning, WhatDoesNotBelongIsRefusedWithItsSectionAndLine) {
       {"line load beyond the end", WithLine(501, 1, "G;0;3;2;1;-0.0003;-0.0003;0.000;12000.000"),
        -501, "501, rivi 1: kuorman paikka x = 12000.000 mm ei ole sauvalla"},
       {"a load the analysis cannot carry", WithLine(501, 0, "P;3;1;2;1;-1e35;0;100.000;0"), -501,
-       "501, rivi 4: kuorman arvo ei ole sallitulla välillä"},
+       "501, rivi 4: kuorman arvo -1e+35 ei ole välillä ±1e12"},
       {"support beyond the end", WithLine(211, 3, "C;1;6011000;10500.000"), -211,
        "211, rivi 3: tuki ei ole sauvalla: x = 10500.000 mm"},
       {"hinge before the start", WithLine(211, 0, "N;2;6111110;-1.000"), -211,
