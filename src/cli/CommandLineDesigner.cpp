@@ -142,6 +142,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     err << "TIEDOSTOVIRHE: " << message << "\n";
     return kCliError;
   }
+  if (!message.empty()) err << "Huom: " << message << "\n";
 
   // As the window does on leaving "Rakenne": a member that is not held is a mechanism,
   // which the penalty supports would solve into numbers of no meaning.

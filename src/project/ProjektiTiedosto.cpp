@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "design/data/MitoitusAsetuksetValidointi.h"
 #include "model/NumberText.h"
@@ -76,7 +77,9 @@ class Loader {
     }
     // Read well is not enough: what does not belong would be skipped by the analysis and
     // designed as if it were not there.
-    return CheckProjectMeaning(p_, f_, message);
+    const int meaning = CheckProjectMeaning(p_, f_, message);
+    if (meaning == 0) message = note_;
+    return meaning;
   }
 
  private:
@@ -254,15 +257,12 @@ class Loader {
     ProfiiliVektori& lib = p_.Profiles;
     const std::string path = LibraryPath(f_.GetLine(801, 1));
     const std::string savedName = f_.GetLine(801, 3);
-    if (ProfiiliVektori::FileExists(path)) {
-      const int rc = lib.ReadLibrary(path);
+    const bool libraryFound = ProfiiliVektori::FileExists(path);
+    if (libraryFound && ReadSavedLibrary(path)) {
       double v = -1.0;
-      if ((rc == 0 || rc == -2) && lib.Count() > 0 &&
-          ParseNumber(f_.GetLine(801, 2), 0, lib.Count() - 1, v) == 0 &&
+      if (ParseNumber(f_.GetLine(801, 2), 0, lib.Count() - 1, v) == 0 &&
           lib.Name(static_cast<int>(v)) == savedName) {
         lib.CurrentIndex = static_cast<int>(v);
-        // Found by a name the project gave: the project keeps that name.
-        if (path != f_.GetLine(801, 1)) lib.ProjectName = f_.GetLine(801, 1);
         return true;
       }
     }
@@ -273,13 +273,31 @@ class Loader {
     lib.ProjectName.clear();
     lib.SetFileName("?");
     const std::string line = f_.GetLine(801, 4);
-    if (lib.ParseRecord(line) != 1 || !lib.IsUsableSection(0)) {
-      // Without a section nothing could be designed, and every check would pass.
-      lib.ClearRecords();
-      lib.CurrentIndex = -1;
-      return Fail(801, Fmt("virhenumero = %d (", 801) + CutChars(line, 30) + ")");
+    if (lib.ParseRecord(line) == 1 && lib.IsUsableSection(0)) {
+      lib.CurrentIndex = 0;
+      return true;
     }
-    lib.CurrentIndex = 0;
+    // A section the program cannot design with: the library's first one is chosen instead,
+    // and the user is told. Without any section nothing could be designed, and every check
+    // would pass, so the project is refused then.
+    if (libraryFound && ReadSavedLibrary(path)) {
+      lib.CurrentIndex = 0;
+      note_ = "Tallennettua poikkileikkausta (" + CutChars(line, 30) +
+              ") ei voi käyttää: valittu kirjaston ensimmäinen poikkileikkaus " + lib.Name(0) + ".";
+      return true;
+    }
+    lib.ClearRecords();
+    lib.CurrentIndex = -1;
+    return Fail(801, Fmt("virhenumero = %d (", 801) + CutChars(line, 30) + ")");
+  }
+
+  // Reads the project's library: true when it holds sections.
+  bool ReadSavedLibrary(const std::string& path) {
+    ProfiiliVektori& lib = p_.Profiles;
+    const int rc = lib.ReadLibrary(path);
+    if ((rc != 0 && rc != -2) || lib.Count() <= 0) return false;
+    // Found by a name the project gave: the project keeps that name.
+    if (path != f_.GetLine(801, 1)) lib.ProjectName = f_.GetLine(801, 1);
     return true;
   }
 
@@ -287,6 +305,7 @@ class Loader {
   const CSVTiedosto& f_;
   int code_ = 0;
   std::string message_;
+  std::string note_;  // what the user is told of a project that opened all the same
 };
 
 }  // namespace
@@ -375,6 +394,21 @@ int LoadProjectLines(QELVUX_data& p, const std::vector<std::string>& lines, std:
   std::string text;
   const int rc = Loader(p).Run(text);
   if (message) *message = CutChars(text, 255);
+  return rc;
+}
+
+int RestoreProjectLines(QELVUX_data& p, const std::vector<std::string>& lines, std::string* message) {
+  // The library is looked for beside the project file, so the text file keeps its name while
+  // the lines are read, and afterwards it keeps what was opened or saved.
+  const std::string name = p.TextFile.FileName();
+  std::vector<std::string> fileLines = p.TextFile.Lines();
+  p.TextFile.TakeLines(lines);
+  p.TextFile.SetFileName(name);
+  std::string text;
+  const int rc = Loader(p).Run(text);
+  if (message) *message = CutChars(text, 255);
+  p.TextFile.TakeLines(std::move(fileLines));
+  p.TextFile.SetFileName(name);
   return rc;
 }
 

@@ -27,11 +27,17 @@ int SaveProject(QELVUX_data& project, const std::string& name, std::string* mess
 
 // Reads a project file into the record: 0 on success, -1 to -4 for a bad first section,
 // minus the section number for an error in that section. message (when given) receives the
-// program's text for the first error, empty on success, at most 255 characters.
+// program's text for the first error, at most 255 characters; on success it is empty, or
+// says what was opened otherwise than saved (a saved section the program cannot use).
 int LoadProject(QELVUX_data& project, const std::string& name, std::string* message = nullptr);
 
 // The same from lines already in memory (the text file keeps them, its name left empty).
 int LoadProjectLines(QELVUX_data& project, const std::vector<std::string>& lines,
                      std::string* message = nullptr);
+
+// Puts the record back to lines ProjectFileLines gave (undo, redo, an open that failed):
+// the text file keeps its name and the lines it was opened or saved with.
+int RestoreProjectLines(QELVUX_data& project, const std::vector<std::string>& lines,
+                        std::string* message = nullptr);
 
 }  // namespace qv

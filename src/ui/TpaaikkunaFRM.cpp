@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
@@ -23,6 +24,7 @@
 #include "ui/KuormitusSivu.h"
 #include "ui/Messages.h"
 #include "ui/MitoitusSivu.h"
+#include "ui/ProjectUndo.h"
 #include "ui/RakenneSivu.h"
 #include "ui/TAsetuksetFRM.h"
 #include "ui/TProjektiTiedotFRM.h"
@@ -92,6 +94,7 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
     return timer;
   };
   analysisAhead_ = idleTimer(&TpaaikkunaFRM::StartAnalysisInAdvance);
+  undo_ = new ProjectUndo([this](const std::vector<std::string>& lines) { RestoreProject(lines); }, this);
   loadPageAhead_ = idleTimer(&TpaaikkunaFRM::PrepareLoadPage);
 
   auto* central = new QWidget(this);
@@ -103,6 +106,7 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
   setCentralWidget(central);
   BuildMenu();
   SetSectionLibraryCommand([this] { TProfiilitFRM(ui_, this).Run(); });
+  undo_->Reset(ProjectFileLines(*project_));
   SetProjectInfoCommand([this] { TProjektiTiedotFRM(ui_, this).Run(); });
   SetSettingsCommand([this] { TAsetuksetFRM(ui_, this).Run(); });
   // Hints: the long part of a component's hint shows here (ProjectPage.h, SetHint).
@@ -161,11 +165,13 @@ void TpaaikkunaFRM::BuildPages() {
     connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
             analysisAhead_, qOverload<>(&QTimer::start));
   }
-  // Any change a page reports may make the project differ from its file: the title says so.
+  // Any change a page reports is a step to undo, and may make the project differ from its
+  // file: the title says so.
   for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus, MainPage::Mitoitus,
                         MainPage::Tulokset, MainPage::Tulostiedosto}) {
+    const QString text = QString::fromUtf8(kPageCaptions[TabIndex(page)]);
     connect(static_cast<ProjectPage*>(pageWidgets_[TabIndex(page)]), &ProjectPage::ProjectChanged,
-            this, [this] { UpdateTitle(); });
+            this, [this, text] { ProjectEdited(text); });
   }
 
   auto* model = new QWidget(pages_);
@@ -218,6 +224,20 @@ void TpaaikkunaFRM::BuildMenu() {
   quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   connect(quit, &QAction::triggered, this, [this] { close(); });
 
+  QMenu* edit = bar->addMenu(QStringLiteral("Muokkaa"));
+  edit->setObjectName(QStringLiteral("Muokkaa1"));
+  QUndoStack& stack = undo_->Stack();
+  QAction* undo = MenuItem(edit, "Kumoa1", "Kumoa");
+  undo->setShortcut(QKeySequence::Undo);
+  undo->setEnabled(false);
+  connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+  connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  QAction* redo = MenuItem(edit, "Teeuudelleen1", "Tee uudelleen");
+  redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  redo->setEnabled(false);
+  connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+  connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+
   QMenu* data = bar->addMenu(QStringLiteral("Tietokannat"));
   data->setObjectName(QStringLiteral("Tietokannat1"));
   sectionLibraryAction_ = MenuItem(data, "Poikkileikkaukset1", "Poikkileikkaukset...");
@@ -242,12 +262,24 @@ void TpaaikkunaFRM::SetSectionLibraryCommand(std::function<void()> command) {
 }
 
 void TpaaikkunaFRM::SetProjectInfoCommand(std::function<void()> command) {
-  structurePage_->SetProjectInfoCommand(std::move(command));
+  if (!command) {
+    structurePage_->SetProjectInfoCommand(nullptr);
+    return;
+  }
+  structurePage_->SetProjectInfoCommand([this, command = std::move(command)] {
+    command();
+    ProjectEdited(QStringLiteral("Projektin tiedot"));
+  });
 }
 
 void TpaaikkunaFRM::SetSettingsCommand(std::function<void()> command) {
   settingsAction_->disconnect(this);
-  if (command) connect(settingsAction_, &QAction::triggered, this, std::move(command));
+  if (command) {
+    connect(settingsAction_, &QAction::triggered, this, [this, command = std::move(command)] {
+      command();
+      ProjectEdited(QStringLiteral("Asetukset"));
+    });
+  }
 }
 
 bool TpaaikkunaFRM::InstallPage(MainPage page, ProjectPage* widget) {
@@ -283,7 +315,7 @@ void TpaaikkunaFRM::showEvent(QShowEvent* event) {
 
 void TpaaikkunaFRM::FormShow() {
   // The project the program starts with is the one a close compares with.
-  MarkSaved();
+  BeginProject();
   SetActivePage(MainPage::Rakenne);
   previous_ = MainPage::Rakenne;
   pages_->setTabVisible(TabIndex(MainPage::Laskentamalli), false);

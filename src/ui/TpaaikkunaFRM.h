@@ -22,6 +22,7 @@ class QELVUX_data;
 
 namespace qv {
 
+class ProjectUndo;
 class RakenneSivu;
 
 // The pages of PageControl1, in their order.
@@ -39,7 +40,7 @@ constexpr int kMainPageCount = 7;
 
 // Texts of the window.
 constexpr const char* kProgramTitle = "QEL-VUX 2.0";
-constexpr const char* kCodeChangeText = "Kuormat nollataan";
+constexpr const char* kCodeChangeText = "Kuormat nollataan. Vaihdetaanko laskentanormi?";
 constexpr const char* kCodeChangeCaption = "Laskentanormin vaihto:";
 constexpr const char* kCloseQuestion = "Haluatko varmasti lopettaa ?";
 constexpr const char* kSaveChangesQuestion = "Tallennetaanko muutokset?";
@@ -115,6 +116,11 @@ class TpaaikkunaFRM : public QMainWindow {
   // Folder the project dialogs start in.
   std::string ProjectDialogFolder() const;
 
+  // After a user action that may have changed the project: one undo step when it did, and
+  // the title follows. text names the action in the undo history.
+  void ProjectEdited(const QString& text);
+  ProjectUndo& Undo() { return *undo_; }
+
   // Whether closing asks "Haluatko varmasti lopettaa ?" (off for unattended screenshots).
   void SetAskOnClose(bool ask) { askOnClose_ = ask; }
 
@@ -135,6 +141,10 @@ class TpaaikkunaFRM : public QMainWindow {
   bool LoadProjectFile(const std::string& name);
   // The project as it now stands is what the user has on disk (or chose to start from).
   void MarkSaved();
+  // A project opened or begun anew: saved as it stands, and no undo steps of the one before.
+  void BeginProject();
+  // Undo and redo put the project back to a file's lines; the pages show it again.
+  void RestoreProject(const std::vector<std::string>& lines);
   // Before "Uusi malli" or "Avaa...": unsaved changes are saved, dropped or kept as the
   // user answers "Tallennetaanko muutokset?"; false when the user cancels.
   bool ChangesMayGo();
@@ -152,6 +162,7 @@ class TpaaikkunaFRM : public QMainWindow {
   bool switching_ = false;  // the program itself is changing the page
   bool askOnClose_ = true;
   std::function<void()> sectionLibrary_;
+  ProjectUndo* undo_ = nullptr;
   std::vector<std::string> savedLines_;  // the project file as last opened, saved or begun
   std::string titleName_;                // the file name the title shows
 

@@ -26,6 +26,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/KuormitusSivu.h"
 #include "ui/Messages.h"
+#include "ui/ProjectUndo.h"
 #include "ui/RakenneSivu.h"
 
 namespace qv {
@@ -133,6 +134,33 @@ bool TpaaikkunaFRM::HasUnsavedChanges() const {
 
 void TpaaikkunaFRM::MarkSaved() {
   savedLines_ = ProjectFileLines(*project_);
+  UpdateTitle();
+}
+
+void TpaaikkunaFRM::BeginProject() {
+  MarkSaved();
+  undo_->Reset(savedLines_);
+}
+
+void TpaaikkunaFRM::ProjectEdited(const QString& text) {
+  undo_->Record(ProjectFileLines(*project_), text);
+  UpdateTitle();
+}
+
+void TpaaikkunaFRM::RestoreProject(const std::vector<std::string>& lines) {
+  std::string message;
+  // The lines are the program's own, written from a project it held: they read back.
+  if (RestoreProjectLines(*project_, lines, &message) < 0)
+    ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
+  UpdateCodeCombo();
+  // A step back may give a member its supports do not hold: it is mended on "Rakenne".
+  MainPage page = ActivePage();
+  if (page != MainPage::Rakenne && SupportCheck(*project_, message) < 0) {
+    SetActivePage(MainPage::Rakenne);
+    page = MainPage::Rakenne;
+  }
+  EnterPage(page);
+  analysisAhead_->start();
   UpdateTitle();
 }
 
@@ -261,8 +289,11 @@ void TpaaikkunaFRM::EnterPage(MainPage page) {
 
 void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   if (item < 0 || item > 2 || item + 1 == project_->DesignCode) return;
-  // Only a notice: the change goes through however the box is closed.
-  ui_.messages->Inform(kCodeChangeText, kCodeChangeCaption, MessageIcon::None);
+  // Every load goes with the code: the user may still keep them.
+  if (!ui_.messages->AskYesNo(kCodeChangeText, kCodeChangeCaption)) {
+    UpdateCodeCombo();
+    return;
+  }
 
   std::string message;
   const MainPage page = SupportCheck(*project_, message) < 0 ? MainPage::Rakenne : MainPage::Kuormitus;
@@ -282,7 +313,7 @@ void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   }
   if (ActivePage() == MainPage::Kuormitus) RefreshLoadPage();
   else RefreshStructurePage();
-  UpdateTitle();
+  ProjectEdited(QStringLiteral("Laskentanormin vaihto"));
 }
 
 void TpaaikkunaFRM::FillProjectFileMemo() {
@@ -290,12 +321,19 @@ void TpaaikkunaFRM::FillProjectFileMemo() {
 }
 
 bool TpaaikkunaFRM::LoadProjectFile(const std::string& name) {
+  // A file that cannot be read as a project leaves the one in hand as it was, its name too.
+  const std::vector<std::string> before = ProjectFileLines(*project_);
+  const std::string beforeName = project_->TextFile.FileName();
+  const std::vector<std::string> beforeFile = project_->TextFile.Lines();
   std::string message;
-  if (LoadProject(*project_, name, &message) == 0) return true;
+  if (LoadProject(*project_, name, &message) == 0) {
+    if (!message.empty()) ui_.messages->Inform(message, kCaptionNotice, MessageIcon::Information);
+    return true;
+  }
   ui_.messages->Inform(message, kCaptionFileError, MessageIcon::Information);
-  // "Tallenna" must never write over a file that could not be read as a project.
-  project_->TextFile.SetFileName(std::string());
-  // A failed load may have changed part of the record: show what it now holds.
+  project_->TextFile.TakeLines(beforeFile);
+  project_->TextFile.SetFileName(beforeName);
+  RestoreProjectLines(*project_, before);
   UpdateCodeCombo();
   RefreshStructurePage();
   return false;
@@ -305,7 +343,7 @@ void TpaaikkunaFRM::OpenArgument() {
   if (NameLength(argument_) <= 3 || !FileExists(argument_)) return;
   const bool loaded = LoadProjectFile(argument_);
   RefreshStructurePage();
-  if (loaded) MarkSaved();
+  if (loaded) BeginProject();
   SetTitle(loaded ? argument_ : std::string());
   UpdateCodeCombo();
   if (loaded) {
@@ -322,7 +360,7 @@ void TpaaikkunaFRM::NewModel() {
   previous_ = MainPage::Rakenne;
   RefreshStructurePage();
   projectFileMemo_->clear();
-  MarkSaved();
+  BeginProject();
   SetTitle(std::string());
 }
 
@@ -346,7 +384,7 @@ void TpaaikkunaFRM::OpenProject() {
   UpdateCodeCombo();
   previous_ = MainPage::Rakenne;
   RefreshStructurePage();
-  MarkSaved();
+  BeginProject();
   SetTitle(name);
   FillProjectFileMemo();
   StartAnalysisInAdvance();
@@ -390,6 +428,7 @@ bool TpaaikkunaFRM::SaveProjectAs() {
 void TpaaikkunaFRM::RunSectionLibraryCommand() {
   if (!sectionLibrary_) return;
   sectionLibrary_();
+  ProjectEdited(QStringLiteral("Poikkileikkaukset"));
   const MainPage page = ActivePage();
   if (page == MainPage::Mitoitus || page == MainPage::Tulokset) {
     RegenerateAndSolve();

@@ -277,7 +277,20 @@ TEST(ProjectFile, MissingOrChangedLibraryFallsBackToTheSavedSection) {
     EXPECT_EQ(q.Profiles.FileName(), "?");
     EXPECT_EQ(q.Profiles.FormatRecord(0), record);
   }
-  // A saved section that cannot be read leaves nothing to design: an error, not a pass.
+  // A saved section the program cannot use, in a project whose library is there (the
+  // index no longer names it): the library's first section, and the user is told.
+  for (const std::string& bad : {std::string("roskaa"), std::string("X;9;100;200;0;0;0;0;0;0;0;0")}) {
+    QELVUX_data q(kProgram);
+    auto unusable = WithLine(WithLine(p.TextFile.Lines(), 801, 2, "9999"), 801, 4, bad);
+    ASSERT_EQ(Load(q, unusable, msg), 0) << msg;
+    EXPECT_GT(q.Profiles.Count(), 1) << bad;
+    EXPECT_EQ(q.Profiles.CurrentIndex, 0) << bad;
+    EXPECT_EQ(msg, "Tallennettua poikkileikkausta (" + bad +
+                       ") ei voi käyttää: valittu kirjaston ensimmäinen poikkileikkaus " +
+                       q.Profiles.Name(0) + ".");
+  }
+  // Without the library, a saved section that cannot be read leaves nothing to design: an
+  // error, not a pass.
   auto lines = WithLine(p.TextFile.Lines(), 801, 1, "/ei/ole.pl1");
   lines = WithLine(lines, 801, 4, "roskaa");
   QELVUX_data q(kProgram);

@@ -1,4 +1,5 @@
 // The main window driven as the user drives it: start-up, page changes, the code change, file commands, closing, help.
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -6,6 +7,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -16,6 +18,7 @@
 #include "project/QELVUX_data.h"
 #include "ui/ProjectPage.h"
 #include "ui/RakenneSivu.h"
+#include "ui/ProjectUndo.h"
 #include "ui/TpaaikkunaFRM.h"
 
 using namespace qv;
@@ -214,11 +217,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 1);
     QVERIFY(messages_.shown.empty());
 
+    messages_.answers = {false};  // "Ei" keeps the code and every load
+    w.LaskentaNormiCB()->setCurrentIndex(2);
+    QCOMPARE(p.DesignCode, 2);
+    QCOMPARE(p.Loads.Count(), 1);
+    QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 1);
+
+    messages_.shown.clear();
     w.LaskentaNormiCB()->setCurrentIndex(2);
     QCOMPARE(messages_.shown.size(), std::size_t(1));
-    QCOMPARE(messages_.shown[0].text, std::string("Kuormat nollataan"));
+    QCOMPARE(messages_.shown[0].text, std::string("Kuormat nollataan. Vaihdetaanko laskentanormi?"));
     QCOMPARE(messages_.shown[0].caption, std::string("Laskentanormin vaihto:"));
-    QVERIFY(!messages_.shown[0].question);
+    QVERIFY(messages_.shown[0].question);
     QCOMPARE(p.DesignCode, 3);
     QCOMPARE(p.Loads.Count(), 0);
     QCOMPARE(p.Loads.CurrentIndex, -1);
@@ -382,6 +392,75 @@ class MainWindowTest : public QObject {
     messages_.threeWay = {Messages::Answer::kNo};
     QVERIFY(w.close());
     QCOMPARE(onDisk(), before);
+  }
+
+  // Each action is one step; undo walks back through the very files the project would have
+  // been saved as, redo forward again, and the pages show each state.
+  void undoAndRedoStepThroughEveryAction() {
+    const std::string column = WriteColumnProject(dir_->path());
+    TpaaikkunaFRM& w = Start(column);
+    QUndoStack& stack = w.Undo().Stack();
+    auto* undo = w.findChild<QAction*>(QStringLiteral("Kumoa1"));
+    auto* redo = w.findChild<QAction*>(QStringLiteral("Teeuudelleen1"));
+    QVERIFY(undo && redo);
+    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    QVERIFY(!undo->isEnabled());
+
+    std::vector<std::vector<std::string>> states{ProjectFileLines(w.Project())};
+    const int supports = w.Project().Member.Count();
+    const std::size_t nodes = w.StructurePage()->Tree().nodes.size();
+    int point = -1;
+    for (std::size_t i = 0; i < nodes; ++i)
+      if (w.StructurePage()->Tree().nodes[i].pointIndex >= 0) point = static_cast<int>(i);
+    w.StructurePage()->SelectNode(point);
+    w.StructurePage()->DeleteClicked();  // a point of the member
+    QCOMPARE(w.Project().Member.Count(), supports - 1);
+    states.push_back(ProjectFileLines(w.Project()));
+    // 60 code changes: more than the 50 steps an engineer may want back.
+    for (int i = 0; i < 60; ++i) {
+      w.LaskentaNormiCB()->setCurrentIndex(i % 2);
+      states.push_back(ProjectFileLines(w.Project()));
+    }
+    QCOMPARE(stack.count(), 61);
+    QVERIFY(undo->isEnabled());
+    QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
+
+    for (std::size_t k = states.size() - 1; k > 0; --k) {
+      undo->trigger();
+      QVERIFY(ProjectFileLines(w.Project()) == states[k - 1]);
+      QCOMPARE(w.LaskentaNormiCB()->currentIndex(), w.Project().DesignCode - 1);
+    }
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(w.Project().Member.Count(), supports);
+    QCOMPARE(w.StructurePage()->Tree().nodes.size(), nodes);
+    QVERIFY(!w.windowTitle().startsWith(QLatin1Char('*')));  // back where it was opened
+    QCOMPARE(w.Project().TextFile.FileName(), column);
+    for (std::size_t k = 1; k < states.size(); ++k) {
+      redo->trigger();
+      QVERIFY(ProjectFileLines(w.Project()) == states[k]);
+    }
+    // "Uusi malli" begins a history of its own.
+    messages_.threeWay = {Messages::Answer::kNo};
+    w.NewModel();
+    QCOMPARE(stack.count(), 0);
+  }
+
+  // An open that fails leaves the project in hand as it was, and "Tallenna" still writes it
+  // to its own file.
+  void aFailedOpenKeepsTheProjectInHand() {
+    const std::string column = WriteColumnProject(dir_->path());
+    TpaaikkunaFRM& w = Start(column);
+    w.Project().Member.Name = "Muutettu";
+    w.UpdateTitle();
+    const std::vector<std::string> before = ProjectFileLines(w.Project());
+    files_.answer = WriteText(dir_->path(), "rikki.vux", "QEL-VUX\r\nINPUTFILE\r\n2\r\n");
+    messages_.threeWay = {Messages::Answer::kNo};
+    w.OpenProject();
+    QCOMPARE(messages_.shown.back().caption, std::string("TIEDOSTOVIRHE"));
+    QVERIFY(ProjectFileLines(w.Project()) == before);
+    QCOMPARE(w.Project().TextFile.FileName(), column);
+    QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
   }
 
   void titleShortensLongNames() {
