@@ -84,4 +84,22 @@ std::string FormatFixedSignificant(double value, int decimals, int significant) 
   return text;
 }
 
+namespace {
+
+std::string ShortNumber(double value) {
+  if (value != 0.0 && std::fabs(value) < 0.001) return FormatFixedSignificant(value, 0, 3);
+  std::string text = FormatFixed(value, 3);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text == "-0" ? "0" : text;
+}
+
+}  // namespace
+
+std::string RangeText(const std::string& label, double min, double max) {
+  std::string text = label;
+  if (!text.empty() && text.back() != ':') text += ':';
+  return text + " anna luku väliltä " + ShortNumber(min) + " … " + ShortNumber(max);
+}
+
 }  // namespace qv

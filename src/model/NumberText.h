@@ -25,4 +25,9 @@ std::string FormatReal(double value, int decimals);
 // written with few decimals (a surface load in N/mm2) then survives a save and a load.
 std::string FormatFixedSignificant(double value, int decimals, int significant);
 
+// What a refused entry is told: "<label> anna luku väliltä <min> … <max>", the label with
+// its unit as the field shows it. The limits are written as short as they are exact to three
+// decimals.
+std::string RangeText(const std::string& label, double min, double max);
+
 }  // namespace qv

@@ -43,9 +43,10 @@ KuormaValidation ReadPoint(const QELVUX_data& p, const KuormaDialogState& s,
   const double L = p.Member.Length;
   std::string q1Label, q2Label;
   KuormaValueLabels(s.kind, TypeOf(in), q1Label, q2Label);
-  if (ParseNumber(in.x1, 0.0, L, r.x1) != 0) return Fail(KuormaField::kX1, kLabelKuormaPointX1);
+  if (ParseNumber(in.x1, 0.0, L, r.x1) != 0)
+    return Fail(KuormaField::kX1, RangeText(kLabelKuormaPointX1, 0.0, L));
   if (ParseNumber(in.q1, -kKuormaValueLimit, kKuormaValueLimit, r.q1) != 0)
-    return Fail(KuormaField::kQ1, q1Label);
+    return Fail(KuormaField::kQ1, RangeText(q1Label, -kKuormaValueLimit, kKuormaValueLimit));
   if (r.q1 == 0.0) return Fail(KuormaField::kQ1, kMessageNoLoadValue);
   if (s.loadIndex < 0 && in.copyChecked &&
       ParseNumber(in.spacing, 100.0, L - r.x1, r.spacing) != 0)
@@ -58,14 +59,16 @@ KuormaValidation ReadDistributed(const QELVUX_data& p, const KuormaDialogState& 
   const double L = p.Member.Length;
   std::string q1Label, q2Label;
   KuormaValueLabels(s.kind, TypeOf(in), q1Label, q2Label);
-  if (ParseNumber(in.x1, 0.0, L, r.x1) != 0) return Fail(KuormaField::kX1, kLabelKuormaStartX1);
-  if (ParseNumber(in.x2, 0.0, L, r.x2) != 0) return Fail(KuormaField::kX2, kLabelKuormaEndX2);
+  if (ParseNumber(in.x1, 0.0, L, r.x1) != 0)
+    return Fail(KuormaField::kX1, RangeText(kLabelKuormaStartX1, 0.0, L));
+  if (ParseNumber(in.x2, 0.0, L, r.x2) != 0)
+    return Fail(KuormaField::kX2, RangeText(kLabelKuormaEndX2, 0.0, L));
   if (r.x2 < r.x1) std::swap(r.x1, r.x2);
   if (r.x2 - r.x1 < 1.0) return Fail(KuormaField::kX2, kMessageLoadTooShort);
   if (ParseNumber(in.q1, -kKuormaValueLimit, kKuormaValueLimit, r.q1) != 0)
-    return Fail(KuormaField::kQ1, q1Label);
+    return Fail(KuormaField::kQ1, RangeText(q1Label, -kKuormaValueLimit, kKuormaValueLimit));
   if (ParseNumber(in.q2, -kKuormaValueLimit, kKuormaValueLimit, r.q2) != 0)
-    return Fail(KuormaField::kQ2, q2Label);
+    return Fail(KuormaField::kQ2, RangeText(q2Label, -kKuormaValueLimit, kKuormaValueLimit));
   if (r.q1 == 0.0 && r.q2 == 0.0) return Fail(KuormaField::kQ1, kMessageNoLoadValues);
   return KuormaValidation{};
 }

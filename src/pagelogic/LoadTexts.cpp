@@ -42,19 +42,6 @@ std::string LoadKindGroupName(int kind) {
   }
 }
 
-double LoadUnitFactor(int kind, bool moment) {
-  switch (kind) {
-    case 1: return moment ? 1000000.0 : 1000.0;
-    case 2: return moment ? 1000.0 : 1.0;
-    case 3: return moment ? 1.0 : 0.001;
-    default: return 1.0;
-  }
-}
-
-double ShownLoadValue(int kind, int direction, double stored) {
-  return stored / LoadUnitFactor(kind, IsMomentDirection(direction));
-}
-
 std::string DurationClassNameOf(const QELVUX_data& project, int durationClass) {
   const std::string line = project.Materials.DurationClassName(project.DesignCode, durationClass + 1);
   // Only the first field names the class; later fields, if any, are table data.

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/LoadUnits.h"
+
 class QELVUX_data;
 
 namespace qv {
@@ -14,17 +16,9 @@ std::string DirectionTreeName(int code);
 // "FY", "Mz" ...; "" for a code that is no direction.
 std::string DirectionReportName(int code);
 
-// A direction code above 3 in absolute value is a moment.
-inline bool IsMomentDirection(int code) { return code > 3 || code < -3; }
-
 // "PISTEKUORMAT:", "VIIVAKUORMAT:", "PINTAKUORMAT:" for kinds 1..3, "" otherwise.
 std::string LoadKindGroupName(int kind);
 
-// Stored value = shown value x factor: point 1000 (kN) / 1000000 (kNm), line 1 (kN/m) /
-// 1000 (kNm/m), surface 0.001 (kN/m2) / 1 (kNm/m2). 1 for an unknown kind.
-double LoadUnitFactor(int kind, bool moment);
-// The stored value of load kind and direction in the units shown to the user.
-double ShownLoadValue(int kind, int direction, double stored);
 
 // Name of the duration class of load case k under the project's design code: the first
 // column of line class + 1 of the code's duration-class table; "" when there is none.

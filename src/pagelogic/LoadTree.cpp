@@ -25,15 +25,6 @@ void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int k
   tree.nodes.push_back(n);
 }
 
-// "Alkupään intensiteetti: -1.0 kN/m" and the like.
-std::string IntensityText(const char* end, double shown, bool moment, int kind) {
-  const char* unit = kind == KV::kSurface ? (moment ? " kNm/m2" : " kN/m2")
-                                          : (moment ? " kNm/m" : " kN/m");
-  // Three significant digits at the least: -0.05 kN/m must not read as -0.1.
-  return std::string(end) + " intensiteetti: " +
-         (moment ? FormatFixed(shown, 3) : FormatFixedSignificant(shown, 1, 3)) + unit;
-}
-
 std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
   const KV& loads = p.Loads;
   const int kind = loads.LoadKind(i);
@@ -41,14 +32,12 @@ std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
   const bool moment = IsMomentDirection(dir);
   std::vector<std::string> lines{"Suunta: " + DirectionTreeName(dir)};
   if (kind == KV::kPoint) {
-    const double q = ShownLoadValue(kind, dir, loads.Q1(i));
-    lines.push_back(moment ? "Momentti: " + FormatFixed(q, 3) + " kNm"
-                           : "Voima: " + FormatFixedSignificant(q, 1, 3) + " kN");
+    lines.push_back((moment ? "Momentti: " : "Voima: ") + LoadValueText(kind, dir, loads.Q1(i)));
     lines.push_back("Paikka x1: " + FormatFixed(loads.X1(i), 1) + " mm");
     return lines;
   }
-  lines.push_back(IntensityText("Alkupään", ShownLoadValue(kind, dir, loads.Q1(i)), moment, kind));
-  lines.push_back(IntensityText("Loppupään", ShownLoadValue(kind, dir, loads.Q2(i)), moment, kind));
+  lines.push_back("Alkupään intensiteetti: " + LoadValueText(kind, dir, loads.Q1(i)));
+  lines.push_back("Loppupään intensiteetti: " + LoadValueText(kind, dir, loads.Q2(i)));
   const double x1 = loads.X1(i) < 0.0 ? 0.0 : loads.X1(i);
   const double x2 = loads.X2(i) < 0.0 ? p.Member.Length : loads.X2(i);
   lines.push_back("Alkupiste x1: " + FormatFixed(x1, 1) + " mm");

@@ -120,14 +120,14 @@ bool NearButNotAt(const RV& m, int kind, double x) {
 RakenneValidation ValidateMember(const QELVUX_data& p, const RakenneDialogInput& in) {
   double length = 0.0, angle = 0.0, ridge = 0.0, width = 0.0;
   if (ParseNumber(in.length, 100.0, 100000.0, length) != 0)
-    return Fail(RakenneField::kLength, kLabelLength);
+    return Fail(RakenneField::kLength, RangeText(kLabelLength, 100.0, 100000.0));
   if (ParseNumber(in.angle, 0.0, 90.0, angle) != 0)
-    return Fail(RakenneField::kAngle, kLabelAngle);
+    return Fail(RakenneField::kAngle, RangeText(kLabelAngle, 0.0, 90.0));
   if (in.ridgeChecked && ParseNumber(in.ridge, 0.0, length, ridge) != 0)
-    return Fail(RakenneField::kRidge, kLabelRidge);
+    return Fail(RakenneField::kRidge, RangeText(kLabelRidge, 0.0, length));
   // Without a load width (only from a file) its input is hidden and the width is kept.
   if (p.Member.LoadWidth > 0.0 && ParseNumber(in.loadWidth, 10.0, 10000.0, width) != 0)
-    return Fail(RakenneField::kLoadWidth, kLabelLoadWidth);
+    return Fail(RakenneField::kLoadWidth, RangeText(kLabelLoadWidth, 10.0, 10000.0));
   return RakenneValidation{};
 }
 
@@ -137,7 +137,7 @@ RakenneValidation ValidatePoint(const QELVUX_data& p, const RakenneDialogState& 
   const bool support = s.mode == kRakenneSupport;
   double x = 0.0;
   if (ParseNumber(in.position, 0.0, m.Length, x) != 0)
-    return Fail(RakenneField::kPosition, support ? kLabelSupportX : kLabelHingeX);
+    return Fail(RakenneField::kPosition, RangeText(support ? kLabelSupportX : kLabelHingeX, 0.0, m.Length));
   if (support) {
     if (OtherWithinGap(m, RV::kSupport, x, s.pointIndex))
       return Fail(RakenneField::kPosition, "Kohdassa on jo tuki !");

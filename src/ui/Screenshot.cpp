@@ -1,8 +1,12 @@
 // Grabbing the main window to a PNG after start-up.
 #include "ui/Screenshot.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -34,6 +38,8 @@ std::optional<ScreenshotRequest> ScreenshotFromEnvironment() {
   r.select = EnvInt("QELVUX_SCREENSHOT_SELECT", -2);
   r.dialogMode = EnvInt("QELVUX_SCREENSHOT_DIALOG", 0);
   r.dialogPoint = EnvInt("QELVUX_SCREENSHOT_POINT", -1);
+  r.menu = qEnvironmentVariable("QELVUX_SCREENSHOT_MENU").toStdString();
+  r.question = EnvInt("QELVUX_SCREENSHOT_QUESTION", 0) == 1;
   const QStringList size = qEnvironmentVariable("QELVUX_SCREENSHOT_SIZE").split(QLatin1Char('x'));
   if (size.size() == 2) {
     const int w = size[0].toInt(), h = size[1].toInt();
@@ -62,10 +68,30 @@ void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request)
       dialog->show();
       target = dialog;
     }
-    QTimer::singleShot(kSettleMs, w, [target, request] {
-      const bool saved = target->grab().save(QString::fromStdString(request.file), "PNG");
+    // A menu and a message box are windows of their own: the screen is grabbed where the
+    // window and they stand.
+    QMenu* menu = request.menu.empty() ? nullptr
+                                       : w->menuBar()->findChild<QMenu*>(QString::fromStdString(request.menu));
+    if (menu) w->menuBar()->setActiveAction(menu->menuAction());
+    const bool screen = menu || request.question;
+    QTimer::singleShot(kSettleMs, w, [w, target, request, screen] {
+      QPixmap picture = target->grab();
+      if (screen) {
+        QRect area = w->frameGeometry();
+        for (QWidget* top : QApplication::topLevelWidgets())
+          if (top->isVisible()) area = area.united(top->frameGeometry());
+        picture = QGuiApplication::primaryScreen()->grabWindow(0).copy(area);
+      }
+      const bool saved = picture.save(QString::fromStdString(request.file), "PNG");
+      // Leaves the question's own loop as well.
       QCoreApplication::exit(saved ? 0 : 1);
     });
+    if (request.question) {
+      w->Project().Member.Name += " (muutettu)";
+      w->ProjectEdited(QStringLiteral("Nimi"));
+      w->SetAskOnClose(true);
+      w->close();
+    }
   });
 }
 

@@ -205,42 +205,42 @@ void TpaaikkunaFRM::BuildPages() {
 void TpaaikkunaFRM::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = bar->addMenu(QStringLiteral("Tiedosto"));
+  QMenu* file = bar->addMenu(QStringLiteral("&Tiedosto"));
   file->setObjectName(QStringLiteral("Tiedosto1"));
-  QAction* newModel = MenuItem(file, "Uusimalli1", "Uusi malli");
+  QAction* newModel = MenuItem(file, "Uusimalli1", "&Uusi malli");
   newModel->setShortcut(QKeySequence::New);
   connect(newModel, &QAction::triggered, this, [this] { NewModel(); });
-  QAction* open = MenuItem(file, "Avaa1", "Avaa...");
+  QAction* open = MenuItem(file, "Avaa1", "&Avaa...");
   open->setShortcut(QKeySequence::Open);
   connect(open, &QAction::triggered, this, [this] { OpenProject(); });
-  QAction* save = MenuItem(file, "Tallenna1", "Tallenna");
+  QAction* save = MenuItem(file, "Tallenna1", "&Tallenna");
   save->setShortcut(QKeySequence::Save);
   connect(save, &QAction::triggered, this, [this] { SaveProject(); });
-  QAction* saveAs = MenuItem(file, "Tallennanimell1", "Tallenna nimellä...");
+  QAction* saveAs = MenuItem(file, "Tallennanimell1", "Tallenna &nimellä...");
   saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   connect(saveAs, &QAction::triggered, this, [this] { SaveProjectAs(); });
   file->addSeparator();
-  QAction* quit = MenuItem(file, "Lopeta1", "Lopeta");
+  QAction* quit = MenuItem(file, "Lopeta1", "&Lopeta");
   quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   connect(quit, &QAction::triggered, this, [this] { close(); });
 
-  QMenu* edit = bar->addMenu(QStringLiteral("Muokkaa"));
+  QMenu* edit = bar->addMenu(QStringLiteral("&Muokkaa"));
   edit->setObjectName(QStringLiteral("Muokkaa1"));
   QUndoStack& stack = undo_->Stack();
-  QAction* undo = MenuItem(edit, "Kumoa1", "Kumoa");
+  QAction* undo = MenuItem(edit, "Kumoa1", "&Kumoa");
   undo->setShortcut(QKeySequence::Undo);
   undo->setEnabled(false);
   connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
   connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-  QAction* redo = MenuItem(edit, "Teeuudelleen1", "Tee uudelleen");
+  QAction* redo = MenuItem(edit, "Teeuudelleen1", "&Tee uudelleen");
   redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
   redo->setEnabled(false);
   connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
   connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
-  QMenu* data = bar->addMenu(QStringLiteral("Tietokannat"));
+  QMenu* data = bar->addMenu(QStringLiteral("Tieto&kannat"));
   data->setObjectName(QStringLiteral("Tietokannat1"));
-  sectionLibraryAction_ = MenuItem(data, "Poikkileikkaukset1", "Poikkileikkaukset...");
+  sectionLibraryAction_ = MenuItem(data, "Poikkileikkaukset1", "&Poikkileikkaukset...");
   sectionLibraryAction_->setEnabled(false);
   connect(sectionLibraryAction_, &QAction::triggered, this, [this] { RunSectionLibraryCommand(); });
 
@@ -250,7 +250,7 @@ void TpaaikkunaFRM::BuildMenu() {
   settingsAction_->setVisible(false);
   bar->addAction(settingsAction_);
 
-  QAction* help = bar->addAction(QStringLiteral("Ohje"));
+  QAction* help = bar->addAction(QStringLiteral("&Ohje"));
   help->setObjectName(QStringLiteral("Ohje1"));
   help->setShortcut(QKeySequence::HelpContents);
   connect(help, &QAction::triggered, this, [this] { ShowHelp(); });

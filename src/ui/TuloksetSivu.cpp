@@ -1,6 +1,8 @@
 // The results page over the page logic: lists, display switch, table and which view is shown.
 #include "ui/TuloksetSivu.h"
 
+#include <algorithm>
+
 #include <QChart>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,15 +21,13 @@
 #include "pagelogic/ReactionTable.h"
 #include "pagelogic/ResultTable.h"
 #include "project/QELVUX_data.h"
+#include "ui/CoordinatePicture.h"
 #include "ui/PaintBox.h"
 #include "ui/PictureExportUi.h"
 
 namespace qv {
 
 namespace {
-
-constexpr const char* kCoordinateHint =
-    "Pää- ja paikallikoordinaatisto|Pääkoordinaatisto XYZ ja paikalliskoordinaatisto xyz";
 
 // Distance of the table's tab stops: wide enough for "U2,inst [mm]" and "Min. tukileveys [mm]:"
 // headers to keep their columns apart.
@@ -36,49 +36,6 @@ constexpr double kTabStopChars = 14.0;
 QLabel* Caption(QWidget* parent, const char* text) {
   auto* l = new QLabel(QString::fromUtf8(text), parent);
   return l;
-}
-
-void Arrow(QPainter& p, QPointF from, QPointF to, const QString& name) {
-  p.drawLine(from, to);
-  const QPointF d = to - from;
-  const double len = std::hypot(d.x(), d.y());
-  if (len <= 0.0) return;
-  const QPointF u = d / len, n(-u.y(), u.x());
-  QPainterPath head;
-  head.moveTo(to);
-  head.lineTo(to - 7.0 * u + 3.5 * n);
-  head.lineTo(to - 7.0 * u - 3.5 * n);
-  head.closeSubpath();
-  p.fillPath(head, p.pen().color());
-  p.drawText(QRectF(to + 4.0 * u - QPointF(8, 8), QSizeF(16, 16)), Qt::AlignCenter, name);
-}
-
-// The fixed picture of the main system XYZ and the local system xyz of an inclined member.
-QPixmap CoordinatePicture() {
-  QPixmap pm(150, 70);
-  pm.fill(Qt::white);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  QFont f = p.font();
-  f.setPixelSize(11);
-  f.setItalic(true);
-  p.setFont(f);
-  p.setPen(QPen(QColor(0, 0, 160), 1.5));
-  const QPointF o(14, 56);
-  Arrow(p, o, o + QPointF(40, 0), QStringLiteral("X"));
-  Arrow(p, o, o + QPointF(0, -40), QStringLiteral("Y"));
-  p.drawEllipse(o, 3, 3);  // Z toward the viewer
-  p.drawText(QRectF(o + QPointF(-14, 2), QSizeF(12, 12)), Qt::AlignCenter, QStringLiteral("Z"));
-  // The member at 30 degrees with its own axes.
-  const double a = 30.0 * M_PI / 180.0;
-  const QPointF ux(std::cos(a), -std::sin(a)), uy(-std::sin(a), -std::cos(a));
-  const QPointF m(82, 60);
-  p.setPen(QPen(QColor(150, 150, 150), 4, Qt::SolidLine, Qt::FlatCap));
-  p.drawLine(m, m + 34.0 * ux);  // shorter than the x arrow, so its name stays clear
-  p.setPen(QPen(QColor(200, 0, 0), 1.5));
-  Arrow(p, m, m + 50.0 * ux, QStringLiteral("x"));
-  Arrow(p, m, m + 30.0 * uy, QStringLiteral("y"));
-  return pm;
 }
 
 QStringList ToQStrings(const std::vector<std::string>& texts) {
@@ -158,10 +115,7 @@ QWidget* TuloksetSivu::BuildControls() {
   radios->addWidget(maximaButton_);
   radios->addWidget(allButton_);
 
-  auto* picture = new QLabel(panel);
-  picture->setObjectName(QStringLiteral("Image2"));
-  picture->setPixmap(CoordinatePicture());
-  SetHint(picture, kCoordinateHint);
+  QLabel* picture = CoordinatePicture(panel, "Image2");
 
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(2, 2, 2, 2);
@@ -273,7 +227,16 @@ void TuloksetSivu::ShowReactions() {
 void TuloksetSivu::SetTableLines(const std::vector<std::string>& lines) {
   table_->clear();
   QTextOption option = table_->document()->defaultTextOption();
-  const double stop = kTabStopChars * table_->fontMetrics().averageCharWidth();
+  // Every column is as wide as its widest cell ("U2,net,fin [mm]" and the like), so that a
+  // header never runs into the next one nor pushes it off its values.
+  const QFontMetrics metrics = table_->fontMetrics();
+  double stop = kTabStopChars * metrics.averageCharWidth();
+  for (const std::string& line : lines) {
+    const QStringList cells = QString::fromStdString(line).split(QLatin1Char('\t'));
+    if (cells.size() < 2) continue;
+    for (const QString& cell : cells)
+      stop = std::max(stop, metrics.horizontalAdvance(cell) + 2.0 * metrics.averageCharWidth());
+  }
   QList<QTextOption::Tab> tabs;
   for (int i = 1; i <= 12; ++i) tabs << QTextOption::Tab(i * stop, QTextOption::LeftTab);
   option.setTabs(tabs);

@@ -2,9 +2,11 @@
 #include "ui/TulostiedostoSivu.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -19,6 +21,7 @@
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/ReportAssembly.h"
 #include "project/QELVUX_data.h"
+#include "ui/CoordinatePicture.h"
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
@@ -129,6 +132,7 @@ QWidget* TulostiedostoSivu::BuildControls() {
   layout->addWidget(fontButton_);
   layout->addWidget(saveButton_);
   layout->addStretch(1);
+  layout->addWidget(CoordinatePicture(panel, "Image3"));
   return panel;
 }
 
@@ -277,6 +281,13 @@ void TulostiedostoSivu::TallennaTulosBTNClick() {
   request.filter = texts.filter + "|" + kReportPdfFilter;
   request.filterIndex = texts.filterIndex;
   request.folder = QELVUX_data::FolderOf(Project().ProgramPath);
+  // A report is kept beside its project, under the project's name.
+  const std::string& project = Project().TextFile.FileName();
+  if (!project.empty()) {
+    request.folder = QELVUX_data::FolderOf(project);
+    request.fileName =
+        QFileInfo(QString::fromStdString(project)).completeBaseName().toStdString() + "." + texts.defaultExtension;
+  }
   std::string path;
   if (!ui_.files->SaveFile(request, path)) return;
   if (!SaveLines(path, ViewLines())) return;

@@ -55,6 +55,19 @@ TEST(NumberText, FormatsWithAPoint) {
   EXPECT_EQ(qv::FormatReal(1e10, -1), "1.000000E+10");
 }
 
+// A refused entry names its range with limits a user can type back.
+TEST(NumberText, RangeTextNamesTheLimits) {
+  struct Case { const char* label; double min, max; const char* text; };
+  const Case cases[] = {
+      {"Pituus L [mm]:", 100.0, 100000.0, "Pituus L [mm]: anna luku väliltä 100 … 100000"},
+      {"Kerroin", 1e-5, 10000.0, "Kerroin: anna luku väliltä 0.00001 … 10000"},
+      {"q1 [kN/m]:", -1e6, 1e6, "q1 [kN/m]: anna luku väliltä -1000000 … 1000000"},
+      {"x1 [mm]:", 0.0, 5999.25, "x1 [mm]: anna luku väliltä 0 … 5999.25"},
+      {"k_k1:", 0.01, 1.0, "k_k1: anna luku väliltä 0.01 … 1"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(qv::RangeText(c.label, c.min, c.max), c.text);
+}
+
 TEST(NumberText, IndependentOfACommaLocale) {
   // Any installed locale with a decimal comma will do; skip when none exists.
   const char* names[] = {"fi_FI.UTF-8", "fi_FI.utf8", "de_DE.UTF-8", "de_DE.utf8"};

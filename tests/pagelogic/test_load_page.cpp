@@ -203,7 +203,7 @@ TEST_F(LoadPageTest, DrawingShowsMemberInBlackLoadsInColourNoOriginMark) {
   qv::DrawLoadPage(&canvas, project.get(), 800, 400, 1);
   ASSERT_FALSE(canvas.Calls().empty());
   EXPECT_TRUE(canvas.TextsEqual("(0,0)").empty());
-  EXPECT_FALSE(canvas.TextsEqual("P1").empty());
+  EXPECT_FALSE(canvas.TextsEqual("P1: -1.0 kN").empty());  // name and value
   EXPECT_FALSE(canvas.TextsEqual("1500").empty());  // a chain label at the point load
   bool blue = false, red = false, yellow = false;
   for (const qv::CanvasCall& c : canvas.Calls()) {

@@ -169,7 +169,7 @@ TEST_F(RakenneDialogiTest, MemberNumbersAreChecked) {
   RakenneDialogInput in = MemberInput("50");
   qv::RakenneValidation r = qv::ValidateRakenne(p, s, in);
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Pituus L [mm]:");
+  EXPECT_EQ(r.message, "Pituus L [mm]: anna luku väliltä 100 … 100000");
   EXPECT_EQ(r.caption, "VIRHE");
   EXPECT_EQ(r.field, RakenneField::kLength);
   in.length = "100";
@@ -181,18 +181,18 @@ TEST_F(RakenneDialogiTest, MemberNumbersAreChecked) {
   in.length = "4500,5";
   in.angle = "90.5";
   r = qv::ValidateRakenne(p, s, in);
-  EXPECT_EQ(r.message, "Suuntakulma alfa [aste]:");
+  EXPECT_EQ(r.message, "Suuntakulma alfa [aste]: anna luku väliltä 0 … 90");
   in.angle = "90";
   in.ridgeChecked = true;
   in.ridge = "4600";
   r = qv::ValidateRakenne(p, s, in);
-  EXPECT_EQ(r.message, "Harja/pulpettipalkin harjan paikka x [mm]:");
+  EXPECT_EQ(r.message, "Harja/pulpettipalkin harjan paikka x [mm]: anna luku väliltä 0 … 4500.5");
   EXPECT_EQ(r.field, RakenneField::kRidge);
   in.ridge = "4500.5";
   EXPECT_TRUE(qv::ValidateRakenne(p, s, in).ok);
   in.loadWidth = "9.9";
   r = qv::ValidateRakenne(p, s, in);
-  EXPECT_EQ(r.message, "Pintakuormien kerääntymisleveys [mm]:");
+  EXPECT_EQ(r.message, "Pintakuormien kerääntymisleveys [mm]: anna luku väliltä 10 … 10000");
   EXPECT_EQ(r.field, RakenneField::kLoadWidth);
   // The first failure is the one shown.
   in.length = "";
@@ -212,9 +212,9 @@ TEST_F(RakenneDialogiTest, SupportsKeepTenMillimetresApart) {
   EXPECT_TRUE(Check(2, 1, "3005").ok);
   EXPECT_EQ(Check(2, 1, "5995").message, "Kohdassa on jo tuki !");
   r = Check(2, -1, "6000.1");
-  EXPECT_EQ(r.message, "Tuen paikka x1 [mm]:");
+  EXPECT_EQ(r.message, "Tuen paikka x1 [mm]: anna luku väliltä 0 … 6000");
   EXPECT_EQ(r.field, RakenneField::kPosition);
-  EXPECT_EQ(Check(2, -1, "-1").message, "Tuen paikka x1 [mm]:");
+  EXPECT_EQ(Check(2, -1, "-1").message, "Tuen paikka x1 [mm]: anna luku väliltä 0 … 6000");
 }
 
 TEST_F(RakenneDialogiTest, SupportAndHingeShareAPlaceOrStandApart) {
@@ -229,7 +229,7 @@ TEST_F(RakenneDialogiTest, SupportAndHingeShareAPlaceOrStandApart) {
   EXPECT_TRUE(Check(3, -1, "3000").ok);
   EXPECT_EQ(Check(3, -1, "2005").message, "Kohdassa on jo nivel !");
   EXPECT_TRUE(Check(3, 3, "2005").ok);  // the hinge itself moved by 5 mm
-  EXPECT_EQ(Check(3, -1, "6001").message, "Nivelen paikka x1 [mm]:");
+  EXPECT_EQ(Check(3, -1, "6001").message, "Nivelen paikka x1 [mm]: anna luku väliltä 0 … 6000");
 }
 
 TEST_F(RakenneDialogiTest, FixedSupportOnlyAtTheEnds) {

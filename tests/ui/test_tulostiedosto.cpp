@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -113,6 +114,10 @@ class ReportPageTest : public QObject {
 
   void boxesFollowTheSwitchesOnEntering() {
     TulostiedostoSivu& page = Page();
+    // The coordinate systems, as on the results page.
+    auto* picture = page.findChild<QLabel*>(QStringLiteral("Image3"));
+    QVERIFY(picture && !picture->pixmap().isNull());
+    QCOMPARE(picture->toolTip(), QStringLiteral("Pää- ja paikallikoordinaatisto"));
     const char* captions[kReportBoxCount] = {"Projektitiedot", "Rakennetiedot", "Kuormitustiedot",
                                              "Mitoitustiedot", "Nurjahdus/kiepahduskert.",
                                              "Materiaalin laskenta-arvot", "Tukireaktiot (KY)",
@@ -287,6 +292,13 @@ class ReportPageTest : public QObject {
     messages_.shown.clear();
     page.TallennaTulosBTN()->click();
     QVERIFY(messages_.shown.empty());
+
+    // A project with a file: its folder and its name.
+    const std::string project = TempPath("halli.palkki.vux");
+    project_->TextFile.SetFileName(project);
+    page.TallennaTulosBTN()->click();
+    QCOMPARE(files_.requests.back().folder, QELVUX_data::FolderOf(project));
+    QCOMPARE(files_.requests.back().fileName, std::string("halli.palkki.rtf"));
   }
 
   void extensionChoosesTheMode() {

@@ -27,9 +27,9 @@ bool Parse(const std::string& text, double min, double max, double& value) {
 std::string CheckBucklingLength(int mode, const std::string& factorText, const std::string& lcText,
                                 double& factor, double& lc) {
   if (mode == MitoitusAsetukset::kLengthMode) {
-    if (!Parse(lcText, kLcMin, kLcMax, lc)) return kLcLabel;
+    if (!Parse(lcText, kLcMin, kLcMax, lc)) return qv::RangeText(kLcLabel, kLcMin, kLcMax);
   } else if (!Parse(factorText, kFactorMin, kFactorMax, factor)) {
-    return kFactorLabel;
+    return qv::RangeText(kFactorLabel, kFactorMin, kFactorMax);
   }
   return std::string();
 }
@@ -175,11 +175,11 @@ KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, int code, double memberLen
 
 std::string StoreLtbPage(const KiepahdusSivu& page, int code, MitoitusAsetukset& s) {
   double lk = 0.0;
-  if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk)) return kLkLabel;
+  if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk)) return qv::RangeText(kLkLabel, kLkMin, kLkMax);
   double factor = 0.0;
   const bool ec5 = code == 3;
   if (!Parse(page.Kerroin, ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max, factor))
-    return LtbFactorLabel(code);
+    return qv::RangeText(LtbFactorLabel(code), ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max);
   s.Lk = lk;
   (ec5 ? s.MRelM : s.Kk1) = factor;
   return std::string();
@@ -247,11 +247,12 @@ std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAset
       const std::string& text = page.Abs[c][col];
       if (text == kNotChecked) continue;
       if (!Parse(text, kAbsMin, kAbsMax, abs[c][col]))
-        return DeflectionRowLabel(code, c + 1) + " / " + kAbsoluteLabel + " = ?";
+        return qv::RangeText(DeflectionRowLabel(code, c + 1) + " / " + kAbsoluteLabel, kAbsMin, kAbsMax);
     }
   }
   double raise = 0.0;
-  if (!Parse(page.UlokeKerroin, kFactorMin, kFactorMax, raise)) return kCantileverLabel;
+  if (!Parse(page.UlokeKerroin, kFactorMin, kFactorMax, raise))
+    return qv::RangeText(kCantileverLabel, kFactorMin, kFactorMax);
 
   // The hidden third row of codes 1 and 2 keeps what it had.
   for (int c = 0; c < rows; ++c) {
@@ -286,7 +287,7 @@ std::string StressFactorText(double factor) { return qv::FormatFixed(factor, 2);
 
 std::string ValidateStressFactor(const std::string& text, int code, double& value) {
   double v = 0.0;
-  if (!Parse(text, kStressMin, kStressMax, v)) return StressFactorLabel(code);
+  if (!Parse(text, kStressMin, kStressMax, v)) return qv::RangeText(StressFactorLabel(code), kStressMin, kStressMax);
   value = v;
   return std::string();
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/LoadUnits.h"
 #include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
 #include "ui/drawing/LoadShapes.h"
@@ -192,8 +193,9 @@ int LoadNumber(const KuormaVektori& loads, int i) {
 
 std::string LoadLabel(const KuormaVektori& loads, int i) {
   const std::string name = loads.TextOr(i, 0);
-  if (name.empty() || name == " ") return std::to_string(LoadNumber(loads, i));
-  return CutChars(name, 20);
+  const std::string shown =
+      name.empty() || name == " " ? std::to_string(LoadNumber(loads, i)) : CutChars(name, 20);
+  return shown + ": " + LoadIntensityText(loads, i);
 }
 
 void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* project,

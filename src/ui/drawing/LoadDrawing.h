@@ -19,7 +19,8 @@ bool LoadVisible(const KuormaVektori& loads, int i);
 // 1-based number of load i among the loads of its case and kind; 0 when out of range.
 int LoadNumber(const KuormaVektori& loads, int i);
 
-// Its name cut to 20 characters, or its number when the name is empty or one blank.
+// Its name cut to 20 characters, or its number when the name is empty or one blank, and its
+// value with the unit: "Lumi: -2.0 kN/m".
 std::string LoadLabel(const KuormaVektori& loads, int i);
 
 // Surface, line and point loads in that order (each kind when switched on), case by case,

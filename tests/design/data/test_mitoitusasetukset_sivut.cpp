@@ -52,12 +52,12 @@ TEST(NurjahdusSivu, BucklingLengthRange) {
   NurjahdusSivu p = ShowBucklingPage(s);
   p.YMode = 2;
   p.YLc = "50";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]:");
+  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   EXPECT_EQ(s.YnurjTapa, 1);  // nothing stored
   p.YLc = "99,9";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]:");
+  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   p.YLc = "100000.1";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]:");
+  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   p.YLc = "100";
   EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
   EXPECT_EQ(s.YnurjTapa, 2);
@@ -71,9 +71,9 @@ TEST(NurjahdusSivu, FactorRangeOnlyInFactorMode) {
   MitoitusAsetukset s;
   NurjahdusSivu p = ShowBucklingPage(s);
   p.ZKerroin = "0";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin:");
+  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
   p.ZKerroin = "10000.5";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin:");
+  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
   p.ZKerroin = "0,00001";
   EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
   EXPECT_EQ(s.NurjKerrZ, 1e-5);
@@ -97,7 +97,7 @@ TEST(NurjahdusSivu, StopsAtTheFirstBadFieldAndStoresNothing) {
   p.YKerroin = "x";
   p.ZMode = 2;
   p.ZLc = "1";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin:");
+  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
   EXPECT_EQ(s.Znurj, 0);
   EXPECT_EQ(s.ZnurjTapa, 1);
 }
@@ -144,10 +144,10 @@ TEST(KiepahdusSivu, Kk1RangeWithDecimalComma) {
   EXPECT_EQ(StoreLtbPage(p, 2, s), "");
   EXPECT_EQ(s.Kk1, 0.5);
   p.Kerroin = "2";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "k_k1:");
+  EXPECT_EQ(StoreLtbPage(p, 2, s), "k_k1: anna luku väliltä 0.01 … 1");
   EXPECT_EQ(s.Kk1, 0.5);
   p.Kerroin = "0.0099";
-  EXPECT_EQ(StoreLtbPage(p, 1, s), "k_k1:");
+  EXPECT_EQ(StoreLtbPage(p, 1, s), "k_k1: anna luku väliltä 0.01 … 1");
   p.Kerroin = "0.01";
   EXPECT_EQ(StoreLtbPage(p, 1, s), "");
   p.Kerroin = "1.0";
@@ -160,9 +160,9 @@ TEST(KiepahdusSivu, MRelRangeForCode3) {
   MitoitusAsetukset s;
   KiepahdusSivu p = ShowLtbPage(s, 3, 5000);
   p.Kerroin = "0.09";
-  EXPECT_EQ(StoreLtbPage(p, 3, s), "m_rel,m:");
+  EXPECT_EQ(StoreLtbPage(p, 3, s), "m_rel,m: anna luku väliltä 0.1 … 10");
   p.Kerroin = "10.01";
-  EXPECT_EQ(StoreLtbPage(p, 3, s), "m_rel,m:");
+  EXPECT_EQ(StoreLtbPage(p, 3, s), "m_rel,m: anna luku väliltä 0.1 … 10");
   p.Kerroin = "0.1";
   EXPECT_EQ(StoreLtbPage(p, 3, s), "");
   EXPECT_EQ(s.MRelM, 0.1);
@@ -177,9 +177,9 @@ TEST(KiepahdusSivu, LkOnlyWithTheUserRadioButton) {
   KiepahdusSivu p = ShowLtbPage(s, 2, 5000);
   p.UserLk = true;
   p.Lk = "0.5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]:");
+  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]: anna luku väliltä 1 … 100000");
   p.Lk = "100000.5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]:");
+  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]: anna luku väliltä 1 … 100000");
   p.Lk = "1";
   EXPECT_EQ(StoreLtbPage(p, 2, s), "");
   EXPECT_EQ(s.Lk, 1.0);
@@ -195,7 +195,7 @@ TEST(KiepahdusSivu, LkOnlyWithTheUserRadioButton) {
   p.UserLk = true;
   p.Lk = "0";
   p.Kerroin = "5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]:");
+  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]: anna luku väliltä 1 … 100000");
 }
 
 // ---- page 3 ----
@@ -245,13 +245,13 @@ TEST(SiirtymaSivu, AbsoluteLimitMessageNamesTheRow) {
   SiirtymaSivu p = ShowDeflectionPage(s);
   p.Abs[0][1] = "0";
   EXPECT_EQ(StoreDeflectionPage(p, 2, s),
-            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: = ?");
+            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
   p.Abs[0][1] = "10000.01";
   EXPECT_EQ(StoreDeflectionPage(p, 1, s),
-            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: = ?");
+            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
   p.Abs[0][1] = "";
   EXPECT_EQ(StoreDeflectionPage(p, 1, s),
-            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: = ?");
+            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
   p.Abs[0][1] = "0.00001";
   EXPECT_EQ(StoreDeflectionPage(p, 1, s), "");
   EXPECT_EQ(s.Zabs1, 1e-5);
@@ -261,7 +261,7 @@ TEST(SiirtymaSivu, AbsoluteLimitMessageNamesTheRow) {
 
   p.Abs[2][0] = "-1";
   EXPECT_EQ(StoreDeflectionPage(p, 3, s),
-            "Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: = ?");
+            "Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
 }
 
 TEST(SiirtymaSivu, HiddenThirdRowIsNeitherCheckedNorStored) {
@@ -284,11 +284,11 @@ TEST(SiirtymaSivu, CantileverFactorRangeAndNothingStoredOnError) {
   p.RelItem[0][0] = 2;
   p.UlokeKerroin = "0";
   EXPECT_EQ(StoreDeflectionPage(p, 2, s),
-            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin:");
+            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä 0.00001 … 10000");
   EXPECT_EQ(s.Yrel1, 300.0);
   p.UlokeKerroin = "10000.1";
   EXPECT_EQ(StoreDeflectionPage(p, 2, s),
-            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin:");
+            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä 0.00001 … 10000");
   p.UlokeKerroin = "10000";
   EXPECT_EQ(StoreDeflectionPage(p, 2, s), "");
   EXPECT_EQ(s.UlokeKerroin, 10000.0);
@@ -311,8 +311,8 @@ TEST(JannitysSivu, LabelsItemsAndRange) {
   EXPECT_EQ(StressFactorText(1.3), "1.30");
 
   double v = 7.0;
-  EXPECT_EQ(ValidateStressFactor("0.09", 2, v), "Osavarmuuskerroin (jännitystarkastelu):");
-  EXPECT_EQ(ValidateStressFactor("10.5", 1, v), "Sallittujen jännitysten korotuskerroin:");
+  EXPECT_EQ(ValidateStressFactor("0.09", 2, v), "Osavarmuuskerroin (jännitystarkastelu): anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(ValidateStressFactor("10.5", 1, v), "Sallittujen jännitysten korotuskerroin: anna luku väliltä 0.1 … 10");
   EXPECT_EQ(v, 7.0);
   EXPECT_EQ(ValidateStressFactor("0,1", 3, v), "");
   EXPECT_EQ(v, 0.1);

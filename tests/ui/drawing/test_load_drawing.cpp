@@ -82,14 +82,14 @@ TEST_F(Loads, DownwardForceArrowEndsAtTheLoadPoint) {
   EXPECT_EQ(heads[0].pen.colour, kBlue);
   EXPECT_EQ(heads[0].pen.width, 2);
   EXPECT_EQ(heads[0].brush.colour, kBlue);
-  // Cross-bar of 2 g at the tail, label "1" centred above the higher (tail) end.
+  // Cross-bar of 2 g at the tail, label "1" with its value centred above the higher (tail) end.
   EXPECT_EQ(canvas.CountOf(CanvasOp::Line), 3);
-  const auto label = canvas.TextsEqual("1");
+  const auto label = canvas.TextsEqual("1: -10.0 kN");
   ASSERT_EQ(label.size(), 1u);
   EXPECT_EQ(label[0].brush.style, qv::BrushStyle::Clear);
   EXPECT_EQ(label[0].font.colour, kBlue);
   const WorldPoint at = W(label[0].points[0]);
-  EXPECT_NEAR(at.x, 3000 - 0.3, kTol);  // moved left by half its 7 units
+  EXPECT_NEAR(at.x, 3000 - 11 * 0.36, kTol);  // moved left by half its 11 characters of 7.2 units
   EXPECT_NEAR(at.y, 780 + 1.2, kTol);  // raised by its 12 units
 }
 
@@ -161,8 +161,8 @@ TEST_F(Loads, UniformDownwardLineLoadHasShaftsEveryFiveHeadsAndHeadsOnTheAxis) {
   ExpectNear(Points(heads[0])[0], 150, 120);
   ExpectNear(Points(heads[0])[1], 150 - 60, 240);
   ExpectNear(Points(heads[1])[0], 5850, 120);
-  ASSERT_EQ(canvas.TextsEqual("Lumi").size(), 1u);
-  EXPECT_NEAR(W(canvas.TextsEqual("Lumi")[0].points[0]).y, 600 + 1.2, kTol);
+  ASSERT_EQ(canvas.TextsEqual("Lumi: -5.0 kN/m").size(), 1u);
+  EXPECT_NEAR(W(canvas.TextsEqual("Lumi: -5.0 kN/m")[0].points[0]).y, 600 + 1.2, kTol);
 }
 
 TEST_F(Loads, LeftoverLengthIsSplitBetweenBothEnds) {
@@ -324,7 +324,7 @@ TEST_F(Loads, SelectedLoadIsDrawnAgainInRedOrBlackInBlackAndWhite) {
   EXPECT_EQ(heads[2].pen.colour, kRed);
   EXPECT_EQ(heads[2].pen.width, 2);
   EXPECT_NEAR(Points(heads[2])[0].x, 5000, kTol);
-  EXPECT_EQ(canvas.TextsEqual("2").back().font.colour, kRed);
+  EXPECT_EQ(canvas.TextsEqual("2: -1.0 kN").back().font.colour, kRed);
   canvas.Clear();
   Draw(1, 1);
   for (const CanvasCall& c : canvas.Calls()) EXPECT_EQ(c.pen.colour, 0x000000u);
@@ -345,15 +345,15 @@ TEST_F(Loads, KindsInOrderSurfaceLinePointAndOnlyTheVisibleCase) {
   Draw();
   const auto texts = canvas.CallsOf(CanvasOp::Text);
   ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0].text, "S");
-  EXPECT_EQ(texts[1].text, "L");
-  EXPECT_EQ(texts[2].text, "P");
-  EXPECT_EQ(texts[3].text, "Q");
+  EXPECT_EQ(texts[0].text, "S: -1.0 kN/m2");
+  EXPECT_EQ(texts[1].text, "L: -1.0 kN/m");
+  EXPECT_EQ(texts[2].text, "P: -1.0 kN");
+  EXPECT_EQ(texts[3].text, "Q: -1.0 kN");
   canvas.Clear();
   p.Loads.VisibleCase = 1;
   Draw();
   ASSERT_EQ(canvas.CountOf(CanvasOp::Text), 1);
-  EXPECT_EQ(canvas.CallsOf(CanvasOp::Text)[0].text, "Q");
+  EXPECT_EQ(canvas.CallsOf(CanvasOp::Text)[0].text, "Q: -1.0 kN");
   canvas.Clear();
   p.Loads.VisibleCase = -1;
   p.Loads.ShowLineLoads = 0;
@@ -362,18 +362,28 @@ TEST_F(Loads, KindsInOrderSurfaceLinePointAndOnlyTheVisibleCase) {
   EXPECT_EQ(canvas.CountOf(CanvasOp::Text), 2);
 }
 
-TEST_F(Loads, LabelsAreNamesCutToTwentyOrNumbersWithinCaseAndKind) {
-  Add(0, KuormaVektori::kPoint, 2, 1, -1000, 0, 1000, 0, " ");
-  Add(0, KuormaVektori::kPoint, 2, 1, -1000, 0, 2000, 0, "Äänieristyksen kannattimet");
-  Add(0, KuormaVektori::kPoint, 2, 1, -1000, 0, 3000, 0, "");
-  Add(1, KuormaVektori::kPoint, 2, 1, -1000, 0, 4000, 0, "");
-  Draw();
-  const auto texts = canvas.CallsOf(CanvasOp::Text);
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0].text, "1");
-  EXPECT_EQ(texts[1].text, "Äänieristyksen kanna");
-  EXPECT_EQ(texts[2].text, "3");
-  EXPECT_EQ(texts[3].text, "1");
+// A label is the load's name cut to 20 characters, or its number among the loads of its case
+// and kind, and its value in the units the user typed it in.
+TEST_F(Loads, LabelsAreNamesOrNumbersWithTheirValues) {
+  struct Case {
+    int kase, kind, dir;
+    double q1, q2, x1, x2;
+    const char* name;
+    const char* label;
+  };
+  const Case cases[] = {
+      {0, KuormaVektori::kPoint, 2, -1000, 0, 1000, 0, " ", "1: -1.0 kN"},
+      {0, KuormaVektori::kPoint, 2, -1000, 0, 2000, 0, "Äänieristyksen kannattimet",
+       "Äänieristyksen kanna: -1.0 kN"},
+      {0, KuormaVektori::kPoint, 2, -50, 0, 3000, 0, "", "3: -0.05 kN"},
+      {1, KuormaVektori::kPoint, 2, -12345, 0, 4000, 0, "", "1: -12.3 kN"},
+      {2, KuormaVektori::kPoint, 6, 2.5e6, 0, 1000, 0, "M", "M: 2.500 kNm"},
+      {3, KuormaVektori::kLine, 2, -0.5, -5.0, 0, 6000, "Kinos", "Kinos: -0.5 … -5.0 kN/m"},
+      {4, KuormaVektori::kSurface, 2, -0.0015, -0.0015, 0, 6000, "", "1: -1.5 kN/m2"},
+  };
+  for (const Case& c : cases) Add(c.kase, c.kind, c.dir, 1, c.q1, c.q2, c.x1, c.x2, c.name);
+  for (int i = 0; i < p.Loads.Count(); ++i)
+    EXPECT_EQ(qv::LoadLabel(p.Loads, i), cases[i].label);
 }
 
 TEST_F(Loads, CanvasStateIsKeptAndNothingIsDrawnWithoutAProject) {
