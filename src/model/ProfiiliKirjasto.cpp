@@ -146,38 +146,49 @@ ProfiiliViesti ProfiiliKirjasto::Delete() {
   return {};
 }
 
-int ProfiiliKirjasto::SaveIfChanged() {
-  if (!changed_ || !ProfiiliVektori::FileExists(activePath_)) return 0;
-  if (working_.WriteLibrary(activePath_) != 0) return -1;
-  changed_ = false;
-  return 0;
+bool ProfiiliKirjasto::TakeWaiting(const std::string& path, ProfiiliVektori& library) {
+  for (auto it = waiting_.begin(); it != waiting_.end(); ++it) {
+    if (!SameFile(path, it->first)) continue;
+    library = std::move(it->second);
+    waiting_.erase(it);
+    return true;
+  }
+  return false;
 }
 
 int ProfiiliKirjasto::OpenLibrary(const std::string& path) {
-  // Edits that could not be written stay in the dialog rather than being dropped.
-  if (SaveIfChanged() < 0) return -2;
-
+  ProfiiliVektori next;
+  bool edited = false;
   int result = 2;
   if (!ProfiiliVektori::FileExists(path)) {
-    ProfiiliVektori fresh;
-    fresh.SetSingleSection(ProfiiliVektori::kNewLibraryLine);
-    if (fresh.WriteLibrary(path) != 0) return -1;
-    working_ = fresh;
+    next.SetSingleSection(ProfiiliVektori::kNewLibraryLine);
+    if (next.WriteLibrary(path) != 0) return -1;
     result = 1;
   } else if (SameFile(path, activePath_)) {
     return 0;
   } else {
-    working_.ReadLibrary(path);
+    edited = TakeWaiting(path, next);
+    if (!edited) next.ReadLibrary(path);
   }
+  if (changed_) waiting_.emplace_back(activePath_, std::move(working_));
+  working_ = std::move(next);
   activePath_ = path;
-  changed_ = false;
+  changed_ = edited;
   editEnabled_ = true;
   Select(0);
   return result;
 }
 
 int ProfiiliKirjasto::Close(ProfiiliVektori& project) {
-  const int rc = SaveIfChanged();
+  if (changed_) waiting_.emplace_back(activePath_, working_);
+  changed_ = false;
+  unwritten_.clear();
+  for (auto& [path, library] : waiting_) {
+    if (ProfiiliVektori::FileExists(path) && library.WriteLibrary(path) != 0)
+      unwritten_.push_back(path);
+  }
+  waiting_.clear();
+  const int rc = unwritten_.empty() ? 0 : -1;
   if (!NameUsable(project.FileName())) return rc;
 
   ProfiiliVektori reread;

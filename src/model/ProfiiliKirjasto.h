@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/ProfiiliVektori.h"
@@ -77,22 +78,28 @@ class ProfiiliKirjasto {
   ProfiiliViesti Change(const ProfiiliSyote& input);
   ProfiiliViesti Delete();
 
-  // Another library picked in the open dialog. Returns 0 when it was the active one
+  // Another library picked in the open dialog. Edits of the library left wait in the dialog
+  // for OK and come back when it is picked again. Returns 0 when it was the active one
   // (nothing done), 1 when a new library file was created, 2 when a library was read
-  // (possibly empty), -1 when a new file could not be created and -2 when unwritten edits
-  // could not be saved to the active file first (in both cases nothing changed).
+  // (possibly empty) or taken up again, and -1 when a new file could not be created
+  // (nothing changed).
   int OpenLibrary(const std::string& path);
 
-  // Closing: unwritten edits go to the active file, then the project's library is read
-  // again from its own file and keeps its chosen section. Returns 0, or -1 when the edits
-  // could not be written.
+  // OK: the edits of every library go to their files, then the project's library is read
+  // again from its own file and keeps its chosen section. Returns 0, or -1 when a file could
+  // not be written (UnwrittenFiles names them). Peruuta calls nothing: no file has been
+  // written but a new library file that OpenLibrary created.
   int Close(ProfiiliVektori& project);
+  const std::vector<std::string>& UnwrittenFiles() const { return unwritten_; }
 
  private:
-  // Writes unwritten edits to the active file when it exists: 0, or -1 when writing failed.
-  int SaveIfChanged();
+  // Takes the waiting edits of the library at path out of waiting_: false when there are none.
+  bool TakeWaiting(const std::string& path, ProfiiliVektori& library);
 
   ProfiiliVektori working_;
+  // Edited libraries the user went on from, by path, until OK writes them.
+  std::vector<std::pair<std::string, ProfiiliVektori>> waiting_;
+  std::vector<std::string> unwritten_;
   std::string programFolder_;
   std::string activePath_;
   int selected_ = -1;

@@ -1,4 +1,4 @@
-// What the load case and combination dialog (TKTjaKYFRM) shows, and its buttons, which change the project at once.
+// What the load case and combination dialog (TKTjaKYFRM) shows, its buttons (they change the project at once; Peruuta puts it back) and OK.
 #pragma once
 
 #include <string>
@@ -110,8 +110,12 @@ KTjaKYMessage DeleteCombination(QELVUX_data& project, KTjaKYDialogi& dialog);
 // Nothing is saved on a failure.
 KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog);
 
-// FormCloseQuery (OK, Peruuta and the close box): refuses (a message) unless the project has
-// a "Jännitystarkastelu" and a "Siirtymätarkastelu" combination.
+// Whether the combination page shows other than what is stored for its combination: factors
+// typed or put by the buttons, another design kind or own limit. OK saves such edits first.
+bool CombinationEdited(const QELVUX_data& project, const KTjaKYDialogi& dialog);
+
+// FormCloseQuery (OK): refuses (a message) unless the project has a "Jännitystarkastelu" and
+// a "Siirtymätarkastelu" combination. Peruuta needs no such check: it restores what was there.
 KTjaKYMessage KTjaKYCloseQuery(const QELVUX_data& project);
 
 // The combination rows as record lines, for the diagnostic page.

@@ -127,6 +127,19 @@ KTjaKYMessage DeleteCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   return KTjaKYMessage{};
 }
 
+bool CombinationEdited(const QELVUX_data& project, const KTjaKYDialogi& dialog) {
+  if (dialog.page != kKYPage) return false;
+  // What the page would show for its combination, straight from the project.
+  KTjaKYDialogi stored = dialog;
+  SelectCombination(project, stored, dialog.selectedCombination);
+  if (stored.selectedCombination < 0) return false;
+  if (stored.gridFactors != dialog.gridFactors || stored.designKind != dialog.designKind)
+    return true;
+  if (!dialog.limitPanelVisible) return false;
+  return stored.ownLimit != dialog.ownLimit ||
+         (dialog.ownLimit && stored.ownLimitText != dialog.ownLimitText);
+}
+
 KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   KY& ky = project.Loads.Combinations();
   const int row = HeaderOfItem(ky, dialog.selectedCombination);

@@ -64,7 +64,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 KuormitusSivu::KuormitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("KuormitusTAB"));
   runLoadDialog_ = [this](const LoadDialogRequest& r) { return DefaultLoadDialog(r); };
-  runCaseDialog_ = [this] { DefaultCaseDialog(); };
+  runCaseDialog_ = [this] { return DefaultCaseDialog(); };
   QWidget* side = BuildTreePanel();  // built before the main pane, as before
   LayOutSideBySide(this, side, BuildDrawingPanel(), 320, 680);
 }
@@ -277,9 +277,9 @@ int KuormitusSivu::DefaultLoadDialog(const LoadDialogRequest& request) {
   return dialog.Run();
 }
 
-void KuormitusSivu::DefaultCaseDialog() {
+bool KuormitusSivu::DefaultCaseDialog() {
   TKTjaKYFRM dialog(ui_, this);
-  dialog.exec();
+  return dialog.exec() == QDialog::Accepted;
 }
 
 int KuormitusSivu::RunRequest(const LoadDialogRequest& request) {
@@ -318,10 +318,10 @@ void KuormitusSivu::KindButtonClicked(int kind, bool down) {
 }
 
 void KuormitusSivu::CasesAndCombinationsClicked() {
-  if (runCaseDialog_) runCaseDialog_();
+  const bool accepted = runCaseDialog_ && runCaseDialog_();
   Refresh();
-  // The dialog changes the project at once; there is no telling whether it did.
-  emit ProjectChanged();
+  // OK may have kept changes (there is no telling which); Peruuta put everything back.
+  if (accepted) emit ProjectChanged();
 }
 
 bool KuormitusSivu::eventFilter(QObject* watched, QEvent* event) {

@@ -27,8 +27,9 @@ class KuormitusSivu : public ProjectPage {
   // Opens the load dialog for the request and returns 1 when it stored, 0 when cancelled.
   // Tests put their own in place of the modal dialog.
   using LoadDialogRunner = std::function<int(const LoadDialogRequest& request)>;
-  // Opens the load case and combination dialog.
-  using CaseDialogRunner = std::function<void()>;
+  // Opens the load case and combination dialog; true when it closed with OK (after Peruuta
+  // the project is as it was).
+  using CaseDialogRunner = std::function<bool()>;
 
   explicit KuormitusSivu(const UiContext& ui, QWidget* parent = nullptr);
   ~KuormitusSivu() override;
@@ -75,7 +76,7 @@ class KuormitusSivu : public ProjectPage {
   void TreeSelectionChanged(QTreeWidgetItem* item);
   int RunRequest(const LoadDialogRequest& request);
   int DefaultLoadDialog(const LoadDialogRequest& request);
-  void DefaultCaseDialog();
+  bool DefaultCaseDialog();
   void LayOutTopRow();
 
   // True when the widget shows tree's lines already (the shown tree's, opened alike).

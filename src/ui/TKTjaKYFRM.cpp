@@ -40,7 +40,12 @@ QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
   box->setEditable(editable);
-  if (editable) box->setInsertPolicy(QComboBox::NoInsert);
+  if (editable) {
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // No inline completion: a typed "1" would become the listed "1.5", and Enter in a
+    // selected text would put the first list item in its place.
+    box->setCompleter(nullptr);
+  }
   return box;
 }
 
@@ -72,7 +77,8 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items) {
 
 }  // namespace
 
-TKTjaKYFRM::TKTjaKYFRM(const UiContext& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+TKTjaKYFRM::TKTjaKYFRM(const UiContext& ui, QWidget* parent)
+    : QDialog(parent), ui_(ui), opened_(ui.project->Loads) {
   setObjectName(QStringLiteral("KTjaKYFRM"));
   setWindowTitle(QString::fromUtf8(kKTjaKYCaption));
   dialog_ = OpenKTjaKY(*ui_.project);
@@ -358,6 +364,16 @@ void TKTjaKYFRM::HelpClicked() {
 bool TKTjaKYFRM::CloseQuery() { return !Show(KTjaKYCloseQuery(*ui_.project)); }
 
 void TKTjaKYFRM::done(int result) {
+  if (result != QDialog::Accepted) {
+    ui_.project->Loads = opened_;
+    QDialog::done(result);
+    return;
+  }
+  // OK keeps what the grid shows, as "Tallenna muutokset" would; a refused value keeps the
+  // dialog open with the value there to mend. (A cell being edited has been committed by
+  // then: clicking OK takes the focus from it, and Enter in it only ends the cell.)
+  TakeInputs();
+  if (CombinationEdited(*ui_.project, dialog_) && SaveCombinationClicked()) return;
   if (!CloseQuery()) return;
   QDialog::done(result);
 }

@@ -1,8 +1,9 @@
-// The load case and combination dialog "Kuormitustapaukset ja -yhdistelmät": its buttons change the project at once.
+// The load case and combination dialog "Kuormitustapaukset ja -yhdistelmät": its buttons change the project at once, Peruuta puts it back.
 #pragma once
 
 #include <QDialog>
 
+#include "model/KuormaVektori.h"
 #include "pagelogic/KTjaKYDialogi.h"
 #include "ui/ProjectPage.h"
 
@@ -17,8 +18,9 @@ class QWidget;
 namespace qv {
 
 // Modal. Components carry the names of the program (KTnimiCB, KTlistaLB, StringGrid1,
-// Kerroin1BTN ...) so tests find them. OK, Peruuta and the close box only close, and only
-// while the project has a stress and a deflection combination.
+// Kerroin1BTN ...) so tests find them. OK saves the combination page's unsaved edits and
+// closes only while the project has a stress and a deflection combination; Peruuta, Esc and
+// the close box put the loads, cases and combinations back as they were when it opened.
 class TKTjaKYFRM : public QDialog {
   Q_OBJECT
 
@@ -40,7 +42,7 @@ class TKTjaKYFRM : public QDialog {
   bool DeleteCombinationClicked();       // PoistaNappi_KY
   bool SaveCombinationClicked();         // MuutaNappi_KY
   void HelpClicked();
-  // FormCloseQuery: true when the dialog may close; otherwise its message is shown.
+  // FormCloseQuery of OK: true when the dialog may close; otherwise its message is shown.
   bool CloseQuery();
 
   const KTjaKYDialogi& Dialog() const { return dialog_; }
@@ -63,6 +65,9 @@ class TKTjaKYFRM : public QDialog {
   bool RunAction(Action action, bool combinationPage, bool keepTypedOnMessage = false);
 
   UiContext ui_;
+  // The project's loads as the dialog found them, for Peruuta: removing a case removes and
+  // renumbers loads as well as cases and combinations.
+  KuormaVektori opened_;
   KTjaKYDialogi dialog_;
   bool showing_ = false;  // the program itself is filling the controls
 

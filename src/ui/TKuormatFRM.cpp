@@ -38,6 +38,10 @@ QComboBox* ValueCombo(QWidget* parent, const QString& name) {
   box->setObjectName(name);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
+  // No inline completion: Enter in a field whose text is selected (as Tab leaves it) would
+  // put the completer's first list value in place of the value shown, and a typed "4" would
+  // be taken as a listed "4.500".
+  box->setCompleter(nullptr);
   return box;
 }
 

@@ -76,7 +76,6 @@ TProfiilitFRM::TProfiilitFRM(const UiContext& ui, QWidget* parent)
   auto* ok = Button(this, "OKbutton", "OK");
   ok->setDefault(true);
   auto* cancel = Button(this, "PeruutaButton", "Peruuta");
-  cancel->setVisible(false);
   auto* help = Button(this, "OhjeButton", "Ohje");
 
   auto* form = new QFormLayout;
@@ -116,6 +115,7 @@ TProfiilitFRM::TProfiilitFRM(const UiContext& ui, QWidget* parent)
   connect(changeButton_, &QPushButton::clicked, this, [this] { ChangeClicked(); });
   connect(deleteButton_, &QPushButton::clicked, this, [this] { DeleteClicked(); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
 
   FillList();
@@ -219,10 +219,6 @@ void TProfiilitFRM::LibraryClicked() {
   std::string name;
   if (!ui_.files || !ui_.files->OpenFile(request, name)) return;
   const int rc = library_->OpenLibrary(name);
-  if (rc == -2) {
-    ui_.messages->Inform(kLibraryWriteFailed + library_->ActivePath(), kCaptionError, MessageIcon::Information);
-    return;
-  }
   if (rc == -1) {
     ui_.messages->Inform(kLibraryCreateFailed + name, kCaptionError, MessageIcon::Information);
     return;
@@ -236,11 +232,12 @@ void TProfiilitFRM::HelpClicked() {
 }
 
 void TProfiilitFRM::done(int result) {
-  if (!closed_) {
+  // Only OK writes; Peruuta, Esc and the close box leave the files and the project as they were.
+  if (!closed_ && result == QDialog::Accepted) {
     closed_ = true;
-    const std::string active = library_->ActivePath();
-    if (library_->Close(ui_.project->Profiles) < 0)
-      ui_.messages->Inform(kLibraryWriteFailed + active, kCaptionError, MessageIcon::Information);
+    library_->Close(ui_.project->Profiles);
+    for (const std::string& path : library_->UnwrittenFiles())
+      ui_.messages->Inform(kLibraryWriteFailed + path, kCaptionError, MessageIcon::Information);
   }
   QDialog::done(result);
 }

@@ -16,13 +16,12 @@ class QPushButton;
 
 namespace qv {
 
-// Boxes of a library file that could not be written, followed by the file's name (the
-// edits stay in the dialog).
+// Boxes of a library file that could not be written or created, followed by its name.
 constexpr const char* kLibraryWriteFailed = "Poikkileikkauskirjastoa ei voitu tallentaa: ";
 constexpr const char* kLibraryCreateFailed = "Uutta poikkileikkauskirjastoa ei voitu luoda: ";
 
-// Modal. Edits a working copy of a library file; closing (OK, the window's close button or
-// Esc) writes unwritten edits back and has the project read its own library again.
+// Modal. Edits working copies of library files; OK writes the edits back and has the project
+// read its own library again, Peruuta (or the window's close button, or Esc) drops them.
 // Components carry the program's names (Button1, ListBox1, Edit1, ComboBox1, Parametri1E,
 // Parametri2E, Image1, LisaaNappi, MuutaNappi, PoistaNappi).
 class TProfiilitFRM : public QDialog {
@@ -32,7 +31,7 @@ class TProfiilitFRM : public QDialog {
   explicit TProfiilitFRM(const UiContext& ui, QWidget* parent = nullptr);
   ~TProfiilitFRM() override;
 
-  // Shows the dialog modally; the project's library has been read again when it returns.
+  // Shows the dialog modally; after OK the project's library has been read again.
   void Run();
 
   // The buttons; each shows the box of a refused edit and returns whether it was done.

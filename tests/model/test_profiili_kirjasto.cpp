@@ -243,7 +243,8 @@ TEST_F(Fixture, PickingTheActiveLibraryAgainDoesNothing) {
   EXPECT_EQ(k.OpenLibrary(dir.Path() + "/./oma.pl1"), 0);
 }
 
-TEST_F(Fixture, PendingEditsAreWrittenBeforeAnotherLibraryIsRead) {
+TEST_F(Fixture, EditsOfALibraryLeftForAnotherWaitForClosing) {
+  const std::string own = ReadBytes(dir.File("oma.pl1"));
   ProfiiliKirjasto k(project, dir.Path());
   ASSERT_TRUE(k.Add(Rect("100*100", "100", "100")).Empty());
   EXPECT_EQ(k.OpenLibrary(dir.File("Sahattu_puutavara.pl1")), 2);
@@ -251,13 +252,23 @@ TEST_F(Fixture, PendingEditsAreWrittenBeforeAnotherLibraryIsRead) {
   EXPECT_EQ(k.Names(), (std::vector<std::string>{"50*100", "50*150", "d 120"}));
   EXPECT_EQ(k.Selected(), 0);
   EXPECT_EQ(k.OpenStartFolder(), dir.Path());
+  EXPECT_EQ(ReadBytes(dir.File("oma.pl1")), own);
 
+  // Picked again, the library comes back with its edit.
+  EXPECT_EQ(k.OpenLibrary(dir.File("oma.pl1")), 2);
+  EXPECT_TRUE(k.Changed());
+  EXPECT_EQ(k.Working().Count(), 4);
+  ASSERT_EQ(k.OpenLibrary(dir.File("Sahattu_puutavara.pl1")), 2);
+  EXPECT_EQ(ReadBytes(dir.File("oma.pl1")), own);
+
+  EXPECT_EQ(k.Close(project), 0);
   ProfiiliVektori onDisk;
   ASSERT_EQ(onDisk.ReadLibrary(dir.File("oma.pl1")), 0);
   EXPECT_EQ(onDisk.Count(), 4);
   EXPECT_EQ(onDisk.Name(3), "100*100");
   // The library's header comment survives the rewrite.
   EXPECT_EQ(onDisk.HeaderComments, (std::vector<std::string>{"// oma kirjasto"}));
+  EXPECT_EQ(project.Count(), 4);
 }
 
 TEST_F(Fixture, ANewFileThatCannotBeCreatedChangesNothing) {

@@ -1,4 +1,5 @@
 // The load dialog: what it shows for new and existing loads, the messages of OK and what it stores.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -313,6 +314,43 @@ class KuormaDialogTest : public QObject {
     QVERIFY(values->findText(QStringLiteral("-2.500")) >= 0);
     QCOMPARE(values->itemText(0), QStringLiteral("-1.000"));
     QCOMPARE(values->currentText(), QStringLiteral("-1.0"));
+  }
+
+
+  // One Enter stores the values the fields show, after an earlier trapezoid put its values
+  // (1.5 and 4.5 kN/m) in the value lists: a Q1 typed alone stays uniform, a Q2 shown or
+  // typed stays as shown.
+  void enterStoresWhatTheFieldsShow_data() {
+    QTest::addColumn<QStringList>("keys");  // text typed into the focused field, or "Tab"
+    QTest::addColumn<double>("q1");
+    QTest::addColumn<double>("q2");
+    QTest::newRow("Q1") << QStringList{"-3"} << -3.0 << -3.0;
+    QTest::newRow("Q1 listan alku") << QStringList{"4"} << 4.0 << 4.0;
+    QTest::newRow("Q1, Tab") << QStringList{"-3", "Tab"} << -3.0 << -3.0;
+    QTest::newRow("Q1, Tab, Q2") << QStringList{"-3", "Tab", "-6"} << -3.0 << -6.0;
+    QTest::newRow("Q1, Tab, Q2 listan alku") << QStringList{"-3", "Tab", "1"} << -3.0 << 1.0;
+  }
+  void enterStoresWhatTheFieldsShow() {
+    QFETCH(QStringList, keys);
+    QFETCH(double, q1);
+    QFETCH(double, q2);
+    Loads().AddLoad("tuuli", kCaseHyoty, KuormaVektori::kLine, 2, 1, 1.5, 4.5, 0.0, 3000.0);
+    TKuormatFRM d(Ui(), kCaseOmapaino, 2, -1);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    Box(d, "ComboBox17")->setFocus();
+    Box(d, "ComboBox17")->lineEdit()->selectAll();
+    for (const QString& key : keys) {
+      if (key == QStringLiteral("Tab")) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      else QTest::keyClicks(QApplication::focusWidget(), key);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(messages_.shown.empty());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const int i = Loads().FirstLoad(kCaseOmapaino, KuormaVektori::kLine);
+    QVERIFY(i >= 0);
+    QCOMPARE(Loads().Q1(i), q1);  // kN/m is N/mm
+    QCOMPARE(Loads().Q2(i), q2);
   }
 
   void helpUsesTheContextOfTheKind() {

@@ -1,4 +1,5 @@
 // The load case and combination dialog: lists, buttons acting on the project at once, their messages and the closing rule.
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +56,17 @@ class KTjaKYDialogTest : public QObject {
                                                          : "several";
     messages_.shown.clear();
     return text;
+  }
+  // Every load, load case and combination as its record line, and the load page's choices.
+  QStringList Records() {
+    QStringList lines;
+    const QELvektori* parts[3] = {&Loads(), &Loads().Cases(), &Combinations()};
+    for (const QELvektori* part : parts) {
+      for (int i = 0; i < part->Count(); ++i) lines << QString::fromStdString(part->FormatRecord(i));
+      lines << QStringLiteral("--");
+    }
+    lines << QString::number(Loads().CurrentIndex) << QString::number(Loads().VisibleCase);
+    return lines;
   }
   static void ToCombinations(QDialog& d) {
     Child<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
@@ -262,8 +274,9 @@ class KTjaKYDialogTest : public QObject {
     QCOMPARE(Combinations().CombinationCount(), 1);
   }
 
-  // Without both a stress and a deflection combination no way out closes the dialog.
-  void closingNeedsBothDesignKinds() {
+  // OK closes only while there is a stress and a deflection combination; the kind chosen on
+  // the page counts without "Tallenna muutokset".
+  void okNeedsBothDesignKinds() {
     TKTjaKYFRM d(Ui());
     d.show();
     ToCombinations(d);
@@ -273,28 +286,121 @@ class KTjaKYDialogTest : public QObject {
     names->setCurrentIndex(2);
     Click(d, "PoistaNappi_KY");  // KY3, the last deflection combination: allowed
     QCOMPARE(Shown(), std::string());
-    const std::string refusal =
-        u8"VIRHE: Mallissa täytyy olla vähintään 1 jännitys- ja siirtymätarkasteluyhdistelmä!";
     Click(d, "OKbutton");
-    QCOMPARE(Shown(), refusal);
+    QCOMPARE(Shown(),
+             std::string(u8"VIRHE: Mallissa täytyy olla vähintään 1 jännitys- ja siirtymätarkasteluyhdistelmä!"));
     QVERIFY(d.isVisible());
-    Click(d, "CANCELbutton");
-    QCOMPARE(Shown(), refusal);
-    QVERIFY(d.isVisible());
-    d.close();  // the close box
-    QCOMPARE(Shown(), refusal);
-    QVERIFY(d.isVisible());
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QCOMPARE(Shown(), refusal);
-    QVERIFY(d.isVisible());
-
-    names->setCurrentIndex(1);  // KY2 becomes a deflection combination
-    Child<QComboBox>(d, "KYmitoitustapaCB")->setCurrentIndex(1);
-    Click(d, "MuutaNappi_KY");
-    Click(d, "CANCELbutton");  // changes stay: they were made at once
+    names->setCurrentIndex(1);
+    Child<QComboBox>(d, "KYmitoitustapaCB")->setCurrentIndex(1);  // KY2 for deflections
+    Click(d, "OKbutton");
     QCOMPARE(Shown(), std::string());
     QVERIFY(!d.isVisible());
-    QCOMPARE(Combinations().NthCombinationOfKind(KuormaYhdVektori::kDeflection, 0) >= 0, true);
+    QCOMPARE(Combinations().DesignKind(1), int(KuormaYhdVektori::kDeflection));
+  }
+
+  // A factor typed into the grid and not yet saved is kept by OK, whether OK is clicked while
+  // the cell is still being edited or Enter ends the cell and a second Enter is OK; a value
+  // that does not read keeps the dialog open with the message "Tallenna muutokset" gives.
+  void okKeepsTheFactorTypedInTheGrid_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");  // else OK clicked
+    QTest::addColumn<double>("stored");  // 0: refused, the factor stays
+    QTest::newRow("pilkku, OK") << 0 << "1,35" << false << 1.35;
+    QTest::newRow("piste, Enter") << 3 << "0.7" << true << 0.7;
+    QTest::newRow("nolla, OK") << 1 << "0" << false << 0.0;
+    QTest::newRow("kirjaimia, OK") << 2 << "abc" << false << -1.0;
+    QTest::newRow("liian suuri, Enter") << 2 << "1001" << true << -1.0;
+  }
+  void okKeepsTheFactorTypedInTheGrid() {
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(double, stored);
+    const double before = Combinations().Factor(0, row);
+    TKTjaKYFRM d(Ui());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    ToCombinations(d);
+    QTableWidget* grid = Grid(d);
+    grid->setCurrentCell(row, 1);
+    grid->editItem(grid->item(row, 1));
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row, 1)));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);
+    if (enter) {
+      QTest::keyClick(editor, Qt::Key_Return);
+      QCoreApplication::processEvents();  // the cell is closed before the next key
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    } else {
+      Click(d, "OKbutton");
+    }
+    if (stored >= 0.0) {
+      QCOMPARE(Shown(), std::string());
+      QVERIFY(!d.isVisible());
+      QCOMPARE(d.result(), int(QDialog::Accepted));
+      QCOMPARE(Combinations().Factor(0, row), stored);
+    } else {
+      QCOMPARE(Shown(), "VIRHE: " + grid->item(row, 0)->text().toStdString());
+      QVERIFY(d.isVisible());
+      QCOMPARE(grid->item(row, 1)->text(), typed);  // there to mend
+      QCOMPARE(Combinations().Factor(0, row), before);
+    }
+  }
+
+  // Peruuta, Esc and the close box put back the cases, combinations and loads as they were
+  // when the dialog opened, whatever its buttons stored meanwhile (removing a case removes
+  // its loads and renumbers the later ones), even where OK would be refused.
+  void cancelPutsBackWhatWasThere_data() {
+    QTest::addColumn<QStringList>("steps");  // a button's name, or kt<i> / ky<i> / nimi:<t> / solu<r>:<t>
+    QTest::addColumn<QString>("close");
+    QTest::newRow("uusi KT, Peruuta") << QStringList{"nimi:Varasto", "LisaaNappi_KT"} << "button";
+    QTest::newRow("KT kuormineen pois, Esc") << QStringList{"kt1", "PoistaNappi_KT"} << "esc";
+    QTest::newRow("KT uudelle nimelle, sulkuruksi")
+        << QStringList{"kt2", "nimi:Lumi 2", "MuutaNappi_KT"} << "box";
+    QTest::newRow("KY lisätty ja KY1 pois, Peruuta")
+        << QStringList{"LisaaNappi_KY", "ky0", "PoistaNappi_KY"} << "button";
+    QTest::newRow("KY tallennettu, Esc") << QStringList{"ky1", "solu0:2,0", "MuutaNappi_KY"} << "esc";
+    QTest::newRow("siirtymä-KY:t pois, Peruuta")
+        << QStringList{"ky3", "PoistaNappi_KY", "ky2", "PoistaNappi_KY"} << "button";
+  }
+  void cancelPutsBackWhatWasThere() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, close);
+    Loads().AddLoad("a", 1, KuormaVektori::kPoint, 2, 1, -1000.0, 0.0, 100.0, 0.0);
+    Loads().AddLoad("b", 2, KuormaVektori::kLine, 2, 1, -2.0, -3.0, 0.0, 2000.0);
+    Loads().AddLoad("c", 3, KuormaVektori::kPoint, 1, 1, 500.0, 0.0, 6000.0, 0.0);
+    Loads().CurrentIndex = 1;
+    Loads().VisibleCase = 2;
+    const QStringList before = Records();
+    TKTjaKYFRM d(Ui());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    for (const QString& step : steps) {
+      if (step.startsWith(QStringLiteral("kt"))) {
+        d.CaseEntryClicked(step.mid(2).toInt());
+      } else if (step.startsWith(QStringLiteral("ky"))) {
+        ToCombinations(d);
+        Child<QComboBox>(d, "KYnimiCB")->setCurrentIndex(step.mid(2).toInt());
+      } else if (step.startsWith(QStringLiteral("nimi:"))) {
+        TypeName(d, step.mid(5));
+      } else if (step.startsWith(QStringLiteral("solu"))) {
+        SetCell(d, step.mid(4, 1).toInt(), step.mid(6).toUtf8().constData());
+      } else {
+        if (step.endsWith(QStringLiteral("_KY"))) ToCombinations(d);
+        Click(d, step.toLatin1().constData());
+      }
+    }
+    QCOMPARE(Shown(), std::string());
+    QVERIFY(Records() != before);  // the buttons did store at once
+    if (close == "button") Click(d, "CANCELbutton");
+    else if (close == "esc") QTest::keyClick(&d, Qt::Key_Escape);
+    else d.close();
+    QCOMPARE(Shown(), std::string());
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(Records(), before);
   }
 
   void helpOnTheCasePage() {

@@ -328,12 +328,15 @@ class LoadPageTest : public QObject {
   void casesDialogRefreshesThePage() {
     QSignalSpy changed(page_.get(), &KuormitusSivu::ProjectChanged);
     page_->CBktapaukset()->setCurrentIndex(4);  // "Tuulikuorma"
-    page_->SetCaseDialogRunner([this] { Loads().RemoveLoadCase(3); });
+    page_->SetCaseDialogRunner([this] { return Loads().RemoveLoadCase(3) == 0; });
     QTest::mouseClick(page_->KTjaKYnappi(), Qt::LeftButton);
     QCOMPARE(Loads().VisibleCase, -1);  // the shown case is gone: all are shown
     QCOMPARE(page_->CBktapaukset()->count(), 4);
     QCOMPARE(page_->CBktapaukset()->currentIndex(), 0);
     QCOMPARE(page_->KuormaPuu()->topLevelItemCount(), 3);
+    QCOMPARE(changed.count(), 1);
+    page_->SetCaseDialogRunner([] { return false; });  // Peruuta: nothing changed
+    QTest::mouseClick(page_->KTjaKYnappi(), Qt::LeftButton);
     QCOMPARE(changed.count(), 1);
   }
 };

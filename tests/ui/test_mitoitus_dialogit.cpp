@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -376,7 +377,7 @@ class MitoitusDialogitTest : public QObject {
     QCOMPARE(messages_.shown[0].caption, std::string("HUOMIO"));
     QCOMPARE(messages_.shown[0].text, std::string("Viimeistä ei voi poistaa"));
     QCOMPARE(Names(list), QStringList{"50*200"});
-    d.reject();  // closing by the window's own means writes as well
+    d.accept();
     QCOMPARE(project_->Profiles.Count(), 1);
     QCOMPARE(project_->Profiles.CurrentIndex, 0);  // 2 no longer exists
   }
@@ -395,10 +396,10 @@ class MitoitusDialogitTest : public QObject {
     QCOMPARE(files_.requests.back().title, std::string("Profiilikirjaston avaus"));
     QCOMPARE(files_.requests.back().filter, std::string("Profiilikirjastot|*.pl1"));
     QCOMPARE(QDir::cleanPath(QString::fromStdString(files_.requests.back().folder)), dir_->path());
-    // The edit went to its file first; the new library holds the example section.
+    // The edit waits for OK; the new library holds the example section.
     std::vector<std::string> lines;
     QVERIFY(qv::ReadTextFileLines(own, lines));
-    QCOMPARE(lines.size(), std::size_t(1));
+    QCOMPARE(lines.size(), std::size_t(2));
     QVERIFY(qv::ReadTextFileLines(fresh, lines));
     QCOMPARE(lines, std::vector<std::string>{
                         "Esimerkki (45*95);1;45.000;95.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"});
@@ -406,12 +407,65 @@ class MitoitusDialogitTest : public QObject {
     QVERIFY(Find<QPushButton>(&d, "Button1")->text().endsWith(QStringLiteral("/uusi.pl1")));
     QVERIFY(Find<QPushButton>(&d, "LisaaNappi")->isEnabled());
     d.accept();
+    QVERIFY(qv::ReadTextFileLines(own, lines));
+    QCOMPARE(lines.size(), std::size_t(1));
     // The project keeps its own library, re-read with the deletion.
     QCOMPARE(project_->Profiles.FileName(), own);
     QCOMPARE(project_->Profiles.Count(), 1);
     QCOMPARE(project_->Profiles.CurrentIndex, 0);
     QTest::mouseClick(Find<QPushButton>(&d, "OhjeButton"), Qt::LeftButton);
     QCOMPARE(help_.Requests().back().context, 370);
+  }
+
+  // Peruuta, Esc and the close box leave the library file byte for byte and the project's
+  // library and chosen section as they were, whatever was edited.
+  void cancelLeavesTheLibraryAlone_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("close");
+    QTest::newRow("lisää, Peruuta") << "add" << "button";
+    QTest::newRow("muuta, Esc") << "change" << "esc";
+    QTest::newRow("poista, sulkuruksi") << "delete" << "box";
+    QTest::newRow("poista ja toinen kirjasto, Peruuta") << "delete+other" << "button";
+  }
+  void cancelLeavesTheLibraryAlone() {
+    QFETCH(QString, edit);
+    QFETCH(QString, close);
+    const std::string own = Library("oma.pl1", {"// oma kirjasto", "50*100;1;50;100;0;0;0;0;0;0;0;0",
+                                                "50*150;1;50;150;0;0;0;0;0;0;0;0"});
+    QFile file(QString::fromStdString(own));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    project_->Profiles.LoadLibrary(own);
+    project_->Profiles.CurrentIndex = 1;
+    TProfiilitFRM d(Ui());
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    if (edit == "add") {
+      Fill(&d, QStringLiteral("100*200"), 0, QStringLiteral("100"), QStringLiteral("200"));
+      QVERIFY(d.AddClicked());
+    } else if (edit == "change") {
+      Fill(&d, QStringLiteral("50*175"), 0, QStringLiteral("50"), QStringLiteral("175"));
+      QVERIFY(d.ChangeClicked());
+    } else {
+      QVERIFY(d.DeleteClicked());
+    }
+    if (edit.endsWith(QStringLiteral("other"))) {
+      files_.answer = Library("muu.pl1", {"75*75;1;75;75;0;0;0;0;0;0;0;0"});
+      QTest::mouseClick(Find<QPushButton>(&d, "Button1"), Qt::LeftButton);
+      QCOMPARE(Names(Find<QListWidget>(&d, "ListBox1")), QStringList{"75*75"});
+    }
+    if (close == "button") QTest::mouseClick(Find<QPushButton>(&d, "PeruutaButton"), Qt::LeftButton);
+    else if (close == "esc") QTest::keyClick(&d, Qt::Key_Escape);
+    else d.close();
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(project_->Profiles.Count(), 2);
+    QCOMPARE(project_->Profiles.Name(0), std::string("50*100"));
+    QCOMPARE(project_->Profiles.CurrentIndex, 1);
+    QVERIFY(messages_.shown.empty());
   }
 
   void mainWindowOpensTheLibraryAndRecalculatesTheDesignPage() {
