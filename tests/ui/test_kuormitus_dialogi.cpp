@@ -113,16 +113,16 @@ class KuormaDialogTest : public QObject {
   void pointLoadRefusalsNameTheirInput() {
     TKuormatFRM d(Ui(), kCaseHyoty, 1, -1);
     Type(d, "ComboBox4", "abc");
-    QCOMPARE(OkMessage(d), std::string("Kuorman paikka x1 [mm]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman paikka x1 [mm]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox4", "6000,5");  // beyond the member
-    QCOMPARE(OkMessage(d), std::string("Kuorman paikka x1 [mm]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman paikka x1 [mm]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox4", "");
-    QCOMPARE(OkMessage(d), std::string("Kuorman paikka x1 [mm]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman paikka x1 [mm]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox4", "2000");
     Type(d, "ComboBox5", "0");
     QCOMPARE(OkMessage(d), std::string("Kuorma-arvoa ei ole annettu"));
     Type(d, "ComboBox5", "1000001");
-    QCOMPARE(OkMessage(d), std::string("Kuorman ominaisarvo F [kN]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman ominaisarvo F [kN]: anna luku väliltä ", 0) == 0);
 
     // A moment: the label, the directions and the message follow the type.
     Box(d, "ComboBox2")->setCurrentIndex(1);
@@ -131,7 +131,7 @@ class KuormaDialogTest : public QObject {
     QCOMPARE(Box(d, "ComboBox3")->currentText(), QString::fromUtf8("Y-akselin ympäri (Pääkoord.)"));
     QCOMPARE(Box(d, "ComboBox5")->currentText(), QStringLiteral("1000001"));  // kept as typed
     Type(d, "ComboBox5", "x");
-    QCOMPARE(OkMessage(d), std::string("Kuorman ominaisarvo M [kNm]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman ominaisarvo M [kNm]: anna luku väliltä ", 0) == 0);
 
     Type(d, "ComboBox5", "-3");
     auto* copy = Child<QCheckBox>(d, "KopioiPisteKuormatCheck");
@@ -241,17 +241,17 @@ class KuormaDialogTest : public QObject {
     Type(d, "ComboBox16", "1000,5");
     QCOMPARE(OkMessage(d), std::string("Kuorma liian lyhyt!"));
     Type(d, "ComboBox16", "7000");
-    QCOMPARE(OkMessage(d), std::string("Kuorman loppu x2 [mm]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman loppu x2 [mm]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox15", "-1");
-    QCOMPARE(OkMessage(d), std::string("Kuorman alku x1 [mm]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman alku x1 [mm]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox15", "0");
     Type(d, "ComboBox16", "6000");
     Type(d, "ComboBox17", "0");
     QCOMPARE(OkMessage(d), std::string("Kuorma-arvoja ei ole annettu!"));
     Type(d, "ComboBox18", "abc");
-    QCOMPARE(OkMessage(d), std::string("Kuorman ominaisarvo Q2 [kN/m]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman ominaisarvo Q2 [kN/m]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox17", "2000000");
-    QCOMPARE(OkMessage(d), std::string("Kuorman ominaisarvo Q1 [kN/m]:"));
+    QVERIFY(OkMessage(d).rfind("Kuorman ominaisarvo Q1 [kN/m]: anna luku väliltä ", 0) == 0);
     d.reject();
     QCOMPARE(Loads().Count(), 0);
   }

@@ -269,12 +269,13 @@ class ReportPageTest : public QObject {
     const FileDialogRequest& r = files_.requests[0];
     QVERIFY(files_.saves[0]);
     QCOMPARE(r.title, std::string("Tulostiedoston tallennus"));
-    QCOMPARE(r.fileName, std::string("*.rtf"));
+    // Beside the project, under its name.
+    QCOMPARE(r.fileName, std::string("jatkuva_orsi.rtf"));
+    QCOMPARE(r.folder, QELVUX_data::FolderOf(project_->TextFile.FileName()));
     QCOMPARE(r.defaultSuffix, std::string("rtf"));
     QCOMPARE(r.filter, std::string("RTF-tiedostot *.rtf|*.rtf|ASCII-tiedostot *.txt|*.txt|"
                                    "PDF-tiedostot *.pdf|*.pdf"));
     QCOMPARE(r.filterIndex, 1);
-    QCOMPARE(r.folder, QELVUX_data::FolderOf(project_->ProgramPath));
     QCOMPARE(messages_.shown.size(), std::size_t(1));
     QCOMPARE(messages_.shown[0].text, std::string("Haluatko avata tiedoston editoriin ?"));
     QCOMPARE(messages_.shown[0].caption, std::string("HUOMIO"));
@@ -293,12 +294,11 @@ class ReportPageTest : public QObject {
     page.TallennaTulosBTN()->click();
     QVERIFY(messages_.shown.empty());
 
-    // A project with a file: its folder and its name.
-    const std::string project = TempPath("halli.palkki.vux");
-    project_->TextFile.SetFileName(project);
+    // A project never saved: the program's folder, no name proposed.
+    project_->TextFile.SetFileName(std::string());
     page.TallennaTulosBTN()->click();
-    QCOMPARE(files_.requests.back().folder, QELVUX_data::FolderOf(project));
-    QCOMPARE(files_.requests.back().fileName, std::string("halli.palkki.rtf"));
+    QCOMPARE(files_.requests.back().folder, QELVUX_data::FolderOf(project_->ProgramPath));
+    QCOMPARE(files_.requests.back().fileName, std::string("*.rtf"));
   }
 
   void extensionChoosesTheMode() {
