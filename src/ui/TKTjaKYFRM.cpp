@@ -21,6 +21,7 @@
 #include "project/QELVUX_data.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
+#include "ui/NumberCombo.h"
 
 namespace qv {
 
@@ -39,13 +40,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
-  box->setEditable(editable);
-  if (editable) {
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // No inline completion: a typed "1" would become the listed "1.5", and Enter in a
-    // selected text would put the first list item in its place.
-    box->setCompleter(nullptr);
-  }
+  if (editable) MakeNumberEntry(box);
   return box;
 }
 

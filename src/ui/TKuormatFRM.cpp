@@ -18,6 +18,7 @@
 #include "ui/KuormaOhjeKuvat.h"
 #include "ui/Messages.h"
 #include "ui/PaintBox.h"
+#include "ui/NumberCombo.h"
 
 namespace qv {
 
@@ -36,12 +37,7 @@ QString Name(const char* prefix, int number) {
 QComboBox* ValueCombo(QWidget* parent, const QString& name) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  // No inline completion: Enter in a field whose text is selected (as Tab leaves it) would
-  // put the completer's first list value in place of the value shown, and a typed "4" would
-  // be taken as a listed "4.500".
-  box->setCompleter(nullptr);
+  MakeNumberEntry(box);
   return box;
 }
 

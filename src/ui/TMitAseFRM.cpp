@@ -21,6 +21,7 @@
 #include "ui/DialogButtons.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
+#include "ui/NumberCombo.h"
 
 namespace qv {
 
@@ -35,9 +36,8 @@ QComboBox* Combo(QWidget* parent, const QString& name, const std::vector<std::st
                  bool editable) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
-  box->setEditable(editable);
+  if (editable) MakeNumberEntry(box);
   box->setMinimumContentsLength(7);  // "Ei tarkastella" and "6000.0" whole
-  if (editable) box->setInsertPolicy(QComboBox::NoInsert);
   for (const auto& item : items) box->addItem(Q(item));
   return box;
 }

@@ -16,6 +16,7 @@
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 #include "ui/RakenneOhjeKuvat.h"
+#include "ui/NumberCombo.h"
 
 namespace qv {
 
@@ -32,8 +33,7 @@ std::string S(const QString& s) { return s.toStdString(); }
 QComboBox* ValueCombo(QWidget* parent, const char* name, const std::vector<std::string>& items) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
+  MakeNumberEntry(box);
   for (const auto& item : items) box->addItem(Q(item));
   return box;
 }

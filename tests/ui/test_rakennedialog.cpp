@@ -1,6 +1,7 @@
 // The member, support and hinge dialog: what it shows, the messages of OK, its questions and its pictures.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,21 @@ class RakenneDialogTest : public QObject {
     QVERIFY(Child<QCheckBox>(d, "CheckBox1")->isHidden());
     QVERIFY(Child<QComboBox>(d, "ComboBox4")->isHidden());
     QCOMPARE(d.ImageNumber(), 0);
+  }
+
+  // What is typed is what is stored: "250" is not completed to the listed "2500.00".
+  void enterStoresTheLengthAsTyped() {
+    TRakenneFRM d(Ui(), 1, -1);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QComboBox* length = Child<QComboBox>(d, "ComboBox2");
+    length->setFocus();
+    length->lineEdit()->selectAll();
+    QTest::keyClicks(length->lineEdit(), QStringLiteral("250"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    for (const auto& m : messages_.shown) QVERIFY(m.question);  // moving the end support
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(Member().Length, 250.0);
   }
 
   void lengthOutsideItsRangeIsRefusedWithItsLabel() {
