@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QString>
 #include <QUrl>
@@ -49,8 +50,9 @@ std::string HelpAnchor(int context) {
 }
 
 HelpRequest HelpRequestFor(const std::string& programPath, int context) {
-  const std::string manual =
-      QELVUX_data::DataFolderFor(programPath) + kManualFolder + kManualFileName;
+  // Clean, so that a message names an installed manual without "bin/../".
+  const std::string manual = QDir::cleanPath(QString::fromStdString(
+      QELVUX_data::DataFolderFor(programPath) + kManualFolder + kManualFileName)).toStdString();
   return HelpRequest{QELVUX_data::FolderOf(programPath) + kHelpFileName, context, manual,
                      HelpAnchor(context)};
 }
