@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   locales xvfb xauth desktop-file-utils
-  fonts-liberation
+  fonts-liberation qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

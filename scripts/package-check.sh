@@ -27,6 +27,7 @@ set -e
 [ "$rc" -le 1 ] || { echo "qelvux-cli failed ($rc)"; exit 1; }
 grep -q "Kokonaiskäyttöaste" pilari.txt
 man -w qelvux-cli > /dev/null 2>&1 || test -f /usr/share/man/man1/qelvux-cli.1.gz
+test -f /usr/share/qelvux/manual/kayttoohje.html
 # The desktop program opens the project, pictures its window and ends by itself.
 QELVUX_SCREENSHOT="$work/installed.png" timeout 60 \
   xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/qelvux /usr/share/qelvux/examples/pilari.vux

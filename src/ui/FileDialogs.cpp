@@ -97,6 +97,9 @@ bool QtFileDialogs::Run(const FileDialogRequest& request, bool save, std::string
                                QString::fromStdString(request.defaultSuffix));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The buttons in the program's words, also where Qt's translations are missing.
+  dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Tallenna") : QStringLiteral("Avaa"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Peruuta"));
   dialog.selectNameFilter(QString::fromStdString(QtFilterEntry(request.filter, request.filterIndex)));
   if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
   // A proposed name that is only a pattern says nothing the filter does not say already.

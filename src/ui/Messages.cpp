@@ -1,4 +1,5 @@
-// Message boxes shown with QMessageBox.
+// Message boxes shown with QMessageBox. Button texts are set here, so they are Finnish even
+// without Qt's translations.
 #include "ui/Messages.h"
 
 #include <QMessageBox>
@@ -13,12 +14,15 @@ void QtMessages::Inform(const std::string& text, const std::string& caption, Mes
   if (icon == MessageIcon::Warning) qicon = QMessageBox::Warning;
   QMessageBox box(qicon, QString::fromStdString(caption), QString::fromStdString(text),
                   QMessageBox::Ok, parent_);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   box.exec();
 }
 
 bool QtMessages::AskYesNo(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
                   QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, parent_);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Kyllä"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Ei"));
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;

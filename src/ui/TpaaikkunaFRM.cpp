@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
@@ -79,7 +81,7 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
     files = ownFiles_.get();
   }
   if (!help) {
-    ownHelp_ = std::make_unique<HelpLauncher>();
+    ownHelp_ = std::make_unique<HelpLauncher>(messages);
     help = ownHelp_.get();
   }
   ui_ = UiContext{project_.get(), messages, files, help};
@@ -348,6 +350,9 @@ bool TpaaikkunaFRM::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void TpaaikkunaFRM::ShowHelp() { ui_.help->Show(project_->ProgramPath, kHelpMainWindow); }
+void TpaaikkunaFRM::ShowHelp() {
+  // The manual opens at the page in view.
+  ui_.help->Show(project_->ProgramPath, kHelpMainWindow + std::max(0, PageControl1()->currentIndex()));
+}
 
 }  // namespace qv

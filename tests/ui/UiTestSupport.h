@@ -72,14 +72,22 @@ class FakeFileDialogs : public FileDialogs {
   }
 };
 
-// Keeps the documents it was asked to open instead of opening them.
+// Keeps the documents and manual sections it was asked to open instead of opening them.
 class RecordingHelp : public HelpLauncher {
  public:
+  using HelpLauncher::HelpLauncher;
   bool OpenDocument(const std::string& path) override {
     opened.push_back(path);
     return true;
   }
   std::vector<std::string> opened;
+  std::vector<std::string> shown;  // "manual#anchor"
+
+ protected:
+  bool ShowManual(const std::string& path, const std::string& anchor) override {
+    shown.push_back(path + "#" + anchor);
+    return true;
+  }
 };
 
 // The test programs sit beside the data files, as the desktop program does.

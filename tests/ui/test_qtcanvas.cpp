@@ -1,4 +1,4 @@
-// The QPainter canvas draws what the drawing layer asks, where it asks; the file-dialog filter and help file names.
+// The QPainter canvas draws what the drawing layer asks, where it asks; the file-dialog filters.
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -245,26 +245,6 @@ class QtCanvasTest : public QObject {
     QCOMPARE(QtFilterEntry("Kuvat|*.bmp|Kaikki|*.*", 2), std::string("Kaikki (*.*)"));
     QCOMPARE(QtFilterEntry("Kuvat|*.bmp|Kaikki|*.*", 9), std::string("Kuvat (*.bmp)"));
     QCOMPARE(QtFilterText(""), std::string());
-  }
-
-  void helpLooksBesideTheProgram() {
-    const HelpRequest r = HelpRequestFor("/opt/qelvux/bin/qelvux", 322);
-    QCOMPARE(r.helpFile, std::string("/opt/qelvux/bin/QEL-vux_20.hlp"));
-    QCOMPARE(r.pdfFile, std::string("/opt/qelvux/bin/QEL-vux_20.pdf"));
-    QCOMPARE(r.context, 322);
-
-    QTemporaryDir dir;
-    const std::string program = (dir.path() + "/qelvux").toStdString();
-    qv::test::RecordingHelp help;
-    QVERIFY(!help.Show(program, 100));  // no manual: nothing opens, nothing is said
-    QVERIFY(help.opened.empty());
-    QFile pdf(dir.path() + "/QEL-vux_20.pdf");
-    QVERIFY(pdf.open(QIODevice::WriteOnly));
-    pdf.close();
-    QVERIFY(help.Show(program, 100));
-    QCOMPARE(help.opened.size(), std::size_t(1));
-    QCOMPARE(help.opened[0], (dir.path() + "/QEL-vux_20.pdf").toStdString());
-    QCOMPARE(help.Requests().size(), std::size_t(2));
   }
 };
 
