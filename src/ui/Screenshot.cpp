@@ -72,8 +72,13 @@ void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request)
     // window and they stand.
     QMenu* menu = request.menu.empty() ? nullptr
                                        : w->menuBar()->findChild<QMenu*>(QString::fromStdString(request.menu));
-    if (menu) w->menuBar()->setActiveAction(menu->menuAction());
     const bool screen = menu || request.question;
+    // A change the menu can undo and the question asks about.
+    if (screen) {
+      w->Project().Member.Name += " (muutettu)";
+      w->ProjectEdited(QStringLiteral("Nimi"));
+    }
+    if (menu) w->menuBar()->setActiveAction(menu->menuAction());
     QTimer::singleShot(kSettleMs, w, [w, target, request, screen] {
       QPixmap picture = target->grab();
       if (screen) {
@@ -87,8 +92,6 @@ void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request)
       QCoreApplication::exit(saved ? 0 : 1);
     });
     if (request.question) {
-      w->Project().Member.Name += " (muutettu)";
-      w->ProjectEdited(QStringLiteral("Nimi"));
       w->SetAskOnClose(true);
       w->close();
     }
