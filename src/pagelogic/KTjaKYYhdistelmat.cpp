@@ -151,7 +151,8 @@ KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   for (int k = 0; k < caseCount; ++k) {
     const std::size_t r = static_cast<std::size_t>(k);
     if (ParseNumber(dialog.gridFactors[r], -1000.0, 1000.0, factors[r]) != 0)
-      return Message(r < dialog.gridCases.size() ? dialog.gridCases[r] : LoadCaseEntry(project, k),
+      return Message(RangeText(r < dialog.gridCases.size() ? dialog.gridCases[r] : LoadCaseEntry(project, k),
+                               -1000.0, 1000.0),
                      "VIRHE");
   }
   const int kind = dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1

@@ -291,7 +291,23 @@ bool TKTjaKYFRM::Show(const KTjaKYMessage& message) {
   return true;
 }
 
+// Edits shown in the combination grid are kept before the grid shows something else; a value
+// that does not read keeps the user where it is, to mend it.
+bool TKTjaKYFRM::KeepCombinationEdits() {
+  TakeInputs();
+  if (!CombinationEdited(*ui_.project, dialog_)) return true;
+  if (!SaveCombinationClicked()) return true;
+  ShowCombinationPage();
+  return false;
+}
+
 void TKTjaKYFRM::PageChanged(int page) {
+  if (dialog_.page == kKYPage && page != kKYPage && !KeepCombinationEdits()) {
+    showing_ = true;
+    pages_->setCurrentIndex(kKYPage);
+    showing_ = false;
+    return;
+  }
   TakeInputs();
   ChangeKTjaKYPage(*ui_.project, dialog_, page);
   if (dialog_.page == kKYPage) ShowCombinationPage();
@@ -322,6 +338,7 @@ bool TKTjaKYFRM::SaveCaseClicked() { return RunAction(SaveLoadCase, false); }
 bool TKTjaKYFRM::DeleteCaseClicked() { return RunAction(DeleteLoadCase, false); }
 
 void TKTjaKYFRM::CombinationChosen(int item) {
+  if (!KeepCombinationEdits()) return;
   SelectCombination(*ui_.project, dialog_, item);
   ShowCombinationPage();
 }

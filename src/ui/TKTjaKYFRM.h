@@ -63,6 +63,7 @@ class TKTjaKYFRM : public QDialog {
   // page shown again (not after a message when the typed values are to stay for mending).
   using Action = KTjaKYMessage (*)(QELVUX_data& project, KTjaKYDialogi& dialog);
   bool RunAction(Action action, bool combinationPage, bool keepTypedOnMessage = false);
+  bool KeepCombinationEdits();
 
   UiContext ui_;
   // The project's loads as the dialog found them, for Peruuta: removing a case removes and

@@ -199,13 +199,13 @@ TEST_F(KTjaKYTest, SavingACombination) {
   EXPECT_EQ(d.selectedCombination, 2);
   EXPECT_EQ(d.ownLimitText, "15.50");
 
-  // A cell that is no number stops the save with its row's case as the message.
+  // A cell that is no number stops the save with its row's case and the range as the message.
   d.gridFactors[1] = "abc";
   d.designKind = 0;
-  ExpectMessage(qv::SaveCombination(p(), d), "Hyötykuorma (Pitkäaikainen)", "VIRHE");
+  ExpectMessage(qv::SaveCombination(p(), d), "Hyötykuorma (Pitkäaikainen): anna luku väliltä -1000 … 1000", "VIRHE");
   EXPECT_EQ(ky().DesignKind(2), KY::kDeflection);
   d.gridFactors[1] = "1001";
-  ExpectMessage(qv::SaveCombination(p(), d), "Hyötykuorma (Pitkäaikainen)", "VIRHE");
+  ExpectMessage(qv::SaveCombination(p(), d), "Hyötykuorma (Pitkäaikainen): anna luku väliltä -1000 … 1000", "VIRHE");
 
   // Another kind drops the own limit.
   d.gridFactors[1] = "1";

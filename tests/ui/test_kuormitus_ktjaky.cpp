@@ -218,7 +218,7 @@ class KTjaKYDialogTest : public QObject {
     SetCell(d, 2, "abc");
     Click(d, "MuutaNappi_KY");
     const std::string entry = Grid(d)->item(2, 0)->text().toStdString();
-    QCOMPARE(Shown(), "VIRHE: " + entry);
+    QCOMPARE(Shown(), "VIRHE: " + entry + ": anna luku väliltä -1000 … 1000");
     QCOMPARE(Combinations().Factor(0, 0), 1.2);  // nothing saved
     QCOMPARE(Grid(d)->item(2, 1)->text(), QStringLiteral("abc"));  // kept for correcting
     SetCell(d, 2, "-0.5");
@@ -298,24 +298,30 @@ class KTjaKYDialogTest : public QObject {
     QCOMPARE(Combinations().DesignKind(1), int(KuormaYhdVektori::kDeflection));
   }
 
-  // A factor typed into the grid and not yet saved is kept by OK, whether OK is clicked while
-  // the cell is still being edited or Enter ends the cell and a second Enter is OK; a value
-  // that does not read keeps the dialog open with the message "Tallenna muutokset" gives.
-  void okKeepsTheFactorTypedInTheGrid_data() {
+  // A factor typed into the grid and not yet saved is kept by OK (clicked while the cell is
+  // still being edited, or Enter ending the cell and a second Enter), by choosing another
+  // combination and by going to the load-case page; a value that does not read keeps the
+  // grid where it is with the value there to mend, and the message names the case and the
+  // range.
+  void typedFactorIsKeptWhereverTheGridIsLeft_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("enter");  // else OK clicked
-    QTest::addColumn<double>("stored");  // 0: refused, the factor stays
-    QTest::newRow("pilkku, OK") << 0 << "1,35" << false << 1.35;
-    QTest::newRow("piste, Enter") << 3 << "0.7" << true << 0.7;
-    QTest::newRow("nolla, OK") << 1 << "0" << false << 0.0;
-    QTest::newRow("kirjaimia, OK") << 2 << "abc" << false << -1.0;
-    QTest::newRow("liian suuri, Enter") << 2 << "1001" << true << -1.0;
+    QTest::addColumn<QString>("leave");  // OK, Enter, toinen (combination), sivu (case page)
+    QTest::addColumn<double>("stored");  // -1: refused, the factor stays
+    QTest::newRow("pilkku, OK") << 0 << "1,35" << "OK" << 1.35;
+    QTest::newRow("piste, Enter") << 3 << "0.7" << "Enter" << 0.7;
+    QTest::newRow("nolla, OK") << 1 << "0" << "OK" << 0.0;
+    QTest::newRow("kirjaimia, OK") << 2 << "abc" << "OK" << -1.0;
+    QTest::newRow("liian suuri, Enter") << 2 << "1001" << "Enter" << -1.0;
+    QTest::newRow("toinen yhdistelmä") << 0 << "1.1" << "toinen" << 1.1;
+    QTest::newRow("kirjaimia, toinen yhdistelmä") << 0 << "x" << "toinen" << -1.0;
+    QTest::newRow("kuormitustapaukset") << 1 << "0.4" << "sivu" << 0.4;
+    QTest::newRow("kirjaimia, kuormitustapaukset") << 1 << "x" << "sivu" << -1.0;
   }
-  void okKeepsTheFactorTypedInTheGrid() {
+  void typedFactorIsKeptWhereverTheGridIsLeft() {
     QFETCH(int, row);
     QFETCH(QString, typed);
-    QFETCH(bool, enter);
+    QFETCH(QString, leave);
     QFETCH(double, stored);
     const double before = Combinations().Factor(0, row);
     TKTjaKYFRM d(Ui());
@@ -329,22 +335,31 @@ class KTjaKYDialogTest : public QObject {
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, typed);
-    if (enter) {
+    const bool closes = leave == QStringLiteral("OK") || leave == QStringLiteral("Enter");
+    if (leave == QStringLiteral("Enter")) {
       QTest::keyClick(editor, Qt::Key_Return);
       QCoreApplication::processEvents();  // the cell is closed before the next key
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    } else {
+    } else if (leave == QStringLiteral("OK")) {
       Click(d, "OKbutton");
+    } else {
+      QTest::keyClick(editor, Qt::Key_Return);
+      QCoreApplication::processEvents();
+      if (leave == QStringLiteral("toinen")) d.findChild<QComboBox*>(QStringLiteral("KYnimiCB"))->setCurrentIndex(1);
+      else d.findChild<QTabWidget*>()->setCurrentIndex(0);
     }
     if (stored >= 0.0) {
       QCOMPARE(Shown(), std::string());
-      QVERIFY(!d.isVisible());
-      QCOMPARE(d.result(), int(QDialog::Accepted));
+      QCOMPARE(d.isVisible(), !closes);
+      if (closes) QCOMPARE(d.result(), int(QDialog::Accepted));
       QCOMPARE(Combinations().Factor(0, row), stored);
     } else {
-      QCOMPARE(Shown(), "VIRHE: " + grid->item(row, 0)->text().toStdString());
+      QCOMPARE(Shown(), "VIRHE: " + grid->item(row, 0)->text().toStdString() +
+                            ": anna luku väliltä -1000 … 1000");
       QVERIFY(d.isVisible());
       QCOMPARE(grid->item(row, 1)->text(), typed);  // there to mend
+      QCOMPARE(d.findChild<QComboBox*>(QStringLiteral("KYnimiCB"))->currentIndex(), 0);
+      QCOMPARE(d.findChild<QTabWidget*>()->currentIndex(), 1);
       QCOMPARE(Combinations().Factor(0, row), before);
     }
   }
