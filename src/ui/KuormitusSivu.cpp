@@ -20,6 +20,7 @@
 #include "ui/PictureExportUi.h"
 #include "ui/TKTjaKYFRM.h"
 #include "ui/TKuormatFRM.h"
+#include "ui/Widgets.h"
 
 // The page's pictures live in their own resource file of the static library.
 static void InitKuormitusResources() { Q_INIT_RESOURCE(kuormitus); }
@@ -51,12 +52,6 @@ QIcon KuormitusIcon(const char* name) {
 QIcon LoadTreeIcon(int image) {
   static const QIcon group = KuormitusIcon("tree_group.svg");
   return image == kLoadImageGroup ? group : QIcon();
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  return b;
 }
 
 }  // namespace

@@ -33,6 +33,7 @@
 #include "ui/TMitAseFRM.h"
 #include "ui/TProfiilitFRM.h"
 #include "ui/TreeFill.h"
+#include "ui/Widgets.h"
 
 // The page's pictures live in the static ui library: registered by name before use.
 static void InitMitoitusResources() { Q_INIT_RESOURCE(mitoitus); }
@@ -57,13 +58,6 @@ void EnsureResources() {
   (void)done;
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  return b;
-}
 
 QCheckBox* Check(QWidget* parent, const char* name, const char* caption) {
   auto* c = new QCheckBox(QString::fromUtf8(caption), parent);

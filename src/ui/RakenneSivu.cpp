@@ -17,18 +17,9 @@
 #include "ui/PictureExportUi.h"
 #include "ui/TRakenneFRM.h"
 #include "ui/drawing/MemberView.h"
+#include "ui/Widgets.h"
 
 namespace qv {
-
-namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  return b;
-}
-
-}  // namespace
 
 RakenneSivu::RakenneSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("RakenneTAB"));

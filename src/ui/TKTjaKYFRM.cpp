@@ -22,20 +22,12 @@
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 #include "ui/NumberCombo.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
   auto* box = new QComboBox(parent);
@@ -57,7 +49,7 @@ QHBoxLayout* ButtonRow(QWidget* page, QObject* context,
                        std::initializer_list<RowButton> buttons) {
   auto* row = new QHBoxLayout;
   for (const RowButton& b : buttons) {
-    auto* button = Button(page, b.name, b.caption);
+    auto* button = NonDefaultButton(page, b.name, b.caption);
     QObject::connect(button, &QPushButton::clicked, context, b.clicked);
     row->addWidget(button);
   }
@@ -90,10 +82,10 @@ TKTjaKYFRM::TKTjaKYFRM(const UiContext& ui, QWidget* parent)
     if (!showing_) PageChanged(page);
   });
 
-  auto* ok = Button(this, "OKbutton", "OK");
+  auto* ok = NonDefaultButton(this, "OKbutton", "OK");
   ok->setDefault(true);
-  auto* cancel = Button(this, "CANCELbutton", "Peruuta");
-  auto* help = Button(this, "HELPbutton", "Ohje");
+  auto* cancel = NonDefaultButton(this, "CANCELbutton", "Peruuta");
+  auto* help = NonDefaultButton(this, "HELPbutton", "Ohje");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] { HelpClicked(); });
@@ -155,7 +147,7 @@ QWidget* TKTjaKYFRM::BuildCombinationPage() {
   auto* factors = new QVBoxLayout;
   for (int i = 0; i < kKTjaKYFactorButtons; ++i) {
     const QString name = QStringLiteral("Kerroin%1BTN").arg(i + 1);
-    auto* b = Button(page, name.toLatin1().constData(), "");
+    auto* b = NonDefaultButton(page, name.toLatin1().constData(), "");
     factorButtons_[i] = b;
     factors->addWidget(b);
     connect(b, &QPushButton::clicked, this, [this, i] { FactorButtonClicked(i); });

@@ -19,6 +19,7 @@
 #include "ui/Messages.h"
 #include "ui/PaintBox.h"
 #include "ui/NumberCombo.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
@@ -27,8 +28,6 @@ namespace {
 constexpr int kPictureWidth = 230;
 constexpr int kPictureHeight = 180;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
 
 QString Name(const char* prefix, int number) {
   return QLatin1String(prefix) + QString::number(number);

@@ -22,6 +22,7 @@
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 #include "ui/NumberCombo.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
@@ -29,8 +30,6 @@ namespace ma = mitoitusasetukset;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
 
 QComboBox* Combo(QWidget* parent, const QString& name, const std::vector<std::string>& items,
                  bool editable) {

@@ -17,6 +17,7 @@
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 #include "ui/MitoitusSivu.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
@@ -24,14 +25,6 @@ namespace {
 
 constexpr int kPictureSize = 96;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  return b;
-}
 
 QLineEdit* Edit(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);

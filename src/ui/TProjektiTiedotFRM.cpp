@@ -10,19 +10,12 @@
 
 #include "project/QELVUX_data.h"
 #include "ui/HelpLauncher.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 QLineEdit* Edit(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);
@@ -61,10 +54,10 @@ TProjektiTiedotFRM::TProjektiTiedotFRM(const UiContext& ui, QWidget* parent)
   add("Kohde:", site_);
   add("Muut tiedot:", other_);
 
-  ok_ = Button(this, "OKbutton", "OK");
+  ok_ = NonDefaultButton(this, "OKbutton", "OK");
   ok_->setDefault(true);
-  cancel_ = Button(this, "CANCELbutton", "Peruuta");
-  help_ = Button(this, "HELPbutton", "Ohje");
+  cancel_ = NonDefaultButton(this, "CANCELbutton", "Peruuta");
+  help_ = NonDefaultButton(this, "HELPbutton", "Ohje");
   connect(ok_, &QPushButton::clicked, this, [this] { OKbuttonClick(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { CANCELbuttonClick(); });
   connect(help_, &QPushButton::clicked, this, [this] { HELPbuttonClick(); });

@@ -17,6 +17,7 @@
 #include "ui/Messages.h"
 #include "ui/RakenneOhjeKuvat.h"
 #include "ui/NumberCombo.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
@@ -27,8 +28,6 @@ constexpr int kPictureHeight = 170;
 // Each answer is asked once; more rounds than questions means the logic keeps asking.
 constexpr int kMaxStoreRounds = 4;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
 
 QComboBox* ValueCombo(QWidget* parent, const char* name, const std::vector<std::string>& items) {
   auto* box = new QComboBox(parent);

@@ -26,6 +26,7 @@
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
 #include "ui/ReportPdf.h"
+#include "ui/Widgets.h"
 
 namespace qv {
 
@@ -54,7 +55,6 @@ constexpr double kDefaultTabPt = 36.0;
 
 constexpr const char* kSaveFailed = "Tiedoston tallennus epäonnistui:\n%s";
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // A proportional face like the old report view's: the stops were laid out for one.
 QFont DefaultReportFont() {

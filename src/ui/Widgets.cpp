@@ -1,0 +1,20 @@
+// Small widget helpers shared by the pages and dialogs.
+#include "ui/Widgets.h"
+
+#include <QPushButton>
+
+namespace qv {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+  b->setObjectName(QLatin1String(name));
+  return b;
+}
+
+QPushButton* NonDefaultButton(QWidget* parent, const char* name, const char* caption) {
+  QPushButton* b = Button(parent, name, caption);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace qv
