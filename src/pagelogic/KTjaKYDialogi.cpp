@@ -20,14 +20,6 @@ namespace {
 
 using KY = KuormaYhdVektori;
 
-KTjaKYMessage Message(const std::string& text, const char* caption) {
-  KTjaKYMessage m;
-  m.shown = true;
-  m.text = text;
-  m.caption = caption;
-  return m;
-}
-
 void FillCaseEntries(const QELVUX_data& p, KTjaKYDialogi& d) {
   d.caseEntries.clear();
   for (int k = 0; k < p.Loads.Cases().Count(); ++k) d.caseEntries.push_back(LoadCaseEntry(p, k));
@@ -46,6 +38,14 @@ bool NameInUse(const QELVUX_data& p, const std::string& name, int self) {
 int ChosenClass(const KTjaKYDialogi& d) { return d.durationClass >= 0 ? d.durationClass : 0; }
 
 }  // namespace
+
+KTjaKYMessage KTjaKYNotice(const std::string& text, const char* caption) {
+  KTjaKYMessage m;
+  m.shown = true;
+  m.text = text;
+  m.caption = caption;
+  return m;
+}
 
 std::vector<double> FactorButtonValues(int designCode) {
   if (designCode == 3) return {0.0, 0.5, 0.75, 1.0, 1.05, 1.2, 1.5};
@@ -98,7 +98,7 @@ void SelectLoadCaseEntry(const QELVUX_data& project, KTjaKYDialogi& dialog, int 
 KTjaKYMessage AddLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
   const std::string name = CutChars(dialog.caseName, kKTNameMaxChars);
   if (name.empty()) return KTjaKYMessage{};
-  if (NameInUse(project, name, -1)) return Message(kMessageSameName, "VIRHE");
+  if (NameInUse(project, name, -1)) return KTjaKYNotice(kMessageSameName, "VIRHE");
   const int k = project.Loads.Cases().AddCase(name, ChosenClass(dialog));
   FillCaseEntries(project, dialog);
   SelectLoadCaseEntry(project, dialog, k);
@@ -111,7 +111,7 @@ KTjaKYMessage SaveLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
   if (!cases.IsValid(k)) return KTjaKYMessage{};
   const std::string name = CutChars(dialog.caseName, kKTNameMaxChars);
   if (name.empty()) return KTjaKYMessage{};
-  if (NameInUse(project, name, k)) return Message(kMessageSameName, "VIRHE");
+  if (NameInUse(project, name, k)) return KTjaKYNotice(kMessageSameName, "VIRHE");
   cases.SetText(k, 0, name);
   cases.SetInt(k, 0, ChosenClass(dialog));
   FillCaseEntries(project, dialog);
@@ -121,7 +121,7 @@ KTjaKYMessage SaveLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
 
 KTjaKYMessage DeleteLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
   KuormaVektori& loads = project.Loads;
-  if (loads.Cases().Count() <= 1) return Message(kMessageLastCase, "HUOMIO");
+  if (loads.Cases().Count() <= 1) return KTjaKYNotice(kMessageLastCase, "HUOMIO");
   const int k = dialog.selectedCase;
   if (!loads.Cases().IsValid(k)) return KTjaKYMessage{};
   loads.RemoveLoadCase(k);
@@ -135,7 +135,7 @@ KTjaKYMessage KTjaKYCloseQuery(const QELVUX_data& project) {
   if (ky.NthCombinationOfKind(KY::kStress, 0) >= 0 &&
       ky.NthCombinationOfKind(KY::kDeflection, 0) >= 0)
     return KTjaKYMessage{};
-  return Message(kMessageBothKinds, "VIRHE");
+  return KTjaKYNotice(kMessageBothKinds, "VIRHE");
 }
 
 std::vector<std::string> CombinationRecordLines(const QELVUX_data& project) {

@@ -28,6 +28,8 @@ struct KTjaKYMessage {
   std::string text;
   std::string caption;
 };
+// A message to show.
+KTjaKYMessage KTjaKYNotice(const std::string& text, const char* caption);
 
 // The dialog's controls as plain data: what they show and what the user has put in them.
 // Only the working state of the controls lives here; the cases and combinations are the

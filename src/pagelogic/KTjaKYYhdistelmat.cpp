@@ -30,14 +30,6 @@ int HeaderOfItem(const KY& ky, int item) {
                                                            : -1;
 }
 
-KTjaKYMessage Message(const std::string& text, const char* caption) {
-  KTjaKYMessage m;
-  m.shown = true;
-  m.text = text;
-  m.caption = caption;
-  return m;
-}
-
 void ShowLimit(KTjaKYDialogi& d, double stored) {
   d.limitPanelVisible = d.designKind + 1 == KY::kDeflection;
   d.ownLimit = d.limitPanelVisible && stored != 0.0;
@@ -118,7 +110,7 @@ KTjaKYMessage AddCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
 
 KTjaKYMessage DeleteCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   KY& ky = project.Loads.Combinations();
-  if (ky.CombinationCount() <= 1) return Message(kMessageLastCombination, "HUOMIO");
+  if (ky.CombinationCount() <= 1) return KTjaKYNotice(kMessageLastCombination, "HUOMIO");
   const int item = dialog.selectedCombination;
   const int row = HeaderOfItem(ky, item);
   if (row < 0) return KTjaKYMessage{};
@@ -151,7 +143,7 @@ KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   for (int k = 0; k < caseCount; ++k) {
     const std::size_t r = static_cast<std::size_t>(k);
     if (ParseNumber(dialog.gridFactors[r], -1000.0, 1000.0, factors[r]) != 0)
-      return Message(RangeText(r < dialog.gridCases.size() ? dialog.gridCases[r] : LoadCaseEntry(project, k),
+      return KTjaKYNotice(RangeText(r < dialog.gridCases.size() ? dialog.gridCases[r] : LoadCaseEntry(project, k),
                                -1000.0, 1000.0),
                      "VIRHE");
   }
@@ -160,7 +152,7 @@ KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   double limit = 0.0;
   if (kind == KY::kDeflection && dialog.ownLimit &&
       ParseNumber(dialog.ownLimitText, 0.001, 1000.0, limit) != 0)
-    return Message(kMessageOwnLimit, "VIRHE");
+    return KTjaKYNotice(kMessageOwnLimit, "VIRHE");
   const int c = ky.Combination(row);
   ky.SetText(row, 0, KY::CombinationName(c));
   ky.SetInt(row, 1, kind);

@@ -1,9 +1,12 @@
-// The OK / Peruuta / Ohje row shared by the dialogs.
+// The OK / Peruuta / Ohje row shared by the dialogs, and the layout of the dialogs with a picture.
 #include "ui/DialogButtons.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
 
 namespace qv {
 
@@ -25,6 +28,17 @@ QHBoxLayout* MakeDialogButtonRow(QDialog* dialog, std::function<void()> onOk,
   buttons->addWidget(cancel);
   buttons->addWidget(help);
   return buttons;
+}
+
+void LayOutPagesPictureAndButtons(QDialog* dialog, QWidget* pages, QWidget* picture,
+                                  std::function<void()> onOk, std::function<void()> onHelp) {
+  auto* top = new QHBoxLayout;
+  top->addWidget(pages, 1);
+  top->addWidget(picture, 0, Qt::AlignTop);
+  QHBoxLayout* buttons = MakeDialogButtonRow(dialog, std::move(onOk), std::move(onHelp));
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addLayout(top);
+  layout->addLayout(buttons);
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 class QDialog;
 class QHBoxLayout;
+class QWidget;
 
 namespace qv {
 
@@ -12,5 +13,10 @@ namespace qv {
 // with the object names tests find them by.
 QHBoxLayout* MakeDialogButtonRow(QDialog* dialog, std::function<void()> onOk,
                                  std::function<void()> onHelp);
+
+// The member and load dialogs' layout: the pages with the picture beside them at the top,
+// and the OK / Peruuta / Ohje row below.
+void LayOutPagesPictureAndButtons(QDialog* dialog, QWidget* pages, QWidget* picture,
+                                  std::function<void()> onOk, std::function<void()> onHelp);
 
 }  // namespace qv

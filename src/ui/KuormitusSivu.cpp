@@ -252,10 +252,7 @@ bool KuormitusSivu::ShowsTree(const LoadTree& tree) const {
 
 void KuormitusSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (Project().Loads.Updating != 0 || !item) return;
-  int node = -1;
-  for (std::size_t i = 0; i < items_.size(); ++i) {
-    if (items_[i] == item) node = static_cast<int>(i);
-  }
+  const int node = NodeOfItem(items_, item);
   if (node < 0) return;
   // Case and group nodes choose no load but are where "Lisää" adds.
   tree_.selected = node;
@@ -263,8 +260,7 @@ void KuormitusSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
 }
 
 void KuormitusSivu::SelectNode(int node) {
-  if (node >= 0 && node < static_cast<int>(items_.size()))
-    treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(node)]);
+  SelectTreeNode(treeWidget_, items_, node);
 }
 
 int KuormitusSivu::DefaultLoadDialog(const LoadDialogRequest& request) {

@@ -119,24 +119,19 @@ void RakenneSivu::RebuildTree() {
   const StructureTreeRebuild busy(member);
   tree_ = BuildStructureTree(member, SelectedGroupNode(tree_));
   items_ = FillTree(treeWidget_, tree_.nodes, StructureTreeIcon);
-  if (tree_.selected >= 0 && tree_.selected < static_cast<int>(items_.size()))
-    treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(tree_.selected)]);
+  SelectTreeNode(treeWidget_, items_, tree_.selected);
 }
 
 void RakenneSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (Project().Member.TreeRebuilding != 0 || !item) return;
-  int node = -1;
-  for (std::size_t i = 0; i < items_.size(); ++i) {
-    if (items_[i] == item) node = static_cast<int>(i);
-  }
+  const int node = NodeOfItem(items_, item);
   if (node < 0) return;
   tree_.selected = node;
   if (ApplyTreeSelection(Project().Member, tree_, node) >= 0) paintBox_->update();
 }
 
 void RakenneSivu::SelectNode(int node) {
-  if (node >= 0 && node < static_cast<int>(items_.size()))
-    treeWidget_->setCurrentItem(items_[static_cast<std::size_t>(node)]);
+  SelectTreeNode(treeWidget_, items_, node);
 }
 
 int RakenneSivu::DefaultDialog(int mode, int pointIndex) {

@@ -17,11 +17,7 @@ TAsetuksetFRM::TAsetuksetFRM(const UiContext& ui, QWidget* parent) : QDialog(par
   connect(ok_, &QPushButton::clicked, this, [this] { OKbuttonClick(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { CANCELbuttonClick(); });
   connect(help_, &QPushButton::clicked, this, [this] { HELPbuttonClick(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addWidget(help_);
+  QHBoxLayout* buttons = ButtonRow({ok_, cancel_, help_});
   auto* layout = new QVBoxLayout(this);
   layout->addStretch(1);
   layout->addLayout(buttons);

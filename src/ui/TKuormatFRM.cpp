@@ -91,13 +91,7 @@ TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIn
     DrawKuormaOhje(canvas, view_.image, w, h);
   });
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(pages_, 1);
-  top->addWidget(picture_, 0, Qt::AlignTop);
-  auto* buttons = MakeDialogButtonRow(this, [this] { OkClicked(); }, [this] { HelpClicked(); });
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(buttons);
+  LayOutPagesPictureAndButtons(this, pages_, picture_, [this] { OkClicked(); }, [this] { HelpClicked(); });
 
   Fill();
   setWindowTitle(Q(view_.caption));

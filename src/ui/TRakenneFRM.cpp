@@ -69,13 +69,7 @@ TRakenneFRM::TRakenneFRM(const UiContext& ui, int mode, int pointIndex, QWidget*
   picture_->setFrameShape(QFrame::Panel);
   picture_->setFrameShadow(QFrame::Sunken);
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(pages_, 1);
-  top->addWidget(picture_, 0, Qt::AlignTop);
-  auto* buttons = MakeDialogButtonRow(this, [this] { OkClicked(); }, [this] { HelpClicked(); });
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(buttons);
+  LayOutPagesPictureAndButtons(this, pages_, picture_, [this] { OkClicked(); }, [this] { HelpClicked(); });
 
   Fill();
   setWindowTitle(Q(view_.caption));

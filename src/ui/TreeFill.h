@@ -50,4 +50,17 @@ std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node
   return FillTree(tree, nodes, iconOf, [](QTreeWidgetItem*, const Node&, int) {});
 }
 
+// The node an item stands for, -1 for an item not among them.
+inline int NodeOfItem(const std::vector<QTreeWidgetItem*>& items, const QTreeWidgetItem* item) {
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i] == item) return static_cast<int>(i);
+  return -1;
+}
+
+// Makes node the tree's current item, as the user's click would; nothing for a node out of range.
+inline void SelectTreeNode(QTreeWidget* tree, const std::vector<QTreeWidgetItem*>& items, int node) {
+  if (node >= 0 && node < static_cast<int>(items.size()))
+    tree->setCurrentItem(items[static_cast<std::size_t>(node)]);
+}
+
 }  // namespace qv

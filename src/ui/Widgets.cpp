@@ -1,6 +1,7 @@
 // Small widget helpers shared by the pages and dialogs.
 #include "ui/Widgets.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace qv {
@@ -15,6 +16,13 @@ QPushButton* NonDefaultButton(QWidget* parent, const char* name, const char* cap
   QPushButton* b = Button(parent, name, caption);
   b->setAutoDefault(false);
   return b;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QWidget* b : buttons) row->addWidget(b);
+  return row;
 }
 
 }  // namespace qv

@@ -3,8 +3,10 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -19,5 +21,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption);
 // The same for a dialog button that Enter never presses: Enter belongs to the dialog's
 // default button (or to the field being edited).
 QPushButton* NonDefaultButton(QWidget* parent, const char* name, const char* caption);
+
+// A right-aligned row of the buttons in their order (OK, Peruuta, Ohje at a dialog's foot).
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
 
 }  // namespace qv
