@@ -27,7 +27,7 @@
 #include "ui/PaintBox.h"
 #include "ui/QtCanvas.h"
 #include "ui/TpaaikkunaFRM.h"
-#include "ui/TuloksetSivu.h"
+#include "ui/ResultsPage.h"
 
 namespace qv {
 
@@ -94,11 +94,11 @@ QImage DrawnMemberView(const PaintBox* box, const QELVUX_data& project, MemberVi
 
 bool ShowsDiagram(const UiContext& ui) { return IsDiagramKind(ui.project->ResultKind); }
 
-double ChartPixelsPerMm(const TuloksetSivu* page) {
+double ChartPixelsPerMm(const ResultsPage* page) {
   return page->KayratChart()->logicalDpiX() / kMmPerInch;
 }
 
-QImage ReactionsImage(const TuloksetSivu* page) {
+QImage ReactionsImage(const ResultsPage* page) {
   const PaintBox* box = page->TuloskuvaPB();
   if (box->width() < 1 || box->height() < 1) return QImage();
   QImage image = box->Render(box->width(), box->height());
@@ -197,7 +197,7 @@ int SaveMemberDrawing(const UiContext& ui, MemberViewKind kind, const PaintBox* 
   return WriteOrTell(ui, path, Bytes(BmpBytes(image)));
 }
 
-int CopyResultsPicture(const UiContext& ui, const TuloksetSivu* page) {
+int CopyResultsPicture(const UiContext& ui, const ResultsPage* page) {
   if (!page) return 1;
   if (ShowsDiagram(ui)) {
     const QChartView* view = page->KayratChart();
@@ -217,7 +217,7 @@ int CopyResultsPicture(const UiContext& ui, const TuloksetSivu* page) {
   return 0;
 }
 
-int SaveResultsPicture(const UiContext& ui, const TuloksetSivu* page) {
+int SaveResultsPicture(const UiContext& ui, const ResultsPage* page) {
   if (!page) return 1;
   std::string path;
   if (ShowsDiagram(ui)) {
@@ -251,7 +251,7 @@ QMenu* MemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kind
   return menu;
 }
 
-QMenu* ResultsPictureMenu(TuloksetSivu* page, const UiContext& ui, QWidget* parent) {
+QMenu* ResultsPictureMenu(ResultsPage* page, const UiContext& ui, QWidget* parent) {
   auto* menu = new QMenu(parent);
   menu->setObjectName(QStringLiteral("TulosKuvaMenu"));
   QAction* copy = MenuItem(menu, "Kuvaleikepydlle1", kPictureToClipboardResults);
@@ -266,7 +266,7 @@ void AddMemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kin
   ShowMenuOn(box, [box, ui, kind](QWidget* parent) { return MemberPictureMenu(box, ui, kind, parent); });
 }
 
-void AddResultsPictureMenu(TuloksetSivu* page, const UiContext& ui) {
+void AddResultsPictureMenu(ResultsPage* page, const UiContext& ui) {
   if (!page) return;
   const auto make = [page, ui](QWidget* parent) { return ResultsPictureMenu(page, ui, parent); };
   // The viewport passes its context menu request to the chart view, in its own coordinates.

@@ -15,7 +15,7 @@ class QWidget;
 namespace qv {
 
 class PaintBox;
-class TuloksetSivu;
+class ResultsPage;
 struct ResultDiagram;
 
 constexpr const char* kPictureToClipboard = "Kuva leikepöydälle";
@@ -44,17 +44,17 @@ int SaveResultDiagramFile(const std::string& path, const ResultDiagram& diagram,
 // naming no picture), -1 when writing failed (the message has been shown).
 int CopyMemberDrawing(const UiContext& ui, MemberViewKind kind, const PaintBox* box);
 int SaveMemberDrawing(const UiContext& ui, MemberViewKind kind, const PaintBox* box);
-int CopyResultsPicture(const UiContext& ui, const TuloksetSivu* page);
-int SaveResultsPicture(const UiContext& ui, const TuloksetSivu* page);
+int CopyResultsPicture(const UiContext& ui, const ResultsPage* page);
+int SaveResultsPicture(const UiContext& ui, const ResultsPage* page);
 
 // Hooks the pop-up menus onto a page's drawings (RakenneKuvaMenu, KuormaKuvaMenu on the paint
 // box; TulosKuvaMenu on the chart and the reactions picture). The menu is built on each
 // request, so the menu object exists only while it is shown.
 void AddMemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kind);
-void AddResultsPictureMenu(TuloksetSivu* page, const UiContext& ui);
+void AddResultsPictureMenu(ResultsPage* page, const UiContext& ui);
 
 // The menu a hook shows, for the tests (the caller owns it).
 QMenu* MemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kind, QWidget* parent);
-QMenu* ResultsPictureMenu(TuloksetSivu* page, const UiContext& ui, QWidget* parent);
+QMenu* ResultsPictureMenu(ResultsPage* page, const UiContext& ui, QWidget* parent);
 
 }  // namespace qv

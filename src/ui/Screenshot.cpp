@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "project/QELVUX_data.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 #include "ui/TRakenneFRM.h"
 #include "ui/TpaaikkunaFRM.h"
 

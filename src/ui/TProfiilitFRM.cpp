@@ -16,7 +16,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
-#include "ui/MitoitusSivu.h"
+#include "ui/DesignPage.h"
 #include "ui/Widgets.h"
 
 namespace qv {

@@ -23,16 +23,16 @@
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Icons.h"
-#include "ui/KuormitusSivu.h"
+#include "ui/LoadPage.h"
 #include "ui/Messages.h"
-#include "ui/MitoitusSivu.h"
+#include "ui/DesignPage.h"
 #include "ui/ProjectUndo.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 #include "ui/TAsetuksetFRM.h"
 #include "ui/TProjektiTiedotFRM.h"
 #include "ui/TProfiilitFRM.h"
-#include "ui/TuloksetSivu.h"
-#include "ui/TulostiedostoSivu.h"
+#include "ui/ResultsPage.h"
+#include "ui/ReportPage.h"
 
 namespace qv {
 
@@ -151,16 +151,16 @@ void TpaaikkunaFRM::BuildTopPanel(QWidget* parent, QVBoxLayout* layout) {
 void TpaaikkunaFRM::BuildPages() {
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("PageControl1"));
-  structurePage_ = new RakenneSivu(ui_, pages_);
+  structurePage_ = new qv::StructurePage(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
   connect(structurePage_, &ProjectPage::ProjectChanged, loadPageAhead_, qOverload<>(&QTimer::start));
   pageWidgets_[TabIndex(MainPage::Kuormitus)] =
-      new KuormitusSivu(ui_, pages_);
-  pageWidgets_[TabIndex(MainPage::Mitoitus)] = new MitoitusSivu(ui_, pages_);
+      new LoadPage(ui_, pages_);
+  pageWidgets_[TabIndex(MainPage::Mitoitus)] = new DesignPage(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulokset)] =
-      new TuloksetSivu(ui_, pages_);
+      new ResultsPage(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
-      new TulostiedostoSivu(ui_, pages_);
+      new ReportPage(ui_, pages_);
   // The analysis input is made of the member and its loads alone, which only these two pages
   // change; the design page's changes (section, material, settings) leave it as it is.
   for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus}) {

@@ -23,7 +23,7 @@ class QELVUX_data;
 namespace qv {
 
 class ProjectUndo;
-class RakenneSivu;
+class StructurePage;
 
 // The pages of PageControl1, in their order.
 enum class MainPage {
@@ -70,7 +70,7 @@ class TpaaikkunaFRM : public QMainWindow {
   // other pages or a null page.
   bool InstallPage(MainPage page, ProjectPage* widget);
   ProjectPage* Page(MainPage page) const;
-  RakenneSivu* StructurePage() const { return structurePage_; }
+  qv::StructurePage* StructurePage() const { return structurePage_; }
 
   // Commands that dialogs of later work open; each item or button is disabled until set.
   // The section library command runs before the active design or results page is
@@ -169,7 +169,7 @@ class TpaaikkunaFRM : public QMainWindow {
   QTabWidget* pages_ = nullptr;
   QComboBox* codeCombo_ = nullptr;
   std::array<QWidget*, kMainPageCount> pageWidgets_{};
-  RakenneSivu* structurePage_ = nullptr;
+  qv::StructurePage* structurePage_ = nullptr;
   QPlainTextEdit* inputMemo_ = nullptr;
   QPlainTextEdit* outputMemo_ = nullptr;
   // The last run's messages until the memos are filled (the input memo shows the

@@ -24,10 +24,10 @@
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
-#include "ui/KuormitusSivu.h"
+#include "ui/LoadPage.h"
 #include "ui/Messages.h"
 #include "ui/ProjectUndo.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 
 namespace qv {
 
@@ -229,7 +229,7 @@ void TpaaikkunaFRM::StartAnalysisInAdvance() {
 
 void TpaaikkunaFRM::PrepareLoadPage() {
   if (ActivePage() != MainPage::Rakenne) return;
-  auto* page = qobject_cast<KuormitusSivu*>(Page(MainPage::Kuormitus));
+  auto* page = qobject_cast<LoadPage*>(Page(MainPage::Kuormitus));
   QWidget* shown = pages_->currentWidget();
   if (!page || !shown || !project_->Loads.Count()) return;
   // The page stack lays out the page it shows only: this one is given that page's size

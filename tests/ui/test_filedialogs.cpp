@@ -12,7 +12,7 @@
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/RtfWriter.h"
 #include "ui/FileDialogs.h"
-#include "ui/TulostiedostoSivu.h"
+#include "ui/ReportPage.h"
 
 using namespace qv;
 

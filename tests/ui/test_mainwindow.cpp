@@ -17,7 +17,7 @@
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/ProjectPage.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 #include "ui/ProjectUndo.h"
 #include "ui/TpaaikkunaFRM.h"
 

@@ -18,7 +18,7 @@
 #include "UiTestSupport.h"
 #include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
-#include "ui/MitoitusSivu.h"
+#include "ui/DesignPage.h"
 #include "ui/TMitAseFRM.h"
 #include "ui/TProfiilitFRM.h"
 #include "ui/TpaaikkunaFRM.h"
@@ -479,7 +479,7 @@ class MitoitusDialogitTest : public QObject {
     w.Project().Profiles.LoadLibrary(own);
     w.Project().Loads.AddLoad("Lumi", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -2.0, -2.0, 0.0, 6000.0);
     w.PageControl1()->setCurrentIndex(static_cast<int>(MainPage::Mitoitus));
-    auto* page = qobject_cast<MitoitusSivu*>(w.Page(MainPage::Mitoitus));
+    auto* page = qobject_cast<DesignPage*>(w.Page(MainPage::Mitoitus));
     QVERIFY(page);
     auto* sections = page->findChild<QComboBox*>(QStringLiteral("PLlistaCB_mitoitus"));
     QCOMPARE(sections->count(), 1);

@@ -23,12 +23,12 @@
 #include "pagelogic/ReportAssembly.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
-#include "ui/KuormitusSivu.h"
-#include "ui/MitoitusSivu.h"
+#include "ui/LoadPage.h"
+#include "ui/DesignPage.h"
 #include "ui/PaintBox.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 #include "ui/TpaaikkunaFRM.h"
-#include "ui/TulostiedostoSivu.h"
+#include "ui/ReportPage.h"
 
 using namespace qv;
 using qv::test::FakeFileDialogs;
@@ -72,7 +72,7 @@ class PageReuseTest : public QObject {
     QCoreApplication::processEvents();
   }
   QPlainTextEdit* Report() {
-    return qobject_cast<TulostiedostoSivu*>(window_->Page(MainPage::Tulostiedosto))->TulosRichEditAll();
+    return qobject_cast<ReportPage*>(window_->Page(MainPage::Tulostiedosto))->TulosRichEditAll();
   }
 
   // Through the pages as a user goes: back to the structure, then design and report.
@@ -80,7 +80,7 @@ class PageReuseTest : public QObject {
     Shown s;
     GoTo(MainPage::Rakenne);
     GoTo(MainPage::Mitoitus);
-    auto* design = qobject_cast<MitoitusSivu*>(window_->Page(MainPage::Mitoitus));
+    auto* design = qobject_cast<DesignPage*>(window_->Page(MainPage::Mitoitus));
     s.total = design->TotalKALabel()->text();
     for (QTreeWidgetItemIterator it(design->MitoitusTulokset()); *it; ++it) s.tree << (*it)->text(0);
     GoTo(MainPage::Tulostiedosto);
@@ -168,7 +168,7 @@ class PageReuseTest : public QObject {
   // The load page is prepared after opening and after a change of the structure while the
   // structure page shows: what it then shows is always the drawing of the project as it is.
   void preparedLoadPageShowsTheProjectAsItIs() {
-    auto* page = qobject_cast<KuormitusSivu*>(window_->Page(MainPage::Kuormitus));
+    auto* page = qobject_cast<LoadPage*>(window_->Page(MainPage::Kuormitus));
     QVERIFY(page);
     PaintBox* box = page->PaintBox2();
     const auto shownAndDirect = [&] {

@@ -15,7 +15,7 @@
 #include "UiTestSupport.h"
 #include "pagelogic/ReportAssembly.h"
 #include "project/QELVUX_data.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 #include "ui/TAsetuksetFRM.h"
 #include "ui/TProjektiTiedotFRM.h"
 #include "ui/TpaaikkunaFRM.h"

@@ -28,15 +28,15 @@
 #include "model/ProfiiliVektori.h"
 #include "model/RakenneVektori.h"
 #include "project/QELVUX_data.h"
-#include "ui/KuormitusSivu.h"
-#include "ui/MitoitusSivu.h"
-#include "ui/RakenneSivu.h"
+#include "ui/LoadPage.h"
+#include "ui/DesignPage.h"
+#include "ui/StructurePage.h"
 #include "ui/TKTjaKYFRM.h"
 #include "ui/TKuormatFRM.h"
 #include "ui/TRakenneFRM.h"
 #include "ui/TpaaikkunaFRM.h"
-#include "ui/TuloksetSivu.h"
-#include "ui/TulostiedostoSivu.h"
+#include "ui/ResultsPage.h"
+#include "ui/ReportPage.h"
 
 using namespace qv;
 using qv::test::FakeFileDialogs;
@@ -242,7 +242,7 @@ class WorkflowTest : public QObject {
   // The structure tree node of a group (1 member, 2 supports, 3 hinges): the group node, or
   // the member name node for group 1.
   void SelectStructureGroup(int group) {
-    RakenneSivu* page = W().StructurePage();
+    StructurePage* page = W().StructurePage();
     const auto& nodes = page->Tree().nodes;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
       const bool wanted = group == 1 ? nodes[i].level == 1 && nodes[i].group == 1
@@ -257,7 +257,7 @@ class WorkflowTest : public QObject {
 
   // Selects the kind group of a load case on the load page and presses "Lisää".
   bool AddLoad(int loadCase, int kind, const std::function<void(TKuormatFRM&)>& fill) {
-    auto* page = PageOf<KuormitusSivu>(MainPage::Kuormitus);
+    auto* page = PageOf<LoadPage>(MainPage::Kuormitus);
     const auto& nodes = page->Tree().nodes;
     int node = -1;
     for (std::size_t i = 0; i < nodes.size() && node < 0; ++i)
@@ -273,10 +273,10 @@ class WorkflowTest : public QObject {
   }
 
   QString DesignTotal() {
-    return PageOf<MitoitusSivu>(MainPage::Mitoitus)->TotalKALabel()->text();
+    return PageOf<DesignPage>(MainPage::Mitoitus)->TotalKALabel()->text();
   }
   QString ReportText() {
-    return PageOf<TulostiedostoSivu>(MainPage::Tulostiedosto)->TulosRichEditAll()->toPlainText();
+    return PageOf<ReportPage>(MainPage::Tulostiedosto)->TulosRichEditAll()->toPlainText();
   }
 
  private slots:
@@ -303,7 +303,7 @@ class WorkflowTest : public QObject {
 
   // 2. The member, a support and a hinge through the structure page and its dialog.
   void structure() {
-    RakenneSivu* page = W().StructurePage();
+    StructurePage* page = W().StructurePage();
     SelectStructureGroup(1);
     auto* edit = Child<QPushButton>(page, "MuutaNappi_rakenne");
     QVERIFY(OnModal<TRakenneFRM>([edit] { edit->click(); }, [](TRakenneFRM& d) {
@@ -386,7 +386,7 @@ class WorkflowTest : public QObject {
 
   // 4. KY1: Omapaino's factor from 1.20 to 1.00 with the factor button.
   void combinations() {
-    auto* page = PageOf<KuormitusSivu>(MainPage::Kuormitus);
+    auto* page = PageOf<LoadPage>(MainPage::Kuormitus);
     QPushButton* open = page->KTjaKYnappi();
     QVERIFY(OnModal<TKTjaKYFRM>([open] { open->click(); }, [](TKTjaKYFRM& d) {
       Child<QTabWidget>(&d, "PageControl1")->setCurrentIndex(1);
@@ -415,7 +415,7 @@ class WorkflowTest : public QObject {
     GoTo(MainPage::Mitoitus);
     QCOMPARE(W().ActivePage(), MainPage::Mitoitus);
     QCOMPARE(P().AnalysisValid, 1);
-    auto* page = PageOf<MitoitusSivu>(MainPage::Mitoitus);
+    auto* page = PageOf<DesignPage>(MainPage::Mitoitus);
     QCOMPARE(Child<QComboBox>(page, "MateriaaliCB_mitoitus")->currentText(), QStringLiteral("T18"));
     // Lateral-torsional buckling and deflections are left out of this hand check: switched
     // off as a user does. Buckling stays on; with no axial force it adds only the
@@ -467,7 +467,7 @@ class WorkflowTest : public QObject {
 
   // 5b. "Etsi seuraava sopiva" stops at the first later section that passes by hand.
   void sectionSearch() {
-    auto* page = PageOf<MitoitusSivu>(MainPage::Mitoitus);
+    auto* page = PageOf<DesignPage>(MainPage::Mitoitus);
     auto* sections = Child<QComboBox>(page, "PLlistaCB_mitoitus");
     const int start = sections->currentIndex();
     const Gerber g1 = Ky1(), g2 = Ky2();
@@ -504,7 +504,7 @@ class WorkflowTest : public QObject {
   void results() {
     GoTo(MainPage::Tulokset);
     QCOMPARE(W().ActivePage(), MainPage::Tulokset);
-    auto* page = PageOf<TuloksetSivu>(MainPage::Tulokset);
+    auto* page = PageOf<ResultsPage>(MainPage::Tulokset);
     QComboBox* kinds = page->TuloslajiCB();
     const int mz = kinds->findText(QStringLiteral("Mz (Momentti)"));
     QVERIFY(mz >= 0);

@@ -21,11 +21,11 @@
 #include "pagelogic/ResultsPage.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
-#include "ui/KuormitusSivu.h"
+#include "ui/LoadPage.h"
 #include "ui/PaintBox.h"
 #include "ui/PictureExportUi.h"
-#include "ui/RakenneSivu.h"
-#include "ui/TuloksetSivu.h"
+#include "ui/StructurePage.h"
+#include "ui/ResultsPage.h"
 
 using namespace qv;
 using qv::test::FakeFileDialogs;
@@ -92,10 +92,10 @@ class PictureExportTest : public QObject {
     RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
   }
   // A results page shown at a fixed size with the result kind chosen.
-  std::unique_ptr<TuloksetSivu> ResultsPage(int kind) {
+  std::unique_ptr<ResultsPage> ResultsPageOn(int kind) {
     Solve();
     project_->ResultKind = kind;
-    auto page = std::make_unique<TuloksetSivu>(Ui());
+    auto page = std::make_unique<ResultsPage>(Ui());
     page->resize(1000, 700);
     page->show();
     page->Refresh();
@@ -154,7 +154,7 @@ class PictureExportTest : public QObject {
   }
 
   void structureDrawingToClipboardAndBmp() {
-    RakenneSivu page(Ui());
+    StructurePage page(Ui());
     page.resize(1100, 600);
     page.show();
     page.Refresh();
@@ -186,14 +186,14 @@ class PictureExportTest : public QObject {
   }
 
   void membersMenusOnTheirPages() {
-    RakenneSivu structure(Ui());
+    StructurePage structure(Ui());
     structure.resize(900, 500);
     structure.show();
     QVERIFY(QTest::qWaitForWindowExposed(&structure));
     QCOMPARE(MenuOn(structure.PaintBox1()),
              (QStringList{QStringLiteral("RakenneKuvaMenu"), QString::fromUtf8("Kuva leikepöydälle"),
                           QStringLiteral("Kuva tiedostoon...")}));
-    KuormitusSivu loads(Ui());
+    LoadPage loads(Ui());
     loads.resize(900, 500);
     loads.show();
     QVERIFY(QTest::qWaitForWindowExposed(&loads));
@@ -210,7 +210,7 @@ class PictureExportTest : public QObject {
   // ---- Results page ----
 
   void chartToMetafilesAndSvgOnly() {
-    auto page = ResultsPage(kResultMz);
+    auto page = ResultsPageOn(kResultMz);
     QVERIFY(page->ShowsChart());
     const QChartView* view = page->KayratChart();
 
@@ -245,7 +245,7 @@ class PictureExportTest : public QObject {
   }
 
   void chartToClipboardAsImageAndSvg() {
-    auto page = ResultsPage(kResultMz);
+    auto page = ResultsPageOn(kResultMz);
     QCOMPARE(CopyResultsPicture(Ui(), page.get()), 0);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
@@ -257,7 +257,7 @@ class PictureExportTest : public QObject {
   }
 
   void reactionsAsBitmap() {
-    auto page = ResultsPage(kResultReactionsCombination);
+    auto page = ResultsPageOn(kResultReactionsCombination);
     QVERIFY(page->ShowsPicture());
     const PaintBox* box = page->TuloskuvaPB();
     QCOMPARE(CopyResultsPicture(Ui(), page.get()), 0);
@@ -269,7 +269,7 @@ class PictureExportTest : public QObject {
   }
 
   void resultsMenuOnChartAndPicture() {
-    auto page = ResultsPage(kResultMz);
+    auto page = ResultsPageOn(kResultMz);
     const QStringList expected{QStringLiteral("TulosKuvaMenu"), QString::fromUtf8("Kuva leikepöydälle..."),
                                QStringLiteral("Kuva tiedostoon...")};
     QCOMPARE(MenuOn(page->KayratChart()->viewport()), expected);
@@ -287,4 +287,4 @@ int main(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_tulostiedosto_kuvat.moc"
+#include "test_report_page_pictures.moc"

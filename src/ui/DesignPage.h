@@ -33,14 +33,14 @@ QPixmap TrafficLightPixmap(int state, int height);
 // Picture of a section shape item of the library dialog (0 rectangle, 1 circle).
 QPixmap SectionShapePixmap(int item, int size);
 
-class MitoitusSivu : public ProjectPage {
+class DesignPage : public ProjectPage {
   Q_OBJECT
 
  public:
   // Opens the settings dialog on page 1..4; returns 1 when OK stored, 0 when cancelled.
   using SettingsRunner = std::function<int(int page)>;
 
-  explicit MitoitusSivu(const UiContext& ui, QWidget* parent = nullptr);
+  explicit DesignPage(const UiContext& ui, QWidget* parent = nullptr);
 
   // RefreshDesignPage: lists, check boxes, buttons and library name from the project, then
   // the design.

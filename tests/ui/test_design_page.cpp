@@ -19,7 +19,7 @@
 #include "design/SectionSearch.h"
 #include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
-#include "ui/MitoitusSivu.h"
+#include "ui/DesignPage.h"
 
 using namespace qv;
 using qv::test::FakeFileDialogs;
@@ -88,7 +88,7 @@ double LabelPercent(const QLabel* label) {
 
 }  // namespace
 
-class MitoitusSivuTest : public QObject {
+class DesignPageTest : public QObject {
   Q_OBJECT
 
  private:
@@ -96,7 +96,7 @@ class MitoitusSivuTest : public QObject {
   RecordingMessages messages_;
   FakeFileDialogs files_;
   std::unique_ptr<QMainWindow> window_;
-  MitoitusSivu* page_ = nullptr;
+  DesignPage* page_ = nullptr;
 
   UiContext Ui() { return UiContext{project_.get(), &messages_, &files_, nullptr}; }
   template <class T>
@@ -148,7 +148,7 @@ class MitoitusSivuTest : public QObject {
     messages_ = RecordingMessages();
     files_ = FakeFileDialogs();
     window_ = std::make_unique<QMainWindow>();
-    page_ = new MitoitusSivu(Ui());
+    page_ = new DesignPage(Ui());
     window_->setCentralWidget(page_);
     window_->resize(1100, 700);
     window_->show();
@@ -411,7 +411,7 @@ class MitoitusSivuTest : public QObject {
     std::vector<bool> passed;
     bool hiddenThroughout = true;
     bool statusThroughout = true;
-    connect(page_, &MitoitusSivu::SectionDesigned, this, [&](int index) {
+    connect(page_, &DesignPage::SectionDesigned, this, [&](int index) {
       designed.push_back(index);
       passed.push_back(page_->TrafficLight() == 2);
       hiddenThroughout = hiddenThroughout && page_->MitoitusTulokset()->isHidden();
@@ -447,7 +447,7 @@ class MitoitusSivuTest : public QObject {
   void searchWithoutAPassingSectionSaysSo() {
     Enter(2, 200.0, "50*100");  // 200 kN/m over 6 m: no sawn section carries it
     int designed = 0;
-    connect(page_, &MitoitusSivu::SectionDesigned, this, [&](int) { ++designed; });
+    connect(page_, &DesignPage::SectionDesigned, this, [&](int) { ++designed; });
     Click("EtsiBTN_mitoitus");
     const int last = project_->Profiles.Count() - 1;
     QCOMPARE(designed, last - SectionIndex(*project_, "50*100"));
@@ -482,8 +482,8 @@ class MitoitusSivuTest : public QObject {
 int main(int argc, char** argv) {
   qputenv("LC_ALL", "fi_FI.UTF-8");
   QApplication app(argc, argv);
-  MitoitusSivuTest test;
+  DesignPageTest test;
   QTEST_SET_MAIN_SOURCE_PATH
   return QTest::qExec(&test, argc, argv);
 }
-#include "test_mitoitus_sivu.moc"
+#include "test_design_page.moc"

@@ -28,12 +28,12 @@ namespace qv {
 
 class PaintBox;
 
-class TuloksetSivu : public ProjectPage {
+class ResultsPage : public ProjectPage {
   Q_OBJECT
 
  public:
-  explicit TuloksetSivu(const UiContext& ui, QWidget* parent = nullptr);
-  ~TuloksetSivu() override;
+  explicit ResultsPage(const UiContext& ui, QWidget* parent = nullptr);
+  ~ResultsPage() override;
 
   // RefreshResultsPage with both lists refilled (the page was entered after a new analysis).
   void Refresh() override;
@@ -72,7 +72,7 @@ class TuloksetSivu : public ProjectPage {
   void ShowReactions();
   void SetTableLines(const std::vector<std::string>& lines);
 
-  // The chart (TuloksetSivuKaavio.cpp).
+  // The chart (ResultsPageChart.cpp).
   void ClearChart();
   void DrawChart(const ResultDiagram& diagram);
   void AddSeries(const ChartSeries& series, int position, bool displacement);

@@ -1,5 +1,5 @@
 // The results page over the page logic: lists, display switch, table and which view is shown.
-#include "ui/TuloksetSivu.h"
+#include "ui/ResultsPage.h"
 
 #include <algorithm>
 
@@ -55,7 +55,7 @@ int ScreenshotResultKind() {
 
 }  // namespace
 
-TuloksetSivu::TuloksetSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+ResultsPage::ResultsPage(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("TuloksetTAB"));
   auto* splitter = MakePageSplitter(Qt::Vertical, this);
   auto* views = new QWidget(splitter);
@@ -83,7 +83,7 @@ TuloksetSivu::TuloksetSivu(const UiContext& ui, QWidget* parent) : ProjectPage(u
   AddResultsPictureMenu(this, ui_);  // TulosKuvaMenu on the chart and the picture
 }
 
-TuloksetSivu::~TuloksetSivu() {
+ResultsPage::~ResultsPage() {
   // The combos and the chart may report a last change while they are torn down.
   kindCombo_->disconnect(this);
   chart_->disconnect(this);
@@ -92,7 +92,7 @@ TuloksetSivu::~TuloksetSivu() {
   allButton_->disconnect(this);
 }
 
-QWidget* TuloksetSivu::BuildControls() {
+QWidget* ResultsPage::BuildControls() {
   auto* panel = new QWidget(this);
   kindCombo_ = new QComboBox(panel);
   kindCombo_->setObjectName(QStringLiteral("TuloslajiCB"));
@@ -138,7 +138,7 @@ QWidget* TuloksetSivu::BuildControls() {
   return panel;
 }
 
-QWidget* TuloksetSivu::BuildPicture() {
+QWidget* ResultsPage::BuildPicture() {
   picturePanel_ = new QWidget(this);
   picturePanel_->setObjectName(QStringLiteral("TulosKuvaPanel"));
   pictureBox_ = new PaintBox(picturePanel_);
@@ -153,7 +153,7 @@ QWidget* TuloksetSivu::BuildPicture() {
   return picturePanel_;
 }
 
-void TuloksetSivu::Refresh() {
+void ResultsPage::Refresh() {
   if (!screenshotChoiceApplied_) {
     screenshotChoiceApplied_ = true;
     if (const int kind = ScreenshotResultKind()) Project().ResultKind = kind;
@@ -161,30 +161,30 @@ void TuloksetSivu::Refresh() {
   ShowResults(true, true);
 }
 
-void TuloksetSivu::TuloslajiCBChange(int index) {
+void ResultsPage::TuloslajiCBChange(int index) {
   if (ResultKindChanged(Project(), lists_.kinds, index) == 1) ShowResults(false, true);
 }
 
-void TuloksetSivu::KTorKYCBChange(int index) {
+void ResultsPage::KTorKYCBChange(int index) {
   if (ResultCaseChanged(Project(), index) == 1) ShowResults(false, false);
 }
 
-void TuloksetSivu::ShowAllClicked(bool all) {
+void ResultsPage::ShowAllClicked(bool all) {
   showAll_ = ShowAllFlagOf(all);
   ShowResults(false, false);
 }
 
-bool TuloksetSivu::ShowsChart() const { return !chartPanel_->isHidden(); }
-bool TuloksetSivu::ShowsPicture() const { return !picturePanel_->isHidden(); }
+bool ResultsPage::ShowsChart() const { return !chartPanel_->isHidden(); }
+bool ResultsPage::ShowsPicture() const { return !picturePanel_->isHidden(); }
 
-void TuloksetSivu::FillCombo(QComboBox* combo, const QStringList& texts, int index) {
+void ResultsPage::FillCombo(QComboBox* combo, const QStringList& texts, int index) {
   combo->clear();
   combo->addItems(texts);
   combo->setCurrentIndex(index >= 0 && index < texts.size() ? index : -1);
 }
 
 // RefreshResultsPage: the lists made valid against the project, then the chosen view.
-void TuloksetSivu::ShowResults(bool refillKinds, bool refillCases) {
+void ResultsPage::ShowResults(bool refillKinds, bool refillCases) {
   filling_ = true;
   lists_ = RefreshResultsLists(Project());
   if (refillKinds) {
@@ -200,7 +200,7 @@ void TuloksetSivu::ShowResults(bool refillKinds, bool refillCases) {
     ShowReactions();
 }
 
-void TuloksetSivu::ShowDiagram() {
+void ResultsPage::ShowDiagram() {
   picturePanel_->hide();
   chartPanel_->show();
   radioPanel_->show();
@@ -214,7 +214,7 @@ void TuloksetSivu::ShowDiagram() {
   SetTableLines(ResultTableLines(curves, showAll_));
 }
 
-void TuloksetSivu::ShowReactions() {
+void ResultsPage::ShowReactions() {
   chartPanel_->hide();
   radioPanel_->hide();
   picturePanel_->show();
@@ -224,7 +224,7 @@ void TuloksetSivu::ShowReactions() {
   SetTableLines(ReactionPageLines(Project(), Project().ResultKind, Project().ResultCase));
 }
 
-void TuloksetSivu::SetTableLines(const std::vector<std::string>& lines) {
+void ResultsPage::SetTableLines(const std::vector<std::string>& lines) {
   table_->clear();
   QTextOption option = table_->document()->defaultTextOption();
   // Every column is as wide as its widest cell ("U2,net,fin [mm]" and the like), so that a

@@ -14,7 +14,7 @@
 
 #include "UiTestSupport.h"
 #include "project/QELVUX_data.h"
-#include "ui/KuormitusSivu.h"
+#include "ui/LoadPage.h"
 #include "ui/PaintBox.h"
 #include "ui/TKuormatFRM.h"
 #include "ui/drawing/MemberView.h"
@@ -40,7 +40,7 @@ class LoadPageTest : public QObject {
  private:
   std::unique_ptr<QELVUX_data> project_;
   RecordingMessages messages_;
-  std::unique_ptr<KuormitusSivu> page_;
+  std::unique_ptr<LoadPage> page_;
   std::vector<LoadDialogRequest> requests_;
 
   UiContext Ui() { return UiContext{project_.get(), &messages_, nullptr, nullptr}; }
@@ -93,7 +93,7 @@ class LoadPageTest : public QObject {
     project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
     messages_ = RecordingMessages();
     requests_.clear();
-    page_ = std::make_unique<KuormitusSivu>(Ui());
+    page_ = std::make_unique<LoadPage>(Ui());
     page_->resize(1000, 560);
     page_->show();
     QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
@@ -150,7 +150,7 @@ class LoadPageTest : public QObject {
   }
 
   void addingThroughTheTreeUsesTheDialog() {
-    QSignalSpy changed(page_.get(), &KuormitusSivu::ProjectChanged);
+    QSignalSpy changed(page_.get(), &LoadPage::ProjectChanged);
     Select(1, "VIIVAKUORMAT: (0 kpl)");
     Typing("ComboBox17", "-3");
     QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("LisaaNappi_kuorma")), Qt::LeftButton);
@@ -200,7 +200,7 @@ class LoadPageTest : public QObject {
   }
 
   void deletingWithTheKeyAndTheButton() {
-    QSignalSpy changed(page_.get(), &KuormitusSivu::ProjectChanged);
+    QSignalSpy changed(page_.get(), &LoadPage::ProjectChanged);
     Loads().AddLoad("A", 0, 1, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
     Loads().AddLoad("B", 0, 1, 2, 1, -2000.0, 0.0, 2000.0, 0.0);
     page_->Refresh();
@@ -326,7 +326,7 @@ class LoadPageTest : public QObject {
   }
 
   void casesDialogRefreshesThePage() {
-    QSignalSpy changed(page_.get(), &KuormitusSivu::ProjectChanged);
+    QSignalSpy changed(page_.get(), &LoadPage::ProjectChanged);
     page_->CBktapaukset()->setCurrentIndex(4);  // "Tuulikuorma"
     page_->SetCaseDialogRunner([this] { return Loads().RemoveLoadCase(3) == 0; });
     QTest::mouseClick(page_->KTjaKYnappi(), Qt::LeftButton);
@@ -342,4 +342,4 @@ class LoadPageTest : public QObject {
 };
 
 QTEST_MAIN(LoadPageTest)
-#include "test_kuormitus_sivu.moc"
+#include "test_load_page.moc"

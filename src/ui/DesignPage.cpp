@@ -1,5 +1,5 @@
 // The "Mitoitus" page over the design run, the design tree and the section search.
-#include "ui/MitoitusSivu.h"
+#include "ui/DesignPage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -126,7 +126,7 @@ QPixmap SectionShapePixmap(int item, int size) {
   return ResourcePixmap(QString::fromLatin1(name), QSize(size, size));
 }
 
-MitoitusSivu::MitoitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+DesignPage::DesignPage(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("MitoitusTAB"));
   runSettings_ = [this](int page) { return DefaultSettingsDialog(page); };
   QWidget* side = BuildControlPanel();  // built before the main pane, as before
@@ -134,7 +134,7 @@ MitoitusSivu::MitoitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage(u
   ShowLight(kLightUnknown, kTotalLabelInitial);
 }
 
-QWidget* MitoitusSivu::BuildControlPanel() {
+QWidget* DesignPage::BuildControlPanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   auto* layout = new QVBoxLayout(panel);
@@ -145,7 +145,7 @@ QWidget* MitoitusSivu::BuildControlPanel() {
   return panel;
 }
 
-QWidget* MitoitusSivu::BuildSectionBox(QWidget* parent) {
+QWidget* DesignPage::BuildSectionBox(QWidget* parent) {
   auto* box = new QWidget(parent);
   sectionList_ = new QComboBox(box);
   sectionList_->setObjectName(QStringLiteral("PLlistaCB_mitoitus"));
@@ -192,7 +192,7 @@ QWidget* MitoitusSivu::BuildSectionBox(QWidget* parent) {
   return box;
 }
 
-QWidget* MitoitusSivu::BuildChecksBox(QWidget* parent) {
+QWidget* DesignPage::BuildChecksBox(QWidget* parent) {
   auto* box = new QGroupBox(QStringLiteral("Tarkastelut"), parent);
   stressCheck_ = Check(box, "JannitysCheck", "Jännitystarkastelu");
   bucklingCheck_ = Check(box, "NurjahdusCheck", "Nurjahdus");
@@ -228,7 +228,7 @@ QWidget* MitoitusSivu::BuildChecksBox(QWidget* parent) {
   return box;
 }
 
-QWidget* MitoitusSivu::BuildResultsPanel() {
+QWidget* DesignPage::BuildResultsPanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   lightImage_ = new QLabel(panel);
@@ -288,7 +288,7 @@ QWidget* MitoitusSivu::BuildResultsPanel() {
 
 // ---- Filling from the project ----
 
-void MitoitusSivu::Refresh() {
+void DesignPage::Refresh() {
   FillMaterialList();
   FillMoistureList();
   FillSectionList();
@@ -304,7 +304,7 @@ void MitoitusSivu::Refresh() {
   ScheduleDialogScreenshot();
 }
 
-void MitoitusSivu::FillSectionList() {
+void DesignPage::FillSectionList() {
   ProfiiliVektori& sections = Project().Profiles;
   sections.ClampCurrentIndex();
   const QSignalBlocker hold(sectionList_);
@@ -313,7 +313,7 @@ void MitoitusSivu::FillSectionList() {
   sectionList_->setCurrentIndex(sections.CurrentIndex);
 }
 
-void MitoitusSivu::FillMaterialList() {
+void DesignPage::FillMaterialList() {
   const int code = Project().DesignCode;
   const QSignalBlocker hold(materialList_);
   materialList_->clear();
@@ -321,7 +321,7 @@ void MitoitusSivu::FillMaterialList() {
   materialList_->setCurrentIndex(Project().Materials.Material(code) - 1);
 }
 
-void MitoitusSivu::FillMoistureList() {
+void DesignPage::FillMoistureList() {
   const int code = Project().DesignCode;
   const QSignalBlocker hold(moistureList_);
   moistureList_->clear();
@@ -329,12 +329,12 @@ void MitoitusSivu::FillMoistureList() {
   moistureList_->setCurrentRow(Project().Materials.MoistureClass(code) - 1);
 }
 
-void MitoitusSivu::ShowSectionInfo() {
+void DesignPage::ShowSectionInfo() {
   sectionInfo_->clear();
   for (const auto& line : SectionInfoLines(Project())) sectionInfo_->addItem(Q(line));
 }
 
-void MitoitusSivu::SetChecksFromSettings() {
+void DesignPage::SetChecksFromSettings() {
   const MitoitusAsetukset& s = Project().Settings;
   stressCheck_->setChecked(s.Jannitys != 0);
   bucklingCheck_->setChecked(s.Nurjahdus != 0);
@@ -343,7 +343,7 @@ void MitoitusSivu::SetChecksFromSettings() {
   ApplyCheckEnables();
 }
 
-void MitoitusSivu::ApplyCheckEnables() {
+void DesignPage::ApplyCheckEnables() {
   const MitoitusCheckEnables e = CheckEnables(stressCheck_->isChecked(), deflectionCheck_->isChecked(),
                                               bucklingCheck_->isChecked(), ltbCheck_->isChecked());
   bucklingCheck_->setEnabled(e.NurjahdusCheck);
@@ -354,7 +354,7 @@ void MitoitusSivu::ApplyCheckEnables() {
   deflectionSettings_->setEnabled(e.SiirAseBTN);
 }
 
-void MitoitusSivu::ShowLibraryName() {
+void DesignPage::ShowLibraryName() {
   const std::string& path = Project().Profiles.FileName();
   libraryButton_->setText(Q(ShortenPath(path, kLibraryNameChars)));
   libraryButton_->setToolTip(Q(path));
@@ -362,7 +362,7 @@ void MitoitusSivu::ShowLibraryName() {
 
 // ---- The design and what it shows ----
 
-int MitoitusSivu::RunDesign() {
+int DesignPage::RunDesign() {
   const bool ownStatus = !searching_ && StatusText().size() < 2;
   if (ownStatus) SetStatusText(kDesignStatusText);
   treeWidget_->hide();
@@ -377,7 +377,7 @@ int MitoitusSivu::RunDesign() {
 }
 
 // Shows the tree the page holds (tree_).
-void MitoitusSivu::ShowTree() {
+void DesignPage::ShowTree() {
   const DesignTree& tree = tree_;
   QFont bold = treeWidget_->font();
   bold.setBold(true);
@@ -399,13 +399,13 @@ void MitoitusSivu::ShowTree() {
   ShowVerdict(tree);
 }
 
-void MitoitusSivu::ShowVerdict(const DesignTree& tree) {
+void DesignPage::ShowVerdict(const DesignTree& tree) {
   // A design whose checks could not all run has proved nothing: no verdict, no percentage.
   if (tree.allChecksRan) ShowLight(TrafficLightImage(tree.passes), TotalLabelText(tree.overall));
   else ShowLight(kLightUnknown, kTotalLabelInitial);
 }
 
-void MitoitusSivu::ShowGroupSummary(const DesignTree& tree) {
+void DesignPage::ShowGroupSummary(const DesignTree& tree) {
   auto* row = static_cast<QHBoxLayout*>(groupSummary_->layout());
   while (QLayoutItem* old = row->takeAt(0)) {
     delete old->widget();
@@ -428,7 +428,7 @@ void MitoitusSivu::ShowGroupSummary(const DesignTree& tree) {
   row->addStretch(1);
 }
 
-void MitoitusSivu::ShowLight(int state, const std::string& label) {
+void DesignPage::ShowLight(int state, const std::string& label) {
   light_ = state;
   lightImage_->setPixmap(TrafficLightPixmap(state, kLightHeight));
   lightImage_->setToolTip(state == 2   ? QStringLiteral("Mitoitus OK")
@@ -437,12 +437,12 @@ void MitoitusSivu::ShowLight(int state, const std::string& label) {
   totalLabel_->setText(Q(label));
 }
 
-std::string MitoitusSivu::StatusText() const {
+std::string DesignPage::StatusText() const {
   auto* main = qobject_cast<QMainWindow*>(window());
   return main ? main->statusBar()->currentMessage().toStdString() : ownStatus_;
 }
 
-void MitoitusSivu::SetStatusText(const std::string& text) {
+void DesignPage::SetStatusText(const std::string& text) {
   ownStatus_ = text;
   auto* main = qobject_cast<QMainWindow*>(window());
   if (!main) return;
@@ -452,9 +452,9 @@ void MitoitusSivu::SetStatusText(const std::string& text) {
   main->statusBar()->repaint();
 }
 
-void MitoitusSivu::Changed() { emit ProjectChanged(); }
+void DesignPage::Changed() { emit ProjectChanged(); }
 
-void MitoitusSivu::ScheduleDialogScreenshot() {
+void DesignPage::ScheduleDialogScreenshot() {
   const QString file = qEnvironmentVariable("QELVUX_SCREENSHOT");
   bool ok = false;
   const int page = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_MITASE", &ok);
@@ -475,7 +475,7 @@ void MitoitusSivu::ScheduleDialogScreenshot() {
 
 // ---- The user's actions ----
 
-void MitoitusSivu::SectionChosen(int item) {
+void DesignPage::SectionChosen(int item) {
   if (item < 0 || item >= Project().Profiles.Count()) return;
   Project().Profiles.CurrentIndex = item;
   ShowSectionInfo();
@@ -483,7 +483,7 @@ void MitoitusSivu::SectionChosen(int item) {
   Changed();
 }
 
-void MitoitusSivu::MaterialChosen(int item) {
+void DesignPage::MaterialChosen(int item) {
   if (item < 0) return;
   Project().Materials.SetMaterial(Project().DesignCode, item + 1);
   ShowSectionInfo();
@@ -491,14 +491,14 @@ void MitoitusSivu::MaterialChosen(int item) {
   Changed();
 }
 
-void MitoitusSivu::MoistureChosen(int item) {
+void DesignPage::MoistureChosen(int item) {
   if (item < 0) return;
   Project().Materials.SetMoistureClass(Project().DesignCode, item + 1);
   RunDesign();
   Changed();
 }
 
-void MitoitusSivu::MoveToSection(int index) {
+void DesignPage::MoveToSection(int index) {
   {
     const QSignalBlocker hold(sectionList_);
     sectionList_->setCurrentIndex(index);
@@ -506,19 +506,19 @@ void MitoitusSivu::MoveToSection(int index) {
   SectionChosen(index);
 }
 
-void MitoitusSivu::NextClicked() {
+void DesignPage::NextClicked() {
   const HandlerTimer timing("Seuraava");
   const int i = sectionList_->currentIndex();
   if (i + 1 < sectionList_->count()) MoveToSection(i + 1);
 }
 
-void MitoitusSivu::PreviousClicked() {
+void DesignPage::PreviousClicked() {
   const HandlerTimer timing("Edellinen");
   const int i = sectionList_->currentIndex();
   if (i > 0) MoveToSection(i - 1);
 }
 
-void MitoitusSivu::CheckClicked() {
+void DesignPage::CheckClicked() {
   Project().Settings.SetCheckGroups(stressCheck_->isChecked(), deflectionCheck_->isChecked(),
                                     bucklingCheck_->isChecked(), ltbCheck_->isChecked());
   ApplyCheckEnables();
@@ -526,34 +526,34 @@ void MitoitusSivu::CheckClicked() {
   Changed();
 }
 
-void MitoitusSivu::SettingsClicked(int page) {
+void DesignPage::SettingsClicked(int page) {
   if (!runSettings_ || runSettings_(page) != 1) return;
   // The stress factor may change the material values shown beside the tree.
   RunDesign();
   Changed();
 }
 
-int MitoitusSivu::DefaultSettingsDialog(int page) {
+int DesignPage::DefaultSettingsDialog(int page) {
   TMitAseFRM dialog(ui_, page, this);
   return dialog.Run();
 }
 
-void MitoitusSivu::InfoClicked() {
+void DesignPage::InfoClicked() {
   Project().InfoDisplay = infoButton_->isChecked() ? 1 : 0;
   RunDesign();
 }
 
-void MitoitusSivu::ExpandAllClicked() {
+void DesignPage::ExpandAllClicked() {
   Project().TreeExpansion = expandButton_->isChecked() ? 1 : 0;
   RunDesign();
 }
 
-void MitoitusSivu::CollapseAllClicked() {
+void DesignPage::CollapseAllClicked() {
   Project().TreeExpansion = collapseButton_->isChecked() ? 0 : 1;
   RunDesign();
 }
 
-void MitoitusSivu::LibraryClicked() {
+void DesignPage::LibraryClicked() {
   ProfiiliVektori& sections = Project().Profiles;
   FileDialogRequest request;
   request.title = kLibraryTitle;
@@ -576,7 +576,7 @@ void MitoitusSivu::LibraryClicked() {
   Changed();
 }
 
-void MitoitusSivu::SearchClicked() {
+void DesignPage::SearchClicked() {
   SectionSearchResult result;
   {
     HandlerTimer timing("Etsi seuraava sopiva");
@@ -587,7 +587,7 @@ void MitoitusSivu::SearchClicked() {
     ui_.messages->Inform(kSearchNotFoundText, kSearchNotFoundCaption, MessageIcon::Information);
 }
 
-SectionSearchResult MitoitusSivu::RunSearch() {
+SectionSearchResult DesignPage::RunSearch() {
   // The list shows an invalid choice as its first entry; the walk starts after the shown one.
   const int n = Project().Profiles.Count();
   if (n <= 0 || sectionList_->currentIndex() + 1 >= n) return SectionSearchResult();

@@ -11,7 +11,7 @@
 #include "UiTestSupport.h"
 #include "project/QELVUX_data.h"
 #include "ui/PaintBox.h"
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 #include "ui/TRakenneFRM.h"
 #include "ui/drawing/MemberView.h"
 
@@ -48,7 +48,7 @@ class StructurePageTest : public QObject {
  private:
   std::unique_ptr<QELVUX_data> project_;
   RecordingMessages messages_;
-  std::unique_ptr<RakenneSivu> page_;
+  std::unique_ptr<StructurePage> page_;
   struct Call {
     int mode, index;
   };
@@ -73,7 +73,7 @@ class StructurePageTest : public QObject {
     project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
     messages_ = RecordingMessages();
     calls_.clear();
-    page_ = std::make_unique<RakenneSivu>(Ui());
+    page_ = std::make_unique<StructurePage>(Ui());
     page_->resize(900, 500);
     page_->show();
     page_->Refresh();
@@ -208,4 +208,4 @@ class StructurePageTest : public QObject {
 };
 
 QTEST_MAIN(StructurePageTest)
-#include "test_structurepage.moc"
+#include "test_structure_page.moc"

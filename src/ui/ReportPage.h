@@ -34,7 +34,7 @@ constexpr const char* kOpenReportQuestion = "Haluatko avata tiedoston editoriin 
 // The save dialog offers PDF beside rich and plain text.
 constexpr const char* kReportPdfFilter = "PDF-tiedostot *.pdf|*.pdf";
 
-class TulostiedostoSivu : public ProjectPage {
+class ReportPage : public ProjectPage {
   Q_OBJECT
 
  public:
@@ -42,7 +42,7 @@ class TulostiedostoSivu : public ProjectPage {
   // their own in place of the font dialog.
   using FontChooser = std::function<bool(QFont& font)>;
 
-  explicit TulostiedostoSivu(const UiContext& ui, QWidget* parent = nullptr);
+  explicit ReportPage(const UiContext& ui, QWidget* parent = nullptr);
 
   // Entering the page: the check boxes set from the switches with report events off,
   // then BuildReport.

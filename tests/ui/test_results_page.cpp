@@ -25,7 +25,7 @@
 #include "project/QELVUX_data.h"
 #include "ui/PaintBox.h"
 #include "ui/TpaaikkunaFRM.h"
-#include "ui/TuloksetSivu.h"
+#include "ui/ResultsPage.h"
 
 using namespace qv;
 using qv::test::RecordingMessages;
@@ -73,12 +73,12 @@ QStringList Items(const QComboBox* c) {
   return out;
 }
 
-QStringList TableLines(const TuloksetSivu& page) {
+QStringList TableLines(const ResultsPage& page) {
   return page.TulosTaulukkoRE()->toPlainText().split(QLatin1Char('\n'));
 }
 
 // The rows after the header line "X [mm]...".
-QStringList TableRows(const TuloksetSivu& page) {
+QStringList TableRows(const ResultsPage& page) {
   const QStringList lines = TableLines(page);
   for (int i = 0; i < lines.size(); ++i)
     if (lines[i].startsWith(QStringLiteral("X [mm]"))) return lines.mid(i + 1);
@@ -99,13 +99,13 @@ void Settle() {
 
 }  // namespace
 
-class TuloksetTest : public QObject {
+class ResultsPageTest : public QObject {
   Q_OBJECT
 
  private:
   std::unique_ptr<QELVUX_data> project_;
   RecordingMessages messages_;
-  std::unique_ptr<TuloksetSivu> page_;
+  std::unique_ptr<ResultsPage> page_;
 
   QELVUX_data& P() { return *project_; }
   QChart* Chart() { return page_->KayratChart()->chart(); }
@@ -154,7 +154,7 @@ class TuloksetTest : public QObject {
     SetMember(P(), 6000.0, {{0.0, RakenneVektori::kPinned}, {6000.0, RakenneVektori::kSlidingX}});
     SetLoads(P(), kQ);
     messages_ = RecordingMessages();
-    page_ = std::make_unique<TuloksetSivu>(UiContext{project_.get(), &messages_, nullptr, nullptr});
+    page_ = std::make_unique<ResultsPage>(UiContext{project_.get(), &messages_, nullptr, nullptr});
     page_->resize(1100, 760);
     page_->show();
     Settle();
@@ -424,7 +424,7 @@ class TuloksetTest : public QObject {
     SetLoads(w.Project(), kQ);
     w.PageControl1()->setCurrentIndex(static_cast<int>(MainPage::Tulokset));
     Settle();
-    auto* page = qobject_cast<TuloksetSivu*>(w.Page(MainPage::Tulokset));
+    auto* page = qobject_cast<ResultsPage*>(w.Page(MainPage::Tulokset));
     QVERIFY(page != nullptr);
     QCOMPARE(page->objectName(), QStringLiteral("TuloksetTAB"));
     QCOMPARE(w.Project().AnalysisValid, 1);
@@ -441,8 +441,8 @@ class TuloksetTest : public QObject {
 int main(int argc, char** argv) {
   qputenv("LC_ALL", "fi_FI.UTF-8");
   QApplication app(argc, argv);
-  TuloksetTest test;
+  ResultsPageTest test;
   QTEST_SET_MAIN_SOURCE_PATH
   return QTest::qExec(&test, argc, argv);
 }
-#include "test_tulokset.moc"
+#include "test_results_page.moc"

@@ -1,5 +1,5 @@
 // The "Rakenne" page over the structure tree and page logic.
-#include "ui/RakenneSivu.h"
+#include "ui/StructurePage.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -21,20 +21,20 @@
 
 namespace qv {
 
-RakenneSivu::RakenneSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+StructurePage::StructurePage(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("RakenneTAB"));
   runDialog_ = [this](int mode, int pointIndex) { return DefaultDialog(mode, pointIndex); };
   QWidget* side = BuildTreePanel();  // built before the main pane, as before
   LayOutSideBySide(this, side, BuildDrawingPanel(), 300, 700);
 }
 
-RakenneSivu::~RakenneSivu() {
+StructurePage::~StructurePage() {
   // The tree may report a last selection change while it is torn down.
   treeWidget_->disconnect(this);
   treeWidget_->removeEventFilter(this);
 }
 
-QWidget* RakenneSivu::BuildTreePanel() {
+QWidget* StructurePage::BuildTreePanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   addButton_ = Button(panel, "LisaaNappi_rakenne", "Lisää");
@@ -73,7 +73,7 @@ QWidget* RakenneSivu::BuildTreePanel() {
   return panel;
 }
 
-QWidget* RakenneSivu::BuildDrawingPanel() {
+QWidget* StructurePage::BuildDrawingPanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   pointerPanel_ = new QLabel(QString::fromUtf8(kPointerTextUnknown), panel);
@@ -104,17 +104,17 @@ QWidget* RakenneSivu::BuildDrawingPanel() {
   return panel;
 }
 
-void RakenneSivu::SetProjectInfoCommand(std::function<void()> command) {
+void StructurePage::SetProjectInfoCommand(std::function<void()> command) {
   projectInfo_ = std::move(command);
   infoButton_->setEnabled(static_cast<bool>(projectInfo_));
 }
 
-void RakenneSivu::Refresh() {
+void StructurePage::Refresh() {
   RebuildTree();
   paintBox_->update();
 }
 
-void RakenneSivu::RebuildTree() {
+void StructurePage::RebuildTree() {
   RakenneVektori& member = Project().Member;
   const StructureTreeRebuild busy(member);
   tree_ = BuildStructureTree(member, SelectedGroupNode(tree_));
@@ -122,7 +122,7 @@ void RakenneSivu::RebuildTree() {
   SelectTreeNode(treeWidget_, items_, tree_.selected);
 }
 
-void RakenneSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
+void StructurePage::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (Project().Member.TreeRebuilding != 0 || !item) return;
   const int node = NodeOfItem(items_, item);
   if (node < 0) return;
@@ -130,16 +130,16 @@ void RakenneSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (ApplyTreeSelection(Project().Member, tree_, node) >= 0) paintBox_->update();
 }
 
-void RakenneSivu::SelectNode(int node) {
+void StructurePage::SelectNode(int node) {
   SelectTreeNode(treeWidget_, items_, node);
 }
 
-int RakenneSivu::DefaultDialog(int mode, int pointIndex) {
+int StructurePage::DefaultDialog(int mode, int pointIndex) {
   TRakenneFRM dialog(ui_, mode, pointIndex, this);
   return dialog.Run();
 }
 
-int RakenneSivu::RunRequest(const RakenneDialogRequest& request) {
+int StructurePage::RunRequest(const RakenneDialogRequest& request) {
   if (!request.open) return kPageNothingDone;
   const int result = PageResultOfDialog(runDialog_ ? runDialog_(request.mode, request.pointIndex) : 0);
   RebuildTree();
@@ -147,16 +147,16 @@ int RakenneSivu::RunRequest(const RakenneDialogRequest& request) {
   return result;
 }
 
-void RakenneSivu::Changed() {
+void StructurePage::Changed() {
   paintBox_->update();
   emit ProjectChanged();
 }
 
-int RakenneSivu::AddClicked() { return RunRequest(PlanAddPoint(tree_)); }
+int StructurePage::AddClicked() { return RunRequest(PlanAddPoint(tree_)); }
 
-int RakenneSivu::EditClicked() { return RunRequest(PlanEditPoint(tree_, Project().Member)); }
+int StructurePage::EditClicked() { return RunRequest(PlanEditPoint(tree_, Project().Member)); }
 
-int RakenneSivu::DeleteClicked() {
+int StructurePage::DeleteClicked() {
   const int result = DeleteSelectedPoint(Project().Member, tree_);
   if (result > 100) {
     RebuildTree();
@@ -165,7 +165,7 @@ int RakenneSivu::DeleteClicked() {
   return result;
 }
 
-bool RakenneSivu::eventFilter(QObject* watched, QEvent* event) {
+bool StructurePage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == treeWidget_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const int code = key->key() == Qt::Key_Delete ? kDeleteKeyCode : 0;
@@ -177,18 +177,18 @@ bool RakenneSivu::eventFilter(QObject* watched, QEvent* event) {
   return ProjectPage::eventFilter(watched, event);
 }
 
-QString RakenneSivu::PointerMovedTo(double deviceX, double deviceY) {
+QString StructurePage::PointerMovedTo(double deviceX, double deviceY) {
   return pointer_.MovedTo(Project().Member, *paintBox_, pointerPanel_, deviceX, deviceY);
 }
 
-void RakenneSivu::DrawingClicked(double deviceX, double deviceY) {
+void StructurePage::DrawingClicked(double deviceX, double deviceY) {
   // The click's own place is where the pointer is, also when no move was reported first.
   PointerMovedTo(deviceX, deviceY);
   if (ClickStructure(Project().Member, pointer_.X(), pointer_.Y()) == 1) Refresh();
   treeWidget_->setFocus();
 }
 
-int RakenneSivu::DrawingDoubleClicked(double deviceX, double deviceY) {
+int StructurePage::DrawingDoubleClicked(double deviceX, double deviceY) {
   PointerMovedTo(deviceX, deviceY);
   const RakenneDialogRequest request =
       DoubleClickStructure(Project().Member, pointer_.X(), pointer_.Y());

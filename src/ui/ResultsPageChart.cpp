@@ -19,7 +19,7 @@
 #include "pagelogic/ChartScale.h"
 #include "project/QELVUX_data.h"
 #include "ui/QtCanvas.h"
-#include "ui/TuloksetSivu.h"
+#include "ui/ResultsPage.h"
 
 namespace qv {
 
@@ -133,7 +133,7 @@ QRectF ChooseMarkPlace(const std::vector<QRectF>& candidates, const QRectF& plot
 
 }  // namespace
 
-QWidget* TuloksetSivu::BuildChart() {
+QWidget* ResultsPage::BuildChart() {
   chartPanel_ = new QWidget(this);
   chartPanel_->setObjectName(QStringLiteral("TulosKaavioPanel"));
   chart_ = new QChart;
@@ -173,21 +173,21 @@ QWidget* TuloksetSivu::BuildChart() {
   return chartPanel_;
 }
 
-QStringList TuloksetSivu::MarkTexts() const {
+QStringList ResultsPage::MarkTexts() const {
   QStringList out;
   for (QGraphicsItem* item : marks_) out << static_cast<MarkItem*>(item)->Text();
   return out;
 }
 
-QList<QRectF> TuloksetSivu::MarkRects() const {
+QList<QRectF> ResultsPage::MarkRects() const {
   QList<QRectF> out;
   for (QGraphicsItem* item : marks_) out << item->mapRectToParent(item->boundingRect());
   return out;
 }
 
-QString TuloksetSivu::FootText() const { return foot_->text(); }
+QString ResultsPage::FootText() const { return foot_->text(); }
 
-void TuloksetSivu::ClearChart() {
+void ResultsPage::ClearChart() {
   for (QGraphicsItem* item : marks_) delete item;
   marks_.clear();
   chart_->removeAllSeries();
@@ -203,7 +203,7 @@ void TuloksetSivu::ClearChart() {
   PlaceFoot();
 }
 
-void TuloksetSivu::DrawChart(const ResultDiagram& d) {
+void ResultsPage::DrawChart(const ResultDiagram& d) {
   ClearChart();
   chart_->setTitle(QString::fromStdString(d.title));
   foot_->setText(QString::fromStdString(d.footText));
@@ -230,7 +230,7 @@ void TuloksetSivu::DrawChart(const ResultDiagram& d) {
   PlaceFoot();
 }
 
-void TuloksetSivu::SetAxes(const ResultDiagram& d) {
+void ResultsPage::SetAxes(const ResultDiagram& d) {
   ValueRange(d, valueLow_, valueHigh_);
   valueAxis_ = new QCategoryAxis;
   valueAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -257,7 +257,7 @@ void TuloksetSivu::SetAxes(const ResultDiagram& d) {
 
 // As many divisions as the plot has room for: a category axis shortens a label that does
 // not fit its division to "...", and crowded x labels run together.
-void TuloksetSivu::FitAxes() {
+void ResultsPage::FitAxes() {
   if (!valueAxis_ || !xAxis_) return;
   QRectF plot = chart_->plotArea();
   if (plot.height() < 1.0 || plot.width() < 1.0)  // not laid out yet: guess from the view
@@ -280,7 +280,7 @@ void TuloksetSivu::FitAxes() {
   }
 }
 
-void TuloksetSivu::AddSeries(const ChartSeries& s, int position, bool displacement) {
+void ResultsPage::AddSeries(const ChartSeries& s, int position, bool displacement) {
   QXYSeries* series = nullptr;
   const QColor colour = QtCanvas::ToQColor(s.colour);
   if (s.kind == ChartSeriesKind::Points) {
@@ -312,7 +312,7 @@ void TuloksetSivu::AddSeries(const ChartSeries& s, int position, bool displaceme
 // Each value mark beside its own marker: beyond it, away from the axis line, when there is
 // room; else toward the axis, beside it, or further out. The outermost markers choose first,
 // and no mark covers another mark or any marker, nor leaves the plot while it has a choice.
-void TuloksetSivu::PlaceMarks() {
+void ResultsPage::PlaceMarks() {
   const QList<QAbstractSeries*> all = chart_->series();
   if (marks_.empty() || all.size() <= kChartMarkers || diagram_.series.size() <= kChartMarkers) return;
   QAbstractSeries* markerSeries = all.at(kChartMarkers);
@@ -347,7 +347,7 @@ void TuloksetSivu::PlaceMarks() {
 }
 
 // The foot text centred under the chart, in the room the chart's bottom margin keeps for it.
-void TuloksetSivu::PlaceFoot() {
+void ResultsPage::PlaceFoot() {
   const bool shown = !foot_->text().isEmpty();
   const QRectF text = foot_->boundingRect();
   QMargins margins = chart_->margins();

@@ -1,5 +1,5 @@
 // The report page over the report assembly and the report file writers.
-#include "ui/TulostiedostoSivu.h"
+#include "ui/ReportPage.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -73,7 +73,7 @@ std::string Formatted(const char* format, const std::string& arg) {
 
 }  // namespace
 
-TulostiedostoSivu::TulostiedostoSivu(const UiContext& ui, QWidget* parent)
+ReportPage::ReportPage(const UiContext& ui, QWidget* parent)
     : ProjectPage(ui, parent), font_(DefaultReportFont()) {
   setObjectName(QStringLiteral("PrintTAB"));
   chooseFont_ = [this](QFont& font) { return DefaultFontChooser(font); };
@@ -97,7 +97,7 @@ TulostiedostoSivu::TulostiedostoSivu(const UiContext& ui, QWidget* parent)
   ApplyTabStops();
 }
 
-QWidget* TulostiedostoSivu::BuildControls() {
+QWidget* ReportPage::BuildControls() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   auto* group = new QGroupBox(QStringLiteral("Tulostettavat tiedot:"), panel);
@@ -136,11 +136,11 @@ QWidget* TulostiedostoSivu::BuildControls() {
   return panel;
 }
 
-QCheckBox* TulostiedostoSivu::CheckBox(int box) const {
+QCheckBox* ReportPage::CheckBox(int box) const {
   return box >= 0 && box < kReportBoxCount ? boxes_[static_cast<std::size_t>(box)] : nullptr;
 }
 
-void TulostiedostoSivu::Refresh() {
+void ReportPage::Refresh() {
   auto& switches = Project().ReportSwitches;
   switches[kReportEvents] = 0;
   for (int i = 0; i < kReportBoxCount; ++i)
@@ -150,18 +150,18 @@ void TulostiedostoSivu::Refresh() {
   ShowReport(true);
 }
 
-bool TulostiedostoSivu::ShowsReportStart(const std::vector<std::string>& head) const {
+bool ReportPage::ShowsReportStart(const std::vector<std::string>& head) const {
   return shownIntact_ && view_->logicalDpiX() == shownDpi_ && head.size() <= shownLines_.size() &&
          std::equal(head.begin(), head.end(), shownLines_.begin());
 }
 
-void TulostiedostoSivu::EnableDesignOptions() {
+void ReportPage::EnableDesignOptions() {
   const bool design = boxes_[kBoxDesign]->isChecked();
   boxes_[kBoxStability]->setEnabled(design);
   boxes_[kBoxDesignValues]->setEnabled(design);
 }
 
-void TulostiedostoSivu::TulosPrint0CBOXClick() {
+void ReportPage::TulosPrint0CBOXClick() {
   auto& switches = Project().ReportSwitches;
   if (switches[kReportEvents] == 0) return;
   for (int i = 0; i < kReportBoxCount; ++i)
@@ -172,7 +172,7 @@ void TulostiedostoSivu::TulosPrint0CBOXClick() {
 
 // The plain text view lays out every line with the document's default option, so the stops
 // set there hold for the report's lines and for any the user types.
-void TulostiedostoSivu::ApplyTabStops() {
+void ReportPage::ApplyTabStops() {
   const double pxPerPt = view_->logicalDpiX() / 72.0;
   QList<QTextOption::Tab> tabs;
   for (double pt : ReportTabStopsPt()) tabs << QTextOption::Tab(pt * pxPerPt, QTextOption::LeftTab);
@@ -183,7 +183,7 @@ void TulostiedostoSivu::ApplyTabStops() {
   view_->document()->setDefaultTextOption(option);
 }
 
-void TulostiedostoSivu::BuildReport() {
+void ReportPage::BuildReport() {
   if (Project().ReportSwitches[kReportEvents] == 0) {
     ClearView();
     return;
@@ -194,7 +194,7 @@ void TulostiedostoSivu::BuildReport() {
 // The head of the report goes into the view while the design part is worked out on the
 // design thread, then the rest follows. With keepShown, a view that still shows this very
 // report is left as it is.
-void TulostiedostoSivu::ShowReport(bool keepShown) {
+void ReportPage::ShowReport(bool keepShown) {
   ReportBuild build(Project());
   std::vector<std::string> lines = build.Head();
   const bool mayKeep = keepShown && ShowsReportStart(lines);
@@ -222,14 +222,14 @@ void TulostiedostoSivu::ShowReport(bool keepShown) {
   shownIntact_ = true;
 }
 
-void TulostiedostoSivu::ClearView() {
+void ReportPage::ClearView() {
   shownIntact_ = false;
   view_->clear();
   ApplyTabStops();
   viewEmpty_ = true;
 }
 
-void TulostiedostoSivu::AppendToView(const std::vector<std::string>& lines) {
+void ReportPage::AppendToView(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   // Written in one insertion with no undo record: line by line, or undoable, a long report
   // took many times longer.
@@ -246,7 +246,7 @@ void TulostiedostoSivu::AppendToView(const std::vector<std::string>& lines) {
   viewEmpty_ = false;
 }
 
-std::vector<std::string> TulostiedostoSivu::ViewLines() const {
+std::vector<std::string> ReportPage::ViewLines() const {
   std::vector<std::string> lines;
   const QString text = view_->toPlainText();
   if (text.isEmpty()) return lines;
@@ -254,25 +254,25 @@ std::vector<std::string> TulostiedostoSivu::ViewLines() const {
   return lines;
 }
 
-bool TulostiedostoSivu::DefaultFontChooser(QFont& font) {
+bool ReportPage::DefaultFontChooser(QFont& font) {
   bool ok = false;
   const QFont chosen = QFontDialog::getFont(&ok, font, this);
   if (ok) font = chosen;
   return ok;
 }
 
-void TulostiedostoSivu::TulosFontBTNClick() {
+void ReportPage::TulosFontBTNClick() {
   QFont font = font_;
   if (chooseFont_ && chooseFont_(font)) SetReportFont(font);
 }
 
-void TulostiedostoSivu::SetReportFont(const QFont& font) {
+void ReportPage::SetReportFont(const QFont& font) {
   font_ = font;
   view_->setFont(font_);
   BuildReport();
 }
 
-void TulostiedostoSivu::TallennaTulosBTNClick() {
+void ReportPage::TallennaTulosBTNClick() {
   const ReportSaveDialogTexts texts;
   FileDialogRequest request;
   request.title = texts.title;
@@ -294,7 +294,7 @@ void TulostiedostoSivu::TallennaTulosBTNClick() {
   if (ui_.messages->AskYesNo(kOpenReportQuestion, kCaptionNotice)) ui_.help->OpenDocument(path);
 }
 
-bool TulostiedostoSivu::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+bool ReportPage::SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string error;
   bool saved = false;
   if (LowerExtension(path) == ".pdf") {

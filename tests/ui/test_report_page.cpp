@@ -25,7 +25,7 @@
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/ReportPdf.h"
-#include "ui/TulostiedostoSivu.h"
+#include "ui/ReportPage.h"
 
 using namespace qv;
 using qv::test::FakeFileDialogs;
@@ -77,11 +77,11 @@ class ReportPageTest : public QObject {
   RecordingMessages messages_;
   FakeFileDialogs files_;
   RecordingHelp help_;
-  std::unique_ptr<TulostiedostoSivu> page_;
+  std::unique_ptr<ReportPage> page_;
   std::unique_ptr<QTemporaryDir> dir_;
 
   // A two-span purlin with loads, solved as the main window does before entering the page.
-  TulostiedostoSivu& Page() {
+  ReportPage& Page() {
     project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
     std::string message;
     const int loaded = LoadProject(*project_, QELVUX_SOURCE_DATA_DIR "/../examples/jatkuva_orsi.vux", &message);
@@ -91,7 +91,7 @@ class ReportPageTest : public QObject {
     messages_ = RecordingMessages();
     files_ = FakeFileDialogs();
     help_ = RecordingHelp();
-    page_ = std::make_unique<TulostiedostoSivu>(UiContext{project_.get(), &messages_, &files_, &help_});
+    page_ = std::make_unique<ReportPage>(UiContext{project_.get(), &messages_, &files_, &help_});
     page_->Refresh();
     return *page_;
   }
@@ -102,7 +102,7 @@ class ReportPageTest : public QObject {
     return dir_->filePath(QString::fromUtf8(name)).toStdString();
   }
   // Saves through the button with the dialog answering path and the question answered.
-  void SaveAs(TulostiedostoSivu& page, const std::string& path, bool open = false) {
+  void SaveAs(ReportPage& page, const std::string& path, bool open = false) {
     files_.answer = path;
     messages_.shown.clear();
     messages_.answers = {open};
@@ -113,7 +113,7 @@ class ReportPageTest : public QObject {
   // ---- Check boxes and switches ----
 
   void boxesFollowTheSwitchesOnEntering() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     // The coordinate systems, as on the results page.
     auto* picture = page.findChild<QLabel*>(QStringLiteral("Image3"));
     QVERIFY(picture && !picture->pixmap().isNull());
@@ -152,7 +152,7 @@ class ReportPageTest : public QObject {
   }
 
   void designBoxDisablesItsOptionsButKeepsTheirSwitches() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     page.CheckBox(kBoxStability)->click();
     QCOMPARE(Switch(kReportStability), 1);
     page.CheckBox(kBoxDesign)->click();
@@ -168,7 +168,7 @@ class ReportPageTest : public QObject {
   }
 
   void everyBoxOffLeavesAnEmptyReport() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     QVERIFY(!page.ViewLines().empty());
     for (int i = 0; i < kReportBoxCount; ++i)
       if (page.CheckBox(i)->isChecked() && page.CheckBox(i)->isEnabled()) page.CheckBox(i)->click();
@@ -187,7 +187,7 @@ class ReportPageTest : public QObject {
   }
 
   void projectBlockOnlyWithSomethingToSay() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     project_->CalculatedBy = "Insinööri Ä";
     project_->Contact = " ";
     project_->Site = "";
@@ -205,7 +205,7 @@ class ReportPageTest : public QObject {
   }
 
   void tabStopsOfTheView() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     QPlainTextEdit* view = page.TulosRichEditAll();
     QCOMPARE(view->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -232,7 +232,7 @@ class ReportPageTest : public QObject {
   // ---- Font ----
 
   void fontDialogStartsFromTheViewsFont() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     QFont offered;
     page.SetFontChooser([&](QFont& font) {
       offered = font;
@@ -262,7 +262,7 @@ class ReportPageTest : public QObject {
   // ---- Saving ----
 
   void saveDialogAndTheQuestionAfterIt() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     const std::string path = TempPath("raportti.rtf");
     SaveAs(page, path, true);
     QCOMPARE(files_.requests.size(), std::size_t(1));
@@ -302,7 +302,7 @@ class ReportPageTest : public QObject {
   }
 
   void extensionChoosesTheMode() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     QCOMPARE(page.FileMode(), ReportFileMode::Rich);
 
     const std::string txt = TempPath("raportti.TXT");
@@ -341,7 +341,7 @@ class ReportPageTest : public QObject {
   }
 
   void whatTheViewHoldsIsSaved() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     page.TulosRichEditAll()->appendPlainText(QStringLiteral("Lisätty\trivi"));
     const std::string txt = TempPath("muokattu.txt");
     SaveAs(page, txt);
@@ -351,7 +351,7 @@ class ReportPageTest : public QObject {
   // The view holds the report's lines as they are, each laid out on the report's stops,
   // and a line the user types takes the same stops and is what gets saved.
   void viewShowsTheLinesOnTheStopsAndTakesTyping() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QPlainTextEdit* view = page.TulosRichEditAll();
@@ -407,7 +407,7 @@ class ReportPageTest : public QObject {
   }
 
   void failedSaveIsToldAndNotOpened() {
-    TulostiedostoSivu& page = Page();
+    ReportPage& page = Page();
     const std::string path = TempPath("ei_kansiota/raportti.rtf");
     SaveAs(page, path, true);
     QCOMPARE(messages_.shown.size(), std::size_t(1));
@@ -427,7 +427,7 @@ class ReportPageTest : public QObject {
       QCOMPARE(LoadProject(*project_, source), 0);
       std::vector<std::string> output;
       RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
-      TulostiedostoSivu page(UiContext{project_.get(), &messages_, &files_, &help_});
+      ReportPage page(UiContext{project_.get(), &messages_, &files_, &help_});
       page.Refresh();
       QVERIFY(page.ViewLines().size() > 20);
       for (const char* ext : {".rtf", ".txt", ".pdf"}) {
@@ -463,4 +463,4 @@ int main(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_tulostiedosto.moc"
+#include "test_report_page.moc"

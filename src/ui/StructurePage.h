@@ -18,7 +18,7 @@ namespace qv {
 
 class PaintBox;
 
-class RakenneSivu : public ProjectPage {
+class StructurePage : public ProjectPage {
   Q_OBJECT
 
  public:
@@ -26,8 +26,8 @@ class RakenneSivu : public ProjectPage {
   // 0 cancelled). Tests put their own in place of the modal dialog.
   using DialogRunner = std::function<int(int mode, int pointIndex)>;
 
-  explicit RakenneSivu(const UiContext& ui, QWidget* parent = nullptr);
-  ~RakenneSivu() override;
+  explicit StructurePage(const UiContext& ui, QWidget* parent = nullptr);
+  ~StructurePage() override;
 
   // RefreshStructurePage: the tree rebuilt from the project, the drawing repainted.
   void Refresh() override;

@@ -1,5 +1,5 @@
 // The "Kuormitus" page over the load tree and load page logic.
-#include "ui/KuormitusSivu.h"
+#include "ui/LoadPage.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -56,7 +56,7 @@ QIcon LoadTreeIcon(int image) {
 
 }  // namespace
 
-KuormitusSivu::KuormitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
+LoadPage::LoadPage(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("KuormitusTAB"));
   runLoadDialog_ = [this](const LoadDialogRequest& r) { return DefaultLoadDialog(r); };
   runCaseDialog_ = [this] { return DefaultCaseDialog(); };
@@ -64,14 +64,14 @@ KuormitusSivu::KuormitusSivu(const UiContext& ui, QWidget* parent) : ProjectPage
   LayOutSideBySide(this, side, BuildDrawingPanel(), 320, 680);
 }
 
-KuormitusSivu::~KuormitusSivu() {
+LoadPage::~LoadPage() {
   // The tree may report a last selection change while it is torn down.
   treeWidget_->disconnect(this);
   treeWidget_->removeEventFilter(this);
   topRow_->removeEventFilter(this);
 }
 
-QWidget* KuormitusSivu::BuildTreePanel() {
+QWidget* LoadPage::BuildTreePanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   auto* caseLabel = new QLabel(QString::fromUtf8("Näkyvät kuormitustapaukset:"), panel);
@@ -111,7 +111,7 @@ QWidget* KuormitusSivu::BuildTreePanel() {
   return panel;
 }
 
-QWidget* KuormitusSivu::BuildTopRow(QWidget* parent) {
+QWidget* LoadPage::BuildTopRow(QWidget* parent) {
   topRow_ = new QWidget(parent);
   topRow_->setObjectName(QStringLiteral("Panel11"));
   casesButton_ = Button(topRow_, "KTjaKYnappi", "Kuormitustapaukset ja -yhdistelmät...");
@@ -155,7 +155,7 @@ QWidget* KuormitusSivu::BuildTopRow(QWidget* parent) {
   return topRow_;
 }
 
-QWidget* KuormitusSivu::BuildDrawingPanel() {
+QWidget* LoadPage::BuildDrawingPanel() {
   auto* panel = new QWidget(this);
   panel->setMinimumWidth(kPageSplitterMinimum);
   QWidget* top = BuildTopRow(panel);
@@ -178,13 +178,13 @@ QWidget* KuormitusSivu::BuildDrawingPanel() {
   return panel;
 }
 
-QToolButton* KuormitusSivu::KindButton(int kind) const {
+QToolButton* LoadPage::KindButton(int kind) const {
   return kind >= 1 && kind <= 3 ? kindButtons_[kind - 1] : nullptr;
 }
 
 // Panel11Resize: the speed buttons and the coordinate panel keep their place at the right;
 // KTjaKYnappi gets what is left, with the short caption when that is little.
-void KuormitusSivu::LayOutTopRow() {
+void LoadPage::LayOutTopRow() {
   const int used = 3 * (kKindButtonSize + kTopRowSpacing) + pointerPanel_->width() + kTopRowSpacing;
   const KTjaKYButtonLayout b = KTjaKYButtonFor(topRow_->width() - used);
   casesButton_->setText(QString::fromStdString(b.caption));
@@ -192,19 +192,19 @@ void KuormitusSivu::LayOutTopRow() {
   casesButton_->setVisible(b.width > 0);
 }
 
-void KuormitusSivu::Refresh() {
+void LoadPage::Refresh() {
   FillCaseCombo();
   RebuildTree();
   paintBox_->update();
 }
 
-void KuormitusSivu::Prepare() {
+void LoadPage::Prepare() {
   FillCaseCombo();
   RebuildTree();
   paintBox_->Prepare();
 }
 
-void KuormitusSivu::FillCaseCombo() {
+void LoadPage::FillCaseCombo() {
   const VisibleCaseCombo combo = FillVisibleCaseCombo(Project().Loads);
   const QSignalBlocker hold(caseCombo_);
   caseCombo_->clear();
@@ -212,7 +212,7 @@ void KuormitusSivu::FillCaseCombo() {
   caseCombo_->setCurrentIndex(combo.selected);
 }
 
-void KuormitusSivu::RebuildTree() {
+void LoadPage::RebuildTree() {
   LoadTree tree = RebuildLoadTree(Project());
   // The selection events of the refill are not the user's.
   const LoadTreeRebuild busy(Project().Loads);
@@ -236,7 +236,7 @@ void KuormitusSivu::RebuildTree() {
   }
 }
 
-bool KuormitusSivu::ShowsTree(const LoadTree& tree) const {
+bool LoadPage::ShowsTree(const LoadTree& tree) const {
   if (items_.empty() || items_.size() != tree.nodes.size() || tree_.nodes.size() != tree.nodes.size())
     return false;
   for (std::size_t i = 0; i < tree.nodes.size(); ++i) {
@@ -250,7 +250,7 @@ bool KuormitusSivu::ShowsTree(const LoadTree& tree) const {
   return true;
 }
 
-void KuormitusSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
+void LoadPage::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (Project().Loads.Updating != 0 || !item) return;
   const int node = NodeOfItem(items_, item);
   if (node < 0) return;
@@ -259,21 +259,21 @@ void KuormitusSivu::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (ApplyLoadTreeSelection(Project().Loads, tree_, node) >= 0) paintBox_->update();
 }
 
-void KuormitusSivu::SelectNode(int node) {
+void LoadPage::SelectNode(int node) {
   SelectTreeNode(treeWidget_, items_, node);
 }
 
-int KuormitusSivu::DefaultLoadDialog(const LoadDialogRequest& request) {
+int LoadPage::DefaultLoadDialog(const LoadDialogRequest& request) {
   TKuormatFRM dialog(ui_, request.loadCase, request.kind, request.loadIndex, this);
   return dialog.Run();
 }
 
-bool KuormitusSivu::DefaultCaseDialog() {
+bool LoadPage::DefaultCaseDialog() {
   TKTjaKYFRM dialog(ui_, this);
   return dialog.exec() == QDialog::Accepted;
 }
 
-int KuormitusSivu::RunRequest(const LoadDialogRequest& request) {
+int LoadPage::RunRequest(const LoadDialogRequest& request) {
   if (!request.open) return kLoadPageNothingDone;
   const int stored = runLoadDialog_ ? runLoadDialog_(request) : 0;
   RebuildTree();
@@ -282,15 +282,15 @@ int KuormitusSivu::RunRequest(const LoadDialogRequest& request) {
   return request.pageResult;
 }
 
-int KuormitusSivu::AddClicked() { return RunRequest(PlanAddLoad(Project().Loads, tree_)); }
+int LoadPage::AddClicked() { return RunRequest(PlanAddLoad(Project().Loads, tree_)); }
 
-int KuormitusSivu::ChangeClicked() { return RunRequest(PlanChangeLoad(Project().Loads, tree_)); }
+int LoadPage::ChangeClicked() { return RunRequest(PlanChangeLoad(Project().Loads, tree_)); }
 
-int KuormitusSivu::TreeDoubleClicked() {
+int LoadPage::TreeDoubleClicked() {
   return RunRequest(PlanLoadTreeDoubleClick(Project().Loads, tree_));
 }
 
-int KuormitusSivu::DeleteClicked() {
+int LoadPage::DeleteClicked() {
   const int result = DeleteSelectedLoad(Project().Loads, tree_);
   if (result > 100) {
     RebuildTree();
@@ -300,22 +300,22 @@ int KuormitusSivu::DeleteClicked() {
   return result;
 }
 
-void KuormitusSivu::CaseComboChanged(int item) {
+void LoadPage::CaseComboChanged(int item) {
   if (ChooseVisibleCase(Project().Loads, item) == 1) Refresh();
 }
 
-void KuormitusSivu::KindButtonClicked(int kind, bool down) {
+void LoadPage::KindButtonClicked(int kind, bool down) {
   if (SetLoadKindShown(Project().Loads, kind, down) == 1) paintBox_->update();
 }
 
-void KuormitusSivu::CasesAndCombinationsClicked() {
+void LoadPage::CasesAndCombinationsClicked() {
   const bool accepted = runCaseDialog_ && runCaseDialog_();
   Refresh();
   // OK may have kept changes (there is no telling which); Peruuta put everything back.
   if (accepted) emit ProjectChanged();
 }
 
-bool KuormitusSivu::eventFilter(QObject* watched, QEvent* event) {
+bool LoadPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == treeWidget_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const int code = key->key() == Qt::Key_Delete ? kDeleteKeyCode : 0;
@@ -329,18 +329,18 @@ bool KuormitusSivu::eventFilter(QObject* watched, QEvent* event) {
   return ProjectPage::eventFilter(watched, event);
 }
 
-QString KuormitusSivu::PointerMovedTo(double deviceX, double deviceY) {
+QString LoadPage::PointerMovedTo(double deviceX, double deviceY) {
   return pointer_.MovedTo(Project().Member, *paintBox_, pointerPanel_, deviceX, deviceY);
 }
 
-void KuormitusSivu::DrawingClicked(double deviceX, double deviceY) {
+void LoadPage::DrawingClicked(double deviceX, double deviceY) {
   // The click's own place is where the pointer is, also when no move was reported first.
   PointerMovedTo(deviceX, deviceY);
   if (ClickLoadDrawing(Project(), pointer_.X(), pointer_.Y()) == 1) Refresh();
   treeWidget_->setFocus();
 }
 
-int KuormitusSivu::DrawingDoubleClicked(double deviceX, double deviceY) {
+int LoadPage::DrawingDoubleClicked(double deviceX, double deviceY) {
   PointerMovedTo(deviceX, deviceY);
   const LoadDialogRequest request =
       DoubleClickLoadDrawing(Project(), pointer_.X(), pointer_.Y());

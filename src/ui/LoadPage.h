@@ -20,7 +20,7 @@ namespace qv {
 
 class PaintBox;
 
-class KuormitusSivu : public ProjectPage {
+class LoadPage : public ProjectPage {
   Q_OBJECT
 
  public:
@@ -31,8 +31,8 @@ class KuormitusSivu : public ProjectPage {
   // the project is as it was).
   using CaseDialogRunner = std::function<bool()>;
 
-  explicit KuormitusSivu(const UiContext& ui, QWidget* parent = nullptr);
-  ~KuormitusSivu() override;
+  explicit LoadPage(const UiContext& ui, QWidget* parent = nullptr);
+  ~LoadPage() override;
 
   // RefreshLoadPage: the combo refilled, the tree rebuilt, the drawing repainted.
   void Refresh() override;
