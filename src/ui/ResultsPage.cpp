@@ -17,7 +17,7 @@
 
 #include <cmath>
 
-#include "pagelogic/ReactionPicture.h"
+#include "ui/drawing/ReactionPicture.h"
 #include "pagelogic/ReactionTable.h"
 #include "pagelogic/ResultTable.h"
 #include "project/QELVUX_data.h"

@@ -8,7 +8,7 @@
 
 #include "analysis/MemberTestProject.h"
 #include "model/NumberText.h"
-#include "pagelogic/ReactionPicture.h"
+#include "ui/drawing/ReactionPicture.h"
 #include "pagelogic/ReactionReport.h"
 #include "pagelogic/ReactionTable.h"
 #include "pagelogic/ReportAssembly.h"

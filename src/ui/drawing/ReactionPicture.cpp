@@ -1,5 +1,5 @@
 // The picture beside the reaction table, drawn with the member drawing.
-#include "pagelogic/ReactionPicture.h"
+#include "ui/drawing/ReactionPicture.h"
 
 #include <algorithm>
 
