@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "model/ProfiiliKirjasto.h"
+#include "pagelogic/ProfiiliKirjasto.h"
 #include "ui/ProjectPage.h"
 
 class QComboBox;

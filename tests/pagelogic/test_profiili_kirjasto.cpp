@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ProfiiliKirjasto.h"
+#include "pagelogic/ProfiiliKirjasto.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Section library dialog state: opening, add / change / delete, other libraries, closing.
-#include "model/ProfiiliKirjasto.h"
+#include "pagelogic/ProfiiliKirjasto.h"
 
 #include <filesystem>
 #include <system_error>
