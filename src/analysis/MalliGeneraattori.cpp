@@ -19,14 +19,6 @@ constexpr double kDefaultLoadWidth = 1000.0;
 constexpr int kNodeDecimals = 9;  // node coordinates, mm
 constexpr double kPi = 3.14159265358979323846;
 
-// The line being built: one buffer for every line, so that only the finished line of its
-// own length is allocated (a long member's text has tens of thousands of lines).
-std::string& NewLine() {
-  thread_local std::string s;
-  s.clear();
-  return s;
-}
-
 void AppendInt(std::string& s, int v) {
   char buf[16];
   const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);

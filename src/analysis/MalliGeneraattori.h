@@ -55,6 +55,13 @@ class MalliGeneraattori {
   int loadNumber_ = 1;
   int supportNumber_ = 1;
   std::vector<std::string> lines_;
+  // The line being built: one buffer for every line, so that only the finished line of its
+  // own length is allocated (a long member's text has tens of thousands of lines).
+  std::string line_;
+  std::string& NewLine() {
+    line_.clear();
+    return line_;
+  }
 };
 
 // The analysis input text of the member with its loads (see MalliGeneraattori).

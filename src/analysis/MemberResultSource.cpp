@@ -13,6 +13,7 @@ MemberResultSource ResultSourceOf(const QELVUX_data& project) {
   s.designCode = project.DesignCode;
   s.materials = &project.Materials;
   s.section = project.CurrentSection();
+  s.samples = &project.AnalysisSamples;
   return s;
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/fem/FEM_SampleCache.h"
 #include "analysis/fem/FEM_kaikki.h"
 #include "design/data/MateriaaliTiedot.h"
 #include "model/KuormaVektori.h"
@@ -57,161 +58,9 @@ std::vector<WeightedCase> WeightedCases(const MemberResultSource& s, int c, int 
   return cases;
 }
 
-// What is sampled along a bar: internal forces (6 values a point) or displacements (3).
-enum SampleKind { kForces = 0, kDisplacements = 1, kSampleKinds = 2 };
-
-int ValueCount(SampleKind kind) { return kind == kForces ? 6 : 3; }
-
-// Where a bar is sampled: its n + 1 equal steps and, for the internal forces, both sides of
-// every point load and the ends of every line load on it. Between two neighbouring points
-// the forces then follow one polynomial, so the largest moment between them is either at
-// one of them or where the shear changes sign (found per combination, see StationaryPoints).
-struct BarPoints {
-  int n = -1;                  // divisions; -1 not yet
-  std::vector<double> xi;      // ascending, 0..1
-  // Per point: kAlways for the equal steps (and a place loads of several cases share),
-  // otherwise the case number whose load put it there: a table of other cases leaves it out.
-  std::vector<int> owner;
-  // Where a point load acts: mm from the bar start, with its case number.
-  std::vector<std::pair<double, int>> jumps;
-  static constexpr int kAlways = -1;
-};
-
-// The largest xi whose point lies before s (after = false) or the smallest whose point lies
-// past s (after = true), as the bar evaluates positions (xi * L against the load's s), a few
-// representable steps further to be sure of the side.
-double SideOf(double s, double length, bool after) {
-  if (after && s <= 0.0) return 1e-12;
-  const double toward = after ? 2.0 : -1.0;
-  double xi = s / length;
-  for (int k = 0; k < 64 && (after ? !(xi * length > s) : !(xi * length < s)); ++k)
-    xi = std::nextafter(xi, toward);
-  for (int k = 0; k < 2; ++k) xi = std::nextafter(xi, toward);
-  return xi;
-}
-
-void FillPoints(const FEM_kaikki& fem, SampleKind kind, int bar, int n, BarPoints& p) {
-  p.n = n;
-  std::vector<std::pair<double, int>> points;  // xi, owner
-  for (int i = 0; i <= n; ++i) points.push_back({static_cast<double>(i) / n, BarPoints::kAlways});
-  p.jumps.clear();
-  const double length = fem.BarLength(bar);
-  if (kind == kForces && length > 0.0) {
-    for (const FEM_kaikki::LoadPosition& at : fem.LoadPositionsOf(bar)) {
-      if (!at.jump) {
-        if (at.s > 0.0 && at.s < length) points.push_back({at.s / length, at.caseNumber});
-        continue;
-      }
-      p.jumps.push_back({at.s, at.caseNumber});
-      // The value at the load's own place is the one just before it; at the end node there
-      // is no after on this bar.
-      if (at.s > 0.0) points.push_back({SideOf(at.s, length, false), at.caseNumber});
-      if (at.s < length) points.push_back({SideOf(at.s, length, true), at.caseNumber});
-    }
-  }
-  std::sort(points.begin(), points.end());
-  p.xi.clear();
-  p.owner.clear();
-  for (const auto& point : points) {
-    if (!p.xi.empty() && p.xi.back() == point.first) {
-      // A place of the equal steps or of loads of two cases is in every table.
-      if (p.owner.back() != point.second) p.owner.back() = BarPoints::kAlways;
-      continue;
-    }
-    p.xi.push_back(point.first);
-    p.owner.push_back(point.second);
-  }
-}
-
-// The values of one bar and case at its points, before any weighting.
-struct BarSamples {
-  int n = -1;  // divisions sampled; -1 not yet
-  bool valid = false;
-  std::vector<double> values;  // point i, value j at i * valueCount + j
-};
-
-// The unweighted samples depend only on the solution, the bar, the case and the division
-// count, not on the combination, the switches or the section (the analysis runs at unit
-// stiffness). A design asks for them once per combination and displacement set, and the
-// section search once per section besides, so they are kept for the solution last used on
-// this thread, by bar and case position.
-class SampleCache {
- public:
-  const BarPoints& Points(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar, int n) {
-    Refresh(fem);
-    std::vector<BarPoints>& points = points_[kind];
-    if (points.empty()) points.resize(bars_);
-    BarPoints& p = points[static_cast<std::size_t>(barIndex)];
-    if (p.n != n) FillPoints(fem, kind, bar, n, p);
-    return p;
-  }
-
-  const BarSamples& Get(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar,
-                        int caseIndex, int caseNumber, int n) {
-    const BarPoints& p = Points(fem, kind, barIndex, bar, n);
-    std::vector<BarSamples>& entries = entries_[kind];
-    if (entries.empty()) entries.resize(bars_ * cases_);
-    BarSamples& samples =
-        entries[static_cast<std::size_t>(barIndex) * cases_ + static_cast<std::size_t>(caseIndex)];
-    if (samples.n == n) return samples;
-    heldValues_ -= samples.values.size();
-    Sample(fem, kind, bar, caseNumber, p, samples);
-    heldValues_ += samples.values.size();
-    return samples;
-  }
-
- private:
-  // A pasted model of many bars must not keep megabytes per thread.
-  static constexpr std::size_t kMaxHeldValues = 1u << 20;
-
-  void Refresh(const FEM_kaikki& fem) {
-    const std::size_t bars = static_cast<std::size_t>(fem.Bars().Count());
-    const std::size_t cases = static_cast<std::size_t>(fem.Loads().CaseList().Count());
-    if (fem.Revision() != revision_ || bars != bars_ || cases != cases_) {
-      // Points are handed out by reference while a table is sampled: they go only with the
-      // solution they belong to.
-      for (auto& p : points_) p.clear();
-    } else if (heldValues_ <= kMaxHeldValues) {
-      return;
-    }
-    for (auto& e : entries_) e.clear();
-    revision_ = fem.Revision();
-    heldValues_ = 0;
-    bars_ = bars;
-    cases_ = cases;
-  }
-
-  void Sample(const FEM_kaikki& fem, SampleKind kind, int bar, int caseNumber,
-              const BarPoints& p, BarSamples& samples) {
-    const int count = static_cast<int>(p.xi.size());
-    samples.n = p.n;
-    samples.values.assign(static_cast<std::size_t>(count * ValueCount(kind)), 0.0);
-    const int rc = kind == kForces
-                       ? fem.InternalForcesAt(bar, caseNumber, p.xi.data(), count,
-                                              samples.values.data())
-                       : fem.DisplacementsAt(bar, caseNumber, p.xi.data(), count,
-                                             samples.values.data());
-    samples.valid = rc >= 0;
-    if (!samples.valid) samples.values.clear();
-  }
-
-  unsigned long long revision_ = 0;
-  std::size_t heldValues_ = 0;
-  std::size_t bars_ = 0;
-  std::size_t cases_ = 0;
-  std::vector<BarSamples> entries_[kSampleKinds];
-  std::vector<BarPoints> points_[kSampleKinds];
-};
-
-SampleCache& CacheOfThread() {
-  thread_local SampleCache cache;
-  return cache;
-}
-
-BarSamples const& SamplesOf(const FEM_kaikki& fem, SampleKind kind, int barIndex, int bar,
-                            const WeightedCase& wc, int n) {
-  return CacheOfThread().Get(fem, kind, barIndex, bar, wc.caseIndex, wc.number, n);
-}
+using SampleKind = FEM_SampleCache::Kind;
+constexpr SampleKind kForces = FEM_SampleCache::kForces;
+constexpr SampleKind kDisplacements = FEM_SampleCache::kDisplacements;
 
 // The weighted internal forces of the cases at the given positions of a bar, 6 a point.
 void WeightedForcesAt(const FEM_kaikki& fem, int bar, const std::vector<WeightedCase>& cases,
@@ -298,11 +147,13 @@ void StationaryPoints(const FEM_kaikki& fem, int bar, double length,
 // weighted sum of the kind's values over the cases.
 void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& cases,
                 SampleKind kind, QELvektori& table) {
-  const int valueCount = ValueCount(kind);
+  const int valueCount = FEM_SampleCache::ValueCount(kind);
   const std::size_t vc = static_cast<std::size_t>(valueCount);
   const double step = SamplingStep(s.length, s.resultSteps);
   const FEM_SauvaVektori& bars = s.fem->Bars();
-  SampleCache& cache = CacheOfThread();
+  // Without a cache beside the solution the samples live as long as this table.
+  FEM_SampleCache own;
+  FEM_SampleCache::Use cache(s.samples != nullptr ? *s.samples : own, kind);
   // The case numbers the table sums: only their loads' places are sampled.
   std::vector<int> numbers;
   for (const WeightedCase& wc : cases) numbers.push_back(wc.number);
@@ -324,17 +175,17 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
     const int n = SamplingDivisions(length, step);
     const double x0 = table.Count() > 0 ? table.GetReal(table.Count() - 1, MemberResultField::kX)
                                         : 0.0;
-    const BarPoints& p = cache.Points(*s.fem, kind, b, bar, n);
+    const FEM_BarPoints& p = cache->Points(*s.fem, b, bar, n);
     emitted.clear();
     at.clear();
     for (std::size_t i = 0; i < p.xi.size(); ++i) {
-      if (p.owner[i] != BarPoints::kAlways && !summed(p.owner[i])) continue;
+      if (p.owner[i] != FEM_BarPoints::kAlways && !summed(p.owner[i])) continue;
       emitted.push_back(i);
       at.push_back(p.xi[i]);
     }
     sums.assign(emitted.size() * vc, 0.0);
     for (const WeightedCase& wc : cases) {
-      const BarSamples& samples = SamplesOf(*s.fem, kind, b, bar, wc, n);
+      const FEM_BarSamples& samples = cache->Get(*s.fem, b, bar, wc.caseIndex, wc.number, n);
       if (!samples.valid) continue;
       for (std::size_t e = 0; e < emitted.size(); ++e) {
         const double* from = samples.values.data() + emitted[e] * vc;
@@ -434,19 +285,20 @@ int SamplingDivisions(double barLength, double step) {
   return static_cast<int>(n);
 }
 
-void SampleAhead(const FEM_kaikki& fem, double length, int resultSteps) {
+void SampleAhead(const FEM_kaikki& fem, FEM_SampleCache& samples, double length,
+                 int resultSteps) {
   const double step = SamplingStep(length, resultSteps);
   const FEM_SauvaVektori& bars = fem.Bars();
   const QELlukuvektori& list = fem.Loads().CaseList();
+  FEM_SampleCache::Use forces(samples, kForces);
+  FEM_SampleCache::Use displacements(samples, kDisplacements);
   for (int b = 0; b < bars.Count(); ++b) {
     const int bar = bars.Number(b);
     const int n = SamplingDivisions(fem.BarLength(bar), step);
     for (int i = 0; i < list.Count(); ++i) {
-      WeightedCase wc;
-      wc.number = static_cast<int>(std::lround(list[i]));
-      wc.caseIndex = i;
-      SamplesOf(fem, kForces, b, bar, wc, n);
-      SamplesOf(fem, kDisplacements, b, bar, wc, n);
+      const int number = static_cast<int>(std::lround(list[i]));
+      forces->Get(fem, b, bar, i, number, n);
+      displacements->Get(fem, b, bar, i, number, n);
     }
   }
 }

@@ -7,6 +7,7 @@
 #include "model/QELvektori.h"
 
 class FEM_kaikki;
+class FEM_SampleCache;
 class KuormaVektori;
 class MateriaaliTiedot;
 class QELVUX_data;
@@ -24,6 +25,9 @@ struct MemberResultSource {
   int designCode = 2;
   const MateriaaliTiedot* materials = nullptr;  // for the real stiffness and creep
   qv::SectionSize section;
+  // The bars' samples kept beside fem (see FEM_SampleCache); none samples them afresh for
+  // every table.
+  FEM_SampleCache* samples = nullptr;
 };
 
 // Field positions (reals) of the result tables.
@@ -63,12 +67,14 @@ int MemberDisplacements(const MemberResultSource& source, int c, int k, QELvekto
 int SupportReactions(const MemberResultSource& source, int c, int k, QELvektori& table);
 
 // Samples the forces and displacements of every bar of a solved analysis in every case, as
-// the operations above would for a member of this length and result steps, and keeps them
-// for this thread: a design run on this thread afterwards on the same solution finds them
-// there. The results above are the same with or without it.
-void SampleAhead(const FEM_kaikki& fem, double length, int resultSteps);
+// the operations above would for a member of this length and result steps, into samples:
+// a design afterwards on the same solution and samples finds them there. The results above
+// are the same with or without it.
+void SampleAhead(const FEM_kaikki& fem, FEM_SampleCache& samples, double length,
+                 int resultSteps);
 
-// The project's parts gathered for the operations above.
+// The project's parts gathered for the operations above, with the samples it keeps beside
+// its analysis.
 MemberResultSource ResultSourceOf(const QELVUX_data& project);
 // The operations on the project record (its analysis, member, loads, code, steps,
 // material tables and chosen section).

@@ -6,12 +6,9 @@
 CheckRowVektori::CheckRowVektori() : QELvektori(40, 20) { SetLayout(0, 2, 2); }
 
 int CheckRowVektori::AddRow(int code, int span, double value1, double value2) {
-  // A long member has thousands of rows: the field lists are reused, not built for each.
-  thread_local std::vector<int> ints(2);
-  thread_local std::vector<double> reals(2);
-  ints.assign({code, span});
-  reals.assign({value1, value2});
-  return AddRecord(nullptr, &reals, &ints);
+  rowInts_.assign({code, span});
+  rowReals_.assign({value1, value2});
+  return AddRecord(nullptr, &rowReals_, &rowInts_);
 }
 
 int CheckRowVektori::Find(int code, int span) const {

@@ -44,4 +44,10 @@ class CheckRowVektori : public QELvektori {
   int Find(int code, int span = 0) const;
   // Design value quantity (1..9) carried by row code 41..49, 0 for any other code.
   static int DesignValueOfRow(int code);
+
+ private:
+  // A long member has thousands of rows: the field lists of a row are reused, not built for
+  // each.
+  std::vector<int> rowInts_ = std::vector<int>(2);
+  std::vector<double> rowReals_ = std::vector<double>(2);
 };

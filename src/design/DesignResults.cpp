@@ -103,7 +103,7 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
   }
   // The two kinds share nothing but the project, which neither changes: the stress checks
   // (internal forces) run on the design thread while the deflections (displacements) run
-  // here. Each thread keeps its own samples, so neither samples the other's kind.
+  // here. The two kinds of samples are kept apart, so neither waits for the other.
   const auto checkStresses = [&project, &r] {
     for (CombinationDesign& d : r.stress) CheckStresses(project, d.index, d.checks);
   };

@@ -17,8 +17,6 @@
 namespace qv {
 namespace {
 
-thread_local bool onDesignThread = false;
-
 #if defined(__linux__)
 constexpr int kNiceness = 10;
 #endif
@@ -45,10 +43,12 @@ class JobQueue {
   JobQueue(const JobQueue&) = delete;
   JobQueue& operator=(const JobQueue&) = delete;
 
+  bool IsWorker() const { return std::this_thread::get_id() == thread_.get_id(); }
+
   std::future<void> Start(std::function<void()> job) {
     std::packaged_task<void()> task(std::move(job));
     std::future<void> done = task.get_future();
-    if (onDesignThread || !thread_.joinable()) {
+    if (IsWorker() || !thread_.joinable()) {
       task();
       return done;
     }
@@ -62,7 +62,6 @@ class JobQueue {
 
  private:
   void Work() {
-    onDesignThread = true;
 #if defined(__linux__)
     // Work done ahead (an opened project's analysis) must not slow the page the user is
     // looking at: with more threads wanting the processors than there are, this one
@@ -100,6 +99,6 @@ std::future<void> DesignThread::Start(std::function<void()> job) {
   return Queue().Start(std::move(job));
 }
 
-bool DesignThread::IsCurrent() { return onDesignThread; }
+bool DesignThread::IsCurrent() { return Queue().IsWorker(); }
 
 }  // namespace qv

@@ -6,11 +6,10 @@
 
 namespace qv {
 
-// Runs jobs one after another on a thread kept for the life of the process. Its per-thread
-// caches (the bars' samples of the last solution) outlive a job as the calling thread's do,
-// so a design run there again finds them. A job started from the design thread itself runs
-// at once on it, so that a job may start another and wait for it without waiting forever;
-// where no thread can be started every job runs on its caller.
+// Runs jobs one after another on a thread kept for the life of the process. A job started
+// from the design thread itself runs at once on it, so that a job may start another and wait
+// for it without waiting forever; where no thread can be started every job runs on its
+// caller.
 //
 // What a job reads must not change until it has finished: the caller waits for the job
 // (DesignJob does so however its scope is left) before it changes or frees anything the job

@@ -16,6 +16,14 @@ int SplitFields(char separator, const std::string& line, const std::vector<int>&
                 std::vector<std::string>& texts, std::vector<double>& reals,
                 std::vector<int>& ints);
 
+// The field lists of one line, kept by a reader of many lines so that they are reused, not
+// built for each line.
+struct FieldBuffers {
+  std::vector<std::string> texts;
+  std::vector<double> reals;
+  std::vector<int> ints;
+};
+
 // First digit = count n (at most 9); the next n digits go to out[1..n]; out[0] untouched.
 // out is grown to n + 1 elements when shorter. Returns n.
 int DecodeDigitCode(long long code, std::vector<int>& out);

@@ -37,8 +37,9 @@ const std::vector<DefaultCombination> kCombinationsCode3 = {
 
 bool ParseSection(const CSVTiedosto& file, int section, QELvektori& target) {
   const int n = file.LineCount(section);
+  qv::FieldBuffers fields;
   for (int k = 1; k <= n; ++k) {
-    if (target.ParseRecord(file.GetLine(section, k)) != 1) return false;
+    if (target.ParseRecord(file.GetLine(section, k), fields) != 1) return false;
   }
   return true;
 }

@@ -148,13 +148,14 @@ std::string QELvektori::FormatRecord(int i) const {
 }
 
 int QELvektori::ParseRecord(const std::string& line) {
-  // Record files are read line by line: the field lists are reused, not built for each one.
-  thread_local std::vector<std::string> texts;
-  thread_local std::vector<double> reals;
-  thread_local std::vector<int> ints;
-  int rc = qv::SplitFields(separator_, line, fieldLayout_, texts, reals, ints);
+  qv::FieldBuffers fields;
+  return ParseRecord(line, fields);
+}
+
+int QELvektori::ParseRecord(const std::string& line, qv::FieldBuffers& fields) {
+  int rc = qv::SplitFields(separator_, line, fieldLayout_, fields.texts, fields.reals, fields.ints);
   if (rc < 0) return rc;
-  AddRecord(&texts, &reals, &ints);
+  AddRecord(&fields.texts, &fields.reals, &fields.ints);
   return 1;
 }
 
@@ -179,13 +180,14 @@ int QELvektori::ReadRecordFile(const std::string& name, bool clearFirst) {
   fileName_ = name;
   fileDate_ = FileDateText(name);
   int read = 0;
+  qv::FieldBuffers fields;
   for (const auto& line : lines) {
     if (read >= kMaxFileLines) break;
     ++read;
     // A comment carries nothing the program reads, whatever its length.
     if (line.compare(0, 2, "//") == 0) continue;
     if (qv::CharCount(line) > static_cast<std::size_t>(kMaxLineLength)) return -3;
-    int rc = ParseRecord(line);
+    int rc = ParseRecord(line, fields);
     if (rc < 0) return rc;
   }
   return 0;

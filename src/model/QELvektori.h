@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/FieldHelpers.h"
+
 // The reals or the integers of one record: up to N of them stored in the record itself,
 // more on the heap. A text of tens of thousands of lines becomes as many records, and two
 // small heap blocks for each of them cost more than the values they hold.
@@ -179,6 +181,8 @@ class QELvektori {
   // Splits a line by the layout and adds the record: 1 when added, -1 empty field,
   // -2 bad number.
   int ParseRecord(const std::string& line);
+  // The same with the field lists of the caller, who reads many lines.
+  int ParseRecord(const std::string& line, qv::FieldBuffers& fields);
 
   // Reads records from a file: 0, -1 missing file or empty field, -2 bad number,
   // -3 a line longer than kMaxLineLength characters. Records before a bad line stay.

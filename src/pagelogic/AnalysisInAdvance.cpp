@@ -15,13 +15,14 @@ void AnalysisInAdvance::Start(std::vector<std::string> input, double memberLengt
   // The job holds the state itself: a solve dropped meanwhile finishes on what it owns.
   done_ = DesignThread::Start([state, lines = std::move(input), memberLength, resultSteps]() mutable {
     state->status = RunAnalysis(std::move(lines), state->analysis, state->analysisValid, state->output);
-    if (state->status == 0) SampleAhead(state->analysis, memberLength, resultSteps);
+    if (state->status == 0) SampleAhead(state->analysis, state->samples, memberLength, resultSteps);
   });
   state_ = std::move(state);
 }
 
 bool AnalysisInAdvance::Take(const std::vector<std::string>& input, FEM_kaikki& analysis,
-                             int& analysisValid, std::vector<std::string>& output, int& status) {
+                             FEM_SampleCache& samples, int& analysisValid,
+                             std::vector<std::string>& output, int& status) {
   if (!state_) return false;
   const std::shared_ptr<Solve> state = std::move(state_);
   state_.reset();
@@ -32,6 +33,7 @@ bool AnalysisInAdvance::Take(const std::vector<std::string>& input, FEM_kaikki& 
   }
   if (input != state->analysis.InputText().Lines()) return false;
   analysis = std::move(state->analysis);
+  samples = std::move(state->samples);
   analysisValid = state->analysisValid;
   output = std::move(state->output);
   status = state->status;

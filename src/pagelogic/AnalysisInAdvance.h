@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/fem/FEM_SampleCache.h"
 #include "analysis/fem/FEM_kaikki.h"
 
 namespace qv {
@@ -23,15 +24,16 @@ class AnalysisInAdvance {
 
   // Starts solving input on the design thread, in place of any solve started before, and
   // then sampling the solution's bars there as a design of a member of this length and
-  // result steps will ask for them (the design thread keeps them for the design it runs).
+  // result steps will ask for them (kept beside the solution, and taken over with it).
   void Start(std::vector<std::string> input, double memberLength, int resultSteps);
 
   // Waits for the started solve. When its input equals input, moves its solution into
-  // analysis, sets analysisValid and output as RunAnalysis would and returns true with its
-  // status (0 or -1). Otherwise, or when nothing was started or the solve failed with an
+  // analysis and its samples into samples, sets analysisValid and output as RunAnalysis
+  // would and returns true with its status (0 or -1). Otherwise, or when nothing was started or the solve failed with an
   // exception, leaves them alone and returns false. Either way the solve is forgotten.
-  bool Take(const std::vector<std::string>& input, FEM_kaikki& analysis, int& analysisValid,
-            std::vector<std::string>& output, int& status);
+  bool Take(const std::vector<std::string>& input, FEM_kaikki& analysis,
+            FEM_SampleCache& samples, int& analysisValid, std::vector<std::string>& output,
+            int& status);
 
   // Forgets a started solve (it finishes on the design thread unseen).
   void Drop();
@@ -41,6 +43,7 @@ class AnalysisInAdvance {
  private:
   struct Solve {
     FEM_kaikki analysis;
+    FEM_SampleCache samples;
     int analysisValid = 0;
     int status = -1;
     std::vector<std::string> output;

@@ -155,9 +155,10 @@ class Loader {
   }
 
   bool Records(int section, QELvektori& v) {
+    qv::FieldBuffers fields;
     for (int k = 1; k <= f_.LineCount(section); ++k) {
       const std::string line = f_.GetLine(section, k);
-      const int rc = v.ParseRecord(line);
+      const int rc = v.ParseRecord(line, fields);
       if (rc < 0) {
         char head[80];
         std::snprintf(head, sizeof head, "%d, rivi %d: pal=%d (", section, k, rc);

@@ -10,6 +10,7 @@
 #include "model/ProfiiliVektori.h"
 #include "design/data/MateriaaliTiedot.h"
 #include "design/data/MitoitusAsetukset.h"
+#include "analysis/fem/FEM_SampleCache.h"
 #include "analysis/fem/FEM_kaikki.h"
 
 // Built once from the program's full path and never replaced: "Uusi malli" and opening a
@@ -61,6 +62,9 @@ class QELVUX_data {
   ProfiiliVektori Profiles;   // library "Sahattu_puutavara.pl1"; chosen section
   MitoitusAsetukset Settings; // check switches, buckling and deflection settings
   FEM_kaikki Analysis;        // built from the analysis input
+  // The bars' samples of Analysis, kept under its revision. Filling it changes no result, so
+  // the results along the member fill it through a project they only read.
+  mutable FEM_SampleCache AnalysisSamples;
 
   std::array<double, 10> ResultValues{};  // results page (kept between visits)
   std::array<double, 20> ResultTable{};

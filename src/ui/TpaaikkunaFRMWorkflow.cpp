@@ -201,7 +201,8 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   const bool current =
       project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
   int status = 0;
-  if (!current && !advance_.Take(input, project_->Analysis, project_->AnalysisValid, output, status))
+  if (!current && !advance_.Take(input, project_->Analysis, project_->AnalysisSamples,
+                                 project_->AnalysisValid, output, status))
     status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
   advance_.Drop();
   // The input memo shows the analysis's input text, which is this input now; it is joined

@@ -144,20 +144,18 @@ void FEM_kaikki::EmptyPart(int section) {
   }
 }
 
-int FEM_kaikki::ReadLine(int section, const std::string& line, QELvektori& target) {
-  // A text has thousands of lines: the field lists are reused, not built for each one.
-  thread_local std::vector<std::string> texts;
-  thread_local std::vector<double> reals;
-  thread_local std::vector<int> ints;
-  const int rc =
-      qv::SplitFields(target.Separator(), line, target.FieldLayout(), texts, reals, ints);
+int FEM_kaikki::ReadLine(int section, const std::string& line, QELvektori& target,
+                         qv::FieldBuffers& fields) {
+  std::vector<int>& ints = fields.ints;
+  const int rc = qv::SplitFields(target.Separator(), line, target.FieldLayout(), fields.texts,
+                                 fields.reals, ints);
   if (rc < 0) return rc;
   // Numbers above 1000000 belong to the nodes and couplings the analysis generates; a typed
   // one would be taken for a generated one and removed at the next solution.
   if ((section == kNodesSection || section == kCouplingsSection) && !ints.empty() &&
       ints[0] > FEM_SolmuVektori::kGeneratedBase)
     return kReservedNumber;
-  target.AddRecord(&texts, &reals, &ints);
+  target.AddRecord(&fields.texts, &fields.reals, &ints);
   return 1;
 }
 
@@ -170,6 +168,8 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
   // millions of short lines must not reserve for all of them at once.
   target.Reserve(target.Count() + static_cast<int>(std::min<std::size_t>(end - begin, kMaxReserve)));
   std::string trimmed;
+  // A text has thousands of lines: the field lists are reused, not built for each one.
+  qv::FieldBuffers fields;
   for (std::size_t i = begin; i < end; ++i) {
     // Only a line with a carriage return is copied.
     const std::string* line = &all[i];
@@ -179,7 +179,7 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
     }
     if (FewerCharsThan(*line, 2)) continue;
     const int rc = FewerCharsThan(*line, static_cast<std::size_t>(kMaxLineLength) + 1)
-                       ? ReadLine(section, *line, target)
+                       ? ReadLine(section, *line, target, fields)
                        : kLineTooLong;
     if (rc >= 0) continue;
     // The notes are for showing, so a text of thousands of bad lines is not copied whole.

@@ -170,7 +170,7 @@ class FEM_kaikki {
   bool SectionRange(int section, std::size_t& begin, std::size_t& end) const;
   // Parses one line (of at most kMaxLineLength characters) into target: 1, or -1 empty
   // field, -2 bad number, -4 a node or coupling number in the generated range.
-  int ReadLine(int section, const std::string& line, QELvektori& target);
+  int ReadLine(int section, const std::string& line, QELvektori& target, qv::FieldBuffers& fields);
   void EmptyPart(int section);
   // Appends text to section `times` times (within kMaxMessages a section) and sets result.
   void AddMessage(int section, const std::string& text, int code, int& result, int times = 1);
