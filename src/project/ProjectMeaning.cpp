@@ -58,7 +58,7 @@ class MeaningCheck {
     RakenneVektori one;
     for (int k = 1; k <= f_.LineCount(211); ++k) {
       one.ClearRecords();
-      if (one.ParseRecord(f_.GetLine(211, k)) != 1) continue;
+      if (one.ParseRecord(f_.GetLine(211, k), fields_) != 1) continue;
       const double x = one.X(0);
       if (!OnMember(x))
         return Fail(211, k, (one.Kind(0) == RakenneVektori::kHinge ? "nivel" : "tuki") +
@@ -74,7 +74,7 @@ class MeaningCheck {
     std::vector<char> header;
     for (int k = 1; k <= f_.LineCount(401); ++k) {
       one.Clear();
-      if (one.ParseRecord(f_.GetLine(401, k)) != 1) continue;
+      if (one.ParseRecord(f_.GetLine(401, k), fields_) != 1) continue;
       const int c = one.Combination(0);
       if (c < 0 || c > 100000) return Fail(401, k, "kuormitusyhdistelmän numero ei kelpaa");
       if (one.RowKind(0) != 0) {
@@ -97,7 +97,7 @@ class MeaningCheck {
     const int gap = static_cast<int>(std::find(header.begin(), header.end(), 0) - header.begin());
     for (int k = 1; k <= f_.LineCount(401); ++k) {
       one.Clear();
-      if (one.ParseRecord(f_.GetLine(401, k)) != 1) continue;
+      if (one.ParseRecord(f_.GetLine(401, k), fields_) != 1) continue;
       const int c = one.Combination(0);
       if (c >= static_cast<int>(header.size()) || !header[static_cast<std::size_t>(c)])
         return Fail(401, k, "kuormitusyhdistelmältä KY" + std::to_string(c + 1) + " puuttuu otsikkorivi");
@@ -111,7 +111,7 @@ class MeaningCheck {
     KuormaVektori one;
     for (int k = 1; k <= f_.LineCount(501); ++k) {
       one.ClearLoads();
-      if (one.ParseRecord(f_.GetLine(501, k)) != 1) continue;
+      if (one.ParseRecord(f_.GetLine(501, k), fields_) != 1) continue;
       const int lc = one.LoadCase(0), kind = one.LoadKind(0), d = one.Direction(0);
       if (lc < 0 || lc >= cases)
         return Fail(501, k, "kuormitustapausta KT" + std::to_string(lc + 1) + " ei ole");
@@ -140,6 +140,8 @@ class MeaningCheck {
 
   const QELVUX_data& p_;
   const CSVTiedosto& f_;
+  // A long member has thousands of lines: their field lists are reused.
+  qv::FieldBuffers fields_;
   int code_ = 0;
   std::string message_;
 };
