@@ -27,7 +27,7 @@ std::string ProgramPath() {
 // 40 result steps.
 std::unique_ptr<QELVUX_data> MakeProject() {
   auto p = std::make_unique<QELVUX_data>(ProgramPath());
-  p->DesignCode = 2;
+  p->DesignCode = qv::DesignCode::kLimitState;
   p->NewModel();
   p->ResultSteps = 40;
   p->Member.AddPoint(" ", RakenneVektori::kSupport, RakenneVektori::kPinned, 4000.0);

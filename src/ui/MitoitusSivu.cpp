@@ -320,7 +320,7 @@ void MitoitusSivu::FillSectionList() {
 }
 
 void MitoitusSivu::FillMaterialList() {
-  const int code = Project().DesignCode;
+  const qv::DesignCode code = Project().DesignCode;
   const QSignalBlocker hold(materialList_);
   materialList_->clear();
   for (const auto& name : Project().Materials.MaterialNames(code)) materialList_->addItem(Q(name));
@@ -328,7 +328,7 @@ void MitoitusSivu::FillMaterialList() {
 }
 
 void MitoitusSivu::FillMoistureList() {
-  const int code = Project().DesignCode;
+  const qv::DesignCode code = Project().DesignCode;
   const QSignalBlocker hold(moistureList_);
   moistureList_->clear();
   for (const auto& name : Project().Materials.MoistureClassNames(code)) moistureList_->addItem(Q(name));

@@ -295,7 +295,7 @@ class WorkflowTest : public QObject {
     GoTo(MainPage::Kuormitus);
     Menu("Uusimalli1");
     QCOMPARE(W().ActivePage(), MainPage::Rakenne);
-    QCOMPARE(P().DesignCode, 2);
+    QCOMPARE(P().DesignCode, qv::DesignCode::kLimitState);
     QCOMPARE(P().Member.Count(), 2);
     QCOMPARE(P().Loads.Count(), 0);
     QVERIFY(messages_.shown.empty());
