@@ -48,8 +48,11 @@ void CheckDesignValues(MateriaaliTiedot& tables, qv::DesignCode code, int select
   const int materials = static_cast<int>(tables.MaterialNames(code).size());
   tables.SetMaterial(code, materials > 0 ? 1 + selector % materials : 1);
   tables.SetMoistureClass(code, 1 + selector % 3);
-  const qv::SectionSize sections[] = {{1, 45.0, 195.0}, {2, 120.0, 0.0}, {1, 1.0, 10000.0},
-                                      {0, 10.0, 10.0}, {1, 0.0, 100.0}};
+  const qv::SectionSize sections[] = {{qv::SectionShape::kRectangle, 45.0, 195.0},
+                                      {qv::SectionShape::kCircle, 120.0, 0.0},
+                                      {qv::SectionShape::kRectangle, 1.0, 10000.0},
+                                      {std::nullopt, 10.0, 10.0},
+                                      {qv::SectionShape::kRectangle, 0.0, 100.0}};
   for (const auto& section : sections) {
     for (int duration = 0; duration <= 5; ++duration) {
       DesignValues values;

@@ -98,7 +98,7 @@ SpanFactors SpanRows(const StressCheckInput& in, int span, double x1, double x2,
 
 // Bending with the code's combination of the two axes; EC5 rectangles use the 0.7 rule.
 double BendingSum(const StressCheckInput& in, double mz, double my) {
-  if (Ec5Rules(in.context.code) && in.section.shape == 1) {
+  if (Ec5Rules(in.context.code) && in.section.shape == SectionShape::kRectangle) {
     return std::max(mz + 0.7 * my, 0.7 * mz + my);
   }
   return mz + my;

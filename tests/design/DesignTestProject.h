@@ -37,7 +37,7 @@ inline void MakeBeam(QELVUX_data& p, double q, double b = 100.0, double h = 200.
   c.AddHeader(2, KuormaYhdVektori::kDeflection);
   c.AddFactor(2, 0, 0.4);
   p.Profiles.ClearRecords();
-  p.Profiles.AddSection("b*h", ProfiiliVektori::kRectangle, b, h);
+  p.Profiles.AddSection("b*h", qv::SectionShape::kRectangle, b, h);
   p.Profiles.CurrentIndex = 0;
   p.Materials.SetMaterial(qv::DesignCode::kLimitState, 1);
   p.Materials.SetMoistureClass(qv::DesignCode::kLimitState, 1);

@@ -67,8 +67,8 @@ struct Case {
   }
 };
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{1, b, h}; }
-qv::SectionSize Circle(double d) { return qv::SectionSize{2, d, 0.0}; }
+qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Circle(double d) { return qv::SectionSize{qv::SectionShape::kCircle, d, 0.0}; }
 
 // Simply supported 4000 mm span, q = 5 N/mm: Mz = q x (L - x)/2, Vy = q (L/2 - x).
 void AddUniformBeam(Forces& f, double q, double length, int steps) {

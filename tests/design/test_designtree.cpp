@@ -406,8 +406,8 @@ TEST(DesignTreeGroups, OverallIsTheLargerGroupAndSwitchedOffGroupsAreAbsent) {
 TEST(DesignTreeSectionInfo, RectangleCircleAndInvalid) {
   QELVUX_data p(kProgram);
   p.Profiles.ClearRecords();
-  p.Profiles.AddSection("100*200", ProfiiliVektori::kRectangle, 100.0, 200.0);
-  p.Profiles.AddSection("d 160", ProfiiliVektori::kCircle, 160.4, 0.0);
+  p.Profiles.AddSection("100*200", qv::SectionShape::kRectangle, 100.0, 200.0);
+  p.Profiles.AddSection("d 160", qv::SectionShape::kCircle, 160.4, 0.0);
   p.Profiles.CurrentIndex = 0;
   p.DesignCode = qv::DesignCode::kLimitState;
   p.Materials.SetMaterial(qv::DesignCode::kLimitState, 2);

@@ -437,7 +437,7 @@ class MitoitusSivuTest : public QObject {
     QVERIFY(window_->statusBar()->currentMessage().isEmpty());
     QVERIFY(messages_.shown.empty());
     // The section found shows the bending stress of the hand calculation, M / (bh²/6).
-    QCOMPARE(project_->Profiles.Shape(found), ProfiiliVektori::kRectangle);
+    QVERIFY(project_->Profiles.Shape(found) == qv::SectionShape::kRectangle);
     const double b = project_->Profiles.B(found), h = project_->Profiles.H(found);
     QVERIFY(HasNode(page_->MitoitusTulokset(),
                     QStringLiteral("Taivutus = %1 MPa").arg(2.25e6 / (b * h * h / 6.0), 0, 'f', 2)));

@@ -61,11 +61,10 @@ qv::SectionSize MateriaaliTiedot::CurrentSection(const ProfiiliVektori& profiles
   qv::SectionSize s;
   if (!profiles.HasCurrent()) return s;
   const int i = profiles.CurrentIndex;
-  const int shape = profiles.Shape(i);
-  if (shape != ProfiiliVektori::kRectangle && shape != ProfiiliVektori::kCircle) return s;
-  s.shape = shape;
+  s.shape = profiles.Shape(i);
+  if (!s.shape) return s;
   s.b = profiles.B(i);
-  s.h = shape == ProfiiliVektori::kRectangle ? profiles.H(i) : 0.0;
+  s.h = s.shape == qv::SectionShape::kRectangle ? profiles.H(i) : 0.0;
   return s;
 }
 
@@ -93,7 +92,7 @@ double MateriaaliTiedot::MemberStiffness(qv::DesignCode code, int duration, cons
   double area = 0.0;
   double strong = 0.0;
   double weak = 0.0;
-  if (section.shape == 1) {
+  if (section.shape == qv::SectionShape::kRectangle) {
     const double b = section.b;
     const double h = section.h;
     area = b * h;

@@ -19,8 +19,8 @@ int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   return 0;
 }
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{1, b, h}; }
-qv::SectionSize Circle(double d) { return qv::SectionSize{2, d, 0.0}; }
+qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Circle(double d) { return qv::SectionSize{qv::SectionShape::kCircle, d, 0.0}; }
 
 struct Case {
   const char* material;
