@@ -146,7 +146,7 @@ inline void BuildLoads(KuormaVektori& loads, const RakenneVektori& member, const
 // the section sectionName of its library (the first one when the name is not there).
 inline void BuildProject(QELVUX_data& p, const ScaleSize& size,
                          const std::string& sectionName = "100*225") {
-  p.DesignCode = 3;
+  p.DesignCode = qv::DesignCode::kEc5Env;
   p.NewModel();
   BuildMember(p.Member, size);
   BuildCasesAndCombinations(p.Loads, size);

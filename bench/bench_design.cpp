@@ -27,7 +27,7 @@ std::string ProgramPath() {
 // 40 result steps.
 std::unique_ptr<QELVUX_data> MakeProject() {
   auto p = std::make_unique<QELVUX_data>(ProgramPath());
-  p->DesignCode = 2;
+  p->DesignCode = qv::DesignCode::kLimitState;
   p->NewModel();
   p->ResultSteps = 40;
   p->Member.AddPoint(" ", RakenneVektori::kSupport, RakenneVektori::kPinned, 4000.0);
@@ -45,9 +45,9 @@ std::unique_ptr<QELVUX_data> MakeProject() {
 void SetLargeLibrary(QELVUX_data& p) {
   p.Profiles.ClearRecords();
   for (int i = 0; i < kLibrarySize - 1; ++i)
-    p.Profiles.AddSection("50*" + std::to_string(50 + i), ProfiiliVektori::kRectangle, 50.0,
+    p.Profiles.AddSection("50*" + std::to_string(50 + i), qv::SectionShape::kRectangle, 50.0,
                           50.0 + i);
-  p.Profiles.AddSection("200*400", ProfiiliVektori::kRectangle, 200.0, 400.0);
+  p.Profiles.AddSection("200*400", qv::SectionShape::kRectangle, 200.0, 400.0);
   p.Profiles.CurrentIndex = 0;
 }
 

@@ -26,7 +26,7 @@ enum class Kind { kCases, kLoads, kSupports };
 // case; or a member of n mm on n + 1 supports under a uniform load.
 std::vector<std::string> ProjectLines(Kind kind, int n) {
   QELVUX_data p(ProgramPath());
-  p.DesignCode = 2;
+  p.DesignCode = qv::DesignCode::kLimitState;
   p.NewModel();
   KuormaVektori& loads = p.Loads;
   KuormaYhdVektori& combinations = loads.Combinations();

@@ -1,6 +1,7 @@
 // Fuzz target: a section library and a default load-case file from bytes, and text decoding.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,7 @@ void CheckLibrary(const std::string& path, const std::string& copy) {
 
 // Whatever the file holds, the member ends with load cases and combinations whose factor
 // rows name existing cases, and that set survives being written and read.
-void CheckLoadDefaults(const std::string& folder, int designCode) {
+void CheckLoadDefaults(const std::string& folder, qv::DesignCode designCode) {
   KuormaVektori loads;
   const int rc = loads.LoadDefaults(folder + "/", designCode);
   Check(rc == 0 || rc == 1);
@@ -102,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::WriteBytes(library, bytes);
   CheckLibrary(library, folder + "/kopio.pl1");
 
-  const int designCode = size > 0 ? 1 + data[0] % 3 : 1;
+  const qv::DesignCode designCode =
+      qv::kDesignCodes[size > 0 ? data[0] % std::size(qv::kDesignCodes) : 0];
   fuzz::WriteBytes(folder + "/" + qv::DefaultLoadFileName(designCode), bytes);
   CheckLoadDefaults(folder, designCode);
   return 0;

@@ -13,8 +13,11 @@
 
 namespace {
 
-constexpr int kConnected = 6111111;
-constexpr int kHingeEnd = 6111110;
+constexpr int kConnected = FEM_SauvaVektori::kRigidEnd;
+constexpr int kHingeEnd = FEM_SauvaVektori::kHingedEnd;
+// The one material and the one profile every bar refers to.
+constexpr int kMaterialNumber = 1;
+constexpr int kProfileNumber = 1;
 constexpr double kDefaultLoadWidth = 1000.0;
 constexpr int kNodeDecimals = 9;  // node coordinates, mm
 constexpr double kPi = 3.14159265358979323846;
@@ -145,7 +148,8 @@ void MalliGeneraattori::WriteBars() {
     AppendInt(s, j + 1);
     AppendInt(s, j + 1);
     AppendInt(s, j + 2);
-    s += "1;1;";
+    AppendInt(s, kMaterialNumber);
+    AppendInt(s, kProfileNumber);
     AppendInt(s, hingeAtStart ? kHingeEnd : kConnected);
     AppendInt(s, hingeAtEnd ? kHingeEnd : kConnected);
     lines_.push_back(Finish(s, ";0;0;0"));
@@ -201,7 +205,8 @@ void MalliGeneraattori::WriteNodeLoad(int caseNumber, int node, int direction, d
   std::string& s = NewLine();
   AppendInt(s, loadNumber_++);
   AppendInt(s, caseNumber);
-  s += "1;1;";
+  AppendInt(s, FEM_KuormaVektori::kNodeLoad);
+  AppendInt(s, FEM_KuormaVektori::kPoint);
   AppendInt(s, node);
   AppendInt(s, direction);
   AppendReal(s, value, 1);
@@ -238,7 +243,8 @@ void MalliGeneraattori::WritePointLoad(int i) {
   std::string& s = NewLine();
   AppendInt(s, loadNumber_++);
   AppendInt(s, caseNumber);
-  s += "2;1;";
+  AppendInt(s, FEM_KuormaVektori::kElementLoad);
+  AppendInt(s, FEM_KuormaVektori::kPoint);
   AppendInt(s, j + 1);
   AppendInt(s, d);
   AppendReal(s, q, 1);
@@ -309,7 +315,8 @@ void MalliGeneraattori::WriteDistributedLoad(int i) {
     std::string& s = NewLine();
     AppendInt(s, loadNumber_++);
     AppendInt(s, caseNumber);
-    s += "2;3;";
+    AppendInt(s, FEM_KuormaVektori::kElementLoad);
+    AppendInt(s, FEM_KuormaVektori::kTrapezoid);
     AppendInt(s, j + 1);
     AppendInt(s, d);
     AppendReal(s, qa, 5);
@@ -324,9 +331,15 @@ void MalliGeneraattori::WriteStiffness() {
   // Unit stiffness: internal forces of one prismatic member do not depend on it, and the
   // displacements are scaled to the real section and material afterwards.
   Header(FEM_kaikki::kMaterialsSection);
-  lines_.push_back("1;1;" + qv::FormatFixed(1.0, 0) + ";1;1;1;1;1;1;1;1;1");
+  std::string& m = NewLine();
+  AppendInt(m, FEM_MateriaaliVektori::kMaterialType);
+  AppendInt(m, kMaterialNumber);
+  lines_.push_back(m + qv::FormatFixed(1.0, 0) + ";1;1;1;1;1;1;1;1;1");
   Header(FEM_kaikki::kProfilesSection);
-  lines_.push_back("2;1;" + qv::FormatFixed(1.0, 0) + ";1.0;1.0;" + qv::FormatFixed(1.0, 0) +
+  std::string& p = NewLine();
+  AppendInt(p, FEM_MateriaaliVektori::kProfileType);
+  AppendInt(p, kProfileNumber);
+  lines_.push_back(p + qv::FormatFixed(1.0, 0) + ";1.0;1.0;" + qv::FormatFixed(1.0, 0) +
                    ";0;0;0;0;0;0");
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "design/data/DesignValues.h"
+#include "model/Kinds.h"
 #include "model/QELvektori.h"
 
 class FEM_kaikki;
@@ -22,7 +23,7 @@ struct MemberResultSource {
   double length = 0.0;                // member length L, mm
   int resultSteps = 40;               // division count D (10..200)
   const KuormaVektori* loads = nullptr;  // load cases and combinations
-  int designCode = 2;
+  qv::DesignCode designCode = qv::DesignCode::kLimitState;
   const MateriaaliTiedot* materials = nullptr;  // for the real stiffness and creep
   qv::SectionSize section;
   // The bars' samples kept beside fem (see FEM_SampleCache); none samples them afresh for

@@ -86,7 +86,7 @@ std::string JsonNumber(double v) {
 std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) {
   const DesignResults& r = run.results;
   std::string j = "{\n";
-  j += "  \"designCode\": " + std::to_string(p.DesignCode) + ",\n";
+  j += "  \"designCode\": " + std::to_string(qv::ToInt(p.DesignCode)) + ",\n";
   const int s = p.Profiles.CurrentIndex;
   j += "  \"section\": " + JsonString(p.Profiles.HasCurrent() ? p.Profiles.Name(s) : "?") + ",\n";
   const auto materials = p.Materials.MaterialNames(p.DesignCode);

@@ -10,6 +10,19 @@ namespace qv {
 
 namespace {
 
+// EC5 combines the axes with the 0.7 rule, reports the relative slenderness and has no
+// slenderness limit row; the B10 codes do the opposite.
+bool Ec5Rules(DesignCode code) {
+  switch (code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      return false;
+    case DesignCode::kEc5Env:
+      return true;
+  }
+  return false;
+}
+
 // Sampling points at a support come out of the bar arithmetic; allow for rounding so that
 // such a point is examined in both spans.
 constexpr double kPointTolerance = 1e-6;
@@ -77,15 +90,15 @@ SpanFactors SpanRows(const StressCheckInput& in, int span, double x1, double x2,
     rows.AddRow(CheckRowVektori::kSlenderness, span, f.lambdaY, f.lambdaZ);
     rows.AddRow(CheckRowVektori::kBucklingFactors, span, f.ky, f.kz);
   }
-  if (in.context.code == 3 && (f.relY > 0.0 || f.relZ > 0.0)) {
+  if (Ec5Rules(in.context.code) && (f.relY > 0.0 || f.relZ > 0.0)) {
     rows.AddRow(CheckRowVektori::kRelativeSlenderness, span, f.relY, f.relZ);
   }
   return f;
 }
 
-// Bending with the code's combination of the two axes; code 3 rectangles use the 0.7 rule.
+// Bending with the code's combination of the two axes; EC5 rectangles use the 0.7 rule.
 double BendingSum(const StressCheckInput& in, double mz, double my) {
-  if (in.context.code == 3 && in.section.shape == 1) {
+  if (Ec5Rules(in.context.code) && in.section.shape == SectionShape::kRectangle) {
     return std::max(mz + 0.7 * my, 0.7 * mz + my);
   }
   return mz + my;
@@ -96,7 +109,7 @@ double BendingCompressionRatio(const StressCheckInput& in, const SpanFactors& f,
   const double f2 = in.values.Get(DesignValues::kCompression);
   const double cz = n > 0.0 ? sigmaN / (f2 * f.kz) : 0.0;
   const double cy = n > 0.0 ? sigmaN / (f2 * f.ky) : 0.0;
-  if (in.context.code != 3) return std::max(cz + mz + my, cy + mz + my);
+  if (!Ec5Rules(in.context.code)) return std::max(cz + mz + my, cy + mz + my);
   if (f.ky >= 1.0 && f.kz >= 1.0) {
     // Without buckling the compression term enters squared.
     const double c = n > 0.0 ? (sigmaN / f2) * (sigmaN / f2) : 0.0;
@@ -163,7 +176,7 @@ void SummaryRows(const StressCheckInput& in, const Findings& f, CheckRowVektori&
     rows.AddRow(CheckRowVektori::kBendingLateral, 0, f.bendingKcritY, f.bendingKcritZ);
   add(CheckRowVektori::kBendingTension, f.bendingTension);
   add(CheckRowVektori::kBendingCompression, f.bendingCompression);
-  if ((in.context.code == 1 || in.context.code == 2) &&
+  if (!Ec5Rules(in.context.code) &&
       f.maxLambda > CheckRowVektori::kSlendernessLimitValue) {
     rows.AddRow(CheckRowVektori::kSlendernessLimit, 0, f.maxLambda, f.maxLambda);
   }
@@ -200,7 +213,6 @@ PointRange RowsWithin(const std::vector<double>& xs, double low, double high) {
 }
 
 bool InputComplete(const StressCheckInput& in) {
-  if (in.context.code < 1 || in.context.code > 3) return false;
   if (!in.section.IsValid() || !in.values.AllPositive()) return false;
   if (in.forces == nullptr || in.forces->Count() == 0) return false;
   if (in.forces->RealCount() < 7) return false;

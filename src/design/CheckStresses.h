@@ -30,9 +30,9 @@ std::vector<double> SpanBoundaries(const RakenneVektori& member);
 StabilityContext StabilityContextOf(const QELVUX_data& project);
 
 // Clears rows and writes the check rows: per span 31, 21, 22, 23 as they apply, then 1, 8,
-// 2, 3, 4, 5, 6, 7 (codes 1 and 2, slenderness above 170 only), 11 to 16 and 41 to 49.
+// 2, 3, 4, 5, 6, 7 (B10 codes, slenderness above 170 only), 11 to 16 and 41 to 49.
 // Nothing is written when the section is not valid, a design value is not above 0, the
-// code is unknown or there are no forces or spans. Returns the number of rows.
+// values are not all above 0 or there are no forces or spans. Returns the number of rows.
 int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows);
 
 // The same for combination c (0-based) of the project: nothing when c is no combination,

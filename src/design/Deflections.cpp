@@ -28,16 +28,20 @@ std::vector<double> OrderedPositions(const QELvektori& t) {
 
 }  // namespace
 
-int DeflectionSetCount(int code) { return code == 3 ? 3 : 2; }
+int DeflectionSetCount(qv::DesignCode code) { return DeflectionConditionCount(code); }
 
-DeflectionSet DeflectionSetSwitches(int code, int set) {
+DeflectionSet DeflectionSetSwitches(qv::DesignCode code, int set) {
   DeflectionSet s;
-  if (code == 3) {
-    s.final = set == 1 ? 0 : 1;
-    s.allLoads = set == 3 ? 1 : 0;
-  } else {
-    s.final = 0;
-    s.allLoads = set == 1 ? 1 : 0;
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+    case qv::DesignCode::kLimitState:
+      s.final = 0;
+      s.allLoads = set == 1 ? 1 : 0;
+      break;
+    case qv::DesignCode::kEc5Env:
+      s.final = set == 1 ? 0 : 1;
+      s.allLoads = set == 3 ? 1 : 0;
+      break;
   }
   return s;
 }
@@ -136,7 +140,7 @@ bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2) {
          member.FindPoint(RakenneVektori::kSupport, x2, kSupportTolerance) < 0;
 }
 
-double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
+double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, qv::DesignCode code,
                                  const KuormaYhdVektori& combinations, int c,
                                  const RakenneVektori& member, const QELvektori& rows, int row,
                                  int direction) {
@@ -149,7 +153,7 @@ double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
   const double own = combinations.OwnDeflectionLimit(c);
   if (own > 0.0) {
     double u = std::max(u1, u2);
-    if (code == 3) u = std::max(u, u3);
+    if (DeflectionConditionCount(code) >= 3) u = std::max(u, u3);
     return u * 100.0 / own;
   }
   const double x1 = rows.GetReal(row, DeflectionRow::kX1);

@@ -31,15 +31,15 @@ struct DeflectionRow {
 };
 
 // The switches of MemberDisplacements for one displacement set.
-//   codes 1, 2: set 1 = all loads ("tot"), set 2 = variable loads ("muuttuva");
-//   code 3:     set 1 = variable, instantaneous; set 2 = variable, final;
+//   B10 codes:  set 1 = all loads ("tot"), set 2 = variable loads ("muuttuva");
+//   EC5:        set 1 = variable, instantaneous; set 2 = variable, final;
 //               set 3 = all loads, final.
 struct DeflectionSet {
   int final = 0;
   int allLoads = 1;
 };
-int DeflectionSetCount(int code);  // 3 for code 3, else 2
-DeflectionSet DeflectionSetSwitches(int code, int set);
+int DeflectionSetCount(qv::DesignCode code);  // DeflectionConditionCount
+DeflectionSet DeflectionSetSwitches(qv::DesignCode code, int set);
 
 // A table point counts in a span when it lies within this of the span (the sampled x is
 // summed from bar lengths between nodes written with three decimals).
@@ -74,7 +74,7 @@ bool IsCantileverSpan(const RakenneVektori& member, double x1, double x2);
 // allowed deflection when it has one (largest of the sets rated by the code), otherwise
 // against the settings' limits with the cantilever raise factor on cantilever spans.
 // 0 for a row or direction that does not exist.
-double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, int code,
+double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, qv::DesignCode code,
                                  const KuormaYhdVektori& combinations, int c,
                                  const RakenneVektori& member, const QELvektori& rows, int row,
                                  int direction);

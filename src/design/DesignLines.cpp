@@ -11,6 +11,18 @@ namespace qv {
 
 namespace {
 
+// The B10 codes name the stability factors ks and Kk, EC5 kc and kcrit.
+bool IsB10(DesignCode code) {
+  switch (code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      return true;
+    case DesignCode::kEc5Env:
+      return false;
+  }
+  return true;
+}
+
 std::string F(double v, int decimals) { return FormatFixed(v, decimals); }
 
 const char* const kDesignLabels1[9] = {
@@ -76,7 +88,7 @@ std::string SpanSuffix(int span, char axis, DesignLineStyle style) {
 void AddStability(const DesignResults& r, int code, int span, double v1, double v2,
                   DesignLineStyle style, std::vector<DesignLine>& out) {
   const bool tree = style == DesignLineStyle::kTree;
-  const bool b10 = r.code != 3;
+  const bool b10 = IsB10(r.code);
   std::string base;  // label without the direction
   // Value 1 belongs to ",y" and is shown with z-direction buckling; value 2 to ",z".
   bool showY = false;
@@ -115,10 +127,10 @@ void AddStability(const DesignResults& r, int code, int span, double v1, double 
 
 // ", kiepahdus: kcrit,z = 0.62" when the bending check governs where lateral-torsional
 // buckling lowers the strength: "Taivutus (217 %)" alone would read as plain bending.
-std::string LateralNote(const CheckRowVektori& rows, int code) {
+std::string LateralNote(const CheckRowVektori& rows, DesignCode code) {
   const int i = rows.Find(CheckRowVektori::kBendingLateral, 0);
   if (i < 0) return std::string();
-  const std::string name = code == 3 ? "kcrit," : "Kk,";
+  const std::string name = IsB10(code) ? "Kk," : "kcrit,";
   std::string note;
   if (rows.Value2(i) < 1.0) note += name + "z = " + F(rows.Value2(i), 2);
   if (rows.Value1(i) < 1.0) note += (note.empty() ? "" : ", ") + name + "y = " + F(rows.Value1(i), 2);
@@ -126,7 +138,7 @@ std::string LateralNote(const CheckRowVektori& rows, int code) {
 }
 
 // Shear, torsion, tension, compression, bending, the interactions and the slenderness limit.
-void AddUtilisation(const CheckRowVektori& rows, int i, int codeOfDesign, DesignLineStyle style,
+void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign, DesignLineStyle style,
                     std::vector<DesignLine>& out) {
   const int code = rows.Code(i);
   const double v = rows.Value1(i);
@@ -160,21 +172,22 @@ void AddUtilisation(const CheckRowVektori& rows, int i, int codeOfDesign, Design
 
 }  // namespace
 
-const char* const* DesignValueLabels(int code) {
+const char* const* DesignValueLabels(DesignCode code) {
   switch (code) {
-    case 1: return kDesignLabels1;
-    case 2: return kDesignLabels2;
-    case 3: return kDesignLabels3;
-    default: return nullptr;
+    case DesignCode::kAllowableStress: return kDesignLabels1;
+    case DesignCode::kLimitState: return kDesignLabels2;
+    case DesignCode::kEc5Env: return kDesignLabels3;
   }
+  return nullptr;
 }
 
-const char* const* CharacteristicLabels(int code) {
+const char* const* CharacteristicLabels(DesignCode code) {
   switch (code) {
-    case 2: return kCharLabels2;
-    case 3: return kCharLabels3;
-    default: return nullptr;
+    case DesignCode::kAllowableStress: return nullptr;
+    case DesignCode::kLimitState: return kCharLabels2;
+    case DesignCode::kEc5Env: return kCharLabels3;
   }
+  return nullptr;
 }
 
 int MaterialOrderQuantity(int position) {
@@ -230,16 +243,20 @@ std::string SpanHeading(int span, double x1, double x2) {
   return "Aukko " + std::to_string(span) + " (x = " + F(x1, 1) + " - " + F(x2, 1) + ")";
 }
 
-std::string DeflectionLine(int code, int direction, const QELvektori& spans, int row,
+std::string DeflectionLine(DesignCode code, int direction, const QELvektori& spans, int row,
                            double utilisation) {
   const std::string d = direction == DeflectionRow::kDirectionZ ? "z" : "y";
   auto u = [&](int set) { return F(spans.GetReal(row, DeflectionRow::Field(set, direction)), 2); };
   std::string text;
-  if (code == 3) {
-    text = "U" + d + "2,inst = " + u(1) + " mm, U" + d + "2,fin = " + u(2) + " mm, U" + d +
-           "net,fin = " + u(3) + " mm";
-  } else {
-    text = "U" + d + ",tot = " + u(1) + " mm, U" + d + ",muuttuva = " + u(2) + " mm";
+  switch (code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      text = "U" + d + ",tot = " + u(1) + " mm, U" + d + ",muuttuva = " + u(2) + " mm";
+      break;
+    case DesignCode::kEc5Env:
+      text = "U" + d + "2,inst = " + u(1) + " mm, U" + d + "2,fin = " + u(2) + " mm, U" + d +
+             "net,fin = " + u(3) + " mm";
+      break;
   }
   return text + " (" + F(utilisation, 0) + " %)";
 }
@@ -259,13 +276,13 @@ std::string CombinationHeading(const CombinationDesign& comb, double utilisation
   return text;
 }
 
-std::string DesignCodeName(int code) {
+std::string DesignCodeName(DesignCode code) {
   switch (code) {
-    case 1: return "RakMk B10 sallitut jännitykset (2001)";
-    case 2: return "RakMk B10 rajatilamitoitus (2001)";
-    case 3: return "Euronormi EC5 (ENV 1995-1-1)";
-    default: return "";
+    case DesignCode::kAllowableStress: return "RakMk B10 sallitut jännitykset (2001)";
+    case DesignCode::kLimitState: return "RakMk B10 rajatilamitoitus (2001)";
+    case DesignCode::kEc5Env: return "Euronormi EC5 (ENV 1995-1-1)";
   }
+  return "";
 }
 
 }  // namespace qv

@@ -36,7 +36,7 @@ double LargestUtilisation(const std::vector<DesignLine>& lines);
 // "Aukko %d (x = %.1f - %.1f)"
 std::string SpanHeading(int span, double x1, double x2);
 // The y (direction 2) or z (3) line of span row `row`, with the utilisation given.
-std::string DeflectionLine(int code, int direction, const QELvektori& spans, int row,
+std::string DeflectionLine(DesignCode code, int direction, const QELvektori& spans, int row,
                            double utilisation);
 // Largest span utilisation of a deflection combination (y and z lines above 0).
 double DeflectionCombinationUtilisation(const CombinationDesign& comb);
@@ -46,10 +46,9 @@ double DeflectionCombinationUtilisation(const CombinationDesign& comb);
 std::string CombinationHeading(const CombinationDesign& comb, double utilisation);
 
 // Labels of the nine values in the order of rows 41 to 49 (quantities 1, 8, 2, 3, 4, 5, 9,
-// 6, 7): design values of code 1..3, characteristic values of codes 2 and 3. Null for a
-// code without such labels.
-const char* const* DesignValueLabels(int code);
-const char* const* CharacteristicLabels(int code);
+// 6, 7): design values, or characteristic values. Null for a code without such labels.
+const char* const* DesignValueLabels(DesignCode code);
+const char* const* CharacteristicLabels(DesignCode code);
 // "label = value MPa" (tree) or "label:\tvalue MPa" (report); the two moduli (positions 7
 // and 8 of the order) with no decimals, the strengths with two.
 std::string MaterialValueLine(const char* label, int position, double value,
@@ -67,7 +66,7 @@ inline int UtilisationImage(double utilisation) {
   return utilisation > kUtilisationLimit ? kImageExceeded : kImageSatisfied;
 }
 
-// Names of the design codes 1..3, "" for any other.
-std::string DesignCodeName(int code);
+// Name of the design code in the report.
+std::string DesignCodeName(DesignCode code);
 
 }  // namespace qv

@@ -92,10 +92,16 @@ double WriteDeflectionGroup(const DesignResults& r, ReportWriter& out) {
   return group;
 }
 
-std::string ConditionLabel(int code, int condition) {
-  if (condition == 1) return code == 3 ? "Muuttuvat kuormat, hetkellinen:\t" : "Kaikki kuormat:\t";
-  if (condition == 2) return code == 3 ? "Muuttuvat kuormat, lopullinen:\t" : "Muuttuvat kuormat:\t";
-  return "Kaikki kuormat, lopullinen:\t";
+std::string ConditionLabel(DesignCode code, int condition) {
+  if (condition != 1 && condition != 2) return "Kaikki kuormat, lopullinen:\t";
+  switch (code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      return condition == 1 ? "Kaikki kuormat:\t" : "Muuttuvat kuormat:\t";
+    case DesignCode::kEc5Env:
+      return condition == 1 ? "Muuttuvat kuormat, hetkellinen:\t" : "Muuttuvat kuormat, lopullinen:\t";
+  }
+  return std::string();
 }
 
 }  // namespace
@@ -107,13 +113,13 @@ DesignReportOptions DesignReportOptionsOf(const QELVUX_data& project) {
   return o;
 }
 
-std::vector<std::string> AllowedDeflectionLines(const MitoitusAsetukset& settings, int code,
+std::vector<std::string> AllowedDeflectionLines(const MitoitusAsetukset& settings, DesignCode code,
                                                 int direction) {
   std::vector<std::string> lines;
   if (!HasDeflectionLimit(settings, code, direction, 0)) return lines;
   lines.push_back(direction == MitoitusAsetukset::kDirectionZ ? "Sallitut siirtymät (z-suunta):"
                                                               : "Sallitut siirtymät (y-suunta):");
-  const int conditions = code == 3 ? 3 : 2;
+  const int conditions = DeflectionConditionCount(code);
   for (int c = 1; c <= conditions; ++c) {
     const double rel = settings.RelLimit(direction, c);
     const double abs = settings.AbsLimit(direction, c);

@@ -29,7 +29,7 @@ std::vector<std::string> WriteDesignReport(const QELVUX_data& project);
 
 // The allowed deflections of one direction (2 = y, 3 = z): the heading and one line per
 // condition with a limit; nothing when the direction has no limit.
-std::vector<std::string> AllowedDeflectionLines(const MitoitusAsetukset& settings, int code,
+std::vector<std::string> AllowedDeflectionLines(const MitoitusAsetukset& settings, DesignCode code,
                                                 int direction);
 
 }  // namespace qv

@@ -79,7 +79,7 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
   r.infoDisplay = project.InfoDisplay;
   r.treeExpansion = project.TreeExpansion;
   r.settings = project.Settings;
-  if (r.code == 2 || r.code == 3) {
+  if (MateriaaliTiedot::HasCharacteristicValues(r.code)) {
     // Without a valid section the values stay zero.
     project.SectionValues(project.Loads.GoverningDurationClass(0, -1),
                           MateriaaliTiedot::kCharacteristic, r.characteristic);

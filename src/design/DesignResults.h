@@ -32,11 +32,11 @@ struct CombinationDesign {
 
 // Everything the design tree and the design report show.
 struct DesignResults {
-  int code = 2;
+  DesignCode code = DesignCode::kLimitState;
   int infoDisplay = 0;
   int treeExpansion = 0;
   MitoitusAsetukset settings;
-  DesignValues characteristic;  // codes 2 and 3, duration class of combination 0
+  DesignValues characteristic;  // codes that have them, duration class of combination 0
   std::vector<CombinationDesign> stress;      // kind 1, in combination order
   std::vector<CombinationDesign> deflection;  // kind 2, in combination order
   std::vector<std::string> notes;  // what was not checked (UncheckedNotes)

@@ -155,10 +155,10 @@ std::vector<std::string> SectionInfoLines(const QELVUX_data& project) {
       m >= 1 && m <= static_cast<int>(materials.size()) ? materials[static_cast<std::size_t>(m - 1)]
                                                         : "?";
   std::vector<std::string> lines{"MATERIAALI: " + material};
-  if (p.Shape(i) == ProfiiliVektori::kCircle) {
+  if (p.Shape(i) == SectionShape::kCircle) {
     lines.push_back("MUOTO: Pyöreä");
     lines.push_back("HALKAISIJA: " + FormatFixed(p.D(i), 0) + " mm");
-  } else if (p.Shape(i) == ProfiiliVektori::kRectangle) {
+  } else if (p.Shape(i) == SectionShape::kRectangle) {
     lines.push_back("MUOTO: Suorakaide");
     lines.push_back("LEVEYS: " + FormatFixed(p.B(i), 0) + " mm");
     lines.push_back("KORKEUS:" + FormatFixed(p.H(i), 0) + " mm");

@@ -29,7 +29,7 @@ double TorsionAlpha(double ratio) {
 
 double TorsionFactor(const SectionSize& section) {
   if (!section.IsValid()) return 0.0;
-  if (section.shape == 2) {
+  if (section.shape == SectionShape::kCircle) {
     const double r = section.b / 2.0;
     return 2.0 / (kPi * r * r * r);
   }
@@ -43,7 +43,7 @@ SectionProperties ComputeSectionProperties(const SectionSize& section) {
   if (!section.IsValid()) return p;
   p.valid = true;
   p.kt = TorsionFactor(section);
-  if (section.shape == 2) {
+  if (section.shape == SectionShape::kCircle) {
     const double d = section.b;
     const double r = d / 2.0;
     p.A = kPi * r * r;

@@ -22,11 +22,11 @@ double BucklingLength(const MitoitusAsetukset& s, int direction, double x1, doub
 }
 }  // namespace
 
-double ColumnFactorB10(int code, double lambda, double radius, double depth, double f2,
+double ColumnFactorB10(DesignCode code, double lambda, double radius, double depth, double f2,
                        double f6, double fb, double n) {
   if (!(lambda > 0.0) || !(f2 > 0.0) || !(f6 > 0.0)) return 1.0;
   double q = kPiSquared * f6 / (lambda * lambda * f2);
-  if (code == 1) q /= 2.08;
+  if (code == DesignCode::kAllowableStress) q /= 2.08;
   double eccentricity = 0.0;
   if (n > 0.0 && fb > 0.0 && radius > 0.0) eccentricity = f2 * depth * lambda / (2.0 * fb * n * radius);
   const double a = 1.0 + q * (1.0 + eccentricity);
@@ -49,15 +49,19 @@ double ColumnFactorEc5(double lambdaRel, double betaC) {
 
 double ImperfectionFactor(int materialType) { return materialType == 1 ? 0.2 : 0.1; }
 
-double LateralFactor(int code, double lambda) {
-  if (code == 3) {
-    if (lambda <= 0.75) return 1.0;
-    if (lambda <= 1.4) return 1.56 - 0.75 * lambda;
-    return 1.0 / (lambda * lambda);
+double LateralFactor(DesignCode code, double lambda) {
+  switch (code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      if (lambda < 0.75) return 1.0;
+      if (lambda < 1.4) return 1.56 - 0.75 * lambda;
+      return 1.0 / (lambda * lambda);
+    case DesignCode::kEc5Env:
+      if (lambda <= 0.75) return 1.0;
+      if (lambda <= 1.4) return 1.56 - 0.75 * lambda;
+      return 1.0 / (lambda * lambda);
   }
-  if (lambda < 0.75) return 1.0;
-  if (lambda < 1.4) return 1.56 - 0.75 * lambda;
-  return 1.0 / (lambda * lambda);
+  return 1.0;
 }
 
 double BucklingValue(const StabilityContext& context, int what, int direction,
@@ -77,11 +81,16 @@ double BucklingValue(const StabilityContext& context, int what, int direction,
 
   const double f2 = values.Get(DesignValues::kCompression);
   const double f6 = values.Get(DesignValues::kModulusStrength);
-  if (context.code == 3) {
-    const double lambdaRel = RelativeSlenderness(lambda, f2, f6);
-    if (what == kBucklingRelativeSlenderness) return lambdaRel;
-    if (what != kBucklingFactor) return 0.0;
-    return ColumnFactorEc5(lambdaRel, ImperfectionFactor(context.materialType));
+  switch (context.code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      break;
+    case DesignCode::kEc5Env: {
+      const double lambdaRel = RelativeSlenderness(lambda, f2, f6);
+      if (what == kBucklingRelativeSlenderness) return lambdaRel;
+      if (what != kBucklingFactor) return 0.0;
+      return ColumnFactorEc5(lambdaRel, ImperfectionFactor(context.materialType));
+    }
   }
   if (what != kBucklingFactor) return 0.0;
   const double fb = values.Get(z ? DesignValues::kBendingY : DesignValues::kBendingZ);
@@ -104,13 +113,18 @@ double LateralBucklingValue(const StabilityContext& context, int what, int kind,
   const double depth = aboutY ? p.ltbWidth : p.ltbDepth;
   const double width = aboutY ? p.ltbDepth : p.ltbWidth;
   double lambda = 0.0;
-  if (context.code == 3) {
-    const double fm = values.Get(aboutY ? DesignValues::kBendingY : DesignValues::kBendingZ);
-    const double e = values.Get(DesignValues::kModulusStrength);
-    if (!(e > 0.0) || !(fm >= 0.0)) return none;
-    lambda = std::sqrt(lk * depth) * std::sqrt(fm / e) * s.MRelM / width;
-  } else {
-    lambda = s.Kk1 * std::sqrt(lk * depth) / width;
+  switch (context.code) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      lambda = s.Kk1 * std::sqrt(lk * depth) / width;
+      break;
+    case DesignCode::kEc5Env: {
+      const double fm = values.Get(aboutY ? DesignValues::kBendingY : DesignValues::kBendingZ);
+      const double e = values.Get(DesignValues::kModulusStrength);
+      if (!(e > 0.0) || !(fm >= 0.0)) return none;
+      lambda = std::sqrt(lk * depth) * std::sqrt(fm / e) * s.MRelM / width;
+      break;
+    }
   }
   if (what == kLateralSlenderness) return lambda;
   if (what != kLateralFactor) return 0.0;

@@ -6,9 +6,9 @@
 
 namespace qv {
 
-// What the factors depend on besides the span: design code 1 to 3, material type, settings.
+// What the factors depend on besides the span: design code, material type, settings.
 struct StabilityContext {
-  int code = 2;
+  DesignCode code = DesignCode::kLimitState;
   int materialType = 1;
   MitoitusAsetukset settings;  // buckling lengths, eccentricities, Lk, k_k1, m_rel,m
 };
@@ -29,7 +29,7 @@ constexpr int kLateralMy = 2;  // bending about y
 constexpr int kLateralMz = 3;  // bending about z
 
 // Buckling of the span x1..x2 in one direction: the factor (1.0 without a buckling length),
-// the slenderness Lc/i, the relative slenderness (code 3 only, else 0) or the imperfection
+// the slenderness Lc/i, the relative slenderness (EC5 only, else 0) or the imperfection
 // factor beta_c. The direction's on/off switch is not looked at here.
 double BucklingValue(const StabilityContext& context, int what, int direction,
                      const DesignValues& values, const SectionSize& section, double x1,
@@ -42,15 +42,15 @@ double LateralBucklingValue(const StabilityContext& context, int what, int kind,
                             double x2);
 
 // The formulas themselves, for one slenderness.
-// Codes 1 and 2: the smaller root of k^2 - a*k + q = 0 with the eccentricity e = Lc/n;
+// The B10 codes: the smaller root of k^2 - a*k + q = 0 with the eccentricity e = Lc/n;
 // n <= 0 leaves the eccentricity out.
-double ColumnFactorB10(int code, double lambda, double radius, double depth, double f2,
+double ColumnFactorB10(DesignCode code, double lambda, double radius, double depth, double f2,
                        double f6, double fb, double n);
-// Code 3.
+// EC5.
 double RelativeSlenderness(double lambda, double f2, double f6);
 double ColumnFactorEc5(double lambdaRel, double betaC);
 double ImperfectionFactor(int materialType);
-// Lateral-torsional factor from the slenderness; code 3 has its bounds on the other side.
-double LateralFactor(int code, double lambda);
+// Lateral-torsional factor from the slenderness; EC5 has its bounds on the other side.
+double LateralFactor(DesignCode code, double lambda);
 
 }  // namespace qv

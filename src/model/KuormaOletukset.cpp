@@ -60,24 +60,33 @@ bool HoldsTogether(const KuormitustapausVektori& cases, const KuormaYhdVektori& 
 
 }  // namespace
 
-std::string DefaultLoadFileName(int designCode) {
+std::string DefaultLoadFileName(DesignCode designCode) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "KTjaKY%d.dat", designCode);
+  std::snprintf(buf, sizeof buf, "KTjaKY%d.dat", ToInt(designCode));
   return buf;
 }
 
-void BuildBuiltInLoadSet(int designCode, KuormitustapausVektori& cases,
+void BuildBuiltInLoadSet(DesignCode designCode, KuormitustapausVektori& cases,
                          KuormaYhdVektori& combinations) {
-  const auto& caseList = designCode == 3 ? kCasesEC5 : kCasesB10;
-  const auto& combinationList = designCode == 3   ? kCombinationsCode3
-                                : designCode == 1 ? kCombinationsCode1
-                                                  : kCombinationsCode2;
-  for (const auto& c : caseList) cases.AddCase(c.name, c.durationClass);
+  const auto* caseList = &kCasesB10;
+  const auto* combinationList = &kCombinationsCode2;
+  switch (designCode) {
+    case DesignCode::kAllowableStress:
+      combinationList = &kCombinationsCode1;
+      break;
+    case DesignCode::kLimitState:
+      break;
+    case DesignCode::kEc5Env:
+      caseList = &kCasesEC5;
+      combinationList = &kCombinationsCode3;
+      break;
+  }
+  for (const auto& c : *caseList) cases.AddCase(c.name, c.durationClass);
   const int first = combinations.CombinationCount();
-  for (std::size_t n = 0; n < combinationList.size(); ++n) {
+  for (std::size_t n = 0; n < combinationList->size(); ++n) {
     const int c = first + static_cast<int>(n);
-    combinations.AddHeader(c, combinationList[n].kind, 0.0);
-    const auto& f = combinationList[n].factors;
+    combinations.AddHeader(c, (*combinationList)[n].kind, 0.0);
+    const auto& f = (*combinationList)[n].factors;
     for (std::size_t k = 0; k < f.size(); ++k) combinations.AddFactor(c, static_cast<int>(k), f[k]);
   }
 }
@@ -105,7 +114,7 @@ void WriteLoadSet(const KuormitustapausVektori& cases, const KuormaYhdVektori& c
 
 }  // namespace qv
 
-int KuormaVektori::LoadDefaults(const std::string& folder, int designCode) {
+int KuormaVektori::LoadDefaults(const std::string& folder, qv::DesignCode designCode) {
   if (!folder.empty()) {
     CSVTiedosto file;
     if (file.LoadFromFile(folder + qv::DefaultLoadFileName(designCode)) &&

@@ -5,6 +5,7 @@
 
 #include "model/CSVTiedosto.h"
 #include "model/KuormaYhdVektori.h"
+#include "model/Kinds.h"
 #include "model/KuormitustapausVektori.h"
 
 namespace qv {
@@ -14,11 +15,11 @@ constexpr int kLoadCaseSection = 301;
 constexpr int kCombinationSection = 401;
 
 // File name of the default set of a design code: "KTjaKY<code>.dat".
-std::string DefaultLoadFileName(int designCode);
+std::string DefaultLoadFileName(DesignCode designCode);
 
-// Appends the built-in set of the code (1, 2 or 3; any other gives that of code 2).
+// Appends the built-in set of the code.
 // Leaves the combinations' CurrentIndex as it is.
-void BuildBuiltInLoadSet(int designCode, KuormitustapausVektori& cases,
+void BuildBuiltInLoadSet(DesignCode designCode, KuormitustapausVektori& cases,
                          KuormaYhdVektori& combinations);
 
 // Reads a default set from the two sections of file: true when every line read and the set

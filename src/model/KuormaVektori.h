@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "model/Kinds.h"
 #include "model/KuormaYhdVektori.h"
 #include "model/KuormitustapausVektori.h"
 #include "model/QELvektori.h"
@@ -69,7 +70,7 @@ class KuormaVektori : public QELvektori {
   // Default load cases and combinations of the design code: from "KTjaKY<code>.dat" in the
   // folder (ending in its separator; empty = no folder) when it reads whole, else built in.
   // Loads are not touched. Returns 0 when read from the file, 1 when built in.
-  int LoadDefaults(const std::string& folder, int designCode);
+  int LoadDefaults(const std::string& folder, qv::DesignCode designCode);
 
   KuormitustapausVektori& Cases() { return cases_; }
   const KuormitustapausVektori& Cases() const { return cases_; }

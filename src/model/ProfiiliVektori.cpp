@@ -18,7 +18,7 @@ std::tuple<int, double, double> SectionKey(const QELalkio& r) {
   const int shape = r.ints.empty() ? 0 : r.ints[0];
   const double b = r.reals.size() > 0 ? r.reals[0] : 0.0;
   const double h = r.reals.size() > 1 ? r.reals[1] : 0.0;
-  return {shape, b, shape == ProfiiliVektori::kCircle ? 0.0 : h};
+  return {shape, b, shape == qv::ToInt(qv::SectionShape::kCircle) ? 0.0 : h};
 }
 
 }  // namespace
@@ -33,32 +33,35 @@ int ProfiiliVektori::InsertPosition(const QELalkio& record) const {
   return Count();
 }
 
-int ProfiiliVektori::AddSection(const std::string& name, int shape, double b, double h) {
+int ProfiiliVektori::AddSection(const std::string& name, qv::SectionShape shape, double b,
+                                 double h) {
   std::vector<std::string> texts{name.empty() ? std::string(" ") : qv::CutChars(name, kNameMaxChars)};
   std::vector<double> reals(kRealCount, 0.0);
   reals[kRealB] = b;
-  reals[kRealH] = shape == kCircle ? 0.0 : h;
-  std::vector<int> ints{shape};
+  reals[kRealH] = shape == qv::SectionShape::kCircle ? 0.0 : h;
+  std::vector<int> ints{qv::ToInt(shape)};
   return AddRecord(&texts, &reals, &ints);
 }
 
 bool ProfiiliVektori::IsUsableSection(int i) const {
   if (!IsValidIndex(i)) return false;
   auto inRange = [](double v) { return v >= kMinDimension && v <= kMaxDimension; };
-  switch (Shape(i)) {
-    case kRectangle:
+  const std::optional<qv::SectionShape> shape = Shape(i);
+  if (!shape) return false;
+  switch (*shape) {
+    case qv::SectionShape::kRectangle:
       return inRange(B(i)) && inRange(H(i));
-    case kCircle:
+    case qv::SectionShape::kCircle:
       return inRange(D(i));
-    default:
-      return false;
   }
+  return false;
 }
 
 int ProfiiliVektori::FindSame(const ProfiiliVektori& other, int i) const {
   if (!other.IsValidIndex(i)) return -1;
   for (int k = 0; k < Count(); ++k) {
-    if (Name(k) == other.Name(i) && Shape(k) == other.Shape(i) && B(k) == other.B(i) &&
+    if (Name(k) == other.Name(i) && GetInt(k, kIntShape) == other.GetInt(i, kIntShape) &&
+        B(k) == other.B(i) &&
         H(k) == other.H(i))
       return k;
   }

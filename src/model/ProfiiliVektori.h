@@ -1,18 +1,17 @@
 // The section library: named rectangles b x h and circles d, kept in order, and the chosen one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/Kinds.h"
 #include "model/QELvektori.h"
 
 // Section records: text 0 name, int 0 shape, real 0 b (or d), real 1 h (0 for circles),
 // reals 2..9 always 0. A library file holds one record per line, name;shape;b;h;0;...;0.
 class ProfiiliVektori : public QELvektori {
  public:
-  // Shapes.
-  static constexpr int kRectangle = 1;
-  static constexpr int kCircle = 2;
   // Field positions inside a section record.
   static constexpr int kTextName = 0;
   static constexpr int kIntShape = 0;
@@ -36,10 +35,15 @@ class ProfiiliVektori : public QELvektori {
 
   // Adds a section in order: name cut to 79 characters (an empty name becomes a blank),
   // reals 2..9 zero, h 0 for a circle. Returns its index.
-  int AddSection(const std::string& name, int shape, double b, double h);
+  int AddSection(const std::string& name, qv::SectionShape shape, double b, double h);
 
   std::string Name(int i) const { return TextOr(i, kTextName, "?"); }
-  int Shape(int i) const { return GetInt(i, kIntShape); }
+  // Shape of section i; none for a stored number that names no shape.
+  std::optional<qv::SectionShape> Shape(int i) const {
+    qv::SectionShape shape;
+    if (qv::SectionShapeFromInt(GetInt(i, kIntShape), shape)) return shape;
+    return std::nullopt;
+  }
   double B(int i) const { return GetReal(i, kRealB); }
   double H(int i) const { return GetReal(i, kRealH); }
   double D(int i) const { return GetReal(i, kRealB); }

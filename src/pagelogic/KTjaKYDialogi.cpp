@@ -47,9 +47,15 @@ KTjaKYMessage KTjaKYNotice(const std::string& text, const char* caption) {
   return m;
 }
 
-std::vector<double> FactorButtonValues(int designCode) {
-  if (designCode == 3) return {0.0, 0.5, 0.75, 1.0, 1.05, 1.2, 1.5};
-  return {0.0, 0.5, 0.8, 0.9, 1.0, 1.2, 1.6};
+std::vector<double> FactorButtonValues(DesignCode designCode) {
+  switch (designCode) {
+    case DesignCode::kAllowableStress:
+    case DesignCode::kLimitState:
+      return {0.0, 0.5, 0.8, 0.9, 1.0, 1.2, 1.6};
+    case DesignCode::kEc5Env:
+      return {0.0, 0.5, 0.75, 1.0, 1.05, 1.2, 1.5};
+  }
+  return {};
 }
 
 std::string LoadCaseEntry(const QELVUX_data& project, int loadCase) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Kinds.h"
+
 class QELVUX_data;
 
 namespace qv {
@@ -71,7 +73,7 @@ struct KTjaKYDialogi {
 KTjaKYDialogi OpenKTjaKY(const QELVUX_data& project);
 
 // The factor button values of a design code (codes 1 and 2 alike; code 3 its own).
-std::vector<double> FactorButtonValues(int designCode);
+std::vector<double> FactorButtonValues(DesignCode designCode);
 // A load case's list entry: its name and " (class name)".
 std::string LoadCaseEntry(const QELVUX_data& project, int loadCase);
 

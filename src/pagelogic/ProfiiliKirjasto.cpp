@@ -49,9 +49,21 @@ ProfiiliKirjasto::ProfiiliKirjasto(const ProfiiliVektori& project, const std::st
 
 std::vector<std::string> ProfiiliKirjasto::ShapeItems() { return {"Suorakakaide", "Ympyrä"}; }
 
+qv::SectionShape ProfiiliKirjasto::ShapeOfItem(int shapeItem) {
+  return shapeItem == 1 ? qv::SectionShape::kCircle : qv::SectionShape::kRectangle;
+}
+
+int ProfiiliKirjasto::ItemOfShape(qv::SectionShape shape) {
+  switch (shape) {
+    case qv::SectionShape::kRectangle: return 0;
+    case qv::SectionShape::kCircle: return 1;
+  }
+  return 0;
+}
+
 ProfiiliParametrit ProfiiliKirjasto::ParametersFor(int shapeItem) {
   ProfiiliParametrit p;
-  if (shapeItem == 1) {
+  if (ShapeOfItem(shapeItem) == qv::SectionShape::kCircle) {
     p.Label1 = "D [mm]:";
     p.ShowParameter2 = false;
     p.ImageIndex = 1;
@@ -62,7 +74,8 @@ ProfiiliParametrit ProfiiliKirjasto::ParametersFor(int shapeItem) {
   return p;
 }
 
-ProfiiliViesti ProfiiliKirjasto::Validate(const ProfiiliSyote& input, std::string& name, int& shape,
+ProfiiliViesti ProfiiliKirjasto::Validate(const ProfiiliSyote& input, std::string& name,
+                                          qv::SectionShape& shape,
                                           double& b, double& h) {
   if (input.Name.empty() || input.Name == " ") return {kError, kNameInvalid};
   if (input.ShapeItem != 0 && input.ShapeItem != 1) return {kError, kShapeLabel};
@@ -76,7 +89,7 @@ ProfiiliViesti ProfiiliKirjasto::Validate(const ProfiiliSyote& input, std::strin
                       ProfiiliVektori::kMaxDimension, v2) != 0)
     return {kError, labels.Label2};
   name = qv::CutChars(input.Name, ProfiiliVektori::kNameMaxChars);
-  shape = input.ShapeItem + 1;
+  shape = ShapeOfItem(input.ShapeItem);
   b = v1;
   h = labels.ShowParameter2 ? v2 : 0.0;
   return {};
@@ -100,7 +113,7 @@ ProfiiliKentat ProfiiliKirjasto::FieldsOf(int i) const {
   ProfiiliKentat f;
   if (!working_.IsValidIndex(i)) return f;
   f.Name = working_.Name(i);
-  f.ShapeItem = working_.Shape(i) == ProfiiliVektori::kCircle ? 1 : 0;
+  f.ShapeItem = ItemOfShape(working_.Shape(i).value_or(qv::SectionShape::kRectangle));
   f.Parameter1 = qv::FormatFixed(working_.B(i), 1);
   if (f.ShapeItem == 0) f.Parameter2 = qv::FormatFixed(working_.H(i), 1);
   return f;
@@ -115,7 +128,7 @@ std::string ProfiiliKirjasto::OpenStartFolder() const {
 
 ProfiiliViesti ProfiiliKirjasto::Add(const ProfiiliSyote& input) {
   std::string name;
-  int shape = 0;
+  qv::SectionShape shape = qv::SectionShape::kRectangle;
   double b = 0.0, h = 0.0;
   ProfiiliViesti msg = Validate(input, name, shape, b, h);
   if (!msg.Empty()) return msg;
@@ -126,7 +139,7 @@ ProfiiliViesti ProfiiliKirjasto::Add(const ProfiiliSyote& input) {
 
 ProfiiliViesti ProfiiliKirjasto::Change(const ProfiiliSyote& input) {
   std::string name;
-  int shape = 0;
+  qv::SectionShape shape = qv::SectionShape::kRectangle;
   double b = 0.0, h = 0.0;
   ProfiiliViesti msg = Validate(input, name, shape, b, h);
   if (!msg.Empty()) return msg;

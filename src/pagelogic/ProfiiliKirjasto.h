@@ -54,8 +54,12 @@ class ProfiiliKirjasto {
   // Items of the shape list: "Suorakakaide", "Ympyrä".
   static std::vector<std::string> ShapeItems();
   static ProfiiliParametrit ParametersFor(int shapeItem);
+  // Shape of an item of the shape list (a rectangle for an item beyond it), and back.
+  static qv::SectionShape ShapeOfItem(int shapeItem);
+  static int ItemOfShape(qv::SectionShape shape);
   // Checks the typed section; on success fills the section fields (name cut to 79 chars).
-  static ProfiiliViesti Validate(const ProfiiliSyote& input, std::string& name, int& shape,
+  static ProfiiliViesti Validate(const ProfiiliSyote& input, std::string& name,
+                                qv::SectionShape& shape,
                                  double& b, double& h);
 
   const ProfiiliVektori& Working() const { return working_; }

@@ -21,7 +21,7 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 // The bearing width is asked only where it means something: a horizontal rectangular member
 // designed for stresses, with vertical reactions alone.
 bool WidthApplies(const QELVUX_data& p, int c, const QELvektori& reactions) {
-  return !(p.Member.Angle > 0.0) && p.CurrentSection().shape == 1 &&
+  return !(p.Member.Angle > 0.0) && p.CurrentSection().shape == SectionShape::kRectangle &&
          p.Loads.Combinations().DesignKind(c) == KuormaYhdVektori::kStress &&
          OnlyVerticalReactions(ReactionColumnsPresent(reactions));
 }

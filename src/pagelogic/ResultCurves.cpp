@@ -57,9 +57,17 @@ void FetchCurves(const QELVUX_data& p, const ResultChoice& choice, ResultCurves&
     tables.emplace_back();
     MemberForces(p, c, k, tables.back());
   } else {
-    const bool ec5 = p.DesignCode == 3;
-    const DisplacementCurve* curves = ec5 ? kEc5Curves : kB10Curves;
-    const int n = ec5 ? 3 : 2;
+    const DisplacementCurve* curves = kB10Curves;
+    int n = 2;
+    switch (p.DesignCode) {
+      case DesignCode::kAllowableStress:
+      case DesignCode::kLimitState:
+        break;
+      case DesignCode::kEc5Env:
+        curves = kEc5Curves;
+        n = 3;
+        break;
+    }
     for (int i = 0; i < n; ++i) {
       r.names.push_back(curves[i].name);
       r.legend.push_back(curves[i].legend);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Kinds.h"
+
 class QELVUX_data;
 
 namespace qv {
@@ -12,7 +14,7 @@ namespace qv {
 // units shown (kNm, kN, mm); x in millimetres along the member.
 struct ResultCurves {
   int kind = 0;
-  int designCode = 2;
+  DesignCode designCode = DesignCode::kLimitState;
   std::string unit;                  // "kNm", "kN" or "mm"
   std::string title;                 // "Mz (Momentti) [kNm], KY1 (Jännitystarkastelu)"
   std::string footText;              // "" or the text telling that no combination exists

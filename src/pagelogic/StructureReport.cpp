@@ -19,16 +19,16 @@ void AddSection(const QELVUX_data& p, std::vector<std::string>& out) {
   if (!pr.HasCurrent()) return;
   const int i = pr.CurrentIndex;
   std::string line = "Poikkileikkaus:\t" + CutChars(pr.Name(i), 80);
-  if (pr.Shape(i) == ProfiiliVektori::kRectangle)
+  if (pr.Shape(i) == SectionShape::kRectangle)
     line += "\t(Suorakaide, b = " + FormatFixed(pr.B(i), 1) + " mm, h = " +
             FormatFixed(pr.H(i), 1) + " mm)";
-  else if (pr.Shape(i) == ProfiiliVektori::kCircle)
+  else if (pr.Shape(i) == SectionShape::kCircle)
     line += "\t(Ympyräpoikkileikkaus, d = " + FormatFixed(pr.D(i), 1) + " mm)";
   out.push_back(line);
 }
 
 void AddMaterial(const QELVUX_data& p, std::vector<std::string>& out) {
-  const int code = p.DesignCode;
+  const DesignCode code = p.DesignCode;
   out.push_back("Kosteusluokka:\t" + std::to_string(p.Materials.MoistureClass(code)));
   const std::vector<std::string> names = p.Materials.MaterialNames(code);
   const int m = p.Materials.Material(code);
@@ -79,7 +79,7 @@ std::vector<std::string> StructureReportLines(const QELVUX_data& p) {
     out.push_back("Kuormitusleveys:\t" + FormatFixed(m.LoadWidth, 1) + " mm (pintakuormille)");
   AddSection(p, out);
   AddMaterial(p, out);
-  if (p.DesignCode == 2 || p.DesignCode == 3) AddCharacteristicValues(p, out);
+  if (MateriaaliTiedot::HasCharacteristicValues(p.DesignCode)) AddCharacteristicValues(p, out);
   AddPoints(m, RakenneVektori::kSupport, out);
   AddPoints(m, RakenneVektori::kHinge, out);
   return out;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 #include "design/data/MitoitusAsetuksetValidointi.h"
@@ -123,7 +124,8 @@ class Loader {
     if (!CountIs(101, 4)) return false;
     bool ok = true;
     double v = 0.0;
-    if (Field(101, 1, 1, 3, v, ok)) p_.DesignCode = static_cast<int>(v);
+    if (Field(101, 1, 1, 3, v, ok) && !qv::DesignCodeFromInt(static_cast<int>(v), p_.DesignCode))
+      ok = false;
     if (Field(101, 2, 10, 200, v, ok)) p_.ResultSteps = static_cast<int>(v);
     if (Field(101, 3, 0, 1, v, ok)) p_.InfoDisplay = static_cast<int>(v);
     if (Field(101, 4, 0, 1, v, ok)) p_.TreeExpansion = static_cast<int>(v);
@@ -222,9 +224,11 @@ class Loader {
     if (!CountIs(701, 6)) return false;
     std::vector<double> values;
     if (!ParseAll(f_, 701, 1, kSettingMax, values, message_)) return Fail(701, message_);
-    for (int code = 1; code <= 3; ++code) {
-      p_.Materials.SetMoistureClass(code, static_cast<int>(values[static_cast<std::size_t>(code - 1)]));
-      p_.Materials.SetMaterial(code, static_cast<int>(values[static_cast<std::size_t>(code + 2)]));
+    // The moisture classes of the codes in their order, then their materials.
+    const std::size_t codes = std::size(qv::kDesignCodes);
+    for (std::size_t i = 0; i < codes; ++i) {
+      p_.Materials.SetMoistureClass(qv::kDesignCodes[i], static_cast<int>(values[i]));
+      p_.Materials.SetMaterial(qv::kDesignCodes[i], static_cast<int>(values[i + codes]));
     }
     return true;
   }
@@ -316,7 +320,7 @@ void BuildProjectFile(QELVUX_data& p) { BuildProjectFile(p, p.TextFile); }
 void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.Clear();
   for (const char* line : {"QEL-VUX", "INPUTFILE", "2.0", "1.0"}) f.AddLine(1, line);
-  for (int v : {p.DesignCode, p.ResultSteps, p.InfoDisplay, p.TreeExpansion}) f.AddLine(101, std::to_string(v));
+  for (int v : {qv::ToInt(p.DesignCode), p.ResultSteps, p.InfoDisplay, p.TreeExpansion}) f.AddLine(101, std::to_string(v));
 
   f.AddLine(102, LineSafe(p.CalculatedBy));
   f.AddLine(102, LineSafe(p.Contact));
@@ -359,8 +363,8 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.AddLine(609, FormatFixed(p.Materials.LimitStatePartialFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.AllowableRaiseFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.Ec5PartialFactor(), 3));
-  for (int code = 1; code <= 3; ++code) f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));
-  for (int code = 1; code <= 3; ++code) f.AddLine(701, std::to_string(p.Materials.Material(code)));
+  for (qv::DesignCode code : qv::kDesignCodes) f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));
+  for (qv::DesignCode code : qv::kDesignCodes) f.AddLine(701, std::to_string(p.Materials.Material(code)));
 
   const ProfiiliVektori& lib = p.Profiles;
   if (lib.HasCurrent()) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/CSVTiedosto.h"
+#include "model/Kinds.h"
 #include "model/KuormaVektori.h"
 #include "model/RakenneVektori.h"
 #include "model/ProfiiliVektori.h"
@@ -17,7 +18,7 @@
 // project change its parts in place. Owns every part it holds. Not copyable.
 class QELVUX_data {
  public:
-  static constexpr int kDefaultDesignCode = 2;
+  static constexpr qv::DesignCode kDefaultDesignCode = qv::DesignCode::kLimitState;
   static constexpr int kDefaultResultSteps = 40;
 
   // Builds every owned part with its defaults, reads the tables from the program's folder
@@ -68,7 +69,7 @@ class QELVUX_data {
 
   std::array<double, 10> ResultValues{};  // results page (kept between visits)
   std::array<double, 20> ResultTable{};
-  int DesignCode = kDefaultDesignCode;  // 1 B10 allowable, 2 B10 limit states, 3 EC5
+  qv::DesignCode DesignCode = kDefaultDesignCode;  // stored as its number (section 101)
   int ResultKind = -1;                  // results page selection
   int ResultCase = 0;
   int InfoDisplay = 0;                  // design page info button state

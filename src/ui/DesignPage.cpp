@@ -314,7 +314,7 @@ void DesignPage::FillSectionList() {
 }
 
 void DesignPage::FillMaterialList() {
-  const int code = Project().DesignCode;
+  const qv::DesignCode code = Project().DesignCode;
   const QSignalBlocker hold(materialList_);
   materialList_->clear();
   for (const auto& name : Project().Materials.MaterialNames(code)) materialList_->addItem(Q(name));
@@ -322,7 +322,7 @@ void DesignPage::FillMaterialList() {
 }
 
 void DesignPage::FillMoistureList() {
-  const int code = Project().DesignCode;
+  const qv::DesignCode code = Project().DesignCode;
   const QSignalBlocker hold(moistureList_);
   moistureList_->clear();
   for (const auto& name : Project().Materials.MoistureClassNames(code)) moistureList_->addItem(Q(name));

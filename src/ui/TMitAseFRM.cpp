@@ -84,7 +84,7 @@ TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog
   filling_ = false;
 }
 
-int TMitAseFRM::Code() const { return ui_.project->DesignCode; }
+qv::DesignCode TMitAseFRM::Code() const { return ui_.project->DesignCode; }
 
 double TMitAseFRM::MemberLength() const { return ui_.project->Member.Length; }
 
@@ -221,7 +221,7 @@ QWidget* TMitAseFRM::BuildDeflectionPage() {
     grid->addWidget(Label(tab, ma::kAbsoluteLabel), 1, 2 + 2 * col);
   }
   for (int c = 0; c < 3; ++c) {
-    rowLabel_[c] = Label(tab, ma::DeflectionRowLabel(3, c + 1));
+    rowLabel_[c] = Label(tab, ma::DeflectionRowLabel(qv::DesignCode::kEc5Env, c + 1));
     grid->addWidget(rowLabel_[c], 2 + c, 0);
     for (int col = 0; col < 2; ++col) {
       const QString n = QString::number(c + 1);
@@ -277,18 +277,19 @@ void TMitAseFRM::ShowStressPage() { stressFactor_->setCurrentText(Q(ma::StressFa
 double TMitAseFRM::StressFactor() const {
   const MateriaaliTiedot& m = ui_.project->Materials;
   switch (Code()) {
-    case 1: return m.AllowableRaiseFactor();
-    case 3: return m.Ec5PartialFactor();
-    default: return m.LimitStatePartialFactor();
+    case qv::DesignCode::kAllowableStress: return m.AllowableRaiseFactor();
+    case qv::DesignCode::kLimitState: return m.LimitStatePartialFactor();
+    case qv::DesignCode::kEc5Env: return m.Ec5PartialFactor();
   }
+  return m.LimitStatePartialFactor();
 }
 
 void TMitAseFRM::SetStressFactor(double value) {
   MateriaaliTiedot& m = ui_.project->Materials;
   switch (Code()) {
-    case 1: m.SetAllowableRaiseFactor(value); break;
-    case 3: m.SetEc5PartialFactor(value); break;
-    default: m.SetLimitStatePartialFactor(value); break;
+    case qv::DesignCode::kAllowableStress: m.SetAllowableRaiseFactor(value); break;
+    case qv::DesignCode::kLimitState: m.SetLimitStatePartialFactor(value); break;
+    case qv::DesignCode::kEc5Env: m.SetEc5PartialFactor(value); break;
   }
 }
 

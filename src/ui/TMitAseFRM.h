@@ -50,7 +50,7 @@ class TMitAseFRM : public QDialog {
   std::string StoreShownPage();
   double StressFactor() const;
   void SetStressFactor(double value);
-  int Code() const;
+  qv::DesignCode Code() const;
   double MemberLength() const;
 
   UiContext ui_;

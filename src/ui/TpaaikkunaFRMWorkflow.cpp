@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <iterator>
 #include <ctime>
 #include <string>
 #include <utility>
@@ -175,7 +176,10 @@ bool TpaaikkunaFRM::ChangesMayGo() {
 
 void TpaaikkunaFRM::UpdateCodeCombo() {
   const QSignalBlocker hold(codeCombo_);
-  codeCombo_->setCurrentIndex(project_->DesignCode - 1);
+  // LaskentaNormiCB lists the codes in the order of kDesignCodes.
+  for (int item = 0; item < static_cast<int>(std::size(qv::kDesignCodes)); ++item) {
+    if (qv::kDesignCodes[item] == project_->DesignCode) codeCombo_->setCurrentIndex(item);
+  }
 }
 
 void TpaaikkunaFRM::RefreshStructurePage() { structurePage_->Refresh(); }
@@ -289,7 +293,9 @@ void TpaaikkunaFRM::EnterPage(MainPage page) {
 }
 
 void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
-  if (item < 0 || item > 2 || item + 1 == project_->DesignCode) return;
+  if (item < 0 || item >= static_cast<int>(std::size(qv::kDesignCodes)) ||
+      qv::kDesignCodes[item] == project_->DesignCode)
+    return;
   // Every load goes with the code: the user may still keep them.
   if (!ui_.messages->AskYesNo(kCodeChangeText, kCodeChangeCaption)) {
     UpdateCodeCombo();
@@ -301,17 +307,14 @@ void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   SetActivePage(page);
   previous_ = page;
 
-  project_->DesignCode = item + 1;
+  project_->DesignCode = qv::kDesignCodes[item];
   KuormaVektori& loads = project_->Loads;
   loads.Updating = 1;
   loads.ClearLoads();
   loads.CurrentIndex = -1;
   project_->LoadDefaultLoads();
   loads.Updating = 0;
-  for (int code = 1; code <= 3; ++code) {
-    project_->Materials.SetMaterial(code, 1);
-    project_->Materials.SetMoistureClass(code, 1);
-  }
+  project_->Materials.ResetSelections();
   if (ActivePage() == MainPage::Kuormitus) RefreshLoadPage();
   else RefreshStructurePage();
   ProjectEdited(QStringLiteral("Laskentanormin vaihto"));

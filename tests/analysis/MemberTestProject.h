@@ -15,6 +15,7 @@
 #include "analysis/MemberResults.h"
 #include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
+#include "CodeOf.h"
 
 // Material C24 with E = 11000 MPa (E0,mean) in all three tables, section 50 x 200.
 // Duration classes (0-based): 0 permanent, 1 medium-term, 2 instantaneous.
@@ -45,7 +46,7 @@ class MemberTestProject {
     Write("Rajatila.dat", Table(2));
     Write("Eurocode.dat", Table(3));
     project = std::make_unique<QELVUX_data>((dir_ / "qelvux").string());
-    project->DesignCode = code;
+    project->DesignCode = CodeOf(code);
     project->Profiles.SetSingleSection("50*200;1;50;200;0;0;0;0;0;0;0;0");
     project->Loads.ClearLoads();
     project->Loads.Cases().ClearRecords();

@@ -24,7 +24,7 @@ inline const std::string& ProgramPath() {
 //   KY1 stresses, factor 1.0;  KY2 no design, factor 1.0;  KY3 deflections, factor 0.4.
 // The chosen section is b x h; lateral-torsional buckling is off.
 inline void MakeBeam(QELVUX_data& p, double q, double b = 100.0, double h = 200.0) {
-  p.DesignCode = 2;
+  p.DesignCode = qv::DesignCode::kLimitState;
   p.Member.Reset();
   p.Loads.ClearLoads();
   p.Loads.AddLoad("q", 0, KuormaVektori::kLine, 2, 1, -q, -q, 0.0, 6000.0);
@@ -37,10 +37,10 @@ inline void MakeBeam(QELVUX_data& p, double q, double b = 100.0, double h = 200.
   c.AddHeader(2, KuormaYhdVektori::kDeflection);
   c.AddFactor(2, 0, 0.4);
   p.Profiles.ClearRecords();
-  p.Profiles.AddSection("b*h", ProfiiliVektori::kRectangle, b, h);
+  p.Profiles.AddSection("b*h", qv::SectionShape::kRectangle, b, h);
   p.Profiles.CurrentIndex = 0;
-  p.Materials.SetMaterial(2, 1);
-  p.Materials.SetMoistureClass(2, 1);
+  p.Materials.SetMaterial(qv::DesignCode::kLimitState, 1);
+  p.Materials.SetMoistureClass(qv::DesignCode::kLimitState, 1);
   p.Settings = MitoitusAsetukset();
   p.Settings.Kiepahdus = 0;
   p.AnalysisValid = 0;

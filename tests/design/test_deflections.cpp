@@ -224,7 +224,7 @@ TEST_F(WorkedRating, CombinationsOwnLimit) {
   EXPECT_NEAR(120.0, Rate(own, SpanRow(0.0, kL, 12.0, 8.0, 0.0)), 1e-9);
   // Codes 1 and 2 never look at set 3; code 3 does.
   EXPECT_NEAR(120.0, Rate(own, SpanRow(0.0, kL, 12.0, 8.0, 15.0)), 1e-9);
-  t.project->DesignCode = 3;
+  t.project->DesignCode = qv::DesignCode::kEc5Env;
   EXPECT_NEAR(150.0, Rate(own, SpanRow(0.0, kL, 12.0, 8.0, 15.0)), 1e-9);
 }
 

@@ -83,7 +83,7 @@ bool AnyStartsWith(const Lines& lines, const std::string& prefix) {
 
 TEST(DesignReport, WholeChapterWithPlaceholdersReplaced) {
   DesignResults r;
-  r.code = 2;
+  r.code = qv::DesignCode::kLimitState;
   r.stress.push_back(Stress(0, "KY1"));
   AddBeamRows(r.stress.back().checks, 81.25);
   r.deflection.push_back(Deflection(2, "KY3", 0.0, {0.0, 18.0, 0.0, 0.0, 0.0, 0.0}, 90.0, 0.0));
@@ -164,7 +164,7 @@ TEST(DesignReport, StabilityAndDesignValueOptions) {
                           "E (siirtymä):\t5625 MPa"};
   EXPECT_EQ(values, expected);
 
-  r.code = 3;
+  r.code = qv::DesignCode::kEc5Env;
   o.stability = true;
   lines = qv::WriteDesignReport(r, o);
   EXPECT_TRUE(Contains(lines, "Nurjahdus, kc,z:\t0.26 (aukko 1, taivutus z-akselin ympäri)"));
@@ -211,24 +211,24 @@ TEST(DesignReportAllowed, ConditionsPerCodeRelativeAbsoluteAndBoth) {
   // Code 2: y 300 and 10 mm for condition 1, nothing for condition 2.
   s.Yabs1 = 10.0;
   s.Yrel2 = 0.0;
-  EXPECT_EQ(qv::AllowedDeflectionLines(s, 2, 2),
+  EXPECT_EQ(qv::AllowedDeflectionLines(s, qv::DesignCode::kLimitState, 2),
             (Lines{"Sallitut siirtymät (y-suunta):", "Kaikki kuormat:\tL/300 tai 10.0 mm"}));
   // Condition 3 is a code-3 condition only.
   s.Zrel1 = 0.0;
   s.Zrel2 = 0.0;
   s.Zabs2 = 7.5;
   s.Zrel3 = 250.0;
-  EXPECT_EQ(qv::AllowedDeflectionLines(s, 2, 3),
+  EXPECT_EQ(qv::AllowedDeflectionLines(s, qv::DesignCode::kLimitState, 3),
             (Lines{"Sallitut siirtymät (z-suunta):", "Muuttuvat kuormat:\t7.5 mm"}));
-  EXPECT_EQ(qv::AllowedDeflectionLines(s, 3, 3),
+  EXPECT_EQ(qv::AllowedDeflectionLines(s, qv::DesignCode::kEc5Env, 3),
             (Lines{"Sallitut siirtymät (z-suunta):", "Muuttuvat kuormat, lopullinen:\t7.5 mm",
                    "Kaikki kuormat, lopullinen:\tL/250"}));
-  EXPECT_EQ(qv::AllowedDeflectionLines(s, 3, 2),
+  EXPECT_EQ(qv::AllowedDeflectionLines(s, qv::DesignCode::kEc5Env, 2),
             (Lines{"Sallitut siirtymät (y-suunta):",
                    "Muuttuvat kuormat, hetkellinen:\tL/300 tai 10.0 mm",
                    "Kaikki kuormat, lopullinen:\tL/200"}));
   // No limit at all: no heading either.
   s.Zabs2 = 0.0;
   s.Zrel3 = 0.0;
-  EXPECT_TRUE(qv::AllowedDeflectionLines(s, 3, 3).empty());
+  EXPECT_TRUE(qv::AllowedDeflectionLines(s, qv::DesignCode::kEc5Env, 3).empty());
 }

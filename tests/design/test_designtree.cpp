@@ -7,6 +7,7 @@
 #include "design/Deflections.h"
 #include "design/DesignTree.h"
 #include "project/QELVUX_data.h"
+#include "CodeOf.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ bool HasPrefix(const DesignTree& t, const std::string& prefix) {
 
 DesignResults StressOnly(int code) {
   DesignResults r;
-  r.code = code;
+  r.code = CodeOf(code);
   r.settings.Siirtyma = 0;
   return r;
 }
@@ -320,7 +321,7 @@ void AddSpan(CombinationDesign& c, double x1, double x2, const std::vector<doubl
 
 TEST(DesignTreeDeflection, SpansLinesAndImagesCodes1And2) {
   DesignResults r;
-  r.code = 2;
+  r.code = qv::DesignCode::kLimitState;
   r.settings.Jannitys = 0;
   r.deflection.push_back(Deflection(2, "KY3", 0.0));
   // Span 1: y 12 mm total, 8 mm variable (90 %); z 0. Span 2: z exceeded.
@@ -352,7 +353,7 @@ TEST(DesignTreeDeflection, SpansLinesAndImagesCodes1And2) {
 
 TEST(DesignTreeDeflection, OwnLimitAndCodeThreeLines) {
   DesignResults r;
-  r.code = 3;
+  r.code = qv::DesignCode::kEc5Env;
   r.settings.Jannitys = 0;
   r.deflection.push_back(Deflection(1, "KY2", 10.0));
   AddSpan(r.deflection.back(), 0.0, 4000.0, {0.0, 5.0, 0.0, 0.0, 7.25, 0.0, 0.0, 9.5, 0.0}, 95.0,
@@ -405,11 +406,11 @@ TEST(DesignTreeGroups, OverallIsTheLargerGroupAndSwitchedOffGroupsAreAbsent) {
 TEST(DesignTreeSectionInfo, RectangleCircleAndInvalid) {
   QELVUX_data p(kProgram);
   p.Profiles.ClearRecords();
-  p.Profiles.AddSection("100*200", ProfiiliVektori::kRectangle, 100.0, 200.0);
-  p.Profiles.AddSection("d 160", ProfiiliVektori::kCircle, 160.4, 0.0);
+  p.Profiles.AddSection("100*200", qv::SectionShape::kRectangle, 100.0, 200.0);
+  p.Profiles.AddSection("d 160", qv::SectionShape::kCircle, 160.4, 0.0);
   p.Profiles.CurrentIndex = 0;
-  p.DesignCode = 2;
-  p.Materials.SetMaterial(2, 2);
+  p.DesignCode = qv::DesignCode::kLimitState;
+  p.Materials.SetMaterial(qv::DesignCode::kLimitState, 2);
   const std::vector<std::string> rect = {"MATERIAALI: T24", "MUOTO: Suorakaide", "LEVEYS: 100 mm",
                                          "KORKEUS:200 mm"};
   EXPECT_EQ(qv::SectionInfoLines(p), rect);

@@ -18,7 +18,7 @@ using designtest::kL;
 void SetLibrary(QELVUX_data& p, const std::vector<double>& heights, int current) {
   p.Profiles.ClearRecords();
   for (double h : heights)
-    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)), ProfiiliVektori::kRectangle,
+    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)), qv::SectionShape::kRectangle,
                           100.0, h);
   p.Profiles.CurrentIndex = current;
 }

@@ -5,11 +5,12 @@
 
 #include "design/SectionProperties.h"
 #include "design/StabilityFactors.h"
+#include "CodeOf.h"
 
 namespace {
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{1, b, h}; }
-qv::SectionSize Circle(double d) { return qv::SectionSize{2, d, 0.0}; }
+qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Circle(double d) { return qv::SectionSize{qv::SectionShape::kCircle, d, 0.0}; }
 
 // f1 bending z, f2 compression, f6 modulus, f8 bending y; the rest only need to exist.
 DesignValues Values(double f1, double f2, double f6, double f8) {
@@ -24,7 +25,7 @@ DesignValues Values(double f1, double f2, double f6, double f8) {
 
 qv::StabilityContext Context(int code, int type = 1) {
   qv::StabilityContext c;
-  c.code = code;
+  c.code = CodeOf(code);
   c.materialType = type;
   return c;
 }
@@ -58,7 +59,6 @@ TEST(SectionProperties, CircleFromClosedForms) {
 
 TEST(SectionProperties, InvalidSectionGivesNothing) {
   EXPECT_FALSE(qv::ComputeSectionProperties(Rect(0, 200)).valid);
-  EXPECT_FALSE(qv::ComputeSectionProperties(qv::SectionSize{3, 100, 100}).valid);
   EXPECT_EQ(qv::TorsionFactor(Rect(100, -1)), 0.0);
 }
 
@@ -144,9 +144,9 @@ TEST(BucklingValue, LengthModesAndNoLength) {
 
 TEST(BucklingValue, WithoutEccentricityTheFactorIsTheEulerRatioCappedAtOne) {
   // a = 1 + q, so the smaller root is min(1, q).
-  EXPECT_NEAR(qv::ColumnFactorB10(2, 51.9615, 57.735, 200, 8, 7000, 12, 0), 1.0, 1e-12);
+  EXPECT_NEAR(qv::ColumnFactorB10(qv::DesignCode::kLimitState, 51.9615, 57.735, 200, 8, 7000, 12, 0), 1.0, 1e-12);
   // lambda 200, code 2: q = pi^2*7000/(40000*8) = 0.215898
-  EXPECT_NEAR(qv::ColumnFactorB10(2, 200, 57.735, 200, 8, 7000, 12, 0), 0.215898, 1e-6);
+  EXPECT_NEAR(qv::ColumnFactorB10(qv::DesignCode::kLimitState, 200, 57.735, 200, 8, 7000, 12, 0), 0.215898, 1e-6);
 }
 
 // Code 3, circle d = 400 (i = 100) over 10000 mm: lambda = 100, f2 = 10, f6 = 5000:
@@ -234,16 +234,16 @@ TEST(LateralBucklingValue, Code3UsesStrengthOverModulus) {
 
 TEST(LateralFactor, BoundariesLieOnDifferentSidesPerCode) {
   for (int code : {1, 2}) {
-    EXPECT_EQ(qv::LateralFactor(code, 0.7499), 1.0);
-    EXPECT_NEAR(qv::LateralFactor(code, 0.75), 0.9975, 1e-12);
-    EXPECT_NEAR(qv::LateralFactor(code, 1.3999), 1.56 - 0.75 * 1.3999, 1e-12);
-    EXPECT_NEAR(qv::LateralFactor(code, 1.4), 1.0 / 1.96, 1e-12);
+    EXPECT_EQ(qv::LateralFactor(CodeOf(code), 0.7499), 1.0);
+    EXPECT_NEAR(qv::LateralFactor(CodeOf(code), 0.75), 0.9975, 1e-12);
+    EXPECT_NEAR(qv::LateralFactor(CodeOf(code), 1.3999), 1.56 - 0.75 * 1.3999, 1e-12);
+    EXPECT_NEAR(qv::LateralFactor(CodeOf(code), 1.4), 1.0 / 1.96, 1e-12);
   }
-  EXPECT_EQ(qv::LateralFactor(3, 0.75), 1.0);
-  EXPECT_NEAR(qv::LateralFactor(3, 0.7501), 1.56 - 0.75 * 0.7501, 1e-12);
-  EXPECT_NEAR(qv::LateralFactor(3, 1.4), 0.51, 1e-12);
-  EXPECT_NEAR(qv::LateralFactor(3, 1.4001), 1.0 / (1.4001 * 1.4001), 1e-12);
-  EXPECT_NEAR(qv::LateralFactor(3, 2.0), 0.25, 1e-12);
+  EXPECT_EQ(qv::LateralFactor(qv::DesignCode::kEc5Env, 0.75), 1.0);
+  EXPECT_NEAR(qv::LateralFactor(qv::DesignCode::kEc5Env, 0.7501), 1.56 - 0.75 * 0.7501, 1e-12);
+  EXPECT_NEAR(qv::LateralFactor(qv::DesignCode::kEc5Env, 1.4), 0.51, 1e-12);
+  EXPECT_NEAR(qv::LateralFactor(qv::DesignCode::kEc5Env, 1.4001), 1.0 / (1.4001 * 1.4001), 1e-12);
+  EXPECT_NEAR(qv::LateralFactor(qv::DesignCode::kEc5Env, 2.0), 0.25, 1e-12);
 }
 
 }  // namespace

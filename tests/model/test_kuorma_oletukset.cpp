@@ -80,11 +80,12 @@ class TempFolder : public ::testing::Test {
 };
 
 TEST(KuormaOletukset, BuiltInSetsMatchTheTables) {
-  for (int code = 1; code <= 3; ++code) {
+  for (qv::DesignCode designCode : qv::kDesignCodes) {
+    const int code = qv::ToInt(designCode);
     SCOPED_TRACE(code);
     KuormaVektori v;
     v.Combinations().CurrentIndex = 3;
-    EXPECT_EQ(v.LoadDefaults("", code), 1);
+    EXPECT_EQ(v.LoadDefaults("", designCode), 1);
     ExpectDefaultSet(v, code);
     EXPECT_EQ(v.Combinations().CurrentIndex, -1);
   }
@@ -94,16 +95,17 @@ TEST(KuormaOletukset, BuiltInSetLeavesSelectionAsItWas) {
   KuormitustapausVektori kt;
   KuormaYhdVektori ky;
   ky.CurrentIndex = 2;
-  qv::BuildBuiltInLoadSet(1, kt, ky);
+  qv::BuildBuiltInLoadSet(qv::DesignCode::kAllowableStress, kt, ky);
   EXPECT_EQ(ky.CurrentIndex, 2);
 }
 
 TEST(KuormaOletukset, ShippedFilesHoldTheBuiltInSets) {
   const std::string folder = std::string(QELVUX_SOURCE_DATA_DIR) + "/";
-  for (int code = 1; code <= 3; ++code) {
+  for (qv::DesignCode designCode : qv::kDesignCodes) {
+    const int code = qv::ToInt(designCode);
     SCOPED_TRACE(code);
     KuormaVektori v;
-    EXPECT_EQ(v.LoadDefaults(folder, code), 0);
+    EXPECT_EQ(v.LoadDefaults(folder, designCode), 0);
     ExpectDefaultSet(v, code);
     EXPECT_EQ(v.Combinations().CurrentIndex, 0);
   }
@@ -112,7 +114,7 @@ TEST(KuormaOletukset, ShippedFilesHoldTheBuiltInSets) {
 TEST(KuormaOletukset, LoadsAreNotTouched) {
   KuormaVektori v;
   v.AddLoad("g", 0, KuormaVektori::kPoint, -2, 1, 1.0, 0.0, 0.0, 0.0);
-  v.LoadDefaults("", 3);
+  v.LoadDefaults("", qv::DesignCode::kEc5Env);
   EXPECT_EQ(v.Count(), 1);
 }
 
@@ -121,7 +123,7 @@ TEST_F(TempFolder, FileSetIsUsedWhenItReadsWhole) {
                         "KY1;0;0;1;1,5", "KY1;0;1;0;0.000", "KY1;0;0;0;1.1",
                         "KY2;1;2;0;-4.000"});
   KuormaVektori v;
-  EXPECT_EQ(v.LoadDefaults(Folder(), 2), 0);
+  EXPECT_EQ(v.LoadDefaults(Folder(), qv::DesignCode::kLimitState), 0);
   ASSERT_EQ(v.Cases().Count(), 2);
   EXPECT_EQ(v.Cases().Name(1), "Sää");
   const auto& ky = v.Combinations();
@@ -151,7 +153,7 @@ TEST_F(TempFolder, BrokenOrMissingFileGivesTheWholeBuiltInSet) {
     Write("KTjaKY3.dat", lines);
     KuormaVektori v;
     v.Combinations().CurrentIndex = 5;
-    EXPECT_EQ(v.LoadDefaults(Folder(), 3), 1);
+    EXPECT_EQ(v.LoadDefaults(Folder(), qv::DesignCode::kEc5Env), 1);
     ExpectDefaultSet(v, 3);
     EXPECT_EQ(v.Combinations().CurrentIndex, -1);
   }
@@ -166,25 +168,25 @@ TEST_F(TempFolder, BrokenOrMissingFileGivesTheWholeBuiltInSet) {
     SCOPED_TRACE(100 + n);
     Write("KTjaKY1.dat", broken301[n]);
     KuormaVektori v;
-    EXPECT_EQ(v.LoadDefaults(Folder(), 1), 1);
+    EXPECT_EQ(v.LoadDefaults(Folder(), qv::DesignCode::kAllowableStress), 1);
     ExpectDefaultSet(v, 1);
   }
 
   KuormaVektori v;
-  EXPECT_EQ(v.LoadDefaults(Folder(), 2), 1);  // no KTjaKY2.dat here
+  EXPECT_EQ(v.LoadDefaults(Folder(), qv::DesignCode::kLimitState), 1);  // no KTjaKY2.dat here
   ExpectDefaultSet(v, 2);
 }
 
 TEST_F(TempFolder, WrittenSetReadsBack) {
   KuormaVektori v;
-  v.LoadDefaults("", 3);
+  v.LoadDefaults("", qv::DesignCode::kEc5Env);
   CSVTiedosto file;
   qv::WriteLoadSet(v.Cases(), v.Combinations(), file);
   ASSERT_EQ(file.Save(Folder() + "KTjaKY3.dat"), 0);
   EXPECT_EQ(file.GetLine(301, 4), "Lumi 80%;2");
   EXPECT_EQ(file.GetLine(401, 1), "KY1;0;1;0;0.000");
   KuormaVektori w;
-  EXPECT_EQ(w.LoadDefaults(Folder(), 3), 0);
+  EXPECT_EQ(w.LoadDefaults(Folder(), qv::DesignCode::kEc5Env), 0);
   ExpectDefaultSet(w, 3);
 }
 

@@ -141,7 +141,7 @@ TEST(KuormaVektori, FullLengthLoadsFollowLongerMember) {
 
 TEST(KuormaVektori, RemoveFirstLoadCaseOfEc5Defaults) {
   K v;
-  v.LoadDefaults("", 3);
+  v.LoadDefaults("", qv::DesignCode::kEc5Env);
   Add(v, "g", 0, K::kPoint);
   Add(v, "q", 2, K::kLine);
   Add(v, "w", 5, K::kPoint);
@@ -183,7 +183,7 @@ TEST(KuormaVektori, RemoveFirstLoadCaseOfEc5Defaults) {
 
 TEST(KuormaVektori, GoverningDurationClass) {
   K v;
-  v.LoadDefaults("", 3);  // classes 0 1 2 2 3 3
+  v.LoadDefaults("", qv::DesignCode::kEc5Env);  // classes 0 1 2 2 3 3
   // No loads at all: 1 for any combination.
   EXPECT_EQ(v.GoverningDurationClass(0, 5), 1);
   Add(v, "g", 0, K::kPoint);
@@ -202,7 +202,7 @@ TEST(KuormaVektori, GoverningDurationClass) {
 
 TEST(KuormaVektori, ClearLoadsKeepsCasesAndCombinations) {
   K v;
-  v.LoadDefaults("", 2);
+  v.LoadDefaults("", qv::DesignCode::kLimitState);
   Add(v, "a", 0, K::kPoint);
   v.CurrentIndex = 0;
   v.Updating = 1;

@@ -50,15 +50,17 @@ std::vector<std::string> NamesOf(const ProfiiliVektori& v) {
 
 struct Sample {
   std::string name;
-  int shape;
+  qv::SectionShape shape;
   double b, h;
 };
 
 // ---- order ----
 
 TEST(ProfiiliVektoriOrder, AnyAdditionOrderListsRectanglesByBThenHThenCircles) {
-  std::vector<Sample> s = {{"100*200", 1, 100, 200}, {"50*100", 1, 50, 100},
-                           {"50*150", 1, 50, 150}, {"d 120", 2, 120, 0}};
+  std::vector<Sample> s = {{"100*200", qv::SectionShape::kRectangle, 100, 200},
+                           {"50*100", qv::SectionShape::kRectangle, 50, 100},
+                           {"50*150", qv::SectionShape::kRectangle, 50, 150},
+                           {"d 120", qv::SectionShape::kCircle, 120, 0}};
   std::sort(s.begin(), s.end(), [](const Sample& a, const Sample& b) { return a.name < b.name; });
   const std::vector<std::string> expected = {"50*100", "50*150", "100*200", "d 120"};
   do {
@@ -71,13 +73,13 @@ TEST(ProfiiliVektoriOrder, AnyAdditionOrderListsRectanglesByBThenHThenCircles) {
 
 TEST(ProfiiliVektoriOrder, EqualSectionGoesAfterAndCirclesIgnoreH) {
   ProfiiliVektori v;
-  EXPECT_EQ(v.AddSection("A", 1, 50, 100), 0);
-  EXPECT_EQ(v.AddSection("B", 1, 50, 100), 1);
-  EXPECT_EQ(v.AddSection("C", 1, 50, 75), 0);
+  EXPECT_EQ(v.AddSection("A", qv::SectionShape::kRectangle, 50, 100), 0);
+  EXPECT_EQ(v.AddSection("B", qv::SectionShape::kRectangle, 50, 100), 1);
+  EXPECT_EQ(v.AddSection("C", qv::SectionShape::kRectangle, 50, 75), 0);
   // A circle's h is dropped, so it cannot push a circle of the same d ahead.
-  EXPECT_EQ(v.AddSection("d1", 2, 150, 999), 3);
-  EXPECT_EQ(v.AddSection("d2", 2, 150, 0), 4);
-  EXPECT_EQ(v.AddSection("d0", 2, 100, 0), 3);
+  EXPECT_EQ(v.AddSection("d1", qv::SectionShape::kCircle, 150, 999), 3);
+  EXPECT_EQ(v.AddSection("d2", qv::SectionShape::kCircle, 150, 0), 4);
+  EXPECT_EQ(v.AddSection("d0", qv::SectionShape::kCircle, 100, 0), 3);
   EXPECT_EQ(NamesOf(v), (std::vector<std::string>{"C", "A", "B", "d0", "d1", "d2"}));
   EXPECT_EQ(v.H(4), 0.0);
 }
@@ -86,8 +88,8 @@ TEST(ProfiiliVektoriOrder, NamesAreCutTo79CharactersAndEmptyBecomesBlank) {
   ProfiiliVektori v;
   std::string longName;
   for (int i = 0; i < 90; ++i) longName += "ä";
-  v.AddSection(longName, 1, 10, 10);
-  v.AddSection("", 1, 20, 20);
+  v.AddSection(longName, qv::SectionShape::kRectangle, 10, 10);
+  v.AddSection("", qv::SectionShape::kRectangle, 20, 20);
   std::string expected;
   for (int i = 0; i < 79; ++i) expected += "ä";
   EXPECT_EQ(v.Name(0), expected);
@@ -101,8 +103,8 @@ TEST(ProfiiliVektoriFile, WritesTheLibraryLayoutInWindows1252WithCrLf) {
   TempDir dir;
   ProfiiliVektori v;
   v.HeaderComments = {"// Kirjasto"};
-  v.AddSection("Pyöreä", 2, 120, 0);
-  v.AddSection("45*95", 1, 45, 95);
+  v.AddSection("Pyöreä", qv::SectionShape::kCircle, 120, 0);
+  v.AddSection("45*95", qv::SectionShape::kRectangle, 45, 95);
   ASSERT_EQ(v.WriteLibrary(dir.File("k.pl1")), 0);
   EXPECT_EQ(ReadBytes(dir.File("k.pl1")),
             "// Kirjasto\r\n"
@@ -114,9 +116,9 @@ TEST(ProfiiliVektoriFile, RoundTripKeepsSectionsOrderAndHeader) {
   TempDir dir;
   ProfiiliVektori v;
   v.HeaderComments = {"// Höylätty", "// toinen rivi"};
-  v.AddSection("66*145", 1, 66, 145);
-  v.AddSection("d 200", 2, 200, 0);
-  v.AddSection("45*95", 1, 45, 95.5);
+  v.AddSection("66*145", qv::SectionShape::kRectangle, 66, 145);
+  v.AddSection("d 200", qv::SectionShape::kCircle, 200, 0);
+  v.AddSection("45*95", qv::SectionShape::kRectangle, 45, 95.5);
   ASSERT_EQ(v.WriteLibrary(dir.File("r.pl1")), 0);
 
   ProfiiliVektori back;
@@ -169,7 +171,7 @@ TEST(ProfiiliVektoriFile, UnusableSectionsAreLeftOutYetKeptInTheFile) {
 TEST(ProfiiliVektoriFile, MissingOrBrokenFileGivesTheReaderCode) {
   TempDir dir;
   ProfiiliVektori v;
-  v.AddSection("vanha", 1, 50, 50);
+  v.AddSection("vanha", qv::SectionShape::kRectangle, 50, 50);
   EXPECT_EQ(v.ReadLibrary(dir.File("ei_ole.pl1")), -1);
   EXPECT_EQ(v.Count(), 0);
 
@@ -221,11 +223,11 @@ TEST(ProfiiliVektoriDefault, DefaultLibraryOfTheProgramFolderWithFirstChosen) {
 TEST(ProfiiliVektoriDefault, MissingDefaultGivesTheSingleSection50x100) {
   TempDir dir;
   ProfiiliVektori v;
-  v.AddSection("vanha", 1, 10, 10);
+  v.AddSection("vanha", qv::SectionShape::kRectangle, 10, 10);
   EXPECT_EQ(v.LoadDefaultLibrary(dir.Path()), 1);
   ASSERT_EQ(v.Count(), 1);
   EXPECT_EQ(v.Name(0), "50*100");
-  EXPECT_EQ(v.Shape(0), ProfiiliVektori::kRectangle);
+  EXPECT_EQ(v.Shape(0), qv::SectionShape::kRectangle);
   EXPECT_EQ(v.B(0), 50.0);
   EXPECT_EQ(v.H(0), 100.0);
   EXPECT_EQ(v.CurrentIndex, 0);
@@ -247,8 +249,8 @@ TEST(ProfiiliVektoriIndex, ClampAndFindSame) {
   ProfiiliVektori v;
   v.ClampCurrentIndex();
   EXPECT_EQ(v.CurrentIndex, -1);
-  v.AddSection("a", 1, 50, 100);
-  v.AddSection("b", 1, 50, 150);
+  v.AddSection("a", qv::SectionShape::kRectangle, 50, 100);
+  v.AddSection("b", qv::SectionShape::kRectangle, 50, 150);
   v.CurrentIndex = 5;
   v.ClampCurrentIndex();
   EXPECT_EQ(v.CurrentIndex, 0);
@@ -257,8 +259,8 @@ TEST(ProfiiliVektoriIndex, ClampAndFindSame) {
   EXPECT_EQ(v.CurrentIndex, 1);
 
   ProfiiliVektori w;
-  w.AddSection("x", 1, 40, 40);
-  w.AddSection("b", 1, 50, 150);
+  w.AddSection("x", qv::SectionShape::kRectangle, 40, 40);
+  w.AddSection("b", qv::SectionShape::kRectangle, 50, 150);
   EXPECT_EQ(w.FindSame(v, 1), 1);
   EXPECT_EQ(w.FindSame(v, 0), -1);
   EXPECT_EQ(w.FindSame(v, 7), -1);
@@ -290,7 +292,7 @@ TEST(ProfiiliVektoriShipped, SawnDefaultHoldsTheCommonSizesInOrder) {
   EXPECT_EQ(v.Name(30), "d 250");
   EXPECT_FALSE(v.HeaderComments.empty());
   for (int i = 0; i < v.Count(); ++i) {
-    if (v.Shape(i) == ProfiiliVektori::kRectangle) {
+    if (v.Shape(i) == qv::SectionShape::kRectangle) {
       // The name tells b*h, b the smaller side.
       const std::string name = v.Name(i);
       const auto star = name.find('*');
@@ -328,7 +330,7 @@ TEST(ProfiiliVektoriShipped, GlulamSizesFollowThe45mmGrid) {
   ProfiiliVektori v;
   ASSERT_EQ(v.ReadLibrary(Shipped("Liimapuu.pl1")), 0);
   for (int i = 0; i < v.Count(); ++i) {
-    EXPECT_EQ(v.Shape(i), ProfiiliVektori::kRectangle);
+    EXPECT_EQ(v.Shape(i), qv::SectionShape::kRectangle);
     EXPECT_GE(v.B(i), 42.0);
     EXPECT_LE(v.B(i), 215.0);
     EXPECT_GE(v.H(i), 90.0);

@@ -44,13 +44,13 @@ TEST_F(KTjaKYTest, OpensOnTheCasePage) {
 }
 
 TEST_F(KTjaKYTest, Ec5FactorButtonsAndClasses) {
-  p().DesignCode = 3;
+  p().DesignCode = qv::DesignCode::kEc5Env;
   const KTjaKYDialogi d = qv::OpenKTjaKY(p());
   EXPECT_EQ(d.factorCaptions, (std::vector<std::string>{"<- 0.00", "<- 0.50", "<- 0.75", "<- 1.00",
                                                         "<- 1.05", "<- 1.20", "<- 1.50"}));
   EXPECT_EQ(d.durationClasses.size(), 5u);
   EXPECT_EQ(d.durationClasses[2], "Keskipitkä");
-  EXPECT_EQ(qv::FactorButtonValues(1), qv::FactorButtonValues(2));
+  EXPECT_EQ(qv::FactorButtonValues(qv::DesignCode::kAllowableStress), qv::FactorButtonValues(qv::DesignCode::kLimitState));
 }
 
 TEST_F(KTjaKYTest, AddingCasesAndDuplicateNames) {

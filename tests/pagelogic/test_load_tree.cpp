@@ -102,7 +102,7 @@ TEST_F(LoadTreeTest, EveryCaseWithItsLoadsInShownUnits) {
 }
 
 TEST_F(LoadTreeTest, ClassNamesFollowTheDesignCode) {
-  p().DesignCode = 3;
+  p().DesignCode = qv::DesignCode::kEc5Env;
   loads().Cases().ClearRecords();
   loads().Cases().AddCase("Lumi 80%", 2);
   loads().Cases().AddCase("Outo", 9);  // no such class: an empty name, no crash

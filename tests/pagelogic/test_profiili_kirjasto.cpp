@@ -152,7 +152,7 @@ TEST(ProfiiliKirjasto, ValidationMessages) {
   };
   for (const auto& c : cases) {
     std::string name;
-    int shape = 0;
+    qv::SectionShape shape = qv::SectionShape::kRectangle;
     double b = 0, h = 0;
     const ProfiiliViesti m = ProfiiliKirjasto::Validate(c.input, name, shape, b, h);
     EXPECT_EQ(m.Caption, c.caption) << c.input.Name << " " << c.input.Parameter1;
@@ -162,15 +162,15 @@ TEST(ProfiiliKirjasto, ValidationMessages) {
 
 TEST(ProfiiliKirjasto, BoundaryParametersAreAcceptedAndRecordBuilt) {
   std::string name;
-  int shape = 0;
+  qv::SectionShape shape = qv::SectionShape::kCircle;
   double b = 0, h = 0;
   EXPECT_TRUE(ProfiiliKirjasto::Validate(Rect("a", "1", "10000"), name, shape, b, h).Empty());
-  EXPECT_EQ(shape, 1);
+  EXPECT_EQ(shape, qv::SectionShape::kRectangle);
   EXPECT_EQ(b, 1.0);
   EXPECT_EQ(h, 10000.0);
   // A circle ignores whatever its hidden second input holds.
   EXPECT_TRUE(ProfiiliKirjasto::Validate({"ympyrä", 1, "120,5", "roskaa"}, name, shape, b, h).Empty());
-  EXPECT_EQ(shape, 2);
+  EXPECT_EQ(shape, qv::SectionShape::kCircle);
   EXPECT_EQ(b, 120.5);
   EXPECT_EQ(h, 0.0);
   std::string longName(100, 'x');

@@ -174,7 +174,7 @@ TEST_F(Reactions, WidthOnlyForHorizontalRectangularStressCombinations) {
 
   P().Member.Angle = 0.0;
   P().Profiles.SetSingleSection("d100;2;100;0;0;0;0;0;0;0;0;0");
-  ASSERT_EQ(P().CurrentSection().shape, 2);
+  ASSERT_TRUE(P().CurrentSection().shape == qv::SectionShape::kCircle);
   ASSERT_EQ(t.Solve(), 0);
   EXPECT_EQ(qv::CombinationReactionLines(P(), 0)[2], "Tuki:\tFY [kN]:\t");
 }

@@ -100,7 +100,7 @@ TEST(ScaleProject, SavedAndLoadedBackWholeInAnotherRecord) {
   const int status = qv::LoadProject(*q, name, &message);
   std::filesystem::remove(name);
   ASSERT_EQ(status, 0) << message;
-  EXPECT_EQ(q->DesignCode, 3);
+  EXPECT_EQ(q->DesignCode, qv::DesignCode::kEc5Env);
   EXPECT_EQ(q->Member.Length, p->Member.Length);
   ASSERT_EQ(q->Member.Count(), p->Member.Count());
   for (int i = 0; i < p->Member.Count(); ++i)

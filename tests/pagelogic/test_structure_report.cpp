@@ -68,7 +68,7 @@ Lines Join(std::initializer_list<Lines> parts) {
 }
 
 TEST_F(StructureReportTest, ResetMemberLimitStates) {
-  ASSERT_EQ(project->DesignCode, 2);
+  ASSERT_EQ(project->DesignCode, qv::DesignCode::kLimitState);
   const Lines want = Join({kHead,
                            {"Nimi/tunnus:\tPalkki",
                             "Pituus:\t6000 mm",
@@ -94,8 +94,8 @@ TEST_F(StructureReportTest, ResetMemberLimitStates) {
 }
 
 TEST_F(StructureReportTest, ResetMemberEc5WithSizeFactors) {
-  project->DesignCode = 3;
-  project->Materials.SetMoistureClass(3, 2);
+  project->DesignCode = qv::DesignCode::kEc5Env;
+  project->Materials.SetMoistureClass(qv::DesignCode::kEc5Env, 2);
   // Sawn timber 50 x 100: fm,k (Mz) and ft,0,k times min(1.5^0.2, 1.3) = 1.08447,
   // fm,k (My) times min(3^0.2, 1.3) = 1.24573.
   const Lines want = Join({kHead,
@@ -123,7 +123,7 @@ TEST_F(StructureReportTest, ResetMemberEc5WithSizeFactors) {
 }
 
 TEST_F(StructureReportTest, AllowableStressesPrintNoValues) {
-  project->DesignCode = 1;
+  project->DesignCode = qv::DesignCode::kAllowableStress;
   const Lines got = qv::StructureReportLines(*project);
   ASSERT_GE(got.size(), 10u);
   EXPECT_EQ(got[7], "Materiaali:\tC24");
@@ -142,7 +142,7 @@ TEST_F(StructureReportTest, AngleLoadWidthCircleSupportTypesAndHinges) {
   m.AddPoint("C", RakenneVektori::kSupport, RakenneVektori::kSlidingY, 6000.0);
   m.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 1250.0);
   project->Profiles.SetSingleSection("Pyöreä 150;2;150;0;0;0;0;0;0;0;0;0");
-  project->DesignCode = 1;
+  project->DesignCode = qv::DesignCode::kAllowableStress;
   // Without a surface load the load width is not printed.
   Lines got = qv::StructureReportLines(*project);
   ASSERT_GE(got.size(), 6u);
@@ -174,7 +174,7 @@ TEST_F(StructureReportTest, AngleLoadWidthCircleSupportTypesAndHinges) {
 
 TEST_F(StructureReportTest, NoSectionChosenAndMaterialBeyondTheTable) {
   project->Profiles.CurrentIndex = -1;
-  project->Materials.SetMaterial(2, 5);
+  project->Materials.SetMaterial(qv::DesignCode::kLimitState, 5);
   const Lines got = qv::StructureReportLines(*project);
   ASSERT_GE(got.size(), 7u);
   EXPECT_EQ(got[4], "Pituus:\t6000 mm");

@@ -35,7 +35,7 @@ void WriteBytes(const fs::path& p, const std::string& bytes) {
 
 // A project that uses most of what a file can hold.
 void FillRich(QELVUX_data& p) {
-  p.DesignCode = 3;
+  p.DesignCode = qv::DesignCode::kEc5Env;
   p.ResultSteps = 80;
   p.InfoDisplay = 1;
   p.CalculatedBy = "Äijälä";
@@ -58,8 +58,8 @@ void FillRich(QELVUX_data& p) {
   p.Settings.SetField(3, 12.5);
   p.Settings.SetField(19, 1);
   p.Settings.SetField(29, 0.1);
-  p.Materials.SetMaterial(3, 2);
-  p.Materials.SetMoistureClass(3, 2);
+  p.Materials.SetMaterial(qv::DesignCode::kEc5Env, 2);
+  p.Materials.SetMoistureClass(qv::DesignCode::kEc5Env, 2);
   p.Materials.SetEc5PartialFactor(1.25);
   p.Profiles.CurrentIndex = 3;
 }
@@ -76,7 +76,7 @@ TEST(ProjectFile, SaveLoadSaveGivesTheSameBytes) {
   std::string msg = "x";
   ASSERT_EQ(qv::LoadProject(q, a.string(), &msg), 0) << msg;
   EXPECT_EQ(msg, "");
-  EXPECT_EQ(q.DesignCode, 3);
+  EXPECT_EQ(q.DesignCode, qv::DesignCode::kEc5Env);
   EXPECT_EQ(q.ResultSteps, 80);
   EXPECT_EQ(q.CalculatedBy, "Äijälä");
   EXPECT_EQ(q.Contact, " ");  // an empty text comes back as one blank
@@ -90,7 +90,7 @@ TEST(ProjectFile, SaveLoadSaveGivesTheSameBytes) {
   EXPECT_EQ(q.Loads.Combinations().Count(), p.Loads.Combinations().Count());
   EXPECT_EQ(q.Settings.Field(3), 12.5);
   EXPECT_EQ(q.Settings.Field(19), 1.0);
-  EXPECT_EQ(q.Materials.Material(3), 2);
+  EXPECT_EQ(q.Materials.Material(qv::DesignCode::kEc5Env), 2);
   EXPECT_EQ(q.Materials.Ec5PartialFactor(), 1.25);
   EXPECT_EQ(q.Profiles.CurrentIndex, 3);
   EXPECT_EQ(q.Profiles.Name(3), p.Profiles.Name(3));
@@ -181,7 +181,7 @@ TEST(ProjectFile, Section101StoresTheGoodFieldsAndReportsTheBadOne) {
   std::string msg;
   EXPECT_EQ(Load(q, lines, msg), -101);
   EXPECT_EQ(msg, "virhenumero = 101");
-  EXPECT_EQ(q.DesignCode, 2);  // unchanged
+  EXPECT_EQ(q.DesignCode, qv::DesignCode::kLimitState);  // unchanged
   EXPECT_EQ(q.ResultSteps, 120);
   EXPECT_EQ(q.InfoDisplay, 1);
   EXPECT_EQ(q.AnalysisValid, 0);
@@ -359,9 +359,10 @@ namespace {
 
 // Every code, every direction of every load kind, own deflection limits: save, load, save.
 TEST(ProjectFile, RoundTripOverCodesDirectionsAndOwnLimits) {
-  for (int code = 1; code <= 3; ++code) {
+  for (qv::DesignCode designCode : qv::kDesignCodes) {
+    const int code = qv::ToInt(designCode);
     QELVUX_data p(kProgram);
-    p.DesignCode = code;
+    p.DesignCode = designCode;
     p.NewModel();
     p.Member.AddPoint("Nivel ö", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 2500);
     p.Member.AddPoint("Jäykkä", RakenneVektori::kSupport, RakenneVektori::kFixed, 6000);
@@ -388,7 +389,7 @@ TEST(ProjectFile, RoundTripOverCodesDirectionsAndOwnLimits) {
     QELVUX_data q(kProgram);
     std::string msg;
     ASSERT_EQ(qv::LoadProject(q, a.string(), &msg), 0) << msg;
-    EXPECT_EQ(q.DesignCode, code);
+    EXPECT_EQ(q.DesignCode, designCode);
     EXPECT_EQ(q.Loads.Count(), 36);
     EXPECT_EQ(q.Loads.Combinations().OwnDeflectionLimit(q.Loads.Combinations().CombinationCount() - 1), 12.5);
     EXPECT_EQ(q.Materials.AllowableRaiseFactor(), 1.2);

@@ -44,7 +44,7 @@ TEST_F(ProjectFolder, DefaultsAfterConstruction) {
   EXPECT_EQ(p.ProgramPath, Program());
   EXPECT_EQ(p.ProgramFolder(), dir_.string() + "/");
   EXPECT_EQ(p.DataFilePath("Rajatila.dat"), (dir_ / "Rajatila.dat").string());
-  EXPECT_EQ(p.DesignCode, 2);
+  EXPECT_EQ(p.DesignCode, qv::DesignCode::kLimitState);
   EXPECT_EQ(p.ResultKind, -1);
   EXPECT_EQ(p.ResultCase, 0);
   EXPECT_EQ(p.ResultSteps, 40);
@@ -103,7 +103,7 @@ TEST_F(ProjectFolder, BackslashEndsTheFolderPart) {
 // name go; the code and the program's settings stay.
 TEST_F(ProjectFolder, NewModelStartsAProjectOfNoFile) {
   QELVUX_data p(Program());
-  p.DesignCode = 3;
+  p.DesignCode = qv::DesignCode::kEc5Env;
   p.CalculatedBy = "Insinööri";
   p.ReportSwitches[3] = 0;
   p.ResultSteps = 100;
@@ -122,7 +122,7 @@ TEST_F(ProjectFolder, NewModelStartsAProjectOfNoFile) {
   EXPECT_EQ(p.Loads.CurrentIndex, -1);
   EXPECT_EQ(p.Loads.Cases().Count(), 6);  // code 3 defaults
   EXPECT_EQ(p.Loads.Cases().Name(1), "Varastokuorma");
-  EXPECT_EQ(p.DesignCode, 3);
+  EXPECT_EQ(p.DesignCode, qv::DesignCode::kEc5Env);
   EXPECT_EQ(p.CalculatedBy, "");
   EXPECT_EQ(p.ReportSwitches[3], 0);
   EXPECT_EQ(p.ResultSteps, 100);

@@ -11,7 +11,7 @@ TEST(QELVUX_dataOwnedParts, StartsWithTheShippedLibraryAndTables) {
   QELVUX_data p(std::string(QELVUX_SOURCE_DATA_DIR) + "/qelvux");
   ASSERT_GT(p.Profiles.Count(), 1);
   EXPECT_EQ(p.Profiles.CurrentIndex, 0);
-  EXPECT_GT(p.Materials.Table(2).LineCount(21), 0);
+  EXPECT_GT(p.Materials.Table(qv::DesignCode::kLimitState).LineCount(21), 0);
   EXPECT_TRUE(p.CurrentSection().IsValid());
   DesignValues v{};
   EXPECT_EQ(p.SectionValues(1, MateriaaliTiedot::kDesign, v), 0);
@@ -46,7 +46,7 @@ TEST(QELVUX_dataOwnedParts, InstalledProgramFindsItsDataInShare) {
   EXPECT_EQ(p.DataFolder(), (root / "bin").string() + "/../share/qelvux/");
   EXPECT_EQ(p.ProgramFolder(), (root / "bin").string() + "/");
   EXPECT_GT(p.Profiles.Count(), 1);
-  EXPECT_GT(p.Materials.Table(2).LineCount(21), 0);
+  EXPECT_GT(p.Materials.Table(qv::DesignCode::kLimitState).LineCount(21), 0);
   // Data beside the program win over the installed ones.
   fs::copy_file(fs::path(QELVUX_SOURCE_DATA_DIR) / "KTjaKY2.dat", root / "bin" / "KTjaKY2.dat");
   EXPECT_EQ(QELVUX_data::DataFolderFor((root / "bin" / "qelvux").string()), (root / "bin").string() + "/");

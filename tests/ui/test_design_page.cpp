@@ -31,7 +31,7 @@ constexpr double kSpan = 6000.0;  // mm
 
 // A 6 m simply supported beam under a uniform line load q (N/mm, downward) in load case 1,
 // with the default load cases and combinations of the code.
-void MakeBeam(QELVUX_data& p, int code, double q) {
+void MakeBeam(QELVUX_data& p, qv::DesignCode code, double q) {
   p.DesignCode = code;
   p.Loads.ClearLoads();
   p.LoadDefaultLoads();
@@ -123,7 +123,7 @@ class DesignPageTest : public QObject {
     return l;
   }
   // The beam on section `name`, the page entered as the main window enters it.
-  void Enter(int code, double q, const std::string& name) {
+  void Enter(qv::DesignCode code, double q, const std::string& name) {
     MakeBeam(*project_, code, q);
     project_->Profiles.CurrentIndex = SectionIndex(*project_, name);
     QVERIFY(project_->Profiles.CurrentIndex >= 0);
@@ -164,7 +164,7 @@ class DesignPageTest : public QObject {
   }
 
   void pageIsFilledForEachCode() {
-    for (int code = 1; code <= 3; ++code) {
+    for (qv::DesignCode code : qv::kDesignCodes) {
       Enter(code, 1.0, "50*200");
       project_->Materials.SetMaterial(code, 2);
       project_->Materials.SetMoistureClass(code, 2);
@@ -189,13 +189,13 @@ class DesignPageTest : public QObject {
       VerifyTreeIsTheDesignTree();
       // Characteristic values are shown for the limit-state codes only.
       Click("InfoOnOffBTN");
-      QCOMPARE(HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Ominaisarvot):")), code != 1);
+      QCOMPARE(HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Ominaisarvot):")), code != qv::DesignCode::kAllowableStress);
       Click("InfoOnOffBTN");
     }
   }
 
   void aCircleAndAnInvalidSectionAreDescribed() {
-    Enter(2, 1.0, "d 150");
+    Enter(qv::DesignCode::kLimitState, 1.0, "d 150");
     QCOMPARE(Items(Find<QListWidget>("PLtiedot_mitoitus")).mid(1),
              (QStringList{QString::fromUtf8("MUOTO: Pyöreä"), QStringLiteral("HALKAISIJA: 150 mm")}));
     project_->Profiles.CurrentIndex = 999;  // reset to the first entry when the page fills
@@ -205,7 +205,7 @@ class DesignPageTest : public QObject {
   }
 
   void checkBoxesEnableTheirButtonsAndSwitchTheGroups() {
-    Enter(2, 1.0, "50*200");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*200");
     QVERIFY(HasNode(page_->MitoitusTulokset(), QString::fromUtf8("JÄNNITYSTARKASTELUT:")));
     Click("JannitysCheck");
     const MitoitusAsetukset& s = project_->Settings;
@@ -243,7 +243,7 @@ class DesignPageTest : public QObject {
 
   void aFailingSectionTurnsTheLightAndTheLabel() {
     // q = 0.5 N/mm over 6 m, KY1 factor 1.0: M = qL²/8 = 2.25 kNm.
-    Enter(1, 0.5, "100*225");
+    Enter(qv::DesignCode::kAllowableStress, 0.5, "100*225");
     QCOMPARE(page_->TrafficLight(), 2);
     QVERIFY(LabelPercent(page_->TotalKALabel()) <= 100.0);
     QVERIFY(!page_->TotalValoImage()->pixmap().isNull());
@@ -276,7 +276,7 @@ class DesignPageTest : public QObject {
   }
 
   void aDesignThatCouldNotRunGivesNoVerdict() {
-    Enter(2, 1.0, "50*200");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*200");
     project_->Loads.ClearLoads();  // no loads: the analysis cannot be solved
     project_->AnalysisValid = 0;
     page_->RunDesign();
@@ -286,7 +286,7 @@ class DesignPageTest : public QObject {
   }
 
   void infoButtonAddsTheInformationLines() {
-    Enter(2, 2.0, "50*225");
+    Enter(qv::DesignCode::kLimitState, 2.0, "50*225");
     QVERIFY(!HasNode(page_->MitoitusTulokset(), QStringLiteral("Mz_max")));
     const std::size_t before = Shown(page_->MitoitusTulokset()).size();
     Click("InfoOnOffBTN");
@@ -305,7 +305,7 @@ class DesignPageTest : public QObject {
   }
 
   void expandAndCollapseAll() {
-    Enter(2, 1.0, "50*200");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*200");
     Click("KaikkiAukiBTN");
     QCOMPARE(project_->TreeExpansion, 1);
     QVERIFY(page_->MitoitusTulokset()->topLevelItem(0)->child(0)->isExpanded());
@@ -319,20 +319,20 @@ class DesignPageTest : public QObject {
   }
 
   void materialAndMoistureAreStoredForTheCode() {
-    Enter(3, 1.0, "50*200");
+    Enter(qv::DesignCode::kEc5Env, 1.0, "50*200");
     auto* materials = Find<QComboBox>("MateriaaliCB_mitoitus");
     materials->setCurrentIndex(2);
-    QCOMPARE(project_->Materials.Material(3), 3);
-    QCOMPARE(project_->Materials.Material(2), 1);
+    QCOMPARE(project_->Materials.Material(qv::DesignCode::kEc5Env), 3);
+    QCOMPARE(project_->Materials.Material(qv::DesignCode::kLimitState), 1);
     QCOMPARE(Find<QListWidget>("PLtiedot_mitoitus")->item(0)->text(),
              QStringLiteral("MATERIAALI: ") + materials->itemText(2));
     Find<QListWidget>("KosteusL_mitoitus")->setCurrentRow(1);
-    QCOMPARE(project_->Materials.MoistureClass(3), 2);
+    QCOMPARE(project_->Materials.MoistureClass(qv::DesignCode::kEc5Env), 2);
     VerifyTreeIsTheDesignTree();
   }
 
   void nextAndPreviousStopAtTheEnds() {
-    Enter(2, 1.0, "50*50");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*50");
     QCOMPARE(Sections()->currentIndex(), 0);
     Click("EdellinenBTN_mitoitus");
     QCOMPARE(project_->Profiles.CurrentIndex, 0);
@@ -350,7 +350,7 @@ class DesignPageTest : public QObject {
   }
 
   void settingsButtonsOpenTheirPageAndRerun() {
-    Enter(2, 1.0, "50*200");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*200");
     std::vector<int> pages;
     page_->SetSettingsRunner([&](int page) {
       pages.push_back(page);
@@ -365,7 +365,7 @@ class DesignPageTest : public QObject {
   }
 
   void aStatusTextOfTheWindowIsLeftAlone() {
-    Enter(2, 1.0, "50*200");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*200");
     window_->statusBar()->showMessage(QStringLiteral("Valmis"));
     page_->RunDesign();
     QCOMPARE(window_->statusBar()->currentMessage(), QStringLiteral("Valmis"));
@@ -375,7 +375,7 @@ class DesignPageTest : public QObject {
   }
 
   void libraryButtonLoadsAnotherLibrary() {
-    Enter(2, 1.0, "50*200");
+    Enter(qv::DesignCode::kLimitState, 1.0, "50*200");
     QTemporaryDir dir;
     const std::string file = dir.filePath(QStringLiteral("oma.pl1")).toStdString();
     QVERIFY(qv::WriteTextFileLines(file, {"90*90;1;90.000;90.000;0;0;0;0;0;0;0;0",
@@ -405,7 +405,7 @@ class DesignPageTest : public QObject {
   }
 
   void searchStopsAtTheFirstPassingSection() {
-    Enter(1, 0.5, "50*100");
+    Enter(qv::DesignCode::kAllowableStress, 0.5, "50*100");
     Click("SiirtymaCheck");  // bending decides: the deeper sections pass
     std::vector<int> designed;
     std::vector<bool> passed;
@@ -437,7 +437,7 @@ class DesignPageTest : public QObject {
     QVERIFY(window_->statusBar()->currentMessage().isEmpty());
     QVERIFY(messages_.shown.empty());
     // The section found shows the bending stress of the hand calculation, M / (bh²/6).
-    QCOMPARE(project_->Profiles.Shape(found), ProfiiliVektori::kRectangle);
+    QVERIFY(project_->Profiles.Shape(found) == qv::SectionShape::kRectangle);
     const double b = project_->Profiles.B(found), h = project_->Profiles.H(found);
     QVERIFY(HasNode(page_->MitoitusTulokset(),
                     QStringLiteral("Taivutus = %1 MPa").arg(2.25e6 / (b * h * h / 6.0), 0, 'f', 2)));
@@ -445,7 +445,7 @@ class DesignPageTest : public QObject {
   }
 
   void searchWithoutAPassingSectionSaysSo() {
-    Enter(2, 200.0, "50*100");  // 200 kN/m over 6 m: no sawn section carries it
+    Enter(qv::DesignCode::kLimitState, 200.0, "50*100");  // 200 kN/m over 6 m: no sawn section carries it
     int designed = 0;
     connect(page_, &DesignPage::SectionDesigned, this, [&](int) { ++designed; });
     Click("EtsiBTN_mitoitus");
@@ -467,7 +467,7 @@ class DesignPageTest : public QObject {
 
   // Nothing checked is no pass: the verdict stays unknown and no section is suitable.
   void withEveryGroupOffNothingIsSuitable() {
-    Enter(2, 200.0, "50*100");
+    Enter(qv::DesignCode::kLimitState, 200.0, "50*100");
     Click("JannitysCheck");
     Click("SiirtymaCheck");
     QCOMPARE(page_->TrafficLight(), kLightUnknown);

@@ -108,7 +108,7 @@ class KTjaKYDialogTest : public QObject {
   }
 
   void eurocodeHasItsOwnFactorButtons() {
-    project_->DesignCode = 3;
+    project_->DesignCode = qv::DesignCode::kEc5Env;
     TKTjaKYFRM d(Ui());
     QCOMPARE(Child<QPushButton>(d, "Kerroin3BTN")->text(), QStringLiteral("<- 0.75"));
     QCOMPARE(Child<QPushButton>(d, "Kerroin5BTN")->text(), QStringLiteral("<- 1.05"));

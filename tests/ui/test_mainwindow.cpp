@@ -31,7 +31,7 @@ namespace {
 // A column 3200 mm long with a pinned foot and a sliding head, saved under EC5.
 std::string WriteColumnProject(const QString& dir) {
   QELVUX_data p(qv::test::ProgramPath());
-  p.DesignCode = 3;
+  p.DesignCode = qv::DesignCode::kEc5Env;
   p.Member.Name = "Pilari P7";
   p.Member.Length = 3200.0;
   p.Member.Angle = 90.0;
@@ -206,7 +206,7 @@ class MainWindowTest : public QObject {
     TpaaikkunaFRM& w = Start();
     QELVUX_data& p = w.Project();
     p.Loads.AddLoad("Lumi", 1, 2, 2, 1, -2.0, -2.0, 0.0, 6000.0);
-    p.Materials.SetMaterial(2, 3);
+    p.Materials.SetMaterial(qv::DesignCode::kLimitState, 3);
     QCOMPARE(p.Loads.Count(), 1);
 
     w.LaskentaNormiCB()->setCurrentIndex(1);  // the code in force: nothing happens
@@ -219,7 +219,7 @@ class MainWindowTest : public QObject {
 
     messages_.answers = {false};  // "Ei" keeps the code and every load
     w.LaskentaNormiCB()->setCurrentIndex(2);
-    QCOMPARE(p.DesignCode, 2);
+    QCOMPARE(p.DesignCode, qv::DesignCode::kLimitState);
     QCOMPARE(p.Loads.Count(), 1);
     QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 1);
 
@@ -229,12 +229,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(messages_.shown[0].text, std::string("Kuormat nollataan. Vaihdetaanko laskentanormi?"));
     QCOMPARE(messages_.shown[0].caption, std::string("Laskentanormin vaihto:"));
     QVERIFY(messages_.shown[0].question);
-    QCOMPARE(p.DesignCode, 3);
+    QCOMPARE(p.DesignCode, qv::DesignCode::kEc5Env);
     QCOMPARE(p.Loads.Count(), 0);
     QCOMPARE(p.Loads.CurrentIndex, -1);
     QCOMPARE(p.Loads.Updating, 0);
     QVERIFY(p.Loads.Combinations().Count() > 0);  // the new code's defaults
-    for (int code = 1; code <= 3; ++code) {
+    for (qv::DesignCode code : qv::kDesignCodes) {
       QCOMPARE(p.Materials.Material(code), 1);
       QCOMPARE(p.Materials.MoistureClass(code), 1);
     }
@@ -247,7 +247,7 @@ class MainWindowTest : public QObject {
     GoTo(MainPage::Kuormitus);
     RemoveSupports();
     w.LaskentaNormiCB()->setCurrentIndex(0);
-    QCOMPARE(w.Project().DesignCode, 1);
+    QCOMPARE(w.Project().DesignCode, qv::DesignCode::kAllowableStress);
     QCOMPARE(w.ActivePage(), MainPage::Rakenne);
     QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
     QCOMPARE(messages_.shown.size(), std::size_t(1));  // the notice only, no check message
@@ -343,7 +343,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
     QCOMPARE(w.Project().Member.Length, 6000.0);
     QCOMPARE(w.Project().Member.Angle, 0.0);
-    QCOMPARE(w.Project().DesignCode, 3);
+    QCOMPARE(w.Project().DesignCode, qv::DesignCode::kEc5Env);
     QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
     QVERIFY(w.LahtotiedostoMEMO()->toPlainText().isEmpty());
     QVERIFY(messages_.shown.empty());
@@ -429,7 +429,7 @@ class MainWindowTest : public QObject {
     for (std::size_t k = states.size() - 1; k > 0; --k) {
       undo->trigger();
       QVERIFY(ProjectFileLines(w.Project()) == states[k - 1]);
-      QCOMPARE(w.LaskentaNormiCB()->currentIndex(), w.Project().DesignCode - 1);
+      QCOMPARE(w.LaskentaNormiCB()->currentIndex(), qv::ToInt(w.Project().DesignCode) - 1);
     }
     QVERIFY(!undo->isEnabled());
     QCOMPARE(w.Project().Member.Count(), supports);

@@ -66,7 +66,7 @@ class MitoitusDialogitTest : public QObject {
     return shown == text || shown.rfind(text + " anna luku väliltä ", 0) == 0;
   }
   // A dialog on a page, shown, with the project at a code.
-  std::unique_ptr<TMitAseFRM> Settings(int page, int code) {
+  std::unique_ptr<TMitAseFRM> Settings(int page, qv::DesignCode code) {
     project_->DesignCode = code;
     auto d = std::make_unique<TMitAseFRM>(Ui(), page);
     d->show();
@@ -105,7 +105,7 @@ class MitoitusDialogitTest : public QObject {
     const char* captions[] = {"Nurjahdusasetukset", "Kiepahdusasetukset", "Sallitut siirtymät",
                               "Jännitystarkastelu"};
     for (int page = 1; page <= 4; ++page) {
-      auto d = Settings(page, 2);
+      auto d = Settings(page, qv::DesignCode::kLimitState);
       QCOMPARE(d->windowTitle(), QStringLiteral("Mitoitusasetukset"));
       for (int i = 0; i < 4; ++i) QCOMPARE(d->PageControl1()->isTabVisible(i), i == page - 1);
       QCOMPARE(d->PageControl1()->currentIndex(), page - 1);
@@ -117,7 +117,7 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void bucklingPageModesAndLengths() {
-    auto d = Settings(1, 2);
+    auto d = Settings(1, qv::DesignCode::kLimitState);
     QWidget* w = d.get();
     auto* factor = Find<QComboBox>(w, "NurjKerrYCB");
     auto* lc = Find<QComboBox>(w, "LcYCB");
@@ -154,7 +154,7 @@ class MitoitusDialogitTest : public QObject {
     QCOMPARE(project_->Settings.NurjKerrZ, 0.7);
 
     // Back to the factor mode: the factor box starts from 1.00; a bad factor is named.
-    auto again = Settings(1, 2);
+    auto again = Settings(1, qv::DesignCode::kLimitState);
     QCOMPARE(Find<QComboBox>(again.get(), "LcYCB")->currentText(), QStringLiteral("100.0"));
     Choose(Find<QRadioButton>(again.get(), "YnurjKerroinRB"));
     QCOMPARE(Find<QComboBox>(again.get(), "NurjKerrYCB")->currentText(), QStringLiteral("1.00"));
@@ -164,7 +164,7 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void eccentricityIsHiddenUnderEc5() {
-    auto d = Settings(1, 3);
+    auto d = Settings(1, qv::DesignCode::kEc5Env);
     for (const char* name : {"EpakYCB", "EpakZCB"}) QVERIFY(!Find<QComboBox>(d.get(), name)->isVisible());
     int shownLabels = 0;
     for (QLabel* l : d->findChildren<QLabel*>())
@@ -175,7 +175,7 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void lateralTorsionalPagePerCode() {
-    auto d = Settings(2, 2);
+    auto d = Settings(2, qv::DesignCode::kLimitState);
     QWidget* w = d.get();
     auto* lk = Find<QComboBox>(w, "LkCB");
     auto* k = Find<QComboBox>(w, "Kk1CB");
@@ -210,7 +210,7 @@ class MitoitusDialogitTest : public QObject {
     QCOMPARE(project_->Settings.Lk, 2500.0);
 
     // EC5: its own coefficient, label and list; the spans again store Lk = 0.
-    auto ec5 = Settings(2, 3);
+    auto ec5 = Settings(2, qv::DesignCode::kEc5Env);
     QCOMPARE(Find<QComboBox>(ec5.get(), "Kk1CB")->count(), 9);
     QCOMPARE(Find<QComboBox>(ec5.get(), "Kk1CB")->currentText(), QStringLiteral("1.150"));
     Choose(Find<QRadioButton>(ec5.get(), "KiepahdusTuentaVali2RB"));
@@ -225,7 +225,7 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void deflectionPageRowsAndChecks() {
-    auto d = Settings(3, 2);
+    auto d = Settings(3, qv::DesignCode::kLimitState);
     QWidget* w = d.get();
     QVERIFY(!Find<QComboBox>(w, "Ylperehto3CB")->isVisible());
     QVERIFY(!Find<QComboBox>(w, "Zabsoluuttinen3CB")->isVisible());
@@ -252,7 +252,7 @@ class MitoitusDialogitTest : public QObject {
     QCOMPARE(project_->Settings.UlokeKerroin, 1.0);
 
     // EC5 shows the third row and names the rows by its own conditions.
-    auto ec5 = Settings(3, 3);
+    auto ec5 = Settings(3, qv::DesignCode::kEc5Env);
     QVERIFY(Find<QComboBox>(ec5.get(), "Ylperehto3CB")->isVisible());
     Type(Find<QComboBox>(ec5.get(), "Zabsoluuttinen3CB"), QStringLiteral("-1"));
     QVERIFY(!ec5->OkClicked());
@@ -260,7 +260,7 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void stressPagePerCode() {
-    auto d = Settings(4, 1);
+    auto d = Settings(4, qv::DesignCode::kAllowableStress);
     auto* box = Find<QComboBox>(d.get(), "JannKerroinCB");
     QCOMPARE(box->count(), 34);
     QCOMPARE(box->itemText(33), QStringLiteral("1.33"));
@@ -272,7 +272,7 @@ class MitoitusDialogitTest : public QObject {
     QVERIFY(d->OkClicked());
     QCOMPARE(project_->Materials.AllowableRaiseFactor(), 1.2);
 
-    auto ec5 = Settings(4, 3);
+    auto ec5 = Settings(4, qv::DesignCode::kEc5Env);
     Type(Find<QComboBox>(ec5.get(), "JannKerroinCB"), QStringLiteral("11"));
     QVERIFY(!ec5->OkClicked());
     QVERIFY(LastError("Osavarmuuskerroin (jännitystarkastelu):"));
@@ -283,7 +283,7 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void cancelStoresNothing() {
-    auto d = Settings(2, 2);
+    auto d = Settings(2, qv::DesignCode::kLimitState);
     Type(Find<QComboBox>(d.get(), "Kk1CB"), QStringLiteral("0.05"));
     QTest::mouseClick(Find<QPushButton>(d.get(), "PeruutaButton"), Qt::LeftButton);
     QCOMPARE(d->result(), int(QDialog::Rejected));

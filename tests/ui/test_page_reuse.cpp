@@ -236,7 +236,7 @@ class PageReuseTest : public QObject {
 
   void materialChange() {
     CheckChange("materiaali", [this] {
-      const int code = P().DesignCode;
+      const qv::DesignCode code = P().DesignCode;
       const int count = static_cast<int>(P().Materials.MaterialNames(code).size());
       const int m = P().Materials.Material(code);
       P().Materials.SetMaterial(code, m < count ? m + 1 : 1);
@@ -256,8 +256,8 @@ class PageReuseTest : public QObject {
   // loads left the page's total keeps its "?" where a bare run says 0 %.)
   void codeChange() {
     const Shown before = ShownByWindow();
-    const int code = P().DesignCode;
-    window_->LaskentaNormiCB()->setCurrentIndex(code == 3 ? 1 : 2);
+    const qv::DesignCode code = P().DesignCode;
+    window_->LaskentaNormiCB()->setCurrentIndex(code == qv::DesignCode::kEc5Env ? 1 : 2);
     QCOMPARE(messages_.shown.size(), std::size_t{1});
     messages_.shown.clear();
     QVERIFY(P().DesignCode != code);

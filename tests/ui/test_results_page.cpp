@@ -149,7 +149,7 @@ class ResultsPageTest : public QObject {
  private slots:
   void init() {
     project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
-    P().DesignCode = 2;
+    P().DesignCode = qv::DesignCode::kLimitState;
     P().Profiles.SetSingleSection("50*200;1;50;200;0;0;0;0;0;0;0;0");
     SetMember(P(), 6000.0, {{0.0, RakenneVektori::kPinned}, {6000.0, RakenneVektori::kSlidingX}});
     SetLoads(P(), kQ);
@@ -296,7 +296,7 @@ class ResultsPageTest : public QObject {
   }
 
   void ec5DisplacementsHaveThreeCurves() {
-    P().DesignCode = 3;
+    P().DesignCode = qv::DesignCode::kEc5Env;
     P().ResultKind = kResultUy;
     Show();
     QCOMPARE(Points(0), 3 * 41);

@@ -114,10 +114,11 @@ struct Utilisation {
   double Overall() const { return std::max({bending, shear, slenderness}); }
 };
 
-Utilisation SectionUtilisation(const Gerber& g, int shape, double b, double h) {
+Utilisation SectionUtilisation(const Gerber& g, std::optional<qv::SectionShape> shape, double b,
+                               double h) {
   const double pi = 3.141592653589793;
   double w, a, i;
-  if (shape == 2) {  // circle of diameter b
+  if (shape == qv::SectionShape::kCircle) {  // circle of diameter b
     const double r = b / 2.0;
     w = pi * r * r * r / 4.0;
     a = pi * r * r;
@@ -295,7 +296,7 @@ class WorkflowTest : public QObject {
     GoTo(MainPage::Kuormitus);
     Menu("Uusimalli1");
     QCOMPARE(W().ActivePage(), MainPage::Rakenne);
-    QCOMPARE(P().DesignCode, 2);
+    QCOMPARE(P().DesignCode, qv::DesignCode::kLimitState);
     QCOMPARE(P().Member.Count(), 2);
     QCOMPARE(P().Loads.Count(), 0);
     QVERIFY(messages_.shown.empty());
@@ -435,8 +436,8 @@ class WorkflowTest : public QObject {
     QCOMPARE(P().Profiles.CurrentIndex, start);
 
     const Gerber g1 = Ky1(), g2 = Ky2();
-    const Utilisation u1 = SectionUtilisation(g1, 1, 75, 125);
-    const Utilisation u2 = SectionUtilisation(g2, 1, 75, 125);
+    const Utilisation u1 = SectionUtilisation(g1, qv::SectionShape::kRectangle, 75, 125);
+    const Utilisation u2 = SectionUtilisation(g2, qv::SectionShape::kRectangle, 75, 125);
     QVERIFY(g1.peakUnderP && g2.peakUnderP);
     QVERIFY(u1.Overall() > u2.Overall());  // KY1 governs
     QVERIFY(u1.bending > u1.shear);         // through bending: 235 %
@@ -560,7 +561,7 @@ class WorkflowTest : public QObject {
     const double sigma = Ky1().mPoint / (75.0 * 200.0 * 200.0 / 6.0);
     const QString bending = QStringLiteral("Taivutus:\t%1 MPa (%2 %)")
                                 .arg(sigma, 0, 'f', 2)
-                                .arg(SectionUtilisation(Ky1(), 1, 75, 200).bending, 0, 'f', 0);
+                                .arg(SectionUtilisation(Ky1(), qv::SectionShape::kRectangle, 75, 200).bending, 0, 'f', 0);
     QVERIFY2(before.contains(bending), qPrintable(bending));
 
     const std::string name = (dir_.path() + QStringLiteral("/kattopalkki.vux")).toStdString();

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kRigid = 6111111;
 constexpr int kFirstGenerated = 1000001;
 constexpr double kPenaltyFactor = 1e10;
 
@@ -113,7 +112,7 @@ void FEM_kaikki::ReleasesToCouplings() {
   for (int i = 0; i < bars_.Count(); ++i) {
     for (int end = 0; end < 2; ++end) {
       const int code = end == 0 ? bars_.ReleaseI(i) : bars_.ReleaseJ(i);
-      if (code == kRigid) continue;
+      if (code == FEM_SauvaVektori::kRigidEnd) continue;
       const int node = end == 0 ? bars_.NodeI(i) : bars_.NodeJ(i);
       const int at = nodes_.Find(node);
       if (at < 0) continue;

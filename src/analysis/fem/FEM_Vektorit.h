@@ -40,6 +40,9 @@ class FEM_SauvaVektori : public QELvektori {
     kReleaseI = 5, kReleaseJ = 6, kOrigI = 7, kOrigJ = 8
   };
   enum RealField { kBeta = 0 };
+  // Release codes of a bar end: every component held, or free to rotate about local z.
+  static constexpr int kRigidEnd = 6111111;
+  static constexpr int kHingedEnd = 6111110;
 
   FEM_SauvaVektori();
   int InsertPosition(const QELalkio& record) const override;

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
+
+#include "model/Kinds.h"
 
 // Values 1 to 9 in MPa, in the order of the table sections 31 to 39; element 0 is unused
 // so that the quantity number is the index.
@@ -39,20 +42,23 @@ struct DesignValues {
 
 namespace qv {
 
-// Cross-section as the size factors and stiffnesses need it: shape 1 = rectangle b x h,
-// shape 2 = circle of diameter b (h is ignored). Millimetres.
+// Cross-section as the size factors and stiffnesses need it: a rectangle b x h or a circle
+// of diameter b (h is ignored); no shape when none is chosen. Millimetres.
 struct SectionSize {
-  int shape = 0;
+  std::optional<SectionShape> shape;
   double b = 0.0;
   double h = 0.0;
 
   bool IsValid() const {
-    if (shape == 1) return b > 0.0 && h > 0.0;
-    if (shape == 2) return b > 0.0;
+    if (!shape) return false;
+    switch (*shape) {
+      case SectionShape::kRectangle: return b > 0.0 && h > 0.0;
+      case SectionShape::kCircle: return b > 0.0;
+    }
     return false;
   }
   // Height and width seen by the size factors: a circle counts as d x d.
-  double Height() const { return shape == 2 ? b : h; }
+  double Height() const { return shape == SectionShape::kCircle ? b : h; }
   double Width() const { return b; }
 };
 

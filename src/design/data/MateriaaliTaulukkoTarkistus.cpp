@@ -19,10 +19,9 @@ bool IsModulus(int q) {
 
 }  // namespace
 
-std::string MateriaaliTiedot::SelectionProblem(int code) const {
-  if (!ValidCode(code)) return "tuntematon mitoitusnormi";
-  const CSVTiedosto& t = tables_[code - 1];
-  const std::string file = kFileNames[code - 1];
+std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
+  const CSVTiedosto& t = tables_[IndexOf(code)];
+  const std::string file = kFileNames[IndexOf(code)];
   const int durations = t.LineCount(kDurationSection);
   const int moistures = t.LineCount(kMoistureSection);
   const int materials = t.LineCount(kMaterialSection);
@@ -49,22 +48,33 @@ std::string MateriaaliTiedot::SelectionProblem(int code) const {
   };
   std::string problem;
   for (int d = 1; d <= durations && problem.empty(); ++d) {
-    const int line = code == 1 ? moisture + moistures * (d - 1) : 1;
+    // Only the allowable-stress table has a line per duration and moisture class.
+    const int line =
+        code == qv::DesignCode::kAllowableStress ? moisture + moistures * (d - 1) : 1;
     for (int q = 1; q <= DesignValues::kCount && problem.empty(); ++q) {
       problem = check(kQuantityBase + q, line, materials, material,
                       IsModulus(q) ? kMaxModulus : kMaxStrength, false,
                       IsModulus(q) ? "kimmomoduuli" : "lujuus");
     }
-    if (code == 2 && problem.empty())
-      problem = check(kKmodBase + 1, d, moistures, moisture, kMaxKmod, false, "kmod");
-    if (code == 2 && problem.empty())
-      problem = check(kKmodBase + 2, d, moistures, moisture, kMaxKmod, false, "taipuman kerroin");
-    if (code == 3 && problem.empty())
-      problem = check(Ec5FactorSection(kKmodBase, material), d, moistures, moisture, kMaxKmod,
-                      false, "kmod");
-    if (code == 3 && problem.empty())
-      problem = check(Ec5FactorSection(kKdefBase, material), d, moistures, moisture, kMaxKdef,
-                      true, "kdef");
+    switch (code) {
+      case qv::DesignCode::kAllowableStress:
+        break;
+      case qv::DesignCode::kLimitState:
+        if (problem.empty())
+          problem = check(kKmodBase + 1, d, moistures, moisture, kMaxKmod, false, "kmod");
+        if (problem.empty())
+          problem =
+              check(kKmodBase + 2, d, moistures, moisture, kMaxKmod, false, "taipuman kerroin");
+        break;
+      case qv::DesignCode::kEc5Env:
+        if (problem.empty())
+          problem = check(Ec5FactorSection(kKmodBase, material), d, moistures, moisture,
+                          kMaxKmod, false, "kmod");
+        if (problem.empty())
+          problem = check(Ec5FactorSection(kKdefBase, material), d, moistures, moisture,
+                          kMaxKdef, true, "kdef");
+        break;
+    }
   }
   return problem;
 }

@@ -36,11 +36,22 @@ int MateriaaliTiedot::LoadTables(const std::string& folder) {
   return loaded;
 }
 
-const CSVTiedosto& MateriaaliTiedot::Table(int code) const {
-  return ValidCode(code) ? tables_[code - 1] : empty_;
+bool MateriaaliTiedot::HasCharacteristicValues(qv::DesignCode code) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+      return false;
+    case qv::DesignCode::kLimitState:
+    case qv::DesignCode::kEc5Env:
+      return true;
+  }
+  return false;
 }
 
-std::vector<std::string> MateriaaliTiedot::SectionLines(int code, int section) const {
+const CSVTiedosto& MateriaaliTiedot::Table(qv::DesignCode code) const {
+  return tables_[IndexOf(code)];
+}
+
+std::vector<std::string> MateriaaliTiedot::SectionLines(qv::DesignCode code, int section) const {
   const CSVTiedosto& t = Table(code);
   std::vector<std::string> lines;
   const int n = t.LineCount(section);
@@ -48,38 +59,38 @@ std::vector<std::string> MateriaaliTiedot::SectionLines(int code, int section) c
   return lines;
 }
 
-std::vector<std::string> MateriaaliTiedot::DurationClassNames(int code) const {
+std::vector<std::string> MateriaaliTiedot::DurationClassNames(qv::DesignCode code) const {
   return SectionLines(code, kDurationSection);
 }
 
-std::vector<std::string> MateriaaliTiedot::MoistureClassNames(int code) const {
+std::vector<std::string> MateriaaliTiedot::MoistureClassNames(qv::DesignCode code) const {
   return SectionLines(code, kMoistureSection);
 }
 
-std::vector<std::string> MateriaaliTiedot::MaterialNames(int code) const {
+std::vector<std::string> MateriaaliTiedot::MaterialNames(qv::DesignCode code) const {
   return SectionLines(code, kMaterialSection);
 }
 
-std::string MateriaaliTiedot::DurationClassName(int code, int duration) const {
+std::string MateriaaliTiedot::DurationClassName(qv::DesignCode code, int duration) const {
   const CSVTiedosto& t = Table(code);
   if (duration < 1 || duration > t.LineCount(kDurationSection)) return std::string();
   return t.GetLine(kDurationSection, duration);
 }
 
-int MateriaaliTiedot::Material(int code) const {
-  return ValidCode(code) ? material_[code - 1] : 0;
+int MateriaaliTiedot::Material(qv::DesignCode code) const {
+  return material_[IndexOf(code)];
 }
 
-int MateriaaliTiedot::MoistureClass(int code) const {
-  return ValidCode(code) ? moisture_[code - 1] : 0;
+int MateriaaliTiedot::MoistureClass(qv::DesignCode code) const {
+  return moisture_[IndexOf(code)];
 }
 
-void MateriaaliTiedot::SetMaterial(int code, int material) {
-  if (ValidCode(code)) material_[code - 1] = material;
+void MateriaaliTiedot::SetMaterial(qv::DesignCode code, int material) {
+  material_[IndexOf(code)] = material;
 }
 
-void MateriaaliTiedot::SetMoistureClass(int code, int moisture) {
-  if (ValidCode(code)) moisture_[code - 1] = moisture;
+void MateriaaliTiedot::SetMoistureClass(qv::DesignCode code, int moisture) {
+  moisture_[IndexOf(code)] = moisture;
 }
 
 void MateriaaliTiedot::ResetSelections() {
@@ -127,27 +138,28 @@ MateriaaliTiedot::Read MateriaaliTiedot::ReadField(const CSVTiedosto& t, int sec
   return Read::kOk;
 }
 
-double MateriaaliTiedot::TableValue(int q, int code, int material, int duration, int moisture,
+double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, int duration, int moisture,
                                     int kind) const {
-  if (q < 1 || q > DesignValues::kCount || !ValidCode(code)) return 0.0;
+  if (q < 1 || q > DesignValues::kCount) return 0.0;
   if (kind != kDesign && kind != kCharacteristic) return 0.0;
   const CSVTiedosto& t = Table(code);
   if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
   if (duration < 1 || duration > t.LineCount(kDurationSection)) return 0.0;
   if (moisture < 1 || moisture > t.LineCount(kMoistureSection)) return 0.0;
   switch (code) {
-    case 1:
-      // The allowable-stress code has no characteristic values.
+    case qv::DesignCode::kAllowableStress:
+      // No characteristic values (HasCharacteristicValues).
       return kind == kDesign ? AllowableValue(q, material, duration, moisture) : 0.0;
-    case 2:
+    case qv::DesignCode::kLimitState:
       return LimitStateValue(q, material, duration, moisture, kind);
-    default:
+    case qv::DesignCode::kEc5Env:
       return Ec5Value(q, material, duration, moisture, kind);
   }
+  return 0.0;
 }
 
 double MateriaaliTiedot::AllowableValue(int q, int material, int duration, int moisture) const {
-  const CSVTiedosto& t = tables_[0];
+  const CSVTiedosto& t = Table(qv::DesignCode::kAllowableStress);
   const int materials = t.LineCount(kMaterialSection);
   const int line = moisture + t.LineCount(kMoistureSection) * (duration - 1);
   double v = 0.0;
@@ -158,7 +170,7 @@ double MateriaaliTiedot::AllowableValue(int q, int material, int duration, int m
 
 double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int moisture,
                                          int kind) const {
-  const CSVTiedosto& t = tables_[1];
+  const CSVTiedosto& t = Table(qv::DesignCode::kLimitState);
   double fk = 0.0;
   if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
       Read::kOk)
@@ -173,14 +185,14 @@ double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int 
 }
 
 int MateriaaliTiedot::Ec5FactorSection(int base, int material) const {
-  const int type = MaterialTypeOf(3, material);
-  if (tables_[2].LineCount(base + type) > 0) return base + type;
+  const int type = MaterialTypeOf(qv::DesignCode::kEc5Env, material);
+  if (Table(qv::DesignCode::kEc5Env).LineCount(base + type) > 0) return base + type;
   return base + 1;
 }
 
 double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moisture,
                                   int kind) const {
-  const CSVTiedosto& t = tables_[2];
+  const CSVTiedosto& t = Table(qv::DesignCode::kEc5Env);
   double fk = 0.0;
   if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
       Read::kOk)
@@ -194,7 +206,7 @@ double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moistur
   return fk * kmod / gammaEc5_;
 }
 
-int MateriaaliTiedot::MaterialTypeOf(int code, int material) const {
+int MateriaaliTiedot::MaterialTypeOf(qv::DesignCode code, int material) const {
   const CSVTiedosto& t = Table(code);
   if (material < 1 || material > t.LineCount(kTypeSection)) return 1;
   std::vector<std::string> texts;
@@ -207,12 +219,12 @@ int MateriaaliTiedot::MaterialTypeOf(int code, int material) const {
   return (type >= 0 && type <= 10) ? type : 1;
 }
 
-int MateriaaliTiedot::MaterialType(int code) const {
+int MateriaaliTiedot::MaterialType(qv::DesignCode code) const {
   return MaterialTypeOf(code, Material(code));
 }
 
 double MateriaaliTiedot::CreepFactor(int material, int duration, int serviceClass) const {
-  const CSVTiedosto& t = tables_[2];
+  const CSVTiedosto& t = Table(qv::DesignCode::kEc5Env);
   if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
   double kdef = 0.0;
   if (ReadField(t, Ec5FactorSection(kKdefBase, material), duration,

@@ -1,19 +1,21 @@
 // Material strength tables of the three design codes, the chosen material and moisture class, and the values derived from them.
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "design/data/DesignValues.h"
 #include "model/CSVTiedosto.h"
+#include "model/Kinds.h"
 #include "model/ProfiiliVektori.h"
 
-// Design codes: 1 = allowable stresses, 2 = limit states, 3 = EC5. Materials, moisture
+// One table per design code, in the order of qv::kDesignCodes. Materials, moisture
 // (service) classes and duration classes are 1-based line numbers of sections 21, 11 and 1
 // of the code's table. Every look-up that cannot be made gives 0, never an error.
 class MateriaaliTiedot {
  public:
-  static constexpr int kCodeCount = 3;
+  static constexpr int kCodeCount = static_cast<int>(std::size(qv::kDesignCodes));
   static constexpr int kDesign = 1;          // value kind: design value
   static constexpr int kCharacteristic = 2;  // value kind: no kmod, no partial factor
 
@@ -40,25 +42,28 @@ class MateriaaliTiedot {
   // The folder part of a program file path (up to its last '/' or '\'), "" when none.
   static std::string FolderOf(const std::string& programPath);
 
-  // The table of code 1 to 3; an empty table for any other code.
-  const CSVTiedosto& Table(int code) const;
+  // The allowable-stress code has no characteristic values.
+  static bool HasCharacteristicValues(qv::DesignCode code);
+
+  // The table of the code.
+  const CSVTiedosto& Table(qv::DesignCode code) const;
 
   // The chosen section of a library as the values need it; not valid (shape 0) when none
   // is chosen or the chosen one has an unknown shape.
   static qv::SectionSize CurrentSection(const ProfiiliVektori& profiles);
 
   // Names from sections 1, 11 and 21 of the code's table.
-  std::vector<std::string> DurationClassNames(int code) const;
-  std::vector<std::string> MoistureClassNames(int code) const;
-  std::vector<std::string> MaterialNames(int code) const;
+  std::vector<std::string> DurationClassNames(qv::DesignCode code) const;
+  std::vector<std::string> MoistureClassNames(qv::DesignCode code) const;
+  std::vector<std::string> MaterialNames(qv::DesignCode code) const;
   // Line d of section 1, "" when there is none.
-  std::string DurationClassName(int code, int duration) const;
+  std::string DurationClassName(qv::DesignCode code, int duration) const;
 
   // Selections per code (1-based; any value is stored, one beyond the table reads as 0).
-  int Material(int code) const;
-  int MoistureClass(int code) const;
-  void SetMaterial(int code, int material);
-  void SetMoistureClass(int code, int moisture);
+  int Material(qv::DesignCode code) const;
+  int MoistureClass(qv::DesignCode code) const;
+  void SetMaterial(qv::DesignCode code, int material);
+  void SetMoistureClass(qv::DesignCode code, int moisture);
   // All six selections back to 1 (when the design code changes).
   void ResetSelections();
 
@@ -74,17 +79,17 @@ class MateriaaliTiedot {
   // One value of quantity q (1 to 9) of the code's table, without size factors; kind
   // kDesign or kCharacteristic. 0 when an index is outside its table or the value cannot
   // be read.
-  double TableValue(int q, int code, int material, int duration, int moisture, int kind) const;
+  double TableValue(int q, qv::DesignCode code, int material, int duration, int moisture, int kind) const;
 
   // Material type of a material (line of section 22): 0 to 10, else 1.
-  int MaterialTypeOf(int code, int material) const;
+  int MaterialTypeOf(qv::DesignCode code, int material) const;
   // Type of the code's current material.
-  int MaterialType(int code) const;
+  int MaterialType(qv::DesignCode code) const;
 
   // The nine values of the code's current material and moisture class for the duration
   // class, with the section-size factors. Returns 0, or -1 when the section is not valid:
   // then nothing is read and values keeps its contents.
-  int GetDesignValues(int code, int duration, const qv::SectionSize& section, int kind,
+  int GetDesignValues(qv::DesignCode code, int duration, const qv::SectionSize& section, int kind,
                       DesignValues& values) const;
 
   // kdef of the EC5 table for material, duration class and service class; 0 when missing.
@@ -94,7 +99,7 @@ class MateriaaliTiedot {
   // deflection modulus of the code's current material for the duration class. 0 when E <= 0,
   // the section is not valid or which is unknown. kdef (when given) receives the EC5 creep
   // factor for code 3 and 0 for the other codes.
-  double MemberStiffness(int code, int duration, const qv::SectionSize& section, int which,
+  double MemberStiffness(qv::DesignCode code, int duration, const qv::SectionSize& section, int which,
                          double* kdef = nullptr) const;
 
   // Why the chosen material and moisture class of a code cannot be designed with
@@ -102,7 +107,7 @@ class MateriaaliTiedot {
   // kdef of any duration class that is missing, unreadable or implausible (a strength
   // above 500 MPa, a kmod above 2). "" when every one is there and plausible. A missing
   // kmod or kdef must never pass as 1 or 0.
-  std::string SelectionProblem(int code) const;
+  std::string SelectionProblem(qv::DesignCode code) const;
 
  private:
   // Result of reading one numeric field of a table line.
@@ -114,13 +119,13 @@ class MateriaaliTiedot {
   double Ec5Value(int q, int material, int duration, int moisture, int kind) const;
   // Section 40 + type or 50 + type of the EC5 table, falling back to type 1 when empty.
   int Ec5FactorSection(int base, int material) const;
-  void ApplySizeFactors(int code, int type, const qv::SectionSize& section,
+  void ApplySizeFactors(qv::DesignCode code, int type, const qv::SectionSize& section,
                         DesignValues& values) const;
-  std::vector<std::string> SectionLines(int code, int section) const;
-  static bool ValidCode(int code) { return code >= 1 && code <= kCodeCount; }
+  std::vector<std::string> SectionLines(qv::DesignCode code, int section) const;
+  // Position of the code among the tables and selections.
+  static int IndexOf(qv::DesignCode code) { return qv::ToInt(code) - 1; }
 
   CSVTiedosto tables_[kCodeCount];
-  CSVTiedosto empty_;
   int moisture_[kCodeCount] = {1, 1, 1};
   int material_[kCodeCount] = {1, 1, 1};
   double gammaLimitState_ = 1.3;

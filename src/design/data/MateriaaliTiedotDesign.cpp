@@ -21,15 +21,15 @@ void Scale(DesignValues& v, int q, double k) { v.Set(q, v.Get(q) * k); }
 
 }  // namespace
 
-void MateriaaliTiedot::ApplySizeFactors(int code, int type, const qv::SectionSize& section,
+void MateriaaliTiedot::ApplySizeFactors(qv::DesignCode code, int type, const qv::SectionSize& section,
                                         DesignValues& v) const {
   const double h = section.Height();
   const double b = section.Width();
-  const bool large = (code == 1 || code == 2) ? (type >= 2 && type <= 5)
-                                               : (code == 3 && type >= 3 && type <= 5);
+  const bool ec5 = code == qv::DesignCode::kEc5Env;
+  const bool large = ec5 ? (type >= 3 && type <= 5) : (type >= 2 && type <= 5);
   if (large) {
-    // Codes 1 and 2 leave tension alone; EC5 lowers it with the larger dimension.
-    const bool tension = code == 3;
+    // The B10 codes leave tension alone; EC5 lowers it with the larger dimension.
+    const bool tension = ec5;
     if (h > 300.0) {
       const double k = LargeSizeFactor(h);
       Scale(v, DesignValues::kBendingZ, k);
@@ -42,7 +42,7 @@ void MateriaaliTiedot::ApplySizeFactors(int code, int type, const qv::SectionSiz
     }
     return;
   }
-  if (code != 3 || (type != 1 && type != 2)) return;
+  if (!ec5 || (type != 1 && type != 2)) return;
   const double ref = type == 1 ? 150.0 : 600.0;
   const double cap = type == 1 ? 1.3 : 1.15;
   if (h < ref) {
@@ -61,15 +61,14 @@ qv::SectionSize MateriaaliTiedot::CurrentSection(const ProfiiliVektori& profiles
   qv::SectionSize s;
   if (!profiles.HasCurrent()) return s;
   const int i = profiles.CurrentIndex;
-  const int shape = profiles.Shape(i);
-  if (shape != ProfiiliVektori::kRectangle && shape != ProfiiliVektori::kCircle) return s;
-  s.shape = shape;
+  s.shape = profiles.Shape(i);
+  if (!s.shape) return s;
   s.b = profiles.B(i);
-  s.h = shape == ProfiiliVektori::kRectangle ? profiles.H(i) : 0.0;
+  s.h = s.shape == qv::SectionShape::kRectangle ? profiles.H(i) : 0.0;
   return s;
 }
 
-int MateriaaliTiedot::GetDesignValues(int code, int duration, const qv::SectionSize& section,
+int MateriaaliTiedot::GetDesignValues(qv::DesignCode code, int duration, const qv::SectionSize& section,
                                       int kind, DesignValues& values) const {
   if (!section.IsValid()) return -1;
   const int material = Material(code);
@@ -80,10 +79,11 @@ int MateriaaliTiedot::GetDesignValues(int code, int duration, const qv::SectionS
   return 0;
 }
 
-double MateriaaliTiedot::MemberStiffness(int code, int duration, const qv::SectionSize& section,
+double MateriaaliTiedot::MemberStiffness(qv::DesignCode code, int duration, const qv::SectionSize& section,
                                          int which, double* kdef) const {
   if (kdef) {
-    *kdef = code == 3 ? CreepFactor(Material(3), duration, MoistureClass(3)) : 0.0;
+    const qv::DesignCode ec5 = qv::DesignCode::kEc5Env;
+    *kdef = code == ec5 ? CreepFactor(Material(ec5), duration, MoistureClass(ec5)) : 0.0;
   }
   if (!section.IsValid()) return 0.0;
   const double e = TableValue(DesignValues::kModulusDeflection, code, Material(code), duration,
@@ -92,7 +92,7 @@ double MateriaaliTiedot::MemberStiffness(int code, int duration, const qv::Secti
   double area = 0.0;
   double strong = 0.0;
   double weak = 0.0;
-  if (section.shape == 1) {
+  if (section.shape == qv::SectionShape::kRectangle) {
     const double b = section.b;
     const double h = section.h;
     area = b * h;

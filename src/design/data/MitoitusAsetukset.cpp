@@ -121,12 +121,23 @@ double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int dir
   return result;
 }
 
-double DeflectionUtilisation(const MitoitusAsetukset& settings, int code, int direction,
+int DeflectionConditionCount(qv::DesignCode code) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+    case qv::DesignCode::kLimitState:
+      return 2;
+    case qv::DesignCode::kEc5Env:
+      return 3;
+  }
+  return 2;
+}
+
+double DeflectionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
                              double spanLength, double u1, double u2, double u3, int cantilever) {
   if (direction != MitoitusAsetukset::kDirectionY && direction != MitoitusAsetukset::kDirectionZ)
     return 0.0;
   const double u[3] = {u1, u2, u3};
-  const int conditions = code == 3 ? 3 : 2;
+  const int conditions = DeflectionConditionCount(code);
   double result = 0.0;
   for (int c = 1; c <= conditions; ++c) {
     result = std::max(result, DeflectionConditionUtilisation(settings, direction, c, spanLength,
@@ -135,13 +146,13 @@ double DeflectionUtilisation(const MitoitusAsetukset& settings, int code, int di
   return result;
 }
 
-bool HasDeflectionLimit(const MitoitusAsetukset& settings, int code, int direction, int condition) {
+bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, int direction, int condition) {
   if (condition == 0) {
     for (int c = 1; c <= 3; ++c) {
       if (HasDeflectionLimit(settings, code, direction, c)) return true;
     }
     return false;
   }
-  if (condition < 1 || condition > 3 || (condition == 3 && code != 3)) return false;
+  if (condition < 1 || condition > 3 || condition > DeflectionConditionCount(code)) return false;
   return settings.RelLimit(direction, condition) > 0.0 || settings.AbsLimit(direction, condition) > 0.0;
 }

@@ -1,6 +1,8 @@
 // Design settings: which checks run, buckling and lateral-torsional buckling data, deflection limits.
 #pragma once
 
+#include "model/Kinds.h"
+
 // The thirty settings in their saved order (field numbers 1..30 in the comments). Lengths
 // in mm; a deflection limit is either the denominator n of L/n ("rel") or an absolute limit
 // in mm ("abs"); 0 means that the limit is not applied.
@@ -77,11 +79,14 @@ double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int dir
                                       int condition, double spanLength, double u,
                                       int cantilever);
 
+// Deflection conditions the code checks: 1 and 2, and with EC5 also 3 (Unet,fin).
+int DeflectionConditionCount(qv::DesignCode code);
+
 // Utilisation in percent of a span in direction 2 (y) or 3 (z): the largest over
-// condition 1 (u1), condition 2 (u2) and, for code 3 only, condition 3 (u3).
-double DeflectionUtilisation(const MitoitusAsetukset& settings, int code, int direction,
+// condition 1 (u1), condition 2 (u2) and, where the code checks it, condition 3 (u3).
+double DeflectionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
                              double spanLength, double u1, double u2, double u3, int cantilever);
 
 // True when condition (1..3, or 0 = any) has a relative or absolute limit in the
-// direction; condition 3 counts only for code 3.
-bool HasDeflectionLimit(const MitoitusAsetukset& settings, int code, int direction, int condition);
+// direction; condition 3 counts only where the code checks it.
+bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, int direction, int condition);

@@ -103,7 +103,16 @@ double EccentricityOfItem(int item) {
   return item >= 0 && item < kEccentricityItems ? 50.0 * (item + 1) : -1.0;
 }
 
-bool EccentricityShown(int code) { return code != 3; }
+bool EccentricityShown(qv::DesignCode code) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+    case qv::DesignCode::kLimitState:
+      return true;
+    case qv::DesignCode::kEc5Env:
+      return false;
+  }
+  return true;
+}
 
 std::string LengthModeText(double memberLength) { return qv::FormatFixed(memberLength, 0); }
 
@@ -124,7 +133,7 @@ NurjahdusSivu ShowBucklingPage(const MitoitusAsetukset& s) {
   return p;
 }
 
-std::string StoreBucklingPage(const NurjahdusSivu& page, int code, MitoitusAsetukset& s) {
+std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& s) {
   double yFactor = s.NurjKerrY, yLc = s.LcY, zFactor = s.NurjKerrZ, zLc = s.LcZ;
   std::string msg = CheckBucklingLength(page.YMode, page.YKerroin, page.YLc, yFactor, yLc);
   if (msg.empty()) msg = CheckBucklingLength(page.ZMode, page.ZKerroin, page.ZLc, zFactor, zLc);
@@ -138,7 +147,7 @@ std::string StoreBucklingPage(const NurjahdusSivu& page, int code, MitoitusAsetu
   s.LcY = yLc;
   s.NurjKerrZ = zFactor;
   s.LcZ = zLc;
-  // Hidden boxes (code 3) and an empty choice leave the eccentricities as they were.
+  // Hidden boxes (EC5) and an empty choice leave the eccentricities as they were.
   if (EccentricityShown(code)) {
     if (EccentricityOfItem(page.YEpakItem) > 0.0) s.EpakY = EccentricityOfItem(page.YEpakItem);
     if (EccentricityOfItem(page.ZEpakItem) > 0.0) s.EpakZ = EccentricityOfItem(page.ZEpakItem);
@@ -154,30 +163,47 @@ std::vector<std::string> LkItems(double memberLength) {
   return items;
 }
 
-std::vector<std::string> LtbFactorItems(int code) {
-  if (code == 3) return {"1.15", "1.11", "1.02", "0.85", "0.80", "0.68", "0.66", "0.50", "0.45"};
+namespace {
+
+// EC5 takes m_rel,m on the lateral-torsional buckling page, the B10 codes k_k1.
+bool LtbUsesMRel(qv::DesignCode code) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+    case qv::DesignCode::kLimitState:
+      return false;
+    case qv::DesignCode::kEc5Env:
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::string> LtbFactorItems(qv::DesignCode code) {
+  if (LtbUsesMRel(code))
+    return {"1.15", "1.11", "1.02", "0.85", "0.80", "0.68", "0.66", "0.50", "0.45"};
   return {"0.075", "0.070", "0.065", "0.050", "0.045", "0.040"};
 }
 
-std::string LtbFactorLabel(int code) { return code == 3 ? "m_rel,m:" : "k_k1:"; }
+std::string LtbFactorLabel(qv::DesignCode code) { return LtbUsesMRel(code) ? "m_rel,m:" : "k_k1:"; }
 
-std::string LtbFactorSource(int code) {
-  return code == 3 ? "(EC5, taulukko 5.2.2)" : "(RakMK B10, s. 8)";
+std::string LtbFactorSource(qv::DesignCode code) {
+  return LtbUsesMRel(code) ? "(EC5, taulukko 5.2.2)" : "(RakMK B10, s. 8)";
 }
 
-KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, int code, double memberLength) {
+KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, qv::DesignCode code, double memberLength) {
   KiepahdusSivu p;
   p.UserLk = s.Lk != 0.0;
   p.Lk = qv::FormatFixed(p.UserLk ? s.Lk : memberLength, 1);
-  p.Kerroin = qv::FormatFixed(code == 3 ? s.MRelM : s.Kk1, 3);
+  p.Kerroin = qv::FormatFixed(LtbUsesMRel(code) ? s.MRelM : s.Kk1, 3);
   return p;
 }
 
-std::string StoreLtbPage(const KiepahdusSivu& page, int code, MitoitusAsetukset& s) {
+std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& s) {
   double lk = 0.0;
   if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk)) return qv::RangeText(kLkLabel, kLkMin, kLkMax);
   double factor = 0.0;
-  const bool ec5 = code == 3;
+  const bool ec5 = LtbUsesMRel(code);
   if (!Parse(page.Kerroin, ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max, factor))
     return qv::RangeText(LtbFactorLabel(code), ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max);
   s.Lk = lk;
@@ -209,23 +235,27 @@ std::string AbsoluteLimitText(double limit) {
 
 std::vector<std::string> CantileverFactorItems() { return {"1.00", "2.00"}; }
 
-std::string DeflectionRowLabel(int code, int condition) {
-  if (code == 3) {
-    switch (condition) {
-      case 1: return "Muuttuvat kuormat, hetkellinen (U2,inst):";
-      case 2: return "Muuttuvat kuormat, lopullinen (U2,fin):";
-      case 3: return "Kaikki kuormat, lopullinen (Unet,fin):";
-      default: return std::string();
-    }
+std::string DeflectionRowLabel(qv::DesignCode code, int condition) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+    case qv::DesignCode::kLimitState:
+      switch (condition) {
+        case 1: return "Sallittu siirtymä (kaikki kuormat):";
+        case 2: return "Sallittu siirtymä (muuttuvat kuormat):";
+        default: return std::string();
+      }
+    case qv::DesignCode::kEc5Env:
+      switch (condition) {
+        case 1: return "Muuttuvat kuormat, hetkellinen (U2,inst):";
+        case 2: return "Muuttuvat kuormat, lopullinen (U2,fin):";
+        case 3: return "Kaikki kuormat, lopullinen (Unet,fin):";
+        default: return std::string();
+      }
   }
-  switch (condition) {
-    case 1: return "Sallittu siirtymä (kaikki kuormat):";
-    case 2: return "Sallittu siirtymä (muuttuvat kuormat):";
-    default: return std::string();
-  }
+  return std::string();
 }
 
-int DeflectionRowsShown(int code) { return code == 3 ? 3 : 2; }
+int DeflectionRowsShown(qv::DesignCode code) { return DeflectionConditionCount(code); }
 
 SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& s) {
   SiirtymaSivu p;
@@ -239,7 +269,7 @@ SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& s) {
   return p;
 }
 
-std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAsetukset& s) {
+std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code, MitoitusAsetukset& s) {
   const int rows = DeflectionRowsShown(code);
   double abs[3][2] = {};
   for (int c = 0; c < rows; ++c) {
@@ -254,7 +284,7 @@ std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAset
   if (!Parse(page.UlokeKerroin, kFactorMin, kFactorMax, raise))
     return qv::RangeText(kCantileverLabel, kFactorMin, kFactorMax);
 
-  // The hidden third row of codes 1 and 2 keeps what it had.
+  // A hidden row keeps what it had.
   for (int c = 0; c < rows; ++c) {
     for (int col = 0; col < 2; ++col) {
       const double rel = RelativeLimitOfItem(page.RelItem[c][col]);
@@ -268,24 +298,35 @@ std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAset
 
 // ---- Page 4 ----
 
-std::string StressFactorLabel(int code) {
-  return code == 1 ? "Sallittujen jännitysten korotuskerroin:"
-                   : "Osavarmuuskerroin (jännitystarkastelu):";
+std::string StressFactorLabel(qv::DesignCode code) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+      return "Sallittujen jännitysten korotuskerroin:";
+    case qv::DesignCode::kLimitState:
+    case qv::DesignCode::kEc5Env:
+      return "Osavarmuuskerroin (jännitystarkastelu):";
+  }
+  return std::string();
 }
 
-std::vector<std::string> StressFactorItems(int code) {
-  if (code == 1) {
-    std::vector<std::string> items;
-    for (int i = 100; i <= 133; ++i) items.push_back(qv::FormatFixed(i / 100.0, 2));
-    return items;
+std::vector<std::string> StressFactorItems(qv::DesignCode code) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress: {
+      std::vector<std::string> items;
+      for (int i = 100; i <= 133; ++i) items.push_back(qv::FormatFixed(i / 100.0, 2));
+      return items;
+    }
+    case qv::DesignCode::kLimitState:
+      return {"1.3", "1.17"};
+    case qv::DesignCode::kEc5Env:
+      return {"1.3"};
   }
-  if (code == 2) return {"1.3", "1.17"};
-  return {"1.3"};
+  return {};
 }
 
 std::string StressFactorText(double factor) { return qv::FormatFixed(factor, 2); }
 
-std::string ValidateStressFactor(const std::string& text, int code, double& value) {
+std::string ValidateStressFactor(const std::string& text, qv::DesignCode code, double& value) {
   double v = 0.0;
   if (!Parse(text, kStressMin, kStressMax, v)) return qv::RangeText(StressFactorLabel(code), kStressMin, kStressMax);
   value = v;
@@ -349,12 +390,12 @@ std::string SettingOutOfRange(const MitoitusAsetukset& s, double limitStateFacto
   }
   section = 608;
   if (!OffOrWithin(s.Lk, kLkMin, kLkMax)) return Shown(kLkLabel, s.Lk);
-  if (!Within(s.Kk1, kKk1Min, kKk1Max)) return Shown(LtbFactorLabel(2), s.Kk1);
-  if (!Within(s.MRelM, kMRelMin, kMRelMax)) return Shown(LtbFactorLabel(3), s.MRelM);
+  if (!Within(s.Kk1, kKk1Min, kKk1Max)) return Shown(LtbFactorLabel(qv::DesignCode::kLimitState), s.Kk1);
+  if (!Within(s.MRelM, kMRelMin, kMRelMax)) return Shown(LtbFactorLabel(qv::DesignCode::kEc5Env), s.MRelM);
   section = 609;
-  if (!Within(limitStateFactor, kStressMin, kStressMax)) return Shown(StressFactorLabel(2), limitStateFactor);
-  if (!Within(raiseFactor, kStressMin, kStressMax)) return Shown(StressFactorLabel(1), raiseFactor);
-  if (!Within(ec5Factor, kStressMin, kStressMax)) return Shown(StressFactorLabel(3), ec5Factor);
+  if (!Within(limitStateFactor, kStressMin, kStressMax)) return Shown(StressFactorLabel(qv::DesignCode::kLimitState), limitStateFactor);
+  if (!Within(raiseFactor, kStressMin, kStressMax)) return Shown(StressFactorLabel(qv::DesignCode::kAllowableStress), raiseFactor);
+  if (!Within(ec5Factor, kStressMin, kStressMax)) return Shown(StressFactorLabel(qv::DesignCode::kEc5Env), ec5Factor);
   section = 0;
   return std::string();
 }

@@ -45,13 +45,13 @@ std::vector<std::string> EccentricityItems();    // "L/50" ... "L/400"
 int EccentricityItem(double n);
 // n of an item, or -1 outside the list.
 double EccentricityOfItem(int item);
-// The eccentricity boxes are hidden for code 3.
-bool EccentricityShown(int code);
+// The eccentricity boxes are hidden for EC5.
+bool EccentricityShown(qv::DesignCode code);
 // Text of a box when its mode is chosen: the member length "%.0f" / "1.00".
 std::string LengthModeText(double memberLength);
 std::string FactorModeText();
 NurjahdusSivu ShowBucklingPage(const MitoitusAsetukset& settings);
-std::string StoreBucklingPage(const NurjahdusSivu& page, int code, MitoitusAsetukset& settings);
+std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& settings);
 
 // ---- Page 2, lateral-torsional buckling ----
 struct KiepahdusSivu {
@@ -60,11 +60,11 @@ struct KiepahdusSivu {
   std::string Kerroin;         // Kk1CB
 };
 std::vector<std::string> LkItems(double memberLength);  // 0.1·i·L, i = 1..10, "%.1f"
-std::vector<std::string> LtbFactorItems(int code);
-std::string LtbFactorLabel(int code);   // "m_rel,m:" (code 3) or "k_k1:"
-std::string LtbFactorSource(int code);  // "(EC5, taulukko 5.2.2)" or "(RakMK B10, s. 8)"
-KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& settings, int code, double memberLength);
-std::string StoreLtbPage(const KiepahdusSivu& page, int code, MitoitusAsetukset& settings);
+std::vector<std::string> LtbFactorItems(qv::DesignCode code);
+std::string LtbFactorLabel(qv::DesignCode code);   // "m_rel,m:" (EC5) or "k_k1:"
+std::string LtbFactorSource(qv::DesignCode code);  // "(EC5, taulukko 5.2.2)" or "(RakMK B10, s. 8)"
+KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& settings, qv::DesignCode code, double memberLength);
+std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& settings);
 
 // ---- Page 3, deflection limits ----
 // Rows are the conditions 1..3 (index 0..2), columns y (0) and z (1).
@@ -78,18 +78,18 @@ int RelativeLimitItem(double n);                 // -1 when the list has none fo
 double RelativeLimitOfItem(int item);            // -1 outside the list
 std::string AbsoluteLimitText(double limit);     // "%.1f", or "Ei tarkastella" for 0
 std::vector<std::string> CantileverFactorItems();  // "1.00", "2.00"
-// Label of a condition's row for the code; "" for the hidden third row of codes 1 and 2.
-std::string DeflectionRowLabel(int code, int condition);
-int DeflectionRowsShown(int code);  // 3 for code 3, else 2
+// Label of a condition's row for the code; "" for a row the code hides.
+std::string DeflectionRowLabel(qv::DesignCode code, int condition);
+int DeflectionRowsShown(qv::DesignCode code);  // DeflectionConditionCount
 SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& settings);
-std::string StoreDeflectionPage(const SiirtymaSivu& page, int code, MitoitusAsetukset& settings);
+std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code, MitoitusAsetukset& settings);
 
 // ---- Page 4, stresses (the factor itself belongs to the material tables) ----
-std::string StressFactorLabel(int code);
-std::vector<std::string> StressFactorItems(int code);
+std::string StressFactorLabel(qv::DesignCode code);
+std::vector<std::string> StressFactorItems(qv::DesignCode code);
 std::string StressFactorText(double factor);  // "%.2f"
 // Validates the typed factor; on success sets value and returns "".
-std::string ValidateStressFactor(const std::string& text, int code, double& value);
+std::string ValidateStressFactor(const std::string& text, qv::DesignCode code, double& value);
 
 // ---- Settings read from a project file ----
 // The first setting the dialog would not accept (a range it enforces, a list it chooses

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "design/data/MateriaaliTiedot.h"
+#include "CodeOf.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   return 0;
 }
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{1, b, h}; }
-qv::SectionSize Circle(double d) { return qv::SectionSize{2, d, 0.0}; }
+qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Circle(double d) { return qv::SectionSize{qv::SectionShape::kCircle, d, 0.0}; }
 
 struct Case {
   const char* material;
@@ -35,16 +36,16 @@ class ShippedTables : public ::testing::Test {
   void SetUp() override { ASSERT_EQ(3, m.LoadTables(kDataDir)); }
 
   void Check(int code, const Case& c) {
-    const int n = IndexOf(m.MaterialNames(code), c.material);
+    const int n = IndexOf(m.MaterialNames(CodeOf(code)), c.material);
     ASSERT_GT(n, 0) << c.material;
-    m.SetMaterial(code, n);
-    m.SetMoistureClass(code, c.moisture);
+    m.SetMaterial(CodeOf(code), n);
+    m.SetMoistureClass(CodeOf(code), c.moisture);
     const int set = code == 1   ? m.SetAllowableRaiseFactor(c.factor)
                     : code == 2 ? m.SetLimitStatePartialFactor(c.factor)
                                 : m.SetEc5PartialFactor(c.factor);
     ASSERT_EQ(0, set);
     DesignValues v;
-    ASSERT_EQ(0, m.GetDesignValues(code, c.duration, Rect(c.b, c.h), MateriaaliTiedot::kDesign, v));
+    ASSERT_EQ(0, m.GetDesignValues(CodeOf(code), c.duration, Rect(c.b, c.h), MateriaaliTiedot::kDesign, v));
     for (int q = 1; q <= 9; ++q) {
       EXPECT_NEAR(c.expected[q], v.Get(q), 1e-9 * c.expected[q])
           << "code " << code << " " << c.material << " q" << q;
@@ -62,23 +63,23 @@ const double k14 = 0.8572439828530728;  // (300/1200)^(1/9)
 TEST_F(ShippedTables, ListsOfEachCode) {
   EXPECT_EQ((std::vector<std::string>{"Pysyvä", "Pitkäaikainen", "Keskipitkä", "Lyhytaikainen",
                                       "Hetkellinen"}),
-            m.DurationClassNames(3));
+            m.DurationClassNames(qv::DesignCode::kEc5Env));
   EXPECT_EQ((std::vector<std::string>{"Käyttöluokka 1", "Käyttöluokka 2", "Käyttöluokka 3"}),
-            m.MoistureClassNames(3));
-  EXPECT_EQ(17u, m.MaterialNames(3).size());
+            m.MoistureClassNames(qv::DesignCode::kEc5Env));
+  EXPECT_EQ(17u, m.MaterialNames(qv::DesignCode::kEc5Env).size());
   for (int code = 1; code <= 2; ++code) {
     EXPECT_EQ((std::vector<std::string>{"Pysyvä", "Pitkäaikainen", "Lyhytaikainen", "Hetkellinen"}),
-              m.DurationClassNames(code));
+              m.DurationClassNames(CodeOf(code)));
     EXPECT_EQ((std::vector<std::string>{"T18", "T24", "T30", "T40", "GL24h", "GL28h", "GL32h"}),
-              m.MaterialNames(code));
-    EXPECT_EQ(3u, m.MoistureClassNames(code).size());
+              m.MaterialNames(CodeOf(code)));
+    EXPECT_EQ(3u, m.MoistureClassNames(CodeOf(code)).size());
   }
-  EXPECT_EQ("Lyhytaikainen", m.DurationClassName(2, 3));
+  EXPECT_EQ("Lyhytaikainen", m.DurationClassName(qv::DesignCode::kLimitState, 3));
   // Material types: sawn timber 1, glulam 2, in every file.
-  EXPECT_EQ(1, m.MaterialTypeOf(3, IndexOf(m.MaterialNames(3), "C40")));
-  EXPECT_EQ(2, m.MaterialTypeOf(3, IndexOf(m.MaterialNames(3), "GL24c")));
-  EXPECT_EQ(1, m.MaterialTypeOf(1, IndexOf(m.MaterialNames(1), "T18")));
-  EXPECT_EQ(2, m.MaterialTypeOf(2, IndexOf(m.MaterialNames(2), "GL32h")));
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kEc5Env, IndexOf(m.MaterialNames(qv::DesignCode::kEc5Env), "C40")));
+  EXPECT_EQ(2, m.MaterialTypeOf(qv::DesignCode::kEc5Env, IndexOf(m.MaterialNames(qv::DesignCode::kEc5Env), "GL24c")));
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kAllowableStress, IndexOf(m.MaterialNames(qv::DesignCode::kAllowableStress), "T18")));
+  EXPECT_EQ(2, m.MaterialTypeOf(qv::DesignCode::kLimitState, IndexOf(m.MaterialNames(qv::DesignCode::kLimitState), "GL32h")));
 }
 
 // fk · kmod / γM, E0,mean without factors.
@@ -126,74 +127,74 @@ TEST_F(ShippedTables, AllowableStressValues) {
     static const double kmod[4][3] = {{0.6, 0.6, 0.5}, {0.7, 0.7, 0.55}, {0.9, 0.9, 0.7},
                                       {1.1, 1.1, 0.9}};
     for (int mc = 1; mc <= 3; ++mc) {
-      const int t40 = IndexOf(m.MaterialNames(1), "T40");
-      EXPECT_NEAR(40 * kmod[d - 1][mc - 1] / 1.82, m.TableValue(1, 1, t40, d, mc, 1), 0.0051);
-      EXPECT_NEAR(3.8 * kmod[d - 1][mc - 1] / 1.82, m.TableValue(9, 1, t40, d, mc, 1), 0.0051);
-      EXPECT_DOUBLE_EQ(14000, m.TableValue(7, 1, t40, d, mc, 1));
+      const int t40 = IndexOf(m.MaterialNames(qv::DesignCode::kAllowableStress), "T40");
+      EXPECT_NEAR(40 * kmod[d - 1][mc - 1] / 1.82, m.TableValue(1, qv::DesignCode::kAllowableStress, t40, d, mc, 1), 0.0051);
+      EXPECT_NEAR(3.8 * kmod[d - 1][mc - 1] / 1.82, m.TableValue(9, qv::DesignCode::kAllowableStress, t40, d, mc, 1), 0.0051);
+      EXPECT_DOUBLE_EQ(14000, m.TableValue(7, qv::DesignCode::kAllowableStress, t40, d, mc, 1));
     }
   }
 }
 
 TEST_F(ShippedTables, CharacteristicValuesCarrySizeFactorsOnly) {
-  m.SetMaterial(3, IndexOf(m.MaterialNames(3), "C24"));
+  m.SetMaterial(qv::DesignCode::kEc5Env, IndexOf(m.MaterialNames(qv::DesignCode::kEc5Env), "C24"));
   DesignValues v;
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(50, 100), MateriaaliTiedot::kCharacteristic, v));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(50, 100), MateriaaliTiedot::kCharacteristic, v));
   const double expected[10] = {0, 24 * k15, 21, 2.5, 14 * k15, 2.5, 7400, 11000, 24 * k30, 2.5};
   for (int q = 1; q <= 9; ++q) EXPECT_NEAR(expected[q], v.Get(q), 1e-9 * expected[q]) << q;
 
-  m.SetMaterial(2, IndexOf(m.MaterialNames(2), "GL28h"));
-  ASSERT_EQ(0, m.GetDesignValues(2, 4, Rect(140, 1200), MateriaaliTiedot::kCharacteristic, v));
+  m.SetMaterial(qv::DesignCode::kLimitState, IndexOf(m.MaterialNames(qv::DesignCode::kLimitState), "GL28h"));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kLimitState, 4, Rect(140, 1200), MateriaaliTiedot::kCharacteristic, v));
   EXPECT_NEAR(28 * k14, v.Get(1), 1e-9);
   EXPECT_DOUBLE_EQ(12600, v.Get(7));
   EXPECT_DOUBLE_EQ(28, v.Get(8));
 
   // Code 1 has no characteristic values.
-  m.SetMaterial(1, 1);
-  EXPECT_EQ(0.0, m.TableValue(1, 1, 1, 1, 1, MateriaaliTiedot::kCharacteristic));
+  m.SetMaterial(qv::DesignCode::kAllowableStress, 1);
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kAllowableStress, 1, 1, 1, MateriaaliTiedot::kCharacteristic));
 }
 
 TEST_F(ShippedTables, SizeFactorEdgeCases) {
   DesignValues base, v;
-  m.SetMaterial(3, IndexOf(m.MaterialNames(3), "C24"));
-  ASSERT_EQ(0, m.GetDesignValues(3, 2, Rect(200, 200), 1, base));
-  ASSERT_EQ(0, m.GetDesignValues(3, 2, Rect(50, 100), 1, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, IndexOf(m.MaterialNames(qv::DesignCode::kEc5Env), "C24"));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 2, Rect(200, 200), 1, base));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 2, Rect(50, 100), 1, v));
   EXPECT_NEAR(1.0845, v.Get(1) / base.Get(1), 5e-5);
   EXPECT_NEAR(1.2457, v.Get(8) / base.Get(8), 5e-5);
   EXPECT_NEAR(1.0845, v.Get(4) / base.Get(4), 5e-5);
   // A circle is as deep as it is wide: both bending strengths raised, tension not.
-  ASSERT_EQ(0, m.GetDesignValues(3, 2, Circle(100), 1, v));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 2, Circle(100), 1, v));
   EXPECT_NEAR(k15, v.Get(1) / base.Get(1), 1e-12);
   EXPECT_NEAR(k15, v.Get(8) / base.Get(8), 1e-12);
   EXPECT_DOUBLE_EQ(base.Get(4), v.Get(4));
   // Below 150/1.3^5 the cap holds.
-  ASSERT_EQ(0, m.GetDesignValues(3, 2, Rect(30, 30), 1, v));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 2, Rect(30, 30), 1, v));
   EXPECT_NEAR(1.3, v.Get(1) / base.Get(1), 1e-12);
 
   // EC5 glulam 900 deep: no factor on quantity 1.
-  m.SetMaterial(3, IndexOf(m.MaterialNames(3), "GL24h"));
-  ASSERT_EQ(0, m.GetDesignValues(3, 2, Rect(600, 600), 1, base));
-  ASSERT_EQ(0, m.GetDesignValues(3, 2, Rect(600, 900), 1, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, IndexOf(m.MaterialNames(qv::DesignCode::kEc5Env), "GL24h"));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 2, Rect(600, 600), 1, base));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 2, Rect(600, 900), 1, v));
   EXPECT_DOUBLE_EQ(base.Get(1), v.Get(1));
   EXPECT_DOUBLE_EQ(base.Get(4), v.Get(4));
 
   // Codes 1 and 2, glulam 1200 deep: 0.25^(1/9) = 0.8572; sawn timber gets nothing.
   for (int code = 1; code <= 2; ++code) {
-    m.SetMaterial(code, IndexOf(m.MaterialNames(code), "GL24h"));
-    ASSERT_EQ(0, m.GetDesignValues(code, 1, Rect(200, 300), 1, base));
-    ASSERT_EQ(0, m.GetDesignValues(code, 1, Rect(200, 1200), 1, v));
+    m.SetMaterial(CodeOf(code), IndexOf(m.MaterialNames(CodeOf(code)), "GL24h"));
+    ASSERT_EQ(0, m.GetDesignValues(CodeOf(code), 1, Rect(200, 300), 1, base));
+    ASSERT_EQ(0, m.GetDesignValues(CodeOf(code), 1, Rect(200, 1200), 1, v));
     EXPECT_NEAR(0.8572, v.Get(1) / base.Get(1), 5e-5);
     EXPECT_DOUBLE_EQ(base.Get(4), v.Get(4));
     EXPECT_DOUBLE_EQ(base.Get(8), v.Get(8));
-    m.SetMaterial(code, IndexOf(m.MaterialNames(code), "T24"));
-    ASSERT_EQ(0, m.GetDesignValues(code, 1, Rect(200, 300), 1, base));
-    ASSERT_EQ(0, m.GetDesignValues(code, 1, Rect(400, 1200), 1, v));
+    m.SetMaterial(CodeOf(code), IndexOf(m.MaterialNames(CodeOf(code)), "T24"));
+    ASSERT_EQ(0, m.GetDesignValues(CodeOf(code), 1, Rect(200, 300), 1, base));
+    ASSERT_EQ(0, m.GetDesignValues(CodeOf(code), 1, Rect(400, 1200), 1, v));
     EXPECT_DOUBLE_EQ(base.Get(1), v.Get(1));
     EXPECT_DOUBLE_EQ(base.Get(8), v.Get(8));
   }
 }
 
 TEST_F(ShippedTables, CreepFactors) {
-  const auto names = m.MaterialNames(3);
+  const auto names = m.MaterialNames(qv::DesignCode::kEc5Env);
   const int c24 = IndexOf(names, "C24");
   const int gl = IndexOf(names, "GL24h");
   EXPECT_DOUBLE_EQ(0.80, m.CreepFactor(c24, 1, 2));
@@ -205,31 +206,31 @@ TEST_F(ShippedTables, CreepFactors) {
 }
 
 TEST_F(ShippedTables, MemberStiffness) {
-  m.SetMaterial(3, IndexOf(m.MaterialNames(3), "C24"));
-  m.SetMoistureClass(3, 2);
+  m.SetMaterial(qv::DesignCode::kEc5Env, IndexOf(m.MaterialNames(qv::DesignCode::kEc5Env), "C24"));
+  m.SetMoistureClass(qv::DesignCode::kEc5Env, 2);
   double kdef = -1;
   // E0,mean = 11000; 50 x 100: A = 5000, I = 4166666.67 and 1041666.67.
-  EXPECT_DOUBLE_EQ(11000.0 * 5000.0, m.MemberStiffness(3, 1, Rect(50, 100), 1, &kdef));
+  EXPECT_DOUBLE_EQ(11000.0 * 5000.0, m.MemberStiffness(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 1, &kdef));
   EXPECT_DOUBLE_EQ(0.80, kdef);
-  EXPECT_NEAR(11000.0 * 4166666.6666666667, m.MemberStiffness(3, 1, Rect(50, 100), 2), 1e-3);
-  EXPECT_NEAR(11000.0 * 1041666.6666666667, m.MemberStiffness(3, 1, Rect(50, 100), 3), 1e-3);
+  EXPECT_NEAR(11000.0 * 4166666.6666666667, m.MemberStiffness(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 2), 1e-3);
+  EXPECT_NEAR(11000.0 * 1041666.6666666667, m.MemberStiffness(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 3), 1e-3);
   // Circle d 100: A = 7853.98, I = π d⁴ / 64 = 4908738.52 about both axes.
-  EXPECT_NEAR(11000.0 * 7853.981633974483, m.MemberStiffness(3, 4, Circle(100), 1, &kdef), 1e-3);
+  EXPECT_NEAR(11000.0 * 7853.981633974483, m.MemberStiffness(qv::DesignCode::kEc5Env, 4, Circle(100), 1, &kdef), 1e-3);
   EXPECT_DOUBLE_EQ(0.0, kdef);
-  EXPECT_NEAR(11000.0 * 4908738.521234052, m.MemberStiffness(3, 4, Circle(100), 2), 1e-2);
-  EXPECT_NEAR(11000.0 * 4908738.521234052, m.MemberStiffness(3, 4, Circle(100), 3), 1e-2);
+  EXPECT_NEAR(11000.0 * 4908738.521234052, m.MemberStiffness(qv::DesignCode::kEc5Env, 4, Circle(100), 2), 1e-2);
+  EXPECT_NEAR(11000.0 * 4908738.521234052, m.MemberStiffness(qv::DesignCode::kEc5Env, 4, Circle(100), 3), 1e-2);
 
   // Code 2: E = 11000 · 0.5556 for permanent loads in moisture class 2; no kdef.
-  m.SetMaterial(2, IndexOf(m.MaterialNames(2), "T24"));
-  m.SetMoistureClass(2, 2);
+  m.SetMaterial(qv::DesignCode::kLimitState, IndexOf(m.MaterialNames(qv::DesignCode::kLimitState), "T24"));
+  m.SetMoistureClass(qv::DesignCode::kLimitState, 2);
   kdef = -1;
-  EXPECT_NEAR(11000.0 * 0.5556 * 5000.0, m.MemberStiffness(2, 1, Rect(50, 100), 1, &kdef), 1e-3);
+  EXPECT_NEAR(11000.0 * 0.5556 * 5000.0, m.MemberStiffness(qv::DesignCode::kLimitState, 1, Rect(50, 100), 1, &kdef), 1e-3);
   EXPECT_DOUBLE_EQ(0.0, kdef);
 
   // No modulus (no such duration class), no section or an unknown quantity: 0.
-  EXPECT_EQ(0.0, m.MemberStiffness(2, 9, Rect(50, 100), 1));
-  EXPECT_EQ(0.0, m.MemberStiffness(3, 1, qv::SectionSize{}, 1));
-  EXPECT_EQ(0.0, m.MemberStiffness(3, 1, Rect(50, 100), 4));
+  EXPECT_EQ(0.0, m.MemberStiffness(qv::DesignCode::kLimitState, 9, Rect(50, 100), 1));
+  EXPECT_EQ(0.0, m.MemberStiffness(qv::DesignCode::kEc5Env, 1, qv::SectionSize{}, 1));
+  EXPECT_EQ(0.0, m.MemberStiffness(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 4));
 }
 
 }  // namespace

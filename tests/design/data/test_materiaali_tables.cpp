@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{1, b, h}; }
+qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
 
 // EC5: two duration classes, two service classes, seven materials. fk of quantity q for
 // material n is 100 q + n, except where a line says otherwise.
@@ -94,7 +94,7 @@ class MaterialFiles : public ::testing::Test {
     Write("Sallitut.dat", AllowableTable(6));
     ASSERT_EQ(3, m.LoadTables(dir.string()));
   }
-  double Ec5(int q, int n, int d, int sc, int kind = 1) { return m.TableValue(q, 3, n, d, sc, kind); }
+  double Ec5(int q, int n, int d, int sc, int kind = 1) { return m.TableValue(q, qv::DesignCode::kEc5Env, n, d, sc, kind); }
 
   fs::path dir;
   MateriaaliTiedot m;
@@ -103,7 +103,7 @@ class MaterialFiles : public ::testing::Test {
 TEST_F(MaterialFiles, Ec5ValuesAndKmodFallbacks) {
   WriteAll();
   ASSERT_EQ(0, m.SetEc5PartialFactor(1.25));
-  EXPECT_EQ(7u, m.MaterialNames(3).size());  // the comment line is no material
+  EXPECT_EQ(7u, m.MaterialNames(qv::DesignCode::kEc5Env).size());  // the comment line is no material
   EXPECT_DOUBLE_EQ(101 * 0.8 / 1.25, Ec5(1, 1, 1, 2));
   EXPECT_DOUBLE_EQ(101 * 0.5 / 1.25, Ec5(1, 1, 1, 1));  // kmod written 0,5
   EXPECT_DOUBLE_EQ(11.5 * 0.8 / 1.25, Ec5(3, 1, 1, 2));
@@ -131,19 +131,18 @@ TEST_F(MaterialFiles, Ec5ValuesAndKmodFallbacks) {
 
 TEST_F(MaterialFiles, MaterialTypes) {
   WriteAll();
-  EXPECT_EQ(1, m.MaterialTypeOf(3, 1));
-  EXPECT_EQ(2, m.MaterialTypeOf(3, 2));
-  EXPECT_EQ(1, m.MaterialTypeOf(3, 3));  // 12 lies outside 0..10
-  EXPECT_EQ(0, m.MaterialTypeOf(3, 4));
-  EXPECT_EQ(3, m.MaterialTypeOf(3, 5));
-  EXPECT_EQ(1, m.MaterialTypeOf(3, 6));  // does not parse
-  EXPECT_EQ(1, m.MaterialTypeOf(3, 7));  // no line
-  EXPECT_EQ(1, m.MaterialTypeOf(3, 0));
-  EXPECT_EQ(1, m.MaterialTypeOf(0, 1));
-  m.SetMaterial(2, 2);
-  EXPECT_EQ(5, m.MaterialType(2));
-  m.SetMaterial(3, 5);
-  EXPECT_EQ(3, m.MaterialType(3));
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 1));
+  EXPECT_EQ(2, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 2));
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 3));  // 12 lies outside 0..10
+  EXPECT_EQ(0, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 4));
+  EXPECT_EQ(3, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 5));
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 6));  // does not parse
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 7));  // no line
+  EXPECT_EQ(1, m.MaterialTypeOf(qv::DesignCode::kEc5Env, 0));
+  m.SetMaterial(qv::DesignCode::kLimitState, 2);
+  EXPECT_EQ(5, m.MaterialType(qv::DesignCode::kLimitState));
+  m.SetMaterial(qv::DesignCode::kEc5Env, 5);
+  EXPECT_EQ(3, m.MaterialType(qv::DesignCode::kEc5Env));
 }
 
 TEST_F(MaterialFiles, CreepFactorPerType) {
@@ -160,16 +159,16 @@ TEST_F(MaterialFiles, CreepFactorPerType) {
 TEST_F(MaterialFiles, LimitStateFactorLines) {
   WriteAll();
   ASSERT_EQ(0, m.SetLimitStatePartialFactor(1.17));
-  EXPECT_DOUBLE_EQ(20 * 0.7 / 1.17, m.TableValue(1, 2, 2, 1, 2, 1));
-  EXPECT_DOUBLE_EQ(1000 * 0.4, m.TableValue(7, 2, 1, 1, 2, 1));
+  EXPECT_DOUBLE_EQ(20 * 0.7 / 1.17, m.TableValue(1, qv::DesignCode::kLimitState, 2, 1, 2, 1));
+  EXPECT_DOUBLE_EQ(1000 * 0.4, m.TableValue(7, qv::DesignCode::kLimitState, 1, 1, 2, 1));
   // Duration class 2 has no kmod line: every strength is 0, the modulus still has its line.
   for (int q = 1; q <= 9; ++q) {
     if (q == 7) continue;
-    EXPECT_EQ(0.0, m.TableValue(q, 2, 1, 2, 1, 1)) << q;
+    EXPECT_EQ(0.0, m.TableValue(q, qv::DesignCode::kLimitState, 1, 2, 1, 1)) << q;
   }
-  EXPECT_DOUBLE_EQ(2000 * 0.2, m.TableValue(7, 2, 2, 2, 2, 1));
+  EXPECT_DOUBLE_EQ(2000 * 0.2, m.TableValue(7, qv::DesignCode::kLimitState, 2, 2, 2, 1));
   // Characteristic values need no factor line.
-  EXPECT_DOUBLE_EQ(11, m.TableValue(2, 2, 1, 2, 1, 2));
+  EXPECT_DOUBLE_EQ(11, m.TableValue(2, qv::DesignCode::kLimitState, 1, 2, 1, 2));
 }
 
 TEST_F(MaterialFiles, AllowableLinePerDurationAndMoisture) {
@@ -177,14 +176,14 @@ TEST_F(MaterialFiles, AllowableLinePerDurationAndMoisture) {
   ASSERT_EQ(1, m.LoadTables(dir.string() + "/"));
   ASSERT_EQ(0, m.SetAllowableRaiseFactor(1.5));
   // Duration 2, moisture 2: line 2 + 3 · 1 = 5.
-  EXPECT_DOUBLE_EQ((2000 + 50 + 2) * 1.5, m.TableValue(2, 1, 2, 2, 2, 1));
-  EXPECT_DOUBLE_EQ((9000 + 30 + 1) * 1.5, m.TableValue(9, 1, 1, 1, 3, 1));
-  EXPECT_DOUBLE_EQ((6000 + 60 + 1) * 1.5, m.TableValue(6, 1, 1, 2, 3, 1));
-  EXPECT_DOUBLE_EQ(7000 + 60 + 2, m.TableValue(7, 1, 2, 2, 3, 1));  // never raised
+  EXPECT_DOUBLE_EQ((2000 + 50 + 2) * 1.5, m.TableValue(2, qv::DesignCode::kAllowableStress, 2, 2, 2, 1));
+  EXPECT_DOUBLE_EQ((9000 + 30 + 1) * 1.5, m.TableValue(9, qv::DesignCode::kAllowableStress, 1, 1, 3, 1));
+  EXPECT_DOUBLE_EQ((6000 + 60 + 1) * 1.5, m.TableValue(6, qv::DesignCode::kAllowableStress, 1, 2, 3, 1));
+  EXPECT_DOUBLE_EQ(7000 + 60 + 2, m.TableValue(7, qv::DesignCode::kAllowableStress, 2, 2, 3, 1));  // never raised
   // Section 31 ends at line 5: duration 2, moisture 3 has no value.
-  EXPECT_DOUBLE_EQ((1000 + 50 + 1) * 1.5, m.TableValue(1, 1, 1, 2, 2, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 1, 1, 2, 3, 1));
-  EXPECT_EQ(0.0, m.TableValue(2, 1, 1, 2, 3, 2));  // no characteristic values
+  EXPECT_DOUBLE_EQ((1000 + 50 + 1) * 1.5, m.TableValue(1, qv::DesignCode::kAllowableStress, 1, 2, 2, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kAllowableStress, 1, 2, 3, 1));
+  EXPECT_EQ(0.0, m.TableValue(2, qv::DesignCode::kAllowableStress, 1, 2, 3, 2));  // no characteristic values
 }
 
 TEST_F(MaterialFiles, SizeFactorsPerCodeAndType) {
@@ -193,37 +192,37 @@ TEST_F(MaterialFiles, SizeFactorsPerCodeAndType) {
   const double n400 = std::pow(0.75, 1.0 / 9.0);  // 300/400
   DesignValues v;
   // EC5 type 3: large sections lower bending and, with the larger side, tension.
-  m.SetMaterial(3, 5);
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(100, 600), 2, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, 5);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(100, 600), 2, v));
   EXPECT_DOUBLE_EQ(105 * n600, v.Get(1));
   EXPECT_DOUBLE_EQ(405 * n600, v.Get(4));
   EXPECT_DOUBLE_EQ(805, v.Get(8));
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(400, 200), 2, v));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(400, 200), 2, v));
   EXPECT_DOUBLE_EQ(105, v.Get(1));
   EXPECT_DOUBLE_EQ(805 * n400, v.Get(8));
   EXPECT_DOUBLE_EQ(405 * n400, v.Get(4));
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(200, 200), 2, v));
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(200, 200), 2, v));
   EXPECT_DOUBLE_EQ(405, v.Get(4));
   // EC5 type 0 and types outside 1..5: no factor.
-  m.SetMaterial(3, 4);
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(40, 50), 2, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, 4);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(40, 50), 2, v));
   EXPECT_DOUBLE_EQ(104, v.Get(1));
   EXPECT_DOUBLE_EQ(804, v.Get(8));
   // EC5 sawn timber, width is the smaller side: the b factor also takes tension when h < b.
-  m.SetMaterial(3, 1);
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(120, 100), 2, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, 1);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(120, 100), 2, v));
   EXPECT_DOUBLE_EQ(101 * std::pow(1.5, 0.2), v.Get(1));
   EXPECT_DOUBLE_EQ(801 * std::pow(1.25, 0.2), v.Get(8));
   EXPECT_DOUBLE_EQ(401 * std::pow(1.25, 0.2), v.Get(4));
   // Limit states type 5: only bending, never tension.
-  m.SetMaterial(2, 2);
-  ASSERT_EQ(0, m.GetDesignValues(2, 1, Rect(600, 200), 2, v));
+  m.SetMaterial(qv::DesignCode::kLimitState, 2);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kLimitState, 1, Rect(600, 200), 2, v));
   EXPECT_DOUBLE_EQ(20, v.Get(1));
   EXPECT_DOUBLE_EQ(27 * n600, v.Get(8));
   EXPECT_DOUBLE_EQ(23, v.Get(4));
   // Allowable stresses, glulam 400 deep.
-  m.SetMaterial(1, 2);
-  ASSERT_EQ(0, m.GetDesignValues(1, 1, Rect(100, 400), 1, v));
+  m.SetMaterial(qv::DesignCode::kAllowableStress, 2);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kAllowableStress, 1, Rect(100, 400), 1, v));
   EXPECT_DOUBLE_EQ((1000 + 10 + 2) * n400, v.Get(1));
   EXPECT_DOUBLE_EQ(8000 + 10 + 2, v.Get(8));
 }
@@ -231,25 +230,25 @@ TEST_F(MaterialFiles, SizeFactorsPerCodeAndType) {
 TEST_F(MaterialFiles, MissingFilesAndFolders) {
   Write("Rajatila.dat", kLimitState);
   EXPECT_EQ(1, m.LoadTables(dir.string()));
-  EXPECT_EQ(2u, m.MaterialNames(2).size());
-  EXPECT_TRUE(m.MaterialNames(1).empty());
-  EXPECT_TRUE(m.MoistureClassNames(3).empty());
-  EXPECT_TRUE(m.DurationClassNames(3).empty());
-  EXPECT_EQ("", m.DurationClassName(3, 1));
+  EXPECT_EQ(2u, m.MaterialNames(qv::DesignCode::kLimitState).size());
+  EXPECT_TRUE(m.MaterialNames(qv::DesignCode::kAllowableStress).empty());
+  EXPECT_TRUE(m.MoistureClassNames(qv::DesignCode::kEc5Env).empty());
+  EXPECT_TRUE(m.DurationClassNames(qv::DesignCode::kEc5Env).empty());
+  EXPECT_EQ("", m.DurationClassName(qv::DesignCode::kEc5Env, 1));
   DesignValues v;
   v.Set(1, 5.0);
-  EXPECT_EQ(0, m.GetDesignValues(3, 1, Rect(50, 100), 1, v));
+  EXPECT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 1, v));
   for (int q = 1; q <= 9; ++q) EXPECT_EQ(0.0, v.Get(q)) << q;
   EXPECT_FALSE(v.AllPositive());
   EXPECT_EQ(0.0, m.CreepFactor(1, 1, 1));
-  EXPECT_EQ(1, m.MaterialType(3));
+  EXPECT_EQ(1, m.MaterialType(qv::DesignCode::kEc5Env));
 
   // Loading again from elsewhere forgets the old tables.
   EXPECT_EQ(0, m.LoadTables((dir / "nowhere").string()));
-  EXPECT_TRUE(m.MaterialNames(2).empty());
+  EXPECT_TRUE(m.MaterialNames(qv::DesignCode::kLimitState).empty());
   EXPECT_EQ(0, m.LoadTables(""));
   MateriaaliTiedot fromFolder(dir.string());
-  EXPECT_EQ(2u, fromFolder.MaterialNames(2).size());
+  EXPECT_EQ(2u, fromFolder.MaterialNames(qv::DesignCode::kLimitState).size());
 
   EXPECT_EQ("/opt/qelvux", MateriaaliTiedot::FolderOf("/opt/qelvux/qelvux"));
   EXPECT_EQ("C:\\Ohjelmat", MateriaaliTiedot::FolderOf("C:\\Ohjelmat\\QEL-vux.exe"));
@@ -258,27 +257,25 @@ TEST_F(MaterialFiles, MissingFilesAndFolders) {
 
 TEST_F(MaterialFiles, IndicesOutsideTheTables) {
   WriteAll();
-  EXPECT_GT(m.TableValue(1, 3, 1, 1, 1, 1), 0.0);
-  EXPECT_EQ(0.0, m.TableValue(0, 3, 1, 1, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(10, 3, 1, 1, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 0, 1, 1, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 4, 1, 1, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 0, 1, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 8, 1, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 1, 0, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 1, 3, 1, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 1, 1, 0, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 1, 1, 3, 1));
-  EXPECT_EQ(0.0, m.TableValue(1, 3, 1, 1, 1, 3));
+  EXPECT_GT(m.TableValue(1, qv::DesignCode::kEc5Env, 1, 1, 1, 1), 0.0);
+  EXPECT_EQ(0.0, m.TableValue(0, qv::DesignCode::kEc5Env, 1, 1, 1, 1));
+  EXPECT_EQ(0.0, m.TableValue(10, qv::DesignCode::kEc5Env, 1, 1, 1, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 0, 1, 1, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 8, 1, 1, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 1, 0, 1, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 1, 3, 1, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 1, 1, 0, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 1, 1, 3, 1));
+  EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kEc5Env, 1, 1, 1, 3));
 
   // A selection beyond the table reads as zeros.
   DesignValues v;
-  m.SetMaterial(3, 9);
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(50, 100), 1, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, 9);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 1, v));
   for (int q = 1; q <= 9; ++q) EXPECT_EQ(0.0, v.Get(q)) << q;
-  m.SetMaterial(3, 1);
-  m.SetMoistureClass(3, 3);
-  ASSERT_EQ(0, m.GetDesignValues(3, 1, Rect(50, 100), 1, v));
+  m.SetMaterial(qv::DesignCode::kEc5Env, 1);
+  m.SetMoistureClass(qv::DesignCode::kEc5Env, 3);
+  ASSERT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 1, v));
   EXPECT_EQ(0.0, v.Get(7));
 }
 
@@ -286,9 +283,8 @@ TEST_F(MaterialFiles, NoSectionLeavesValuesAlone) {
   WriteAll();
   DesignValues v;
   for (int q = 1; q <= 9; ++q) v.Set(q, 7.0);
-  EXPECT_EQ(-1, m.GetDesignValues(3, 1, qv::SectionSize{}, 1, v));
-  EXPECT_EQ(-1, m.GetDesignValues(3, 1, Rect(0, 100), 1, v));
-  EXPECT_EQ(-1, m.GetDesignValues(3, 1, qv::SectionSize{3, 50, 100}, 1, v));
+  EXPECT_EQ(-1, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, qv::SectionSize{}, 1, v));
+  EXPECT_EQ(-1, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(0, 100), 1, v));
   for (int q = 1; q <= 9; ++q) EXPECT_EQ(7.0, v.Get(q)) << q;
   EXPECT_TRUE(v.AllPositive());
 }
@@ -298,22 +294,20 @@ TEST(MateriaaliTiedotSettings, SelectionsAndFactors) {
   EXPECT_DOUBLE_EQ(1.3, m.LimitStatePartialFactor());
   EXPECT_DOUBLE_EQ(1.0, m.AllowableRaiseFactor());
   EXPECT_DOUBLE_EQ(1.3, m.Ec5PartialFactor());
-  for (int code = 1; code <= 3; ++code) {
+  for (qv::DesignCode code : qv::kDesignCodes) {
     EXPECT_EQ(1, m.Material(code));
     EXPECT_EQ(1, m.MoistureClass(code));
   }
   // Each code keeps its own pair.
-  m.SetMaterial(1, 4);
-  m.SetMoistureClass(2, 3);
-  m.SetMaterial(3, 2);
-  EXPECT_EQ(4, m.Material(1));
-  EXPECT_EQ(1, m.Material(2));
-  EXPECT_EQ(3, m.MoistureClass(2));
-  EXPECT_EQ(1, m.MoistureClass(3));
-  m.SetMaterial(5, 9);  // no such code: nothing happens
-  EXPECT_EQ(0, m.Material(5));
+  m.SetMaterial(qv::DesignCode::kAllowableStress, 4);
+  m.SetMoistureClass(qv::DesignCode::kLimitState, 3);
+  m.SetMaterial(qv::DesignCode::kEc5Env, 2);
+  EXPECT_EQ(4, m.Material(qv::DesignCode::kAllowableStress));
+  EXPECT_EQ(1, m.Material(qv::DesignCode::kLimitState));
+  EXPECT_EQ(3, m.MoistureClass(qv::DesignCode::kLimitState));
+  EXPECT_EQ(1, m.MoistureClass(qv::DesignCode::kEc5Env));
   m.ResetSelections();
-  for (int code = 1; code <= 3; ++code) {
+  for (qv::DesignCode code : qv::kDesignCodes) {
     EXPECT_EQ(1, m.Material(code));
     EXPECT_EQ(1, m.MoistureClass(code));
   }
@@ -331,13 +325,12 @@ TEST(MateriaaliTiedotSettings, SelectionsAndFactors) {
 TEST(MateriaaliTiedotSettings, EmptyObjectReadsZeros) {
   MateriaaliTiedot m;
   DesignValues v;
-  EXPECT_EQ(0, m.GetDesignValues(2, 1, Rect(50, 100), 1, v));
+  EXPECT_EQ(0, m.GetDesignValues(qv::DesignCode::kLimitState, 1, Rect(50, 100), 1, v));
   EXPECT_FALSE(v.AllPositive());
   double kdef = 5;
-  EXPECT_EQ(0.0, m.MemberStiffness(3, 1, Rect(50, 100), 1, &kdef));
+  EXPECT_EQ(0.0, m.MemberStiffness(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 1, &kdef));
   EXPECT_EQ(0.0, kdef);
-  EXPECT_TRUE(m.Table(3).Lines().empty());
-  EXPECT_TRUE(m.Table(7).Lines().empty());
+  EXPECT_TRUE(m.Table(qv::DesignCode::kEc5Env).Lines().empty());
 }
 
 // A table that lacks a value of the chosen material, or holds an implausible one, is named
@@ -378,11 +371,11 @@ TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
   for (const Case& c : cases) {
     Write("Eurocode.dat", c.table);
     m.LoadTables(dir.string());
-    m.SetMaterial(3, c.material);
-    m.SetMoistureClass(3, 1);
-    EXPECT_EQ(0u, m.SelectionProblem(3).rfind(c.problem, 0)) << c.what << ": " << m.SelectionProblem(3);
+    m.SetMaterial(qv::DesignCode::kEc5Env, c.material);
+    m.SetMoistureClass(qv::DesignCode::kEc5Env, 1);
+    EXPECT_EQ(0u, m.SelectionProblem(qv::DesignCode::kEc5Env).rfind(c.problem, 0)) << c.what << ": " << m.SelectionProblem(qv::DesignCode::kEc5Env);
     if (std::string(c.problem).empty()) {
-      EXPECT_EQ("", m.SelectionProblem(3)) << c.what;
+      EXPECT_EQ("", m.SelectionProblem(qv::DesignCode::kEc5Env)) << c.what;
     }
   }
 }
@@ -390,15 +383,15 @@ TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
 // The shipped tables hold every value of every material in every class.
 TEST(ShippedMaterialTables, HoldEveryValueOfEveryMaterial) {
   MateriaaliTiedot m(QELVUX_SOURCE_DATA_DIR);
-  for (int code = 1; code <= 3; ++code) {
+  for (qv::DesignCode code : qv::kDesignCodes) {
     const int materials = static_cast<int>(m.MaterialNames(code).size());
     const int classes = static_cast<int>(m.MoistureClassNames(code).size());
-    ASSERT_GT(materials, 0) << code;
+    ASSERT_GT(materials, 0) << qv::ToInt(code);
     for (int n = 1; n <= materials; ++n) {
       for (int c = 1; c <= classes; ++c) {
         m.SetMaterial(code, n);
         m.SetMoistureClass(code, c);
-        EXPECT_EQ("", m.SelectionProblem(code)) << code << " " << n << " " << c;
+        EXPECT_EQ("", m.SelectionProblem(code)) << qv::ToInt(code) << " " << n << " " << c;
       }
     }
   }

@@ -98,42 +98,42 @@ MitoitusAsetukset Code2Settings() {
 
 TEST(DeflectionUtilisation, RelativeLimitOfASpanBetweenSupports) {
   // 12 mm against 4000/300 = 13.33 mm.
-  EXPECT_NEAR(DeflectionUtilisation(Code2Settings(), 2, Y, 4000, 12, 0, 0, 0), 90.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(Code2Settings(), qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 90.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, CantileverRaisesOnlyTheRelativeLimit) {
   MitoitusAsetukset s = Code2Settings();
   // 12 mm against 2.0 * 4000 / 300 = 26.67 mm.
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Y, 4000, 12, 0, 0, 1), 45.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 1), 45.0, 1e-9);
   s.Yabs1 = 10;
   // The absolute 10 mm is not raised: 120 % on the cantilever too.
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Y, 4000, 12, 0, 0, 1), 120.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 1), 120.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, AbsoluteAndRelativeTakeTheLarger) {
   MitoitusAsetukset s = Code2Settings();
   s.Yabs1 = 10;
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Y, 4000, 12, 0, 0, 0), 120.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 120.0, 1e-9);
   s.Yabs1 = 20;  // 60 % absolute, 90 % relative
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Y, 4000, 12, 0, 0, 0), 90.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 90.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, AllLoadsAndVariableLoadsPerCondition) {
   MitoitusAsetukset s;  // L/300 and L/200
   EXPECT_NEAR(DeflectionConditionUtilisation(s, Y, 1, 4000, 12, 0), 90.0, 1e-9);
   EXPECT_NEAR(DeflectionConditionUtilisation(s, Y, 2, 4000, 8, 0), 40.0, 1e-9);
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Y, 4000, 12, 8, 0, 0), 90.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 8, 0, 0), 90.0, 1e-9);
   // The variable part rules when it is relatively larger: 12 mm over 4000/200 = 60 %.
-  EXPECT_NEAR(DeflectionUtilisation(s, 1, Y, 4000, 3, 12, 0, 0), 60.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kAllowableStress, Y, 4000, 3, 12, 0, 0), 60.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, ThirdConditionOnlyForCode3) {
   MitoitusAsetukset s;
   s.Yrel1 = s.Yrel2 = 0;
   s.Yrel3 = 250;  // 4000/250 = 16 mm
-  EXPECT_NEAR(DeflectionUtilisation(s, 3, Y, 4000, 0, 0, 8, 0), 50.0, 1e-9);
-  EXPECT_EQ(DeflectionUtilisation(s, 2, Y, 4000, 0, 0, 8, 0), 0.0);
-  EXPECT_EQ(DeflectionUtilisation(s, 1, Y, 4000, 0, 0, 8, 0), 0.0);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kEc5Env, Y, 4000, 0, 0, 8, 0), 50.0, 1e-9);
+  EXPECT_EQ(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 0, 0, 8, 0), 0.0);
+  EXPECT_EQ(DeflectionUtilisation(s, qv::DesignCode::kAllowableStress, Y, 4000, 0, 0, 8, 0), 0.0);
 }
 
 TEST(DeflectionUtilisation, ZUsesItsOwnLimits) {
@@ -141,43 +141,43 @@ TEST(DeflectionUtilisation, ZUsesItsOwnLimits) {
   s.Zrel1 = 400;  // 3000/400 = 7.5 mm
   s.Zrel2 = 0;
   s.Zabs2 = 5;
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Z, 3000, 6, 2, 0, 0), 80.0, 1e-9);
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Z, 3000, 3, 6, 0, 0), 120.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, 6, 2, 0, 0), 80.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, 3, 6, 0, 0), 120.0, 1e-9);
   // A negative displacement counts by its size.
-  EXPECT_NEAR(DeflectionUtilisation(s, 2, Z, 3000, -6, 0, 0, 0), 80.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, -6, 0, 0, 0), 80.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, NoLimitsOrNoSpanGiveZeroNeverInfinity) {
   MitoitusAsetukset s;
   for (int n = 2; n <= 13; ++n) s.SetField(n, 0);
-  EXPECT_EQ(DeflectionUtilisation(s, 3, Y, 4000, 12, 8, 5, 0), 0.0);
+  EXPECT_EQ(DeflectionUtilisation(s, qv::DesignCode::kEc5Env, Y, 4000, 12, 8, 5, 0), 0.0);
   MitoitusAsetukset d;
-  EXPECT_EQ(DeflectionUtilisation(d, 2, Y, 0, 12, 8, 0, 0), 0.0);
+  EXPECT_EQ(DeflectionUtilisation(d, qv::DesignCode::kLimitState, Y, 0, 12, 8, 0, 0), 0.0);
   d.UlokeKerroin = 0;
-  EXPECT_EQ(DeflectionUtilisation(d, 2, Y, 4000, 12, 8, 0, 1), 0.0);
-  EXPECT_EQ(DeflectionUtilisation(d, 2, 1, 4000, 12, 8, 0, 0), 0.0);
-  EXPECT_EQ(DeflectionUtilisation(d, 2, Y, 4000, 0, 0, 0, 0), 0.0);
+  EXPECT_EQ(DeflectionUtilisation(d, qv::DesignCode::kLimitState, Y, 4000, 12, 8, 0, 1), 0.0);
+  EXPECT_EQ(DeflectionUtilisation(d, qv::DesignCode::kLimitState, 1, 4000, 12, 8, 0, 0), 0.0);
+  EXPECT_EQ(DeflectionUtilisation(d, qv::DesignCode::kLimitState, Y, 4000, 0, 0, 0, 0), 0.0);
 }
 
 TEST(HasDeflectionLimit, RelativeOrAbsoluteAndCondition3OnlyForCode3) {
   MitoitusAsetukset s;
-  EXPECT_TRUE(HasDeflectionLimit(s, 2, Y, 0));
-  EXPECT_TRUE(HasDeflectionLimit(s, 2, Z, 1));
-  EXPECT_FALSE(HasDeflectionLimit(s, 2, Y, 3));
-  EXPECT_TRUE(HasDeflectionLimit(s, 3, Y, 3));
-  EXPECT_FALSE(HasDeflectionLimit(s, 2, 1, 0));
-  EXPECT_FALSE(HasDeflectionLimit(s, 2, Y, 4));
+  EXPECT_TRUE(HasDeflectionLimit(s, qv::DesignCode::kLimitState, Y, 0));
+  EXPECT_TRUE(HasDeflectionLimit(s, qv::DesignCode::kLimitState, Z, 1));
+  EXPECT_FALSE(HasDeflectionLimit(s, qv::DesignCode::kLimitState, Y, 3));
+  EXPECT_TRUE(HasDeflectionLimit(s, qv::DesignCode::kEc5Env, Y, 3));
+  EXPECT_FALSE(HasDeflectionLimit(s, qv::DesignCode::kLimitState, 1, 0));
+  EXPECT_FALSE(HasDeflectionLimit(s, qv::DesignCode::kLimitState, Y, 4));
 
   for (int n = 2; n <= 13; ++n) s.SetField(n, 0);
-  EXPECT_FALSE(HasDeflectionLimit(s, 3, Y, 0));
+  EXPECT_FALSE(HasDeflectionLimit(s, qv::DesignCode::kEc5Env, Y, 0));
   s.Zabs2 = 15;
-  EXPECT_TRUE(HasDeflectionLimit(s, 1, Z, 2));
-  EXPECT_TRUE(HasDeflectionLimit(s, 1, Z, 0));
-  EXPECT_FALSE(HasDeflectionLimit(s, 1, Y, 0));
+  EXPECT_TRUE(HasDeflectionLimit(s, qv::DesignCode::kAllowableStress, Z, 2));
+  EXPECT_TRUE(HasDeflectionLimit(s, qv::DesignCode::kAllowableStress, Z, 0));
+  EXPECT_FALSE(HasDeflectionLimit(s, qv::DesignCode::kAllowableStress, Y, 0));
   s.Zabs2 = 0;
   s.Yrel3 = 300;  // only condition 3 set: counts for code 3 alone
-  EXPECT_FALSE(HasDeflectionLimit(s, 2, Y, 0));
-  EXPECT_TRUE(HasDeflectionLimit(s, 3, Y, 0));
+  EXPECT_FALSE(HasDeflectionLimit(s, qv::DesignCode::kLimitState, Y, 0));
+  EXPECT_TRUE(HasDeflectionLimit(s, qv::DesignCode::kEc5Env, Y, 0));
 }
 
 }  // namespace

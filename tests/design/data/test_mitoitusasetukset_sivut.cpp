@@ -24,8 +24,8 @@ TEST(NurjahdusSivu, EccentricityItems) {
   EXPECT_EQ(EccentricityItem(0), -1);
   EXPECT_EQ(EccentricityItem(450), -1);
   EXPECT_EQ(EccentricityOfItem(8), -1.0);
-  EXPECT_FALSE(EccentricityShown(3));
-  EXPECT_TRUE(EccentricityShown(2));
+  EXPECT_FALSE(EccentricityShown(qv::DesignCode::kEc5Env));
+  EXPECT_TRUE(EccentricityShown(qv::DesignCode::kLimitState));
   EXPECT_EQ(BucklingFactorItems(), (std::vector<std::string>{"2.5", "1.5", "1.0", "0.85", "0.7"}));
   EXPECT_EQ(LengthModeText(6000.4), "6000");
   EXPECT_EQ(FactorModeText(), "1.00");
@@ -52,18 +52,18 @@ TEST(NurjahdusSivu, BucklingLengthRange) {
   NurjahdusSivu p = ShowBucklingPage(s);
   p.YMode = 2;
   p.YLc = "50";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   EXPECT_EQ(s.YnurjTapa, 1);  // nothing stored
   p.YLc = "99,9";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   p.YLc = "100000.1";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   p.YLc = "100";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.YnurjTapa, 2);
   EXPECT_EQ(s.LcY, 100.0);
   p.YLc = "100000";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.LcY, 100000.0);
 }
 
@@ -71,20 +71,20 @@ TEST(NurjahdusSivu, FactorRangeOnlyInFactorMode) {
   MitoitusAsetukset s;
   NurjahdusSivu p = ShowBucklingPage(s);
   p.ZKerroin = "0";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
   p.ZKerroin = "10000.5";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
   p.ZKerroin = "0,00001";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.NurjKerrZ, 1e-5);
   p.ZKerroin = "10000";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.NurjKerrZ, 10000.0);
   // In length mode the disabled factor box is not looked at.
   p.ZMode = 2;
   p.ZKerroin = "roskaa";
   p.ZLc = "2500";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.ZnurjTapa, 2);
   EXPECT_EQ(s.LcZ, 2500.0);
   EXPECT_EQ(s.NurjKerrZ, 10000.0);
@@ -97,7 +97,7 @@ TEST(NurjahdusSivu, StopsAtTheFirstBadFieldAndStoresNothing) {
   p.YKerroin = "x";
   p.ZMode = 2;
   p.ZLc = "1";
-  EXPECT_EQ(StoreBucklingPage(p, 2, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
   EXPECT_EQ(s.Znurj, 0);
   EXPECT_EQ(s.ZnurjTapa, 1);
 }
@@ -109,16 +109,16 @@ TEST(NurjahdusSivu, EccentricityStoredExceptForCode3) {
   p.ZEpakItem = 0;
   p.Ynurj = false;
   p.Znurj = true;
-  EXPECT_EQ(StoreBucklingPage(p, 3, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kEc5Env, s), "");
   EXPECT_EQ(s.EpakY, 400.0);
   EXPECT_EQ(s.EpakZ, 400.0);
   EXPECT_EQ(s.Ynurj, 0);
   EXPECT_EQ(s.Znurj, 1);
-  EXPECT_EQ(StoreBucklingPage(p, 1, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kAllowableStress, s), "");
   EXPECT_EQ(s.EpakY, 250.0);
   EXPECT_EQ(s.EpakZ, 50.0);
   p.YEpakItem = -1;  // no choice shown: the value stays
-  EXPECT_EQ(StoreBucklingPage(p, 1, s), "");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kAllowableStress, s), "");
   EXPECT_EQ(s.EpakY, 250.0);
 }
 
@@ -126,12 +126,12 @@ TEST(NurjahdusSivu, EccentricityStoredExceptForCode3) {
 
 TEST(KiepahdusSivu, ShowsLkOrTheMemberLength) {
   MitoitusAsetukset s;
-  KiepahdusSivu p = ShowLtbPage(s, 2, 5000);
+  KiepahdusSivu p = ShowLtbPage(s, qv::DesignCode::kLimitState, 5000);
   EXPECT_FALSE(p.UserLk);
   EXPECT_EQ(p.Lk, "5000.0");
   EXPECT_EQ(p.Kerroin, "0.075");
   s.Lk = 1250;
-  p = ShowLtbPage(s, 3, 5000);
+  p = ShowLtbPage(s, qv::DesignCode::kEc5Env, 5000);
   EXPECT_TRUE(p.UserLk);
   EXPECT_EQ(p.Lk, "1250.0");
   EXPECT_EQ(p.Kerroin, "1.150");
@@ -139,63 +139,63 @@ TEST(KiepahdusSivu, ShowsLkOrTheMemberLength) {
 
 TEST(KiepahdusSivu, Kk1RangeWithDecimalComma) {
   MitoitusAsetukset s;
-  KiepahdusSivu p = ShowLtbPage(s, 2, 5000);
+  KiepahdusSivu p = ShowLtbPage(s, qv::DesignCode::kLimitState, 5000);
   p.Kerroin = "0,5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Kk1, 0.5);
   p.Kerroin = "2";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "k_k1: anna luku väliltä 0.01 … 1");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "k_k1: anna luku väliltä 0.01 … 1");
   EXPECT_EQ(s.Kk1, 0.5);
   p.Kerroin = "0.0099";
-  EXPECT_EQ(StoreLtbPage(p, 1, s), "k_k1: anna luku väliltä 0.01 … 1");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kAllowableStress, s), "k_k1: anna luku väliltä 0.01 … 1");
   p.Kerroin = "0.01";
-  EXPECT_EQ(StoreLtbPage(p, 1, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kAllowableStress, s), "");
   p.Kerroin = "1.0";
-  EXPECT_EQ(StoreLtbPage(p, 1, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kAllowableStress, s), "");
   EXPECT_EQ(s.Kk1, 1.0);
   EXPECT_EQ(s.MRelM, 1.15);
 }
 
 TEST(KiepahdusSivu, MRelRangeForCode3) {
   MitoitusAsetukset s;
-  KiepahdusSivu p = ShowLtbPage(s, 3, 5000);
+  KiepahdusSivu p = ShowLtbPage(s, qv::DesignCode::kEc5Env, 5000);
   p.Kerroin = "0.09";
-  EXPECT_EQ(StoreLtbPage(p, 3, s), "m_rel,m: anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kEc5Env, s), "m_rel,m: anna luku väliltä 0.1 … 10");
   p.Kerroin = "10.01";
-  EXPECT_EQ(StoreLtbPage(p, 3, s), "m_rel,m: anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kEc5Env, s), "m_rel,m: anna luku väliltä 0.1 … 10");
   p.Kerroin = "0.1";
-  EXPECT_EQ(StoreLtbPage(p, 3, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kEc5Env, s), "");
   EXPECT_EQ(s.MRelM, 0.1);
   p.Kerroin = "10";
-  EXPECT_EQ(StoreLtbPage(p, 3, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kEc5Env, s), "");
   EXPECT_EQ(s.MRelM, 10.0);
   EXPECT_EQ(s.Kk1, 0.075);
 }
 
 TEST(KiepahdusSivu, LkOnlyWithTheUserRadioButton) {
   MitoitusAsetukset s;
-  KiepahdusSivu p = ShowLtbPage(s, 2, 5000);
+  KiepahdusSivu p = ShowLtbPage(s, qv::DesignCode::kLimitState, 5000);
   p.UserLk = true;
   p.Lk = "0.5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]: anna luku väliltä 1 … 100000");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "Lk [mm]: anna luku väliltä 1 … 100000");
   p.Lk = "100000.5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]: anna luku väliltä 1 … 100000");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "Lk [mm]: anna luku väliltä 1 … 100000");
   p.Lk = "1";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Lk, 1.0);
   p.Lk = "100000";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Lk, 100000.0);
   // The other radio button stores 0 whatever the disabled box holds.
   p.UserLk = false;
   p.Lk = "roskaa";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Lk, 0.0);
   // Lk is checked before the factor.
   p.UserLk = true;
   p.Lk = "0";
   p.Kerroin = "5";
-  EXPECT_EQ(StoreLtbPage(p, 2, s), "Lk [mm]: anna luku väliltä 1 … 100000");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "Lk [mm]: anna luku väliltä 1 … 100000");
 }
 
 // ---- page 3 ----
@@ -232,7 +232,7 @@ TEST(SiirtymaSivu, ShowAndStoreRoundTrip) {
   p.Abs[1][0] = "7,5";
   p.Abs[1][1] = "Ei tarkastella";
   p.UlokeKerroin = "1.00";
-  EXPECT_EQ(StoreDeflectionPage(p, 2, s), "");
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Yrel1, 0.0);
   EXPECT_EQ(s.Zrel1, 500.0);
   EXPECT_EQ(s.Yabs2, 7.5);
@@ -244,23 +244,23 @@ TEST(SiirtymaSivu, AbsoluteLimitMessageNamesTheRow) {
   MitoitusAsetukset s;
   SiirtymaSivu p = ShowDeflectionPage(s);
   p.Abs[0][1] = "0";
-  EXPECT_EQ(StoreDeflectionPage(p, 2, s),
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s),
             "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
   p.Abs[0][1] = "10000.01";
-  EXPECT_EQ(StoreDeflectionPage(p, 1, s),
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s),
             "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
   p.Abs[0][1] = "";
-  EXPECT_EQ(StoreDeflectionPage(p, 1, s),
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s),
             "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
   p.Abs[0][1] = "0.00001";
-  EXPECT_EQ(StoreDeflectionPage(p, 1, s), "");
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s), "");
   EXPECT_EQ(s.Zabs1, 1e-5);
   p.Abs[0][1] = "10000";
-  EXPECT_EQ(StoreDeflectionPage(p, 1, s), "");
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s), "");
   EXPECT_EQ(s.Zabs1, 10000.0);
 
   p.Abs[2][0] = "-1";
-  EXPECT_EQ(StoreDeflectionPage(p, 3, s),
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kEc5Env, s),
             "Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
 }
 
@@ -269,11 +269,11 @@ TEST(SiirtymaSivu, HiddenThirdRowIsNeitherCheckedNorStored) {
   SiirtymaSivu p = ShowDeflectionPage(s);
   p.Abs[2][0] = "roskaa";
   p.RelItem[2][1] = 1;
-  EXPECT_EQ(StoreDeflectionPage(p, 2, s), "");
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Yabs3, 0.0);
   EXPECT_EQ(s.Zrel3, 200.0);
   p.Abs[2][0] = "3";
-  EXPECT_EQ(StoreDeflectionPage(p, 3, s), "");
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kEc5Env, s), "");
   EXPECT_EQ(s.Yabs3, 3.0);
   EXPECT_EQ(s.Zrel3, 50.0);
 }
@@ -283,14 +283,14 @@ TEST(SiirtymaSivu, CantileverFactorRangeAndNothingStoredOnError) {
   SiirtymaSivu p = ShowDeflectionPage(s);
   p.RelItem[0][0] = 2;
   p.UlokeKerroin = "0";
-  EXPECT_EQ(StoreDeflectionPage(p, 2, s),
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s),
             "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä 0.00001 … 10000");
   EXPECT_EQ(s.Yrel1, 300.0);
   p.UlokeKerroin = "10000.1";
-  EXPECT_EQ(StoreDeflectionPage(p, 2, s),
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s),
             "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä 0.00001 … 10000");
   p.UlokeKerroin = "10000";
-  EXPECT_EQ(StoreDeflectionPage(p, 2, s), "");
+  EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.UlokeKerroin, 10000.0);
   EXPECT_EQ(s.Yrel1, 100.0);
 }
@@ -298,25 +298,25 @@ TEST(SiirtymaSivu, CantileverFactorRangeAndNothingStoredOnError) {
 // ---- page 4 ----
 
 TEST(JannitysSivu, LabelsItemsAndRange) {
-  EXPECT_EQ(StressFactorLabel(1), "Sallittujen jännitysten korotuskerroin:");
-  EXPECT_EQ(StressFactorLabel(2), "Osavarmuuskerroin (jännitystarkastelu):");
-  EXPECT_EQ(StressFactorLabel(3), "Osavarmuuskerroin (jännitystarkastelu):");
-  const std::vector<std::string> raise = StressFactorItems(1);
+  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kAllowableStress), "Sallittujen jännitysten korotuskerroin:");
+  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kLimitState), "Osavarmuuskerroin (jännitystarkastelu):");
+  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kEc5Env), "Osavarmuuskerroin (jännitystarkastelu):");
+  const std::vector<std::string> raise = StressFactorItems(qv::DesignCode::kAllowableStress);
   ASSERT_EQ(raise.size(), 34u);
   EXPECT_EQ(raise.front(), "1.00");
   EXPECT_EQ(raise[29], "1.29");
   EXPECT_EQ(raise.back(), "1.33");
-  EXPECT_EQ(StressFactorItems(2), (std::vector<std::string>{"1.3", "1.17"}));
-  EXPECT_EQ(StressFactorItems(3), (std::vector<std::string>{"1.3"}));
+  EXPECT_EQ(StressFactorItems(qv::DesignCode::kLimitState), (std::vector<std::string>{"1.3", "1.17"}));
+  EXPECT_EQ(StressFactorItems(qv::DesignCode::kEc5Env), (std::vector<std::string>{"1.3"}));
   EXPECT_EQ(StressFactorText(1.3), "1.30");
 
   double v = 7.0;
-  EXPECT_EQ(ValidateStressFactor("0.09", 2, v), "Osavarmuuskerroin (jännitystarkastelu): anna luku väliltä 0.1 … 10");
-  EXPECT_EQ(ValidateStressFactor("10.5", 1, v), "Sallittujen jännitysten korotuskerroin: anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(ValidateStressFactor("0.09", qv::DesignCode::kLimitState, v), "Osavarmuuskerroin (jännitystarkastelu): anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(ValidateStressFactor("10.5", qv::DesignCode::kAllowableStress, v), "Sallittujen jännitysten korotuskerroin: anna luku väliltä 0.1 … 10");
   EXPECT_EQ(v, 7.0);
-  EXPECT_EQ(ValidateStressFactor("0,1", 3, v), "");
+  EXPECT_EQ(ValidateStressFactor("0,1", qv::DesignCode::kEc5Env, v), "");
   EXPECT_EQ(v, 0.1);
-  EXPECT_EQ(ValidateStressFactor("10", 3, v), "");
+  EXPECT_EQ(ValidateStressFactor("10", qv::DesignCode::kEc5Env, v), "");
   EXPECT_EQ(v, 10.0);
 }
 
