@@ -5,7 +5,6 @@
 
 #include "design/CheckStresses.h"
 #include "design/Deflections.h"
-#include "design/DesignThread.h"
 #include "design/UncheckedNotes.h"
 #include "design/data/MateriaaliTiedot.h"
 #include "project/QELVUX_data.h"
@@ -101,25 +100,17 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
       r.deflection.push_back(Header(project, c, kind));
     }
   }
-  // The two kinds share nothing but the project, which neither changes: the stress checks
-  // (internal forces) run on the design thread while the deflections (displacements) run
-  // here. The two kinds of samples are kept apart, so neither waits for the other.
-  const auto checkStresses = [&project, &r] {
-    for (CombinationDesign& d : r.stress) CheckStresses(project, d.index, d.checks);
-  };
   // A table that lacks a value of the material, or holds an implausible one, checks
   // nothing: every combination is left unchecked with the table's word.
   const std::string table = project.Materials.SelectionProblem(project.DesignCode);
   if (!table.empty()) {
     for (auto* group : {&r.stress, &r.deflection})
       for (CombinationDesign& d : *group) d.notRun = table;
-  } else if (r.stress.empty() || r.deflection.empty()) {
-    checkStresses();
-    for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
   } else {
-    DesignJob stresses(checkStresses);
+    // One after the other: run beside each other on two threads, the stress checks and the
+    // deflections of the 100 m test member took as long as this (bench_scale BM_Design).
+    for (CombinationDesign& d : r.stress) CheckStresses(project, d.index, d.checks);
     for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
-    stresses.Wait();
   }
   // Why a combination could not be checked, where the check itself did not say.
   const std::string reason = project.AnalysisValid != 1 ? "laskentamallia ei voitu ratkaista"
