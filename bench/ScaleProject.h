@@ -1,4 +1,5 @@
-// A large member built through the core API: the project the size benchmarks and the size example use.
+// A large member built through the core API: the project the size benchmarks and the size example
+// use.
 #pragma once
 
 #include <cstdint>
@@ -73,7 +74,8 @@ inline void BuildMember(RakenneVektori& member, const ScaleSize& size) {
   }
   for (int j = 0; j < size.hinges && 3 * j + 1 < spans; ++j) {
     const double x = static_cast<double>(static_cast<long>((3 * j + 1 + 0.25) * spacing));
-    member.AddPoint("N" + std::to_string(j + 1), RakenneVektori::kHinge, RakenneVektori::kHingeZ, x);
+    member.AddPoint("N" + std::to_string(j + 1), RakenneVektori::kHinge, RakenneVektori::kHingeZ,
+                    x);
   }
 }
 
@@ -82,18 +84,17 @@ inline void BuildMember(RakenneVektori& member, const ScaleSize& size) {
 inline void BuildCasesAndCombinations(KuormaVektori& loads, const ScaleSize& size) {
   loads.Cases().ClearRecords();
   loads.Combinations().Clear();
-  static const char* const kNames[] = {"Omapaino", "Varastokuorma", "Hyötykuorma", "Lumi",
-                                       "Tuuli"};
+  static const char* const kNames[] = {"Omapaino", "Varastokuorma", "Hyötykuorma", "Lumi", "Tuuli"};
   for (int k = 0; k < size.cases; ++k) {
     const int duration = k == 0 ? 0 : 1 + (k - 1) % 4;
-    loads.Cases().AddCase(std::string(kNames[k == 0 ? 0 : 1 + (k - 1) % 4]) + " " +
-                              std::to_string(k + 1), duration);
+    loads.Cases().AddCase(
+        std::string(kNames[k == 0 ? 0 : 1 + (k - 1) % 4]) + " " + std::to_string(k + 1), duration);
   }
   const int combinations = size.stressCombinations + size.deflectionCombinations;
   for (int c = 0; c < combinations; ++c) {
     const bool stress = c < size.stressCombinations;
-    loads.Combinations().AddHeader(c, stress ? KuormaYhdVektori::kStress
-                                             : KuormaYhdVektori::kDeflection);
+    loads.Combinations().AddHeader(
+        c, stress ? KuormaYhdVektori::kStress : KuormaYhdVektori::kDeflection);
     const int leading = 1 + c % (size.cases > 1 ? size.cases - 1 : 1);
     for (int k = 0; k < size.cases; ++k) {
       double f = k == 0 ? (stress ? 1.2 : 1.0) : (stress ? 1.05 : 0.7);
@@ -119,15 +120,25 @@ inline void BuildLoads(KuormaVektori& loads, const RakenneVektori& member, const
       int dir = 2;
       double q = -d.Rounded(1000.0, 6000.0, 10.0);
       if (slot == 6) dir = -2;
-      if (slot == 7) { dir = 1; q = d.Rounded(-2000.0, 2000.0, 10.0); }
-      if (slot == 8) { dir = 3; q = d.Rounded(200.0, 600.0, 10.0); }
-      if (slot == 9) { dir = 6; q = d.Rounded(-4.0e5, 4.0e5, 1000.0); }
+      if (slot == 7) {
+        dir = 1;
+        q = d.Rounded(-2000.0, 2000.0, 10.0);
+      }
+      if (slot == 8) {
+        dir = 3;
+        q = d.Rounded(200.0, 600.0, 10.0);
+      }
+      if (slot == 9) {
+        dir = 6;
+        q = d.Rounded(-4.0e5, 4.0e5, 1000.0);
+      }
       loads.AddLoad("P" + std::to_string(i + 1), k, KuormaVektori::kPoint, dir, 1, q, 0.0, x, 0.0);
     } else if (slot < 17) {
       const double a = d.Position(0.0, kLength - 500.0);
       const double b = a + d.Position(500.0, 8000.0);
       const int dir = slot == 15 ? 3 : (slot == 16 ? -2 : 2);
-      const int ref = dir == 2 && slot % 2 ? KuormaVektori::kPerHorizontal : KuormaVektori::kPerLength;
+      const int ref =
+          dir == 2 && slot % 2 ? KuormaVektori::kPerHorizontal : KuormaVektori::kPerLength;
       const double sign = dir == 3 ? 1.0 : -1.0;
       loads.AddLoad("q" + std::to_string(i + 1), k, KuormaVektori::kLine, dir, ref,
                     sign * d.Rounded(0.3, 3.0, 0.01), sign * d.Rounded(0.3, 3.0, 0.01), a,

@@ -23,8 +23,9 @@ void BuildResetMember(Case& c) {
   c.loads.AddLoad(" ", 0, KuormaVektori::kPoint, 2, 1, -5000.0, 0.0, 2500.0, 0.0);
 }
 
-// (b) 20 supports and 10 hinges (one in every other span) on 30 m, 6 load cases of 30 loads each: point loads at
-// nodes and inside bars, line loads over a third of the member, surface loads over all.
+// (b) 20 supports and 10 hinges (one in every other span) on 30 m, 6 load cases of 30 loads each:
+// point loads at nodes and inside bars, line loads over a third of the member, surface loads over
+// all.
 void BuildLargeMember(Case& c) {
   c.member.Reset();
   c.member.ClearRecords();
@@ -43,11 +44,10 @@ void BuildLargeMember(Case& c) {
   for (int k = 0; k < 6; ++k) {
     for (int i = 0; i < 10; ++i) {
       const double x = i % 2 ? i * 2 * spacing : 700.0 + i * 2900.0;
-      c.loads.AddLoad(" ", k, KuormaVektori::kPoint, i % 3 ? 2 : -2, 1, -1000.0 - i, 0.0, x,
-                      0.0);
+      c.loads.AddLoad(" ", k, KuormaVektori::kPoint, i % 3 ? 2 : -2, 1, -1000.0 - i, 0.0, x, 0.0);
       const double a = 1000.0 * i + 100.0 * k;
-      c.loads.AddLoad(" ", k, KuormaVektori::kLine, i % 2 ? 2 : -2, i % 2 ? 2 : 1, -1.0,
-                      -2.0 - i, a, a + 10000.0);
+      c.loads.AddLoad(" ", k, KuormaVektori::kLine, i % 2 ? 2 : -2, i % 2 ? 2 : 1, -1.0, -2.0 - i,
+                      a, a + 10000.0);
       c.loads.AddLoad(" ", k, KuormaVektori::kSurface, 2, 2, -0.001, -0.001, 0.0, 30000.0);
     }
   }
@@ -131,9 +131,7 @@ void BM_ResetMember_Generate(benchmark::State& s) { GenerateOnly(s, BuildResetMe
 void BM_LargeMember_All(benchmark::State& s) { RunAll(s, BuildLargeMember); }
 void BM_LargeMember_Generate(benchmark::State& s) { GenerateOnly(s, BuildLargeMember); }
 void BM_LargeMember_Read(benchmark::State& s) { ReadValidateSolve(s, BuildLargeMember, 1); }
-void BM_LargeMember_ReadValidate(benchmark::State& s) {
-  ReadValidateSolve(s, BuildLargeMember, 2);
-}
+void BM_LargeMember_ReadValidate(benchmark::State& s) { ReadValidateSolve(s, BuildLargeMember, 2); }
 void BM_LargeMember_ReadValidateSolve(benchmark::State& s) {
   ReadValidateSolve(s, BuildLargeMember, 3);
 }

@@ -1,4 +1,5 @@
-// A large member through every step of the program, at a quarter, half and full size, to see each step's growth.
+// A large member through every step of the program, at a quarter, half and full size, to see each
+// step's growth.
 //
 // The argument is the size in percent of 150 supports, 50 hinges and 2000 loads on a 100 m
 // member (20 load cases and 16 combinations at every size). A step that grows linearly
@@ -116,8 +117,7 @@ void BM_DesignPageAfterChange(benchmark::State& state) {
     step = -step;
     std::vector<std::string> input = GenerateAnalysisInput(*p);
     std::vector<std::string> output;
-    const bool current =
-        p->AnalysisValid == 1 && input == p->Analysis.InputText().Lines();
+    const bool current = p->AnalysisValid == 1 && input == p->Analysis.InputText().Lines();
     if (!current) RunAnalysis(std::move(input), *p, p->Analysis, output);
     const qv::DesignTree tree = qv::BuildDesignTree(qv::CollectDesignResults(*p));
     benchmark::DoNotOptimize(tree.nodes.size());
@@ -280,12 +280,12 @@ int PrintColdVisit() {
   const double t4 = CpuMs();
   const long f4 = MinorFaults();
   const auto ms = [](double v) { return qv::FormatFixed(v, 1); };
-  std::printf("first visit of a fresh process (CPU ms): generate %s, read+validate+solve %s, "
-              "checks %s, tree %s, total %s (%d lines, %d tree lines, %ld page faults, "
-              "analysis %d)\n",
-              ms(t1 - t0).c_str(), ms(t2 - t1).c_str(), ms(t3 - t2).c_str(),
-              ms(t4 - t3).c_str(), ms(t4 - t0).c_str(), lines,
-              static_cast<int>(tree.nodes.size()), f4 - f0, rc);
+  std::printf(
+      "first visit of a fresh process (CPU ms): generate %s, read+validate+solve %s, "
+      "checks %s, tree %s, total %s (%d lines, %d tree lines, %ld page faults, "
+      "analysis %d)\n",
+      ms(t1 - t0).c_str(), ms(t2 - t1).c_str(), ms(t3 - t2).c_str(), ms(t4 - t3).c_str(),
+      ms(t4 - t0).c_str(), lines, static_cast<int>(tree.nodes.size()), f4 - f0, rc);
   return rc == 0 ? 0 : 1;
 }
 

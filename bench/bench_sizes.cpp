@@ -1,4 +1,5 @@
-// Timing of loading and designing projects far larger than a member needs: thousands of load cases and combinations, 100 000 loads, 100 000 supports.
+// Timing of loading and designing projects far larger than a member needs: thousands of load cases
+// and combinations, 100 000 loads, 100 000 supports.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -36,8 +37,10 @@ std::vector<std::string> ProjectLines(Kind kind, int n) {
       combinations.Clear();
       for (int k = 0; k < n; ++k) {
         loads.Cases().AddCase("KT", k % 4);
-        loads.AddLoad("P", k, KuormaVektori::kPoint, 2, 1, -100.0, 0.0, 100.0 + (k * 7) % 5800, 0.0);
-        combinations.AddHeader(k, k % 2 == 0 ? KuormaYhdVektori::kStress : KuormaYhdVektori::kDeflection);
+        loads.AddLoad("P", k, KuormaVektori::kPoint, 2, 1, -100.0, 0.0, 100.0 + (k * 7) % 5800,
+                      0.0);
+        combinations.AddHeader(
+            k, k % 2 == 0 ? KuormaYhdVektori::kStress : KuormaYhdVektori::kDeflection);
         combinations.AddFactor(k, k, 1.0);
       }
       break;

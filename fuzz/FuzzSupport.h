@@ -32,9 +32,9 @@ inline const std::string& ScratchFolder() {
   // Removed when the process ends, so replays leave nothing behind.
   static const bool cleanup = [] {
     return std::atexit([] {
-      std::error_code ec;
-      std::filesystem::remove_all(ScratchFolder(), ec);
-    }) == 0;
+             std::error_code ec;
+             std::filesystem::remove_all(ScratchFolder(), ec);
+           }) == 0;
   }();
   (void)cleanup;
   return folder;

@@ -57,7 +57,9 @@ void CheckResults(const FEM_kaikki& fem, const std::set<int>& cases, int status)
     }
   }
   for (int i = -1; i <= fem.Supports().Count(); ++i) {
-    const int support = i < 0 ? -1 : i < fem.Supports().Count() ? fem.Supports().Number(i) : 1 << 30;
+    const int support = i < 0                        ? -1
+                        : i < fem.Supports().Count() ? fem.Supports().Number(i)
+                                                     : 1 << 30;
     for (int c : asked) {
       std::array<double, 6> r{};
       const int rc = fem.Reactions(support, c, r);

@@ -75,8 +75,10 @@ int ReferenceSplit(char separator, const std::string& line, const std::vector<in
     const double limit = kind == QEL_REAL ? qv::kRealFieldLimit : qv::kIntFieldLimit;
     double v = 0.0;
     if (qv::ParseNumber(field, -limit, limit, v) != 0) return -2;
-    if (kind == QEL_REAL) reals.push_back(v);
-    else ints.push_back(static_cast<int>(std::floor(v)));
+    if (kind == QEL_REAL)
+      reals.push_back(v);
+    else
+      ints.push_back(static_cast<int>(std::floor(v)));
   }
   return 0;
 }

@@ -55,7 +55,8 @@ void CheckLibrary(const std::string& path, const std::string& copy) {
       written += qv::Utf8ToCp1252(line);
       expected.push_back(qv::Cp1252ToUtf8(qv::Utf8ToCp1252(line)));
     }
-    if (!HasHighBytes(written) || !qv::IsValidUtf8(written)) Check(again.HeaderComments == expected);
+    if (!HasHighBytes(written) || !qv::IsValidUtf8(written))
+      Check(again.HeaderComments == expected);
   }
 
   // Loading keeps the old sections unless the file gave at least one.

@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<int> known(numbers.begin(), numbers.end());
     const int op = s.Byte() % 5;
     const int n = s.Number(known);
-    const std::size_t pick = file.Lines().empty() ? 0 : static_cast<std::size_t>(s.Byte()) % file.Lines().size();
+    const std::size_t pick =
+        file.Lines().empty() ? 0 : static_cast<std::size_t>(s.Byte()) % file.Lines().size();
     const std::string text = lines.empty() ? std::string("rivi") : lines[pick % lines.size()];
     switch (op) {
       case 0: {

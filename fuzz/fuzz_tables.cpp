@@ -33,7 +33,8 @@ void CheckCode(const MateriaaliTiedot& tables, qv::DesignCode code) {
           for (int kind : {MateriaaliTiedot::kDesign, MateriaaliTiedot::kCharacteristic, 0}) {
             const double v = tables.TableValue(q, code, material, duration, moisture, kind);
             Check(Finite(v));
-            if (q < 1 || q > DesignValues::kCount || material < 1 || material > materials || kind == 0)
+            if (q < 1 || q > DesignValues::kCount || material < 1 || material > materials ||
+                kind == 0)
               Check(v == 0.0);
           }
         }
@@ -57,7 +58,8 @@ void CheckDesignValues(MateriaaliTiedot& tables, qv::DesignCode code, int select
     for (int duration = 0; duration <= 5; ++duration) {
       DesignValues values;
       values.Set(1, 123.0);
-      const int rc = tables.GetDesignValues(code, duration, section, MateriaaliTiedot::kDesign, values);
+      const int rc =
+          tables.GetDesignValues(code, duration, section, MateriaaliTiedot::kDesign, values);
       if (!section.IsValid()) {
         Check(rc == -1 && values.Get(1) == 123.0);
         continue;
@@ -69,7 +71,8 @@ void CheckDesignValues(MateriaaliTiedot& tables, qv::DesignCode code, int select
         const double s = tables.MemberStiffness(code, duration, section, which, &kdef);
         Check(Finite(s) && (which >= 1 && which <= 3 ? true : s == 0.0));
       }
-      Check(Finite(tables.CreepFactor(tables.Material(qv::DesignCode::kEc5Env), duration, tables.MoistureClass(qv::DesignCode::kEc5Env))));
+      Check(Finite(tables.CreepFactor(tables.Material(qv::DesignCode::kEc5Env), duration,
+                                      tables.MoistureClass(qv::DesignCode::kEc5Env))));
     }
   }
 }
@@ -80,12 +83,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 65536) return 0;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   // The three tables follow each other, parted by a line "@@@@".
-  const std::vector<std::string> parts = fuzz::SplitParts(bytes, "@@@@", MateriaaliTiedot::kCodeCount);
+  const std::vector<std::string> parts =
+      fuzz::SplitParts(bytes, "@@@@", MateriaaliTiedot::kCodeCount);
   const std::string& folder = fuzz::ScratchFolder();
   for (int c = 0; c < MateriaaliTiedot::kCodeCount; ++c) {
     const std::string path = folder + "/" + MateriaaliTiedot::kFileNames[c];
-    if (c < static_cast<int>(parts.size())) fuzz::WriteBytes(path, parts[static_cast<std::size_t>(c)]);
-    else std::remove(path.c_str());
+    if (c < static_cast<int>(parts.size()))
+      fuzz::WriteBytes(path, parts[static_cast<std::size_t>(c)]);
+    else
+      std::remove(path.c_str());
   }
   MateriaaliTiedot tables;
   const int read = tables.LoadTables(folder);

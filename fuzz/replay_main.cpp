@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     for (const auto& e : std::filesystem::recursive_directory_iterator(argv[a], ec)) {
       if (!e.is_regular_file()) continue;
       std::ifstream in(e.path(), std::ios::binary);
-      const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      const std::string bytes((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
       LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
       ++files;
     }

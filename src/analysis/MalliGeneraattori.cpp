@@ -32,7 +32,8 @@ void AppendInt(std::string& s, int v) {
 // As qv::FormatFixed writes it, without a string of its own for every number.
 void AppendReal(std::string& s, double v, int decimals) {
   char buf[400];
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  const auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
   if (ec == std::errc()) {
     s.append(buf, end);
   } else {
@@ -290,10 +291,10 @@ void MalliGeneraattori::WriteDistributedLoad(int i) {
 
   // Start bar: x_j <= x1 < x_j+1; end bar: x_j < x2 <= x_j+1.
   const int bars = static_cast<int>(nodeX_.size()) - 1;
-  const int first = static_cast<int>(std::upper_bound(nodeX_.begin(), nodeX_.end(), x1) -
-                                     nodeX_.begin()) - 1;
-  const int last = static_cast<int>(std::lower_bound(nodeX_.begin(), nodeX_.end(), x2) -
-                                    nodeX_.begin()) - 1;
+  const int first =
+      static_cast<int>(std::upper_bound(nodeX_.begin(), nodeX_.end(), x1) - nodeX_.begin()) - 1;
+  const int last =
+      static_cast<int>(std::lower_bound(nodeX_.begin(), nodeX_.end(), x2) - nodeX_.begin()) - 1;
   if (first < 0 || last < 0 || first >= bars || last >= bars || last < first) return;
 
   const double slope = (q2 - q1) / (x2 - x1);

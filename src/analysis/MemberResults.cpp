@@ -1,4 +1,5 @@
-// Sampling of the bars and summing of the weighted load cases into forces and displacements along the member.
+// Sampling of the bars and summing of the weighted load cases into forces and displacements along
+// the member.
 #include "analysis/MemberResults.h"
 
 #include <algorithm>
@@ -46,8 +47,9 @@ std::vector<WeightedCase> WeightedCases(const MemberResultSource& s, int c, int 
   const std::vector<double> weights = CaseWeights(*s.loads, c, k);
   for (int i = 0; i < list.Count(); ++i) {
     const int m = static_cast<int>(std::lround(list[i]));
-    const double w =
-        m >= 1 && m <= static_cast<int>(weights.size()) ? weights[static_cast<std::size_t>(m - 1)] : 0.0;
+    const double w = m >= 1 && m <= static_cast<int>(weights.size())
+                         ? weights[static_cast<std::size_t>(m - 1)]
+                         : 0.0;
     if (w == 0.0) continue;
     WeightedCase wc;
     wc.number = m;
@@ -173,8 +175,8 @@ void SampleBars(const MemberResultSource& s, const std::vector<WeightedCase>& ca
     const int bar = bars.Number(b);
     const double length = s.fem->BarLength(bar);
     const int n = SamplingDivisions(length, step);
-    const double x0 = table.Count() > 0 ? table.GetReal(table.Count() - 1, MemberResultField::kX)
-                                        : 0.0;
+    const double x0 =
+        table.Count() > 0 ? table.GetReal(table.Count() - 1, MemberResultField::kX) : 0.0;
     const FEM_BarPoints& p = cache->Points(*s.fem, b, bar, n);
     emitted.clear();
     at.clear();
@@ -285,8 +287,7 @@ int SamplingDivisions(double barLength, double step) {
   return static_cast<int>(n);
 }
 
-void SampleAhead(const FEM_kaikki& fem, FEM_SampleCache& samples, double length,
-                 int resultSteps) {
+void SampleAhead(const FEM_kaikki& fem, FEM_SampleCache& samples, double length, int resultSteps) {
   const double step = SamplingStep(length, resultSteps);
   const FEM_SauvaVektori& bars = fem.Bars();
   const QELlukuvektori& list = fem.Loads().CaseList();
@@ -333,7 +334,8 @@ int SupportReactions(const MemberResultSource& source, int c, int k, QELvektori&
     for (const WeightedCase& wc : cases) {
       std::array<double, 6> r{};
       if (source.fem->Reactions(s, wc.number, r) < 0) continue;
-      for (int j = 0; j < 6; ++j) sum[static_cast<std::size_t>(j)] += wc.factor[0] * r[static_cast<std::size_t>(j)];
+      for (int j = 0; j < 6; ++j)
+        sum[static_cast<std::size_t>(j)] += wc.factor[0] * r[static_cast<std::size_t>(j)];
     }
     table.AddRecord(nullptr, &sum, nullptr);
   }

@@ -1,4 +1,5 @@
-// Internal forces, displacements and support reactions along the member for one load case or combination.
+// Internal forces, displacements and support reactions along the member for one load case or
+// combination.
 #pragma once
 
 #include <vector>
@@ -17,12 +18,12 @@ class RakenneVektori;
 // What the results are computed from. The project record supplies it (ResultSourceOf);
 // a caller holding the parts separately may fill it by hand.
 struct MemberResultSource {
-  const FEM_kaikki* fem = nullptr;    // solved with unit stiffness
-  int analysisValid = 0;              // 1 after a successful run
+  const FEM_kaikki* fem = nullptr;         // solved with unit stiffness
+  int analysisValid = 0;                   // 1 after a successful run
   const RakenneVektori* member = nullptr;  // supports (spans of the deflection checks)
-  double length = 0.0;                // member length L, mm
-  int resultSteps = 40;               // division count D (10..200)
-  const KuormaVektori* loads = nullptr;  // load cases and combinations
+  double length = 0.0;                     // member length L, mm
+  int resultSteps = 40;                    // division count D (10..200)
+  const KuormaVektori* loads = nullptr;    // load cases and combinations
   qv::DesignCode designCode = qv::DesignCode::kLimitState;
   const MateriaaliTiedot* materials = nullptr;  // for the real stiffness and creep
   qv::SectionSize section;
@@ -71,8 +72,7 @@ int SupportReactions(const MemberResultSource& source, int c, int k, QELvektori&
 // the operations above would for a member of this length and result steps, into samples:
 // a design afterwards on the same solution and samples finds them there. The results above
 // are the same with or without it.
-void SampleAhead(const FEM_kaikki& fem, FEM_SampleCache& samples, double length,
-                 int resultSteps);
+void SampleAhead(const FEM_kaikki& fem, FEM_SampleCache& samples, double length, int resultSteps);
 
 // The project's parts gathered for the operations above, with the samples it keeps beside
 // its analysis.

@@ -1,4 +1,5 @@
-// Build step: writes the user manual (README.md's user guide as HTML) and its pictures into a folder.
+// Build step: writes the user manual (README.md's user guide as HTML) and its pictures into a
+// folder.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,8 @@ int main(int argc, char* argv[]) {
     }
   }
   QFile html(out.filePath(QLatin1String(qv::kManualFileName)));
-  if (!html.open(QIODevice::WriteOnly | QIODevice::Truncate) || html.write(page.html.toUtf8()) < 0) {
+  if (!html.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      html.write(page.html.toUtf8()) < 0) {
     err << "cannot write " << html.fileName() << "\n";
     return 1;
   }

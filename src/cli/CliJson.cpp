@@ -15,26 +15,46 @@ namespace {
 
 const char* CheckName(int code) {
   switch (code) {
-    case CheckRowVektori::kShear: return "Leikkaus";
-    case CheckRowVektori::kTension: return "Veto";
-    case CheckRowVektori::kCompression: return "Puristus";
-    case CheckRowVektori::kBending: return "Taivutus";
-    case CheckRowVektori::kBendingTension: return "Taivutus + veto";
-    case CheckRowVektori::kBendingCompression: return "Taivutus + puristus";
-    case CheckRowVektori::kSlendernessLimit: return "Maksimihoikkuus";
-    case CheckRowVektori::kTorsion: return "Vääntö";
-    case CheckRowVektori::kBendingLateral: return "Taivutus, kiepahduskerroin";
-    case 11: return "Nx_max";
-    case 12: return "Vy_max";
-    case 13: return "Vz_max";
-    case 14: return "Mx_max";
-    case 15: return "My_max";
-    case 16: return "Mz_max";
-    case CheckRowVektori::kSlenderness: return "Hoikkuus";
-    case CheckRowVektori::kBucklingFactors: return "Nurjahduskerroin";
-    case CheckRowVektori::kRelativeSlenderness: return "Hoikkuus,rel";
-    case CheckRowVektori::kLateralFactors: return "Kiepahduskerroin";
-    default: return "Laskenta-arvo";
+    case CheckRowVektori::kShear:
+      return "Leikkaus";
+    case CheckRowVektori::kTension:
+      return "Veto";
+    case CheckRowVektori::kCompression:
+      return "Puristus";
+    case CheckRowVektori::kBending:
+      return "Taivutus";
+    case CheckRowVektori::kBendingTension:
+      return "Taivutus + veto";
+    case CheckRowVektori::kBendingCompression:
+      return "Taivutus + puristus";
+    case CheckRowVektori::kSlendernessLimit:
+      return "Maksimihoikkuus";
+    case CheckRowVektori::kTorsion:
+      return "Vääntö";
+    case CheckRowVektori::kBendingLateral:
+      return "Taivutus, kiepahduskerroin";
+    case 11:
+      return "Nx_max";
+    case 12:
+      return "Vy_max";
+    case 13:
+      return "Vz_max";
+    case 14:
+      return "Mx_max";
+    case 15:
+      return "My_max";
+    case 16:
+      return "Mz_max";
+    case CheckRowVektori::kSlenderness:
+      return "Hoikkuus";
+    case CheckRowVektori::kBucklingFactors:
+      return "Nurjahduskerroin";
+    case CheckRowVektori::kRelativeSlenderness:
+      return "Hoikkuus,rel";
+    case CheckRowVektori::kLateralFactors:
+      return "Kiepahduskerroin";
+    default:
+      return "Laskenta-arvo";
   }
 }
 
@@ -58,11 +78,21 @@ std::string JsonString(const std::string& text) {
   std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -92,7 +122,9 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
   const auto materials = p.Materials.MaterialNames(p.DesignCode);
   const int m = p.Materials.Material(p.DesignCode);
   j += "  \"material\": " +
-       JsonString(m >= 1 && m <= static_cast<int>(materials.size()) ? materials[static_cast<std::size_t>(m - 1)] : "?") +
+       JsonString(m >= 1 && m <= static_cast<int>(materials.size())
+                      ? materials[static_cast<std::size_t>(m - 1)]
+                      : "?") +
        ",\n";
   j += "  \"analysisValid\": " + std::string(p.AnalysisValid ? "true" : "false") + ",\n";
 
@@ -104,16 +136,20 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
     for (int i = 0; i < cd.checks.Count(); ++i) {
       const double u = RowUtilisation(cd.checks, i);
       if (u > util) util = u;
-      checks += std::string(checks.empty() ? "" : ",") + "\n        {\"code\": " +
-                std::to_string(cd.checks.Code(i)) + ", \"name\": " + JsonString(CheckName(cd.checks.Code(i))) +
-                ", \"span\": " + std::to_string(cd.checks.Span(i)) + ", \"value1\": " +
-                JsonNumber(cd.checks.Value1(i)) + ", \"value2\": " + JsonNumber(cd.checks.Value2(i)) +
+      checks += std::string(checks.empty() ? "" : ",") +
+                "\n        {\"code\": " + std::to_string(cd.checks.Code(i)) +
+                ", \"name\": " + JsonString(CheckName(cd.checks.Code(i))) +
+                ", \"span\": " + std::to_string(cd.checks.Span(i)) +
+                ", \"value1\": " + JsonNumber(cd.checks.Value1(i)) +
+                ", \"value2\": " + JsonNumber(cd.checks.Value2(i)) +
                 (u >= 0.0 ? ", \"utilisation\": " + JsonNumber(u) : std::string()) + "}";
     }
     j += std::string(c ? "," : "") + "\n    {\"index\": " + std::to_string(cd.index) +
-         ", \"name\": " + JsonString(cd.name) + ", \"durationClass\": " + JsonString(cd.durationName) +
+         ", \"name\": " + JsonString(cd.name) +
+         ", \"durationClass\": " + JsonString(cd.durationName) +
          ", \"checked\": " + (cd.Ran() ? "true" : "false") + NotRunJson(cd) +
-         ", \"utilisation\": " + JsonNumber(util) + ",\n      \"checks\": [" + checks + (checks.empty() ? "]}" : "\n      ]}");
+         ", \"utilisation\": " + JsonNumber(util) + ",\n      \"checks\": [" + checks +
+         (checks.empty() ? "]}" : "\n      ]}");
   }
   j += r.stress.empty() ? "],\n" : "\n  ],\n";
 
@@ -123,24 +159,30 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
     double util = 0.0;
     std::string spans;
     for (int i = 0; i < cd.spans.Count(); ++i) {
-      const double uy = i < static_cast<int>(cd.utilY.size()) ? cd.utilY[static_cast<std::size_t>(i)] : 0.0;
-      const double uz = i < static_cast<int>(cd.utilZ.size()) ? cd.utilZ[static_cast<std::size_t>(i)] : 0.0;
+      const double uy =
+          i < static_cast<int>(cd.utilY.size()) ? cd.utilY[static_cast<std::size_t>(i)] : 0.0;
+      const double uz =
+          i < static_cast<int>(cd.utilZ.size()) ? cd.utilZ[static_cast<std::size_t>(i)] : 0.0;
       util = std::max(util, std::max(uy, uz));
       std::string sets;
       for (int set = 1; set <= DeflectionSetCount(r.code); ++set) {
-        sets += std::string(set > 1 ? ", " : "") + "{\"uy\": " +
-                JsonNumber(cd.spans.GetReal(i, DeflectionRow::Field(set, 2))) + ", \"uz\": " +
-                JsonNumber(cd.spans.GetReal(i, DeflectionRow::Field(set, 3))) + "}";
+        sets += std::string(set > 1 ? ", " : "") +
+                "{\"uy\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::Field(set, 2))) +
+                ", \"uz\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::Field(set, 3))) + "}";
       }
-      spans += std::string(spans.empty() ? "" : ",") + "\n        {\"span\": " + std::to_string(i + 1) +
-               ", \"x1\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX1)) + ", \"x2\": " +
-               JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX2)) + ", \"sets\": [" + sets +
-               "], \"utilisationY\": " + JsonNumber(uy) + ", \"utilisationZ\": " + JsonNumber(uz) + "}";
+      spans += std::string(spans.empty() ? "" : ",") +
+               "\n        {\"span\": " + std::to_string(i + 1) +
+               ", \"x1\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX1)) +
+               ", \"x2\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX2)) +
+               ", \"sets\": [" + sets + "], \"utilisationY\": " + JsonNumber(uy) +
+               ", \"utilisationZ\": " + JsonNumber(uz) + "}";
     }
     j += std::string(c ? "," : "") + "\n    {\"index\": " + std::to_string(cd.index) +
-         ", \"name\": " + JsonString(cd.name) + ", \"durationClass\": " + JsonString(cd.durationName) +
-         ", \"ownLimit\": " + JsonNumber(cd.ownLimit) + ", \"checked\": " + (cd.Ran() ? "true" : "false") +
-         NotRunJson(cd) + ", \"utilisation\": " + JsonNumber(util) + ",\n      \"spans\": [" + spans +
+         ", \"name\": " + JsonString(cd.name) +
+         ", \"durationClass\": " + JsonString(cd.durationName) +
+         ", \"ownLimit\": " + JsonNumber(cd.ownLimit) +
+         ", \"checked\": " + (cd.Ran() ? "true" : "false") + NotRunJson(cd) +
+         ", \"utilisation\": " + JsonNumber(util) + ",\n      \"spans\": [" + spans +
          (spans.empty() ? "]}" : "\n      ]}");
   }
   j += r.deflection.empty() ? "],\n" : "\n  ],\n";
@@ -151,7 +193,8 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
   j += "],\n";
   j += "  \"overallUtilisation\": " + JsonNumber(run.tree.overall) + ",\n";
   j += "  \"allChecksRan\": " + std::string(run.tree.allChecksRan ? "true" : "false") + ",\n";
-  j += "  \"passes\": " + std::string(run.tree.passes && run.tree.allChecksRan ? "true" : "false") + "\n}\n";
+  j += "  \"passes\": " + std::string(run.tree.passes && run.tree.allChecksRan ? "true" : "false") +
+       "\n}\n";
   return j;
 }
 

@@ -14,8 +14,8 @@ constexpr int kCliError = 2;  // bad arguments, a project that does not load, a 
 
 struct CliOptions {
   std::string project;
-  std::string dataDir;   // empty: beside the program
-  std::string saveAs;    // empty: nothing saved
+  std::string dataDir;  // empty: beside the program
+  std::string saveAs;   // empty: nothing saved
   bool search = false;
   bool json = false;
   bool help = false;
@@ -23,7 +23,8 @@ struct CliOptions {
 };
 
 // Parses the arguments (without the program name). Returns 0, or kCliError with the reason.
-int ParseCliArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error);
+int ParseCliArguments(const std::vector<std::string>& args, CliOptions& options,
+                      std::string& error);
 
 // The help text, Finnish or English.
 std::string CliHelpText(bool english);

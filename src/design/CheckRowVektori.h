@@ -17,16 +17,17 @@ class CheckRowVektori : public QELvektori {
   static constexpr int kSlendernessLimit = 7;    // "Maksimihoikkuus": largest slenderness twice
   static constexpr int kTorsion = 8;             // "Vääntö"
   // Where the bending check governs at a lateral-torsional factor below 1: kcrit,y and
-  // kcrit,z (codes 1, 2: Kk) used there, as in kLateralFactors; written only then, right after kBending.
+  // kcrit,z (codes 1, 2: Kk) used there, as in kLateralFactors; written only then, right after
+  // kBending.
   static constexpr int kBendingLateral = 9;
-  static constexpr int kMaxN = 11;               // 11..16: largest |N|, |Vy|, |Vz|, |Mx|, |My|, |Mz|
+  static constexpr int kMaxN = 11;  // 11..16: largest |N|, |Vy|, |Vz|, |Mx|, |My|, |Mz|
   static constexpr int kMaxMy = 15;
   static constexpr int kMaxMz = 16;
-  static constexpr int kSlenderness = 21;        // per span: lambda_y, lambda_z
-  static constexpr int kBucklingFactors = 22;    // per span: k_y, k_z
+  static constexpr int kSlenderness = 21;          // per span: lambda_y, lambda_z
+  static constexpr int kBucklingFactors = 22;      // per span: k_y, k_z
   static constexpr int kRelativeSlenderness = 23;  // per span: lambda_rel,y, lambda_rel,z
-  static constexpr int kLateralFactors = 31;     // per span: kcrit,y, kcrit,z
-  static constexpr int kDesignValueFirst = 41;   // 41..49: design values 1, 8, 2, 3, 4, 5, 9, 6, 7
+  static constexpr int kLateralFactors = 31;       // per span: kcrit,y, kcrit,z
+  static constexpr int kDesignValueFirst = 41;  // 41..49: design values 1, 8, 2, 3, 4, 5, 9, 6, 7
   static constexpr int kDesignValueLast = 49;
 
   static constexpr double kSlendernessLimitValue = 170.0;

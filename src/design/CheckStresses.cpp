@@ -62,7 +62,8 @@ struct Findings {
 void Buckle(const StressCheckInput& in, int direction, double x1, double x2, double& k,
             double& lambda, double& rel) {
   k = BucklingValue(in.context, kBucklingFactor, direction, in.values, in.section, x1, x2);
-  lambda = BucklingValue(in.context, kBucklingSlenderness, direction, in.values, in.section, x1, x2);
+  lambda =
+      BucklingValue(in.context, kBucklingSlenderness, direction, in.values, in.section, x1, x2);
   rel = BucklingValue(in.context, kBucklingRelativeSlenderness, direction, in.values, in.section,
                       x1, x2);
 }
@@ -72,10 +73,10 @@ SpanFactors SpanRows(const StressCheckInput& in, int span, double x1, double x2,
   SpanFactors f;
   const MitoitusAsetukset& s = in.context.settings;
   if (s.Kiepahdus != 0) {
-    f.kcritZ = LateralBucklingValue(in.context, kLateralFactor, kLateralMz, in.values, in.section,
-                                    x1, x2);
-    f.kcritY = LateralBucklingValue(in.context, kLateralFactor, kLateralMy, in.values, in.section,
-                                    x1, x2);
+    f.kcritZ =
+        LateralBucklingValue(in.context, kLateralFactor, kLateralMz, in.values, in.section, x1, x2);
+    f.kcritY =
+        LateralBucklingValue(in.context, kLateralFactor, kLateralMy, in.values, in.section, x1, x2);
     rows.AddRow(CheckRowVektori::kLateralFactors, span, f.kcritY, f.kcritZ);
   }
   if (s.Nurjahdus != 0 && s.Ynurj != 0) {
@@ -176,8 +177,7 @@ void SummaryRows(const StressCheckInput& in, const Findings& f, CheckRowVektori&
     rows.AddRow(CheckRowVektori::kBendingLateral, 0, f.bendingKcritY, f.bendingKcritZ);
   add(CheckRowVektori::kBendingTension, f.bendingTension);
   add(CheckRowVektori::kBendingCompression, f.bendingCompression);
-  if (!Ec5Rules(in.context.code) &&
-      f.maxLambda > CheckRowVektori::kSlendernessLimitValue) {
+  if (!Ec5Rules(in.context.code) && f.maxLambda > CheckRowVektori::kSlendernessLimitValue) {
     rows.AddRow(CheckRowVektori::kSlendernessLimit, 0, f.maxLambda, f.maxLambda);
   }
   for (int j = 0; j < 6; ++j) rows.AddRow(CheckRowVektori::kMaxN + j, 0, f.maxAbs[j], 0.0);

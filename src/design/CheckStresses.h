@@ -15,10 +15,10 @@ namespace qv {
 
 // Everything one run of the checks reads, gathered from the project (or built by hand).
 struct StressCheckInput {
-  StabilityContext context;         // design code, material type, design settings
+  StabilityContext context;  // design code, material type, design settings
   SectionSize section;
-  DesignValues values;              // design values of the combination's duration class
-  std::vector<double> spanBounds;   // ascending: 0, the supports, the member length
+  DesignValues values;                 // design values of the combination's duration class
+  std::vector<double> spanBounds;      // ascending: 0, the supports, the member length
   const QELvektori* forces = nullptr;  // rows x, N, Vy, Vz, Mx, My, Mz (N, Nmm)
 };
 

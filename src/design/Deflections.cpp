@@ -65,10 +65,10 @@ int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QE
     row[DeflectionRow::kX2] = x2;
     int begin = 0, end = first.Count();
     if (ordered) {
-      begin = static_cast<int>(
-          std::lower_bound(xs.begin(), xs.end(), x1 - kSpanPointTolerance) - xs.begin());
-      end = static_cast<int>(
-          std::upper_bound(xs.begin(), xs.end(), x2 + kSpanPointTolerance) - xs.begin());
+      begin = static_cast<int>(std::lower_bound(xs.begin(), xs.end(), x1 - kSpanPointTolerance) -
+                               xs.begin());
+      end = static_cast<int>(std::upper_bound(xs.begin(), xs.end(), x2 + kSpanPointTolerance) -
+                             xs.begin());
     }
     for (int i = begin; i < end; ++i) {
       const double x = first.GetReal(i, MemberResultField::kX);
@@ -162,8 +162,8 @@ double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, qv::DesignCo
   return DeflectionUtilisation(settings, code, direction, x2 - x1, u1, u2, u3, cantilever);
 }
 
-double DeflectionSpanUtilisation(const QELVUX_data& project, int c, const QELvektori& rows,
-                                 int row, int direction) {
+double DeflectionSpanUtilisation(const QELVUX_data& project, int c, const QELvektori& rows, int row,
+                                 int direction) {
   return DeflectionSpanUtilisation(project.Settings, project.DesignCode,
                                    project.Loads.Combinations(), c, project.Member, rows, row,
                                    direction);

@@ -79,5 +79,5 @@ double DeflectionSpanUtilisation(const MitoitusAsetukset& settings, qv::DesignCo
                                  const RakenneVektori& member, const QELvektori& rows, int row,
                                  int direction);
 // The same with the project's settings, code, combinations and member.
-double DeflectionSpanUtilisation(const QELVUX_data& project, int c, const QELvektori& rows,
-                                 int row, int direction);
+double DeflectionSpanUtilisation(const QELVUX_data& project, int c, const QELvektori& rows, int row,
+                                 int direction);

@@ -25,23 +25,19 @@ bool IsB10(DesignCode code) {
 
 std::string F(double v, int decimals) { return FormatFixed(v, decimals); }
 
-const char* const kDesignLabels1[9] = {
-    "f_bsall (Mz)", "f_bsall (My)", "f_csall",     "f_c90sall",   "f_tsall",
-    "f_vsall (Vy)", "f_vsall (Vz)", "Ek (lujuus)", "E (siirtymä)"};
-const char* const kDesignLabels2[9] = {"fbd (Mz)", "fbd (My)", "fcd",         "fc90d",
-                                       "ftd",      "fvd (Vy)", "fvd (Vz)",    "Ek (lujuus)",
-                                       "E (siirtymä)"};
-const char* const kDesignLabels3[9] = {"fm,d (Mz)",       "fm,d (My)", "fc,0,d",
-                                       "fc,90,d",         "ft,0,d",    "fv,d (Vy)",
-                                       "fv,d (Vz)",       "E 0.05 (lujuus)",
-                                       "E 0,mean (siirtymä)"};
-const char* const kCharLabels2[9] = {"fbk (Mz)", "fbk (My)", "fck",         "fc90k",
-                                     "ftk",      "fvk (Vy)", "fvk (Vz)",    "Ek (lujuus)",
-                                     "E (siirtymä)"};
-const char* const kCharLabels3[9] = {"fm,k (Mz)",       "fm,k (My)", "fc,0,k",
-                                     "fc,90,k",         "ft,0,k",    "fv,k (Vy)",
-                                     "fv,k (Vz)",       "E 0.05 (lujuus)",
-                                     "E 0,mean (siirtymä)"};
+const char* const kDesignLabels1[9] = {"f_bsall (Mz)", "f_bsall (My)", "f_csall",
+                                       "f_c90sall",    "f_tsall",      "f_vsall (Vy)",
+                                       "f_vsall (Vz)", "Ek (lujuus)",  "E (siirtymä)"};
+const char* const kDesignLabels2[9] = {"fbd (Mz)", "fbd (My)", "fcd",         "fc90d",       "ftd",
+                                       "fvd (Vy)", "fvd (Vz)", "Ek (lujuus)", "E (siirtymä)"};
+const char* const kDesignLabels3[9] = {"fm,d (Mz)", "fm,d (My)",       "fc,0,d",
+                                       "fc,90,d",   "ft,0,d",          "fv,d (Vy)",
+                                       "fv,d (Vz)", "E 0.05 (lujuus)", "E 0,mean (siirtymä)"};
+const char* const kCharLabels2[9] = {"fbk (Mz)", "fbk (My)", "fck",         "fc90k",       "ftk",
+                                     "fvk (Vy)", "fvk (Vz)", "Ek (lujuus)", "E (siirtymä)"};
+const char* const kCharLabels3[9] = {"fm,k (Mz)", "fm,k (My)",       "fc,0,k",
+                                     "fc,90,k",   "ft,0,k",          "fv,k (Vy)",
+                                     "fv,k (Vz)", "E 0.05 (lujuus)", "E 0,mean (siirtymä)"};
 
 const int kOrder[9] = {1, 8, 2, 3, 4, 5, 9, 6, 7};
 
@@ -58,23 +54,28 @@ double RowUtilisation(const CheckRowVektori& rows, int code) {
 // Checks with a stress in MPa: shear, torsion, tension, compression, bending.
 const char* StressLabel(int code) {
   switch (code) {
-    case CheckRowVektori::kShear: return "Leikkaus";
-    case CheckRowVektori::kTorsion: return "Vääntö";
-    case CheckRowVektori::kTension: return "Veto";
-    case CheckRowVektori::kCompression: return "Puristus";
-    case CheckRowVektori::kBending: return "Taivutus";
-    default: return nullptr;
+    case CheckRowVektori::kShear:
+      return "Leikkaus";
+    case CheckRowVektori::kTorsion:
+      return "Vääntö";
+    case CheckRowVektori::kTension:
+      return "Veto";
+    case CheckRowVektori::kCompression:
+      return "Puristus";
+    case CheckRowVektori::kBending:
+      return "Taivutus";
+    default:
+      return nullptr;
   }
 }
 
 void AddForceMax(int code, double value, DesignLineStyle style, std::vector<DesignLine>& out) {
-  static const char* const kNames[6] = {"Nx_max", "Vy_max", "Vz_max",
-                                        "Mx_max", "My_max", "Mz_max"};
+  static const char* const kNames[6] = {"Nx_max", "Vy_max", "Vz_max", "Mx_max", "My_max", "Mz_max"};
   if (value == 0.0) return;
   const int k = code - CheckRowVektori::kMaxN;
   const bool moment = k >= 3;
-  const std::string text = Lead(kNames[k], style) + F(value * (moment ? 1e-6 : 0.001), 2) +
-                           (moment ? " kNm" : " kN");
+  const std::string text =
+      Lead(kNames[k], style) + F(value * (moment ? 1e-6 : 0.001), 2) + (moment ? " kNm" : " kN");
   out.push_back({DesignLineKind::kForceMax, text, 0.0});
 }
 
@@ -133,13 +134,14 @@ std::string LateralNote(const CheckRowVektori& rows, DesignCode code) {
   const std::string name = IsB10(code) ? "Kk," : "kcrit,";
   std::string note;
   if (rows.Value2(i) < 1.0) note += name + "z = " + F(rows.Value2(i), 2);
-  if (rows.Value1(i) < 1.0) note += (note.empty() ? "" : ", ") + name + "y = " + F(rows.Value1(i), 2);
+  if (rows.Value1(i) < 1.0)
+    note += (note.empty() ? "" : ", ") + name + "y = " + F(rows.Value1(i), 2);
   return ", kiepahdus: " + note;
 }
 
 // Shear, torsion, tension, compression, bending, the interactions and the slenderness limit.
-void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign, DesignLineStyle style,
-                    std::vector<DesignLine>& out) {
+void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign,
+                    DesignLineStyle style, std::vector<DesignLine>& out) {
   const int code = rows.Code(i);
   const double v = rows.Value1(i);
   const double u = rows.Value2(i);
@@ -154,12 +156,12 @@ void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign,
   if (code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression) {
     // The interaction is shown only when both of its parts are.
     const bool tension = code == CheckRowVektori::kBendingTension;
-    const double part = RowUtilisation(rows, tension ? CheckRowVektori::kTension
-                                                     : CheckRowVektori::kCompression);
+    const double part =
+        RowUtilisation(rows, tension ? CheckRowVektori::kTension : CheckRowVektori::kCompression);
     if (u > 0.0 && part > 0.0 && RowUtilisation(rows, CheckRowVektori::kBending) > 0.0) {
       const char* label = tension ? "Taivutus + veto" : "Taivutus + puristus";
-      out.push_back({DesignLineKind::kUtilisation,
-                     Lead(label, style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
+      out.push_back(
+          {DesignLineKind::kUtilisation, Lead(label, style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
     }
     return;
   }
@@ -174,18 +176,24 @@ void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign,
 
 const char* const* DesignValueLabels(DesignCode code) {
   switch (code) {
-    case DesignCode::kAllowableStress: return kDesignLabels1;
-    case DesignCode::kLimitState: return kDesignLabels2;
-    case DesignCode::kEc5Env: return kDesignLabels3;
+    case DesignCode::kAllowableStress:
+      return kDesignLabels1;
+    case DesignCode::kLimitState:
+      return kDesignLabels2;
+    case DesignCode::kEc5Env:
+      return kDesignLabels3;
   }
   return nullptr;
 }
 
 const char* const* CharacteristicLabels(DesignCode code) {
   switch (code) {
-    case DesignCode::kAllowableStress: return nullptr;
-    case DesignCode::kLimitState: return kCharLabels2;
-    case DesignCode::kEc5Env: return kCharLabels3;
+    case DesignCode::kAllowableStress:
+      return nullptr;
+    case DesignCode::kLimitState:
+      return kCharLabels2;
+    case DesignCode::kEc5Env:
+      return kCharLabels3;
   }
   return nullptr;
 }
@@ -215,8 +223,8 @@ std::vector<DesignLine> StressLines(const DesignResults& r, const CombinationDes
       if (position >= 0 && position < 9) {
         if (labels == nullptr) continue;
         if (!materialHeading) {
-          out.push_back({DesignLineKind::kMaterialHeading, "MATERIAALITIEDOT (Laskenta-arvot):",
-                         0.0});
+          out.push_back(
+              {DesignLineKind::kMaterialHeading, "MATERIAALITIEDOT (Laskenta-arvot):", 0.0});
           materialHeading = true;
         }
         out.push_back({DesignLineKind::kMaterialValue,
@@ -278,9 +286,12 @@ std::string CombinationHeading(const CombinationDesign& comb, double utilisation
 
 std::string DesignCodeName(DesignCode code) {
   switch (code) {
-    case DesignCode::kAllowableStress: return "RakMk B10 sallitut jännitykset (2001)";
-    case DesignCode::kLimitState: return "RakMk B10 rajatilamitoitus (2001)";
-    case DesignCode::kEc5Env: return "Euronormi EC5 (ENV 1995-1-1)";
+    case DesignCode::kAllowableStress:
+      return "RakMk B10 sallitut jännitykset (2001)";
+    case DesignCode::kLimitState:
+      return "RakMk B10 rajatilamitoitus (2001)";
+    case DesignCode::kEc5Env:
+      return "Euronormi EC5 (ENV 1995-1-1)";
   }
   return "";
 }

@@ -51,8 +51,7 @@ const char* const* DesignValueLabels(DesignCode code);
 const char* const* CharacteristicLabels(DesignCode code);
 // "label = value MPa" (tree) or "label:\tvalue MPa" (report); the two moduli (positions 7
 // and 8 of the order) with no decimals, the strengths with two.
-std::string MaterialValueLine(const char* label, int position, double value,
-                              DesignLineStyle style);
+std::string MaterialValueLine(const char* label, int position, double value, DesignLineStyle style);
 // Quantity shown at position 0..8 of the order.
 int MaterialOrderQuantity(int position);
 

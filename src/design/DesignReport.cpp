@@ -99,7 +99,8 @@ std::string ConditionLabel(DesignCode code, int condition) {
     case DesignCode::kLimitState:
       return condition == 1 ? "Kaikki kuormat:\t" : "Muuttuvat kuormat:\t";
     case DesignCode::kEc5Env:
-      return condition == 1 ? "Muuttuvat kuormat, hetkellinen:\t" : "Muuttuvat kuormat, lopullinen:\t";
+      return condition == 1 ? "Muuttuvat kuormat, hetkellinen:\t"
+                            : "Muuttuvat kuormat, lopullinen:\t";
   }
   return std::string();
 }
@@ -148,11 +149,13 @@ std::vector<std::string> WriteDesignReport(const DesignResults& results,
   if (results.settings.Jannitys) stress = WriteStressGroup(results, options, out);
   if (results.settings.Siirtyma) deflection = WriteDeflectionGroup(results, out);
   // A design whose checks could not all run proves nothing: no percentage.
-  out.Replace(total, results.AllChecksRan()
-                         ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %"
-                         : std::string(results.NothingChecked()
-                                           ? "Kokonaiskäyttöaste:\t? (mitään ei tarkastettu)"
-                                           : "Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));
+  out.Replace(
+      total,
+      results.AllChecksRan()
+          ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %"
+          : std::string(results.NothingChecked()
+                            ? "Kokonaiskäyttöaste:\t? (mitään ei tarkastettu)"
+                            : "Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));
   return lines;
 }
 

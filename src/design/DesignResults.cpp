@@ -1,4 +1,5 @@
-// Runs the checks of every combination marked for design and keeps their rows for the page and report.
+// Runs the checks of every combination marked for design and keeps their rows for the page and
+// report.
 #include "design/DesignResults.h"
 
 #include <cmath>
@@ -51,8 +52,8 @@ CombinationDesign Header(const QELVUX_data& project, int c, int kind) {
   d.index = c;
   d.kind = kind;
   d.name = combinations.TextOr(combinations.HeaderRow(c), 0, " ");
-  d.durationName = project.Materials.DurationClassName(
-      project.DesignCode, project.Loads.GoverningDurationClass(c, -1));
+  d.durationName = project.Materials.DurationClassName(project.DesignCode,
+                                                       project.Loads.GoverningDurationClass(c, -1));
   d.ownLimit = combinations.OwnDeflectionLimit(c);
   return d;
 }
@@ -113,10 +114,9 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
     for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
   }
   // Why a combination could not be checked, where the check itself did not say.
-  const std::string reason = project.AnalysisValid != 1 ? "laskentamallia ei voitu ratkaista"
-                             : !project.Profiles.HasCurrent()
-                                 ? "poikkileikkausta ei ole valittu"
-                                 : "materiaalin laskenta-arvo puuttuu";
+  const std::string reason = project.AnalysisValid != 1       ? "laskentamallia ei voitu ratkaista"
+                             : !project.Profiles.HasCurrent() ? "poikkileikkausta ei ole valittu"
+                                                              : "materiaalin laskenta-arvo puuttuu";
   for (auto* group : {&r.stress, &r.deflection}) {
     for (CombinationDesign& d : *group)
       if (!d.Ran() && d.notRun.empty()) d.notRun = reason;

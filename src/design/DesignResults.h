@@ -15,16 +15,16 @@ namespace qv {
 
 // One combination of design kind 1 (stresses) or 2 (deflections) with its check results.
 struct CombinationDesign {
-  int index = -1;            // combination index; kind-3 combinations are counted too
-  int kind = 0;              // 1 stresses, 2 deflections
-  std::string name;          // header name, e.g. "KY1"
-  std::string durationName;  // name of the combination's duration class
-  double ownLimit = 0.0;     // the combination's own allowed deflection in mm, 0 when none
-  CheckRowVektori checks;    // kind 1: the check rows; empty when the checks could not run
-  QELvektori spans;          // kind 2: one deflection row per span; empty likewise
-  std::vector<double> utilY; // kind 2: utilisation (%) of each span row in y and z
+  int index = -1;             // combination index; kind-3 combinations are counted too
+  int kind = 0;               // 1 stresses, 2 deflections
+  std::string name;           // header name, e.g. "KY1"
+  std::string durationName;   // name of the combination's duration class
+  double ownLimit = 0.0;      // the combination's own allowed deflection in mm, 0 when none
+  CheckRowVektori checks;     // kind 1: the check rows; empty when the checks could not run
+  QELvektori spans;           // kind 2: one deflection row per span; empty likewise
+  std::vector<double> utilY;  // kind 2: utilisation (%) of each span row in y and z
   std::vector<double> utilZ;
-  std::string notRun;        // why the checks could not run, when it is known
+  std::string notRun;  // why the checks could not run, when it is known
 
   // The checks ran and every number they gave is a number.
   bool Ran() const;
@@ -36,10 +36,10 @@ struct DesignResults {
   int infoDisplay = 0;
   int treeExpansion = 0;
   MitoitusAsetukset settings;
-  DesignValues characteristic;  // codes that have them, duration class of combination 0
-  std::vector<CombinationDesign> stress;      // kind 1, in combination order
+  DesignValues characteristic;            // codes that have them, duration class of combination 0
+  std::vector<CombinationDesign> stress;  // kind 1, in combination order
   std::vector<CombinationDesign> deflection;  // kind 2, in combination order
-  std::vector<std::string> notes;  // what was not checked (UncheckedNotes)
+  std::vector<std::string> notes;             // what was not checked (UncheckedNotes)
 
   // True when every combination of an enabled group could be checked and something was.
   bool AllChecksRan() const;

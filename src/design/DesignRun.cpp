@@ -10,8 +10,7 @@ int EnsureAnalysis(QELVUX_data& project, bool always, std::vector<std::string>* 
   if (messages) messages->clear();
   if (!always && project.AnalysisValid == 1) return 0;
   std::vector<std::string> output;
-  const int status =
-      RunAnalysis(GenerateAnalysisInput(project), project, project.Analysis, output);
+  const int status = RunAnalysis(GenerateAnalysisInput(project), project, project.Analysis, output);
   if (messages) *messages = std::move(output);
   return status == 0 && project.AnalysisValid == 1 ? 0 : -1;
 }

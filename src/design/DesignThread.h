@@ -1,4 +1,5 @@
-// The second thread a design runs on: one part of the work goes there while the caller does another.
+// The second thread a design runs on: one part of the work goes there while the caller does
+// another.
 #pragma once
 
 #include <functional>

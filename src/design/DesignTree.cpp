@@ -78,7 +78,8 @@ double AddStressCombination(const DesignResults& r, const CombinationDesign& com
 double AddStressGroup(const DesignResults& r, TreeWriter& tree) {
   const int root = tree.Add(0, "JÄNNITYSTARKASTELUT:", kImageSatisfied, true);
   double u = 0.0;
-  for (const CombinationDesign& comb : r.stress) u = std::max(u, AddStressCombination(r, comb, root, tree));
+  for (const CombinationDesign& comb : r.stress)
+    u = std::max(u, AddStressCombination(r, comb, root, tree));
   tree[root].text = "JÄNNITYSTARKASTELUT: (" + FormatFixed(u, 0) + " %)";
   return u;
 }
@@ -151,9 +152,9 @@ std::vector<std::string> SectionInfoLines(const QELVUX_data& project) {
   const int i = p.CurrentIndex;
   const std::vector<std::string> materials = project.Materials.MaterialNames(project.DesignCode);
   const int m = project.Materials.Material(project.DesignCode);
-  const std::string material =
-      m >= 1 && m <= static_cast<int>(materials.size()) ? materials[static_cast<std::size_t>(m - 1)]
-                                                        : "?";
+  const std::string material = m >= 1 && m <= static_cast<int>(materials.size())
+                                   ? materials[static_cast<std::size_t>(m - 1)]
+                                   : "?";
   std::vector<std::string> lines{"MATERIAALI: " + material};
   if (p.Shape(i) == SectionShape::kCircle) {
     lines.push_back("MUOTO: Pyöreä");

@@ -13,9 +13,9 @@ struct AlphaRow {
   double ratio;
   double alpha;
 };
-constexpr AlphaRow kAlphaTable[] = {{1.0, 0.208},  {1.5, 0.231}, {1.75, 0.239}, {2.0, 0.246},
-                                    {2.5, 0.258},  {3.0, 0.267}, {4.0, 0.282},  {6.0, 0.299},
-                                    {8.0, 0.307},  {10.0, 0.313}};
+constexpr AlphaRow kAlphaTable[] = {{1.0, 0.208}, {1.5, 0.231}, {1.75, 0.239}, {2.0, 0.246},
+                                    {2.5, 0.258}, {3.0, 0.267}, {4.0, 0.282},  {6.0, 0.299},
+                                    {8.0, 0.307}, {10.0, 0.313}};
 }  // namespace
 
 double TorsionAlpha(double ratio) {

@@ -1,4 +1,5 @@
-// Walks the section library forward from the current section to the first one that passes the design.
+// Walks the section library forward from the current section to the first one that passes the
+// design.
 #include "design/SectionSearch.h"
 
 #include "project/QELVUX_data.h"

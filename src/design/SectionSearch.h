@@ -1,4 +1,5 @@
-// "Etsi seuraava sopiva": walks the section library forward to the first section that passes the design.
+// "Etsi seuraava sopiva": walks the section library forward to the first section that passes the
+// design.
 #pragma once
 
 #include <functional>

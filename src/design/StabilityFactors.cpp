@@ -28,7 +28,8 @@ double ColumnFactorB10(DesignCode code, double lambda, double radius, double dep
   double q = kPiSquared * f6 / (lambda * lambda * f2);
   if (code == DesignCode::kAllowableStress) q /= 2.08;
   double eccentricity = 0.0;
-  if (n > 0.0 && fb > 0.0 && radius > 0.0) eccentricity = f2 * depth * lambda / (2.0 * fb * n * radius);
+  if (n > 0.0 && fb > 0.0 && radius > 0.0)
+    eccentricity = f2 * depth * lambda / (2.0 * fb * n * radius);
   const double a = 1.0 + q * (1.0 + eccentricity);
   // a >= 1 + q keeps the root real; the guard only protects against rounding.
   const double root = a * a - 4.0 * q;
@@ -65,8 +66,7 @@ double LateralFactor(DesignCode code, double lambda) {
 }
 
 double BucklingValue(const StabilityContext& context, int what, int direction,
-                     const DesignValues& values, const SectionSize& section, double x1,
-                     double x2) {
+                     const DesignValues& values, const SectionSize& section, double x1, double x2) {
   if (what == kBucklingImperfection) return ImperfectionFactor(context.materialType);
   const double none = what == kBucklingFactor ? 1.0 : 0.0;
   const SectionProperties p = ComputeSectionProperties(section);

@@ -32,8 +32,7 @@ constexpr int kLateralMz = 3;  // bending about z
 // the slenderness Lc/i, the relative slenderness (EC5 only, else 0) or the imperfection
 // factor beta_c. The direction's on/off switch is not looked at here.
 double BucklingValue(const StabilityContext& context, int what, int direction,
-                     const DesignValues& values, const SectionSize& section, double x1,
-                     double x2);
+                     const DesignValues& values, const SectionSize& section, double x1, double x2);
 
 // Lateral-torsional buckling of the span x1..x2 for bending about z or y: the factor or the
 // slenderness. The spacing Lk of the settings replaces the span length when above 0.

@@ -1,4 +1,5 @@
-// Information lines on what a design left unchecked: switched-off checks and load cases no combination takes.
+// Information lines on what a design left unchecked: switched-off checks and load cases no
+// combination takes.
 #include "design/UncheckedNotes.h"
 
 #include "model/KuormaVektori.h"
@@ -43,9 +44,8 @@ void UntakenCases(const KuormaVektori& loads, int kind, const char* what,
   }
   for (int k = 0; k < cases; ++k) {
     if (!loaded[static_cast<std::size_t>(k)] || taken[static_cast<std::size_t>(k)]) continue;
-    notes.push_back("Kuormitustapauksen KT" + std::to_string(k + 1) + " (" +
-                    loads.Cases().Name(k) + ") kuormat eivät ole mukana yhdessäkään " + what +
-                    " kuormitusyhdistelmässä.");
+    notes.push_back("Kuormitustapauksen KT" + std::to_string(k + 1) + " (" + loads.Cases().Name(k) +
+                    ") kuormat eivät ole mukana yhdessäkään " + what + " kuormitusyhdistelmässä.");
   }
 }
 
@@ -55,13 +55,15 @@ std::vector<std::string> UncheckedNotes(const QELVUX_data& project, const Design
   std::vector<std::string> notes;
   const MitoitusAsetukset& s = r.settings;
   if (!s.Jannitys) {
-    notes.push_back("Jännitystarkastelut on kytketty pois: lujuutta ja stabiilisuutta ei ole "
-                    "tarkastettu.");
+    notes.push_back(
+        "Jännitystarkastelut on kytketty pois: lujuutta ja stabiilisuutta ei ole "
+        "tarkastettu.");
   } else {
     if (AnyRowAbove(r, CheckRowVektori::kCompression, true)) {
       if (!s.Nurjahdus) {
-        notes.push_back("Nurjahdustarkastelu on kytketty pois: puristetun sauvan nurjahdusta ei "
-                        "ole tarkastettu.");
+        notes.push_back(
+            "Nurjahdustarkastelu on kytketty pois: puristetun sauvan nurjahdusta ei "
+            "ole tarkastettu.");
       } else {
         if (!s.Ynurj) notes.push_back("y-akselin suuntaista nurjahdusta ei ole tarkastettu.");
         if (!s.Znurj) notes.push_back("z-akselin suuntaista nurjahdusta ei ole tarkastettu.");

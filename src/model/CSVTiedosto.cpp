@@ -108,7 +108,8 @@ void CSVTiedosto::AddLine(int n, const std::string& content) {
   // Insert just before the next header after this one, or at the end.
   std::size_t pos = lines_.size();
   int dummy = 0;
-  for (std::size_t i = static_cast<std::size_t>(sections_[static_cast<std::size_t>(s)].headerLine) + 1;
+  for (std::size_t i =
+           static_cast<std::size_t>(sections_[static_cast<std::size_t>(s)].headerLine) + 1;
        i < lines_.size(); ++i) {
     if (ParseHeader(lines_[i], dummy)) {
       pos = i;

@@ -17,7 +17,7 @@ namespace {
 // A plain decimal as this program writes them ("-12.500", "6111111").
 struct PlainNumber {
   double value = 0.0;
-  long long whole = 0;    // the integer when there are no decimals
+  long long whole = 0;  // the integer when there are no decimals
   bool integral = false;
 };
 
@@ -139,15 +139,16 @@ int DecodeDigitCode(const std::string& digits, std::vector<int>& out) {
   if (static_cast<int>(out.size()) < n + 1) out.resize(static_cast<std::size_t>(n + 1), 0);
   for (int k = 1; k <= n; ++k) {
     const std::size_t pos = static_cast<std::size_t>(k);
-    out[pos] = (pos < digits.size() && digits[pos] >= '0' && digits[pos] <= '9') ? digits[pos] - '0' : 0;
+    out[pos] =
+        (pos < digits.size() && digits[pos] >= '0' && digits[pos] <= '9') ? digits[pos] - '0' : 0;
   }
   return n;
 }
 
 int DecodeDigitCode(long long code, std::vector<int>& out) {
   // The magnitude as unsigned: negating the most negative value overflows.
-  const unsigned long long magnitude =
-      code < 0 ? 0ULL - static_cast<unsigned long long>(code) : static_cast<unsigned long long>(code);
+  const unsigned long long magnitude = code < 0 ? 0ULL - static_cast<unsigned long long>(code)
+                                                : static_cast<unsigned long long>(code);
   return DecodeDigitCode(std::to_string(magnitude), out);
 }
 
@@ -156,7 +157,8 @@ std::string ShortenPath(const std::string& path, int keep) {
   std::string result = path;
   if (keep == -1) {
     if (last != std::string::npos) result = path.substr(last + 1);
-  } else if (keep > 0 && CharCount(path) > static_cast<std::size_t>(keep) && last != std::string::npos) {
+  } else if (keep > 0 && CharCount(path) > static_cast<std::size_t>(keep) &&
+             last != std::string::npos) {
     result = CutChars(path, 3) + "..." + path.substr(last);
   }
   return CutChars(result, 255);

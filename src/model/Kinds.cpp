@@ -40,8 +40,9 @@ bool LoadKindFromInt(int value, LoadKind& out) {
 }
 
 bool CombinationKindFromInt(int value, CombinationKind& out) {
-  return FromInt(value, out, {CombinationKind::kStress, CombinationKind::kDeflection,
-                              CombinationKind::kNoDesign});
+  return FromInt(
+      value, out,
+      {CombinationKind::kStress, CombinationKind::kDeflection, CombinationKind::kNoDesign});
 }
 
 }  // namespace qv

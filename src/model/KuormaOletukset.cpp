@@ -22,18 +22,20 @@ struct DefaultCombination {
 
 const std::vector<DefaultCase> kCasesB10 = {
     {"Omapaino", 0}, {"Hyötykuorma", 1}, {"Lumikuorma", 1}, {"Tuulikuorma", 2}};
-const std::vector<DefaultCase> kCasesEC5 = {{"Omapaino", 0},  {"Varastokuorma", 1},
+const std::vector<DefaultCase> kCasesEC5 = {{"Omapaino", 0},    {"Varastokuorma", 1},
                                             {"Hyötykuorma", 2}, {"Lumi 80%", 2},
-                                            {"Lumi 20%", 3},  {"Tuulikuorma", 3}};
+                                            {"Lumi 20%", 3},    {"Tuulikuorma", 3}};
 
-const std::vector<DefaultCombination> kCombinationsCode1 = {
-    {1, {1.0, 1.0, 1.0, 0.5}}, {1, {1.0, 1.0, 0.5, 1.0}},
-    {2, {1.0, 1.0, 1.0, 0.5}}, {2, {1.0, 1.0, 0.5, 1.0}}};
-const std::vector<DefaultCombination> kCombinationsCode2 = {
-    {1, {1.2, 1.6, 1.6, 0.8}}, {1, {1.2, 1.6, 0.8, 1.6}},
-    {2, {1.0, 1.0, 1.0, 0.5}}, {2, {1.0, 1.0, 0.5, 1.0}}};
-const std::vector<DefaultCombination> kCombinationsCode3 = {
-    {1, {1.2, 0.0, 1.5, 1.05, 1.05, 0.75}}, {2, {1.0, 1.0, 1.0, 0.5, 0.5, 0.3}}};
+const std::vector<DefaultCombination> kCombinationsCode1 = {{1, {1.0, 1.0, 1.0, 0.5}},
+                                                            {1, {1.0, 1.0, 0.5, 1.0}},
+                                                            {2, {1.0, 1.0, 1.0, 0.5}},
+                                                            {2, {1.0, 1.0, 0.5, 1.0}}};
+const std::vector<DefaultCombination> kCombinationsCode2 = {{1, {1.2, 1.6, 1.6, 0.8}},
+                                                            {1, {1.2, 1.6, 0.8, 1.6}},
+                                                            {2, {1.0, 1.0, 1.0, 0.5}},
+                                                            {2, {1.0, 1.0, 0.5, 1.0}}};
+const std::vector<DefaultCombination> kCombinationsCode3 = {{1, {1.2, 0.0, 1.5, 1.05, 1.05, 0.75}},
+                                                            {2, {1.0, 1.0, 1.0, 0.5, 0.5, 0.3}}};
 
 bool ParseSection(const CSVTiedosto& file, int section, QELvektori& target) {
   const int n = file.LineCount(section);

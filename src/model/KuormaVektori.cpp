@@ -30,8 +30,10 @@ int KuormaVektori::InsertPosition(const QELalkio& record) const {
   int low = 0, high = Count();
   while (low < high) {
     const int i = low + (high - low) / 2;
-    if (LoadCase(i) > c || (LoadCase(i) == c && LoadKind(i) > kind)) high = i;
-    else low = i + 1;
+    if (LoadCase(i) > c || (LoadCase(i) == c && LoadKind(i) > kind))
+      high = i;
+    else
+      low = i + 1;
   }
   return low;
 }
@@ -95,8 +97,10 @@ bool KuormaVektori::HasOutOfPlaneLoads() const {
 
 void KuormaVektori::RemoveLoad(int i) {
   if (RemoveRecord(i) != 0) return;
-  if (CurrentIndex == i) CurrentIndex = -1;
-  else if (CurrentIndex > i) --CurrentIndex;
+  if (CurrentIndex == i)
+    CurrentIndex = -1;
+  else if (CurrentIndex > i)
+    --CurrentIndex;
 }
 
 void KuormaVektori::CutLoadsAt(double length) {
@@ -120,8 +124,7 @@ void KuormaVektori::CutLoadsAt(double length) {
 
 bool KuormaVektori::FullLengthLoadsExist(double oldLength) const {
   for (int i = 0; i < Count(); ++i) {
-    if (LoadKind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0))
-      return true;
+    if (LoadKind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0)) return true;
   }
   return false;
 }
@@ -136,14 +139,18 @@ void KuormaVektori::LengthenFullLengthLoads(double oldLength, double newLength) 
 int KuormaVektori::RemoveLoadCase(int k) {
   if (!cases_.IsValid(k)) return -1;
   for (int i = Count() - 1; i >= 0; --i) {
-    if (LoadCase(i) == k) RemoveLoad(i);
-    else if (LoadCase(i) > k) SetInt(i, 0, LoadCase(i) - 1);
+    if (LoadCase(i) == k)
+      RemoveLoad(i);
+    else if (LoadCase(i) > k)
+      SetInt(i, 0, LoadCase(i) - 1);
   }
   combinations_.RemoveLoadCase(k);
   cases_.RemoveRecord(k);
   // The load page keeps showing the same case, or all of them when its case is gone.
-  if (VisibleCase == k) VisibleCase = -1;
-  else if (VisibleCase > k) --VisibleCase;
+  if (VisibleCase == k)
+    VisibleCase = -1;
+  else if (VisibleCase > k)
+    --VisibleCase;
   return 0;
 }
 

@@ -77,9 +77,9 @@ class KuormaVektori : public QELvektori {
   KuormaYhdVektori& Combinations() { return combinations_; }
   const KuormaYhdVektori& Combinations() const { return combinations_; }
 
-  int CurrentIndex = -1;    // load selected on the load page
-  int VisibleCase = -1;     // case shown on the load page, -1 = all
-  int Updating = 0;         // 1 while the design code changes
+  int CurrentIndex = -1;  // load selected on the load page
+  int VisibleCase = -1;   // case shown on the load page, -1 = all
+  int Updating = 0;       // 1 while the design code changes
   int ShowPointLoads = 1;
   int ShowLineLoads = 1;
   int ShowSurfaceLoads = 1;

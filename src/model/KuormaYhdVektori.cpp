@@ -121,7 +121,9 @@ void KuormaYhdVektori::RemoveCombination(int c, bool membersOnly) {
 void KuormaYhdVektori::RemoveLoadCase(int k) {
   for (int i = Count() - 1; i >= 0; --i) {
     if (IsHeader(i)) continue;
-    if (LoadCase(i) == k) RemoveRecord(i);
-    else if (LoadCase(i) > k) SetInt(i, 2, LoadCase(i) - 1);
+    if (LoadCase(i) == k)
+      RemoveRecord(i);
+    else if (LoadCase(i) > k)
+      SetInt(i, 2, LoadCase(i) - 1);
   }
 }

@@ -8,10 +8,14 @@ namespace qv {
 
 double LoadUnitFactor(int kind, bool moment) {
   switch (kind) {
-    case KuormaVektori::kPoint: return moment ? 1000000.0 : 1000.0;
-    case KuormaVektori::kLine: return moment ? 1000.0 : 1.0;
-    case KuormaVektori::kSurface: return moment ? 1.0 : 0.001;
-    default: return 1.0;
+    case KuormaVektori::kPoint:
+      return moment ? 1000000.0 : 1000.0;
+    case KuormaVektori::kLine:
+      return moment ? 1000.0 : 1.0;
+    case KuormaVektori::kSurface:
+      return moment ? 1.0 : 0.001;
+    default:
+      return 1.0;
   }
 }
 
@@ -28,9 +32,12 @@ std::string Number(int kind, int direction, double stored) {
 
 const char* Unit(int kind, bool moment) {
   switch (kind) {
-    case KuormaVektori::kPoint: return moment ? " kNm" : " kN";
-    case KuormaVektori::kSurface: return moment ? " kNm/m2" : " kN/m2";
-    default: return moment ? " kNm/m" : " kN/m";
+    case KuormaVektori::kPoint:
+      return moment ? " kNm" : " kN";
+    case KuormaVektori::kSurface:
+      return moment ? " kNm/m2" : " kN/m2";
+    default:
+      return moment ? " kNm/m" : " kN/m";
   }
 }
 

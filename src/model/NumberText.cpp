@@ -35,7 +35,8 @@ int ParseNumber(const std::string& input, double min, double max, double& value)
     // Too large a magnitude is out of any range; too small a one (negative exponent) is zero.
     const std::string_view digits(first, static_cast<std::size_t>(last - first));
     const auto e = digits.find_first_of("eE");
-    const bool underflow = e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-';
+    const bool underflow =
+        e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-';
     v = underflow ? 0.0 : HUGE_VAL;
   } else if (ec != std::errc()) {
     return -1;

@@ -34,8 +34,9 @@ int ProfiiliVektori::InsertPosition(const QELalkio& record) const {
 }
 
 int ProfiiliVektori::AddSection(const std::string& name, qv::SectionShape shape, double b,
-                                 double h) {
-  std::vector<std::string> texts{name.empty() ? std::string(" ") : qv::CutChars(name, kNameMaxChars)};
+                                double h) {
+  std::vector<std::string> texts{name.empty() ? std::string(" ")
+                                              : qv::CutChars(name, kNameMaxChars)};
   std::vector<double> reals(kRealCount, 0.0);
   reals[kRealB] = b;
   reals[kRealH] = shape == qv::SectionShape::kCircle ? 0.0 : h;
@@ -61,8 +62,7 @@ int ProfiiliVektori::FindSame(const ProfiiliVektori& other, int i) const {
   if (!other.IsValidIndex(i)) return -1;
   for (int k = 0; k < Count(); ++k) {
     if (Name(k) == other.Name(i) && GetInt(k, kIntShape) == other.GetInt(i, kIntShape) &&
-        B(k) == other.B(i) &&
-        H(k) == other.H(i))
+        B(k) == other.B(i) && H(k) == other.H(i))
       return k;
   }
   return -1;

@@ -23,9 +23,9 @@ class ProfiiliVektori : public QELvektori {
   static constexpr double kMinDimension = 1.0;
   static constexpr double kMaxDimension = 10000.0;
 
-  static const char* const kDefaultLibraryName;  // "Sahattu_puutavara.pl1"
-  static const char* const kFallbackSectionLine; // the one section used without a library
-  static const char* const kNewLibraryLine;      // first section of a new library file
+  static const char* const kDefaultLibraryName;   // "Sahattu_puutavara.pl1"
+  static const char* const kFallbackSectionLine;  // the one section used without a library
+  static const char* const kNewLibraryLine;       // first section of a new library file
 
   ProfiiliVektori();
 

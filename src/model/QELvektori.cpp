@@ -97,11 +97,13 @@ int QELvektori::Decimals(int j) const {
 }
 
 void QELvektori::SetDecimals(int j, int decimals) {
-  if (j >= 0 && j < static_cast<int>(decimals_.size())) decimals_[static_cast<std::size_t>(j)] = decimals;
+  if (j >= 0 && j < static_cast<int>(decimals_.size()))
+    decimals_[static_cast<std::size_t>(j)] = decimals;
 }
 
 void QELvektori::SetSignificantDigits(int j, int digits) {
-  if (j >= 0 && j < static_cast<int>(significant_.size())) significant_[static_cast<std::size_t>(j)] = digits;
+  if (j >= 0 && j < static_cast<int>(significant_.size()))
+    significant_[static_cast<std::size_t>(j)] = digits;
 }
 
 std::string QELvektori::FormatRecord(int i) const {
@@ -120,22 +122,29 @@ std::string QELvektori::FormatRecord(int i) const {
         // A text must stay one field of one line: the separator and line breaks are
         // written as look-alikes, and an empty text as a blank (an empty field ends reading).
         for (auto& c : t) {
-          if (c == separator_) c = ',';
-          else if (c == '\n' || c == '\r') c = ' ';
+          if (c == separator_)
+            c = ',';
+          else if (c == '\n' || c == '\r')
+            c = ' ';
         }
         if (t.empty()) t = " ";
         line += t;
         break;
       }
       case QEL_REAL: {
-        const double v = ri < static_cast<int>(r->reals.size()) ? r->reals[static_cast<std::size_t>(ri)] : 0.0;
-        const int digits = ri < static_cast<int>(significant_.size()) ? significant_[static_cast<std::size_t>(ri)] : 0;
-        line += digits > 0 ? qv::FormatFixedSignificant(v, Decimals(ri), digits) : qv::FormatReal(v, Decimals(ri));
+        const double v =
+            ri < static_cast<int>(r->reals.size()) ? r->reals[static_cast<std::size_t>(ri)] : 0.0;
+        const int digits = ri < static_cast<int>(significant_.size())
+                               ? significant_[static_cast<std::size_t>(ri)]
+                               : 0;
+        line += digits > 0 ? qv::FormatFixedSignificant(v, Decimals(ri), digits)
+                           : qv::FormatReal(v, Decimals(ri));
         ++ri;
         break;
       }
       case QEL_INT:
-        line += std::to_string(ii < static_cast<int>(r->ints.size()) ? r->ints[static_cast<std::size_t>(ii)] : 0);
+        line += std::to_string(
+            ii < static_cast<int>(r->ints.size()) ? r->ints[static_cast<std::size_t>(ii)] : 0);
         ++ii;
         break;
       default:
@@ -163,7 +172,7 @@ namespace {
 std::string FileDateText(const std::string& name) {
   struct stat st {};
   if (stat(name.c_str(), &st) != 0) return "?";
-  std::tm tm {};
+  std::tm tm{};
   const time_t t = st.st_mtime;
   if (!localtime_r(&t, &tm)) return "?";
   char buf[40];
@@ -207,8 +216,8 @@ QELlukuvektori::QELlukuvektori(int capacity, int growth, int mode)
 int QELlukuvektori::Add(double x) {
   std::size_t pos = values_.size();
   // A value beyond the last one in the order goes last at once: sets filled in order.
-  const bool last = values_.empty() || (mode_ == 1 && values_.back() < x) ||
-                    (mode_ == 2 && values_.back() > x);
+  const bool last =
+      values_.empty() || (mode_ == 1 && values_.back() < x) || (mode_ == 2 && values_.back() > x);
   if ((mode_ == 1 || mode_ == 2) && !last) {
     for (std::size_t i = 0; i < values_.size(); ++i) {
       if (values_[i] == x) return -1;

@@ -121,8 +121,8 @@ class QELvektori {
     return AddRecord(&texts, &reals, &ints);
   }
   // Overwrites the given groups of record i in place; out of range does nothing.
-  void ReplaceRecord(int i, const std::vector<std::string>* texts,
-                     const std::vector<double>* reals, const std::vector<int>* ints);
+  void ReplaceRecord(int i, const std::vector<std::string>* texts, const std::vector<double>* reals,
+                     const std::vector<int>* ints);
   // Removes record i: 0, or -1 when i is out of range.
   int RemoveRecord(int i);
   void ClearRecords();

@@ -20,8 +20,10 @@ int RakenneVektori::InsertPosition(const QELalkio& record) const {
   int low = 0, high = Count();
   while (low < high) {
     const int i = low + (high - low) / 2;
-    if (Kind(i) > kind || (Kind(i) == kind && X(i) > x)) high = i;
-    else low = i + 1;
+    if (Kind(i) > kind || (Kind(i) == kind && X(i) > x))
+      high = i;
+    else
+      low = i + 1;
   }
   return low;
 }
@@ -50,8 +52,10 @@ int RakenneVektori::FindPoint(int kind, double x, double tolerance) const {
   int low = 0, high = Count();
   while (low < high) {
     const int i = low + (high - low) / 2;
-    if (Kind(i) < kind || (Kind(i) == kind && X(i) < x - tolerance)) low = i + 1;
-    else high = i;
+    if (Kind(i) < kind || (Kind(i) == kind && X(i) < x - tolerance))
+      low = i + 1;
+    else
+      high = i;
   }
   if (low < Count() && Kind(low) == kind && std::fabs(X(low) - x) <= tolerance) return low;
   return -1;
@@ -62,8 +66,10 @@ void RakenneVektori::RemovePointsBeyond(double x) {
   for (int i = Count() - 1; i >= 0; --i) {
     if (X(i) <= x) continue;
     RemoveRecord(i);
-    if (CurrentIndex == i) CurrentIndex = -1;
-    else if (CurrentIndex > i) --CurrentIndex;
+    if (CurrentIndex == i)
+      CurrentIndex = -1;
+    else if (CurrentIndex > i)
+      --CurrentIndex;
   }
 }
 

@@ -13,11 +13,11 @@ class RakenneVektori : public QELvektori {
   static constexpr int kSupport = 1;
   static constexpr int kHinge = 2;
   // Restraint codes: 6, then ux uy uz rx ry rz, 1 = held / connected.
-  static constexpr int kPinned = 6111000;     // "Niveltuki"
-  static constexpr int kSlidingX = 6011000;   // "Liukutuki X"
-  static constexpr int kSlidingY = 6101000;   // "Liukutuki Y"
-  static constexpr int kFixed = 6111111;      // "Jäykkätuki"
-  static constexpr int kHingeZ = 6111110;     // "Nivel (Z-akselin ympäri)"
+  static constexpr int kPinned = 6111000;    // "Niveltuki"
+  static constexpr int kSlidingX = 6011000;  // "Liukutuki X"
+  static constexpr int kSlidingY = 6101000;  // "Liukutuki Y"
+  static constexpr int kFixed = 6111111;     // "Jäykkätuki"
+  static constexpr int kHingeZ = 6111110;    // "Nivel (Z-akselin ympäri)"
   // Field positions inside a point record.
   static constexpr int kIntKind = 0;
   static constexpr int kIntCode = 1;
@@ -49,11 +49,11 @@ class RakenneVektori : public QELvektori {
   // including the end L.
   void Extent(double& minX, double& minY, double& maxX, double& maxY) const;
 
-  double LoadWidth = 1000.0;   // mm over which surface loads gather into line loads
-  double Angle = 0.0;          // degrees from horizontal, 0..90
-  double Length = 1000.0;      // mm
-  double RidgeX = -1.0;        // mm; negative = no ridge
+  double LoadWidth = 1000.0;  // mm over which surface loads gather into line loads
+  double Angle = 0.0;         // degrees from horizontal, 0..90
+  double Length = 1000.0;     // mm
+  double RidgeX = -1.0;       // mm; negative = no ridge
   std::string Name = "Palkki";
-  int CurrentIndex = -1;       // point selected in the structure tree
-  int TreeRebuilding = 0;      // 1 while the structure tree is rebuilt
+  int CurrentIndex = -1;   // point selected in the structure tree
+  int TreeRebuilding = 0;  // 1 while the structure tree is rebuilt
 };

@@ -17,11 +17,10 @@ namespace qv {
 namespace {
 
 // Code points of bytes 0x80..0x9F in Windows-1252; 0 marks the five undefined bytes.
-const char32_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0};
+const char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0};
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -166,7 +165,8 @@ namespace {
 // What a path that exists but is no regular file is, in the program's words; "" for a file.
 std::string NoFileReason(const struct stat& st) {
   if (S_ISDIR(st.st_mode)) return "on kansio eikä tiedosto";
-  if (!S_ISREG(st.st_mode)) return "on erikoistiedosto (laite, putki tai pistoke) eikä tavallinen tiedosto";
+  if (!S_ISREG(st.st_mode))
+    return "on erikoistiedosto (laite, putki tai pistoke) eikä tavallinen tiedosto";
   return std::string();
 }
 
@@ -177,9 +177,12 @@ std::string UnreadableReason(const std::string& path) {
   if (stat(path.c_str(), &st) != 0) {
     switch (errno) {
       case ENOENT:
-      case ENOTDIR: return "ei ole";
-      case ELOOP: return "on kehään kiertyvä linkki";
-      default: return std::string("ei ole luettavissa: ") + std::strerror(errno);
+      case ENOTDIR:
+        return "ei ole";
+      case ELOOP:
+        return "on kehään kiertyvä linkki";
+      default:
+        return std::string("ei ole luettavissa: ") + std::strerror(errno);
     }
   }
   return NoFileReason(st);

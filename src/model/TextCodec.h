@@ -47,7 +47,8 @@ bool WriteTextFileLines(const std::string& path, const std::vector<std::string>&
 bool ReplaceTextFileLines(const std::string& path, const std::vector<std::string>& lines,
                           std::string* error = nullptr);
 // The same for bytes written as they are (pictures, PDF, RTF).
-bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+bool ReplaceFileBytes(const std::string& path, const std::string& bytes,
+                      std::string* error = nullptr);
 
 // Number of characters (code points) of UTF-8 text.
 std::size_t CharCount(const std::string& text);

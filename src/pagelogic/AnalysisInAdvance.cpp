@@ -9,14 +9,18 @@
 
 namespace qv {
 
-void AnalysisInAdvance::Start(std::vector<std::string> input, double memberLength, int resultSteps) {
+void AnalysisInAdvance::Start(std::vector<std::string> input, double memberLength,
+                              int resultSteps) {
   Drop();
   auto state = std::make_shared<Solve>();
   // The job holds the state itself: a solve dropped meanwhile finishes on what it owns.
-  done_ = DesignThread::Start([state, lines = std::move(input), memberLength, resultSteps]() mutable {
-    state->status = RunAnalysis(std::move(lines), state->analysis, state->analysisValid, state->output);
-    if (state->status == 0) SampleAhead(state->analysis, state->samples, memberLength, resultSteps);
-  });
+  done_ =
+      DesignThread::Start([state, lines = std::move(input), memberLength, resultSteps]() mutable {
+        state->status =
+            RunAnalysis(std::move(lines), state->analysis, state->analysisValid, state->output);
+        if (state->status == 0)
+          SampleAhead(state->analysis, state->samples, memberLength, resultSteps);
+      });
   state_ = std::move(state);
 }
 

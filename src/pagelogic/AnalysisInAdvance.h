@@ -1,4 +1,5 @@
-// An analysis solved on the design thread before a page asks for it, e.g. straight after a project is opened.
+// An analysis solved on the design thread before a page asks for it, e.g. straight after a project
+// is opened.
 #pragma once
 
 #include <future>
@@ -29,11 +30,11 @@ class AnalysisInAdvance {
 
   // Waits for the started solve. When its input equals input, moves its solution into
   // analysis and its samples into samples, sets analysisValid and output as RunAnalysis
-  // would and returns true with its status (0 or -1). Otherwise, or when nothing was started or the solve failed with an
-  // exception, leaves them alone and returns false. Either way the solve is forgotten.
-  bool Take(const std::vector<std::string>& input, FEM_kaikki& analysis,
-            FEM_SampleCache& samples, int& analysisValid, std::vector<std::string>& output,
-            int& status);
+  // would and returns true with its status (0 or -1). Otherwise, or when nothing was started or the
+  // solve failed with an exception, leaves them alone and returns false. Either way the solve is
+  // forgotten.
+  bool Take(const std::vector<std::string>& input, FEM_kaikki& analysis, FEM_SampleCache& samples,
+            int& analysisValid, std::vector<std::string>& output, int& status);
 
   // Forgets a started solve (it finishes on the design thread unseen).
   void Drop();

@@ -37,8 +37,7 @@ bool Usable(double low, double high) { return std::isfinite(low) && std::isfinit
 
 }  // namespace
 
-ChartScale RoundChartScale(double low, double high, double padding, int maxTicks,
-                           double minStep) {
+ChartScale RoundChartScale(double low, double high, double padding, int maxTicks, double minStep) {
   ChartScale s;
   if (!Usable(low, high)) low = high = 0.0;
   if (low > high) std::swap(low, high);

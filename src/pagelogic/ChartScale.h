@@ -1,4 +1,5 @@
-// Round axis divisions for the results chart: a range padded for the value marks and ticks at 1, 2 or 5 times a power of ten.
+// Round axis divisions for the results chart: a range padded for the value marks and ticks at 1, 2
+// or 5 times a power of ten.
 #pragma once
 
 #include <vector>
@@ -6,9 +7,9 @@
 namespace qv {
 
 struct ChartScale {
-  double min = 0.0;   // axis range
+  double min = 0.0;  // axis range
   double max = 0.0;
-  double step = 0.0;  // distance of the ticks
+  double step = 0.0;          // distance of the ticks
   std::vector<double> ticks;  // multiples of step within [min, max], ascending
 };
 

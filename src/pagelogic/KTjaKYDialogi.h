@@ -1,4 +1,5 @@
-// What the load case and combination dialog (TKTjaKYFRM) shows, its buttons (they change the project at once; Peruuta puts it back) and OK.
+// What the load case and combination dialog (TKTjaKYFRM) shows, its buttons (they change the
+// project at once; Peruuta puts it back) and OK.
 #pragma once
 
 #include <string>
@@ -16,11 +17,12 @@ constexpr int kKTjaKYFactorButtons = 7;
 // Load case names are cut to this many characters.
 constexpr int kKTNameMaxChars = 80;
 
-extern const char* const kKTjaKYCaption;           // "Kuormitustapaukset ja -yhdistelmät"
-extern const char* const kMessageSameName;         // "Samanniminen on jo olemassa!"
-extern const char* const kMessageLastCase;         // "Viimeistä kuormitustapausta ei voi poistaa!"
-extern const char* const kMessageLastCombination;  // "Viimeistä kuormitusyhdistelmää ei voi poistaa!"
-extern const char* const kMessageOwnLimit;         // "KY:n oma sallittu siirtymä = ?"
+extern const char* const kKTjaKYCaption;    // "Kuormitustapaukset ja -yhdistelmät"
+extern const char* const kMessageSameName;  // "Samanniminen on jo olemassa!"
+extern const char* const kMessageLastCase;  // "Viimeistä kuormitustapausta ei voi poistaa!"
+extern const char* const
+    kMessageLastCombination;                // "Viimeistä kuormitusyhdistelmää ei voi poistaa!"
+extern const char* const kMessageOwnLimit;  // "KY:n oma sallittu siirtymä = ?"
 extern const char* const kMessageBothKinds;
 // "Mallissa täytyy olla vähintään 1 jännitys- ja siirtymätarkasteluyhdistelmä!"
 
@@ -61,10 +63,10 @@ struct KTjaKYDialogi {
   std::vector<std::string> gridCases;         // StringGrid1 column 0, one row per case
   std::vector<std::string> gridFactors;       // column 1, "%.2f", edited by the user
   std::vector<int> gridColumnWidths{230, 100};
-  int currentRow = -1;                        // grid row of the factor buttons
-  bool limitPanelVisible = false;             // "Siirtymätarkastelu" only
-  bool ownLimit = false;                      // RadioButton2, else RadioButton1
-  bool ownLimitEnabled = false;               // KYsallUCB
+  int currentRow = -1;             // grid row of the factor buttons
+  bool limitPanelVisible = false;  // "Siirtymätarkastelu" only
+  bool ownLimit = false;           // RadioButton2, else RadioButton1
+  bool ownLimitEnabled = false;    // KYsallUCB
   std::string ownLimitText;
   std::vector<std::string> ownLimitSuggestions{"1.5", "12.0"};
 };

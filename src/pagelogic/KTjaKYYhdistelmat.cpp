@@ -1,4 +1,5 @@
-// The combination page of the load case and combination dialog: grid, factor buttons, own limit, add, delete, save.
+// The combination page of the load case and combination dialog: grid, factor buttons, own limit,
+// add, delete, save.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -101,8 +102,8 @@ void ChooseOwnLimit(KTjaKYDialogi& dialog, bool own) {
 
 KTjaKYMessage AddCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   KY& ky = project.Loads.Combinations();
-  const int kind = dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1
-                                                                    : KY::kStress;
+  const int kind =
+      dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1 : KY::kStress;
   ky.AddHeader(NextCombinationNumber(ky), kind);
   FillCombinationPage(project, dialog, ky.CombinationCount() - 1);
   return KTjaKYMessage{};
@@ -143,12 +144,13 @@ KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   for (int k = 0; k < caseCount; ++k) {
     const std::size_t r = static_cast<std::size_t>(k);
     if (ParseNumber(dialog.gridFactors[r], -1000.0, 1000.0, factors[r]) != 0)
-      return KTjaKYNotice(RangeText(r < dialog.gridCases.size() ? dialog.gridCases[r] : LoadCaseEntry(project, k),
-                               -1000.0, 1000.0),
-                     "VIRHE");
+      return KTjaKYNotice(
+          RangeText(r < dialog.gridCases.size() ? dialog.gridCases[r] : LoadCaseEntry(project, k),
+                    -1000.0, 1000.0),
+          "VIRHE");
   }
-  const int kind = dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1
-                                                                    : KY::kStress;
+  const int kind =
+      dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1 : KY::kStress;
   double limit = 0.0;
   if (kind == KY::kDeflection && dialog.ownLimit &&
       ParseNumber(dialog.ownLimitText, 0.001, 1000.0, limit) != 0)

@@ -1,4 +1,5 @@
-// The load dialog: what it shows for a new or an existing load, direction codes, lists and pictures.
+// The load dialog: what it shows for a new or an existing load, direction codes, lists and
+// pictures.
 #include "pagelogic/KuormaDialogi.h"
 
 #include <cmath>
@@ -28,12 +29,12 @@ namespace {
 using KV = KuormaVektori;
 
 const char* const kForceItems[6] = {
-    "X-suunta (Pääkoordinaatisto)",      "Y-suunta (Pääkoordinaatisto)",
-    "Z-suunta (Pääkoordinaatisto)",      "x-suunta (Paikalliskoordinaatisto)",
+    "X-suunta (Pääkoordinaatisto)",       "Y-suunta (Pääkoordinaatisto)",
+    "Z-suunta (Pääkoordinaatisto)",       "x-suunta (Paikalliskoordinaatisto)",
     "y-suunta (Paikalliskoordinaatisto)", "z-suunta (Paikalliskoordinaatisto)"};
 const char* const kMomentItems[6] = {
-    "X-akselin ympäri (Pääkoord.)",      "Y-akselin ympäri (Pääkoord.)",
-    "Z-akselin ympäri (Pääkoord.)",      "x-akselin ympäri (Paikalliskoord.)",
+    "X-akselin ympäri (Pääkoord.)",       "Y-akselin ympäri (Pääkoord.)",
+    "Z-akselin ympäri (Pääkoord.)",       "x-akselin ympäri (Paikalliskoord.)",
     "y-akselin ympäri (Paikalliskoord.)", "z-akselin ympäri (Paikalliskoord.)"};
 const char* const kTabCaptions[3] = {"Pistekuormat", "Viivakuormat", "Pintakuormat"};
 
@@ -59,9 +60,8 @@ std::vector<std::string> TypeItems(int kind, bool existingMoment) {
 
 void RebuildReference(KuormaDialogView& v, int reference) {
   v.referenceItems = KuormaReferenceItems(v.type, v.direction);
-  v.reference = reference >= 0 && reference < static_cast<int>(v.referenceItems.size())
-                    ? reference
-                    : 0;
+  v.reference =
+      reference >= 0 && reference < static_cast<int>(v.referenceItems.size()) ? reference : 0;
   v.referenceVisible = v.state.kind != KV::kPoint && v.referenceItems.size() > 1;
   v.image = KuormaImage(v.state.kind, v.type, v.direction, v.reference);
 }
@@ -137,8 +137,10 @@ KuormaDialogView OpenKuormaDialog(const QELVUX_data& project, int loadCase, int 
   v.spacingItems = {"150", "300", "450", "600", "900", "1200", "1500"};
   v.x1Label = v.state.kind == KV::kPoint ? kLabelKuormaPointX1 : kLabelKuormaStartX1;
   if (v.state.kind != KV::kPoint) v.x2Label = kLabelKuormaEndX2;
-  if (v.state.loadIndex < 0) ShowNew(project, v);
-  else ShowExisting(project, v);
+  if (v.state.loadIndex < 0)
+    ShowNew(project, v);
+  else
+    ShowExisting(project, v);
   KuormaValueLabels(v.state.kind, v.type, v.q1Label, v.q2Label);
   v.valueItems = KuormaValueItems(project, v.state.kind, v.type);
   return v;
@@ -261,8 +263,8 @@ void KuormaValueLabels(int kind, int type, std::string& q1Label, std::string& q2
     q2Label.clear();
     return;
   }
-  const std::string unit = kind == KV::kSurface ? (m ? "[kNm/m2]:" : "[kN/m2]:")
-                                                : (m ? "[kNm/m]:" : "[kN/m]:");
+  const std::string unit =
+      kind == KV::kSurface ? (m ? "[kNm/m2]:" : "[kN/m2]:") : (m ? "[kNm/m]:" : "[kN/m]:");
   q1Label = std::string("Kuorman ominaisarvo ") + (m ? "Qm1 " : "Q1 ") + unit;
   q2Label = std::string("Kuorman ominaisarvo ") + (m ? "Qm2 " : "Q2 ") + unit;
 }

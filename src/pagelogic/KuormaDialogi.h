@@ -52,7 +52,7 @@ struct KuormaDialogView {
   std::vector<std::string> typeItems;
   int type = kKuormaForce;
   std::vector<std::string> directionItems;
-  int direction = 1;  // item 0..5
+  int direction = 1;              // item 0..5
   bool referenceVisible = false;  // line and surface loads in X or Y only
   std::vector<std::string> referenceItems;
   int reference = 0;
@@ -145,10 +145,10 @@ KuormaValidation ValidateKuorma(const QELVUX_data& project, const KuormaDialogSt
                                 const KuormaDialogInput& input);
 
 struct KuormaStoreResult {
-  bool stored = false;      // true: the dialog closes with OK
-  KuormaValidation error;   // when not stored: what to show; the dialog stays open
-  int loadIndex = -1;       // the changed load, or the last load added
-  int added = 0;            // loads added (copies included)
+  bool stored = false;     // true: the dialog closes with OK
+  KuormaValidation error;  // when not stored: what to show; the dialog stays open
+  int loadIndex = -1;      // the changed load, or the last load added
+  int added = 0;           // loads added (copies included)
 };
 // OK: validates, then adds the new load (and its copies) in load order, the last one added
 // becoming the page's selected load, or overwrites the changed load in place.

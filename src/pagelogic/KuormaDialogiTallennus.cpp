@@ -48,8 +48,7 @@ KuormaValidation ReadPoint(const QELVUX_data& p, const KuormaDialogState& s,
   if (ParseNumber(in.q1, -kKuormaValueLimit, kKuormaValueLimit, r.q1) != 0)
     return Fail(KuormaField::kQ1, RangeText(q1Label, -kKuormaValueLimit, kKuormaValueLimit));
   if (r.q1 == 0.0) return Fail(KuormaField::kQ1, kMessageNoLoadValue);
-  if (s.loadIndex < 0 && in.copyChecked &&
-      ParseNumber(in.spacing, 100.0, L - r.x1, r.spacing) != 0)
+  if (s.loadIndex < 0 && in.copyChecked && ParseNumber(in.spacing, 100.0, L - r.x1, r.spacing) != 0)
     return Fail(KuormaField::kSpacing, kMessageCopySpacing);
   return KuormaValidation{};
 }
@@ -73,8 +72,8 @@ KuormaValidation ReadDistributed(const QELVUX_data& p, const KuormaDialogState& 
   return KuormaValidation{};
 }
 
-KuormaValidation Read(const QELVUX_data& p, const KuormaDialogState& s,
-                      const KuormaDialogInput& in, ReadLoad& r) {
+KuormaValidation Read(const QELVUX_data& p, const KuormaDialogState& s, const KuormaDialogInput& in,
+                      ReadLoad& r) {
   return s.kind == KV::kPoint ? ReadPoint(p, s, in, r) : ReadDistributed(p, s, in, r);
 }
 
@@ -107,8 +106,8 @@ KuormaStoreResult StoreKuorma(QELVUX_data& project, const KuormaDialogState& sta
   const bool point = s.kind == KV::kPoint;
   const double q2 = point ? 0.0 : r.q2 * factor;
   const double x2 = point ? 0.0 : r.x2;
-  const std::string name = input.name.empty() ? std::string(" ")
-                                              : CutChars(input.name, kKuormaNameMaxChars);
+  const std::string name =
+      input.name.empty() ? std::string(" ") : CutChars(input.name, kKuormaNameMaxChars);
 
   if (s.loadIndex >= 0) {
     const std::vector<std::string> texts{name};

@@ -62,8 +62,8 @@ double HitDistance(const QELVUX_data& p, int i, double px, double py) {
   const int dir = loads.Direction(i);
   const bool xPerVertical = dir == 1 && loads.RefLength(i) == KV::kPerVertical;
   const bool yPerHorizontal = dir == 2 && loads.RefLength(i) == KV::kPerHorizontal;
-  const bool candidate = p.Member.Angle <= 45.0 ? (inX || (xPerVertical && inY))
-                                                : (inY || (yPerHorizontal && inX));
+  const bool candidate =
+      p.Member.Angle <= 45.0 ? (inX || (xPerVertical && inY)) : (inY || (yPerHorizontal && inX));
   if (!candidate) return -1.0;
   const double m = (x1 + x2) / 2.0;
   if (yPerHorizontal) return std::hypot(px - m * c, py - L * n);
@@ -124,10 +124,17 @@ int DeleteSelectedLoad(KuormaVektori& loads, const LoadTree& tree) {
 int SetLoadKindShown(KuormaVektori& loads, int kind, bool down) {
   const int value = down ? 1 : 0;
   switch (kind) {
-    case KV::kPoint: loads.ShowPointLoads = value; return 1;
-    case KV::kLine: loads.ShowLineLoads = value; return 1;
-    case KV::kSurface: loads.ShowSurfaceLoads = value; return 1;
-    default: return 0;
+    case KV::kPoint:
+      loads.ShowPointLoads = value;
+      return 1;
+    case KV::kLine:
+      loads.ShowLineLoads = value;
+      return 1;
+    case KV::kSurface:
+      loads.ShowSurfaceLoads = value;
+      return 1;
+    default:
+      return 0;
   }
 }
 
@@ -135,9 +142,9 @@ StructurePointer LoadPointerAt(const RakenneVektori& member, int clientWidth, in
                                double pixelsPerMmX, double pixelsPerMmY, double deviceX,
                                double deviceY) {
   StructurePointer p;
-  p.valid = MemberPointerText(member, MemberViewKind::Loads, clientWidth, clientHeight,
-                              pixelsPerMmX, pixelsPerMmY, deviceX, deviceY, p.text, p.worldX,
-                              p.worldY) == 0;
+  p.valid =
+      MemberPointerText(member, MemberViewKind::Loads, clientWidth, clientHeight, pixelsPerMmX,
+                        pixelsPerMmY, deviceX, deviceY, p.text, p.worldX, p.worldY) == 0;
   return p;
 }
 

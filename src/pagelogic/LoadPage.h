@@ -1,4 +1,5 @@
-// Commands of the load page: the visible-case combo, add / change / delete, the drawing with its switches, pointer and hit test.
+// Commands of the load page: the visible-case combo, add / change / delete, the drawing with its
+// switches, pointer and hit test.
 #pragma once
 
 #include <string>
@@ -89,8 +90,9 @@ void DrawLoadPage(Canvas* canvas, const QELVUX_data* project, int clientWidth, i
 
 // Caption and width of KTjaKYnappi for the pixels left free beside the speed buttons.
 struct KTjaKYButtonLayout {
-  std::string caption;  // "KT ja KY ..." below 190 pixels, else "Kuormitustapaukset ja -yhdistelmät..."
-  int width = 0;        // the free pixels, at most 250
+  std::string
+      caption;    // "KT ja KY ..." below 190 pixels, else "Kuormitustapaukset ja -yhdistelmät..."
+  int width = 0;  // the free pixels, at most 250
 };
 KTjaKYButtonLayout KTjaKYButtonFor(int freePixels);
 

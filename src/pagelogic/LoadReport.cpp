@@ -21,9 +21,10 @@ const char* const kThinRule = "------------------------------------";
 std::string ValueText(int kind, int dir, double stored) {
   const bool moment = IsMomentDirection(dir);
   const double shown = ShownLoadValue(kind, dir, stored);
-  if (kind == KV::kPoint) return moment ? FormatFixed(shown, 3) + " kNm" : FormatFixed(shown, 2) + " kN";
-  const char* unit = kind == KV::kSurface ? (moment ? " kNm/m2" : " kN/m2")
-                                          : (moment ? " kNm/m" : " kN/m");
+  if (kind == KV::kPoint)
+    return moment ? FormatFixed(shown, 3) + " kNm" : FormatFixed(shown, 2) + " kN";
+  const char* unit =
+      kind == KV::kSurface ? (moment ? " kNm/m2" : " kN/m2") : (moment ? " kNm/m" : " kN/m");
   return FormatFixed(shown, 3) + unit;
 }
 
@@ -66,10 +67,14 @@ void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
 
 const char* KindSuffix(int designKind) {
   switch (designKind) {
-    case KY::kStress: return " (Jännitystarkastelu):";
-    case KY::kDeflection: return " (Siirtymätarkastelu):";
-    case KY::kNoDesign: return " (Ei mitoitusta):";
-    default: return ":";
+    case KY::kStress:
+      return " (Jännitystarkastelu):";
+    case KY::kDeflection:
+      return " (Siirtymätarkastelu):";
+    case KY::kNoDesign:
+      return " (Ei mitoitusta):";
+    default:
+      return ":";
   }
 }
 
@@ -82,8 +87,10 @@ std::string CombinationFormula(const QELVUX_data& project, int combination) {
     const double f = loads.Combinations().Factor(combination, k);
     if (f == 0.0) continue;
     const std::string name = loads.Cases().Name(k);
-    if (formula.empty()) formula = FormatFixed(f, 2) + "*" + name;
-    else formula += (f < 0.0 ? " - " : " + ") + FormatFixed(std::fabs(f), 2) + "*" + name;
+    if (formula.empty())
+      formula = FormatFixed(f, 2) + "*" + name;
+    else
+      formula += (f < 0.0 ? " - " : " + ") + FormatFixed(std::fabs(f), 2) + "*" + name;
   }
   return formula.empty() ? "(Yhdistelmä ei sisällä yhtään kuormitustapausta!)" : formula;
 }

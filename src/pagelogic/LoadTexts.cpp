@@ -8,10 +8,9 @@ namespace qv {
 namespace {
 
 const char* const kTreeNames[12] = {
-    "FX (pääkoord.)",       "FY (pääkoord)",       "FZ (pääkoord)",
-    "MX (pääkoord.)",       "MY (pääkoord)",       "MZ (pääkoord)",
-    "Fx (paikalliskoord.)", "Fy (paikalliskoord)", "Fz (paikalliskoord)",
-    "Mx (paikalliskoord.)", "My (paikalliskoord)", "Mz (paikalliskoord)"};
+    "FX (pääkoord.)",      "FY (pääkoord)",        "FZ (pääkoord)",        "MX (pääkoord.)",
+    "MY (pääkoord)",       "MZ (pääkoord)",        "Fx (paikalliskoord.)", "Fy (paikalliskoord)",
+    "Fz (paikalliskoord)", "Mx (paikalliskoord.)", "My (paikalliskoord)",  "Mz (paikalliskoord)"};
 const char* const kReportNames[12] = {"FX", "FY", "FZ", "MX", "MY", "MZ",
                                       "Fx", "Fy", "Fz", "Mx", "My", "Mz"};
 
@@ -35,15 +34,20 @@ std::string DirectionReportName(int code) {
 
 std::string LoadKindGroupName(int kind) {
   switch (kind) {
-    case 1: return "PISTEKUORMAT:";
-    case 2: return "VIIVAKUORMAT:";
-    case 3: return "PINTAKUORMAT:";
-    default: return std::string();
+    case 1:
+      return "PISTEKUORMAT:";
+    case 2:
+      return "VIIVAKUORMAT:";
+    case 3:
+      return "PINTAKUORMAT:";
+    default:
+      return std::string();
   }
 }
 
 std::string DurationClassNameOf(const QELVUX_data& project, int durationClass) {
-  const std::string line = project.Materials.DurationClassName(project.DesignCode, durationClass + 1);
+  const std::string line =
+      project.Materials.DurationClassName(project.DesignCode, durationClass + 1);
   // Only the first field names the class; later fields, if any, are table data.
   const std::size_t cut = line.find(';');
   return cut == std::string::npos ? line : line.substr(0, cut);

@@ -1,4 +1,5 @@
-// Texts the load page's tree, report and dialog share: direction names, kind groups, duration classes, shown units.
+// Texts the load page's tree, report and dialog share: direction names, kind groups, duration
+// classes, shown units.
 #pragma once
 
 #include <string>
@@ -18,7 +19,6 @@ std::string DirectionReportName(int code);
 
 // "PISTEKUORMAT:", "VIIVAKUORMAT:", "PINTAKUORMAT:" for kinds 1..3, "" otherwise.
 std::string LoadKindGroupName(int kind);
-
 
 // Name of the duration class of load case k under the project's design code: the first
 // column of line class + 1 of the code's duration-class table; "" when there is none.

@@ -11,8 +11,8 @@ namespace {
 
 using KV = KuormaVektori;
 
-void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int kind,
-         int position, int loadIndex) {
+void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int kind, int position,
+         int loadIndex) {
   LoadTreeNode n;
   n.level = level;
   n.text = text;

@@ -1,4 +1,5 @@
-// Contents of the load tree: case, kind group, load and detail nodes, the selection after a rebuild, and what a node stands for.
+// Contents of the load tree: case, kind group, load and detail nodes, the selection after a
+// rebuild, and what a node stands for.
 #pragma once
 
 #include <string>

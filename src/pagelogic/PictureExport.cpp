@@ -79,7 +79,8 @@ int SaveResultDiagramPicture(const std::string& path, const ResultDiagram& diagr
   const ChartPictureFormat format = ChartPictureFormatFor(path);
   if (format == ChartPictureFormat::None) return -1;
   if (width < 1 || height < 1) return -3;
-  const std::string bytes = ResultDiagramMetafile(diagram, width, height, pixelsPerMm, format, measure);
+  const std::string bytes =
+      ResultDiagramMetafile(diagram, width, height, pixelsPerMm, format, measure);
   return ReplaceFileBytes(path, bytes, error) ? 0 : -2;
 }
 

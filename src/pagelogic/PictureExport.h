@@ -1,4 +1,5 @@
-// Picture export rules: cropping bitmaps to a drawing's proportions, the picture dialogs' extensions, chart metafiles.
+// Picture export rules: cropping bitmaps to a drawing's proportions, the picture dialogs'
+// extensions, chart metafiles.
 #pragma once
 
 #include <string>

@@ -40,7 +40,8 @@ ProfiiliKirjasto::ProfiiliKirjasto(const ProfiiliVektori& project, const std::st
     activePath_ = project.FileName();
     index = project.CurrentIndex;
   } else {
-    activePath_ = ProfiiliVektori::PathInFolder(programFolder, ProfiiliVektori::kDefaultLibraryName);
+    activePath_ =
+        ProfiiliVektori::PathInFolder(programFolder, ProfiiliVektori::kDefaultLibraryName);
   }
   if (ProfiiliVektori::FileExists(activePath_)) working_.ReadLibrary(activePath_);
   editEnabled_ = working_.Count() > 0;
@@ -55,8 +56,10 @@ qv::SectionShape ProfiiliKirjasto::ShapeOfItem(int shapeItem) {
 
 int ProfiiliKirjasto::ItemOfShape(qv::SectionShape shape) {
   switch (shape) {
-    case qv::SectionShape::kRectangle: return 0;
-    case qv::SectionShape::kCircle: return 1;
+    case qv::SectionShape::kRectangle:
+      return 0;
+    case qv::SectionShape::kCircle:
+      return 1;
   }
   return 0;
 }
@@ -75,8 +78,7 @@ ProfiiliParametrit ProfiiliKirjasto::ParametersFor(int shapeItem) {
 }
 
 ProfiiliViesti ProfiiliKirjasto::Validate(const ProfiiliSyote& input, std::string& name,
-                                          qv::SectionShape& shape,
-                                          double& b, double& h) {
+                                          qv::SectionShape& shape, double& b, double& h) {
   if (input.Name.empty() || input.Name == " ") return {kError, kNameInvalid};
   if (input.ShapeItem != 0 && input.ShapeItem != 1) return {kError, kShapeLabel};
   const ProfiiliParametrit labels = ParametersFor(input.ShapeItem);
@@ -84,9 +86,8 @@ ProfiiliViesti ProfiiliKirjasto::Validate(const ProfiiliSyote& input, std::strin
   if (qv::ParseNumber(input.Parameter1, ProfiiliVektori::kMinDimension,
                       ProfiiliVektori::kMaxDimension, v1) != 0)
     return {kError, labels.Label1};
-  if (labels.ShowParameter2 &&
-      qv::ParseNumber(input.Parameter2, ProfiiliVektori::kMinDimension,
-                      ProfiiliVektori::kMaxDimension, v2) != 0)
+  if (labels.ShowParameter2 && qv::ParseNumber(input.Parameter2, ProfiiliVektori::kMinDimension,
+                                               ProfiiliVektori::kMaxDimension, v2) != 0)
     return {kError, labels.Label2};
   name = qv::CutChars(input.Name, ProfiiliVektori::kNameMaxChars);
   shape = ShapeOfItem(input.ShapeItem);

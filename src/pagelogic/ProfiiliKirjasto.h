@@ -17,9 +17,9 @@ struct ProfiiliViesti {
 // What the edit fields show for one section.
 struct ProfiiliKentat {
   std::string Name;
-  int ShapeItem = 0;           // item of the shape list: 0 rectangle, 1 circle
-  std::string Parameter1;      // "%.1f"
-  std::string Parameter2;      // "%.1f"; empty for a circle
+  int ShapeItem = 0;       // item of the shape list: 0 rectangle, 1 circle
+  std::string Parameter1;  // "%.1f"
+  std::string Parameter2;  // "%.1f"; empty for a circle
 };
 
 // What the user typed, as taken from the edit fields.
@@ -32,19 +32,19 @@ struct ProfiiliSyote {
 
 // Labels, visibility and picture of the parameter inputs for one shape item.
 struct ProfiiliParametrit {
-  std::string Label1;          // "B [mm]:" or "D [mm]:"
-  std::string Label2;          // "H [mm]:", empty for a circle
+  std::string Label1;  // "B [mm]:" or "D [mm]:"
+  std::string Label2;  // "H [mm]:", empty for a circle
   bool ShowParameter2 = true;
-  int ImageIndex = 0;          // picture of the shape
+  int ImageIndex = 0;  // picture of the shape
 };
 
 class ProfiiliKirjasto {
  public:
-  static const char* const kCaption;          // "Poikkileikkauskirjastojen muokkaus"
-  static const char* const kOpenTitle;        // "Profiilikirjaston avaus"
-  static const char* const kOpenFilter;       // "Profiilikirjastot|*.pl1"
-  static const char* const kNameInvalid;      // "Nimi ei ole kelvollinen!"
-  static const char* const kCannotDeleteLast; // "Viimeistä ei voi poistaa"
+  static const char* const kCaption;           // "Poikkileikkauskirjastojen muokkaus"
+  static const char* const kOpenTitle;         // "Profiilikirjaston avaus"
+  static const char* const kOpenFilter;        // "Profiilikirjastot|*.pl1"
+  static const char* const kNameInvalid;       // "Nimi ei ole kelvollinen!"
+  static const char* const kCannotDeleteLast;  // "Viimeistä ei voi poistaa"
   static const int kHelpContext = 370;
 
   // Opens on the project's library (when its file exists) at the project's chosen section,
@@ -59,8 +59,7 @@ class ProfiiliKirjasto {
   static int ItemOfShape(qv::SectionShape shape);
   // Checks the typed section; on success fills the section fields (name cut to 79 chars).
   static ProfiiliViesti Validate(const ProfiiliSyote& input, std::string& name,
-                                qv::SectionShape& shape,
-                                 double& b, double& h);
+                                 qv::SectionShape& shape, double& b, double& h);
 
   const ProfiiliVektori& Working() const { return working_; }
   std::vector<std::string> Names() const;

@@ -1,4 +1,5 @@
-// The member, support and hinge dialog: what it shows, its lists and proposals, and the checks of OK.
+// The member, support and hinge dialog: what it shows, its lists and proposals, and the checks of
+// OK.
 #include "pagelogic/RakenneDialogi.h"
 
 #include <cmath>
@@ -137,7 +138,8 @@ RakenneValidation ValidatePoint(const QELVUX_data& p, const RakenneDialogState& 
   const bool support = s.mode == kRakenneSupport;
   double x = 0.0;
   if (ParseNumber(in.position, 0.0, m.Length, x) != 0)
-    return Fail(RakenneField::kPosition, RangeText(support ? kLabelSupportX : kLabelHingeX, 0.0, m.Length));
+    return Fail(RakenneField::kPosition,
+                RangeText(support ? kLabelSupportX : kLabelHingeX, 0.0, m.Length));
   if (support) {
     if (OtherWithinGap(m, RV::kSupport, x, s.pointIndex))
       return Fail(RakenneField::kPosition, "Kohdassa on jo tuki !");
@@ -172,9 +174,12 @@ RakenneDialogView OpenRakenneDialog(const QELVUX_data& project, int mode, int po
   RakenneDialogView v;
   v.state = NormaliseRakenneState(project, mode, pointIndex);
   v.helpContext = 320 + v.state.mode;
-  if (v.state.mode == kRakenneSupport) ShowSupport(project, v);
-  else if (v.state.mode == kRakenneHinge) ShowHinge(project, v);
-  else ShowMember(project, v);
+  if (v.state.mode == kRakenneSupport)
+    ShowSupport(project, v);
+  else if (v.state.mode == kRakenneHinge)
+    ShowHinge(project, v);
+  else
+    ShowMember(project, v);
   v.image = RakenneImage(v.state.mode, v.supportType);
   return v;
 }

@@ -31,7 +31,7 @@ extern const char* const kLabelHingeName;     // "Nivelen nimi:"
 extern const char* const kLabelHingeX;        // "Nivelen paikka x1 [mm]:"
 extern const char* const kRidgeCheckCaption;  // "Rakenne on harja / pulpettipalkki"
 // Text of the ridge position when the box is ticked.
-extern const char* const kRidgeTickedText;    // "0.0"
+extern const char* const kRidgeTickedText;  // "0.0"
 
 // Which point the dialog edits: mode 1 member, 2 support, 3 hinge; pointIndex -1 for a new
 // point (and for the member).
@@ -58,7 +58,7 @@ struct RakenneDialogView {
   std::string angle;
   bool ridgeCheckBoxVisible = false;  // the ridge cannot be switched on here
   bool ridgeChecked = false;
-  bool ridgeVisible = false;          // the position input
+  bool ridgeVisible = false;  // the position input
   std::string ridge;
   bool loadWidthVisible = false;
   std::string loadWidth;
@@ -67,10 +67,10 @@ struct RakenneDialogView {
   std::vector<std::string> loadWidthItems;  // 100 .. 1200 by 100
 
   // Support and hinge (modes 2 and 3).
-  int supportType = 0;                       // item 0..3
+  int supportType = 0;  // item 0..3
   std::vector<std::string> supportTypeItems;
   std::string position;
-  std::vector<std::string> positionItems;    // 0.05 i L, i = 0 .. 20
+  std::vector<std::string> positionItems;  // 0.05 i L, i = 0 .. 20
 };
 
 RakenneDialogView OpenRakenneDialog(const QELVUX_data& project, int mode, int pointIndex);
@@ -103,7 +103,16 @@ struct RakenneDialogInput {
 RakenneDialogInput InputFromView(const RakenneDialogView& view);
 
 // Inputs of the dialog, for putting the focus on the one that failed.
-enum class RakenneField { kNone, kName, kLength, kAngle, kRidge, kLoadWidth, kSupportType, kPosition };
+enum class RakenneField {
+  kNone,
+  kName,
+  kLength,
+  kAngle,
+  kRidge,
+  kLoadWidth,
+  kSupportType,
+  kPosition
+};
 
 // Result of the checks: ok, or the message box (caption "VIRHE") and the field at fault.
 struct RakenneValidation {
@@ -132,7 +141,7 @@ enum class RakenneStoreStatus { kInvalid, kAsk, kStored };
 
 struct RakenneStoreResult {
   RakenneStoreStatus status = RakenneStoreStatus::kInvalid;
-  RakenneValidation error;                     // kInvalid: what to show; the dialog stays open
+  RakenneValidation error;  // kInvalid: what to show; the dialog stays open
   RakenneQuestion question = RakenneQuestion::kNone;  // kAsk: the question to put
   std::string questionText;
   std::string questionCaption;

@@ -1,4 +1,5 @@
-// Storing what the member, support and hinge dialog accepted, with the questions a change of length raises.
+// Storing what the member, support and hinge dialog accepted, with the questions a change of length
+// raises.
 #include "pagelogic/RakenneDialogi.h"
 
 #include <cmath>
@@ -33,8 +34,8 @@ RakenneStoreResult Ask(RakenneQuestion q) {
   RakenneStoreResult r;
   r.status = RakenneStoreStatus::kAsk;
   r.question = q;
-  r.questionText = q == RakenneQuestion::kMoveEndSupport ? kQuestionMoveEndSupport
-                                                         : kQuestionLengthenLoads;
+  r.questionText =
+      q == RakenneQuestion::kMoveEndSupport ? kQuestionMoveEndSupport : kQuestionLengthenLoads;
   r.questionCaption = "HUOMIO";
   return r;
 }
@@ -59,9 +60,9 @@ RakenneStoreResult StorePoint(QELVUX_data& p, const RakenneDialogState& s,
   RV& m = p.Member;
   const bool support = s.mode == kRakenneSupport;
   if (s.pointIndex >= 0) m.RemoveRecord(s.pointIndex);
-  m.CurrentIndex = m.AddPoint(StoredName(in.name), support ? RV::kSupport : RV::kHinge,
-                              support ? SupportTypeCode(in.supportType) : RV::kHingeZ,
-                              Number(in.position));
+  m.CurrentIndex =
+      m.AddPoint(StoredName(in.name), support ? RV::kSupport : RV::kHinge,
+                 support ? SupportTypeCode(in.supportType) : RV::kHingeZ, Number(in.position));
   return Stored();
 }
 
@@ -86,8 +87,10 @@ RakenneStoreResult StoreMember(QELVUX_data& p, const RakenneDialogInput& in,
   m.CurrentIndex = -1;
 
   if (askMove) {
-    if (answers.moveEndSupport > 0) MovePoint(m, endSupport, length);
-    else if (m.Code(endSupport) == RV::kFixed) m.RemoveRecord(endSupport);  // only at an end
+    if (answers.moveEndSupport > 0)
+      MovePoint(m, endSupport, length);
+    else if (m.Code(endSupport) == RV::kFixed)
+      m.RemoveRecord(endSupport);  // only at an end
   } else if (endSupport >= 0 && length != oldLength &&
              std::fabs(length - oldLength) <= kRakenneMinGap) {
     // The end support stays the end support when the length moves by less than the gap:
@@ -95,8 +98,7 @@ RakenneStoreResult StoreMember(QELVUX_data& p, const RakenneDialogInput& in,
     // inside a lengthened member.
     MovePoint(m, endSupport, length);
   }
-  if (askLengthen && answers.lengthenLoads > 0)
-    p.Loads.LengthenFullLengthLoads(oldLength, length);
+  if (askLengthen && answers.lengthenLoads > 0) p.Loads.LengthenFullLengthLoads(oldLength, length);
   m.RemovePointsBeyond(length);
   p.Loads.CutLoadsAt(length);
   return Stored();

@@ -1,4 +1,5 @@
-// The support-reaction block of the report: every combination and every load case with its reaction table.
+// The support-reaction block of the report: every combination and every load case with its reaction
+// table.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// Support reaction tables as text lines: the columns present, the rows, the minimum support width, the page's table.
+// Support reaction tables as text lines: the columns present, the rows, the minimum support width,
+// the page's table.
 #pragma once
 
 #include <array>

@@ -34,8 +34,7 @@ const DisplacementCurve kB10Curves[] = {
     {"U2", "U2 = Siirtymä muuttuvista kuormista", 0, 0},
 };
 
-void TakeTables(ResultCurves& r, const std::vector<QELvektori>& tables, int field,
-                double scale) {
+void TakeTables(ResultCurves& r, const std::vector<QELvektori>& tables, int field, double scale) {
   int count = tables.empty() ? 0 : tables.front().Count();
   for (const QELvektori& t : tables) count = std::min(count, t.Count());
   r.x.reserve(static_cast<std::size_t>(count));

@@ -1,4 +1,5 @@
-// The curves of one diagram (an internal force or the displacements along the member) and their positions of interest.
+// The curves of one diagram (an internal force or the displacements along the member) and their
+// positions of interest.
 #pragma once
 
 #include <string>
@@ -15,14 +16,14 @@ namespace qv {
 struct ResultCurves {
   int kind = 0;
   DesignCode designCode = DesignCode::kLimitState;
-  std::string unit;                  // "kNm", "kN" or "mm"
-  std::string title;                 // "Mz (Momentti) [kNm], KY1 (Jännitystarkastelu)"
-  std::string footText;              // "" or the text telling that no combination exists
-  std::vector<std::string> legend;   // displacements: what each curve is
-  std::vector<std::string> names;    // column names: "Arvo", or "U1", "U2", or the three EC5 ones
-  std::vector<double> x;             // sampling points, inner nodes twice
+  std::string unit;                 // "kNm", "kN" or "mm"
+  std::string title;                // "Mz (Momentti) [kNm], KY1 (Jännitystarkastelu)"
+  std::string footText;             // "" or the text telling that no combination exists
+  std::vector<std::string> legend;  // displacements: what each curve is
+  std::vector<std::string> names;   // column names: "Arvo", or "U1", "U2", or the three EC5 ones
+  std::vector<double> x;            // sampling points, inner nodes twice
   std::vector<std::vector<double>> values;  // one per curve, each as long as x
-  std::vector<double> memberPoints;  // sampled x of every support and hinge on the member
+  std::vector<double> memberPoints;         // sampled x of every support and hinge on the member
 
   int CurveCount() const { return static_cast<int>(values.size()); }
   int PointCount() const { return static_cast<int>(x.size()); }

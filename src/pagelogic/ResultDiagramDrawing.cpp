@@ -73,8 +73,8 @@ Layout VerticalLayout(Canvas& c, const ResultDiagram& d, int height) {
   c.SetFont(ChartFont(12.0, d.footColour, true));
   l.footHeight = d.footText.empty() ? 0.0 : c.TextExtent(d.footText).height;
   l.plotTop = kPad + (l.titleHeight > 0 ? l.titleHeight + 4.0 : 0.0) + l.axisTitleHeight + 6.0;
-  l.plotBottom = height - kPad - (l.footHeight > 0 ? l.footHeight + 4.0 : 0.0) -
-                 l.axisTitleHeight - 4.0 - l.labelHeight - kTick - 1.0;
+  l.plotBottom = height - kPad - (l.footHeight > 0 ? l.footHeight + 4.0 : 0.0) - l.axisTitleHeight -
+                 4.0 - l.labelHeight - kTick - 1.0;
   return l;
 }
 
@@ -104,7 +104,8 @@ void DrawGridAndLabels(Canvas& c, const DiagramPlot& p, double labelHeight) {
     c.SetPen(Pen{kBlack, 1, PenStyle::Solid});
     c.Line({p.left - kTick, y}, {p.left, y});
     const std::string text = FormatChartNumber(v);
-    c.Text({std::floor(p.left - kTick - 2.0 - c.TextExtent(text).width), y - labelHeight / 2.0}, text);
+    c.Text({std::floor(p.left - kTick - 2.0 - c.TextExtent(text).width), y - labelHeight / 2.0},
+           text);
   }
   for (double x : p.xAxis.ticks) {
     const double dx = std::round(p.X(x));

@@ -1,4 +1,5 @@
-// The results chart drawn onto any canvas, so the screen, the metafiles and the tests share one picture.
+// The results chart drawn onto any canvas, so the screen, the metafiles and the tests share one
+// picture.
 #pragma once
 
 #include <string>

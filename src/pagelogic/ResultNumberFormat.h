@@ -1,4 +1,5 @@
-// Number texts of the results page: the chart's "#,##0.00#" and the fixed-decimal table cells, whatever the locale.
+// Number texts of the results page: the chart's "#,##0.00#" and the fixed-decimal table cells,
+// whatever the locale.
 #pragma once
 
 #include <string>

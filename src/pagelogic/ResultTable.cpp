@@ -70,7 +70,8 @@ std::string ResultTableHeader(const ResultCurves& r) {
 std::string ResultTableRow(const ResultCurves& r, int point) {
   const int decimals = IsForceKind(r.kind) ? 3 : 2;
   std::string row = FormatFixedClean(r.x[static_cast<std::size_t>(point)], 0);
-  for (int c = 0; c < r.CurveCount(); ++c) row += "\t" + FormatFixedClean(Value(r, c, point), decimals);
+  for (int c = 0; c < r.CurveCount(); ++c)
+    row += "\t" + FormatFixedClean(Value(r, c, point), decimals);
   return row;
 }
 

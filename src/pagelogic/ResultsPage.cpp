@@ -77,10 +77,14 @@ int ResultField(int kind) {
 
 std::string DesignKindText(int designKind) {
   switch (designKind) {
-    case KuormaYhdVektori::kStress: return "Jännitystarkastelu";
-    case KuormaYhdVektori::kDeflection: return "Siirtymätarkastelu";
-    case KuormaYhdVektori::kNoDesign: return "Ei mitoitusta";
-    default: return "";
+    case KuormaYhdVektori::kStress:
+      return "Jännitystarkastelu";
+    case KuormaYhdVektori::kDeflection:
+      return "Siirtymätarkastelu";
+    case KuormaYhdVektori::kNoDesign:
+      return "Ei mitoitusta";
+    default:
+      return "";
   }
 }
 
@@ -129,7 +133,8 @@ ResultChoice ResolveResultChoice(const QELVUX_data& p, int kind, int position) {
     return choice;
   }
   const int filter = CombinationFilter(kind);
-  if (filter != 0) choice.combination = p.Loads.Combinations().NthCombinationOfKind(filter, position);
+  if (filter != 0)
+    choice.combination = p.Loads.Combinations().NthCombinationOfKind(filter, position);
   return choice;
 }
 

@@ -1,4 +1,5 @@
-// The results page's choices: result kinds offered, combinations or cases listed, the stored selections and the display switch.
+// The results page's choices: result kinds offered, combinations or cases listed, the stored
+// selections and the display switch.
 #pragma once
 
 #include <string>
@@ -78,8 +79,7 @@ ResultsPageLists RefreshResultsLists(QELVUX_data& project);
 
 // TuloslajiCBChange: an index 0..19 naming an entry stores that kind. 1 when stored (the page
 // refreshes with the cases refilled), else 0.
-int ResultKindChanged(QELVUX_data& project, const std::vector<ResultKindEntry>& kinds,
-                      int index);
+int ResultKindChanged(QELVUX_data& project, const std::vector<ResultKindEntry>& kinds, int index);
 // KTorKYCBChange: an index of 0 or more is stored. 1 when stored (the page refreshes
 // without refilling), else 0.
 int ResultCaseChanged(QELVUX_data& project, int index);

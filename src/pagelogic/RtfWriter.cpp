@@ -22,7 +22,8 @@ std::vector<char32_t> CodePoints(const std::string& s) {
     std::size_t n = b0 < 0x80 ? 1 : (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : 4;
     if (i + n > s.size()) break;
     char32_t c = n == 1 ? b0 : n == 2 ? (b0 & 0x1F) : n == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (std::size_t k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    for (std::size_t k = 1; k < n; ++k)
+      c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
     out.push_back(c);
     i += n;
   }
@@ -183,8 +184,8 @@ ReportFileMode ReportModeForFile(const std::string& path, ReportFileMode current
 }
 
 bool SaveReportFile(const std::string& path, const std::vector<std::string>& lines,
-                    ReportFileMode mode, const RtfFont& font,
-                    const std::vector<double>& tabStopsPt, std::string* error) {
+                    ReportFileMode mode, const RtfFont& font, const std::vector<double>& tabStopsPt,
+                    std::string* error) {
   // The rich text is pure ASCII, so the line writer passes it through unchanged.
   const std::vector<std::string> fileLines =
       mode == ReportFileMode::Rich ? RtfLines(lines, font, tabStopsPt) : Paragraphs(lines);

@@ -39,8 +39,8 @@ ReportFileMode ReportModeForFile(const std::string& path, ReportFileMode current
 // Saves the report in the mode. The old file is replaced only once the new one is wholly
 // written. False on failure, with the system's reason in error when given.
 bool SaveReportFile(const std::string& path, const std::vector<std::string>& lines,
-                    ReportFileMode mode, const RtfFont& font,
-                    const std::vector<double>& tabStopsPt, std::string* error = nullptr);
+                    ReportFileMode mode, const RtfFont& font, const std::vector<double>& tabStopsPt,
+                    std::string* error = nullptr);
 
 // The report save dialog's texts.
 struct ReportSaveDialogTexts {

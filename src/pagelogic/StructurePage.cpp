@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-
 namespace qv {
 
 const char* const kPointerTextUnknown = "(?,?)";
@@ -80,13 +79,13 @@ WorldBox StructureViewExtent(const RakenneVektori& member) {
   return MemberViewBox(member, MemberViewKind::Structure);
 }
 
-StructurePointer StructurePointerAt(const RakenneVektori& member, int clientWidth,
-                                    int clientHeight, double pixelsPerMmX, double pixelsPerMmY,
-                                    double deviceX, double deviceY) {
+StructurePointer StructurePointerAt(const RakenneVektori& member, int clientWidth, int clientHeight,
+                                    double pixelsPerMmX, double pixelsPerMmY, double deviceX,
+                                    double deviceY) {
   StructurePointer p;
-  p.valid = MemberPointerText(member, MemberViewKind::Structure, clientWidth, clientHeight,
-                              pixelsPerMmX, pixelsPerMmY, deviceX, deviceY, p.text, p.worldX,
-                              p.worldY) == 0;
+  p.valid =
+      MemberPointerText(member, MemberViewKind::Structure, clientWidth, clientHeight, pixelsPerMmX,
+                        pixelsPerMmY, deviceX, deviceY, p.text, p.worldX, p.worldY) == 0;
   return p;
 }
 

@@ -1,4 +1,5 @@
-// Commands of the structure page: add, edit and delete a point, the view extent, the pointer text and the hit test.
+// Commands of the structure page: add, edit and delete a point, the view extent, the pointer text
+// and the hit test.
 #pragma once
 
 #include <string>
@@ -58,13 +59,13 @@ struct StructurePointer {
   std::string text;     // "X = %.0f" at exactly 0 degrees, "Y = %.0f" at 90, else "x,y"
   double worldX = 0.0;  // millimetres; the page keeps them for the next click
   double worldY = 0.0;
-  bool valid = false;   // false: the drawing is too small, text "(?,?)" at (0, 0)
+  bool valid = false;  // false: the drawing is too small, text "(?,?)" at (0, 0)
 };
 // The view laid out as for drawing at the client size and resolution (pixels per mm),
 // then the world point under the device point.
-StructurePointer StructurePointerAt(const RakenneVektori& member, int clientWidth,
-                                    int clientHeight, double pixelsPerMmX, double pixelsPerMmY,
-                                    double deviceX, double deviceY);
+StructurePointer StructurePointerAt(const RakenneVektori& member, int clientWidth, int clientHeight,
+                                    double pixelsPerMmX, double pixelsPerMmY, double deviceX,
+                                    double deviceY);
 
 // Hit test of the structure drawing: the support or hinge whose point (x cos a, x sin a) is
 // nearest to the world point and nearer than a tenth of the length (the first in member

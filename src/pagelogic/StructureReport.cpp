@@ -20,8 +20,8 @@ void AddSection(const QELVUX_data& p, std::vector<std::string>& out) {
   const int i = pr.CurrentIndex;
   std::string line = "Poikkileikkaus:\t" + CutChars(pr.Name(i), 80);
   if (pr.Shape(i) == SectionShape::kRectangle)
-    line += "\t(Suorakaide, b = " + FormatFixed(pr.B(i), 1) + " mm, h = " +
-            FormatFixed(pr.H(i), 1) + " mm)";
+    line += "\t(Suorakaide, b = " + FormatFixed(pr.B(i), 1) +
+            " mm, h = " + FormatFixed(pr.H(i), 1) + " mm)";
   else if (pr.Shape(i) == SectionShape::kCircle)
     line += "\t(Ympyräpoikkileikkaus, d = " + FormatFixed(pr.D(i), 1) + " mm)";
   out.push_back(line);

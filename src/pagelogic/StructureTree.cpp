@@ -31,14 +31,12 @@ void AddMember(StructureTree& tree, const RakenneVektori& m) {
   Add(tree, 0, "RAKENNE:", kStructureImageGroup, g, -2);
   Add(tree, 1, CutChars(m.Name, 59), kStructureImageMember, g, -1);
   Add(tree, 2, "Pituus = " + FormatFixed(m.Length, 0) + " mm", kStructureImageNone, g, -1);
-  Add(tree, 2, "Suuntakulma: " + FormatFixed(m.Angle, 1) + " astetta", kStructureImageNone, g,
-      -1);
+  Add(tree, 2, "Suuntakulma: " + FormatFixed(m.Angle, 1) + " astetta", kStructureImageNone, g, -1);
   if (m.LoadWidth > 0.0)
     Add(tree, 2, "Pintakuormien leveys: " + FormatFixed(m.LoadWidth, 1) + " mm",
         kStructureImageNone, g, -1);
   if (m.RidgeX >= 0.0)
-    Add(tree, 2, "Harjan paikka: " + FormatFixed(m.RidgeX, 1) + " mm", kStructureImageNone, g,
-        -1);
+    Add(tree, 2, "Harjan paikka: " + FormatFixed(m.RidgeX, 1) + " mm", kStructureImageNone, g, -1);
 }
 
 // Point nodes of one kind, numbered from 1 in member order.
@@ -79,8 +77,7 @@ int InitialSelection(const StructureTree& tree, const RakenneVektori& m, int pre
                                                        : kStructureGroupNone;
     node = FindNode(tree, 1, group, m.CurrentIndex);
   }
-  if (node < 0 && previousGroup != kStructureGroupNone)
-    node = FindNode(tree, 0, previousGroup, 0);
+  if (node < 0 && previousGroup != kStructureGroupNone) node = FindNode(tree, 0, previousGroup, 0);
   if (node < 0 && !tree.nodes.empty()) node = 0;
   return node;
 }
@@ -89,20 +86,29 @@ int InitialSelection(const StructureTree& tree, const RakenneVektori& m, int pre
 
 std::string SupportTypeName(int code) {
   switch (code) {
-    case RakenneVektori::kPinned: return "Niveltuki";
-    case RakenneVektori::kSlidingX: return "Liukutuki X";
-    case RakenneVektori::kSlidingY: return "Liukutuki Y";
-    case RakenneVektori::kFixed: return "Jäykkätuki";
-    default: return "";
+    case RakenneVektori::kPinned:
+      return "Niveltuki";
+    case RakenneVektori::kSlidingX:
+      return "Liukutuki X";
+    case RakenneVektori::kSlidingY:
+      return "Liukutuki Y";
+    case RakenneVektori::kFixed:
+      return "Jäykkätuki";
+    default:
+      return "";
   }
 }
 
 int SupportImage(int code) {
   switch (code) {
-    case RakenneVektori::kSlidingX: return kStructureImageSlidingX;
-    case RakenneVektori::kSlidingY: return kStructureImageSlidingY;
-    case RakenneVektori::kFixed: return kStructureImageFixed;
-    default: return kStructureImagePinned;
+    case RakenneVektori::kSlidingX:
+      return kStructureImageSlidingX;
+    case RakenneVektori::kSlidingY:
+      return kStructureImageSlidingY;
+    case RakenneVektori::kFixed:
+      return kStructureImageFixed;
+    default:
+      return kStructureImagePinned;
   }
 }
 

@@ -1,4 +1,5 @@
-// Contents of the structure tree: group, member and point nodes, the selection after a rebuild, and what a node stands for.
+// Contents of the structure tree: group, member and point nodes, the selection after a rebuild, and
+// what a node stands for.
 #pragma once
 
 #include <string>
@@ -10,12 +11,12 @@ namespace qv {
 
 // Node images of the structure tree.
 constexpr int kStructureImageNone = -1;
-constexpr int kStructureImageGroup = 0;      // "RAKENNE:", "TUET:", "NIVELET:"
+constexpr int kStructureImageGroup = 0;  // "RAKENNE:", "TUET:", "NIVELET:"
 constexpr int kStructureImageMember = 1;
-constexpr int kStructureImagePinned = 2;     // "Niveltuki"
-constexpr int kStructureImageSlidingX = 3;   // "Liukutuki X"
-constexpr int kStructureImageSlidingY = 4;   // "Liukutuki Y"
-constexpr int kStructureImageFixed = 5;      // "Jäykkätuki"
+constexpr int kStructureImagePinned = 2;    // "Niveltuki"
+constexpr int kStructureImageSlidingX = 3;  // "Liukutuki X"
+constexpr int kStructureImageSlidingY = 4;  // "Liukutuki Y"
+constexpr int kStructureImageFixed = 5;     // "Jäykkätuki"
 constexpr int kStructureImageHinge = 6;
 
 // Groups, in the order of the level-0 nodes.

@@ -37,12 +37,16 @@ Restraint CountSupports(const RV& m) {
         ++r.nX;
         ++r.nY;
         ++r.surplus;
-        if (a < 90.0) ++r.surplus;
-        else if (a > 0.0) ++r.surplus;
+        if (a < 90.0)
+          ++r.surplus;
+        else if (a > 0.0)
+          ++r.surplus;
         break;
       case RV::kPinned:
-        if (r.nY > 0 && a < 90.0) ++r.surplus;
-        else if (r.nX > 0 && a > 0.0) ++r.surplus;
+        if (r.nY > 0 && a < 90.0)
+          ++r.surplus;
+        else if (r.nX > 0 && a > 0.0)
+          ++r.surplus;
         ++r.nX;
         ++r.nY;
         break;
@@ -110,7 +114,8 @@ std::vector<Position> Positions(const RV& m) {
     const bool support = kind == RV::kSupport;
     all.push_back(Position{m.X(i), !support, support, support && m.Code(i) == RV::kFixed});
   }
-  std::stable_sort(all.begin(), all.end(), [](const Position& a, const Position& b) { return a.x < b.x; });
+  std::stable_sort(all.begin(), all.end(),
+                   [](const Position& a, const Position& b) { return a.x < b.x; });
   std::vector<Position> out;
   for (const Position& p : all) {
     if (out.empty() || out.back().x != p.x) {
@@ -140,9 +145,12 @@ bool HingeChain(const std::vector<Position>& pos) {
       continue;
     }
     if (!p.support) continue;
-    if (first) c = p.fixed ? 0 : 1;
-    else if (last) c = p.fixed ? 0 : c + 1;
-    else c = 0;
+    if (first)
+      c = p.fixed ? 0 : 1;
+    else if (last)
+      c = p.fixed ? 0 : c + 1;
+    else
+      c = 0;
     if (c >= 3) return true;
   }
   return false;

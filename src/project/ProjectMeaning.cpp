@@ -1,4 +1,5 @@
-// Checks that the loads, member points and combinations read from a project file belong to the project.
+// Checks that the loads, member points and combinations read from a project file belong to the
+// project.
 #include "project/ProjectMeaning.h"
 
 #include <algorithm>
@@ -61,9 +62,9 @@ class MeaningCheck {
       if (one.ParseRecord(f_.GetLine(211, k), fields_) != 1) continue;
       const double x = one.X(0);
       if (!OnMember(x))
-        return Fail(211, k, (one.Kind(0) == RakenneVektori::kHinge ? "nivel" : "tuki") +
-                                std::string(" ei ole sauvalla: x = ") + Mm(x) + " mm, sallittu " +
-                                Range());
+        return Fail(211, k,
+                    (one.Kind(0) == RakenneVektori::kHinge ? "nivel" : "tuki") +
+                        std::string(" ei ole sauvalla: x = ") + Mm(x) + " mm, sallittu " + Range());
     }
     return true;
   }
@@ -78,7 +79,8 @@ class MeaningCheck {
       const int c = one.Combination(0);
       if (c < 0 || c > 100000) return Fail(401, k, "kuormitusyhdistelmän numero ei kelpaa");
       if (one.RowKind(0) != 0) {
-        if (one.RowKind(0) < KuormaYhdVektori::kStress || one.RowKind(0) > KuormaYhdVektori::kNoDesign)
+        if (one.RowKind(0) < KuormaYhdVektori::kStress ||
+            one.RowKind(0) > KuormaYhdVektori::kNoDesign)
           return Fail(401, k, "tuntematon mitoitustapa " + std::to_string(one.RowKind(0)));
         if (static_cast<int>(header.size()) <= c) header.resize(static_cast<std::size_t>(c) + 1, 0);
         if (header[static_cast<std::size_t>(c)])
@@ -90,7 +92,8 @@ class MeaningCheck {
       if (lc < 0 || lc >= cases)
         return Fail(401, k, "kuormitustapausta KT" + std::to_string(lc + 1) + " ei ole");
       if (!std::isfinite(one.Value(0)) || std::fabs(one.Value(0)) > 1e6)
-        return Fail(401, k, "kerroin " + Number(one.Value(0)) + " ei ole välillä -1000000 … 1000000");
+        return Fail(401, k,
+                    "kerroin " + Number(one.Value(0)) + " ei ole välillä -1000000 … 1000000");
     }
     // Every factor row under a header, and the headers KY1 … KYn without gaps: a missing
     // one would leave the combinations after it undesigned.
@@ -100,8 +103,10 @@ class MeaningCheck {
       if (one.ParseRecord(f_.GetLine(401, k), fields_) != 1) continue;
       const int c = one.Combination(0);
       if (c >= static_cast<int>(header.size()) || !header[static_cast<std::size_t>(c)])
-        return Fail(401, k, "kuormitusyhdistelmältä KY" + std::to_string(c + 1) + " puuttuu otsikkorivi");
-      if (c > gap) return Fail(401, k, "kuormitusyhdistelmä KY" + std::to_string(gap + 1) + " puuttuu");
+        return Fail(401, k,
+                    "kuormitusyhdistelmältä KY" + std::to_string(c + 1) + " puuttuu otsikkorivi");
+      if (c > gap)
+        return Fail(401, k, "kuormitusyhdistelmä KY" + std::to_string(gap + 1) + " puuttuu");
     }
     return true;
   }
@@ -121,18 +126,21 @@ class MeaningCheck {
         return Fail(501, k, "tuntematon kuorman suunta " + std::to_string(d));
       for (double q : {one.Q1(0), one.Q2(0)}) {
         if (!std::isfinite(q) || std::fabs(q) > kMaxLoadValue)
-          return Fail(501, k, "kuorman arvo " + Number(q) + " ei ole välillä ±1e12 (N, Nmm, N/mm, N/mm2)");
+          return Fail(501, k,
+                      "kuorman arvo " + Number(q) + " ei ole välillä ±1e12 (N, Nmm, N/mm, N/mm2)");
       }
       const double x1 = one.X1(0), x2 = one.X2(0);
       if (kind == KuormaVektori::kPoint) {
         if (!OnMember(x1))
-          return Fail(501, k, "kuorman paikka x = " + Mm(x1) + " mm ei ole sauvalla (" + Range() + ")");
+          return Fail(501, k,
+                      "kuorman paikka x = " + Mm(x1) + " mm ei ole sauvalla (" + Range() + ")");
         continue;
       }
       // A negative end of a line load means the member's end, as the load dialog reads it.
       for (double x : {x1, x2}) {
         if (!std::isfinite(x) || x > Length() + kPositionTolerance)
-          return Fail(501, k, "kuorman paikka x = " + Mm(x) + " mm ei ole sauvalla (" + Range() + ")");
+          return Fail(501, k,
+                      "kuorman paikka x = " + Mm(x) + " mm ei ole sauvalla (" + Range() + ")");
       }
     }
     return true;

@@ -182,7 +182,8 @@ class Loader {
 
   bool Section401() {
     p_.Loads.Combinations().Clear();
-    if (f_.LineCount(401) < 1) return Fail(401, Fmt("virhenumero = %d (KY-määrittelyt puuttuu)", 401));
+    if (f_.LineCount(401) < 1)
+      return Fail(401, Fmt("virhenumero = %d (KY-määrittelyt puuttuu)", 401));
     return Records(401, p_.Loads.Combinations());
   }
 
@@ -198,13 +199,15 @@ class Loader {
       int first;  // first settings field of the section
       int count;
     };
-    const Block blocks[] = {{601, 1, 1},  {602, 2, 4},   {603, 6, 4},  {604, 10, 4},
-                            {605, 14, 4}, {606, 18, 4},  {607, 22, 6}, {608, 28, 3}};
+    const Block blocks[] = {{601, 1, 1},  {602, 2, 4},  {603, 6, 4},  {604, 10, 4},
+                            {605, 14, 4}, {606, 18, 4}, {607, 22, 6}, {608, 28, 3}};
     std::vector<double> values;
     for (const Block& b : blocks) {
       if (!CountIs(b.section, b.count)) return false;
-      if (!ParseAll(f_, b.section, 0, kSettingMax, values, message_)) return Fail(b.section, message_);
-      for (int k = 0; k < b.count; ++k) p_.Settings.SetField(b.first + k, values[static_cast<std::size_t>(k)]);
+      if (!ParseAll(f_, b.section, 0, kSettingMax, values, message_))
+        return Fail(b.section, message_);
+      for (int k = 0; k < b.count; ++k)
+        p_.Settings.SetField(b.first + k, values[static_cast<std::size_t>(k)]);
     }
     if (!CountIs(609, 3)) return false;
     if (!ParseAll(f_, 609, 0, kSettingMax, values, message_)) return Fail(609, message_);
@@ -320,7 +323,8 @@ void BuildProjectFile(QELVUX_data& p) { BuildProjectFile(p, p.TextFile); }
 void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.Clear();
   for (const char* line : {"QEL-VUX", "INPUTFILE", "2.0", "1.0"}) f.AddLine(1, line);
-  for (int v : {qv::ToInt(p.DesignCode), p.ResultSteps, p.InfoDisplay, p.TreeExpansion}) f.AddLine(101, std::to_string(v));
+  for (int v : {qv::ToInt(p.DesignCode), p.ResultSteps, p.InfoDisplay, p.TreeExpansion})
+    f.AddLine(101, std::to_string(v));
 
   f.AddLine(102, LineSafe(p.CalculatedBy));
   f.AddLine(102, LineSafe(p.Contact));
@@ -346,10 +350,12 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
 
   const MitoitusAsetukset& s = p.Settings;
   auto fixed = [&](int section, int first, int count, int decimals) {
-    for (int n = first; n < first + count; ++n) f.AddLine(section, FormatFixed(s.Field(n), decimals));
+    for (int n = first; n < first + count; ++n)
+      f.AddLine(section, FormatFixed(s.Field(n), decimals));
   };
   auto ints = [&](int section, int first) {
-    for (int n = first; n < first + 4; ++n) f.AddLine(section, std::to_string(static_cast<int>(s.Field(n))));
+    for (int n = first; n < first + 4; ++n)
+      f.AddLine(section, std::to_string(static_cast<int>(s.Field(n))));
   };
   fixed(601, 1, 1, 2);
   fixed(602, 2, 4, 2);
@@ -363,8 +369,10 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.AddLine(609, FormatFixed(p.Materials.LimitStatePartialFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.AllowableRaiseFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.Ec5PartialFactor(), 3));
-  for (qv::DesignCode code : qv::kDesignCodes) f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));
-  for (qv::DesignCode code : qv::kDesignCodes) f.AddLine(701, std::to_string(p.Materials.Material(code)));
+  for (qv::DesignCode code : qv::kDesignCodes)
+    f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));
+  for (qv::DesignCode code : qv::kDesignCodes)
+    f.AddLine(701, std::to_string(p.Materials.Material(code)));
 
   const ProfiiliVektori& lib = p.Profiles;
   if (lib.HasCurrent()) {
@@ -402,7 +410,8 @@ int LoadProjectLines(QELVUX_data& p, const std::vector<std::string>& lines, std:
   return rc;
 }
 
-int RestoreProjectLines(QELVUX_data& p, const std::vector<std::string>& lines, std::string* message) {
+int RestoreProjectLines(QELVUX_data& p, const std::vector<std::string>& lines,
+                        std::string* message) {
   // The library is looked for beside the project file, so the text file keeps its name while
   // the lines are read, and afterwards it keeps what was opened or saved.
   const std::string name = p.TextFile.FileName();
@@ -421,7 +430,9 @@ int LoadProject(QELVUX_data& p, const std::string& name, std::string* message) {
   p.TextFile.Clear();
   if (!p.TextFile.LoadFromFile(name)) {
     p.TextFile.SetFileName(name);
-    if (message) *message = CutChars("Tiedostoa " + name + " ei voitu lukea: " + p.TextFile.LoadError() + ".", 255);
+    if (message)
+      *message =
+          CutChars("Tiedostoa " + name + " ei voitu lukea: " + p.TextFile.LoadError() + ".", 255);
     return -4;
   }
   std::string text;

@@ -1,4 +1,5 @@
-// The project record: one member with its loads and everything the design needs, kept for the whole run.
+// The project record: one member with its loads and everything the design needs, kept for the whole
+// run.
 #pragma once
 
 #include <array>
@@ -55,14 +56,13 @@ class QELVUX_data {
   std::string dataFolder_;
 
  public:
-
-  RakenneVektori Member;     // geometry, supports, hinges
-  KuormaVektori Loads;       // loads, load cases, combinations
-  CSVTiedosto TextFile;      // last project file read or written, or the analysis input
-  MateriaaliTiedot Materials; // tables read from the program folder; chosen material
-  ProfiiliVektori Profiles;   // library "Sahattu_puutavara.pl1"; chosen section
-  MitoitusAsetukset Settings; // check switches, buckling and deflection settings
-  FEM_kaikki Analysis;        // built from the analysis input
+  RakenneVektori Member;       // geometry, supports, hinges
+  KuormaVektori Loads;         // loads, load cases, combinations
+  CSVTiedosto TextFile;        // last project file read or written, or the analysis input
+  MateriaaliTiedot Materials;  // tables read from the program folder; chosen material
+  ProfiiliVektori Profiles;    // library "Sahattu_puutavara.pl1"; chosen section
+  MitoitusAsetukset Settings;  // check switches, buckling and deflection settings
+  FEM_kaikki Analysis;         // built from the analysis input
   // The bars' samples of Analysis, kept under its revision. Filling it changes no result, so
   // the results along the member fill it through a project they only read.
   mutable FEM_SampleCache AnalysisSamples;
@@ -70,22 +70,22 @@ class QELVUX_data {
   std::array<double, 10> ResultValues{};  // results page (kept between visits)
   std::array<double, 20> ResultTable{};
   qv::DesignCode DesignCode = kDefaultDesignCode;  // stored as its number (section 101)
-  int ResultKind = -1;                  // results page selection
+  int ResultKind = -1;                             // results page selection
   int ResultCase = 0;
-  int InfoDisplay = 0;                  // design page info button state
-  int TreeExpansion = 0;                // design page expand-all state
-  std::string ProgramPath;              // the program file; data files sit beside it
+  int InfoDisplay = 0;                    // design page info button state
+  int TreeExpansion = 0;                  // design page expand-all state
+  std::string ProgramPath;                // the program file; data files sit beside it
   int ResultSteps = kDefaultResultSteps;  // 10..200 steps along the member
-  int AnalysisValid = 0;                // 1 once the analysis input solved without error
-  std::string CalculatedBy;             // "Laskija:"
-  std::string Contact;                  // "Yhteystiedot:"
-  std::string Site;                     // "Kohde:"
-  std::string OtherInfo;                // "Muut tiedot:", lines separated by CR LF
+  int AnalysisValid = 0;                  // 1 once the analysis input solved without error
+  std::string CalculatedBy;               // "Laskija:"
+  std::string Contact;                    // "Yhteystiedot:"
+  std::string Site;                       // "Kohde:"
+  std::string OtherInfo;                  // "Muut tiedot:", lines separated by CR LF
   // Report on/off, in order: events enabled, "Projektitiedot", "Rakennetiedot",
   // "Kuormitustiedot", "Mitoitustiedot", "Tukireaktiot (KY)", "Tukireaktiot (KT)",
   // "Nurjahdus/kiepahduskert.", "Materiaalin laskenta-arvot", and one kept only for files.
   std::array<int, 10> ReportSwitches{1, 1, 1, 1, 1, 1, 1, 0, 0, 1};
-  std::string ReportFile;               // nothing sets it; kept for completeness
+  std::string ReportFile;  // nothing sets it; kept for completeness
 
   // The chosen section as the material values need it (not valid when none is chosen).
   qv::SectionSize CurrentSection() const { return MateriaaliTiedot::CurrentSection(Profiles); }

@@ -48,7 +48,8 @@ constexpr const char* kLibraryPattern = "*.pl1";
 constexpr const char* kLibraryFilter = "Profiilikirjastot|*.pl1";
 constexpr const char* kLibraryTitle = "Profiilikirjaston avaus";
 // A library file without a single usable section is not taken (the member keeps its own).
-constexpr const char* kLibraryUnreadable = "Profiilikirjastossa ei ole kelvollisia poikkileikkauksia!";
+constexpr const char* kLibraryUnreadable =
+    "Profiilikirjastossa ei ole kelvollisia poikkileikkauksia!";
 
 void EnsureResources() {
   static const bool done = [] {
@@ -57,7 +58,6 @@ void EnsureResources() {
   }();
   (void)done;
 }
-
 
 QCheckBox* Check(QWidget* parent, const char* name, const char* caption) {
   auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
@@ -78,7 +78,8 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const char* caption,
 // How long a handler took, printed when QELVUX_MITOITUS_TIMING is set.
 class HandlerTimer {
  public:
-  explicit HandlerTimer(const char* what) : what_(what), on_(qEnvironmentVariableIsSet("QELVUX_MITOITUS_TIMING")) {
+  explicit HandlerTimer(const char* what)
+      : what_(what), on_(qEnvironmentVariableIsSet("QELVUX_MITOITUS_TIMING")) {
     if (on_) timer_.start();
   }
   ~HandlerTimer() {
@@ -103,7 +104,8 @@ QIcon DesignTreeIcon(int image) {
   static const auto render = [](const char* name) {
     EnsureResources();
     QIcon icon;
-    for (int px : {16, 32}) icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
+    for (int px : {16, 32})
+      icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
     return icon;
   };
   static const QIcon icons[3] = {render("mitoitus_exceeded.svg"), render("mitoitus_satisfied.svg"),
@@ -113,7 +115,7 @@ QIcon DesignTreeIcon(int image) {
 
 QPixmap TrafficLightPixmap(int state, int height) {
   EnsureResources();
-  const char* name = state == 2 ? "mitoitus_light_pass.svg"
+  const char* name = state == 2   ? "mitoitus_light_pass.svg"
                      : state == 1 ? "mitoitus_light_fail.svg"
                                   : "mitoitus_light_off.svg";
   const int h = height > 0 ? height : kLightHeight;
@@ -165,7 +167,8 @@ QWidget* DesignPage::BuildSectionBox(QWidget* parent) {
   previousButton_ = Button(box, "EdellinenBTN_mitoitus", "Edellinen");
   nextButton_ = Button(box, "SeuraavaBTN_mitoitus", "Seuraava");
   searchButton_ = Button(box, "EtsiBTN_mitoitus", "Etsi seuraava sopiva");
-  SetHint(searchButton_, "Etsi seuraava sopiva|Etsii kirjastosta seuraavan poikkileikkauksen, joka kestää");
+  SetHint(searchButton_,
+          "Etsi seuraava sopiva|Etsii kirjastosta seuraavan poikkileikkauksen, joka kestää");
 
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -183,8 +186,10 @@ QWidget* DesignPage::BuildSectionBox(QWidget* parent) {
   grid->addWidget(moistureList_, row++, 0, 1, 2);
 
   connect(sectionList_, &QComboBox::currentIndexChanged, this, [this](int i) { SectionChosen(i); });
-  connect(materialList_, &QComboBox::currentIndexChanged, this, [this](int i) { MaterialChosen(i); });
-  connect(moistureList_, &QListWidget::currentRowChanged, this, [this](int i) { MoistureChosen(i); });
+  connect(materialList_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { MaterialChosen(i); });
+  connect(moistureList_, &QListWidget::currentRowChanged, this,
+          [this](int i) { MoistureChosen(i); });
   connect(previousButton_, &QPushButton::clicked, this, [this] { PreviousClicked(); });
   connect(nextButton_, &QPushButton::clicked, this, [this] { NextClicked(); });
   connect(searchButton_, &QPushButton::clicked, this, [this] { SearchClicked(); });
@@ -242,9 +247,10 @@ QWidget* DesignPage::BuildResultsPanel() {
   totalLabel_->setFont(big);
   infoButton_ = SpeedButton(panel, "InfoOnOffBTN", "Info",
                             "Info|Näyttää rasitukset, stabiiliuskertoimet ja materiaalin arvot");
-  expandButton_ = SpeedButton(panel, "KaikkiAukiBTN", "Kaikki auki", "Kaikki auki|Avaa kaikki yhdistelmät");
-  collapseButton_ = SpeedButton(panel, "KaikkiKiinniBTN", "Kaikki kiinni",
-                                "Kaikki kiinni|Sulkee yhdistelmät");
+  expandButton_ =
+      SpeedButton(panel, "KaikkiAukiBTN", "Kaikki auki", "Kaikki auki|Avaa kaikki yhdistelmät");
+  collapseButton_ =
+      SpeedButton(panel, "KaikkiKiinniBTN", "Kaikki kiinni", "Kaikki kiinni|Sulkee yhdistelmät");
   auto* group = new QButtonGroup(panel);
   group->setExclusive(true);
   group->addButton(expandButton_);
@@ -325,7 +331,8 @@ void DesignPage::FillMoistureList() {
   const qv::DesignCode code = Project().DesignCode;
   const QSignalBlocker hold(moistureList_);
   moistureList_->clear();
-  for (const auto& name : Project().Materials.MoistureClassNames(code)) moistureList_->addItem(Q(name));
+  for (const auto& name : Project().Materials.MoistureClassNames(code))
+    moistureList_->addItem(Q(name));
   moistureList_->setCurrentRow(Project().Materials.MoistureClass(code) - 1);
 }
 
@@ -344,8 +351,9 @@ void DesignPage::SetChecksFromSettings() {
 }
 
 void DesignPage::ApplyCheckEnables() {
-  const MitoitusCheckEnables e = CheckEnables(stressCheck_->isChecked(), deflectionCheck_->isChecked(),
-                                              bucklingCheck_->isChecked(), ltbCheck_->isChecked());
+  const MitoitusCheckEnables e =
+      CheckEnables(stressCheck_->isChecked(), deflectionCheck_->isChecked(),
+                   bucklingCheck_->isChecked(), ltbCheck_->isChecked());
   bucklingCheck_->setEnabled(e.NurjahdusCheck);
   ltbCheck_->setEnabled(e.KiepahdusCheck);
   stressSettings_->setEnabled(e.JannAseBTN);
@@ -394,15 +402,19 @@ void DesignPage::ShowTree() {
   QTreeWidgetItem* shown = firstExceeded;
   for (QTreeWidgetItem* up = shown ? shown->parent() : nullptr; up; up = up->parent())
     if (!up->isExpanded()) shown = up;
-  if (shown) treeWidget_->scrollToItem(shown, QAbstractItemView::PositionAtCenter);
-  else treeWidget_->scrollToTop();
+  if (shown)
+    treeWidget_->scrollToItem(shown, QAbstractItemView::PositionAtCenter);
+  else
+    treeWidget_->scrollToTop();
   ShowVerdict(tree);
 }
 
 void DesignPage::ShowVerdict(const DesignTree& tree) {
   // A design whose checks could not all run has proved nothing: no verdict, no percentage.
-  if (tree.allChecksRan) ShowLight(TrafficLightImage(tree.passes), TotalLabelText(tree.overall));
-  else ShowLight(kLightUnknown, kTotalLabelInitial);
+  if (tree.allChecksRan)
+    ShowLight(TrafficLightImage(tree.passes), TotalLabelText(tree.overall));
+  else
+    ShowLight(kLightUnknown, kTotalLabelInitial);
 }
 
 void DesignPage::ShowGroupSummary(const DesignTree& tree) {
@@ -446,8 +458,10 @@ void DesignPage::SetStatusText(const std::string& text) {
   ownStatus_ = text;
   auto* main = qobject_cast<QMainWindow*>(window());
   if (!main) return;
-  if (text.empty()) main->statusBar()->clearMessage();
-  else main->statusBar()->showMessage(Q(text));
+  if (text.empty())
+    main->statusBar()->clearMessage();
+  else
+    main->statusBar()->showMessage(Q(text));
   // The window is blocked while the design runs: the text must show before it starts.
   main->statusBar()->repaint();
 }
@@ -560,9 +574,10 @@ void DesignPage::LibraryClicked() {
   request.filter = kLibraryFilter;
   request.fileName = kLibraryPattern;
   const std::string& current = sections.FileName();
-  request.folder = QString::fromStdString(current).size() >= 4 && ProfiiliVektori::FileExists(current)
-                       ? ProfiiliVektori::FolderOf(current)
-                       : Project().ProgramFolder();
+  request.folder =
+      QString::fromStdString(current).size() >= 4 && ProfiiliVektori::FileExists(current)
+          ? ProfiiliVektori::FolderOf(current)
+          : Project().ProgramFolder();
   std::string name;
   if (!ui_.files || !ui_.files->OpenFile(request, name)) return;
   ProfiiliVektori probe;
@@ -596,19 +611,20 @@ SectionSearchResult DesignPage::RunSearch() {
   SetStatusText(kSearchStatusText);
   treeWidget_->hide();
   searching_ = true;
-  const SectionSearchResult result = SearchNextSection(Project(), [this](int index, const DesignRunResult& run) {
-    {
-      const QSignalBlocker hold(sectionList_);
-      sectionList_->setCurrentIndex(index);
-    }
-    ShowSectionInfo();
-    // The tree is hidden while the walk goes on: its items are made once, at the end.
-    tree_ = run.tree;
-    ShowVerdict(run.tree);
-    lightImage_->repaint();
-    totalLabel_->repaint();
-    emit SectionDesigned(index);
-  });
+  const SectionSearchResult result =
+      SearchNextSection(Project(), [this](int index, const DesignRunResult& run) {
+        {
+          const QSignalBlocker hold(sectionList_);
+          sectionList_->setCurrentIndex(index);
+        }
+        ShowSectionInfo();
+        // The tree is hidden while the walk goes on: its items are made once, at the end.
+        tree_ = run.tree;
+        ShowVerdict(run.tree);
+        lightImage_->repaint();
+        totalLabel_->repaint();
+        emit SectionDesigned(index);
+      });
   searching_ = false;
   if (result.searched) ShowTree();
   SetStatusText(std::string());

@@ -1,4 +1,5 @@
-// The "Mitoitus" page: section, material and moisture choice, check switches, the results tree and the traffic light.
+// The "Mitoitus" page: section, material and moisture choice, check switches, the results tree and
+// the traffic light.
 #pragma once
 
 #include <QIcon>
@@ -113,29 +114,29 @@ class DesignPage : public ProjectPage {
   std::string ownStatus_;
   SettingsRunner runSettings_;
 
-  QComboBox* sectionList_ = nullptr;     // PLlistaCB_mitoitus
-  QPushButton* libraryButton_ = nullptr; // PLkirjastoBTN_mitoitus
-  QListWidget* sectionInfo_ = nullptr;   // PLtiedot_mitoitus
-  QComboBox* materialList_ = nullptr;    // MateriaaliCB_mitoitus
-  QListWidget* moistureList_ = nullptr;  // KosteusL_mitoitus
+  QComboBox* sectionList_ = nullptr;      // PLlistaCB_mitoitus
+  QPushButton* libraryButton_ = nullptr;  // PLkirjastoBTN_mitoitus
+  QListWidget* sectionInfo_ = nullptr;    // PLtiedot_mitoitus
+  QComboBox* materialList_ = nullptr;     // MateriaaliCB_mitoitus
+  QListWidget* moistureList_ = nullptr;   // KosteusL_mitoitus
   QPushButton* previousButton_ = nullptr;
   QPushButton* nextButton_ = nullptr;
-  QPushButton* searchButton_ = nullptr;  // EtsiBTN_mitoitus
-  QCheckBox* stressCheck_ = nullptr;     // JannitysCheck
-  QCheckBox* bucklingCheck_ = nullptr;   // NurjahdusCheck
-  QCheckBox* ltbCheck_ = nullptr;        // KiepahdusCheck
-  QCheckBox* deflectionCheck_ = nullptr; // SiirtymaCheck
-  QPushButton* stressSettings_ = nullptr;     // JannAseBTN
-  QPushButton* bucklingSettings_ = nullptr;   // NurjAseBTN
-  QPushButton* ltbSettings_ = nullptr;        // KiepAseBTN
-  QPushButton* deflectionSettings_ = nullptr; // SiirAseBTN
-  QToolButton* infoButton_ = nullptr;      // InfoOnOffBTN
-  QToolButton* expandButton_ = nullptr;    // KaikkiAukiBTN
-  QToolButton* collapseButton_ = nullptr;  // KaikkiKiinniBTN
-  QTreeWidget* treeWidget_ = nullptr;      // MitoitusTulokset
-  QLabel* lightImage_ = nullptr;           // TotalValoImage
-  QLabel* totalLabel_ = nullptr;           // TotalKALabel
-  QWidget* groupSummary_ = nullptr;        // the group roots of the tree, beside the total
+  QPushButton* searchButton_ = nullptr;        // EtsiBTN_mitoitus
+  QCheckBox* stressCheck_ = nullptr;           // JannitysCheck
+  QCheckBox* bucklingCheck_ = nullptr;         // NurjahdusCheck
+  QCheckBox* ltbCheck_ = nullptr;              // KiepahdusCheck
+  QCheckBox* deflectionCheck_ = nullptr;       // SiirtymaCheck
+  QPushButton* stressSettings_ = nullptr;      // JannAseBTN
+  QPushButton* bucklingSettings_ = nullptr;    // NurjAseBTN
+  QPushButton* ltbSettings_ = nullptr;         // KiepAseBTN
+  QPushButton* deflectionSettings_ = nullptr;  // SiirAseBTN
+  QToolButton* infoButton_ = nullptr;          // InfoOnOffBTN
+  QToolButton* expandButton_ = nullptr;        // KaikkiAukiBTN
+  QToolButton* collapseButton_ = nullptr;      // KaikkiKiinniBTN
+  QTreeWidget* treeWidget_ = nullptr;          // MitoitusTulokset
+  QLabel* lightImage_ = nullptr;               // TotalValoImage
+  QLabel* totalLabel_ = nullptr;               // TotalKALabel
+  QWidget* groupSummary_ = nullptr;            // the group roots of the tree, beside the total
 };
 
 }  // namespace qv

@@ -7,8 +7,8 @@
 
 namespace qv {
 
-QString DrawingPointer::MovedTo(const RakenneVektori& member, const PaintBox& box,
-                                QLabel* panel, double deviceX, double deviceY) {
+QString DrawingPointer::MovedTo(const RakenneVektori& member, const PaintBox& box, QLabel* panel,
+                                double deviceX, double deviceY) {
   const StructurePointer p = lookup_(member, box.width(), box.height(), box.PixelsPerMmX(),
                                      box.PixelsPerMmY(), deviceX, deviceY);
   x_ = p.worldX;

@@ -24,8 +24,8 @@ class DrawingPointer {
 
   // The pointer is at the device point of the box: keeps the world point under it and
   // shows its text in the panel (when there is one); returns the text.
-  QString MovedTo(const RakenneVektori& member, const PaintBox& box, QLabel* panel,
-                  double deviceX, double deviceY);
+  QString MovedTo(const RakenneVektori& member, const PaintBox& box, QLabel* panel, double deviceX,
+                  double deviceY);
   double X() const { return x_; }
   double Y() const { return y_; }
 

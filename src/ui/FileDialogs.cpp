@@ -17,7 +17,8 @@ std::vector<std::string> FilterEntries(const std::string& filter) {
   std::string::size_type start = 0;
   while (start <= filter.size()) {
     const auto bar = filter.find('|', start);
-    parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    parts.push_back(
+        filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
@@ -98,10 +99,13 @@ bool QtFileDialogs::Run(const FileDialogRequest& request, bool save, std::string
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The buttons in the program's words, also where Qt's translations are missing.
-  dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Tallenna") : QStringLiteral("Avaa"));
+  dialog.setLabelText(QFileDialog::Accept,
+                      save ? QStringLiteral("Tallenna") : QStringLiteral("Avaa"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Peruuta"));
-  dialog.selectNameFilter(QString::fromStdString(QtFilterEntry(request.filter, request.filterIndex)));
-  if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+  dialog.selectNameFilter(
+      QString::fromStdString(QtFilterEntry(request.filter, request.filterIndex)));
+  if (!request.defaultSuffix.empty())
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
   // A proposed name that is only a pattern says nothing the filter does not say already.
   const QString proposed = QString::fromStdString(request.fileName);
   if (!proposed.isEmpty() && !proposed.contains(QLatin1Char('*'))) dialog.selectFile(proposed);

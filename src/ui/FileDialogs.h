@@ -12,11 +12,11 @@ namespace qv {
 struct FileDialogRequest {
   std::string title;
   std::string filter;
-  int filterIndex = 1;         // 1-based pair shown first
-  std::string fileName;        // proposed name, e.g. "*.vux"
-  std::string folder;          // start folder; empty = the current one
-  std::string defaultSuffix;   // added to a name typed without one (save), when the chosen
-                               // filter names no extension of its own
+  int filterIndex = 1;        // 1-based pair shown first
+  std::string fileName;       // proposed name, e.g. "*.vux"
+  std::string folder;         // start folder; empty = the current one
+  std::string defaultSuffix;  // added to a name typed without one (save), when the chosen
+                              // filter names no extension of its own
 };
 
 class FileDialogs {
@@ -28,7 +28,8 @@ class FileDialogs {
   virtual bool SaveFile(const FileDialogRequest& request, std::string& chosen) = 0;
 };
 
-// "Lähtötiedostot|*.vux|Kaikki|*.*" as QFileDialog wants it: "Lähtötiedostot (*.vux);;Kaikki (*.*)".
+// "Lähtötiedostot|*.vux|Kaikki|*.*" as QFileDialog wants it: "Lähtötiedostot (*.vux);;Kaikki
+// (*.*)".
 std::string QtFilterText(const std::string& filter);
 // The n-th (1-based) entry of QtFilterText, or the first when n is out of range.
 std::string QtFilterEntry(const std::string& filter, int n);

@@ -25,7 +25,8 @@ constexpr const char* kMenus = "menus-and-the-top-panel";
 constexpr const char* kRakenne = "rakenne--the-member-its-supports-and-hinges";
 constexpr const char* kKuormitus = "kuormitus--loads-load-cases-and-combinations";
 constexpr const char* kMitoitus = "mitoitus--the-design";
-constexpr const char* kTulokset = "voimasuure-ja-siirtymäkäyrät--internal-forces-deflections-and-reactions";
+constexpr const char* kTulokset =
+    "voimasuure-ja-siirtymäkäyrät--internal-forces-deflections-and-reactions";
 constexpr const char* kTulostiedosto = "tulostiedosto--the-report";
 
 }  // namespace
@@ -37,12 +38,15 @@ std::string HelpAnchor(int context) {
   };
   // The start page opens the guide's start (its workflow); the others their own section.
   static const Section sections[] = {
-      {100, 100, kGuide},     {101, 101, kKuormitus}, {102, 102, kMitoitus},
-      {103, 103, kTulokset},  {106, 106, kTulostiedosto},
-      {321, 324, kRakenne},   // member, support, hinge, project information
-      {331, 336, kKuormitus}, // load dialog by kind, load cases and combinations
-      {341, 344, kMitoitus},  // design settings pages
-      {370, 370, kMenus},     // section library ("Tietokannat → Poikkileikkaukset...")
+      {100, 100, kGuide},
+      {101, 101, kKuormitus},
+      {102, 102, kMitoitus},
+      {103, 103, kTulokset},
+      {106, 106, kTulostiedosto},
+      {321, 324, kRakenne},    // member, support, hinge, project information
+      {331, 336, kKuormitus},  // load dialog by kind, load cases and combinations
+      {341, 344, kMitoitus},   // design settings pages
+      {370, 370, kMenus},      // section library ("Tietokannat → Poikkileikkaukset...")
   };
   for (const Section& s : sections)
     if (context >= s.first && context <= s.last) return s.anchor;
@@ -51,8 +55,10 @@ std::string HelpAnchor(int context) {
 
 HelpRequest HelpRequestFor(const std::string& programPath, int context) {
   // Clean, so that a message names an installed manual without "bin/../".
-  const std::string manual = QDir::cleanPath(QString::fromStdString(
-      QELVUX_data::DataFolderFor(programPath) + kManualFolder + kManualFileName)).toStdString();
+  const std::string manual =
+      QDir::cleanPath(QString::fromStdString(QELVUX_data::DataFolderFor(programPath) +
+                                             kManualFolder + kManualFileName))
+          .toStdString();
   return HelpRequest{QELVUX_data::FolderOf(programPath) + kHelpFileName, context, manual,
                      HelpAnchor(context)};
 }
@@ -62,7 +68,8 @@ bool HelpLauncher::Show(const std::string& programPath, int context) {
   requests_.push_back(request);
   if (!FileExists(request.manualFile)) {
     if (messages_)
-      messages_->Inform(kManualMissing + request.manualFile, kCaptionFileError, MessageIcon::Warning);
+      messages_->Inform(kManualMissing + request.manualFile, kCaptionFileError,
+                        MessageIcon::Warning);
     return false;
   }
   return ShowManual(request.manualFile, request.anchor);

@@ -10,13 +10,14 @@ namespace qv {
 class Messages;
 
 // Help contexts of the callers.
-constexpr int kHelpMainWindow = 100;  // + the page shown (MainPage): 100 "Rakenne" .. 106 "Tulostiedosto"
+constexpr int kHelpMainWindow =
+    100;  // + the page shown (MainPage): 100 "Rakenne" .. 106 "Tulostiedosto"
 constexpr int kHelpRakenneBase = 320;  // + mode: 321 member, 322 support, 323 hinge
 
 constexpr const char* kHelpFileName = "QEL-vux_20.hlp";
 
 struct HelpRequest {
-  std::string helpFile;    // the old help file's name beside the program, kept with its context
+  std::string helpFile;  // the old help file's name beside the program, kept with its context
   int context = 0;
   std::string manualFile;  // the manual in the data folder
   std::string anchor;      // the section of the manual for the context

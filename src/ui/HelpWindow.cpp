@@ -92,7 +92,8 @@ void HelpWindow::FillContents() {
   std::vector<std::pair<int, QTreeWidgetItem*>> open;  // the latest item of each level above
   for (const ManualHeading& h : ManualHeadings(*browser_->document())) {
     while (!open.empty() && open.back().first >= h.level) open.pop_back();
-    auto* item = open.empty() ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(open.back().second);
+    auto* item =
+        open.empty() ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(open.back().second);
     item->setText(0, h.text);
     item->setToolTip(0, h.text);
     item->setData(0, Qt::UserRole, h.anchor);
@@ -105,7 +106,8 @@ void HelpWindow::FollowLink(const QUrl& link) {
   const QUrl url = browser_->source().resolved(link);
   if (!url.isLocalFile()) {
     QDesktopServices::openUrl(url);
-  } else if (url.adjusted(QUrl::RemoveFragment) == browser_->source().adjusted(QUrl::RemoveFragment)) {
+  } else if (url.adjusted(QUrl::RemoveFragment) ==
+             browser_->source().adjusted(QUrl::RemoveFragment)) {
     browser_->setSource(url);
   } else {
     ShowPicture(url.toLocalFile());

@@ -40,7 +40,8 @@ QIcon StructureTreeIcon(int image) {
   // hundreds of them.
   static const auto render = [](const char* name) {
     QIcon icon;
-    for (int px : {16, 32}) icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
+    for (int px : {16, 32})
+      icon.addPixmap(ResourcePixmap(QString::fromLatin1(name), QSize(px, px)));
     return icon;
   };
   static const QIcon icons[7] = {render("tree_group.svg"),     render("tree_member.svg"),

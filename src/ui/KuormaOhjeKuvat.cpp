@@ -1,4 +1,5 @@
-// Hint pictures of the load dialog: a sloping member, the axes of the chosen direction and the load in its positive sense.
+// Hint pictures of the load dialog: a sloping member, the axes of the chosen direction and the load
+// in its positive sense.
 #include "ui/KuormaOhjeKuvat.h"
 
 #include <QImage>
@@ -130,9 +131,9 @@ void LabelBeyond(Canvas& c, const ViewTransform& view, WorldPoint from, double u
   const TextSize size = c.TextExtent(text);
   const DevicePoint d0 = view.WorldToDevice(0.0, 0.0), d1 = view.WorldToDevice(1000.0, 0.0);
   const double pxPerUnit = std::fabs(d1.x - d0.x) / 1000.0;
-  const double half = pxPerUnit > 0.0
-                          ? (std::fabs(ux) * size.width + std::fabs(uy) * size.height) / 2.0 / pxPerUnit
-                          : 0.0;
+  const double half =
+      pxPerUnit > 0.0 ? (std::fabs(ux) * size.width + std::fabs(uy) * size.height) / 2.0 / pxPerUnit
+                      : 0.0;
   const double k = distance + half;
   Label(c, view, WorldPoint{from.x + k * ux, from.y + k * uy}, text);
 }
@@ -141,8 +142,16 @@ void LabelBeyond(Canvas& c, const ViewTransform& view, WorldPoint from, double u
 // X and Y, otherwise the member's normal).
 void SideOf(int code, double& vx, double& vy) {
   switch (code) {
-    case 1: case 4: vx = -1.0; vy = 0.0; return;
-    case 2: case 5: vx = 0.0; vy = 1.0; return;
+    case 1:
+    case 4:
+      vx = -1.0;
+      vy = 0.0;
+      return;
+    case 2:
+    case 5:
+      vx = 0.0;
+      vy = 1.0;
+      return;
     default: {
       const WorldPoint n = Normal();
       vx = n.x;
@@ -216,8 +225,10 @@ void Loads(Canvas& c, const ViewTransform& view, const OhjeLoad& load) {
   Font font = c.GetFont();
   font.colour = colours::kLoad;
   c.SetFont(font);
-  if (load.point) PointLoad(c, view, load);
-  else DistributedLoad(c, view, load);
+  if (load.point)
+    PointLoad(c, view, load);
+  else
+    DistributedLoad(c, view, load);
 }
 
 }  // namespace

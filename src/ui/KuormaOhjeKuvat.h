@@ -1,4 +1,5 @@
-// The hint pictures "kuormaohje0".."kuormaohje11" and "kuormaohje21".."kuormaohje34" of the load dialog, drawn with the program's own drawing code.
+// The hint pictures "kuormaohje0".."kuormaohje11" and "kuormaohje21".."kuormaohje34" of the load
+// dialog, drawn with the program's own drawing code.
 #pragma once
 
 #include <QPixmap>

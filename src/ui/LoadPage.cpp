@@ -45,7 +45,8 @@ QIcon KuormitusIcon(const char* name) {
   EnsureKuormitusResources();
   QIcon icon;
   for (int px : {16, 32})
-    icon.addPixmap(ResourcePixmap(QStringLiteral("kuormitus/") + QLatin1String(name), QSize(px, px)));
+    icon.addPixmap(
+        ResourcePixmap(QStringLiteral("kuormitus/") + QLatin1String(name), QSize(px, px)));
   return icon;
 }
 
@@ -140,7 +141,8 @@ QWidget* LoadPage::BuildTopRow(QWidget* parent) {
     b->setFixedSize(kKindButtonSize, kKindButtonSize);
     SetHint(b, kHints[i]);
     const int kind = i + 1;
-    connect(b, &QToolButton::clicked, this, [this, kind](bool down) { KindButtonClicked(kind, down); });
+    connect(b, &QToolButton::clicked, this,
+            [this, kind](bool down) { KindButtonClicked(kind, down); });
     kindButtons_[i] = b;
     row->addWidget(b);
   }
@@ -161,9 +163,8 @@ QWidget* LoadPage::BuildDrawingPanel() {
   QWidget* top = BuildTopRow(panel);
   paintBox_ = new PaintBox(panel);
   paintBox_->setObjectName(QStringLiteral("PaintBox2"));
-  paintBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
-    DrawLoadPage(&canvas, &Project(), w, h, 1);
-  });
+  paintBox_->SetDrawFunction(
+      [this](Canvas& canvas, int w, int h) { DrawLoadPage(&canvas, &Project(), w, h, 1); });
   AddMemberPictureMenu(paintBox_, ui_, MemberViewKind::Loads);  // KuormaKuvaMenu
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(2, 2, 2, 2);
@@ -172,7 +173,8 @@ QWidget* LoadPage::BuildDrawingPanel() {
 
   connect(paintBox_, &PaintBox::PointerMoved, this,
           [this](double x, double y) { PointerMovedTo(x, y); });
-  connect(paintBox_, &PaintBox::Clicked, this, [this](double x, double y) { DrawingClicked(x, y); });
+  connect(paintBox_, &PaintBox::Clicked, this,
+          [this](double x, double y) { DrawingClicked(x, y); });
   connect(paintBox_, &PaintBox::DoubleClicked, this,
           [this](double x, double y) { DrawingDoubleClicked(x, y); });
   return panel;
@@ -237,7 +239,8 @@ void LoadPage::RebuildTree() {
 }
 
 bool LoadPage::ShowsTree(const LoadTree& tree) const {
-  if (items_.empty() || items_.size() != tree.nodes.size() || tree_.nodes.size() != tree.nodes.size())
+  if (items_.empty() || items_.size() != tree.nodes.size() ||
+      tree_.nodes.size() != tree.nodes.size())
     return false;
   for (std::size_t i = 0; i < tree.nodes.size(); ++i) {
     const LoadTreeNode& shown = tree_.nodes[i];
@@ -259,9 +262,7 @@ void LoadPage::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (ApplyLoadTreeSelection(Project().Loads, tree_, node) >= 0) paintBox_->update();
 }
 
-void LoadPage::SelectNode(int node) {
-  SelectTreeNode(treeWidget_, items_, node);
-}
+void LoadPage::SelectNode(int node) { SelectTreeNode(treeWidget_, items_, node); }
 
 int LoadPage::DefaultLoadDialog(const LoadDialogRequest& request) {
   TKuormatFRM dialog(ui_, request.loadCase, request.kind, request.loadIndex, this);
@@ -342,8 +343,7 @@ void LoadPage::DrawingClicked(double deviceX, double deviceY) {
 
 int LoadPage::DrawingDoubleClicked(double deviceX, double deviceY) {
   PointerMovedTo(deviceX, deviceY);
-  const LoadDialogRequest request =
-      DoubleClickLoadDrawing(Project(), pointer_.X(), pointer_.Y());
+  const LoadDialogRequest request = DoubleClickLoadDrawing(Project(), pointer_.X(), pointer_.Y());
   if (!request.open) return kLoadPageNothingDone;
   RebuildTree();
   return RunRequest(request);

@@ -1,4 +1,5 @@
-// The "Kuormitus" page: visible-case combo, load tree with its buttons, visibility buttons, coordinate panel and load drawing.
+// The "Kuormitus" page: visible-case combo, load tree with its buttons, visibility buttons,
+// coordinate panel and load drawing.
 #pragma once
 
 #include <functional>
@@ -40,13 +41,13 @@ class LoadPage : public ProjectPage {
   void Prepare();
 
   // The commands; each returns the page result (above 100: the drawing is repainted).
-  int AddClicked();           // LisaaNappi_kuorma
-  int ChangeClicked();        // MuutaNappi_kuorma
-  int DeleteClicked();        // PoistaNappi_kuorma, Delete key
-  int TreeDoubleClicked();    // KuormaPuuDblClick
-  void CaseComboChanged(int item);       // CBktapauksetChange
+  int AddClicked();                             // LisaaNappi_kuorma
+  int ChangeClicked();                          // MuutaNappi_kuorma
+  int DeleteClicked();                          // PoistaNappi_kuorma, Delete key
+  int TreeDoubleClicked();                      // KuormaPuuDblClick
+  void CaseComboChanged(int item);              // CBktapauksetChange
   void KindButtonClicked(int kind, bool down);  // SB...ONOFF
-  void CasesAndCombinationsClicked();    // KTjaKYnappi
+  void CasesAndCombinationsClicked();           // KTjaKYnappi
   QString PointerMovedTo(double deviceX, double deviceY);
   void DrawingClicked(double deviceX, double deviceY);
   int DrawingDoubleClicked(double deviceX, double deviceY);
@@ -82,21 +83,21 @@ class LoadPage : public ProjectPage {
   // True when the widget shows tree's lines already (the shown tree's, opened alike).
   bool ShowsTree(const LoadTree& tree) const;
   LoadTree tree_;
-  std::vector<QTreeWidgetItem*> items_;  // widget item of each tree node
+  std::vector<QTreeWidgetItem*> items_;    // widget item of each tree node
   DrawingPointer pointer_{LoadPointerAt};  // world position last under the pointer
   LoadDialogRunner runLoadDialog_;
   CaseDialogRunner runCaseDialog_;
 
-  QComboBox* caseCombo_ = nullptr;       // CBktapaukset
-  QPushButton* addButton_ = nullptr;     // LisaaNappi_kuorma
-  QPushButton* deleteButton_ = nullptr;  // PoistaNappi_kuorma
-  QPushButton* changeButton_ = nullptr;  // MuutaNappi_kuorma
-  QTreeWidget* treeWidget_ = nullptr;    // KuormaPuu
-  QWidget* topRow_ = nullptr;            // Panel11
-  QPushButton* casesButton_ = nullptr;   // KTjaKYnappi
+  QComboBox* caseCombo_ = nullptr;                             // CBktapaukset
+  QPushButton* addButton_ = nullptr;                           // LisaaNappi_kuorma
+  QPushButton* deleteButton_ = nullptr;                        // PoistaNappi_kuorma
+  QPushButton* changeButton_ = nullptr;                        // MuutaNappi_kuorma
+  QTreeWidget* treeWidget_ = nullptr;                          // KuormaPuu
+  QWidget* topRow_ = nullptr;                                  // Panel11
+  QPushButton* casesButton_ = nullptr;                         // KTjaKYnappi
   QToolButton* kindButtons_[3] = {nullptr, nullptr, nullptr};  // SBpiste/viiva/pintakuormatONOFF
-  QLabel* pointerPanel_ = nullptr;       // Panel14
-  PaintBox* paintBox_ = nullptr;         // PaintBox2
+  QLabel* pointerPanel_ = nullptr;                             // Panel14
+  PaintBox* paintBox_ = nullptr;                               // PaintBox2
 };
 
 }  // namespace qv

@@ -70,7 +70,8 @@ QSet<QString> AnchorHeadings(QTextDocument& doc) {
     if (b.blockFormat().headingLevel() == 0 || b.text().isEmpty()) continue;
     QString anchor = ManualAnchor(b.text());
     // GitHub numbers repeated headings.
-    for (int n = 1; used.contains(anchor); ++n) anchor = ManualAnchor(b.text()) + QLatin1Char('-') + QString::number(n);
+    for (int n = 1; used.contains(anchor); ++n)
+      anchor = ManualAnchor(b.text()) + QLatin1Char('-') + QString::number(n);
     used.insert(anchor);
     QTextCursor c(b);
     c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
@@ -89,7 +90,8 @@ QString ShipPictures(QTextDocument& doc, const QSet<QString>& anchors, const QSt
   const QDir folder(readmeFolder);
   auto ship = [&](const QString& path, int* width) -> QString {
     if (!IsPicture(path)) return QStringLiteral("the manual carries pictures only: %1").arg(path);
-    if (!QFileInfo(folder.filePath(path)).isFile()) return QStringLiteral("missing picture: %1").arg(path);
+    if (!QFileInfo(folder.filePath(path)).isFile())
+      return QStringLiteral("missing picture: %1").arg(path);
     if (width) *width = QImageReader(folder.filePath(path)).size().width();
     if (pictures.contains(path)) return QString();
     // The pictures share one folder in the manual.
@@ -114,7 +116,8 @@ QString ShipPictures(QTextDocument& doc, const QSet<QString>& anchors, const QSt
       } else if (format.isAnchor() && !format.anchorHref().isEmpty()) {
         const QString href = format.anchorHref();
         if (href.startsWith(QLatin1Char('#'))) {
-          if (!anchors.contains(href.mid(1))) return QStringLiteral("link to a missing heading: %1").arg(href);
+          if (!anchors.contains(href.mid(1)))
+            return QStringLiteral("link to a missing heading: %1").arg(href);
         } else if (IsLocal(href)) {
           const QString error = ship(href, nullptr);
           if (!error.isEmpty()) return error;
@@ -139,8 +142,11 @@ QString ShipPictures(QTextDocument& doc, const QSet<QString>& anchors, const QSt
 QString ManualAnchor(const QString& headingText) {
   QString anchor;
   for (const QChar ch : headingText.toLower()) {
-    if (ch == QLatin1Char(' ')) anchor += QLatin1Char('-');
-    else if (ch.isLetterOrNumber() || ch.isMark() || ch == QLatin1Char('-') || ch == QLatin1Char('_')) anchor += ch;
+    if (ch == QLatin1Char(' '))
+      anchor += QLatin1Char('-');
+    else if (ch.isLetterOrNumber() || ch.isMark() || ch == QLatin1Char('-') ||
+             ch == QLatin1Char('_'))
+      anchor += ch;
   }
   return anchor;
 }

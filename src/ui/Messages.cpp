@@ -38,9 +38,12 @@ Messages::Answer QtMessages::AskYesNoCancel(const std::string& text, const std::
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::kYes;
-    case QMessageBox::No: return Answer::kNo;
-    default: return Answer::kCancel;
+    case QMessageBox::Yes:
+      return Answer::kYes;
+    case QMessageBox::No:
+      return Answer::kNo;
+    default:
+      return Answer::kCancel;
   }
 }
 

@@ -142,7 +142,8 @@ void PaintBox::UpdatePicture() {
   measuringImage.setDevicePixelRatio(ratio);
   QPainter measuringPainter(&measuringImage);
   QtCanvas measuring(measuringPainter, pxPerMmX, pxPerMmY);
-  if (ratio != textSizesRatio_ || pxPerMmX != textSizesPxPerMmX_ || pxPerMmY != textSizesPxPerMmY_) {
+  if (ratio != textSizesRatio_ || pxPerMmX != textSizesPxPerMmX_ ||
+      pxPerMmY != textSizesPxPerMmY_) {
     textSizes_.Clear();
     textSizesRatio_ = ratio;
     textSizesPxPerMmX_ = pxPerMmX;
@@ -172,8 +173,7 @@ void PaintBox::UpdatePicture() {
   calls.OnStep(nullptr);
   calls.StopMeasuring();
   // The rest of the comparison goes on from where the steps left it.
-  if (!job.Started() &&
-      !(calls.MatchesSoFar(*shown, checked) && calls.Size() == shown->Size()))
+  if (!job.Started() && !(calls.MatchesSoFar(*shown, checked) && calls.Size() == shown->Size()))
     job.Start();
   calls.Close();
   // A drawing the same as the picture's keeps that picture.

@@ -1,4 +1,5 @@
-// A widget that draws through the QPainter canvas and reports the pointer, clicks and double clicks.
+// A widget that draws through the QPainter canvas and reports the pointer, clicks and double
+// clicks.
 #pragma once
 
 #include <QImage>
@@ -26,7 +27,10 @@ class PaintBox : public QWidget {
   PaintBox(const PaintBox&) = delete;
   PaintBox& operator=(const PaintBox&) = delete;
 
-  void SetDrawFunction(DrawFunction draw) { draw_ = std::move(draw); update(); }
+  void SetDrawFunction(DrawFunction draw) {
+    draw_ = std::move(draw);
+    update();
+  }
   // Resolution of the widget's surface, device pixels per millimetre.
   double PixelsPerMmX() const;
   double PixelsPerMmY() const;

@@ -1,4 +1,5 @@
-// Picture export of the drawings: bitmaps of the structure and load drawings, the results chart as image, SVG or metafile.
+// Picture export of the drawings: bitmaps of the structure and load drawings, the results chart as
+// image, SVG or metafile.
 #include "ui/PictureExportUi.h"
 
 #include <QAction>
@@ -117,10 +118,11 @@ void ShowMenuOn(QWidget* target, const std::function<QMenu*(QWidget*)>& make,
                 QWidget* positionsIn = nullptr) {
   QWidget* from = positionsIn ? positionsIn : target;
   target->setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(target, &QWidget::customContextMenuRequested, target, [target, from, make](const QPoint& at) {
-    std::unique_ptr<QMenu> menu(make(target));
-    menu->exec(from->mapToGlobal(at));
-  });
+  QObject::connect(target, &QWidget::customContextMenuRequested, target,
+                   [target, from, make](const QPoint& at) {
+                     std::unique_ptr<QMenu> menu(make(target));
+                     menu->exec(from->mapToGlobal(at));
+                   });
 }
 
 }  // namespace
@@ -153,7 +155,8 @@ QImage ResultDiagramImage(const ResultDiagram& diagram, int width, int height, d
   return image;
 }
 
-QByteArray ResultDiagramSvg(const ResultDiagram& diagram, int width, int height, double pixelsPerMm) {
+QByteArray ResultDiagramSvg(const ResultDiagram& diagram, int width, int height,
+                            double pixelsPerMm) {
   if (width < 1 || height < 1) return QByteArray();
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -202,7 +205,8 @@ int CopyResultsPicture(const UiContext& ui, const ResultsPage* page) {
   if (ShowsDiagram(ui)) {
     const QChartView* view = page->KayratChart();
     const double pxPerMm = ChartPixelsPerMm(page);
-    const QImage image = ResultDiagramImage(page->Diagram(), view->width(), view->height(), pxPerMm);
+    const QImage image =
+        ResultDiagramImage(page->Diagram(), view->width(), view->height(), pxPerMm);
     if (image.isNull()) return 1;
     auto* data = new QMimeData;
     data->setImageData(image);
@@ -244,10 +248,13 @@ QMenu* MemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kind
   const bool structure = kind == MemberViewKind::Structure;
   auto* menu = new QMenu(parent);
   menu->setObjectName(QLatin1String(structure ? "RakenneKuvaMenu" : "KuormaKuvaMenu"));
-  QAction* copy = MenuItem(menu, structure ? "Kuvaleikepydlle3" : "Kuvaleikepydlle2", kPictureToClipboard);
+  QAction* copy =
+      MenuItem(menu, structure ? "Kuvaleikepydlle3" : "Kuvaleikepydlle2", kPictureToClipboard);
   QAction* save = MenuItem(menu, structure ? "Kuvatiedostoon3" : "Kuvatiedostoon2", kPictureToFile);
-  QObject::connect(copy, &QAction::triggered, menu, [ui, kind, box] { CopyMemberDrawing(ui, kind, box); });
-  QObject::connect(save, &QAction::triggered, menu, [ui, kind, box] { SaveMemberDrawing(ui, kind, box); });
+  QObject::connect(copy, &QAction::triggered, menu,
+                   [ui, kind, box] { CopyMemberDrawing(ui, kind, box); });
+  QObject::connect(save, &QAction::triggered, menu,
+                   [ui, kind, box] { SaveMemberDrawing(ui, kind, box); });
   return menu;
 }
 
@@ -263,7 +270,8 @@ QMenu* ResultsPictureMenu(ResultsPage* page, const UiContext& ui, QWidget* paren
 
 void AddMemberPictureMenu(PaintBox* box, const UiContext& ui, MemberViewKind kind) {
   if (!box) return;
-  ShowMenuOn(box, [box, ui, kind](QWidget* parent) { return MemberPictureMenu(box, ui, kind, parent); });
+  ShowMenuOn(box,
+             [box, ui, kind](QWidget* parent) { return MemberPictureMenu(box, ui, kind, parent); });
 }
 
 void AddResultsPictureMenu(ResultsPage* page, const UiContext& ui) {

@@ -31,7 +31,8 @@ QImage MemberDrawingPicture(const QELVUX_data& project, MemberViewKind kind, int
 
 // The results chart as an image and as SVG, drawn by the same routine as the metafiles.
 QImage ResultDiagramImage(const ResultDiagram& diagram, int width, int height, double pixelsPerMm);
-QByteArray ResultDiagramSvg(const ResultDiagram& diagram, int width, int height, double pixelsPerMm);
+QByteArray ResultDiagramSvg(const ResultDiagram& diagram, int width, int height,
+                            double pixelsPerMm);
 
 // The results chart saved under the path: ".wmf" and ".emf" as metafiles, ".svg" as SVG;
 // any other extension saves nothing (-1). 0 saved, -2 not written (error gets the reason),

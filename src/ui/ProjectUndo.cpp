@@ -9,7 +9,8 @@ namespace qv {
 
 class ProjectStep : public QUndoCommand {
  public:
-  ProjectStep(ProjectUndo& owner, ProjectUndo::Lines before, ProjectUndo::Lines after, const QString& text)
+  ProjectStep(ProjectUndo& owner, ProjectUndo::Lines before, ProjectUndo::Lines after,
+              const QString& text)
       : QUndoCommand(text), owner_(owner), before_(std::move(before)), after_(std::move(after)) {}
 
   // The action has already changed the project when its step is pushed.

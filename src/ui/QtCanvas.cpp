@@ -234,7 +234,8 @@ TextSize QtCanvas::TextExtent(const std::string& text) const {
 double QtCanvas::Width(FontCache& font, const std::string& text) {
   auto known = font.widths.find(text);
   if (known == font.widths.end())
-    known = font.widths.emplace(text, font.metrics.horizontalAdvance(QString::fromStdString(text))).first;
+    known = font.widths.emplace(text, font.metrics.horizontalAdvance(QString::fromStdString(text)))
+                .first;
   return known->second;
 }
 

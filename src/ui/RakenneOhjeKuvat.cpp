@@ -1,4 +1,5 @@
-// Hint pictures of the member dialog: the member with its length and angle, each support type, the hinge.
+// Hint pictures of the member dialog: the member with its length and angle, each support type, the
+// hinge.
 #include "ui/RakenneOhjeKuvat.h"
 
 #include <QImage>
@@ -121,9 +122,12 @@ void DrawRakenneOhje(Canvas& canvas, int image, int width, int height) {
   font.colour = colours::kOutline;
   canvas.SetFont(font);
   canvas.SetPen(Pen{colours::kOutline, 1, PenStyle::Solid});
-  if (image >= 1 && image <= 4) SupportPicture(canvas, view, image - 1);
-  else if (image == 5) HingePicture(canvas, view);
-  else MemberPicture(canvas, view);
+  if (image >= 1 && image <= 4)
+    SupportPicture(canvas, view, image - 1);
+  else if (image == 5)
+    HingePicture(canvas, view);
+  else
+    MemberPicture(canvas, view);
   view.EndView(&canvas);
 }
 

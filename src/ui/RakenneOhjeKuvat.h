@@ -1,4 +1,5 @@
-// The hint pictures "Rakenneohje0" to "Rakenneohje5" of the member dialog, drawn with the program's own drawing code.
+// The hint pictures "Rakenneohje0" to "Rakenneohje5" of the member dialog, drawn with the program's
+// own drawing code.
 #pragma once
 
 #include <QPixmap>

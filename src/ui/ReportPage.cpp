@@ -55,7 +55,6 @@ constexpr double kDefaultTabPt = 36.0;
 
 constexpr const char* kSaveFailed = "Tiedoston tallennus epäonnistui:\n%s";
 
-
 // A proportional face like the old report view's: the stops were laid out for one.
 QFont DefaultReportFont() {
   QFont font(QStringLiteral("Arial"));
@@ -144,7 +143,8 @@ void ReportPage::Refresh() {
   auto& switches = Project().ReportSwitches;
   switches[kReportEvents] = 0;
   for (int i = 0; i < kReportBoxCount; ++i)
-    boxes_[static_cast<std::size_t>(i)]->setChecked(switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] != 0);
+    boxes_[static_cast<std::size_t>(i)]->setChecked(
+        switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] != 0);
   EnableDesignOptions();
   switches[kReportEvents] = 1;
   ShowReport(true);
@@ -165,7 +165,8 @@ void ReportPage::TulosPrint0CBOXClick() {
   auto& switches = Project().ReportSwitches;
   if (switches[kReportEvents] == 0) return;
   for (int i = 0; i < kReportBoxCount; ++i)
-    switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] = boxes_[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
+    switches[static_cast<std::size_t>(kBoxes[i].reportSwitch)] =
+        boxes_[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
   EnableDesignOptions();
   BuildReport();
 }
@@ -204,7 +205,8 @@ void ReportPage::ShowReport(bool keepShown) {
   }
   std::vector<std::string> tail = build.Tail(lines);
   if (mayKeep) {
-    lines.insert(lines.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    lines.insert(lines.end(), std::make_move_iterator(tail.begin()),
+                 std::make_move_iterator(tail.end()));
     if (lines == shownLines_) {
       view_->moveCursor(QTextCursor::Start);
       return;
@@ -213,7 +215,8 @@ void ReportPage::ShowReport(bool keepShown) {
     AppendToView(lines);
   } else {
     AppendToView(tail);
-    lines.insert(lines.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    lines.insert(lines.end(), std::make_move_iterator(tail.begin()),
+                 std::make_move_iterator(tail.end()));
   }
   view_->document()->setModified(false);
   view_->moveCursor(QTextCursor::Start);
@@ -285,8 +288,8 @@ void ReportPage::TallennaTulosBTNClick() {
   const std::string& project = Project().TextFile.FileName();
   if (!project.empty()) {
     request.folder = QELVUX_data::FolderOf(project);
-    request.fileName =
-        QFileInfo(QString::fromStdString(project)).completeBaseName().toStdString() + "." + texts.defaultExtension;
+    request.fileName = QFileInfo(QString::fromStdString(project)).completeBaseName().toStdString() +
+                       "." + texts.defaultExtension;
   }
   std::string path;
   if (!ui_.files->SaveFile(request, path)) return;
@@ -303,8 +306,9 @@ bool ReportPage::SaveLines(const std::string& path, const std::vector<std::strin
     mode_ = ReportModeForFile(path, mode_);
     saved = SaveReportFile(path, lines, mode_, RtfFontOf(font_), ReportTabStopsPt(), &error);
   }
-  if (!saved) ui_.messages->Inform(Formatted(kSaveFailed, error.empty() ? path : path + "\n" + error),
-                                   kCaptionError, MessageIcon::Warning);
+  if (!saved)
+    ui_.messages->Inform(Formatted(kSaveFailed, error.empty() ? path : path + "\n" + error),
+                         kCaptionError, MessageIcon::Warning);
   return saved;
 }
 

@@ -1,4 +1,5 @@
-// The page "Tulostiedosto": report check boxes, the report view with its font, and saving the report.
+// The page "Tulostiedosto": report check boxes, the report view with its font, and saving the
+// report.
 #pragma once
 
 #include <QFont>
@@ -19,14 +20,14 @@ namespace qv {
 
 // The check boxes in the order they stand on the page.
 enum ReportBox {
-  kBoxProjectInfo = 0,    // TulosPrint0CBOX "Projektitiedot"
-  kBoxStructure,          // TulosPrint1CBOX "Rakennetiedot"
-  kBoxLoads,              // TulosPrint2CBOX "Kuormitustiedot"
-  kBoxDesign,             // TulosPrint3CBOX "Mitoitustiedot"
-  kBoxStability,          // TulosPrint31CBOX "Nurjahdus/kiepahduskert."
-  kBoxDesignValues,       // TulosPrint32CBOX "Materiaalin laskenta-arvot"
+  kBoxProjectInfo = 0,        // TulosPrint0CBOX "Projektitiedot"
+  kBoxStructure,              // TulosPrint1CBOX "Rakennetiedot"
+  kBoxLoads,                  // TulosPrint2CBOX "Kuormitustiedot"
+  kBoxDesign,                 // TulosPrint3CBOX "Mitoitustiedot"
+  kBoxStability,              // TulosPrint31CBOX "Nurjahdus/kiepahduskert."
+  kBoxDesignValues,           // TulosPrint32CBOX "Materiaalin laskenta-arvot"
   kBoxReactionsCombinations,  // TulosPrint4CBOX "Tukireaktiot (KY)"
-  kBoxReactionsCases,     // TulosPrint5CBOX "Tukireaktiot (KT)"
+  kBoxReactionsCases,         // TulosPrint5CBOX "Tukireaktiot (KT)"
   kReportBoxCount
 };
 

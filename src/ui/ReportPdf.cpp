@@ -21,7 +21,7 @@ namespace qv {
 
 namespace {
 
-constexpr int kResolution = 1200;       // device units per inch
+constexpr int kResolution = 1200;  // device units per inch
 constexpr double kMarginMm = 20.0;
 constexpr double kDefaultTabPt = 36.0;  // the rich text's default stops, half an inch
 
@@ -152,11 +152,11 @@ QByteArray ReportPdfBytes(const std::vector<std::string>& lines, const QFont& fo
   return buffer.data();
 }
 
-bool SaveReportPdf(const std::string& path, const std::vector<std::string>& lines, const QFont& font,
-                   const std::vector<double>& tabStopsPt, std::string* error) {
+bool SaveReportPdf(const std::string& path, const std::vector<std::string>& lines,
+                   const QFont& font, const std::vector<double>& tabStopsPt, std::string* error) {
   const QByteArray bytes = ReportPdfBytes(lines, font, tabStopsPt);
-  return ReplaceFileBytes(path, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                          error);
+  return ReplaceFileBytes(
+      path, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
 }
 
 }  // namespace qv

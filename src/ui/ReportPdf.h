@@ -22,7 +22,8 @@ QByteArray ReportPdfBytes(const std::vector<std::string>& lines, const QFont& fo
 
 // Writes the PDF, replacing an old file only once the new one is wholly written. False on
 // failure, with the system's reason in error when given.
-bool SaveReportPdf(const std::string& path, const std::vector<std::string>& lines, const QFont& font,
-                   const std::vector<double>& tabStopsPt, std::string* error = nullptr);
+bool SaveReportPdf(const std::string& path, const std::vector<std::string>& lines,
+                   const QFont& font, const std::vector<double>& tabStopsPt,
+                   std::string* error = nullptr);
 
 }  // namespace qv

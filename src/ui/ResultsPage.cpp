@@ -207,7 +207,8 @@ void ResultsPage::ShowDiagram() {
   const DisplayModeButtons buttons = DisplayModeButtonsOf(showAll_);
   maximaButton_->setChecked(buttons.maxima);
   allButton_->setChecked(buttons.all);
-  const ResultCurves curves = BuildResultCurves(Project(), Project().ResultKind, Project().ResultCase);
+  const ResultCurves curves =
+      BuildResultCurves(Project(), Project().ResultKind, Project().ResultCase);
   diagram_ = BuildResultDiagram(curves);
   diagramNames_ = curves.names;
   DrawChart(diagram_);

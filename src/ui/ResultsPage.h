@@ -1,4 +1,5 @@
-// The page "Voimasuure ja siirtymäkäyrät": result kind and combination lists, the diagram chart, the value table and the reactions view.
+// The page "Voimasuure ja siirtymäkäyrät": result kind and combination lists, the diagram chart,
+// the value table and the reactions view.
 #pragma once
 
 #include <QList>
@@ -84,27 +85,27 @@ class ResultsPage : public ProjectPage {
   ResultsPageLists lists_;
   ResultDiagram diagram_;
   std::vector<std::string> diagramNames_;  // the curves' names for the legend
-  int showAll_ = kShowMaxima;  // the window starts with maxima only
-  bool filling_ = false;       // the page itself is setting its controls
+  int showAll_ = kShowMaxima;              // the window starts with maxima only
+  bool filling_ = false;                   // the page itself is setting its controls
   bool screenshotChoiceApplied_ = false;
 
-  QComboBox* kindCombo_ = nullptr;       // TuloslajiCB
-  QComboBox* caseCombo_ = nullptr;       // KTorKYCB
+  QComboBox* kindCombo_ = nullptr;  // TuloslajiCB
+  QComboBox* caseCombo_ = nullptr;  // KTorKYCB
   QWidget* radioPanel_ = nullptr;
-  QRadioButton* maximaButton_ = nullptr; // TulosMaksimiRB
-  QRadioButton* allButton_ = nullptr;    // TulosAllRB
+  QRadioButton* maximaButton_ = nullptr;  // TulosMaksimiRB
+  QRadioButton* allButton_ = nullptr;     // TulosAllRB
   QWidget* chartPanel_ = nullptr;
-  QChartView* chartView_ = nullptr;      // KayratChart
+  QChartView* chartView_ = nullptr;  // KayratChart
   QChart* chart_ = nullptr;
   QCategoryAxis* valueAxis_ = nullptr;  // labels in the chart number format
   QValueAxis* xAxis_ = nullptr;
   double valueLow_ = 0.0, valueHigh_ = 0.0;  // the values drawn, zero included
   double xLow_ = 0.0, xHigh_ = 0.0;
-  int valueTicks_ = 0, xTicks_ = 0;         // divisions the axes were made with
+  int valueTicks_ = 0, xTicks_ = 0;  // divisions the axes were made with
   QWidget* picturePanel_ = nullptr;
-  PaintBox* pictureBox_ = nullptr;       // TuloskuvaPB
-  QTextEdit* table_ = nullptr;           // TulosTaulukkoRE
-  std::vector<QGraphicsItem*> marks_;    // value marks, owned by the chart's scene
+  PaintBox* pictureBox_ = nullptr;     // TuloskuvaPB
+  QTextEdit* table_ = nullptr;         // TulosTaulukkoRE
+  std::vector<QGraphicsItem*> marks_;  // value marks, owned by the chart's scene
   QGraphicsSimpleTextItem* foot_ = nullptr;
 };
 

@@ -1,4 +1,5 @@
-// The results page's chart: the diagram's five series on Qt Charts, round value-axis divisions in the chart number format, value marks and the foot text.
+// The results page's chart: the diagram's five series on Qt Charts, round value-axis divisions in
+// the chart number format, value marks and the foot text.
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -108,7 +109,8 @@ std::vector<QRectF> MarkCandidates(QPointF at, double outward, QSizeF size, cons
   std::vector<QRectF> c{QRectF(at.x() - w / 2.0, out, w, h), QRectF(at.x() - w / 2.0, in, w, h),
                         QRectF(at.x() + kMarkGap + 1.0, at.y() - h / 2.0, w, h),
                         QRectF(at.x() - kMarkGap - 1.0 - w, at.y() - h / 2.0, w, h)};
-  for (int k = 1; k <= 4; ++k) c.push_back(QRectF(at.x() - w / 2.0, out + outward * k * (h + 1.0), w, h));
+  for (int k = 1; k <= 4; ++k)
+    c.push_back(QRectF(at.x() - w / 2.0, out + outward * k * (h + 1.0), w, h));
   for (QRectF& r : c) {
     if (r.left() < plot.left()) r.moveLeft(plot.left());
     if (r.right() > plot.right()) r.moveRight(plot.right());
@@ -117,7 +119,8 @@ std::vector<QRectF> MarkCandidates(QPointF at, double outward, QSizeF size, cons
 }
 
 bool Hits(const QRectF& r, const std::vector<QRectF>& others) {
-  return std::any_of(others.begin(), others.end(), [&r](const QRectF& o) { return o.intersects(r); });
+  return std::any_of(others.begin(), others.end(),
+                     [&r](const QRectF& o) { return o.intersects(r); });
 }
 
 // The first place inside the plot that covers no mark and no marker; failing that the first
@@ -210,15 +213,17 @@ void ResultsPage::DrawChart(const ResultDiagram& d) {
   foot_->setBrush(QtCanvas::ToQColor(d.footColour));
   SetAxes(d);
   const bool displacement = IsDisplacementKind(Project().ResultKind);
-  for (std::size_t i = 0; i < d.series.size(); ++i) AddSeries(d.series[i], static_cast<int>(i), displacement);
+  for (std::size_t i = 0; i < d.series.size(); ++i)
+    AddSeries(d.series[i], static_cast<int>(i), displacement);
   // The legend names the displacement curves drawn; with no curve it would only take room.
   bool named = false;
   for (int c = kChartCurve1; c <= kChartCurve3 && c < static_cast<int>(d.series.size()); ++c)
     named = named || !d.series[static_cast<std::size_t>(c)].points.empty();
   chart_->legend()->setVisible(displacement && named);
 
-  const ChartSeries* markers =
-      d.series.size() > static_cast<std::size_t>(kChartMarkers) ? &d.series[kChartMarkers] : nullptr;
+  const ChartSeries* markers = d.series.size() > static_cast<std::size_t>(kChartMarkers)
+                                   ? &d.series[kChartMarkers]
+                                   : nullptr;
   if (markers) {
     QFont font = chart_->titleFont();
     font.setBold(false);
@@ -263,7 +268,8 @@ void ResultsPage::FitAxes() {
   if (plot.height() < 1.0 || plot.width() < 1.0)  // not laid out yet: guess from the view
     plot = QRectF(0, 0, chartView_->width() - 120.0, chartView_->height() - 120.0);
   const QFontMetricsF fm(valueAxis_->labelsFont());
-  const int valueTicks = std::clamp(static_cast<int>(plot.height() / (1.8 * fm.height())), 2, kValueTicks);
+  const int valueTicks =
+      std::clamp(static_cast<int>(plot.height() / (1.8 * fm.height())), 2, kValueTicks);
   if (valueTicks != valueTicks_) {
     valueTicks_ = valueTicks;
     const ChartScale v = RoundChartScale(valueLow_, valueHigh_, kValuePadding, valueTicks, 0.01);
@@ -272,7 +278,8 @@ void ResultsPage::FitAxes() {
     for (double t : v.ticks) valueAxis_->append(QString::fromStdString(ChartValueText(t)), t);
     valueAxis_->setRange(v.min, v.max);
   }
-  const double labelWidth = QFontMetricsF(xAxis_->labelsFont()).horizontalAdvance(QStringLiteral("00000"));
+  const double labelWidth =
+      QFontMetricsF(xAxis_->labelsFont()).horizontalAdvance(QStringLiteral("00000"));
   const int xTicks = std::clamp(static_cast<int>(plot.width() / (2.0 * labelWidth)), 2, kXTicks);
   if (xTicks != xTicks_) {
     xTicks_ = xTicks;
@@ -314,7 +321,8 @@ void ResultsPage::AddSeries(const ChartSeries& s, int position, bool displacemen
 // and no mark covers another mark or any marker, nor leaves the plot while it has a choice.
 void ResultsPage::PlaceMarks() {
   const QList<QAbstractSeries*> all = chart_->series();
-  if (marks_.empty() || all.size() <= kChartMarkers || diagram_.series.size() <= kChartMarkers) return;
+  if (marks_.empty() || all.size() <= kChartMarkers || diagram_.series.size() <= kChartMarkers)
+    return;
   QAbstractSeries* markerSeries = all.at(kChartMarkers);
   const ChartSeries& markers = diagram_.series[kChartMarkers];
   const std::size_t n = std::min(marks_.size(), markers.points.size());

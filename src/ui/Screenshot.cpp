@@ -70,8 +70,9 @@ void ScheduleScreenshot(TpaaikkunaFRM& window, const ScreenshotRequest& request)
     }
     // A menu and a message box are windows of their own: the screen is grabbed where the
     // window and they stand.
-    QMenu* menu = request.menu.empty() ? nullptr
-                                       : w->menuBar()->findChild<QMenu*>(QString::fromStdString(request.menu));
+    QMenu* menu = request.menu.empty()
+                      ? nullptr
+                      : w->menuBar()->findChild<QMenu*>(QString::fromStdString(request.menu));
     const bool screen = menu || request.question;
     // A change the menu can undo and the question asks about.
     if (screen) {

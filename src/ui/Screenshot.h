@@ -1,4 +1,5 @@
-// Unattended pictures of the window: the program grabs itself to a PNG and ends, for documentation and checks.
+// Unattended pictures of the window: the program grabs itself to a PNG and ends, for documentation
+// and checks.
 #pragma once
 
 #include <optional>
@@ -19,7 +20,7 @@ struct ScreenshotRequest {
   int page = 0;
   int width = 1200;
   int height = 800;
-  int select = -2;  // -2: leave the selection as it is
+  int select = -2;     // -2: leave the selection as it is
   int dialogMode = 0;  // 0: the window
   int dialogPoint = -1;
   std::string menu;       // empty: no menu open

@@ -84,9 +84,8 @@ QWidget* StructurePage::BuildDrawingPanel() {
   pointerPanel_->setMinimumWidth(140);
   paintBox_ = new PaintBox(panel);
   paintBox_->setObjectName(QStringLiteral("PaintBox1"));
-  paintBox_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
-    DrawStructureView(&canvas, &Project(), w, h, 1);
-  });
+  paintBox_->SetDrawFunction(
+      [this](Canvas& canvas, int w, int h) { DrawStructureView(&canvas, &Project(), w, h, 1); });
   AddMemberPictureMenu(paintBox_, ui_, MemberViewKind::Structure);  // RakenneKuvaMenu
   auto* top = new QHBoxLayout;
   top->addStretch(1);
@@ -98,7 +97,8 @@ QWidget* StructurePage::BuildDrawingPanel() {
 
   connect(paintBox_, &PaintBox::PointerMoved, this,
           [this](double x, double y) { PointerMovedTo(x, y); });
-  connect(paintBox_, &PaintBox::Clicked, this, [this](double x, double y) { DrawingClicked(x, y); });
+  connect(paintBox_, &PaintBox::Clicked, this,
+          [this](double x, double y) { DrawingClicked(x, y); });
   connect(paintBox_, &PaintBox::DoubleClicked, this,
           [this](double x, double y) { DrawingDoubleClicked(x, y); });
   return panel;
@@ -130,9 +130,7 @@ void StructurePage::TreeSelectionChanged(QTreeWidgetItem* item) {
   if (ApplyTreeSelection(Project().Member, tree_, node) >= 0) paintBox_->update();
 }
 
-void StructurePage::SelectNode(int node) {
-  SelectTreeNode(treeWidget_, items_, node);
-}
+void StructurePage::SelectNode(int node) { SelectTreeNode(treeWidget_, items_, node); }
 
 int StructurePage::DefaultDialog(int mode, int pointIndex) {
   TRakenneFRM dialog(ui_, mode, pointIndex, this);
@@ -141,7 +139,8 @@ int StructurePage::DefaultDialog(int mode, int pointIndex) {
 
 int StructurePage::RunRequest(const RakenneDialogRequest& request) {
   if (!request.open) return kPageNothingDone;
-  const int result = PageResultOfDialog(runDialog_ ? runDialog_(request.mode, request.pointIndex) : 0);
+  const int result =
+      PageResultOfDialog(runDialog_ ? runDialog_(request.mode, request.pointIndex) : 0);
   RebuildTree();
   if (result > 100) Changed();
   return result;

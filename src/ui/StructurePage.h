@@ -67,7 +67,7 @@ class StructurePage : public ProjectPage {
   int DefaultDialog(int mode, int pointIndex);
 
   StructureTree tree_;
-  std::vector<QTreeWidgetItem*> items_;  // widget item of each tree node
+  std::vector<QTreeWidgetItem*> items_;         // widget item of each tree node
   DrawingPointer pointer_{StructurePointerAt};  // world position last under the pointer
   DialogRunner runDialog_;
   std::function<void()> projectInfo_;

@@ -28,7 +28,6 @@ namespace qv {
 
 namespace {
 
-
 QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
@@ -36,7 +35,9 @@ QComboBox* Combo(QWidget* parent, const char* name, bool editable) {
   return box;
 }
 
-QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
+QLabel* Caption(QWidget* parent, const char* text) {
+  return new QLabel(QString::fromUtf8(text), parent);
+}
 
 struct RowButton {
   const char* name;
@@ -45,8 +46,7 @@ struct RowButton {
 };
 
 // A page's add, remove and save buttons side by side at the left, each wired to its handler.
-QHBoxLayout* ButtonRow(QWidget* page, QObject* context,
-                       std::initializer_list<RowButton> buttons) {
+QHBoxLayout* ButtonRow(QWidget* page, QObject* context, std::initializer_list<RowButton> buttons) {
   auto* row = new QHBoxLayout;
   for (const RowButton& b : buttons) {
     auto* button = NonDefaultButton(page, b.name, b.caption);
@@ -113,11 +113,11 @@ QWidget* TKTjaKYFRM::BuildCasePage() {
   auto* form = new QFormLayout;
   form->addRow(Caption(page, "Kuormitustapauksen nimi:"), caseName_);
   form->addRow(Caption(page, "Aikaluokka:"), durationClass_);
-  QHBoxLayout* row = ButtonRow(
-      page, this,
-      {{"LisaaNappi_KT", "Lisää uusi", [this] { AddCaseClicked(); }},
-       {"PoistaNappi_KT", "Poista valittu", [this] { DeleteCaseClicked(); }},
-       {"MuutaNappi_KT", "Tallenna muutokset", [this] { SaveCaseClicked(); }}});
+  QHBoxLayout* row =
+      ButtonRow(page, this,
+                {{"LisaaNappi_KT", "Lisää uusi", [this] { AddCaseClicked(); }},
+                 {"PoistaNappi_KT", "Poista valittu", [this] { DeleteCaseClicked(); }},
+                 {"MuutaNappi_KT", "Tallenna muutokset", [this] { SaveCaseClicked(); }}});
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addLayout(row);
@@ -156,11 +156,11 @@ QWidget* TKTjaKYFRM::BuildCombinationPage() {
 
   limitPanel_ = new QWidget(page);
   limitPanel_->setObjectName(QStringLiteral("Panel1"));
-  pageLimits_ = new QRadioButton(QStringLiteral("Sallitut siirtymät ovat mitoitussivun asetusten mukaan"),
-                                 limitPanel_);
+  pageLimits_ = new QRadioButton(
+      QStringLiteral("Sallitut siirtymät ovat mitoitussivun asetusten mukaan"), limitPanel_);
   pageLimits_->setObjectName(QStringLiteral("RadioButton1"));
-  ownLimit_ = new QRadioButton(QString::fromUtf8("Kuormitusyhdistelmällä on oma sallittu siirtymä [mm]:"),
-                               limitPanel_);
+  ownLimit_ = new QRadioButton(
+      QString::fromUtf8("Kuormitusyhdistelmällä on oma sallittu siirtymä [mm]:"), limitPanel_);
   ownLimit_->setObjectName(QStringLiteral("RadioButton2"));
   ownLimitValue_ = Combo(limitPanel_, "KYsallUCB", true);
   auto* limits = new QGridLayout(limitPanel_);
@@ -175,11 +175,11 @@ QWidget* TKTjaKYFRM::BuildCombinationPage() {
   auto* gridRow = new QHBoxLayout;
   gridRow->addWidget(grid_, 1);
   gridRow->addLayout(factors);
-  QHBoxLayout* row = ButtonRow(
-      page, this,
-      {{"LisaaNappi_KY", "Lisää uusi KY", [this] { AddCombinationClicked(); }},
-       {"PoistaNappi_KY", "Poista valittu KY", [this] { DeleteCombinationClicked(); }},
-       {"MuutaNappi_KY", "Tallenna muutokset", [this] { SaveCombinationClicked(); }}});
+  QHBoxLayout* row =
+      ButtonRow(page, this,
+                {{"LisaaNappi_KY", "Lisää uusi KY", [this] { AddCombinationClicked(); }},
+                 {"PoistaNappi_KY", "Poista valittu KY", [this] { DeleteCombinationClicked(); }},
+                 {"MuutaNappi_KY", "Tallenna muutokset", [this] { SaveCombinationClicked(); }}});
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addWidget(Caption(page, "Kuormitustapausten kertoimet:"));
@@ -256,7 +256,8 @@ void TKTjaKYFRM::ShowCombinationPage() {
     auto* name = new QTableWidgetItem(Q(dialog_.gridCases[r]));
     name->setFlags(Qt::ItemIsEnabled);
     grid_->setItem(static_cast<int>(r), 0, name);
-    const std::string factor = r < dialog_.gridFactors.size() ? dialog_.gridFactors[r] : std::string();
+    const std::string factor =
+        r < dialog_.gridFactors.size() ? dialog_.gridFactors[r] : std::string();
     grid_->setItem(static_cast<int>(r), 1, new QTableWidgetItem(Q(factor)));
   }
   if (dialog_.currentRow >= 0) grid_->setCurrentCell(dialog_.currentRow, 1);
@@ -302,8 +303,10 @@ void TKTjaKYFRM::PageChanged(int page) {
   }
   TakeInputs();
   ChangeKTjaKYPage(*ui_.project, dialog_, page);
-  if (dialog_.page == kKYPage) ShowCombinationPage();
-  else ShowCasePage();
+  if (dialog_.page == kKYPage)
+    ShowCombinationPage();
+  else
+    ShowCasePage();
 }
 
 void TKTjaKYFRM::CaseEntryClicked(int entry) {

@@ -1,4 +1,5 @@
-// The load case and combination dialog "Kuormitustapaukset ja -yhdistelmät": its buttons change the project at once, Peruuta puts it back.
+// The load case and combination dialog "Kuormitustapaukset ja -yhdistelmät": its buttons change the
+// project at once, Peruuta puts it back.
 #pragma once
 
 #include <QDialog>
@@ -72,19 +73,19 @@ class TKTjaKYFRM : public QDialog {
   KTjaKYDialogi dialog_;
   bool showing_ = false;  // the program itself is filling the controls
 
-  QTabWidget* pages_ = nullptr;           // PageControl1
-  QComboBox* caseName_ = nullptr;         // KTnimiCB
-  QComboBox* durationClass_ = nullptr;    // KTaikaluokkaCB
-  QListWidget* caseList_ = nullptr;       // KTlistaLB
-  QComboBox* combination_ = nullptr;      // KYnimiCB
-  QComboBox* designKind_ = nullptr;       // KYmitoitustapaCB
-  QTableWidget* grid_ = nullptr;          // StringGrid1
-  QWidget* limitPanel_ = nullptr;         // Panel with the radio buttons
-  QRadioButton* pageLimits_ = nullptr;    // RadioButton1
-  QRadioButton* ownLimit_ = nullptr;      // RadioButton2
-  QComboBox* ownLimitValue_ = nullptr;    // KYsallUCB
+  QTabWidget* pages_ = nullptr;         // PageControl1
+  QComboBox* caseName_ = nullptr;       // KTnimiCB
+  QComboBox* durationClass_ = nullptr;  // KTaikaluokkaCB
+  QListWidget* caseList_ = nullptr;     // KTlistaLB
+  QComboBox* combination_ = nullptr;    // KYnimiCB
+  QComboBox* designKind_ = nullptr;     // KYmitoitustapaCB
+  QTableWidget* grid_ = nullptr;        // StringGrid1
+  QWidget* limitPanel_ = nullptr;       // Panel with the radio buttons
+  QRadioButton* pageLimits_ = nullptr;  // RadioButton1
+  QRadioButton* ownLimit_ = nullptr;    // RadioButton2
+  QComboBox* ownLimitValue_ = nullptr;  // KYsallUCB
   QPushButton* factorButtons_[kKTjaKYFactorButtons] = {};
-  QListWidget* records_ = nullptr;        // the diagnostic page's list
+  QListWidget* records_ = nullptr;  // the diagnostic page's list
 };
 
 }  // namespace qv

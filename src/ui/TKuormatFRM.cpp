@@ -28,7 +28,6 @@ namespace {
 constexpr int kPictureWidth = 230;
 constexpr int kPictureHeight = 180;
 
-
 QString Name(const char* prefix, int number) {
   return QLatin1String(prefix) + QString::number(number);
 }
@@ -55,8 +54,10 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items, int selecte
   const QString text = box->currentText();
   box->clear();
   for (const auto& item : items) box->addItem(Q(item));
-  if (box->isEditable()) box->setCurrentText(text);
-  else box->setCurrentIndex(selected);
+  if (box->isEditable())
+    box->setCurrentText(text);
+  else
+    box->setCurrentIndex(selected);
 }
 
 void SetText(QComboBox* box, const std::string& text) {
@@ -87,11 +88,11 @@ TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIn
   picture_ = new PaintBox(this);
   picture_->setObjectName(QStringLiteral("KuormaKuva"));
   picture_->setFixedSize(kPictureWidth, kPictureHeight);
-  picture_->SetDrawFunction([this](Canvas& canvas, int w, int h) {
-    DrawKuormaOhje(canvas, view_.image, w, h);
-  });
+  picture_->SetDrawFunction(
+      [this](Canvas& canvas, int w, int h) { DrawKuormaOhje(canvas, view_.image, w, h); });
 
-  LayOutPagesPictureAndButtons(this, pages_, picture_, [this] { OkClicked(); }, [this] { HelpClicked(); });
+  LayOutPagesPictureAndButtons(
+      this, pages_, picture_, [this] { OkClicked(); }, [this] { HelpClicked(); });
 
   Fill();
   setWindowTitle(Q(view_.caption));
@@ -255,13 +256,26 @@ void TKuormatFRM::FocusField(KuormaField field) {
   Tab& t = Current();
   QWidget* target = nullptr;
   switch (field) {
-    case KuormaField::kName: target = t.name; break;
-    case KuormaField::kX1: target = t.x1; break;
-    case KuormaField::kX2: target = t.x2; break;
-    case KuormaField::kQ1: target = t.q1; break;
-    case KuormaField::kQ2: target = t.q2; break;
-    case KuormaField::kSpacing: target = spacing_; break;
-    case KuormaField::kNone: break;
+    case KuormaField::kName:
+      target = t.name;
+      break;
+    case KuormaField::kX1:
+      target = t.x1;
+      break;
+    case KuormaField::kX2:
+      target = t.x2;
+      break;
+    case KuormaField::kQ1:
+      target = t.q1;
+      break;
+    case KuormaField::kQ2:
+      target = t.q2;
+      break;
+    case KuormaField::kSpacing:
+      target = spacing_;
+      break;
+    case KuormaField::kNone:
+      break;
   }
   if (target) target->setFocus();
 }

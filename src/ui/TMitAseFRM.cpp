@@ -30,7 +30,6 @@ namespace ma = mitoitusasetukset;
 
 namespace {
 
-
 QComboBox* Combo(QWidget* parent, const QString& name, const std::vector<std::string>& items,
                  bool editable) {
   auto* box = new QComboBox(parent);
@@ -65,21 +64,31 @@ TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog
   for (int i = 0; i < pages_->count(); ++i) {
     pages_->setTabVisible(i, i == page_ - 1);
     // The hidden pages do not size the dialog.
-    if (i != page_ - 1) pages_->widget(i)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    if (i != page_ - 1)
+      pages_->widget(i)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   }
   pages_->setCurrentIndex(page_ - 1);
 
-  auto* buttons = MakeDialogButtonRow(this, [this] { OkClicked(); }, [this] { HelpClicked(); });
+  auto* buttons = MakeDialogButtonRow(
+      this, [this] { OkClicked(); }, [this] { HelpClicked(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
 
   filling_ = true;
   switch (page_) {
-    case ma::kLtbPage: ShowLtbPage(); break;
-    case ma::kDeflectionPage: ShowDeflectionPage(); break;
-    case ma::kStressPage: ShowStressPage(); break;
-    default: ShowBucklingPage(); break;
+    case ma::kLtbPage:
+      ShowLtbPage();
+      break;
+    case ma::kDeflectionPage:
+      ShowDeflectionPage();
+      break;
+    case ma::kStressPage:
+      ShowStressPage();
+      break;
+    default:
+      ShowBucklingPage();
+      break;
   }
   filling_ = false;
 }
@@ -100,8 +109,10 @@ QWidget* TMitAseFRM::BuildBucklingPage() {
 
 QWidget* TMitAseFRM::BuildBucklingColumn(QWidget* parent, int column) {
   auto* box = new QGroupBox(parent);
-  bucklingOn_[column] = new QCheckBox(
-      QString::fromUtf8(column == 0 ? "y-akselin suuntainen nurjahdus:" : "z-akselin suuntainen nurjahdus:"), box);
+  bucklingOn_[column] =
+      new QCheckBox(QString::fromUtf8(column == 0 ? "y-akselin suuntainen nurjahdus:"
+                                                  : "z-akselin suuntainen nurjahdus:"),
+                    box);
   bucklingOn_[column]->setObjectName(Named("", column, "nurjCheck"));
   factorMode_[column] = new QRadioButton(QString::fromUtf8(ma::kFactorLabel), box);
   factorMode_[column]->setObjectName(Named("", column, "nurjKerroinRB"));
@@ -157,8 +168,10 @@ void TMitAseFRM::BucklingModeChanged(int column, int mode) {
   factor_[column]->setEnabled(!length);
   lc_[column]->setEnabled(length);
   if (filling_) return;
-  if (length) lc_[column]->setCurrentText(Q(ma::LengthModeText(MemberLength())));
-  else factor_[column]->setCurrentText(Q(ma::FactorModeText()));
+  if (length)
+    lc_[column]->setCurrentText(Q(ma::LengthModeText(MemberLength())));
+  else
+    factor_[column]->setCurrentText(Q(ma::FactorModeText()));
 }
 
 // ---- Page 2, lateral-torsional buckling ----
@@ -166,10 +179,13 @@ void TMitAseFRM::BucklingModeChanged(int column, int mode) {
 QWidget* TMitAseFRM::BuildLtbPage() {
   auto* tab = new QWidget;
   userLk_ = new QRadioButton(
-      QString::fromUtf8("Käyttäjä määrittelee kiertymisen estävien sivutukien välimatkan Lk (alla):"), tab);
+      QString::fromUtf8(
+          "Käyttäjä määrittelee kiertymisen estävien sivutukien välimatkan Lk (alla):"),
+      tab);
   userLk_->setObjectName(QStringLiteral("KiepahdusTuentaVali1RB"));
   spanLk_ = new QRadioButton(
-      QString::fromUtf8("Ohjelma käyttää aukkomittoja kiertymisen estävien tukien välimatkoina"), tab);
+      QString::fromUtf8("Ohjelma käyttää aukkomittoja kiertymisen estävien tukien välimatkoina"),
+      tab);
   spanLk_->setObjectName(QStringLiteral("KiepahdusTuentaVali2RB"));
   lkLabel_ = Label(tab, ma::kLkLabel);
   lk_ = Combo(tab, QStringLiteral("LkCB"), ma::LkItems(MemberLength()), true);
@@ -272,14 +288,19 @@ QWidget* TMitAseFRM::BuildStressPage() {
   return tab;
 }
 
-void TMitAseFRM::ShowStressPage() { stressFactor_->setCurrentText(Q(ma::StressFactorText(StressFactor()))); }
+void TMitAseFRM::ShowStressPage() {
+  stressFactor_->setCurrentText(Q(ma::StressFactorText(StressFactor())));
+}
 
 double TMitAseFRM::StressFactor() const {
   const MateriaaliTiedot& m = ui_.project->Materials;
   switch (Code()) {
-    case qv::DesignCode::kAllowableStress: return m.AllowableRaiseFactor();
-    case qv::DesignCode::kLimitState: return m.LimitStatePartialFactor();
-    case qv::DesignCode::kEc5Env: return m.Ec5PartialFactor();
+    case qv::DesignCode::kAllowableStress:
+      return m.AllowableRaiseFactor();
+    case qv::DesignCode::kLimitState:
+      return m.LimitStatePartialFactor();
+    case qv::DesignCode::kEc5Env:
+      return m.Ec5PartialFactor();
   }
   return m.LimitStatePartialFactor();
 }
@@ -287,9 +308,15 @@ double TMitAseFRM::StressFactor() const {
 void TMitAseFRM::SetStressFactor(double value) {
   MateriaaliTiedot& m = ui_.project->Materials;
   switch (Code()) {
-    case qv::DesignCode::kAllowableStress: m.SetAllowableRaiseFactor(value); break;
-    case qv::DesignCode::kLimitState: m.SetLimitStatePartialFactor(value); break;
-    case qv::DesignCode::kEc5Env: m.SetEc5PartialFactor(value); break;
+    case qv::DesignCode::kAllowableStress:
+      m.SetAllowableRaiseFactor(value);
+      break;
+    case qv::DesignCode::kLimitState:
+      m.SetLimitStatePartialFactor(value);
+      break;
+    case qv::DesignCode::kEc5Env:
+      m.SetEc5PartialFactor(value);
+      break;
   }
 }
 
@@ -326,8 +353,10 @@ std::string TMitAseFRM::StoreShownPage() {
       ma::NurjahdusSivu p;
       p.Ynurj = bucklingOn_[0]->isChecked();
       p.Znurj = bucklingOn_[1]->isChecked();
-      p.YMode = lengthMode_[0]->isChecked() ? MitoitusAsetukset::kLengthMode : MitoitusAsetukset::kFactorMode;
-      p.ZMode = lengthMode_[1]->isChecked() ? MitoitusAsetukset::kLengthMode : MitoitusAsetukset::kFactorMode;
+      p.YMode = lengthMode_[0]->isChecked() ? MitoitusAsetukset::kLengthMode
+                                            : MitoitusAsetukset::kFactorMode;
+      p.ZMode = lengthMode_[1]->isChecked() ? MitoitusAsetukset::kLengthMode
+                                            : MitoitusAsetukset::kFactorMode;
       p.YKerroin = S(factor_[0]->currentText());
       p.ZKerroin = S(factor_[1]->currentText());
       p.YLc = S(lc_[0]->currentText());

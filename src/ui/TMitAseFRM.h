@@ -59,29 +59,29 @@ class TMitAseFRM : public QDialog {
 
   QTabWidget* pages_ = nullptr;
   // Page 1, per column 0 = y, 1 = z.
-  QCheckBox* bucklingOn_[2] = {};        // YnurjCheck, ZnurjCheck
-  QRadioButton* factorMode_[2] = {};     // YnurjKerroinRB, ZnurjKerroinRB
-  QRadioButton* lengthMode_[2] = {};     // YnurjPituusRB, ZnurjPituusRB
-  QComboBox* factor_[2] = {};            // NurjKerrYCB, NurjKerrZCB
-  QComboBox* lc_[2] = {};                // LcYCB, LcZCB
+  QCheckBox* bucklingOn_[2] = {};     // YnurjCheck, ZnurjCheck
+  QRadioButton* factorMode_[2] = {};  // YnurjKerroinRB, ZnurjKerroinRB
+  QRadioButton* lengthMode_[2] = {};  // YnurjPituusRB, ZnurjPituusRB
+  QComboBox* factor_[2] = {};         // NurjKerrYCB, NurjKerrZCB
+  QComboBox* lc_[2] = {};             // LcYCB, LcZCB
   QLabel* eccentricityLabel_[2] = {};
-  QComboBox* eccentricity_[2] = {};      // EpakYCB, EpakZCB
+  QComboBox* eccentricity_[2] = {};  // EpakYCB, EpakZCB
   // Page 2.
-  QRadioButton* userLk_ = nullptr;       // KiepahdusTuentaVali1RB
-  QRadioButton* spanLk_ = nullptr;       // KiepahdusTuentaVali2RB
+  QRadioButton* userLk_ = nullptr;  // KiepahdusTuentaVali1RB
+  QRadioButton* spanLk_ = nullptr;  // KiepahdusTuentaVali2RB
   QLabel* lkLabel_ = nullptr;
-  QComboBox* lk_ = nullptr;              // LkCB
+  QComboBox* lk_ = nullptr;  // LkCB
   QLabel* ltbFactorLabel_ = nullptr;
   QLabel* ltbFactorSource_ = nullptr;
-  QComboBox* ltbFactor_ = nullptr;       // Kk1CB
+  QComboBox* ltbFactor_ = nullptr;  // Kk1CB
   // Page 3, rows = conditions 1..3, columns y, z.
   QLabel* rowLabel_[3] = {};
-  QComboBox* relative_[3][2] = {};       // Ylperehto1CB ...
-  QComboBox* absolute_[3][2] = {};       // Yabsoluuttinen1CB ...
-  QComboBox* cantilever_ = nullptr;      // UlokeKerroinCB
+  QComboBox* relative_[3][2] = {};   // Ylperehto1CB ...
+  QComboBox* absolute_[3][2] = {};   // Yabsoluuttinen1CB ...
+  QComboBox* cantilever_ = nullptr;  // UlokeKerroinCB
   // Page 4.
   QLabel* stressLabel_ = nullptr;
-  QComboBox* stressFactor_ = nullptr;    // JannKerroinCB
+  QComboBox* stressFactor_ = nullptr;  // JannKerroinCB
 };
 
 }  // namespace qv

@@ -1,4 +1,5 @@
-// The section library dialog over ProfiiliKirjasto: list, edit fields, shape picture, other libraries.
+// The section library dialog over ProfiiliKirjasto: list, edit fields, shape picture, other
+// libraries.
 #include "ui/TProfiilitFRM.h"
 
 #include <QComboBox>
@@ -25,7 +26,6 @@ namespace {
 
 constexpr int kPictureSize = 96;
 
-
 QLineEdit* Edit(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(QLatin1String(name));
@@ -37,7 +37,8 @@ QLineEdit* Edit(QWidget* parent, const char* name) {
 TProfiilitFRM::TProfiilitFRM(const UiContext& ui, QWidget* parent)
     : QDialog(parent),
       ui_(ui),
-      library_(std::make_unique<ProfiiliKirjasto>(ui.project->Profiles, ui.project->ProgramFolder())) {
+      library_(
+          std::make_unique<ProfiiliKirjasto>(ui.project->Profiles, ui.project->ProgramFolder())) {
   setObjectName(QStringLiteral("TProfiilitFRM"));
   setWindowTitle(QString::fromUtf8(ProfiiliKirjasto::kCaption));
 

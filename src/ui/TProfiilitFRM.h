@@ -35,10 +35,10 @@ class TProfiilitFRM : public QDialog {
   void Run();
 
   // The buttons; each shows the box of a refused edit and returns whether it was done.
-  bool AddClicked();     // "Lisää"
-  bool ChangeClicked();  // "Muuta"
-  bool DeleteClicked();  // "Poista"
-  void LibraryClicked(); // Button1: another library
+  bool AddClicked();      // "Lisää"
+  bool ChangeClicked();   // "Muuta"
+  bool DeleteClicked();   // "Poista"
+  void LibraryClicked();  // Button1: another library
   void HelpClicked();
   void ListClicked(int row);
   void ShapeChanged(int item);
@@ -62,10 +62,10 @@ class TProfiilitFRM : public QDialog {
   bool closed_ = false;
   int image_ = 0;
 
-  QPushButton* libraryButton_ = nullptr; // Button1
-  QListWidget* list_ = nullptr;          // ListBox1
-  QLineEdit* name_ = nullptr;            // Edit1
-  QComboBox* shape_ = nullptr;           // ComboBox1
+  QPushButton* libraryButton_ = nullptr;  // Button1
+  QListWidget* list_ = nullptr;           // ListBox1
+  QLineEdit* name_ = nullptr;             // Edit1
+  QComboBox* shape_ = nullptr;            // ComboBox1
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
   QLineEdit* parameter1_ = nullptr;      // Parametri1E

@@ -16,7 +16,6 @@ namespace qv {
 
 namespace {
 
-
 QLineEdit* Edit(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(QLatin1String(name));

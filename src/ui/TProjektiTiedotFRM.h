@@ -39,9 +39,9 @@ class TProjektiTiedotFRM : public QDialog {
 
  private:
   UiContext ui_;
-  QLineEdit* designer_ = nullptr;  // Edit1 "Laskelmien tekijä:"
-  QLineEdit* contact_ = nullptr;   // Edit2 "Yhteystiedot:"
-  QLineEdit* site_ = nullptr;      // Edit3 "Kohde:"
+  QLineEdit* designer_ = nullptr;    // Edit1 "Laskelmien tekijä:"
+  QLineEdit* contact_ = nullptr;     // Edit2 "Yhteystiedot:"
+  QLineEdit* site_ = nullptr;        // Edit3 "Kohde:"
   QPlainTextEdit* other_ = nullptr;  // Memo1 "Muut tiedot:"
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -28,7 +28,6 @@ constexpr int kPictureHeight = 170;
 // Each answer is asked once; more rounds than questions means the logic keeps asking.
 constexpr int kMaxStoreRounds = 4;
 
-
 QComboBox* ValueCombo(QWidget* parent, const char* name, const std::vector<std::string>& items) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
@@ -44,7 +43,9 @@ QLineEdit* NameEdit(QWidget* parent, const char* name) {
   return edit;
 }
 
-QLabel* Caption(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
+QLabel* Caption(QWidget* parent, const char* text) {
+  return new QLabel(QString::fromUtf8(text), parent);
+}
 
 }  // namespace
 
@@ -69,7 +70,8 @@ TRakenneFRM::TRakenneFRM(const UiContext& ui, int mode, int pointIndex, QWidget*
   picture_->setFrameShape(QFrame::Panel);
   picture_->setFrameShadow(QFrame::Sunken);
 
-  LayOutPagesPictureAndButtons(this, pages_, picture_, [this] { OkClicked(); }, [this] { HelpClicked(); });
+  LayOutPagesPictureAndButtons(
+      this, pages_, picture_, [this] { OkClicked(); }, [this] { HelpClicked(); });
 
   Fill();
   setWindowTitle(Q(view_.caption));
@@ -197,13 +199,26 @@ void TRakenneFRM::FocusField(RakenneField field) {
                : mode == kRakenneHinge ? static_cast<QWidget*>(hingeName_)
                                        : static_cast<QWidget*>(memberName_);
       break;
-    case RakenneField::kLength: target = length_; break;
-    case RakenneField::kAngle: target = angle_; break;
-    case RakenneField::kRidge: target = ridge_; break;
-    case RakenneField::kLoadWidth: target = loadWidth_; break;
-    case RakenneField::kSupportType: target = supportType_; break;
-    case RakenneField::kPosition: target = mode == kRakenneHinge ? hingeX_ : supportX_; break;
-    case RakenneField::kNone: break;
+    case RakenneField::kLength:
+      target = length_;
+      break;
+    case RakenneField::kAngle:
+      target = angle_;
+      break;
+    case RakenneField::kRidge:
+      target = ridge_;
+      break;
+    case RakenneField::kLoadWidth:
+      target = loadWidth_;
+      break;
+    case RakenneField::kSupportType:
+      target = supportType_;
+      break;
+    case RakenneField::kPosition:
+      target = mode == kRakenneHinge ? hingeX_ : supportX_;
+      break;
+    case RakenneField::kNone:
+      break;
   }
   if (target) target->setFocus();
 }
@@ -223,9 +238,12 @@ bool TRakenneFRM::OkClicked() {
       return false;
     }
     const int yes = ui_.messages->AskYesNo(r.questionText, r.questionCaption) ? 1 : 0;
-    if (r.question == RakenneQuestion::kMoveEndSupport) answers.moveEndSupport = yes;
-    else if (r.question == RakenneQuestion::kLengthenLoads) answers.lengthenLoads = yes;
-    else return false;
+    if (r.question == RakenneQuestion::kMoveEndSupport)
+      answers.moveEndSupport = yes;
+    else if (r.question == RakenneQuestion::kLengthenLoads)
+      answers.lengthenLoads = yes;
+    else
+      return false;
   }
   return false;
 }

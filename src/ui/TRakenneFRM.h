@@ -53,12 +53,12 @@ class TRakenneFRM : public QDialog {
 
   QTabWidget* pages_ = nullptr;
   QLabel* picture_ = nullptr;
-  QLineEdit* memberName_ = nullptr;   // Edit1
-  QComboBox* length_ = nullptr;       // ComboBox2
-  QComboBox* angle_ = nullptr;        // ComboBox3
-  QCheckBox* ridgeBox_ = nullptr;     // CheckBox1
+  QLineEdit* memberName_ = nullptr;  // Edit1
+  QComboBox* length_ = nullptr;      // ComboBox2
+  QComboBox* angle_ = nullptr;       // ComboBox3
+  QCheckBox* ridgeBox_ = nullptr;    // CheckBox1
   QLabel* ridgeLabel_ = nullptr;
-  QComboBox* ridge_ = nullptr;        // ComboBox4
+  QComboBox* ridge_ = nullptr;  // ComboBox4
   QLabel* loadWidthLabel_ = nullptr;
   QComboBox* loadWidth_ = nullptr;    // ComboBox5
   QLineEdit* supportName_ = nullptr;  // Edit11

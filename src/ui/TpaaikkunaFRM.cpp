@@ -39,10 +39,10 @@ namespace qv {
 namespace {
 
 const char* const kPageNames[kMainPageCount] = {
-    "RakenneTAB", "KuormitusTAB", "MitoitusTAB", "TuloksetTAB",
+    "RakenneTAB",       "KuormitusTAB",     "MitoitusTAB", "TuloksetTAB",
     "LaskentamalliTAB", "LahtotiedostoTAB", "PrintTAB"};
 const char* const kPageCaptions[kMainPageCount] = {
-    "Rakenne", "Kuormitus", "Mitoitus", "Voimasuure ja siirtymäkäyrät",
+    "Rakenne",       "Kuormitus",     "Mitoitus",     "Voimasuure ja siirtymäkäyrät",
     "Laskentamalli", "Lähtötiedosto", "Tulostiedosto"};
 const char* const kCodeNames[3] = {"RakMk B10 sallitut jännitykset (2001)",
                                    "RakMk B10 rajatilamitoitus (2001)",
@@ -70,7 +70,9 @@ QAction* MenuItem(QMenu* menu, const char* name, const char* caption) {
 TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& argument,
                              Messages* messages, FileDialogs* files, HelpLauncher* help,
                              QWidget* parent)
-    : QMainWindow(parent), project_(std::make_unique<QELVUX_data>(programPath)), argument_(argument) {
+    : QMainWindow(parent),
+      project_(std::make_unique<QELVUX_data>(programPath)),
+      argument_(argument) {
   setObjectName(QStringLiteral("TpaaikkunaFRM"));
   if (!messages) {
     ownMessages_ = std::make_unique<QtMessages>(this);
@@ -96,7 +98,8 @@ TpaaikkunaFRM::TpaaikkunaFRM(const std::string& programPath, const std::string& 
     return timer;
   };
   analysisAhead_ = idleTimer(&TpaaikkunaFRM::StartAnalysisInAdvance);
-  undo_ = new ProjectUndo([this](const std::vector<std::string>& lines) { RestoreProject(lines); }, this);
+  undo_ = new ProjectUndo([this](const std::vector<std::string>& lines) { RestoreProject(lines); },
+                          this);
   loadPageAhead_ = idleTimer(&TpaaikkunaFRM::PrepareLoadPage);
 
   auto* central = new QWidget(this);
@@ -153,14 +156,12 @@ void TpaaikkunaFRM::BuildPages() {
   pages_->setObjectName(QStringLiteral("PageControl1"));
   structurePage_ = new qv::StructurePage(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Rakenne)] = structurePage_;
-  connect(structurePage_, &ProjectPage::ProjectChanged, loadPageAhead_, qOverload<>(&QTimer::start));
-  pageWidgets_[TabIndex(MainPage::Kuormitus)] =
-      new LoadPage(ui_, pages_);
+  connect(structurePage_, &ProjectPage::ProjectChanged, loadPageAhead_,
+          qOverload<>(&QTimer::start));
+  pageWidgets_[TabIndex(MainPage::Kuormitus)] = new LoadPage(ui_, pages_);
   pageWidgets_[TabIndex(MainPage::Mitoitus)] = new DesignPage(ui_, pages_);
-  pageWidgets_[TabIndex(MainPage::Tulokset)] =
-      new ResultsPage(ui_, pages_);
-  pageWidgets_[TabIndex(MainPage::Tulostiedosto)] =
-      new ReportPage(ui_, pages_);
+  pageWidgets_[TabIndex(MainPage::Tulokset)] = new ResultsPage(ui_, pages_);
+  pageWidgets_[TabIndex(MainPage::Tulostiedosto)] = new ReportPage(ui_, pages_);
   // The analysis input is made of the member and its loads alone, which only these two pages
   // change; the design page's changes (section, material, settings) leave it as it is.
   for (MainPage page : {MainPage::Rakenne, MainPage::Kuormitus}) {
@@ -201,7 +202,8 @@ void TpaaikkunaFRM::BuildPages() {
     pages_->setTabVisible(TabIndex(hidden), false);
     pages_->setTabEnabled(TabIndex(hidden), false);
   }
-  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { PageControl1Change(index); });
+  connect(pages_, &QTabWidget::currentChanged, this,
+          [this](int index) { PageControl1Change(index); });
 }
 
 void TpaaikkunaFRM::BuildMenu() {
@@ -235,7 +237,8 @@ void TpaaikkunaFRM::BuildMenu() {
   connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
   connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
   QAction* redo = MenuItem(edit, "Teeuudelleen1", "&Tee uudelleen");
-  redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  redo->setShortcuts(
+      {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
   redo->setEnabled(false);
   connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
   connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
@@ -352,7 +355,8 @@ bool TpaaikkunaFRM::eventFilter(QObject* watched, QEvent* event) {
 
 void TpaaikkunaFRM::ShowHelp() {
   // The manual opens at the page in view.
-  ui_.help->Show(project_->ProgramPath, kHelpMainWindow + std::max(0, PageControl1()->currentIndex()));
+  ui_.help->Show(project_->ProgramPath,
+                 kHelpMainWindow + std::max(0, PageControl1()->currentIndex()));
 }
 
 }  // namespace qv

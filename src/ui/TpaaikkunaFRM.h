@@ -1,4 +1,5 @@
-// The main window: owns the project record, the seven pages, the menu, the design-code selector and the workflow between pages.
+// The main window: owns the project record, the seven pages, the menu, the design-code selector and
+// the workflow between pages.
 #pragma once
 
 #include <QMainWindow>
@@ -27,13 +28,13 @@ class StructurePage;
 
 // The pages of PageControl1, in their order.
 enum class MainPage {
-  Rakenne = 0,     // RakenneTAB
-  Kuormitus,       // KuormitusTAB
-  Mitoitus,        // MitoitusTAB
-  Tulokset,        // TuloksetTAB, "Voimasuure ja siirtymäkäyrät"
-  Laskentamalli,   // LaskentamalliTAB, hidden
-  Lahtotiedosto,   // LahtotiedostoTAB, hidden
-  Tulostiedosto,   // PrintTAB
+  Rakenne = 0,    // RakenneTAB
+  Kuormitus,      // KuormitusTAB
+  Mitoitus,       // MitoitusTAB
+  Tulokset,       // TuloksetTAB, "Voimasuure ja siirtymäkäyrät"
+  Laskentamalli,  // LaskentamalliTAB, hidden
+  Lahtotiedosto,  // LahtotiedostoTAB, hidden
+  Tulostiedosto,  // PrintTAB
   None
 };
 constexpr int kMainPageCount = 7;
@@ -83,8 +84,14 @@ class TpaaikkunaFRM : public QMainWindow {
   QTabWidget* PageControl1() const { return pages_; }
   QComboBox* LaskentaNormiCB() const { return codeCombo_; }
   // The memos of the hidden "Laskentamalli" page get the last run's texts when looked at.
-  QPlainTextEdit* InputMemo() const { FillAnalysisMemos(); return inputMemo_; }
-  QPlainTextEdit* OutputMemo() const { FillAnalysisMemos(); return outputMemo_; }
+  QPlainTextEdit* InputMemo() const {
+    FillAnalysisMemos();
+    return inputMemo_;
+  }
+  QPlainTextEdit* OutputMemo() const {
+    FillAnalysisMemos();
+    return outputMemo_;
+  }
   QPlainTextEdit* LahtotiedostoMEMO() const { return projectFileMemo_; }
   MainPage ActivePage() const;
   MainPage PreviousPage() const { return previous_; }
@@ -104,15 +111,15 @@ class TpaaikkunaFRM : public QMainWindow {
   // Handlers, public so that tests drive exactly what the user's actions drive.
   void PageControl1Change(int index);
   void LaskentaNormiCBChange(int item);
-  void NewModel();        // "Uusi malli"
-  void OpenProject();     // "Avaa..."
-  bool SaveProject();     // "Tallenna"; true when saved
-  bool SaveProjectAs();   // "Tallenna nimellä..."; true when saved
+  void NewModel();       // "Uusi malli"
+  void OpenProject();    // "Avaa..."
+  bool SaveProject();    // "Tallenna"; true when saved
+  bool SaveProjectAs();  // "Tallenna nimellä..."; true when saved
   // Whether the project differs from what was last opened, saved or started anew.
   bool HasUnsavedChanges() const;
   // The title with a leading "*" while there are unsaved changes.
   void UpdateTitle();
-  void ShowHelp();        // "Ohje"
+  void ShowHelp();  // "Ohje"
   // Folder the project dialogs start in.
   std::string ProjectDialogFolder() const;
 

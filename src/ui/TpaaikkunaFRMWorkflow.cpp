@@ -1,4 +1,5 @@
-// The main window's workflow: page changes, the design-code change, the analysis run and the file commands.
+// The main window's workflow: page changes, the design-code change, the analysis run and the file
+// commands.
 #include "ui/TpaaikkunaFRM.h"
 
 #include <QApplication>
@@ -41,7 +42,9 @@ bool FileExists(const std::string& name) {
   return info.exists() && info.isFile();
 }
 
-int NameLength(const std::string& text) { return static_cast<int>(QString::fromStdString(text).size()); }
+int NameLength(const std::string& text) {
+  return static_cast<int>(QString::fromStdString(text).size());
+}
 
 QString JoinLines(const std::vector<std::string>& lines) {
   QStringList list;
@@ -168,9 +171,12 @@ void TpaaikkunaFRM::RestoreProject(const std::vector<std::string>& lines) {
 bool TpaaikkunaFRM::ChangesMayGo() {
   if (!HasUnsavedChanges()) return true;
   switch (ui_.messages->AskYesNoCancel(kSaveChangesQuestion, kCaptionNotice)) {
-    case Messages::Answer::kYes: return SaveProject();
-    case Messages::Answer::kNo: return true;
-    default: return false;
+    case Messages::Answer::kYes:
+      return SaveProject();
+    case Messages::Answer::kNo:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -248,7 +254,8 @@ void TpaaikkunaFRM::PrepareLoadPage() {
 void TpaaikkunaFRM::FillAnalysisMemos() const {
   if (!memosPending_) return;
   memosPending_ = false;
-  inputMemo_->setPlainText(QString::fromStdString(JoinedLines(project_->Analysis.InputText().Lines())));
+  inputMemo_->setPlainText(
+      QString::fromStdString(JoinedLines(project_->Analysis.InputText().Lines())));
   outputMemo_->setPlainText(JoinLines(memoOutput_));
   memoOutput_ = std::vector<std::string>();
 }
@@ -256,7 +263,8 @@ void TpaaikkunaFRM::FillAnalysisMemos() const {
 void TpaaikkunaFRM::PageControl1Change(int index) {
   if (switching_) return;
   const PageTimer timing(pages_);
-  MainPage active = index >= 0 && index < kMainPageCount ? static_cast<MainPage>(index) : MainPage::None;
+  MainPage active =
+      index >= 0 && index < kMainPageCount ? static_cast<MainPage>(index) : MainPage::None;
   if (previous_ == MainPage::Rakenne && active != MainPage::Rakenne) {
     std::string message;
     if (SupportCheck(*project_, message) < 0) {
@@ -303,7 +311,8 @@ void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   }
 
   std::string message;
-  const MainPage page = SupportCheck(*project_, message) < 0 ? MainPage::Rakenne : MainPage::Kuormitus;
+  const MainPage page =
+      SupportCheck(*project_, message) < 0 ? MainPage::Rakenne : MainPage::Kuormitus;
   SetActivePage(page);
   previous_ = page;
 
@@ -315,8 +324,10 @@ void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   project_->LoadDefaultLoads();
   loads.Updating = 0;
   project_->Materials.ResetSelections();
-  if (ActivePage() == MainPage::Kuormitus) RefreshLoadPage();
-  else RefreshStructurePage();
+  if (ActivePage() == MainPage::Kuormitus)
+    RefreshLoadPage();
+  else
+    RefreshStructurePage();
   ProjectEdited(QStringLiteral("Laskentanormin vaihto"));
 }
 

@@ -27,8 +27,9 @@ std::vector<QTreeWidgetItem*> FillTree(QTreeWidget* tree, const std::vector<Node
   std::vector<QTreeWidgetItem*> lastOfLevel;
   for (const Node& node : nodes) {
     const int level = node.level < 0 ? 0 : node.level;
-    QTreeWidgetItem* parent =
-        level > 0 && level <= static_cast<int>(lastOfLevel.size()) ? lastOfLevel[level - 1] : nullptr;
+    QTreeWidgetItem* parent = level > 0 && level <= static_cast<int>(lastOfLevel.size())
+                                  ? lastOfLevel[level - 1]
+                                  : nullptr;
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
     if (!parent) topLevel << item;
     item->setText(0, QString::fromStdString(node.text));
@@ -58,7 +59,8 @@ inline int NodeOfItem(const std::vector<QTreeWidgetItem*>& items, const QTreeWid
 }
 
 // Makes node the tree's current item, as the user's click would; nothing for a node out of range.
-inline void SelectTreeNode(QTreeWidget* tree, const std::vector<QTreeWidgetItem*>& items, int node) {
+inline void SelectTreeNode(QTreeWidget* tree, const std::vector<QTreeWidgetItem*>& items,
+                           int node) {
   if (node >= 0 && node < static_cast<int>(items.size()))
     tree->setCurrentItem(items[static_cast<std::size_t>(node)]);
 }

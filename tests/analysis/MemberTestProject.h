@@ -1,4 +1,5 @@
-// A project record on a small member with its own material tables, solved, for the results and deflection tests.
+// A project record on a small member with its own material tables, solved, for the results and
+// deflection tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ class MemberTestProject {
   static constexpr double kH = 200.0;
   static constexpr double kShortTermFactor = 0.8;  // code 2, class 2
   static constexpr double kKdef[3] = {0.6, 0.25, 0.0};
-  static constexpr int kDown = 2;        // global Y; negative values point down
+  static constexpr int kDown = 2;  // global Y; negative values point down
   static constexpr int kLocalY = -2;
 
   static double Area() { return kB * kH; }
@@ -72,7 +73,8 @@ class MemberTestProject {
     KuormaYhdVektori& y = project->Loads.Combinations();
     const int c = y.CombinationCount();
     y.AddHeader(c, kind, ownLimit > 0.0 ? -ownLimit : 0.0);
-    for (std::size_t k = 0; k < factors.size(); ++k) y.AddFactor(c, static_cast<int>(k), factors[k]);
+    for (std::size_t k = 0; k < factors.size(); ++k)
+      y.AddFactor(c, static_cast<int>(k), factors[k]);
     return c;
   }
   void AddLine(int loadCase, int direction, double q, double x1, double x2) {
@@ -99,10 +101,9 @@ class MemberTestProject {
     ASSERT_TRUE(qv::WriteTextFileLines((dir_ / name).string(), lines));
   }
   static std::vector<std::string> Table(int code) {
-    std::vector<std::string> t = {"[ ==== 1 ==== ]", "Pysyvä", "Keskipitkä", "Hetkellinen",
-                                  "[ ==== 11 ==== ]", "Käyttöluokka 1",
-                                  "[ ==== 21 ==== ]", "C24",
-                                  "[ ==== 22 ==== ]", "1"};
+    std::vector<std::string> t = {
+        "[ ==== 1 ==== ]", "Pysyvä",           "Keskipitkä", "Hetkellinen",      "[ ==== 11 ==== ]",
+        "Käyttöluokka 1",  "[ ==== 21 ==== ]", "C24",        "[ ==== 22 ==== ]", "1"};
     // fm, fc0, fc90, ft0, fv, E0.05, E0.mean, fm, fv
     const char* values[9] = {"24", "21", "2.5", "14", "2.5", "7400", "11000", "24", "2.5"};
     const int lines = code == 1 ? 3 : 1;  // allowable values per duration class
@@ -111,13 +112,13 @@ class MemberTestProject {
       for (int i = 0; i < lines; ++i) t.push_back(values[q - 1]);
     }
     if (code == 2) {
-      for (const char* l : {"[ ==== 41 ==== ]", "0.6", "0.8", "1.1",
-                            "[ ==== 42 ==== ]", "1.0", "1.0", "0.8"})
+      for (const char* l :
+           {"[ ==== 41 ==== ]", "0.6", "0.8", "1.1", "[ ==== 42 ==== ]", "1.0", "1.0", "0.8"})
         t.push_back(l);
     }
     if (code == 3) {
-      for (const char* l : {"[ ==== 41 ==== ]", "0.6", "0.8", "1.1",
-                            "[ ==== 51 ==== ]", "0.6", "0.25", "0.0"})
+      for (const char* l :
+           {"[ ==== 41 ==== ]", "0.6", "0.8", "1.1", "[ ==== 51 ==== ]", "0.6", "0.25", "0.0"})
         t.push_back(l);
     }
     return t;

@@ -78,8 +78,8 @@ TEST(GenerointiRakenne, ResetMemberTextLineByLine) {
 
 TEST(GenerointiRakenne, NodesAtEveryDistinctPointInclinedCoordinates) {
   // Support and hinge at the same x share one node; a point 0.01 mm away gets its own.
-  const auto m = MakeMember(5000.0, 30.0, {{0.0, P}, {2000.0, P}, {5000.0, P}},
-                            {2000.0, 3000.0, 3000.01});
+  const auto m =
+      MakeMember(5000.0, 30.0, {{0.0, P}, {2000.0, P}, {5000.0, P}}, {2000.0, 3000.0, 3000.01});
   const Lines nodes = Section(Generate(m, KuormaVektori()), 101);
   // x·cos 30 and x·sin 30, by hand to nine decimals.
   const Lines expected = {"1;0.000000000;0.000000000;0", "2;1732.050807569;1000.000000000;0",
@@ -171,11 +171,10 @@ TEST(GenerointiPistekuormat, LocalAtNodesSplitByAngle) {
   loads.AddLoad(" ", 0, KuormaVektori::kPoint, -6, 1, 700.0, 0, 0.0, 0);
   // Local y = (-sin, cos), local x = (cos, sin); Y component first, then X.
   const Lines expected = {
-      "1;1;1;1;2;2;8660.3;0;0;0",     "2;1;1;1;2;1;-5000.0;0;0;0",
-      "3;1;1;1;2;2;5000.0;0;0;0",     "4;1;1;1;2;1;8660.3;0;0;0",
-      "5;1;1;1;1;5;866025.4;0;0;0",   "6;1;1;1;1;4;-500000.0;0;0;0",
-      "7;1;1;1;1;5;500000.0;0;0;0",   "8;1;1;1;1;4;866025.4;0;0;0",
-      "9;1;1;1;1;3;500.0;0;0;0",      "10;1;1;1;1;6;700.0;0;0;0",
+      "1;1;1;1;2;2;8660.3;0;0;0",   "2;1;1;1;2;1;-5000.0;0;0;0",  "3;1;1;1;2;2;5000.0;0;0;0",
+      "4;1;1;1;2;1;8660.3;0;0;0",   "5;1;1;1;1;5;866025.4;0;0;0", "6;1;1;1;1;4;-500000.0;0;0;0",
+      "7;1;1;1;1;5;500000.0;0;0;0", "8;1;1;1;1;4;866025.4;0;0;0", "9;1;1;1;1;3;500.0;0;0;0",
+      "10;1;1;1;1;6;700.0;0;0;0",
   };
   EXPECT_EQ(Section(Generate(m, loads), 401), expected);
 
@@ -220,8 +219,8 @@ TEST(GenerointiViivakuormat, SplitOverBarsWithOrdinatesAtTheNodes) {
 
 TEST(GenerointiViivakuormat, ProjectionsBecomeLoadsPerMemberLength) {
   KuormaVektori loads;
-  loads.AddLoad(" ", 0, KuormaVektori::kLine, 2, KuormaVektori::kPerHorizontal, -2.0, -4.0,
-                0.0, 6000.0);
+  loads.AddLoad(" ", 0, KuormaVektori::kLine, 2, KuormaVektori::kPerHorizontal, -2.0, -4.0, 0.0,
+                6000.0);
   loads.AddLoad(" ", 0, KuormaVektori::kLine, 1, KuormaVektori::kPerVertical, 2.0, 2.0, 0.0,
                 6000.0);
   // Projections that do not match the direction are used as entered.
@@ -289,10 +288,10 @@ TEST(GenerointiKuormat, NumberingRunsAcrossCasesAndKinds) {
   loads.AddLoad(" ", 0, KuormaVektori::kSurface, 2, 1, -0.001, -0.001, 0.0, 6000.0);
   loads.AddLoad(" ", 0, KuormaVektori::kPoint, 2, 1, -500.0, 0, 3000.0, 0);
   loads.AddLoad(" ", 7, 9, 2, 1, -500.0, 0, 3000.0, 0);  // unknown kind: not written
-  EXPECT_EQ(Section(Generate(m, loads), 401),
-            (Lines{"1;1;2;1;1;2;-500.0;0;3000.000;0",
-                   "2;1;2;3;1;2;-1.00000;-1.00000;0.000;6000.000",
-                   "3;3;2;3;1;2;-1.00000;-1.00000;0.000;6000.000"}));
+  EXPECT_EQ(
+      Section(Generate(m, loads), 401),
+      (Lines{"1;1;2;1;1;2;-500.0;0;3000.000;0", "2;1;2;3;1;2;-1.00000;-1.00000;0.000;6000.000",
+             "3;3;2;3;1;2;-1.00000;-1.00000;0.000;6000.000"}));
 }
 
 TEST(GenerointiKuormat, EmptyAndDegenerateMembersStillWriteEveryHeader) {

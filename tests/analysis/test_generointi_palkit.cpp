@@ -128,7 +128,7 @@ class Malli {
   }
 };
 
-#define NEAR(actual, expected, scale) EXPECT_NEAR((actual), (expected), kRel * (scale))
+#define NEAR(actual, expected, scale) EXPECT_NEAR((actual), (expected), kRel*(scale))
 
 // Sagging moment of a simply supported span under a trapezoid q1..q2 (downward positive)
 // over [a, b], at x.
@@ -176,9 +176,9 @@ TEST(PalkitYksiaukkoinen, PartialAndTrapezoidalLoadsSplitOverANode) {
   const double L = 6000.0;
   Malli m(L);
   m.Support(0.0, P).Support(2500.0, SY).Support(L, P);
-  m.Line(0, 2, -2.0, -2.0, 1000.0, 4000.0);  // partial uniform
-  m.Line(1, 2, -1.0, -4.0, 0.0, L);          // trapezoid over the whole span
-  m.Line(2, -2, -2.0, -5.0, 1000.0, 4000.0); // partial trapezoid, local y = Y here
+  m.Line(0, 2, -2.0, -2.0, 1000.0, 4000.0);   // partial uniform
+  m.Line(1, 2, -1.0, -4.0, 0.0, L);           // trapezoid over the whole span
+  m.Line(2, -2, -2.0, -5.0, 1000.0, 4000.0);  // partial trapezoid, local y = Y here
   ASSERT_EQ(m.Run(), 0);
   const struct {
     double q1, q2, a, b;
@@ -423,9 +423,9 @@ TEST(PalkitPilari, AxialAndLateralLoads) {
   const double L = 3000.0, F0 = 5000.0, q = 2.0;
   Malli m(L, 90.0);
   m.Support(0.0, P).Support(L, SY);
-  m.Point(0, 2, -F0, L);                                  // on top, downward
-  m.Line(1, 1, q, q, 0.0, L);                             // lateral, along X
-  m.Point(2, -1, -4000.0, 1000.0);                        // along the axis, downward
+  m.Point(0, 2, -F0, L);                                    // on top, downward
+  m.Line(1, 1, q, q, 0.0, L);                               // lateral, along X
+  m.Point(2, -1, -4000.0, 1000.0);                          // along the axis, downward
   m.Line(3, 1, q, q, 0.0, L, KuormaVektori::kPerVertical);  // the same as case 2
   ASSERT_EQ(m.Run(), 0);
   NEAR(m.Forces(1, 500.0)[N], F0, F0);
@@ -455,10 +455,10 @@ TEST(PalkitTasonUlkoiset, TorsionAndOutOfPlaneLoads) {
   const double L = 6000.0, q = 2.0, T = 1.0e6, a = 2000.0, t = 100.0, M0 = 1.0e6;
   Malli m(L);
   m.Support(0.0, P).Support(L, P);
-  m.Line(0, 3, q, q, 0.0, L);      // out of plane, +Z
-  m.Point(1, 4, T, a);             // torque about the axis
-  m.Line(2, -4, t, t, 0.0, L);     // torque per length, local x
-  m.Point(3, 5, M0, a);            // couple about Y
+  m.Line(0, 3, q, q, 0.0, L);   // out of plane, +Z
+  m.Point(1, 4, T, a);          // torque about the axis
+  m.Line(2, -4, t, t, 0.0, L);  // torque per length, local x
+  m.Point(3, 5, M0, a);         // couple about Y
   ASSERT_EQ(m.Run(), 0);
   // +Z uniform: My = -q·x(L - x)/2, uz = 5qL⁴/384 with E·Iy = 1.
   NEAR(m.Reaction(1, 1)[FZ], -q * L / 2.0, q * L);

@@ -1,4 +1,5 @@
-// An inclined Gerber beam under loads across it: no axial force, and reactions across the member as statics gives them.
+// An inclined Gerber beam under loads across it: no axial force, and reactions across the member as
+// statics gives them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,7 +35,8 @@ TEST(GenerointiVino, InclinedGerberBeamCarriesNoAxialForce) {
     SCOPED_TRACE(angle);
     MemberTestProject t;
     t.SetMember(7000.0,
-                {{0.0, RakenneVektori::kPinned}, {4000.0, RakenneVektori::kPinned},
+                {{0.0, RakenneVektori::kPinned},
+                 {4000.0, RakenneVektori::kPinned},
                  {7000.0, RakenneVektori::kPinned}},
                 {5000.0}, angle);
     t.AddCase("G", 0);

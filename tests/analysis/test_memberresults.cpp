@@ -1,4 +1,5 @@
-// Internal forces and reactions along the member: sampling points, case weights, closed-form beam values.
+// Internal forces and reactions along the member: sampling points, case weights, closed-form beam
+// values.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -55,7 +56,7 @@ class SimpleBeam : public ::testing::Test {
 TEST(MemberResultSampling, StepAndDivisions) {
   EXPECT_DOUBLE_EQ(100.0, SamplingStep(4000.1, 40));
   EXPECT_EQ(40, SamplingDivisions(4000.1, 100.0));
-  EXPECT_EQ(2, SamplingDivisions(30.0, 99.9975));   // a short bar still gets three points
+  EXPECT_EQ(2, SamplingDivisions(30.0, 99.9975));  // a short bar still gets three points
   EXPECT_EQ(2, SamplingDivisions(150.0, 99.9975));
   EXPECT_EQ(2, SamplingDivisions(0.0, 100.0));
   // A member no longer than 0.1 mm has no step; its bars get the least division.

@@ -1,4 +1,5 @@
-// Displacements along the member scaled to the real section: elastic curves, duration class of E, creep, permanent loads left out.
+// Displacements along the member scaled to the real section: elastic curves, duration class of E,
+// creep, permanent loads left out.
 #include <gtest/gtest.h>
 
 #include "analysis/MemberTestProject.h"

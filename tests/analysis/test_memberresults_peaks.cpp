@@ -1,4 +1,5 @@
-// The largest moment along the member is the true one wherever the loads put it, not the largest sampled.
+// The largest moment along the member is the true one wherever the loads put it, not the largest
+// sampled.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,13 +60,16 @@ double ReferenceMax(double L1, double L2, const std::vector<Load>& loads) {
     }
     double R = (mRight - mLeft) / L;  // left reaction, upward
     for (const Load& l : on) {
-      if (l.x2 < 0.0) R += l.value * (L - l.x1) / L;
-      else R += l.value * (l.x2 - l.x1) * (L - 0.5 * (l.x1 + l.x2)) / L;
+      if (l.x2 < 0.0)
+        R += l.value * (L - l.x1) / L;
+      else
+        R += l.value * (l.x2 - l.x1) * (L - 0.5 * (l.x1 + l.x2)) / L;
     }
     auto M = [&](double s) {
       double m = mLeft + R * s;
       for (const Load& l : on) {
-        if (l.x2 < 0.0) m -= s > l.x1 ? l.value * (s - l.x1) : 0.0;
+        if (l.x2 < 0.0)
+          m -= s > l.x1 ? l.value * (s - l.x1) : 0.0;
         else if (s > l.x1) {
           const double e = std::min(s, l.x2);
           m -= l.value * (e - l.x1) * (s - 0.5 * (l.x1 + e));
@@ -76,8 +80,10 @@ double ReferenceMax(double L1, double L2, const std::vector<Load>& loads) {
     auto V = [&](double s) {
       double v = R;
       for (const Load& l : on) {
-        if (l.x2 < 0.0) v -= s > l.x1 ? l.value : 0.0;
-        else if (s > l.x1) v -= l.value * (std::min(s, l.x2) - l.x1);
+        if (l.x2 < 0.0)
+          v -= s > l.x1 ? l.value : 0.0;
+        else if (s > l.x1)
+          v -= l.value * (std::min(s, l.x2) - l.x1);
       }
       return v;
     };
@@ -117,12 +123,15 @@ TEST(MemberForcesPeaks, LargestMomentIsTheTrueMaximum) {
       {"uniform and point load", 4500.0, 0.0, {{1.5, 0.0, 4500.0}, {6000.0, 2999.0, -1.0}}},
       {"two spans, point load", 4500.0, 3000.0, {{12000.0, 1730.0, -1.0}}},
       {"two spans, uniform load", 4200.0, 3100.0, {{1.0, 0.0, 4200.0}, {1.0, 4200.0, 7300.0}}},
-      {"two spans, both", 3700.0, 4900.0,
+      {"two spans, both",
+       3700.0,
+       4900.0,
        {{1.0, 0.0, 3700.0}, {1.0, 3700.0, 8600.0}, {9000.0, 5555.0, -1.0}}},
   };
   // Hundreds of point loads on one bar are summed in one sweep along it: the same maxima.
   PeakCase many{"600 point loads", 6000.0, 0.0, {}};
-  for (int i = 0; i < 600; ++i) many.loads.push_back({100.0 + (i * 37) % 91, 7.0 + (i * 9973) % 5986, -1.0});
+  for (int i = 0; i < 600; ++i)
+    many.loads.push_back({100.0 + (i * 37) % 91, 7.0 + (i * 9973) % 5986, -1.0});
   cases.push_back(many);
   for (const PeakCase& c : cases) {
     for (int steps : {40, 10}) {
@@ -134,8 +143,10 @@ TEST(MemberForcesPeaks, LargestMomentIsTheTrueMaximum) {
       t.AddCase("Q", 1);
       t.AddCombination(KuormaYhdVektori::kStress, {1.0});
       for (const Load& l : c.loads) {
-        if (l.x2 < 0.0) t.AddPoint(0, MemberTestProject::kDown, -l.value, l.x1);
-        else t.AddLine(0, MemberTestProject::kDown, -l.value, l.x1, l.x2);
+        if (l.x2 < 0.0)
+          t.AddPoint(0, MemberTestProject::kDown, -l.value, l.x1);
+        else
+          t.AddLine(0, MemberTestProject::kDown, -l.value, l.x1, l.x2);
       }
       ASSERT_EQ(0, t.Solve()) << c.name;
       QELvektori forces;

@@ -102,7 +102,8 @@ TEST(CommandLine, ExamplesPassOrFailAsDocumented) {
                         Case{"kattotuoli.vux", qv::kCliFail, "202.7 %"}}) {
     CliRun r = Cli({"--data-dir", kData, kExamples + c.file});
     EXPECT_EQ(r.code, c.code) << c.file << r.err;
-    EXPECT_NE(r.out.find(std::string("Kokonaiskäyttöaste:\t") + c.overall), std::string::npos) << c.file;
+    EXPECT_NE(r.out.find(std::string("Kokonaiskäyttöaste:\t") + c.overall), std::string::npos)
+        << c.file;
   }
 }
 
@@ -126,7 +127,8 @@ TEST(CommandLine, SearchFindsTheNextPassingSectionAndSavesIt) {
   // The examples name their library relative to the working folder: run where it lies.
   const fs::path before = fs::current_path();
   fs::current_path(kData);
-  CliRun r = Cli({"--data-dir", kData, "--search", "--save", saved.string(), kExamples + "pilari.vux"});
+  CliRun r =
+      Cli({"--data-dir", kData, "--search", "--save", saved.string(), kExamples + "pilari.vux"});
   EXPECT_EQ(r.code, qv::kCliPass) << r.err;
   fs::current_path(before);
   EXPECT_NE(r.out.find("Poikkileikkaus: 100*150"), std::string::npos);
@@ -192,10 +194,10 @@ TEST(CommandLine, ProjectsThatCannotBeDesignedExitWithTwo) {
       {"a partial factor the dialog refuses",
        [](QELVUX_data& p) { p.Materials.SetEc5PartialFactor(0.001); },
        "virhenumero = 609 (Osavarmuuskerroin (jännitystarkastelu): 0.001000)"},
-      {"a buckling-length factor of 0",
-       [](QELVUX_data& p) { p.Settings.NurjKerrY = 0.0; }, "virhenumero = 607 (Kerroin: 0.000000)"},
-      {"a relative limit beyond the list",
-       [](QELVUX_data& p) { p.Settings.Yrel1 = 5000.0; }, "virhenumero = 602 (Sallittu siirtymä 1 (y) L/n:"},
+      {"a buckling-length factor of 0", [](QELVUX_data& p) { p.Settings.NurjKerrY = 0.0; },
+       "virhenumero = 607 (Kerroin: 0.000000)"},
+      {"a relative limit beyond the list", [](QELVUX_data& p) { p.Settings.Yrel1 = 5000.0; },
+       "virhenumero = 602 (Sallittu siirtymä 1 (y) L/n:"},
   };
   for (const Case& c : cases) {
     QELVUX_data p(kData + "/qelvux");

@@ -1,4 +1,5 @@
-// Projects for the whole-design tests: a simply supported beam under a uniform load, and text matching.
+// Projects for the whole-design tests: a simply supported beam under a uniform load, and text
+// matching.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -70,7 +71,8 @@ inline ::testing::AssertionResult TextMatches(const std::string& actual, const s
   }
   std::smatch m;
   if (!std::regex_match(actual, m, std::regex(re)))
-    return ::testing::AssertionFailure() << "\"" << actual << "\" does not read \"" << pattern << "\"";
+    return ::testing::AssertionFailure()
+           << "\"" << actual << "\" does not read \"" << pattern << "\"";
   if (m.size() - 1 != values.size())
     return ::testing::AssertionFailure() << "number count of \"" << pattern << "\"";
   for (std::size_t k = 0; k < values.size(); ++k) {

@@ -19,7 +19,8 @@ inline void ExpectSameRecords(const QELvektori& a, const QELvektori& b, const ch
   ASSERT_EQ(a.IntCount(), b.IntCount()) << what;
   for (int i = 0; i < a.Count(); ++i) {
     for (int j = 0; j < a.RealCount(); ++j)
-      ASSERT_TRUE(SameBits(a.GetReal(i, j), b.GetReal(i, j))) << what << " record " << i << " real " << j;
+      ASSERT_TRUE(SameBits(a.GetReal(i, j), b.GetReal(i, j)))
+          << what << " record " << i << " real " << j;
     for (int j = 0; j < a.IntCount(); ++j) ASSERT_EQ(a.GetInt(i, j), b.GetInt(i, j)) << what;
   }
 }

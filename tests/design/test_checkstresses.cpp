@@ -67,7 +67,9 @@ struct Case {
   }
 };
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Rect(double b, double h) {
+  return qv::SectionSize{qv::SectionShape::kRectangle, b, h};
+}
 qv::SectionSize Circle(double d) { return qv::SectionSize{qv::SectionShape::kCircle, d, 0.0}; }
 
 // Simply supported 4000 mm span, q = 5 N/mm: Mz = q x (L - x)/2, Vy = q (L/2 - x).
@@ -78,8 +80,8 @@ void AddUniformBeam(Forces& f, double q, double length, int steps) {
   }
 }
 
-const std::vector<int> kSummaryCodes = {1, 8, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16,
-                                        41, 42, 43, 44, 45, 46, 47, 48, 49};
+const std::vector<int> kSummaryCodes = {1,  8,  2,  3,  4,  5,  6,  11, 12, 13, 14,
+                                        15, 16, 41, 42, 43, 44, 45, 46, 47, 48, 49};
 
 // 100 x 200, code 2: Mmax = 5*4000^2/8 = 1e7 Nmm, sigma = 1e7/666666.7 = 15 MPa, f1 = 20:
 // 75 %. Vmax = 10000 N: 1.5*10000/20000 = 0.75 MPa, f5 = 1.5: 50 %.
@@ -332,7 +334,9 @@ TEST(CheckStresses, ContinuousBeamExaminesTheInnerSupportInBothSpans) {
   // The same when the support point appears once, a rounding step off the support.
   Case d(2, Rect(50, 200), {0, 2000, 6000});
   d.in.context.settings.Nurjahdus = 0;
-  d.forces.Add(0, 0, 0, 0, 0, 0, 0).Add(2000 - 1e-9, 0, 0, 0, 0, 0, -3.0e6).Add(6000, 0, 0, 0, 0, 0, 0);
+  d.forces.Add(0, 0, 0, 0, 0, 0, 0)
+      .Add(2000 - 1e-9, 0, 0, 0, 0, 0, -3.0e6)
+      .Add(6000, 0, 0, 0, 0, 0, 0);
   d.Run();
   EXPECT_NEAR(d.V2(Row::kBending), 81.2613, 5e-4);
 
@@ -413,17 +417,19 @@ TEST(CheckStresses, MissingInputsLeaveNoRows) {
 TEST(CheckStressesNoNumbers, InfiniteValuesOrNaNForcesWriteNoRows) {
   struct NoNumber {
     const char* what;
-    int quantity;       // design value set to infinity, 0 for none
-    double force;       // Mz at midspan
+    int quantity;  // design value set to infinity, 0 for none
+    double force;  // Mz at midspan
   };
   const double inf = std::numeric_limits<double>::infinity();
-  for (const NoNumber& n : {NoNumber{"fm,d infinite", 1, 1e6}, NoNumber{"fv,d infinite", 5, 1e6},
-                            NoNumber{"Mz not a number", 0, std::nan("")},
-                            NoNumber{"Mz infinite", 0, inf}}) {
+  for (const NoNumber& n :
+       {NoNumber{"fm,d infinite", 1, 1e6}, NoNumber{"fv,d infinite", 5, 1e6},
+        NoNumber{"Mz not a number", 0, std::nan("")}, NoNumber{"Mz infinite", 0, inf}}) {
     Case c(3, Rect(50, 200), {0, 4000});
     c.NoStability();
     if (n.quantity > 0) c.in.values.Set(n.quantity, inf);
-    c.forces.Add(0, 0, 1000, 0, 0, 0, 0).Add(2000, 0, 0, 0, 0, 0, n.force).Add(4000, 0, -1000, 0, 0, 0, 0);
+    c.forces.Add(0, 0, 1000, 0, 0, 0, 0)
+        .Add(2000, 0, 0, 0, 0, 0, n.force)
+        .Add(4000, 0, -1000, 0, 0, 0, 0);
     EXPECT_EQ(0, c.Run()) << n.what;
     EXPECT_EQ(0, c.rows.Count()) << n.what;
   }

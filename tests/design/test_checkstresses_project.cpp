@@ -62,8 +62,7 @@ TEST_F(ProjectChecks, SimplySupportedBeamFromTheAnalysis) {
   EXPECT_NEAR(rows.Value2(rows.Find(Row::kBending)), 22.5e6 / wz / (v.Get(1) * kcritZ) * 100.0,
               1e-6);
   // Defaults: buckling in y over the span, so rows 21 and 22 for the single span.
-  EXPECT_NEAR(rows.Value2(rows.Find(Row::kSlenderness, 1)), 6000.0 / (s.h / std::sqrt(12.0)),
-              1e-6);
+  EXPECT_NEAR(rows.Value2(rows.Find(Row::kSlenderness, 1)), 6000.0 / (s.h / std::sqrt(12.0)), 1e-6);
   EXPECT_EQ(rows.Find(Row::kLateralFactors, 2), -1);
 }
 
@@ -81,12 +80,12 @@ TEST_F(ProjectChecks, TwoSpansFromAnInnerSupport) {
 }
 
 TEST_F(ProjectChecks, NothingWithoutCurrentResultsOrAValidChoice) {
-  rows.AddRow(1, 0, 1.0, 1.0);  // cleared even when nothing can be checked
+  rows.AddRow(1, 0, 1.0, 1.0);                        // cleared even when nothing can be checked
   EXPECT_EQ(qv::CheckStresses(project, 0, rows), 0);  // not analysed yet
   EXPECT_EQ(rows.Count(), 0);
 
   ASSERT_EQ(Analyse(), 0);
-  EXPECT_EQ(qv::CheckStresses(project, 1, rows), 0);   // no such combination
+  EXPECT_EQ(qv::CheckStresses(project, 1, rows), 0);  // no such combination
   EXPECT_EQ(qv::CheckStresses(project, -1, rows), 0);
   project.Profiles.CurrentIndex = -1;
   EXPECT_EQ(qv::CheckStresses(project, 0, rows), 0);
@@ -99,7 +98,7 @@ TEST(SpanBoundaries, SupportsInsideTheMemberOnly) {
   RakenneVektori m;
   m.Reset();  // 6000 mm, supports at 0 and 6000
   m.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 2000.0);
-  m.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 4000.0);  // no boundary
+  m.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 4000.0);    // no boundary
   m.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 7000.0);  // beyond L
   EXPECT_EQ(qv::SpanBoundaries(m), (std::vector<double>{0.0, 2000.0, 6000.0}));
   m.Length = 0.0;

@@ -1,4 +1,5 @@
-// Deflection checks: span maxima of the displacement sets per code, cantilever spans and the worked utilisations.
+// Deflection checks: span maxima of the displacement sets per code, cantilever spans and the worked
+// utilisations.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -132,8 +133,8 @@ TEST(CollectDeflections, Code3CreepSets) {
   EXPECT_NEAR(inst, Get(rows, 0, 1, 2), 1e-9);  // Uy2,inst
   EXPECT_NEAR(fin, Get(rows, 0, 2, 2), 1e-9);   // Uy2,fin
   EXPECT_NEAR(net, Get(rows, 0, 3, 2), 1e-9);   // Uynet,fin
-  const double expected = std::max(
-      {inst * 100 / (kL / 300), fin * 100 / (kL / 200), net * 100 / (kL / 200)});
+  const double expected =
+      std::max({inst * 100 / (kL / 300), fin * 100 / (kL / 200), net * 100 / (kL / 200)});
   EXPECT_NEAR(expected, DeflectionSpanUtilisation(*t.project, c, rows, 0, 2), 1e-9);
 }
 
@@ -153,8 +154,7 @@ TEST(CollectDeflections, CantileverTipAndRaisedLimit) {
     EXPECT_NEAR(tip, Get(rows, 0, 1, 2), 1e-6 * tip) << angle;
     EXPECT_NEAR(0.0, Get(rows, 0, 2, 2), 1e-12);
     const double rated = tip * 100 / (2.0 * 2000.0 / 300);
-    EXPECT_NEAR(rated, DeflectionSpanUtilisation(*t.project, c, rows, 0, 2), 1e-6 * rated)
-        << angle;
+    EXPECT_NEAR(rated, DeflectionSpanUtilisation(*t.project, c, rows, 0, 2), 1e-6 * rated) << angle;
   }
 }
 

@@ -1,4 +1,5 @@
-// The design chapter of the report from given check rows: headings, options, maxima, allowed deflections.
+// The design chapter of the report from given check rows: headings, options, maxima, allowed
+// deflections.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -157,11 +158,10 @@ TEST(DesignReport, StabilityAndDesignValueOptions) {
   const auto at = std::find(lines.begin(), lines.end(), "MATERIAALITIEDOT (Laskenta-arvot):");
   ASSERT_NE(at, lines.end());
   const Lines values(at + 1, lines.end());
-  const Lines expected = {"fbd (Mz):\t8.31 MPa",      "fbd (My):\t8.31 MPa",
-                          "fcd:\t8.31 MPa",           "fc90d:\t1.02 MPa",
-                          "ftd:\t5.08 MPa",           "fvd (Vy):\t0.92 MPa",
-                          "fvd (Vz):\t0.92 MPa",      "Ek (lujuus):\t2769 MPa",
-                          "E (siirtymä):\t5625 MPa"};
+  const Lines expected = {
+      "fbd (Mz):\t8.31 MPa", "fbd (My):\t8.31 MPa",    "fcd:\t8.31 MPa",
+      "fc90d:\t1.02 MPa",    "ftd:\t5.08 MPa",         "fvd (Vy):\t0.92 MPa",
+      "fvd (Vz):\t0.92 MPa", "Ek (lujuus):\t2769 MPa", "E (siirtymä):\t5625 MPa"};
   EXPECT_EQ(values, expected);
 
   r.code = qv::DesignCode::kEc5Env;
@@ -223,10 +223,10 @@ TEST(DesignReportAllowed, ConditionsPerCodeRelativeAbsoluteAndBoth) {
   EXPECT_EQ(qv::AllowedDeflectionLines(s, qv::DesignCode::kEc5Env, 3),
             (Lines{"Sallitut siirtymät (z-suunta):", "Muuttuvat kuormat, lopullinen:\t7.5 mm",
                    "Kaikki kuormat, lopullinen:\tL/250"}));
-  EXPECT_EQ(qv::AllowedDeflectionLines(s, qv::DesignCode::kEc5Env, 2),
-            (Lines{"Sallitut siirtymät (y-suunta):",
-                   "Muuttuvat kuormat, hetkellinen:\tL/300 tai 10.0 mm",
-                   "Kaikki kuormat, lopullinen:\tL/200"}));
+  EXPECT_EQ(
+      qv::AllowedDeflectionLines(s, qv::DesignCode::kEc5Env, 2),
+      (Lines{"Sallitut siirtymät (y-suunta):", "Muuttuvat kuormat, hetkellinen:\tL/300 tai 10.0 mm",
+             "Kaikki kuormat, lopullinen:\tL/200"}));
   // No limit at all: no heading either.
   s.Zabs2 = 0.0;
   s.Zrel3 = 0.0;

@@ -306,8 +306,8 @@ CombinationDesign Deflection(int index, const std::string& name, double ownLimit
   return c;
 }
 
-void AddSpan(CombinationDesign& c, double x1, double x2, const std::vector<double>& u,
-             double utilY, double utilZ) {
+void AddSpan(CombinationDesign& c, double x1, double x2, const std::vector<double>& u, double utilY,
+             double utilZ) {
   std::vector<double> row(DeflectionRow::kFieldCount, 0.0);
   row[0] = x1;
   row[1] = x2;
@@ -361,7 +361,8 @@ TEST(DesignTreeDeflection, OwnLimitAndCodeThreeLines) {
   const DesignTree t = qv::BuildDesignTree(r);
   ASSERT_EQ(t.nodes.size(), 4u);
   EXPECT_EQ(t.nodes[0].text, "SIIRTYMÄTARKASTELUT: (95 %)");
-  EXPECT_EQ(t.nodes[1].text, "KY2 (95 %), KY:llä oma Usall (=10.00 mm), Aikaluokka = Pitkäaikainen");
+  EXPECT_EQ(t.nodes[1].text,
+            "KY2 (95 %), KY:llä oma Usall (=10.00 mm), Aikaluokka = Pitkäaikainen");
   EXPECT_EQ(t.nodes[3].text, "Uy2,inst = 5.00 mm, Uy2,fin = 7.25 mm, Uynet,fin = 9.50 mm (95 %)");
   EXPECT_TRUE(t.passes);
 }
@@ -415,7 +416,8 @@ TEST(DesignTreeSectionInfo, RectangleCircleAndInvalid) {
                                          "KORKEUS:200 mm"};
   EXPECT_EQ(qv::SectionInfoLines(p), rect);
   p.Profiles.CurrentIndex = 1;
-  const std::vector<std::string> circle = {"MATERIAALI: T24", "MUOTO: Pyöreä", "HALKAISIJA: 160 mm"};
+  const std::vector<std::string> circle = {"MATERIAALI: T24", "MUOTO: Pyöreä",
+                                           "HALKAISIJA: 160 mm"};
   EXPECT_EQ(qv::SectionInfoLines(p), circle);
   p.Profiles.CurrentIndex = 2;
   EXPECT_EQ(qv::SectionInfoLines(p), std::vector<std::string>{"?"});

@@ -1,4 +1,5 @@
-// Whole design of a simply supported beam, from the member model through the analysis to tree and report.
+// Whole design of a simply supported beam, from the member model through the analysis to tree and
+// report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,7 +30,9 @@ struct Beam {
   double V() const { return q * kL / 2.0; }
   double Sigma() const { return M() / W(); }
   double Tau() const { return 1.5 * V() / A(); }
-  double U(double factor) const { return 5.0 * factor * q * std::pow(kL, 4) / (384.0 * kEdef * I()); }
+  double U(double factor) const {
+    return 5.0 * factor * q * std::pow(kL, 4) / (384.0 * kEdef * I());
+  }
 };
 
 std::vector<std::string> Texts(const qv::DesignTree& t) {
@@ -94,16 +97,23 @@ TEST(DesignChain, InfoDisplayShowsCharacteristicValuesMaximaAndDesignValues) {
   qv::RunProjectDesign(p, true, run);
   const std::vector<std::string> t = Texts(run.tree);
   // Characteristic values of T18 (no kmod, no partial factor), combination 0's class.
-  const std::vector<std::string> characteristic = {
-      "MATERIAALITIEDOT (Ominaisarvot):", "fbk (Mz) = 18.00 MPa", "fbk (My) = 18.00 MPa",
-      "fck = 18.00 MPa",  "fc90k = 2.20 MPa", "ftk = 11.00 MPa", "fvk (Vy) = 2.00 MPa",
-      "fvk (Vz) = 2.00 MPa", "Ek (lujuus) = 6000 MPa", "E (siirtymä) = 9000 MPa"};
+  const std::vector<std::string> characteristic = {"MATERIAALITIEDOT (Ominaisarvot):",
+                                                   "fbk (Mz) = 18.00 MPa",
+                                                   "fbk (My) = 18.00 MPa",
+                                                   "fck = 18.00 MPa",
+                                                   "fc90k = 2.20 MPa",
+                                                   "ftk = 11.00 MPa",
+                                                   "fvk (Vy) = 2.00 MPa",
+                                                   "fvk (Vz) = 2.00 MPa",
+                                                   "Ek (lujuus) = 6000 MPa",
+                                                   "E (siirtymä) = 9000 MPa"};
   ASSERT_GE(t.size(), characteristic.size());
   EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 10), characteristic);
   // y-direction buckling over the span: lambda_z = 6000 / (200 / sqrt(12)).
   const int slender = IndexOf(t, "Hoikkuus,z = ");
   ASSERT_GE(slender, 0);
-  EXPECT_TRUE(TextMatches(t[slender], "Hoikkuus,z = {} (aukko 1)", {6000.0 * std::sqrt(12.0) / 200.0}));
+  EXPECT_TRUE(
+      TextMatches(t[slender], "Hoikkuus,z = {} (aukko 1)", {6000.0 * std::sqrt(12.0) / 200.0}));
   EXPECT_GE(IndexOf(t, "Nurjahduskerroin ks,z = "), 0);
   EXPECT_EQ(IndexOf(t, "Hoikkuus,y"), -1);  // z-direction buckling is off
   const int vy = IndexOf(t, "Vy_max = ");
@@ -126,7 +136,7 @@ TEST(DesignChain, OverloadedBeamFailsAndReportMatchesTheTree) {
   QELVUX_data p(designtest::ProgramPath());
   designtest::MakeBeam(p, 1.5);
   const Beam beam{1.5, 100.0, 200.0};
-  const double bending = beam.Sigma() / kF1 * 100.0;      // 121.9 %
+  const double bending = beam.Sigma() / kF1 * 100.0;     // 121.9 %
   const double deflection = beam.U(0.4) / 20.0 * 100.0;  // 135 %
   qv::DesignRunResult run;
   EXPECT_EQ(qv::RunProjectDesign(p, true, run), 0);
@@ -137,7 +147,8 @@ TEST(DesignChain, OverloadedBeamFailsAndReportMatchesTheTree) {
   const std::vector<std::string> report = qv::WriteDesignReport(p);
   ASSERT_GE(report.size(), 5u);
   EXPECT_TRUE(TextMatches(report[4], "Kokonaiskäyttöaste:\t{} %", {deflection}));
-  EXPECT_EQ(report[5], "Huom: Kiepahdustarkastelu on kytketty pois: kiepahdusta ei ole tarkastettu.");
+  EXPECT_EQ(report[5],
+            "Huom: Kiepahdustarkastelu on kytketty pois: kiepahdusta ei ole tarkastettu.");
   EXPECT_TRUE(TextMatches(report[7], "MITOITUS, JÄNNITYSTARKASTELUT: (KA = {} %)", {bending}));
   // Force maxima in the report although the info display is off.
   const auto vy = std::find_if(report.begin(), report.end(),
@@ -162,7 +173,8 @@ TEST(DesignChain, TwoSpansAreRatedSeparately) {
   EXPECT_GE(IndexOf(t, "Aukko 2 (x = 3000.0 - 6000.0)"), 0);
   const int i = IndexOf(t, "Taivutus = ");
   ASSERT_GE(i, 0);
-  EXPECT_TRUE(TextMatches(t[i], "Taivutus = {} MPa ({} %)", {m / (100.0 * 200.0 * 200.0 / 6.0), bending}));
+  EXPECT_TRUE(
+      TextMatches(t[i], "Taivutus = {} MPa ({} %)", {m / (100.0 * 200.0 * 200.0 / 6.0), bending}));
 }
 
 TEST(DesignChain, FailedAnalysisLeavesEveryCombinationUnchecked) {

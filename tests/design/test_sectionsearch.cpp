@@ -1,4 +1,5 @@
-// The search for the next suitable section: where it starts and stops, what it designs, what it leaves chosen.
+// The search for the next suitable section: where it starts and stops, what it designs, what it
+// leaves chosen.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,8 +19,8 @@ using designtest::kL;
 void SetLibrary(QELVUX_data& p, const std::vector<double>& heights, int current) {
   p.Profiles.ClearRecords();
   for (double h : heights)
-    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)), qv::SectionShape::kRectangle,
-                          100.0, h);
+    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)),
+                          qv::SectionShape::kRectangle, 100.0, h);
   p.Profiles.CurrentIndex = current;
 }
 

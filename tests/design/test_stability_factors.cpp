@@ -9,7 +9,9 @@
 
 namespace {
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Rect(double b, double h) {
+  return qv::SectionSize{qv::SectionShape::kRectangle, b, h};
+}
 qv::SectionSize Circle(double d) { return qv::SectionSize{qv::SectionShape::kCircle, d, 0.0}; }
 
 // f1 bending z, f2 compression, f6 modulus, f8 bending y; the rest only need to exist.
@@ -86,9 +88,9 @@ TEST(TorsionFactor, RectangleUsesTheSmallerSideSquared) {
 TEST(BucklingValue, Code1AndCode2InTheYDirection) {
   const DesignValues v = Values(12, 8, 7000, 10);
   const qv::SectionSize s = Rect(100, 200);
-  EXPECT_NEAR(qv::BucklingValue(Context(1), qv::kBucklingSlenderness, qv::kDirectionY, v, s, 0,
-                                3000),
-              51.9615, 1e-4);
+  EXPECT_NEAR(
+      qv::BucklingValue(Context(1), qv::kBucklingSlenderness, qv::kDirectionY, v, s, 0, 3000),
+      51.9615, 1e-4);
   // q = 1.5377, a = 2.7684
   EXPECT_NEAR(qv::BucklingValue(Context(1), qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 3000),
               0.7692, 5e-5);
@@ -96,12 +98,11 @@ TEST(BucklingValue, Code1AndCode2InTheYDirection) {
   EXPECT_NEAR(qv::BucklingValue(Context(2), qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 3000),
               0.8315, 5e-5);
   // The span may start anywhere along the member.
-  EXPECT_NEAR(qv::BucklingValue(Context(2), qv::kBucklingFactor, qv::kDirectionY, v, s, 2000,
-                                5000),
+  EXPECT_NEAR(qv::BucklingValue(Context(2), qv::kBucklingFactor, qv::kDirectionY, v, s, 2000, 5000),
               0.8315, 5e-5);
   // Relative slenderness is a code 3 quantity only.
-  EXPECT_EQ(qv::BucklingValue(Context(2), qv::kBucklingRelativeSlenderness, qv::kDirectionY, v,
-                              s, 0, 3000),
+  EXPECT_EQ(qv::BucklingValue(Context(2), qv::kBucklingRelativeSlenderness, qv::kDirectionY, v, s,
+                              0, 3000),
             0.0);
 }
 
@@ -110,9 +111,9 @@ TEST(BucklingValue, Code1AndCode2InTheYDirection) {
 TEST(BucklingValue, Code2InTheZDirectionUsesF8AndTheHeight) {
   const DesignValues v = Values(12, 8, 7000, 10);
   const qv::SectionSize s = Rect(100, 200);
-  EXPECT_NEAR(qv::BucklingValue(Context(2), qv::kBucklingSlenderness, qv::kDirectionZ, v, s, 0,
-                                3000),
-              103.9230, 1e-4);
+  EXPECT_NEAR(
+      qv::BucklingValue(Context(2), qv::kBucklingSlenderness, qv::kDirectionZ, v, s, 0, 3000),
+      103.9230, 1e-4);
   EXPECT_NEAR(qv::BucklingValue(Context(2), qv::kBucklingFactor, qv::kDirectionZ, v, s, 0, 3000),
               0.40604, 5e-6);
 }
@@ -144,9 +145,12 @@ TEST(BucklingValue, LengthModesAndNoLength) {
 
 TEST(BucklingValue, WithoutEccentricityTheFactorIsTheEulerRatioCappedAtOne) {
   // a = 1 + q, so the smaller root is min(1, q).
-  EXPECT_NEAR(qv::ColumnFactorB10(qv::DesignCode::kLimitState, 51.9615, 57.735, 200, 8, 7000, 12, 0), 1.0, 1e-12);
+  EXPECT_NEAR(
+      qv::ColumnFactorB10(qv::DesignCode::kLimitState, 51.9615, 57.735, 200, 8, 7000, 12, 0), 1.0,
+      1e-12);
   // lambda 200, code 2: q = pi^2*7000/(40000*8) = 0.215898
-  EXPECT_NEAR(qv::ColumnFactorB10(qv::DesignCode::kLimitState, 200, 57.735, 200, 8, 7000, 12, 0), 0.215898, 1e-6);
+  EXPECT_NEAR(qv::ColumnFactorB10(qv::DesignCode::kLimitState, 200, 57.735, 200, 8, 7000, 12, 0),
+              0.215898, 1e-6);
 }
 
 // Code 3, circle d = 400 (i = 100) over 10000 mm: lambda = 100, f2 = 10, f6 = 5000:
@@ -155,18 +159,18 @@ TEST(BucklingValue, WithoutEccentricityTheFactorIsTheEulerRatioCappedAtOne) {
 TEST(BucklingValue, Code3RelativeSlendernessAndFactor) {
   const DesignValues v = Values(20, 10, 5000, 20);
   const qv::SectionSize s = Circle(400);
-  EXPECT_NEAR(qv::BucklingValue(Context(3), qv::kBucklingSlenderness, qv::kDirectionY, v, s, 0,
-                                10000),
-              100.0, 1e-9);
-  EXPECT_NEAR(qv::BucklingValue(Context(3), qv::kBucklingRelativeSlenderness, qv::kDirectionY, v,
-                                s, 0, 10000),
+  EXPECT_NEAR(
+      qv::BucklingValue(Context(3), qv::kBucklingSlenderness, qv::kDirectionY, v, s, 0, 10000),
+      100.0, 1e-9);
+  EXPECT_NEAR(qv::BucklingValue(Context(3), qv::kBucklingRelativeSlenderness, qv::kDirectionY, v, s,
+                                0, 10000),
               1.4235, 5e-5);
-  EXPECT_NEAR(qv::BucklingValue(Context(3, 1), qv::kBucklingFactor, qv::kDirectionY, v, s, 0,
-                                10000),
-              0.4259, 5e-5);
-  EXPECT_NEAR(qv::BucklingValue(Context(3, 2), qv::kBucklingFactor, qv::kDirectionY, v, s, 0,
-                                10000),
-              0.4554, 5e-5);
+  EXPECT_NEAR(
+      qv::BucklingValue(Context(3, 1), qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 10000),
+      0.4259, 5e-5);
+  EXPECT_NEAR(
+      qv::BucklingValue(Context(3, 2), qv::kBucklingFactor, qv::kDirectionY, v, s, 0, 10000),
+      0.4554, 5e-5);
   EXPECT_DOUBLE_EQ(qv::BucklingValue(Context(3, 1), qv::kBucklingImperfection, 0, v, s, 0, 0), 0.2);
   EXPECT_DOUBLE_EQ(qv::BucklingValue(Context(3, 4), qv::kBucklingImperfection, 0, v, s, 0, 0), 0.1);
 }
@@ -206,11 +210,11 @@ TEST(LateralBucklingValue, SpanLengthStandsInWithoutSpacing) {
                                        1000, 7000),
               0.8053, 5e-5);
   // A span of no length has no slenderness.
-  EXPECT_EQ(qv::LateralBucklingValue(c, qv::kLateralFactor, qv::kLateralMz, v, Rect(100, 300),
-                                     3000, 3000),
+  EXPECT_EQ(qv::LateralBucklingValue(c, qv::kLateralFactor, qv::kLateralMz, v, Rect(100, 300), 3000,
+                                     3000),
             1.0);
-  EXPECT_EQ(qv::LateralBucklingValue(c, qv::kLateralSlenderness, qv::kLateralMz, v,
-                                     Rect(100, 300), 3000, 3000),
+  EXPECT_EQ(qv::LateralBucklingValue(c, qv::kLateralSlenderness, qv::kLateralMz, v, Rect(100, 300),
+                                     3000, 3000),
             0.0);
 }
 
@@ -223,9 +227,9 @@ TEST(LateralBucklingValue, Code3UsesStrengthOverModulus) {
   EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralSlenderness, qv::kLateralMz, v,
                                        Rect(100, 300), 0, 6000),
               0.77144, 5e-6);
-  EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralFactor, qv::kLateralMz, v, Rect(100, 300),
-                                       0, 6000),
-              0.98142, 5e-6);
+  EXPECT_NEAR(
+      qv::LateralBucklingValue(c, qv::kLateralFactor, qv::kLateralMz, v, Rect(100, 300), 0, 6000),
+      0.98142, 5e-6);
   // About y with f8: sqrt(6000*100)*sqrt(30/8000)*1.15/300 = 0.18183
   EXPECT_NEAR(qv::LateralBucklingValue(c, qv::kLateralSlenderness, qv::kLateralMy, v,
                                        Rect(100, 300), 0, 6000),

@@ -1,4 +1,5 @@
-// What a design leaves unchecked is said in the tree and the report, and lateral buckling is named where it governs bending.
+// What a design leaves unchecked is said in the tree and the report, and lateral buckling is named
+// where it governs bending.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,8 +32,7 @@ TEST(UncheckedNotes, EachSwitchedOffCheckAndUntakenCaseIsSaid) {
       {"everything on", [](QELVUX_data& p) { p.Settings.Kiepahdus = 1; }, nullptr},
       {"lateral buckling off", [](QELVUX_data&) {},
        "Kiepahdustarkastelu on kytketty pois: kiepahdusta ei ole tarkastettu."},
-      {"stresses off",
-       [](QELVUX_data& p) { p.Settings.Jannitys = 0; },
+      {"stresses off", [](QELVUX_data& p) { p.Settings.Jannitys = 0; },
        "Jännitystarkastelut on kytketty pois"},
       {"deflections off",
        [](QELVUX_data& p) {

@@ -12,8 +12,8 @@ namespace fs = std::filesystem;
 
 CSVTiedosto Sample() {
   CSVTiedosto f;
-  f.TakeLines({"otsikko ennen osioita", "[ ==== 1 ==== ]", "a", "", "b", "[ ==== 101 ==== ]",
-               "x1", "x2", "x3", "x4"});
+  f.TakeLines({"otsikko ennen osioita", "[ ==== 1 ==== ]", "a", "", "b", "[ ==== 101 ==== ]", "x1",
+               "x2", "x3", "x4"});
   return f;
 }
 
@@ -86,8 +86,8 @@ TEST(CSVTiedosto, WritersAppendSectionsAndLines) {
   f.AddLine(101, "b");  // a new section at the end
   f.AddLine(1, "c");    // goes before the header of 101
   f.AddLine(101, "d");
-  EXPECT_EQ(f.Lines(), (std::vector<std::string>{"[ ==== 1 ==== ]", "a", "c", "[ ==== 101 ==== ]",
-                                                 "b", "d"}));
+  EXPECT_EQ(f.Lines(),
+            (std::vector<std::string>{"[ ==== 1 ==== ]", "a", "c", "[ ==== 101 ==== ]", "b", "d"}));
   EXPECT_EQ(f.LineCount(1), 2);
   EXPECT_EQ(f.LineCount(101), 2);
   EXPECT_EQ(f.GetLine(101, 2), "d");

@@ -57,7 +57,11 @@ TEST(NumberText, FormatsWithAPoint) {
 
 // A refused entry names its range with limits a user can type back.
 TEST(NumberText, RangeTextNamesTheLimits) {
-  struct Case { const char* label; double min, max; const char* text; };
+  struct Case {
+    const char* label;
+    double min, max;
+    const char* text;
+  };
   const Case cases[] = {
       {"Pituus L [mm]:", 100.0, 100000.0, "Pituus L [mm]: anna luku väliltä 100 … 100000"},
       {"Kerroin", 1e-5, 10000.0, "Kerroin: anna luku väliltä 0.00001 … 10000"},

@@ -43,7 +43,8 @@ TEST(HostileInput, HeaderLookingLineStaysInItsSectionAfterRereading) {
 
 TEST(HostileInput, OnlyTrueHeaderPrefixesAreEscaped) {
   CSVTiedosto file;
-  for (const char* text : {"[ ====7", " [ ==== 7 ==== ]", "[ ===", "[ ==== "}) file.AddLine(5, text);
+  for (const char* text : {"[ ====7", " [ ==== 7 ==== ]", "[ ===", "[ ==== "})
+    file.AddLine(5, text);
   EXPECT_EQ(file.GetLine(5, 1), "[ ====7");
   EXPECT_EQ(file.GetLine(5, 2), " [ ==== 7 ==== ]");
   EXPECT_EQ(file.GetLine(5, 3), "[ ===");

@@ -25,13 +25,17 @@ struct Combo {
 // The default sets as the designers' tables give them.
 const std::vector<Case> kB10Cases = {
     {"Omapaino", 0}, {"Hyötykuorma", 1}, {"Lumikuorma", 1}, {"Tuulikuorma", 2}};
-const std::vector<Case> kEc5Cases = {{"Omapaino", 0},   {"Varastokuorma", 1}, {"Hyötykuorma", 2},
-                                     {"Lumi 80%", 2},   {"Lumi 20%", 3},      {"Tuulikuorma", 3}};
+const std::vector<Case> kEc5Cases = {{"Omapaino", 0}, {"Varastokuorma", 1}, {"Hyötykuorma", 2},
+                                     {"Lumi 80%", 2}, {"Lumi 20%", 3},      {"Tuulikuorma", 3}};
 const std::vector<std::vector<Combo>> kCombos = {
     {},
-    {{1, {1.0, 1.0, 1.0, 0.5}}, {1, {1.0, 1.0, 0.5, 1.0}}, {2, {1.0, 1.0, 1.0, 0.5}},
+    {{1, {1.0, 1.0, 1.0, 0.5}},
+     {1, {1.0, 1.0, 0.5, 1.0}},
+     {2, {1.0, 1.0, 1.0, 0.5}},
      {2, {1.0, 1.0, 0.5, 1.0}}},
-    {{1, {1.2, 1.6, 1.6, 0.8}}, {1, {1.2, 1.6, 0.8, 1.6}}, {2, {1.0, 1.0, 1.0, 0.5}},
+    {{1, {1.2, 1.6, 1.6, 0.8}},
+     {1, {1.2, 1.6, 0.8, 1.6}},
+     {2, {1.0, 1.0, 1.0, 0.5}},
      {2, {1.0, 1.0, 0.5, 1.0}}},
     {{1, {1.2, 0.0, 1.5, 1.05, 1.05, 0.75}}, {2, {1.0, 1.0, 1.0, 0.5, 0.5, 0.3}}}};
 
@@ -119,9 +123,8 @@ TEST(KuormaOletukset, LoadsAreNotTouched) {
 }
 
 TEST_F(TempFolder, FileSetIsUsedWhenItReadsWhole) {
-  Write("KTjaKY2.dat", {"[ ==== 301 ==== ]", "Oma;0", "Sää;2", "[ ==== 401 ==== ]",
-                        "KY1;0;0;1;1,5", "KY1;0;1;0;0.000", "KY1;0;0;0;1.1",
-                        "KY2;1;2;0;-4.000"});
+  Write("KTjaKY2.dat", {"[ ==== 301 ==== ]", "Oma;0", "Sää;2", "[ ==== 401 ==== ]", "KY1;0;0;1;1,5",
+                        "KY1;0;1;0;0.000", "KY1;0;0;0;1.1", "KY2;1;2;0;-4.000"});
   KuormaVektori v;
   EXPECT_EQ(v.LoadDefaults(Folder(), qv::DesignCode::kLimitState), 0);
   ASSERT_EQ(v.Cases().Count(), 2);

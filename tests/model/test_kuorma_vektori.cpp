@@ -9,8 +9,8 @@ namespace {
 using K = KuormaVektori;
 
 // A load with only the fields a test cares about.
-int Add(K& v, const char* name, int c, int kind, double q1 = 1.0, double q2 = 1.0,
-        double x1 = 0.0, double x2 = 0.0, int dir = -2) {
+int Add(K& v, const char* name, int c, int kind, double q1 = 1.0, double q2 = 1.0, double x1 = 0.0,
+        double x2 = 0.0, int dir = -2) {
   return v.AddLoad(name, c, kind, dir, K::kPerLength, q1, q2, x1, x2);
 }
 

@@ -59,8 +59,7 @@ TEST(KuormaYhdVektori, LookUps) {
 
 TEST(KuormaYhdVektori, NthCombinationOfKind) {
   KY v;
-  const int kinds[5] = {KY::kDeflection, KY::kStress, KY::kNoDesign, KY::kStress,
-                        KY::kDeflection};
+  const int kinds[5] = {KY::kDeflection, KY::kStress, KY::kNoDesign, KY::kStress, KY::kDeflection};
   for (int c = 0; c < 5; ++c) {
     v.AddHeader(c, kinds[c]);
     v.AddFactor(c, 0, 1.0);

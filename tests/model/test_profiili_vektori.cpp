@@ -1,4 +1,5 @@
-// Section library: order, library files, dropped unusable sections, start-up library, shipped files.
+// Section library: order, library files, dropped unusable sections, start-up library, shipped
+// files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -148,14 +149,14 @@ TEST(ProfiiliVektoriFile, ReadsLfAndDecimalCommaAndSortsWhatItReads) {
 // refuse the file.
 TEST(ProfiiliVektoriFile, UnusableSectionsAreLeftOutYetKeptInTheFile) {
   TempDir dir;
-  WriteBytes(dir.File("bad.pl1"),
-             "//" + std::string(300, 'k') + "\r\n"
-             "ok;1;50;100;0;0;0;0;0;0;0;0\r\n"
-             "nolla;1;0;100;0;0;0;0;0;0;0;0\r\n"
-             "muoto;3;50;100;0;0;0;0;0;0;0;0\r\n"
-             "liian;1;50;10001;0;0;0;0;0;0;0;0\r\n"
-             "ympyra;2;120;0;0;0;0;0;0;0;0;0\r\n"
-             "raja;1;1;10000;0;0;0;0;0;0;0;0\r\n");
+  WriteBytes(dir.File("bad.pl1"), "//" + std::string(300, 'k') +
+                                      "\r\n"
+                                      "ok;1;50;100;0;0;0;0;0;0;0;0\r\n"
+                                      "nolla;1;0;100;0;0;0;0;0;0;0;0\r\n"
+                                      "muoto;3;50;100;0;0;0;0;0;0;0;0\r\n"
+                                      "liian;1;50;10001;0;0;0;0;0;0;0;0\r\n"
+                                      "ympyra;2;120;0;0;0;0;0;0;0;0;0\r\n"
+                                      "raja;1;1;10000;0;0;0;0;0;0;0;0\r\n");
   ProfiiliVektori v;
   EXPECT_EQ(v.ReadLibrary(dir.File("bad.pl1")), -2);
   EXPECT_EQ(NamesOf(v), (std::vector<std::string>{"raja", "ok", "ympyra"}));
@@ -175,8 +176,9 @@ TEST(ProfiiliVektoriFile, MissingOrBrokenFileGivesTheReaderCode) {
   EXPECT_EQ(v.ReadLibrary(dir.File("ei_ole.pl1")), -1);
   EXPECT_EQ(v.Count(), 0);
 
-  WriteBytes(dir.File("b.pl1"), "a;1;50;100;0;0;0;0;0;0;0;0\r\nb;1;xx;100;0;0;0;0;0;0;0;0\r\n"
-                                "c;1;60;100;0;0;0;0;0;0;0;0\r\n");
+  WriteBytes(dir.File("b.pl1"),
+             "a;1;50;100;0;0;0;0;0;0;0;0\r\nb;1;xx;100;0;0;0;0;0;0;0;0\r\n"
+             "c;1;60;100;0;0;0;0;0;0;0;0\r\n");
   EXPECT_EQ(v.ReadLibrary(dir.File("b.pl1")), -2);
   EXPECT_EQ(NamesOf(v), (std::vector<std::string>{"a"}));
 
@@ -280,7 +282,9 @@ TEST(ProfiiliVektoriPaths, FolderAndFileHelpers) {
 
 // ---- shipped libraries ----
 
-std::string Shipped(const std::string& name) { return std::string(QELVUX_SOURCE_DATA_DIR) + "/" + name; }
+std::string Shipped(const std::string& name) {
+  return std::string(QELVUX_SOURCE_DATA_DIR) + "/" + name;
+}
 
 TEST(ProfiiliVektoriShipped, SawnDefaultHoldsTheCommonSizesInOrder) {
   ProfiiliVektori v;

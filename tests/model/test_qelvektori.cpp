@@ -130,7 +130,8 @@ TEST(QELvektori, RecordsWithoutTextsOrGroupsReadAsNeutral) {
 }
 
 TEST(QELkentat, FieldsInTheRecordAndOnTheHeapBehaveAlike) {
-  for (std::size_t n : {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(5), std::size_t(18)}) {
+  for (std::size_t n :
+       {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(5), std::size_t(18)}) {
     QELkentat<double, 4> a;
     a.assign(n, 2.5);
     ASSERT_EQ(a.size(), n);
@@ -236,14 +237,14 @@ TEST(QELvektori, TextWithSeparatorOrLineBreakStaysOneField) {
 
 TEST(QELvektori, ParseRecordCodes) {
   QELvektori v = MakeTir();
-  EXPECT_EQ(v.ParseRecord("a;2.7;5"), 1);   // integer field is second: 2.7 -> 2
+  EXPECT_EQ(v.ParseRecord("a;2.7;5"), 1);  // integer field is second: 2.7 -> 2
   EXPECT_EQ(v.GetInt(0, 0), 2);
   EXPECT_EQ(v.GetReal(0, 0), 5.0);
   EXPECT_EQ(v.ParseRecord("a;-0.5;1,5"), 1);
-  EXPECT_EQ(v.GetInt(1, 0), -1);            // rounded toward minus infinity
-  EXPECT_EQ(v.GetReal(1, 0), 1.5);          // decimal comma
+  EXPECT_EQ(v.GetInt(1, 0), -1);    // rounded toward minus infinity
+  EXPECT_EQ(v.GetReal(1, 0), 1.5);  // decimal comma
   EXPECT_EQ(v.ParseRecord("a;;3"), -1);
-  EXPECT_EQ(v.ParseRecord("a;1"), -1);      // too few fields
+  EXPECT_EQ(v.ParseRecord("a;1"), -1);  // too few fields
   EXPECT_EQ(v.ParseRecord("a;1;12x"), -2);
   EXPECT_EQ(v.ParseRecord("a;1;1e40"), -2);
   EXPECT_EQ(v.ParseRecord("a;3000000000;1"), -2);

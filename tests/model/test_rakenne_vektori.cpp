@@ -79,7 +79,9 @@ TEST(RakenneVektori, AddPointNormalisesNames) {
   EXPECT_STREQ(m.GetText(0, 0), " ");
   // 60 characters with a two-byte letter at the cut: 59 characters stay.
   std::string longName(58, 'a');
-  longName += "\xC3\xA4" "b";
+  longName +=
+      "\xC3\xA4"
+      "b";
   m.AddPoint(longName, RakenneVektori::kSupport, RakenneVektori::kPinned, 10.0);
   EXPECT_EQ(std::string(m.GetText(1, 0)), std::string(58, 'a') + "\xC3\xA4");
 }

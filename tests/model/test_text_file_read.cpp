@@ -1,4 +1,5 @@
-// Reading a text file: what is no regular file is said for what it is, a read error or an oversized file is refused, a byte-order mark is skipped.
+// Reading a text file: what is no regular file is said for what it is, a read error or an oversized
+// file is refused, a byte-order mark is skipped.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -32,9 +33,7 @@ TEST_F(TextFileRead, WhatCannotBeReadIsRefusedWithItsReason) {
   ASSERT_EQ(0, mkfifo(Path("putki").c_str(), 0600));
   fs::create_symlink(Path("silmukka_b"), Path("silmukka_a"));
   fs::create_symlink(Path("silmukka_a"), Path("silmukka_b"));
-  {
-    std::ofstream big(Path("suuri.vux"));
-  }
+  { std::ofstream big(Path("suuri.vux")); }
   fs::resize_file(Path("suuri.vux"), qv::kMaxTextFileBytes + 1);  // sparse: no time, no disk
   struct Case {
     std::string path;

@@ -1,4 +1,5 @@
-// Writing a text file replaces it whole: through a link to its target, never over a write-protected file, whatever the name's length.
+// Writing a text file replaces it whole: through a link to its target, never over a write-protected
+// file, whatever the name's length.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -48,7 +49,8 @@ TEST(TextFileWrite, ReplacesWholeThroughLinksAndNeverOverProtection) {
   };
   for (const Case& c : cases) {
     std::string error;
-    EXPECT_EQ(c.written, qv::ReplaceTextFileLines(c.path, after, &error)) << c.what << ": " << error;
+    EXPECT_EQ(c.written, qv::ReplaceTextFileLines(c.path, after, &error))
+        << c.what << ": " << error;
     if (!c.written) {
       EXPECT_FALSE(error.empty()) << c.what;
     }

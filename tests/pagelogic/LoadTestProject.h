@@ -1,4 +1,5 @@
-// A project for the load page and dialog tests: small duration-class tables beside a temporary program path.
+// A project for the load page and dialog tests: small duration-class tables beside a temporary
+// program path.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,16 +23,14 @@ class LoadProjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("qv_load_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" +
-            info->name());
+    dir_ = std::filesystem::temp_directory_path() / ("qv_load_" + std::to_string(::getpid()) + "_" +
+                                                     info->test_suite_name() + "_" + info->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     const std::vector<std::string> fourClasses = {"[ ==== 1 ==== ]", "Pysyvä", "Pitkäaikainen",
                                                   "Lyhytaikainen", "Hetkellinen"};
-    const std::vector<std::string> fiveClasses = {"[ ==== 1 ==== ]", "Pysyvä", "Pitkäaikainen",
-                                                  "Keskipitkä", "Lyhytaikainen",
-                                                  "Hetkellinen"};
+    const std::vector<std::string> fiveClasses = {
+        "[ ==== 1 ==== ]", "Pysyvä", "Pitkäaikainen", "Keskipitkä", "Lyhytaikainen", "Hetkellinen"};
     ASSERT_TRUE(qv::WriteTextFileLines((dir_ / "Sallitut.dat").string(), fourClasses));
     ASSERT_TRUE(qv::WriteTextFileLines((dir_ / "Rajatila.dat").string(), fourClasses));
     ASSERT_TRUE(qv::WriteTextFileLines((dir_ / "Eurocode.dat").string(), fiveClasses));

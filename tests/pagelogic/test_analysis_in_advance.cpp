@@ -37,7 +37,8 @@ void SolveAhead(QELVUX_data& p) {
   advance.Start(GenerateAnalysisInput(p), p.Member.Length, p.ResultSteps);
   std::vector<std::string> output{"vanha"};
   int status = 1;
-  ASSERT_TRUE(advance.Take(GenerateAnalysisInput(p), p.Analysis, p.AnalysisSamples, p.AnalysisValid, output, status));
+  ASSERT_TRUE(advance.Take(GenerateAnalysisInput(p), p.Analysis, p.AnalysisSamples, p.AnalysisValid,
+                           output, status));
   EXPECT_EQ(status, 0);
   EXPECT_EQ(p.AnalysisValid, 1);
   EXPECT_TRUE(output.empty());
@@ -88,12 +89,14 @@ TEST(AnalysisInAdvance, OnlyTheSameInputIsTakenOver) {
   std::vector<std::string> output{"vanha"};
   int status = 7;
   qv::AnalysisInAdvance advance;
-  EXPECT_FALSE(advance.Take(GenerateAnalysisInput(*p), p->Analysis, p->AnalysisSamples, p->AnalysisValid, output, status));
+  EXPECT_FALSE(advance.Take(GenerateAnalysisInput(*p), p->Analysis, p->AnalysisSamples,
+                            p->AnalysisValid, output, status));
 
   // Started, then the project changed: the page's input is another text.
   advance.Start(GenerateAnalysisInput(*p), p->Member.Length, p->ResultSteps);
   p->Loads.AddLoad("uusi", 0, KuormaVektori::kPoint, 2, 1, -1000.0, 0.0, 2500.0, 0.0);
-  EXPECT_FALSE(advance.Take(GenerateAnalysisInput(*p), p->Analysis, p->AnalysisSamples, p->AnalysisValid, output, status));
+  EXPECT_FALSE(advance.Take(GenerateAnalysisInput(*p), p->Analysis, p->AnalysisSamples,
+                            p->AnalysisValid, output, status));
   EXPECT_EQ(p->AnalysisValid, 0);
   EXPECT_EQ(p->Analysis.Status(), -1);
   EXPECT_EQ(output, std::vector<std::string>{"vanha"});
@@ -105,10 +108,12 @@ TEST(AnalysisInAdvance, OnlyTheSameInputIsTakenOver) {
   advance.Start(before, p->Member.Length, p->ResultSteps);
   p->Loads.RemoveRecord(p->Loads.Count() - 1);
   advance.Start(GenerateAnalysisInput(*p), p->Member.Length, p->ResultSteps);
-  EXPECT_FALSE(advance.Take(before, p->Analysis, p->AnalysisSamples, p->AnalysisValid, output, status));
+  EXPECT_FALSE(
+      advance.Take(before, p->Analysis, p->AnalysisSamples, p->AnalysisValid, output, status));
   advance.Start(before, p->Member.Length, p->ResultSteps);
   advance.Drop();
-  EXPECT_FALSE(advance.Take(before, p->Analysis, p->AnalysisSamples, p->AnalysisValid, output, status));
+  EXPECT_FALSE(
+      advance.Take(before, p->Analysis, p->AnalysisSamples, p->AnalysisValid, output, status));
 }
 
 // An input cut short fails to validate: the take-over hands on the failure and its
@@ -130,7 +135,8 @@ TEST(AnalysisInAdvance, AFailedSolveIsHandedOnAsItWas) {
   std::vector<std::string> output;
   int status = 0;
   ahead->AnalysisValid = 1;
-  ASSERT_TRUE(advance.Take(input, ahead->Analysis, ahead->AnalysisSamples, ahead->AnalysisValid, output, status));
+  ASSERT_TRUE(advance.Take(input, ahead->Analysis, ahead->AnalysisSamples, ahead->AnalysisValid,
+                           output, status));
   EXPECT_EQ(status, -1);
   EXPECT_EQ(ahead->AnalysisValid, 0);
   EXPECT_EQ(output, directOutput);

@@ -1,4 +1,5 @@
-// Tests of the results chart's axis divisions: round steps, ends on ticks, padding, degenerate ranges.
+// Tests of the results chart's axis divisions: round steps, ends on ticks, padding, degenerate
+// ranges.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,8 +22,8 @@ bool RoundStep(double step) {
 TEST(ChartScale, RoundStepsAndEndsOnTicksCoverThePaddedRange) {
   struct Case {
     double low, high, padding;
-  } cases[] = {{-37.5, 12.4, 0.0}, {-37.5, 12.4, 0.15}, {0.0, 0.0173, 0.1}, {-2.6e3, -1.1e3, 0.1},
-               {3.0, 3.0001, 0.0}, {-0.8, 1.6, 0.2}};
+  } cases[] = {{-37.5, 12.4, 0.0},    {-37.5, 12.4, 0.15}, {0.0, 0.0173, 0.1},
+               {-2.6e3, -1.1e3, 0.1}, {3.0, 3.0001, 0.0},  {-0.8, 1.6, 0.2}};
   for (const Case& c : cases) {
     const qv::ChartScale s = qv::RoundChartScale(c.low, c.high, c.padding, 8, 0.01);
     const double pad = c.padding * (c.high - c.low);

@@ -1,4 +1,5 @@
-// Tests of the load case and combination dialog: case list, buttons acting on the project, grid, own limit, closing.
+// Tests of the load case and combination dialog: case list, buttons acting on the project, grid,
+// own limit, closing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,11 +36,11 @@ TEST_F(KTjaKYTest, OpensOnTheCasePage) {
   const KTjaKYDialogi d = qv::OpenKTjaKY(p());
   EXPECT_EQ(d.page, qv::kKTPage);
   EXPECT_EQ(d.helpContext, 335);
-  EXPECT_EQ(d.durationClasses, (std::vector<std::string>{"Pysyvä", "Pitkäaikainen",
-                                                         "Lyhytaikainen", "Hetkellinen"}));
-  EXPECT_EQ(d.caseEntries,
-            (std::vector<std::string>{"Omapaino (Pysyvä)", "Hyötykuorma (Pitkäaikainen)",
-                                      "Lumikuorma (Pitkäaikainen)", "Tuulikuorma (Lyhytaikainen)"}));
+  EXPECT_EQ(d.durationClasses,
+            (std::vector<std::string>{"Pysyvä", "Pitkäaikainen", "Lyhytaikainen", "Hetkellinen"}));
+  EXPECT_EQ(d.caseEntries, (std::vector<std::string>{
+                               "Omapaino (Pysyvä)", "Hyötykuorma (Pitkäaikainen)",
+                               "Lumikuorma (Pitkäaikainen)", "Tuulikuorma (Lyhytaikainen)"}));
   EXPECT_EQ(d.factorCaptions[2], "<- 0.80");
 }
 
@@ -50,7 +51,8 @@ TEST_F(KTjaKYTest, Ec5FactorButtonsAndClasses) {
                                                         "<- 1.05", "<- 1.20", "<- 1.50"}));
   EXPECT_EQ(d.durationClasses.size(), 5u);
   EXPECT_EQ(d.durationClasses[2], "Keskipitkä");
-  EXPECT_EQ(qv::FactorButtonValues(qv::DesignCode::kAllowableStress), qv::FactorButtonValues(qv::DesignCode::kLimitState));
+  EXPECT_EQ(qv::FactorButtonValues(qv::DesignCode::kAllowableStress),
+            qv::FactorButtonValues(qv::DesignCode::kLimitState));
 }
 
 TEST_F(KTjaKYTest, AddingCasesAndDuplicateNames) {
@@ -202,10 +204,12 @@ TEST_F(KTjaKYTest, SavingACombination) {
   // A cell that is no number stops the save with its row's case and the range as the message.
   d.gridFactors[1] = "abc";
   d.designKind = 0;
-  ExpectMessage(qv::SaveCombination(p(), d), "Hyötykuorma (Pitkäaikainen): anna luku väliltä -1000 … 1000", "VIRHE");
+  ExpectMessage(qv::SaveCombination(p(), d),
+                "Hyötykuorma (Pitkäaikainen): anna luku väliltä -1000 … 1000", "VIRHE");
   EXPECT_EQ(ky().DesignKind(2), KY::kDeflection);
   d.gridFactors[1] = "1001";
-  ExpectMessage(qv::SaveCombination(p(), d), "Hyötykuorma (Pitkäaikainen): anna luku väliltä -1000 … 1000", "VIRHE");
+  ExpectMessage(qv::SaveCombination(p(), d),
+                "Hyötykuorma (Pitkäaikainen): anna luku väliltä -1000 … 1000", "VIRHE");
 
   // Another kind drops the own limit.
   d.gridFactors[1] = "1";
@@ -245,7 +249,7 @@ TEST_F(KTjaKYTest, AddingAndDeletingCombinations) {
 TEST_F(KTjaKYTest, ClosingNeedsBothDesignKinds) {
   EXPECT_FALSE(qv::KTjaKYCloseQuery(p()).shown);
   KTjaKYDialogi d = OpenOnCombinations(2);
-  qv::DeleteCombination(p(), d);  // KY3, deflection
+  qv::DeleteCombination(p(), d);                  // KY3, deflection
   EXPECT_FALSE(qv::KTjaKYCloseQuery(p()).shown);  // KY4 is still one
   qv::DeleteCombination(p(), d);
   ExpectMessage(qv::KTjaKYCloseQuery(p()),

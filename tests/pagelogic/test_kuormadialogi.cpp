@@ -1,4 +1,5 @@
-// Tests of the load dialog: direction codes, unit factors, pictures, what it shows, the checks of OK and storing.
+// Tests of the load dialog: direction codes, unit factors, pictures, what it shows, the checks of
+// OK and storing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,8 +41,8 @@ class KuormaDialogiTest : public loadtest::LoadProjectTest {
 
 TEST(KuormaDirections, CodesBothWays) {
   // type, item, code
-  const int table[12][3] = {{0, 0, 1},  {0, 1, 2},  {0, 2, 3},  {0, 3, -1}, {0, 4, -2}, {0, 5, -3},
-                            {1, 0, 4},  {1, 1, 5},  {1, 2, 6},  {1, 3, -4}, {1, 4, -5}, {1, 5, -6}};
+  const int table[12][3] = {{0, 0, 1}, {0, 1, 2}, {0, 2, 3}, {0, 3, -1}, {0, 4, -2}, {0, 5, -3},
+                            {1, 0, 4}, {1, 1, 5}, {1, 2, 6}, {1, 3, -4}, {1, 4, -5}, {1, 5, -6}};
   for (const auto& row : table) {
     EXPECT_EQ(qv::KuormaDirectionCode(row[0], row[1]), row[2]);
     int type = -1, item = -1;
@@ -177,9 +178,9 @@ TEST_F(KuormaDialogiTest, ExistingLoadsShowInDialogUnits) {
   loads().AddLoad("", 2, KV::kPoint, 2, 1, -3000.0, 0.0, 0.0, 0.0);
   loads().AddLoad("", 2, KV::kPoint, 1, 1, 4200.0, 0.0, 0.0, 0.0);
   v = Open(0, 1);
-  EXPECT_EQ(v.valueItems, (std::vector<std::string>{"4.200", "-1.000", "-2.000", "-3.000",
-                                                    "-4.000", "-5.000", "-6.000", "-7.000",
-                                                    "-8.000", "-9.000"}));
+  EXPECT_EQ(v.valueItems,
+            (std::vector<std::string>{"4.200", "-1.000", "-2.000", "-3.000", "-4.000", "-5.000",
+                                      "-6.000", "-7.000", "-8.000", "-9.000"}));
   qv::ChangeKuormaType(p(), v, 1);
   EXPECT_EQ(v.valueItems.front(), "2.500");
   EXPECT_EQ(v.q1, "-1.0");  // the typed text stays
@@ -222,10 +223,12 @@ TEST_F(KuormaDialogiTest, PointLoadChecks) {
   ExpectFailure(v, in, KuormaField::kX1, "Kuorman paikka x1 [mm]: anna luku väliltä 0 … 6000");
   in.x1 = "6000";
   in.q1 = "1000000.1";
-  ExpectFailure(v, in, KuormaField::kQ1, "Kuorman ominaisarvo F [kN]: anna luku väliltä -1000000 … 1000000");
+  ExpectFailure(v, in, KuormaField::kQ1,
+                "Kuorman ominaisarvo F [kN]: anna luku väliltä -1000000 … 1000000");
   in.type = 1;
   in.q1 = "abc";
-  ExpectFailure(v, in, KuormaField::kQ1, "Kuorman ominaisarvo M [kNm]: anna luku väliltä -1000000 … 1000000");
+  ExpectFailure(v, in, KuormaField::kQ1,
+                "Kuorman ominaisarvo M [kNm]: anna luku väliltä -1000000 … 1000000");
   in.q1 = "0";
   ExpectFailure(v, in, KuormaField::kQ1, "Kuorma-arvoa ei ole annettu");
   in.q1 = "1";
@@ -254,7 +257,8 @@ TEST_F(KuormaDialogiTest, DistributedLoadChecks) {
   ExpectFailure(v, in, KuormaField::kX2, "Kuorma liian lyhyt!");
   in.x2 = "1001";
   in.q2 = " ";
-  ExpectFailure(v, in, KuormaField::kQ2, "Kuorman ominaisarvo Q2 [kN/m]: anna luku väliltä -1000000 … 1000000");
+  ExpectFailure(v, in, KuormaField::kQ2,
+                "Kuorman ominaisarvo Q2 [kN/m]: anna luku väliltä -1000000 … 1000000");
   in.q1 = "0";
   in.q2 = "0,0";
   ExpectFailure(v, in, KuormaField::kQ1, "Kuorma-arvoja ei ole annettu!");

@@ -1,4 +1,5 @@
-// Tests of the load page: visible-case combo, add / change / delete commands, switches, hit test, pointer, drawing.
+// Tests of the load page: visible-case combo, add / change / delete commands, switches, hit test,
+// pointer, drawing.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -204,7 +205,7 @@ TEST_F(LoadPageTest, DrawingShowsMemberInBlackLoadsInColourNoOriginMark) {
   ASSERT_FALSE(canvas.Calls().empty());
   EXPECT_TRUE(canvas.TextsEqual("(0,0)").empty());
   EXPECT_FALSE(canvas.TextsEqual("P1: -1.0 kN").empty());  // name and value
-  EXPECT_FALSE(canvas.TextsEqual("1500").empty());  // a chain label at the point load
+  EXPECT_FALSE(canvas.TextsEqual("1500").empty());         // a chain label at the point load
   bool blue = false, red = false, yellow = false;
   for (const qv::CanvasCall& c : canvas.Calls()) {
     blue = blue || c.pen.colour == 0xFF0000;

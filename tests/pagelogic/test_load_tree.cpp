@@ -1,4 +1,5 @@
-// Tests of the load tree: node texts in shown units, images and expansion, selection rules, node positions.
+// Tests of the load tree: node texts in shown units, images and expansion, selection rules, node
+// positions.
 #include <gtest/gtest.h>
 
 #include <string>

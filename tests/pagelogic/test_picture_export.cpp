@@ -1,4 +1,5 @@
-// Picture export: cropping arithmetic, dialog extensions, the results chart drawn and saved as metafiles.
+// Picture export: cropping arithmetic, dialog extensions, the results chart drawn and saved as
+// metafiles.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -185,7 +186,7 @@ TEST_F(DiagramDrawing, TitlesAxisTitlesAndTickLabels) {
   EXPECT_TRUE(foot[0].font.italic);
   EXPECT_EQ(canvas.TextsEqual("kNm").size(), 1u);
   EXPECT_EQ(canvas.TextsEqual("mm (paikalliskoordinaatisto x)").size(), 1u);
-  EXPECT_EQ(canvas.TextsEqual("0.00").size(), 1u);  // value axis in "#,##0.00#"
+  EXPECT_EQ(canvas.TextsEqual("0.00").size(), 1u);   // value axis in "#,##0.00#"
   EXPECT_EQ(canvas.TextsEqual("3 000").size(), 1u);  // member axis in whole millimetres
   // Title above the plot, foot at the bottom, everything inside the picture.
   for (const qv::CanvasCall& c : canvas.Calls()) {

@@ -1,4 +1,5 @@
-// Section library dialog state: opening, validation messages, add / change / delete, other libraries, closing.
+// Section library dialog state: opening, validation messages, add / change / delete, other
+// libraries, closing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -169,7 +170,8 @@ TEST(ProfiiliKirjasto, BoundaryParametersAreAcceptedAndRecordBuilt) {
   EXPECT_EQ(b, 1.0);
   EXPECT_EQ(h, 10000.0);
   // A circle ignores whatever its hidden second input holds.
-  EXPECT_TRUE(ProfiiliKirjasto::Validate({"ympyrä", 1, "120,5", "roskaa"}, name, shape, b, h).Empty());
+  EXPECT_TRUE(
+      ProfiiliKirjasto::Validate({"ympyrä", 1, "120,5", "roskaa"}, name, shape, b, h).Empty());
   EXPECT_EQ(shape, qv::SectionShape::kCircle);
   EXPECT_EQ(b, 120.5);
   EXPECT_EQ(h, 0.0);
@@ -226,8 +228,9 @@ TEST_F(Fixture, PickingAMissingFileCreatesTheExampleLibrary) {
   ProfiiliKirjasto k(project, dir.Path());
   const std::string path = dir.File("uusi.pl1");
   EXPECT_EQ(k.OpenLibrary(path), 1);
-  EXPECT_EQ(ReadBytes(path),
-            "Esimerkki (45*95);1;45.000;95.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000\r\n");
+  EXPECT_EQ(
+      ReadBytes(path),
+      "Esimerkki (45*95);1;45.000;95.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000\r\n");
   EXPECT_EQ(k.ActivePath(), path);
   EXPECT_EQ(k.Names(), (std::vector<std::string>{"Esimerkki (45*95)"}));
   EXPECT_EQ(k.Selected(), 0);

@@ -1,4 +1,5 @@
-// Tests of the member, support and hinge dialog: what it shows, the position rules, and storing with its questions.
+// Tests of the member, support and hinge dialog: what it shows, the position rules, and storing
+// with its questions.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -48,8 +49,10 @@ class RakenneDialogiTest : public ::testing::Test {
       if (r.status != RakenneStoreStatus::kAsk) return r;
       EXPECT_EQ(r.questionCaption, "HUOMIO");
       if (asked) asked->push_back(r.question);
-      if (r.question == RakenneQuestion::kMoveEndSupport) a.moveEndSupport = move;
-      else a.lengthenLoads = lengthen;
+      if (r.question == RakenneQuestion::kMoveEndSupport)
+        a.moveEndSupport = move;
+      else
+        a.lengthenLoads = lengthen;
     }
     ADD_FAILURE() << "questions did not end";
     return qv::RakenneStoreResult{};
@@ -111,8 +114,8 @@ TEST_F(RakenneDialogiTest, SupportAndHingeModes) {
   EXPECT_EQ(v.supportType, 0);
   EXPECT_EQ(v.image, 1);
   EXPECT_EQ(v.supportTypeItems,
-            (std::vector<std::string>{"Niveltuki (X,Y,Z)", "Liukutuki X (Y,Z)",
-                                      "Liukutuki Y (X,Z)", "Jäykkä tuki (X,Y,Z,RX,RY,RZ)"}));
+            (std::vector<std::string>{"Niveltuki (X,Y,Z)", "Liukutuki X (Y,Z)", "Liukutuki Y (X,Z)",
+                                      "Jäykkä tuki (X,Y,Z,RX,RY,RZ)"}));
   ASSERT_EQ(v.positionItems.size(), 21u);
   EXPECT_EQ(v.positionItems[1], "300");
   EXPECT_EQ(v.positionItems[20], "6000");
@@ -247,8 +250,7 @@ TEST_F(RakenneDialogiTest, StoringPointsKeepsMemberOrder) {
   const qv::RakenneAnswers none;
   RakenneDialogInput in = PointInput(2, -1, "3000", 1);
   in.name = "";
-  qv::RakenneStoreResult r =
-      qv::StoreRakenne(p, qv::NormaliseRakenneState(p, 2, -1), in, none);
+  qv::RakenneStoreResult r = qv::StoreRakenne(p, qv::NormaliseRakenneState(p, 2, -1), in, none);
   EXPECT_EQ(r.status, RakenneStoreStatus::kStored);
   ASSERT_EQ(m().Count(), 3);
   EXPECT_EQ(m().CurrentIndex, 1);

@@ -1,4 +1,5 @@
-// Tests of the support reactions: columns present, page table, report block with the minimum support width, the picture.
+// Tests of the support reactions: columns present, page table, report block with the minimum
+// support width, the picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,7 +70,7 @@ TEST_F(Reactions, DownwardLoadGivesOnlyTheVerticalColumn) {
 }
 
 TEST_F(Reactions, ColumnsAppearWhereSomeSupportCarries) {
-  t.AddPoint(0, 1, 2000.0, 3000.0);                       // along X: only the pinned support
+  t.AddPoint(0, 1, 2000.0, 3000.0);  // along X: only the pinned support
   t.AddPoint(1, MemberTestProject::kDown, -3000.0, 1500.0);
   ASSERT_EQ(t.Solve(), 0);
   const Lines page = qv::ReactionPageLines(P(), qv::kResultReactionsCombination, 0);
@@ -93,7 +94,8 @@ TEST_F(Reactions, ColumnsAppearWhereSomeSupportCarries) {
 TEST_F(Reactions, NoChoiceGivesTheHeaderOnly) {
   t.AddLine(0, MemberTestProject::kDown, -5.0, 0.0, kL);
   ASSERT_EQ(t.Solve(), 0);
-  EXPECT_EQ(qv::ReactionPageLines(P(), qv::kResultReactionsCombination, 5), (Lines{"Tuki:\tFY [kN]:\t"}));
+  EXPECT_EQ(qv::ReactionPageLines(P(), qv::kResultReactionsCombination, 5),
+            (Lines{"Tuki:\tFY [kN]:\t"}));
   EXPECT_EQ(qv::ReactionPageLines(P(), qv::kResultMz, 0), (Lines{"Tuki:\tFY [kN]:\t"}));
 }
 
@@ -116,31 +118,30 @@ TEST_F(Reactions, ReportBlockWithMinimumSupportWidth) {
   // KY1 takes the permanent class: width = 15000 / (50 fc90d) + 1 = 261 mm.
   const std::string w = qv::FormatFixed(15000.0 / (50.0 * kFc90d) + 1.0, 0);
   ASSERT_EQ(w, "261");
-  EXPECT_EQ(qv::ReactionReportLines(P()),
-            (Lines{"====================================",
-                   "TUKIREAKTIOT, KUORMITUSYHDISTELMÄT:",
-                   "------------------------------------",
-                   "KY1:\t(Jännitystarkastelu)",
-                   "Tuki:\tFY [kN]:\tMin. tukileveys [mm]:",
-                   "1\t15.00\t" + w,
-                   "2\t15.00\t" + w,
-                   "------------------------------------",
-                   "KY2:\t(Siirtymätarkastelu)",
-                   "Tuki:\tFY [kN]:\t",
-                   "1\t15.00",
-                   "2\t15.00",
-                   "====================================",
-                   "TUKIREAKTIOT, KUORMITUSTAPAUKSET:",
-                   "------------------------------------",
-                   "Kuormitustapaus:\tOmapaino",
-                   "Tuki:\tFY [kN]:\t",
-                   "1\t15.00",
-                   "2\t15.00",
-                   "------------------------------------",
-                   "Kuormitustapaus:\tHyöty",
-                   "Tuki:\tFY [kN]:\t",
-                   "1\t0.00",
-                   "2\t0.00"}));
+  EXPECT_EQ(qv::ReactionReportLines(P()), (Lines{"====================================",
+                                                 "TUKIREAKTIOT, KUORMITUSYHDISTELMÄT:",
+                                                 "------------------------------------",
+                                                 "KY1:\t(Jännitystarkastelu)",
+                                                 "Tuki:\tFY [kN]:\tMin. tukileveys [mm]:",
+                                                 "1\t15.00\t" + w,
+                                                 "2\t15.00\t" + w,
+                                                 "------------------------------------",
+                                                 "KY2:\t(Siirtymätarkastelu)",
+                                                 "Tuki:\tFY [kN]:\t",
+                                                 "1\t15.00",
+                                                 "2\t15.00",
+                                                 "====================================",
+                                                 "TUKIREAKTIOT, KUORMITUSTAPAUKSET:",
+                                                 "------------------------------------",
+                                                 "Kuormitustapaus:\tOmapaino",
+                                                 "Tuki:\tFY [kN]:\t",
+                                                 "1\t15.00",
+                                                 "2\t15.00",
+                                                 "------------------------------------",
+                                                 "Kuormitustapaus:\tHyöty",
+                                                 "Tuki:\tFY [kN]:\t",
+                                                 "1\t0.00",
+                                                 "2\t0.00"}));
 
   // Each part follows its switch.
   P().ReportSwitches[qv::kReportReactionsCombinations] = 0;
@@ -151,7 +152,8 @@ TEST_F(Reactions, ReportBlockWithMinimumSupportWidth) {
 
 TEST_F(Reactions, UpliftPrintsDashesAsWidth) {
   // Two spans of 3000 mm, P = 6.4 kN at the middle of the first: R = 13P/32, 11P/16, -3P/32.
-  t.SetMember(kL, {{0.0, RakenneVektori::kPinned}, {3000.0, RakenneVektori::kSlidingX},
+  t.SetMember(kL, {{0.0, RakenneVektori::kPinned},
+                   {3000.0, RakenneVektori::kSlidingX},
                    {kL, RakenneVektori::kSlidingX}});
   t.AddPoint(1, MemberTestProject::kDown, -6400.0, 1500.0);
   ASSERT_EQ(t.Solve(), 0);

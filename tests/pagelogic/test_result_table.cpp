@@ -1,4 +1,5 @@
-// Tests of the diagrams on the results page: value-table rows against beam theory, both row selections, the chart series.
+// Tests of the diagrams on the results page: value-table rows against beam theory, both row
+// selections, the chart series.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,7 +24,8 @@ constexpr double kQ = 5.0;  // N/mm, downward
 // Rows of a table (the lines after the header).
 Lines Rows(const Lines& table) {
   for (std::size_t i = 0; i < table.size(); ++i)
-    if (table[i].rfind("X [mm]", 0) == 0) return Lines(table.begin() + static_cast<long>(i) + 1, table.end());
+    if (table[i].rfind("X [mm]", 0) == 0)
+      return Lines(table.begin() + static_cast<long>(i) + 1, table.end());
   return {};
 }
 
@@ -81,7 +83,8 @@ TEST_F(BeamDiagrams, SupportsInsideTheSpanAreListedAtTheirOwnPositions) {
 }
 
 TEST_F(BeamDiagrams, InnerSupportRepeatsXOnlyWhereTheValueDiffers) {
-  Build(2, {{0.0, RakenneVektori::kPinned}, {3000.0, RakenneVektori::kPinned},
+  Build(2, {{0.0, RakenneVektori::kPinned},
+            {3000.0, RakenneVektori::kPinned},
             {kL, RakenneVektori::kSlidingX}});
   // Two spans of l = 3000: V at the inner support -+5 q l / 8 = -+9.375 kN, M = -q l^2 / 8.
   const Lines vy = Rows(qv::ResultTableLines(Curves(qv::kResultVy), qv::kShowAll));
@@ -113,12 +116,14 @@ TEST_F(BeamDiagrams, InnerSupportRepeatsXOnlyWhereTheValueDiffers) {
 TEST_F(BeamDiagrams, DisplacementTablesPerCode) {
   SimplySupported(2);
   // w = 5 q L^4 / (384 E I), downward; the permanent case is left out of U2.
-  const double w = 5.0 * kQ * std::pow(kL, 4) / (384.0 * MemberTestProject::kE * MemberTestProject::IStrong());
+  const double w =
+      5.0 * kQ * std::pow(kL, 4) / (384.0 * MemberTestProject::kE * MemberTestProject::IStrong());
   const qv::ResultCurves c = Curves(qv::kResultUy);
   const Lines lines = qv::ResultTableLines(c, qv::kShowMaxima);
-  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 5),
-            (Lines{"Uy (Siirtymä) [mm], KY2 (Siirtymätarkastelu)", "U1 = Siirtymä kaikista kuormista",
-                   "U2 = Siirtymä muuttuvista kuormista", "", "X [mm]\tU1 [mm]\tU2 [mm]"}));
+  EXPECT_EQ(
+      Lines(lines.begin(), lines.begin() + 5),
+      (Lines{"Uy (Siirtymä) [mm], KY2 (Siirtymätarkastelu)", "U1 = Siirtymä kaikista kuormista",
+             "U2 = Siirtymä muuttuvista kuormista", "", "X [mm]\tU1 [mm]\tU2 [mm]"}));
   EXPECT_EQ(Rows(lines), (Lines{"0\t0.00\t0.00", "3000\t" + qv::FormatFixed(-w, 2) + "\t0.00",
                                 "6000\t0.00\t0.00"}));
 
@@ -169,7 +174,8 @@ TEST_F(BeamDiagrams, InvalidAnalysisShowsTitlesOnly) {
   SimplySupported();
   t->project->AnalysisValid = 0;
   const Lines lines = qv::ResultTableLines(Curves(qv::kResultMz), qv::kShowAll);
-  EXPECT_EQ(lines, (Lines{"Mz (Momentti) [kNm], KY1 (Jännitystarkastelu)", "", "X [mm]\tArvo [kNm]"}));
+  EXPECT_EQ(lines,
+            (Lines{"Mz (Momentti) [kNm], KY1 (Jännitystarkastelu)", "", "X [mm]\tArvo [kNm]"}));
 }
 
 TEST_F(BeamDiagrams, ChartSeriesOrderPointsAndAxes) {

@@ -1,4 +1,5 @@
-// Tests of the results page's choices: kinds offered, combinations or cases listed, stored selections, the chart number format.
+// Tests of the results page's choices: kinds offered, combinations or cases listed, stored
+// selections, the chart number format.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,9 +44,8 @@ TEST_F(ResultsPageLists, KindsFollowTheLoadsAndTheAngle) {
 
   // An inclined member carries axial force even under vertical loads only.
   P().Member.Angle = 30.0;
-  EXPECT_EQ(KindTexts(P()),
-            (Texts{"Mz (Momentti)", "Vy (Leikkausvoima)", "Nx (Normaalivoima)", "Uy (Siirtymä)",
-                   "Tukireaktiot (KY)", "Tukireaktiot (KT)"}));
+  EXPECT_EQ(KindTexts(P()), (Texts{"Mz (Momentti)", "Vy (Leikkausvoima)", "Nx (Normaalivoima)",
+                                   "Uy (Siirtymä)", "Tukireaktiot (KY)", "Tukireaktiot (KT)"}));
 
   // Local x loads count as axial; a moment about local y as out of plane.
   P().Member.Angle = 0.0;
@@ -62,10 +62,9 @@ TEST_F(ResultsPageLists, KindsFollowTheLoadsAndTheAngle) {
 
 TEST_F(ResultsPageLists, OutOfPlaneForceOffersMyVzUzWithoutNx) {
   t.AddLine(0, 3, 1.0, 0.0, 6000.0);
-  EXPECT_EQ(KindTexts(P()),
-            (Texts{"Mz (Momentti)", "Vy (Leikkausvoima)", "Uy (Siirtymä)", "My (Momentti)",
-                   "Vz (Leikkausvoima)", "Uz (Siirtymä)", "Tukireaktiot (KY)",
-                   "Tukireaktiot (KT)"}));
+  EXPECT_EQ(KindTexts(P()), (Texts{"Mz (Momentti)", "Vy (Leikkausvoima)", "Uy (Siirtymä)",
+                                   "My (Momentti)", "Vz (Leikkausvoima)", "Uz (Siirtymä)",
+                                   "Tukireaktiot (KY)", "Tukireaktiot (KT)"}));
 }
 
 TEST_F(ResultsPageLists, CaseListPerKind) {
@@ -156,7 +155,9 @@ TEST(ChartNumberFormat, GroupedThousandsTwoToThreeDecimals) {
   // A value that rounds to zero carries no sign.
   EXPECT_EQ(qv::FormatChartNumber(-0.0004), "0.00");
   // The separators can be given, e.g. for a comma.
-  EXPECT_EQ(qv::FormatChartNumber(-1234.5, "\xC2\xA0", ","), "-1\xC2\xA0" "234,50");
+  EXPECT_EQ(qv::FormatChartNumber(-1234.5, "\xC2\xA0", ","),
+            "-1\xC2\xA0"
+            "234,50");
   EXPECT_EQ(qv::FormatFixedClean(-0.0001, 3), "0.000");
   EXPECT_EQ(qv::FormatFixedClean(-0.0006, 3), "-0.001");
 }

@@ -1,4 +1,5 @@
-// Report files: the rich text read back by a small RTF reader, the plain text bytes, the save-mode rule.
+// Report files: the rich text read back by a small RTF reader, the plain text bytes, the save-mode
+// rule.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -177,7 +178,8 @@ TEST(RtfWriter, EveryParagraphCarriesTheTabStopsInTwips) {
   ASSERT_EQ(r.paragraphs.size(), 4u);
   for (const Paragraph& p : r.paragraphs) EXPECT_EQ(p.tabs, kReportTwips);
   // A line starting with digits is not read as part of the last tab stop.
-  EXPECT_EQ(Texts(r), (std::vector<std::string>{"PROJEKTITIEDOT:", "Laskija:\tMatti", "", "12\tKY1"}));
+  EXPECT_EQ(Texts(r),
+            (std::vector<std::string>{"PROJEKTITIEDOT:", "Laskija:\tMatti", "", "12\tKY1"}));
 }
 
 TEST(RtfWriter, TabStopsAreSortedAndNonsenseDropped) {
@@ -202,7 +204,10 @@ TEST(RtfWriter, ControlCharactersEscaped) {
   EXPECT_NE(doc.find("C:\\\\raportit\\\\\\{uusi\\}\\\\tab"), std::string::npos);
   EXPECT_EQ(Texts(ReadRtf(doc)), std::vector<std::string>{line});
   // Other control characters have no place in a line and are left out.
-  EXPECT_EQ(qv::RtfEscapeText(std::string("a\x01" "b\x7f" "c")), "abc");
+  EXPECT_EQ(qv::RtfEscapeText(std::string("a\x01"
+                                          "b\x7f"
+                                          "c")),
+            "abc");
 }
 
 TEST(RtfWriter, LinesWithLineFeedsAndOldBytes) {
@@ -228,14 +233,14 @@ TEST(RtfWriter, FontNameCannotBreakTheTable) {
 }
 
 TEST(PlainReport, Windows1252WithCrLf) {
-  EXPECT_EQ(qv::PlainTextReport({"Mäntä\tÖ", "", "€ Ω"}),
-            "M\xE4nt\xE4\t\xD6\r\n\r\n\x80 ?\r\n");
+  EXPECT_EQ(qv::PlainTextReport({"Mäntä\tÖ", "", "€ Ω"}), "M\xE4nt\xE4\t\xD6\r\n\r\n\x80 ?\r\n");
   EXPECT_EQ(qv::PlainTextReport({"a\nb"}), "a\r\nb\r\n");
   EXPECT_EQ(qv::PlainTextReport({}), "");
 }
 
 TEST(ReportSaveMode, ExtensionDecidesWithoutRegardToCase) {
-  EXPECT_EQ(qv::ReportModeForFile("/tmp/raportti.TXT", ReportFileMode::Rich), ReportFileMode::Plain);
+  EXPECT_EQ(qv::ReportModeForFile("/tmp/raportti.TXT", ReportFileMode::Rich),
+            ReportFileMode::Plain);
   EXPECT_EQ(qv::ReportModeForFile("raportti.txt", ReportFileMode::Rich), ReportFileMode::Plain);
   EXPECT_EQ(qv::ReportModeForFile("raportti.Rtf", ReportFileMode::Plain), ReportFileMode::Rich);
   // Any other extension keeps the mode last used.
@@ -244,8 +249,10 @@ TEST(ReportSaveMode, ExtensionDecidesWithoutRegardToCase) {
   EXPECT_EQ(qv::ReportModeForFile("raportti.pdf", ReportFileMode::Plain), ReportFileMode::Plain);
   EXPECT_EQ(qv::ReportModeForFile("raportti.txt.bak", ReportFileMode::Rich), ReportFileMode::Rich);
   // A dot in a folder name is no extension.
-  EXPECT_EQ(qv::ReportModeForFile("/home/a.txt/raportti", ReportFileMode::Rich), ReportFileMode::Rich);
-  EXPECT_EQ(qv::ReportModeForFile("C:\\a.txt\\raportti", ReportFileMode::Rich), ReportFileMode::Rich);
+  EXPECT_EQ(qv::ReportModeForFile("/home/a.txt/raportti", ReportFileMode::Rich),
+            ReportFileMode::Rich);
+  EXPECT_EQ(qv::ReportModeForFile("C:\\a.txt\\raportti", ReportFileMode::Rich),
+            ReportFileMode::Rich);
 }
 
 std::string ReadFile(const std::string& path) {

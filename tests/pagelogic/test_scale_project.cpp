@@ -1,4 +1,5 @@
-// Tests of a large member (150 supports, 50 hinges, 20 cases, 2000 loads): equilibrium, file round trip, every check run.
+// Tests of a large member (150 supports, 50 hinges, 20 cases, 2000 loads): equilibrium, file round
+// trip, every check run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -92,8 +93,9 @@ TEST(ScaleProject, ReactionsBalanceTheLoadsOfEveryCase) {
 // project reader must take it whole, to the last load.
 TEST(ScaleProject, SavedAndLoadedBackWholeInAnotherRecord) {
   auto p = FullSizeProject();
-  const std::string name = (std::filesystem::temp_directory_path() /
-                            ("qv_scale_" + std::to_string(::getpid()) + ".vux")).string();
+  const std::string name =
+      (std::filesystem::temp_directory_path() / ("qv_scale_" + std::to_string(::getpid()) + ".vux"))
+          .string();
   ASSERT_EQ(qv::SaveProject(*p, name), 0);
   auto q = std::make_unique<QELVUX_data>(std::string(QELVUX_SOURCE_DATA_DIR) + "/qelvux");
   std::string message;
@@ -127,12 +129,14 @@ TEST(ScaleProject, DesignChecksEverySpanAndThePagesListEverything) {
   EXPECT_GT(run.tree.deflectionUtilisation, 0.0);
 
   const qv::StructureTree structure = qv::BuildStructureTree(p->Member);
-  const auto points = std::count_if(structure.nodes.begin(), structure.nodes.end(),
-                                    [](const qv::StructureTreeNode& n) { return n.pointIndex >= 0 && n.level == 1; });
+  const auto points = std::count_if(
+      structure.nodes.begin(), structure.nodes.end(),
+      [](const qv::StructureTreeNode& n) { return n.pointIndex >= 0 && n.level == 1; });
   EXPECT_EQ(points, 200);
   const qv::LoadTree loads = qv::BuildLoadTree(*p);
-  const auto loadNodes = std::count_if(loads.nodes.begin(), loads.nodes.end(),
-                                       [](const qv::LoadTreeNode& n) { return n.level == qv::kLoadLevelLoad; });
+  const auto loadNodes =
+      std::count_if(loads.nodes.begin(), loads.nodes.end(),
+                    [](const qv::LoadTreeNode& n) { return n.level == qv::kLoadLevelLoad; });
   EXPECT_EQ(loadNodes, 2000);
   // Every support has its line in the report, the last one too.
   const std::vector<std::string> report = qv::BuildReportLines(*p);

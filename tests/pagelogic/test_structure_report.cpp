@@ -38,10 +38,17 @@ class StructureReportTest : public ::testing::Test {
   }
 
   static Lines Table(int code) {
-    Lines t = {"[ ==== 1 ==== ]", "Pysyvä", "[ ==== 11 ==== ]", "Käyttöluokka 1",
-               "Käyttöluokka 2", "[ ==== 21 ==== ]", "C24", "[ ==== 22 ==== ]", "1"};
-    const char* values[9] = {"24.1", "21.2", "2.53", "14.4", "2.55", "7400", "11000", "24.8",
-                             "2.59"};
+    Lines t = {"[ ==== 1 ==== ]",
+               "Pysyvä",
+               "[ ==== 11 ==== ]",
+               "Käyttöluokka 1",
+               "Käyttöluokka 2",
+               "[ ==== 21 ==== ]",
+               "C24",
+               "[ ==== 22 ==== ]",
+               "1"};
+    const char* values[9] = {"24.1", "21.2",  "2.53", "14.4", "2.55",
+                             "7400", "11000", "24.8", "2.59"};
     for (int q = 1; q <= 9; ++q) {
       t.push_back("[ ==== " + std::to_string(30 + q) + " ==== ]");
       t.push_back(values[q - 1]);
@@ -152,23 +159,14 @@ TEST_F(StructureReportTest, AngleLoadWidthCircleSupportTypesAndHinges) {
 
   project->Loads.AddLoad(" ", 0, KuormaVektori::kSurface, 2, 1, -0.001, -0.001, 0.0, 6000.0);
   got = qv::StructureReportLines(*project);
-  const Lines want = Join({kHead,
-                           {"Pituus:\t6000 mm",
-                            "Kulma:\t22.5 astetta",
-                            "Kuormitusleveys:\t1200.0 mm (pintakuormille)",
-                            "Poikkileikkaus:\tPyöreä 150\t(Ympyräpoikkileikkaus, d = 150.0 mm)",
-                            "Kosteusluokka:\t1",
-                            "Materiaali:\tC24",
-                            "------------------------------------",
-                            "TUET: (3 kpl)",
-                            "Nro:\tx [mm]:\tTyyppi:",
-                            "1:\t0\tJäykkätuki\tAlapää",
-                            "2:\t2500\tLiukutuki X\tB",
-                            "3:\t6000\tLiukutuki Y\tC",
-                            "------------------------------------",
-                            "NIVELET: (1 kpl)",
-                            "Nro:\tx [mm]:",
-                            "1:\t1250\t "}});
+  const Lines want = Join(
+      {kHead,
+       {"Pituus:\t6000 mm", "Kulma:\t22.5 astetta", "Kuormitusleveys:\t1200.0 mm (pintakuormille)",
+        "Poikkileikkaus:\tPyöreä 150\t(Ympyräpoikkileikkaus, d = 150.0 mm)", "Kosteusluokka:\t1",
+        "Materiaali:\tC24", "------------------------------------", "TUET: (3 kpl)",
+        "Nro:\tx [mm]:\tTyyppi:", "1:\t0\tJäykkätuki\tAlapää", "2:\t2500\tLiukutuki X\tB",
+        "3:\t6000\tLiukutuki Y\tC", "------------------------------------", "NIVELET: (1 kpl)",
+        "Nro:\tx [mm]:", "1:\t1250\t "}});
   EXPECT_EQ(got, want);
 }
 

@@ -1,4 +1,5 @@
-// Tests of the structure tree and the structure page's commands, hit test, view extent and pointer text.
+// Tests of the structure tree and the structure page's commands, hit test, view extent and pointer
+// text.
 #include <gtest/gtest.h>
 
 #include <cmath>

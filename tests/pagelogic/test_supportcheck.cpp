@@ -70,8 +70,7 @@ TEST(SupportCheckRestraint, ColumnGetsItsSurplusThroughX) {
   // A column on a pinned base with a "Liukutuki Y" top (holds X): accepted.
   EXPECT_EQ(Check(Member(3000, {{0, RV::kPinned}, {3000, RV::kSlidingY}}, {}, 90.0)), "");
   // ...but with a "Liukutuki X" top (holds Y, along the column) nothing stops it turning.
-  EXPECT_EQ(Check(Member(3000, {{0, RV::kPinned}, {3000, RV::kSlidingX}}, {}, 90.0)),
-            kNotEnough);
+  EXPECT_EQ(Check(Member(3000, {{0, RV::kPinned}, {3000, RV::kSlidingX}}, {}, 90.0)), kNotEnough);
 }
 
 TEST(SupportCheckRestraint, UnknownCodeHoldsNothing) {
@@ -82,24 +81,23 @@ TEST(SupportCheckHinges, EachHingeUsesOneSurplus) {
   // s = 1 - 1 = 0.
   EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {6000, RV::kPinned}}, {3000})), kNotEnough);
   // A third support makes it a Gerber beam.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {2000, RV::kPinned}, {6000, RV::kPinned}},
-                         {3000})),
-            "");
+  EXPECT_EQ(
+      Check(Member(6000, {{0, RV::kPinned}, {2000, RV::kPinned}, {6000, RV::kPinned}}, {3000})),
+      "");
   // A fixed base gives s = 2: one hinge leaves 1.
   EXPECT_EQ(Check(Member(6000, {{0, RV::kFixed}, {6000, RV::kPinned}}, {3000})), "");
 }
 
 TEST(SupportCheckHinges, HingeAtAnEndNeedsAFixedSupportThere) {
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kPinned}},
-                         {6000})),
-            kNotEnough);
+  EXPECT_EQ(
+      Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kPinned}}, {6000})),
+      kNotEnough);
   // Over a fixed support at 0 it passes the restraint count, but the start is then a hinge.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kPinned}},
-                         {0})),
+  EXPECT_EQ(Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kPinned}}, {0})),
             kStart);
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {6000, RV::kFixed}},
-                         {6000})),
-            kEnd);
+  EXPECT_EQ(
+      Check(Member(6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {6000, RV::kFixed}}, {6000})),
+      kEnd);
 }
 
 TEST(SupportCheckHinges, HingeBeyondTheOutermostPoint) {
@@ -113,29 +111,36 @@ TEST(SupportCheckHinges, HingeBeyondTheOutermostPoint) {
 
 TEST(SupportCheckChains, TwoHingesAfterThePinnedStart) {
   // s = 3 - 2 = 1; counter 1 at 0, 2 and 3 at the hinges.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {4500, RV::kPinned},
-                                {6000, RV::kPinned}},
-                         {1000, 2000})),
-            kChain);
+  EXPECT_EQ(
+      Check(Member(
+          6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {4500, RV::kPinned}, {6000, RV::kPinned}},
+          {1000, 2000})),
+      kChain);
 }
 
 TEST(SupportCheckChains, TwoHingesBeforeThePinnedEnd) {
   // Counter 1 and 2 at the hinges, 3 at the last support.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {1500, RV::kPinned}, {3000, RV::kPinned},
-                                {6000, RV::kPinned}},
-                         {4000, 5000})),
-            kChain);
+  EXPECT_EQ(
+      Check(Member(
+          6000, {{0, RV::kPinned}, {1500, RV::kPinned}, {3000, RV::kPinned}, {6000, RV::kPinned}},
+          {4000, 5000})),
+      kChain);
 }
 
 TEST(SupportCheckChains, FixedEndsAndInnerSupportsBreakTheChain) {
   // A fixed end does not turn: counter 0 there, 2 at the second hinge.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {1500, RV::kPinned}, {3000, RV::kPinned},
-                                {6000, RV::kFixed}},
-                         {4000, 5000})),
-            "");
+  EXPECT_EQ(
+      Check(Member(6000,
+                   {{0, RV::kPinned}, {1500, RV::kPinned}, {3000, RV::kPinned}, {6000, RV::kFixed}},
+                   {4000, 5000})),
+      "");
   // A support between the hinges resets the counter.
-  EXPECT_EQ(Check(Member(8000, {{0, RV::kPinned}, {2000, RV::kPinned}, {4000, RV::kPinned},
-                                {6000, RV::kPinned}, {8000, RV::kPinned}},
+  EXPECT_EQ(Check(Member(8000,
+                         {{0, RV::kPinned},
+                          {2000, RV::kPinned},
+                          {4000, RV::kPinned},
+                          {6000, RV::kPinned},
+                          {8000, RV::kPinned}},
                          {1000, 3000, 5000})),
             "");
   // One hinge between two pinned supports and a fixed start: 0, 1, 2.
@@ -144,19 +149,20 @@ TEST(SupportCheckChains, FixedEndsAndInnerSupportsBreakTheChain) {
 
 TEST(SupportCheckChains, HingeOnAnInnerSupport) {
   // Two simple spans sharing a support: stable.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {6000, RV::kPinned}},
-                         {3000})),
-            "");
+  EXPECT_EQ(
+      Check(Member(6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {6000, RV::kPinned}}, {3000})),
+      "");
   // Hinges at 1000 and over the support at 3000: with a fixed start the piece 0-1000 is a
   // cantilever and 1000-3000 hangs on it...
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kFixed}},
-                         {1000, 3000})),
-            "");
+  EXPECT_EQ(
+      Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kFixed}}, {1000, 3000})),
+      "");
   // ...with a pinned start the pieces 0-1000 and 1000-3000 turn about 0, 1000 and 3000.
-  EXPECT_EQ(Check(Member(6000, {{0, RV::kPinned}, {3000, RV::kPinned}, {4500, RV::kPinned},
-                                {6000, RV::kFixed}},
-                         {1000, 3000})),
-            kChain);
+  EXPECT_EQ(
+      Check(Member(6000,
+                   {{0, RV::kPinned}, {3000, RV::kPinned}, {4500, RV::kPinned}, {6000, RV::kFixed}},
+                   {1000, 3000})),
+      kChain);
   // Fixed start, pinned support with a hinge at 3000, hinge at 4000, pinned end: the
   // pieces 3000-4000 and 4000-6000 turn about 3000, 4000 and 6000.
   EXPECT_EQ(Check(Member(6000, {{0, RV::kFixed}, {3000, RV::kPinned}, {6000, RV::kPinned}},

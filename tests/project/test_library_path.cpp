@@ -37,7 +37,8 @@ TEST_F(LibraryPath, RelativeNameFoundInTheProgramsDataFolder) {
   ASSERT_EQ(qv::LoadProject(p, kExample.string(), &message), 0) << message;
   // The whole default library, not the saved section alone.
   EXPECT_GT(p.Profiles.Count(), 10);
-  EXPECT_EQ(fs::path(p.Profiles.FileName()), fs::path(QELVUX_SOURCE_DATA_DIR) / "Sahattu_puutavara.pl1");
+  EXPECT_EQ(fs::path(p.Profiles.FileName()),
+            fs::path(QELVUX_SOURCE_DATA_DIR) / "Sahattu_puutavara.pl1");
 }
 
 TEST_F(LibraryPath, ALibraryBesideTheProjectComesBeforeTheDataFolder) {

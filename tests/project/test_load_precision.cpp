@@ -35,10 +35,10 @@ TEST(LoadPrecision, SurfaceLoadsSurviveSaveAndLoad) {
   const std::string file = (dir / "pinta.vux").string();
 
   QELVUX_data saved(kProgram);
-  saved.Loads.AddLoad("Lumi", 0, KuormaVektori::kSurface, -2, KuormaVektori::kPerHorizontal, -0.734 * 0.001,
-                      -1.2345 * 0.001, 0, 6000);
-  saved.Loads.AddLoad("Tuuli", 0, KuormaVektori::kSurface, -3, KuormaVektori::kPerLength, 0.004 * 0.001,
-                      0.004 * 0.001, 0, 6000);
+  saved.Loads.AddLoad("Lumi", 0, KuormaVektori::kSurface, -2, KuormaVektori::kPerHorizontal,
+                      -0.734 * 0.001, -1.2345 * 0.001, 0, 6000);
+  saved.Loads.AddLoad("Tuuli", 0, KuormaVektori::kSurface, -3, KuormaVektori::kPerLength,
+                      0.004 * 0.001, 0.004 * 0.001, 0, 6000);
   saved.Loads.AddLoad("P", 0, KuormaVektori::kPoint, -2, 0, -1500.0, 0, 3000, 0);
   ASSERT_EQ(qv::SaveProject(saved, file), 0);
 
@@ -50,7 +50,8 @@ TEST(LoadPrecision, SurfaceLoadsSurviveSaveAndLoad) {
     for (int j = 0; j < 2; ++j) {
       const double want = saved.Loads.GetReal(i, j);
       // 0.734 kN/m2 came back as 0.73 and 0.004 kN/m2 as nothing with five decimals alone.
-      EXPECT_NEAR(loaded.Loads.GetReal(i, j), want, std::abs(want) * 1e-9) << "load " << i << " value " << j;
+      EXPECT_NEAR(loaded.Loads.GetReal(i, j), want, std::abs(want) * 1e-9)
+          << "load " << i << " value " << j;
     }
   }
   fs::remove_all(dir);

@@ -1,4 +1,5 @@
-// A project that reads well but does not hold together is refused with the section and line of what does not belong.
+// A project that reads well but does not hold together is refused with the section and line of what
+// does not belong.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,8 +52,8 @@ TEST(ProjectMeaning, WhatDoesNotBelongIsRefusedWithItsSectionAndLine) {
        "501, rivi 2: kuormitustapausta KT10 ei ole"},
       {"load case -1", WithLine(501, 1, "G;-1;3;2;1;-0.00030;-0.00030;0.000;10200.000"), -501,
        "501, rivi 1: kuormitustapausta KT0 ei ole"},
-      {"load case 100000", WithLine(501, 3, "L;100000;3;2;2;-0.0004;-0.0004;0.000;10200.000"),
-       -501, "501, rivi 3: kuormitustapausta KT100001 ei ole"},
+      {"load case 100000", WithLine(501, 3, "L;100000;3;2;2;-0.0004;-0.0004;0.000;10200.000"), -501,
+       "501, rivi 3: kuormitustapausta KT100001 ei ole"},
       {"load kind 7", WithLine(501, 1, "G;0;7;2;1;-0.00030;-0.00030;0.000;10200.000"), -501,
        "501, rivi 1: tuntematon kuorman laji 7"},
       {"direction 9", WithLine(501, 1, "G;0;3;9;1;-0.00030;-0.00030;0.000;10200.000"), -501,

@@ -51,10 +51,12 @@ void FillRich(QELVUX_data& p) {
   p.Member.AddPoint("T2", RakenneVektori::kSupport, RakenneVektori::kSlidingX, 3600);
   p.Member.AddPoint("T3", RakenneVektori::kSupport, RakenneVektori::kSlidingY, 7200);
   p.Member.AddPoint("N1", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 5000);
-  p.Loads.AddLoad("Lumi ÄÖ", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerHorizontal, -2.5, -2.5, 0, 7200);
+  p.Loads.AddLoad("Lumi ÄÖ", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerHorizontal, -2.5, -2.5,
+                  0, 7200);
   p.Loads.AddLoad("P", 0, KuormaVektori::kPoint, -2, 0, -1000, 0, 1800, 0);
   p.Loads.AddLoad("M", 0, KuormaVektori::kPoint, 6, 0, 2.5e6, 0, 900, 0);
-  p.Loads.AddLoad("tuuli", 2, KuormaVektori::kSurface, -3, KuormaVektori::kPerLength, -0.0004, -0.0008, 100, 7000);
+  p.Loads.AddLoad("tuuli", 2, KuormaVektori::kSurface, -3, KuormaVektori::kPerLength, -0.0004,
+                  -0.0008, 100, 7000);
   p.Settings.SetField(3, 12.5);
   p.Settings.SetField(19, 1);
   p.Settings.SetField(29, 0.1);
@@ -136,7 +138,8 @@ std::vector<std::string> SavedLines() {
 }
 
 // Replaces line k (1-based) of section n of a saved file.
-std::vector<std::string> WithLine(std::vector<std::string> lines, int n, int k, const std::string& text) {
+std::vector<std::string> WithLine(std::vector<std::string> lines, int n, int k,
+                                  const std::string& text) {
   CSVTiedosto f;
   f.TakeLines(lines);
   const std::string header = CSVTiedosto::HeaderLine(n);
@@ -195,7 +198,8 @@ TEST(ProjectFile, LineCountsAndMissingCombinations) {
   CSVTiedosto f;
   // One line too many in 201.
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (lines[i] == CSVTiedosto::HeaderLine(201)) lines.insert(lines.begin() + static_cast<long>(i) + 1, "9");
+    if (lines[i] == CSVTiedosto::HeaderLine(201))
+      lines.insert(lines.begin() + static_cast<long>(i) + 1, "9");
   EXPECT_EQ(Load(q, lines, msg), -201);
   EXPECT_EQ(msg, "virhenumero = 201 (tietomäärä ei täsmää)");
   // No section 401 at all.
@@ -249,7 +253,7 @@ TEST(ProjectFile, LibraryNamedRelativelyOrFromElsewhereIsFoundAndKeepsItsName) {
   qv::BuildProjectFile(p);
   const std::string name = p.Profiles.Name(2);
   for (const std::string& saved : {std::string("Sahattu_puutavara.pl1"),
-                                  std::string("C:\\Ohjelmat\\QEL-VUX\\Sahattu_puutavara.pl1")}) {
+                                   std::string("C:\\Ohjelmat\\QEL-VUX\\Sahattu_puutavara.pl1")}) {
     QELVUX_data q(kProgram);
     std::string msg;
     ASSERT_EQ(Load(q, WithLine(p.TextFile.Lines(), 801, 1, saved), msg), 0) << msg;
@@ -279,7 +283,8 @@ TEST(ProjectFile, MissingOrChangedLibraryFallsBackToTheSavedSection) {
   }
   // A saved section the program cannot use, in a project whose library is there (the
   // index no longer names it): the library's first section, and the user is told.
-  for (const std::string& bad : {std::string("roskaa"), std::string("X;9;100;200;0;0;0;0;0;0;0;0")}) {
+  for (const std::string& bad :
+       {std::string("roskaa"), std::string("X;9;100;200;0;0;0;0;0;0;0;0")}) {
     QELVUX_data q(kProgram);
     auto unusable = WithLine(WithLine(p.TextFile.Lines(), 801, 2, "9999"), 801, 4, bad);
     ASSERT_EQ(Load(q, unusable, msg), 0) << msg;
@@ -371,7 +376,8 @@ TEST(ProjectFile, RoundTripOverCodesDirectionsAndOwnLimits) {
       for (int dir : {1, 2, 3, 4, 5, 6, -1, -2, -3, -4, -5, -6}) {
         const double x1 = 100.0 * (++n);
         p.Loads.AddLoad("kuorma å" + std::to_string(n), n % p.Loads.Cases().Count(), kind, dir,
-                        1 + n % 3, -1.23456 * n, 0.5 * n, x1, kind == KuormaVektori::kPoint ? 0.0 : x1 + 700);
+                        1 + n % 3, -1.23456 * n, 0.5 * n, x1,
+                        kind == KuormaVektori::kPoint ? 0.0 : x1 + 700);
       }
     }
     // The combination's own allowed deflection sits in its header row, stored negative.
@@ -391,7 +397,9 @@ TEST(ProjectFile, RoundTripOverCodesDirectionsAndOwnLimits) {
     ASSERT_EQ(qv::LoadProject(q, a.string(), &msg), 0) << msg;
     EXPECT_EQ(q.DesignCode, designCode);
     EXPECT_EQ(q.Loads.Count(), 36);
-    EXPECT_EQ(q.Loads.Combinations().OwnDeflectionLimit(q.Loads.Combinations().CombinationCount() - 1), 12.5);
+    EXPECT_EQ(
+        q.Loads.Combinations().OwnDeflectionLimit(q.Loads.Combinations().CombinationCount() - 1),
+        12.5);
     EXPECT_EQ(q.Materials.AllowableRaiseFactor(), 1.2);
     ASSERT_EQ(qv::SaveProject(q, b.string()), 0);
     EXPECT_EQ(ReadBytes(a), ReadBytes(b)) << "code " << code;

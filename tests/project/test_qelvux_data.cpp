@@ -15,8 +15,8 @@ class ProjectFolder : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("qelvux_data_" + std::string(
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("qelvux_data_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }

@@ -49,7 +49,8 @@ TEST(QELVUX_dataOwnedParts, InstalledProgramFindsItsDataInShare) {
   EXPECT_GT(p.Materials.Table(qv::DesignCode::kLimitState).LineCount(21), 0);
   // Data beside the program win over the installed ones.
   fs::copy_file(fs::path(QELVUX_SOURCE_DATA_DIR) / "KTjaKY2.dat", root / "bin" / "KTjaKY2.dat");
-  EXPECT_EQ(QELVUX_data::DataFolderFor((root / "bin" / "qelvux").string()), (root / "bin").string() + "/");
+  EXPECT_EQ(QELVUX_data::DataFolderFor((root / "bin" / "qelvux").string()),
+            (root / "bin").string() + "/");
 }
 
 }  // namespace

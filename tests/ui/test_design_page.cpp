@@ -40,7 +40,8 @@ void MakeBeam(QELVUX_data& p, qv::DesignCode code, double q) {
   while (p.Member.Count() > 0) p.Member.RemoveRecord(0);
   p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
   p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kSlidingX, kSpan);
-  p.Loads.AddLoad("Hyöty", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -q, -q, 0.0, kSpan);
+  p.Loads.AddLoad("Hyöty", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -q, -q, 0.0,
+                  kSpan);
   p.AnalysisValid = 0;
 }
 
@@ -179,25 +180,30 @@ class DesignPageTest : public QObject {
       QCOMPARE(Sections()->count(), project_->Profiles.Count());
       QCOMPARE(Sections()->currentText(), QStringLiteral("50*200"));
       const QStringList info = Items(Find<QListWidget>("PLtiedot_mitoitus"));
-      QCOMPARE(info, (QStringList{QStringLiteral("MATERIAALI: ") + materials->currentText(),
-                                  QStringLiteral("MUOTO: Suorakaide"), QStringLiteral("LEVEYS: 50 mm"),
-                                  QStringLiteral("KORKEUS:200 mm")}));
+      QCOMPARE(info,
+               (QStringList{QStringLiteral("MATERIAALI: ") + materials->currentText(),
+                            QStringLiteral("MUOTO: Suorakaide"), QStringLiteral("LEVEYS: 50 mm"),
+                            QStringLiteral("KORKEUS:200 mm")}));
       // The library button names the file, shortened to the start, "..." and the name.
       const QString library = Find<QPushButton>("PLkirjastoBTN_mitoitus")->text();
-      QVERIFY2(library.endsWith(QStringLiteral("/Sahattu_puutavara.pl1")) && library.contains(QStringLiteral("...")),
+      QVERIFY2(library.endsWith(QStringLiteral("/Sahattu_puutavara.pl1")) &&
+                   library.contains(QStringLiteral("...")),
                qPrintable(library));
       VerifyTreeIsTheDesignTree();
       // Characteristic values are shown for the limit-state codes only.
       Click("InfoOnOffBTN");
-      QCOMPARE(HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Ominaisarvot):")), code != qv::DesignCode::kAllowableStress);
+      QCOMPARE(
+          HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Ominaisarvot):")),
+          code != qv::DesignCode::kAllowableStress);
       Click("InfoOnOffBTN");
     }
   }
 
   void aCircleAndAnInvalidSectionAreDescribed() {
     Enter(qv::DesignCode::kLimitState, 1.0, "d 150");
-    QCOMPARE(Items(Find<QListWidget>("PLtiedot_mitoitus")).mid(1),
-             (QStringList{QString::fromUtf8("MUOTO: Pyöreä"), QStringLiteral("HALKAISIJA: 150 mm")}));
+    QCOMPARE(
+        Items(Find<QListWidget>("PLtiedot_mitoitus")).mid(1),
+        (QStringList{QString::fromUtf8("MUOTO: Pyöreä"), QStringLiteral("HALKAISIJA: 150 mm")}));
     project_->Profiles.CurrentIndex = 999;  // reset to the first entry when the page fills
     page_->Refresh();
     QCOMPARE(Sections()->currentIndex(), 0);
@@ -212,7 +218,8 @@ class DesignPageTest : public QObject {
     QCOMPARE(s.Jannitys, 0);
     QCOMPARE(s.Nurjahdus, 0);
     QCOMPARE(s.Kiepahdus, 0);
-    for (const char* name : {"NurjahdusCheck", "KiepahdusCheck", "JannAseBTN", "NurjAseBTN", "KiepAseBTN"})
+    for (const char* name :
+         {"NurjahdusCheck", "KiepahdusCheck", "JannAseBTN", "NurjAseBTN", "KiepAseBTN"})
       QVERIFY2(!Find<QWidget>(name)->isEnabled(), name);
     QVERIFY(Find<QWidget>("SiirAseBTN")->isEnabled());
     QVERIFY(!HasNode(page_->MitoitusTulokset(), QString::fromUtf8("JÄNNITYSTARKASTELUT:")));
@@ -295,7 +302,8 @@ class DesignPageTest : public QObject {
     // = 14.4 kNm; Vy_max = 1.6 · qL/2 = 9.6 kN.
     QVERIFY(HasNode(page_->MitoitusTulokset(), QStringLiteral("Mz_max = 14.40 kNm")));
     QVERIFY(HasNode(page_->MitoitusTulokset(), QStringLiteral("Vy_max = 9.60 kN")));
-    QVERIFY(HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Laskenta-arvot):")));
+    QVERIFY(
+        HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Laskenta-arvot):")));
     QVERIFY(HasNode(page_->MitoitusTulokset(), QStringLiteral("MATERIAALITIEDOT (Ominaisarvot):")));
     QVERIFY(Shown(page_->MitoitusTulokset()).size() > before + 9);
     VerifyTreeIsTheDesignTree();
@@ -339,7 +347,8 @@ class DesignPageTest : public QObject {
     Click("SeuraavaBTN_mitoitus");
     QCOMPARE(project_->Profiles.CurrentIndex, 1);
     QCOMPARE(Sections()->currentText(), QStringLiteral("50*75"));
-    QCOMPARE(Find<QListWidget>("PLtiedot_mitoitus")->item(3)->text(), QStringLiteral("KORKEUS:75 mm"));
+    QCOMPARE(Find<QListWidget>("PLtiedot_mitoitus")->item(3)->text(),
+             QStringLiteral("KORKEUS:75 mm"));
     VerifyTreeIsTheDesignTree();
     const int last = project_->Profiles.Count() - 1;
     Sections()->setCurrentIndex(last);
@@ -389,7 +398,8 @@ class DesignPageTest : public QObject {
     QCOMPARE(SameFolder(files_.requests[0].folder, project_->ProgramFolder()), true);
     QCOMPARE(Items(Sections()), (QStringList{QStringLiteral("42*200"), QStringLiteral("90*90")}));
     QCOMPARE(project_->Profiles.CurrentIndex, 0);
-    QVERIFY(Find<QPushButton>("PLkirjastoBTN_mitoitus")->text().endsWith(QStringLiteral("/oma.pl1")));
+    QVERIFY(
+        Find<QPushButton>("PLkirjastoBTN_mitoitus")->text().endsWith(QStringLiteral("/oma.pl1")));
     VerifyTreeIsTheDesignTree();
 
     // The next dialog starts in that library's folder; a file without sections is refused.
@@ -439,13 +449,15 @@ class DesignPageTest : public QObject {
     // The section found shows the bending stress of the hand calculation, M / (bh²/6).
     QVERIFY(project_->Profiles.Shape(found) == qv::SectionShape::kRectangle);
     const double b = project_->Profiles.B(found), h = project_->Profiles.H(found);
-    QVERIFY(HasNode(page_->MitoitusTulokset(),
-                    QStringLiteral("Taivutus = %1 MPa").arg(2.25e6 / (b * h * h / 6.0), 0, 'f', 2)));
+    QVERIFY(
+        HasNode(page_->MitoitusTulokset(),
+                QStringLiteral("Taivutus = %1 MPa").arg(2.25e6 / (b * h * h / 6.0), 0, 'f', 2)));
     VerifyTreeIsTheDesignTree();
   }
 
   void searchWithoutAPassingSectionSaysSo() {
-    Enter(qv::DesignCode::kLimitState, 200.0, "50*100");  // 200 kN/m over 6 m: no sawn section carries it
+    Enter(qv::DesignCode::kLimitState, 200.0,
+          "50*100");  // 200 kN/m over 6 m: no sawn section carries it
     int designed = 0;
     connect(page_, &DesignPage::SectionDesigned, this, [&](int) { ++designed; });
     Click("EtsiBTN_mitoitus");

@@ -21,7 +21,8 @@ const QString kSourceFolder = QStringLiteral(QELVUX_SOURCE_DATA_DIR "/..");
 
 ManualPage ReadmeManual() {
   QFile readme(kSourceFolder + "/README.md");
-  if (!readme.open(QIODevice::ReadOnly)) return ManualPage{QString(), {}, QStringLiteral("no README.md")};
+  if (!readme.open(QIODevice::ReadOnly))
+    return ManualPage{QString(), {}, QStringLiteral("no README.md")};
   return ManualFromReadme(QString::fromUtf8(readme.readAll()), kSourceFolder);
 }
 
@@ -48,20 +49,23 @@ class HelpTest : public QObject {
       int context;
       const char* heading;  // how the section's heading begins
     } cases[] = {
-        {100, "User guide"},         {101, "\"Kuormitus\""},         {102, "\"Mitoitus\""},
-        {103, "\"Voimasuure ja siirtymäkäyrät\""}, {106, "\"Tulostiedosto\""},
-        {104, "User guide"},         // a hidden page has no section of its own
-        {321, "\"Rakenne\""},        {323, "\"Rakenne\""},           {324, "\"Rakenne\""},
-        {331, "\"Kuormitus\""},      {333, "\"Kuormitus\""},         {335, "\"Kuormitus\""},
-        {336, "\"Kuormitus\""},      {341, "\"Mitoitus\""},          {344, "\"Mitoitus\""},
-        {370, "Menus and the top panel"},
+        {100, "User guide"},        {101, "\"Kuormitus\""},
+        {102, "\"Mitoitus\""},      {103, "\"Voimasuure ja siirtymäkäyrät\""},
+        {106, "\"Tulostiedosto\""}, {104, "User guide"},  // a hidden page has no section of its own
+        {321, "\"Rakenne\""},       {323, "\"Rakenne\""},
+        {324, "\"Rakenne\""},       {331, "\"Kuormitus\""},
+        {333, "\"Kuormitus\""},     {335, "\"Kuormitus\""},
+        {336, "\"Kuormitus\""},     {341, "\"Mitoitus\""},
+        {344, "\"Mitoitus\""},      {370, "Menus and the top panel"},
     };
     for (const auto& c : cases) {
       const QString anchor = QString::fromStdString(HelpAnchor(c.context));
       const auto h = std::find_if(headings.begin(), headings.end(),
                                   [&](const ManualHeading& m) { return m.anchor == anchor; });
-      QVERIFY2(h != headings.end(), qPrintable(QStringLiteral("%1: no heading #%2").arg(c.context).arg(anchor)));
-      QVERIFY2(h->text.startsWith(QString::fromUtf8(c.heading)), qPrintable(QString::number(c.context) + ": " + h->text));
+      QVERIFY2(h != headings.end(),
+               qPrintable(QStringLiteral("%1: no heading #%2").arg(c.context).arg(anchor)));
+      QVERIFY2(h->text.startsWith(QString::fromUtf8(c.heading)),
+               qPrintable(QString::number(c.context) + ": " + h->text));
     }
   }
 
@@ -102,7 +106,8 @@ class HelpTest : public QObject {
     QVERIFY(Write(dir.path() + "/bin/Rajatila.dat", "x"));
     HelpLauncher help;
     const std::string program = (dir.path() + "/bin/qelvux").toStdString();
-    for (const auto& [context, heading] : {std::pair{102, "\"Mitoitus\""}, std::pair{331, "\"Kuormitus\""}}) {
+    for (const auto& [context, heading] :
+         {std::pair{102, "\"Mitoitus\""}, std::pair{331, "\"Kuormitus\""}}) {
       QVERIFY(help.Show(program, context));
       QList<HelpWindow*> windows;
       for (QWidget* w : QApplication::topLevelWidgets())
@@ -110,7 +115,10 @@ class HelpTest : public QObject {
       QCOMPARE(windows.size(), 1);
       QVERIFY(QTest::qWaitForWindowExposed(windows[0]));
       QTextBrowser* browser = windows[0]->Browser();
-      QTRY_VERIFY(browser->cursorForPosition(QPoint(4, 4)).block().text().startsWith(QString::fromUtf8(heading)));
+      QTRY_VERIFY(browser->cursorForPosition(QPoint(4, 4))
+                      .block()
+                      .text()
+                      .startsWith(QString::fromUtf8(heading)));
     }
     for (QWidget* w : QApplication::topLevelWidgets())
       if (qobject_cast<HelpWindow*>(w)) delete w;

@@ -153,7 +153,8 @@ class KuormaDialogTest : public QObject {
     TKuormatFRM d(Ui(), kCaseHyoty, 1, -1);
     Box(d, "ComboBox2")->setCurrentIndex(1);
     Box(d, "ComboBox3")->setCurrentIndex(5);
-    QCOMPARE(Box(d, "ComboBox3")->currentText(), QString::fromUtf8("z-akselin ympäri (Paikalliskoord.)"));
+    QCOMPARE(Box(d, "ComboBox3")->currentText(),
+             QString::fromUtf8("z-akselin ympäri (Paikalliskoord.)"));
     QCOMPARE(d.ImageNumber(), 11);
     Type(d, "ComboBox5", "2,5");  // a decimal comma is read too
     Type(d, "ComboBox4", "1500");
@@ -316,7 +317,6 @@ class KuormaDialogTest : public QObject {
     QCOMPARE(values->currentText(), QStringLiteral("-1.0"));
   }
 
-
   // One Enter stores the values the fields show, after an earlier trapezoid put its values
   // (1.5 and 4.5 kN/m) in the value lists: a Q1 typed alone stays uniform, a Q2 shown or
   // typed stays as shown.
@@ -341,8 +341,10 @@ class KuormaDialogTest : public QObject {
     Box(d, "ComboBox17")->setFocus();
     Box(d, "ComboBox17")->lineEdit()->selectAll();
     for (const QString& key : keys) {
-      if (key == QStringLiteral("Tab")) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      else QTest::keyClicks(QApplication::focusWidget(), key);
+      if (key == QStringLiteral("Tab"))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      else
+        QTest::keyClicks(QApplication::focusWidget(), key);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(messages_.shown.empty());

@@ -1,4 +1,5 @@
-// The load case and combination dialog: lists, buttons acting on the project at once, their messages and the closing rule.
+// The load case and combination dialog: lists, buttons acting on the project at once, their
+// messages and the closing rule.
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,9 +52,9 @@ class KTjaKYDialogTest : public QObject {
   // The single message shown by the last action, "" for none.
   std::string Shown() {
     if (messages_.shown.empty()) return std::string();
-    const std::string text = messages_.shown.size() == 1 ? messages_.shown[0].caption + ": " +
-                                                               messages_.shown[0].text
-                                                         : "several";
+    const std::string text = messages_.shown.size() == 1
+                                 ? messages_.shown[0].caption + ": " + messages_.shown[0].text
+                                 : "several";
     messages_.shown.clear();
     return text;
   }
@@ -62,7 +63,8 @@ class KTjaKYDialogTest : public QObject {
     QStringList lines;
     const QELvektori* parts[3] = {&Loads(), &Loads().Cases(), &Combinations()};
     for (const QELvektori* part : parts) {
-      for (int i = 0; i < part->Count(); ++i) lines << QString::fromStdString(part->FormatRecord(i));
+      for (int i = 0; i < part->Count(); ++i)
+        lines << QString::fromStdString(part->FormatRecord(i));
       lines << QStringLiteral("--");
     }
     lines << QString::number(Loads().CurrentIndex) << QString::number(Loads().VisibleCase);
@@ -101,7 +103,8 @@ class KTjaKYDialogTest : public QObject {
     const char* captions[7] = {"<- 0.00", "<- 0.50", "<- 0.80", "<- 0.90",
                                "<- 1.00", "<- 1.20", "<- 1.60"};
     for (int i = 0; i < 7; ++i) {
-      auto* b = Child<QPushButton>(d, QStringLiteral("Kerroin%1BTN").arg(i + 1).toLatin1().constData());
+      auto* b =
+          Child<QPushButton>(d, QStringLiteral("Kerroin%1BTN").arg(i + 1).toLatin1().constData());
       QCOMPARE(b->text(), QString::fromLatin1(captions[i]));
       QVERIFY(!b->isHidden());
     }
@@ -219,7 +222,7 @@ class KTjaKYDialogTest : public QObject {
     Click(d, "MuutaNappi_KY");
     const std::string entry = Grid(d)->item(2, 0)->text().toStdString();
     QCOMPARE(Shown(), "VIRHE: " + entry + ": anna luku väliltä -1000 … 1000");
-    QCOMPARE(Combinations().Factor(0, 0), 1.2);  // nothing saved
+    QCOMPARE(Combinations().Factor(0, 0), 1.2);                    // nothing saved
     QCOMPARE(Grid(d)->item(2, 1)->text(), QStringLiteral("abc"));  // kept for correcting
     SetCell(d, 2, "-0.5");
     Click(d, "MuutaNappi_KY");
@@ -287,8 +290,8 @@ class KTjaKYDialogTest : public QObject {
     Click(d, "PoistaNappi_KY");  // KY3, the last deflection combination: allowed
     QCOMPARE(Shown(), std::string());
     Click(d, "OKbutton");
-    QCOMPARE(Shown(),
-             std::string(u8"VIRHE: Mallissa täytyy olla vähintään 1 jännitys- ja siirtymätarkasteluyhdistelmä!"));
+    QCOMPARE(Shown(), std::string(u8"VIRHE: Mallissa täytyy olla vähintään 1 jännitys- ja "
+                                  u8"siirtymätarkasteluyhdistelmä!"));
     QVERIFY(d.isVisible());
     names->setCurrentIndex(1);
     Child<QComboBox>(d, "KYmitoitustapaCB")->setCurrentIndex(1);  // KY2 for deflections
@@ -308,15 +311,24 @@ class KTjaKYDialogTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("leave");  // OK, Enter, toinen (combination), sivu (case page)
     QTest::addColumn<double>("stored");  // -1: refused, the factor stays
-    QTest::newRow("pilkku, OK") << 0 << "1,35" << "OK" << 1.35;
-    QTest::newRow("piste, Enter") << 3 << "0.7" << "Enter" << 0.7;
-    QTest::newRow("nolla, OK") << 1 << "0" << "OK" << 0.0;
-    QTest::newRow("kirjaimia, OK") << 2 << "abc" << "OK" << -1.0;
-    QTest::newRow("liian suuri, Enter") << 2 << "1001" << "Enter" << -1.0;
-    QTest::newRow("toinen yhdistelmä") << 0 << "1.1" << "toinen" << 1.1;
-    QTest::newRow("kirjaimia, toinen yhdistelmä") << 0 << "x" << "toinen" << -1.0;
-    QTest::newRow("kuormitustapaukset") << 1 << "0.4" << "sivu" << 0.4;
-    QTest::newRow("kirjaimia, kuormitustapaukset") << 1 << "x" << "sivu" << -1.0;
+    QTest::newRow("pilkku, OK") << 0 << "1,35"
+                                << "OK" << 1.35;
+    QTest::newRow("piste, Enter") << 3 << "0.7"
+                                  << "Enter" << 0.7;
+    QTest::newRow("nolla, OK") << 1 << "0"
+                               << "OK" << 0.0;
+    QTest::newRow("kirjaimia, OK") << 2 << "abc"
+                                   << "OK" << -1.0;
+    QTest::newRow("liian suuri, Enter") << 2 << "1001"
+                                        << "Enter" << -1.0;
+    QTest::newRow("toinen yhdistelmä") << 0 << "1.1"
+                                       << "toinen" << 1.1;
+    QTest::newRow("kirjaimia, toinen yhdistelmä") << 0 << "x"
+                                                  << "toinen" << -1.0;
+    QTest::newRow("kuormitustapaukset") << 1 << "0.4"
+                                        << "sivu" << 0.4;
+    QTest::newRow("kirjaimia, kuormitustapaukset") << 1 << "x"
+                                                   << "sivu" << -1.0;
   }
   void typedFactorIsKeptWhereverTheGridIsLeft() {
     QFETCH(int, row);
@@ -345,8 +357,10 @@ class KTjaKYDialogTest : public QObject {
     } else {
       QTest::keyClick(editor, Qt::Key_Return);
       QCoreApplication::processEvents();
-      if (leave == QStringLiteral("toinen")) d.findChild<QComboBox*>(QStringLiteral("KYnimiCB"))->setCurrentIndex(1);
-      else d.findChild<QTabWidget*>()->setCurrentIndex(0);
+      if (leave == QStringLiteral("toinen"))
+        d.findChild<QComboBox*>(QStringLiteral("KYnimiCB"))->setCurrentIndex(1);
+      else
+        d.findChild<QTabWidget*>()->setCurrentIndex(0);
     }
     if (stored >= 0.0) {
       QCOMPARE(Shown(), std::string());
@@ -368,7 +382,8 @@ class KTjaKYDialogTest : public QObject {
   // when the dialog opened, whatever its buttons stored meanwhile (removing a case removes
   // its loads and renumbers the later ones), even where OK would be refused.
   void cancelPutsBackWhatWasThere_data() {
-    QTest::addColumn<QStringList>("steps");  // a button's name, or kt<i> / ky<i> / nimi:<t> / solu<r>:<t>
+    QTest::addColumn<QStringList>(
+        "steps");  // a button's name, or kt<i> / ky<i> / nimi:<t> / solu<r>:<t>
     QTest::addColumn<QString>("close");
     QTest::newRow("uusi KT, Peruuta") << QStringList{"nimi:Varasto", "LisaaNappi_KT"} << "button";
     QTest::newRow("KT kuormineen pois, Esc") << QStringList{"kt1", "PoistaNappi_KT"} << "esc";
@@ -376,7 +391,8 @@ class KTjaKYDialogTest : public QObject {
         << QStringList{"kt2", "nimi:Lumi 2", "MuutaNappi_KT"} << "box";
     QTest::newRow("KY lisätty ja KY1 pois, Peruuta")
         << QStringList{"LisaaNappi_KY", "ky0", "PoistaNappi_KY"} << "button";
-    QTest::newRow("KY tallennettu, Esc") << QStringList{"ky1", "solu0:2,0", "MuutaNappi_KY"} << "esc";
+    QTest::newRow("KY tallennettu, Esc")
+        << QStringList{"ky1", "solu0:2,0", "MuutaNappi_KY"} << "esc";
     QTest::newRow("siirtymä-KY:t pois, Peruuta")
         << QStringList{"ky3", "PoistaNappi_KY", "ky2", "PoistaNappi_KY"} << "button";
   }
@@ -409,9 +425,12 @@ class KTjaKYDialogTest : public QObject {
     }
     QCOMPARE(Shown(), std::string());
     QVERIFY(Records() != before);  // the buttons did store at once
-    if (close == "button") Click(d, "CANCELbutton");
-    else if (close == "esc") QTest::keyClick(&d, Qt::Key_Escape);
-    else d.close();
+    if (close == "button")
+      Click(d, "CANCELbutton");
+    else if (close == "esc")
+      QTest::keyClick(&d, Qt::Key_Escape);
+    else
+      d.close();
     QCOMPARE(Shown(), std::string());
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Rejected));

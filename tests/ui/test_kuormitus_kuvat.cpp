@@ -1,4 +1,5 @@
-// Pictures of the load dialogs: every hint picture drawn and told apart, and, when asked, pictures of the dialogs for the documentation.
+// Pictures of the load dialogs: every hint picture drawn and told apart, and, when asked, pictures
+// of the dialogs for the documentation.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -66,7 +67,8 @@ class LoadPicturesTest : public QObject {
     sheet.fill(Qt::lightGray);
     QPainter painter(&sheet);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-      const int x = int(i % columns) * (cell.width() + 4), y = int(i / columns) * (cell.height() + 22);
+      const int x = int(i % columns) * (cell.width() + 4),
+                y = int(i / columns) * (cell.height() + 22);
       painter.drawText(x + 4, y + 16, QStringLiteral("kuormaohje%1").arg(numbers[i]));
       painter.drawPixmap(x, y + 20, KuormaOhjeKuva(numbers[i], cell));
     }
@@ -140,7 +142,8 @@ class LoadPicturesTest : public QObject {
       TKuormatFRM d(Ui(&boxes), 0, 2, -1);
       boxes.SetParent(&d);
       d.findChild<QComboBox*>(QStringLiteral("ComboBox15"))->setCurrentText(QStringLiteral("1000"));
-      d.findChild<QComboBox*>(QStringLiteral("ComboBox16"))->setCurrentText(QStringLiteral("1000,5"));
+      d.findChild<QComboBox*>(QStringLiteral("ComboBox16"))
+          ->setCurrentText(QStringLiteral("1000,5"));
       d.show();
       QVERIFY(QTest::qWaitForWindowExposed(&d));
       bool grabbed = false;

@@ -153,7 +153,8 @@ class LoadPageTest : public QObject {
     QSignalSpy changed(page_.get(), &LoadPage::ProjectChanged);
     Select(1, "VIIVAKUORMAT: (0 kpl)");
     Typing("ComboBox17", "-3");
-    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("LisaaNappi_kuorma")), Qt::LeftButton);
+    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("LisaaNappi_kuorma")),
+                      Qt::LeftButton);
     QCOMPARE(requests_.size(), std::size_t(1));
     QCOMPARE(requests_[0].loadCase, 1);
     QCOMPARE(requests_[0].kind, 2);
@@ -210,7 +211,8 @@ class LoadPageTest : public QObject {
     QCOMPARE(Loads().Count(), 1);
     QCOMPARE(Loads().CurrentIndex, 0);  // the load before it
     QCOMPARE(CurrentText(), QStringLiteral("1: A"));
-    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("PoistaNappi_kuorma")), Qt::LeftButton);
+    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("PoistaNappi_kuorma")),
+                      Qt::LeftButton);
     QCOMPARE(Loads().Count(), 0);
     QCOMPARE(Loads().CurrentIndex, -1);
     QCOMPARE(CurrentText(), QStringLiteral("VIIVAKUORMAT: (0 kpl)"));

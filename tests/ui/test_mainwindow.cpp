@@ -1,4 +1,5 @@
-// The main window driven as the user drives it: start-up, page changes, the code change, file commands, closing, help.
+// The main window driven as the user drives it: start-up, page changes, the code change, file
+// commands, closing, help.
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -64,10 +65,12 @@ class MainWindowTest : public QObject {
   std::unique_ptr<QTemporaryDir> dir_;
 
   TpaaikkunaFRM& Start(const std::string& argument = std::string()) {
-    window_ = std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), argument, &messages_, &files_, &help_);
+    window_ = std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), argument, &messages_,
+                                              &files_, &help_);
     window_->SetAskOnClose(false);
     // Counting stand-ins for the pages entered: the workflow is what is tested here.
-    for (MainPage page : {MainPage::Kuormitus, MainPage::Mitoitus, MainPage::Tulokset, MainPage::Tulostiedosto})
+    for (MainPage page :
+         {MainPage::Kuormitus, MainPage::Mitoitus, MainPage::Tulokset, MainPage::Tulostiedosto})
       window_->InstallPage(page, new PlaceholderPage(window_->Ui(), QStringLiteral("sivu")));
     window_->show();
     return *window_;
@@ -96,8 +99,9 @@ class MainWindowTest : public QObject {
     TpaaikkunaFRM& w = Start();
     QTabWidget* tabs = w.PageControl1();
     QCOMPARE(tabs->count(), 7);
-    const QStringList captions{"Rakenne", "Kuormitus", "Mitoitus", "Voimasuure ja siirtymäkäyrät",
-                               "Laskentamalli", "Lähtötiedosto", "Tulostiedosto"};
+    const QStringList captions{
+        "Rakenne",       "Kuormitus",     "Mitoitus",     "Voimasuure ja siirtymäkäyrät",
+        "Laskentamalli", "Lähtötiedosto", "Tulostiedosto"};
     for (int i = 0; i < 7; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
     for (int i = 0; i < 7; ++i) QCOMPARE(tabs->isTabVisible(i), i != 4 && i != 5);
     QCOMPARE(w.ActivePage(), MainPage::Rakenne);
@@ -144,7 +148,8 @@ class MainWindowTest : public QObject {
     TpaaikkunaFRM& w = Start(name);
     QCOMPARE(messages_.shown.size(), std::size_t(1));
     QCOMPARE(messages_.shown[0].caption, std::string("TIEDOSTOVIRHE"));
-    QCOMPARE(messages_.shown[0].text, std::string("Tiedosto ei ole QEL-VUX 2.0 tallennustiedosto!"));
+    QCOMPARE(messages_.shown[0].text,
+             std::string("Tiedosto ei ole QEL-VUX 2.0 tallennustiedosto!"));
     // "Tallenna" must not write over the file that failed.
     QVERIFY(w.Project().TextFile.FileName().empty());
     QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
@@ -226,7 +231,8 @@ class MainWindowTest : public QObject {
     messages_.shown.clear();
     w.LaskentaNormiCB()->setCurrentIndex(2);
     QCOMPARE(messages_.shown.size(), std::size_t(1));
-    QCOMPARE(messages_.shown[0].text, std::string("Kuormat nollataan. Vaihdetaanko laskentanormi?"));
+    QCOMPARE(messages_.shown[0].text,
+             std::string("Kuormat nollataan. Vaihdetaanko laskentanormi?"));
     QCOMPARE(messages_.shown[0].caption, std::string("Laskentanormin vaihto:"));
     QVERIFY(messages_.shown[0].question);
     QCOMPARE(p.DesignCode, qv::DesignCode::kEc5Env);
@@ -498,7 +504,8 @@ class MainWindowTest : public QObject {
   void hintsShowTheirLongPartInTheStatusBar() {
     TpaaikkunaFRM& w = Start();
     auto* button = new QPushButton(w.StructurePage());
-    SetHint(button, "Pää- ja paikallikoordinaatisto|Pääkoordinaatisto XYZ ja paikalliskoordinaatisto xyz");
+    SetHint(button,
+            "Pää- ja paikallikoordinaatisto|Pääkoordinaatisto XYZ ja paikalliskoordinaatisto xyz");
     QCOMPARE(button->toolTip(), QStringLiteral("Pää- ja paikallikoordinaatisto"));
     QStatusTipEvent tip(button->statusTip());
     QApplication::sendEvent(button, &tip);  // what hovering sends

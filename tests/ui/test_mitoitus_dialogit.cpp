@@ -83,7 +83,8 @@ class MitoitusDialogitTest : public QObject {
     for (int i = 0; i < list->count(); ++i) l << list->item(i)->text();
     return l;
   }
-  static void Fill(QWidget* d, const QString& name, int shape, const QString& p1, const QString& p2) {
+  static void Fill(QWidget* d, const QString& name, int shape, const QString& p1,
+                   const QString& p2) {
     Type(Find<QLineEdit>(d, "Edit1"), name);
     Find<QComboBox>(d, "ComboBox1")->setCurrentIndex(shape);
     Type(Find<QLineEdit>(d, "Parametri1E"), p1);
@@ -165,7 +166,8 @@ class MitoitusDialogitTest : public QObject {
 
   void eccentricityIsHiddenUnderEc5() {
     auto d = Settings(1, qv::DesignCode::kEc5Env);
-    for (const char* name : {"EpakYCB", "EpakZCB"}) QVERIFY(!Find<QComboBox>(d.get(), name)->isVisible());
+    for (const char* name : {"EpakYCB", "EpakZCB"})
+      QVERIFY(!Find<QComboBox>(d.get(), name)->isVisible());
     int shownLabels = 0;
     for (QLabel* l : d->findChildren<QLabel*>())
       if (l->text() == QString::fromUtf8("Epäkeskisyys:") && l->isVisible()) ++shownLabels;
@@ -231,14 +233,17 @@ class MitoitusDialogitTest : public QObject {
     QVERIFY(!Find<QComboBox>(w, "Zabsoluuttinen3CB")->isVisible());
     QCOMPARE(Find<QComboBox>(w, "Ylperehto1CB")->currentText(), QStringLiteral("L/300"));
     QCOMPARE(Find<QComboBox>(w, "Ylperehto2CB")->currentText(), QStringLiteral("L/200"));
-    QCOMPARE(Find<QComboBox>(w, "Yabsoluuttinen1CB")->currentText(), QStringLiteral("Ei tarkastella"));
+    QCOMPARE(Find<QComboBox>(w, "Yabsoluuttinen1CB")->currentText(),
+             QStringLiteral("Ei tarkastella"));
     QCOMPARE(Find<QComboBox>(w, "UlokeKerroinCB")->currentText(), QStringLiteral("2.00"));
 
     Find<QComboBox>(w, "Ylperehto2CB")->setCurrentIndex(0);  // "Ei tarkastella"
     Find<QComboBox>(w, "Zlperehto1CB")->setCurrentText(QStringLiteral("L/250"));
     Type(Find<QComboBox>(w, "Yabsoluuttinen1CB"), QStringLiteral("abc"));
     QVERIFY(!d->OkClicked());
-    QVERIFY(LastError("Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000"));
+    QVERIFY(
+        LastError("Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä "
+                  "0.00001 … 10000"));
     Type(Find<QComboBox>(w, "Yabsoluuttinen1CB"), QStringLiteral("12,5"));
     Type(Find<QComboBox>(w, "UlokeKerroinCB"), QStringLiteral("0"));
     QVERIFY(!d->OkClicked());
@@ -256,7 +261,9 @@ class MitoitusDialogitTest : public QObject {
     QVERIFY(Find<QComboBox>(ec5.get(), "Ylperehto3CB")->isVisible());
     Type(Find<QComboBox>(ec5.get(), "Zabsoluuttinen3CB"), QStringLiteral("-1"));
     QVERIFY(!ec5->OkClicked());
-    QVERIFY(LastError("Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000"));
+    QVERIFY(
+        LastError("Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: anna luku väliltä "
+                  "0.00001 … 10000"));
   }
 
   void stressPagePerCode() {
@@ -294,7 +301,8 @@ class MitoitusDialogitTest : public QObject {
   // ---- Section library dialog ----
 
   void libraryEditsKeepTheirOrderAndAreWrittenOnClosing() {
-    const std::string file = Library("oma.pl1", {"// oma kirjasto", "50*150;1;50.000;150.000;0;0;0;0;0;0;0;0"});
+    const std::string file =
+        Library("oma.pl1", {"// oma kirjasto", "50*150;1;50.000;150.000;0;0;0;0;0;0;0;0"});
     QCOMPARE(project_->Profiles.LoadLibrary(file), 0);
     TProfiilitFRM d(Ui());
     d.show();
@@ -330,8 +338,11 @@ class MitoitusDialogitTest : public QObject {
     QVERIFY(qv::ReadTextFileLines(file, lines));
     QCOMPARE(lines.size(), std::size_t(5));
     QCOMPARE(lines[0], std::string("// oma kirjasto"));
-    QCOMPARE(lines[1], std::string("50*100;1;50.000;100.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"));
-    QCOMPARE(lines[4], std::string("d 120;2;120.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"));
+    QCOMPARE(
+        lines[1],
+        std::string("50*100;1;50.000;100.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"));
+    QCOMPARE(lines[4],
+             std::string("d 120;2;120.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"));
     QCOMPARE(project_->Profiles.Count(), 4);
     QCOMPARE(project_->Profiles.Name(2), std::string("120*120"));
   }
@@ -360,9 +371,9 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void deletingStopsAtTheLastSection() {
-    const std::string file = Library("oma.pl1", {"50*100;1;50;100;0;0;0;0;0;0;0;0",
-                                                 "50*150;1;50;150;0;0;0;0;0;0;0;0",
-                                                 "50*200;1;50;200;0;0;0;0;0;0;0;0"});
+    const std::string file =
+        Library("oma.pl1", {"50*100;1;50;100;0;0;0;0;0;0;0;0", "50*150;1;50;150;0;0;0;0;0;0;0;0",
+                            "50*200;1;50;200;0;0;0;0;0;0;0;0"});
     project_->Profiles.LoadLibrary(file);
     project_->Profiles.CurrentIndex = 2;
     TProfiilitFRM d(Ui());
@@ -386,8 +397,8 @@ class MitoitusDialogitTest : public QObject {
   }
 
   void anotherLibraryIsOpenedOrCreatedButNotTaken() {
-    const std::string own = Library("oma.pl1", {"50*100;1;50;100;0;0;0;0;0;0;0;0",
-                                                "50*150;1;50;150;0;0;0;0;0;0;0;0"});
+    const std::string own =
+        Library("oma.pl1", {"50*100;1;50;100;0;0;0;0;0;0;0;0", "50*150;1;50;150;0;0;0;0;0;0;0;0"});
     project_->Profiles.LoadLibrary(own);
     project_->Profiles.CurrentIndex = 1;
     TProfiilitFRM d(Ui());
@@ -404,8 +415,10 @@ class MitoitusDialogitTest : public QObject {
     QVERIFY(qv::ReadTextFileLines(own, lines));
     QCOMPARE(lines.size(), std::size_t(2));
     QVERIFY(qv::ReadTextFileLines(fresh, lines));
-    QCOMPARE(lines, std::vector<std::string>{
-                        "Esimerkki (45*95);1;45.000;95.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"});
+    QCOMPARE(
+        lines,
+        std::vector<std::string>{
+            "Esimerkki (45*95);1;45.000;95.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000;0.000"});
     QCOMPARE(Names(Find<QListWidget>(&d, "ListBox1")), QStringList{"Esimerkki (45*95)"});
     QVERIFY(Find<QPushButton>(&d, "Button1")->text().endsWith(QStringLiteral("/uusi.pl1")));
     QVERIFY(Find<QPushButton>(&d, "LisaaNappi")->isEnabled());
@@ -425,16 +438,21 @@ class MitoitusDialogitTest : public QObject {
   void cancelLeavesTheLibraryAlone_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("close");
-    QTest::newRow("lisää, Peruuta") << "add" << "button";
-    QTest::newRow("muuta, Esc") << "change" << "esc";
-    QTest::newRow("poista, sulkuruksi") << "delete" << "box";
-    QTest::newRow("poista ja toinen kirjasto, Peruuta") << "delete+other" << "button";
+    QTest::newRow("lisää, Peruuta") << "add"
+                                    << "button";
+    QTest::newRow("muuta, Esc") << "change"
+                                << "esc";
+    QTest::newRow("poista, sulkuruksi") << "delete"
+                                        << "box";
+    QTest::newRow("poista ja toinen kirjasto, Peruuta") << "delete+other"
+                                                        << "button";
   }
   void cancelLeavesTheLibraryAlone() {
     QFETCH(QString, edit);
     QFETCH(QString, close);
-    const std::string own = Library("oma.pl1", {"// oma kirjasto", "50*100;1;50;100;0;0;0;0;0;0;0;0",
-                                                "50*150;1;50;150;0;0;0;0;0;0;0;0"});
+    const std::string own = Library(
+        "oma.pl1",
+        {"// oma kirjasto", "50*100;1;50;100;0;0;0;0;0;0;0;0", "50*150;1;50;150;0;0;0;0;0;0;0;0"});
     QFile file(QString::fromStdString(own));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -458,9 +476,12 @@ class MitoitusDialogitTest : public QObject {
       QTest::mouseClick(Find<QPushButton>(&d, "Button1"), Qt::LeftButton);
       QCOMPARE(Names(Find<QListWidget>(&d, "ListBox1")), QStringList{"75*75"});
     }
-    if (close == "button") QTest::mouseClick(Find<QPushButton>(&d, "PeruutaButton"), Qt::LeftButton);
-    else if (close == "esc") QTest::keyClick(&d, Qt::Key_Escape);
-    else d.close();
+    if (close == "button")
+      QTest::mouseClick(Find<QPushButton>(&d, "PeruutaButton"), Qt::LeftButton);
+    else if (close == "esc")
+      QTest::keyClick(&d, Qt::Key_Escape);
+    else
+      d.close();
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Rejected));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -477,7 +498,8 @@ class MitoitusDialogitTest : public QObject {
     w.show();
     const std::string own = Library("oma.pl1", {"50*100;1;50;100;0;0;0;0;0;0;0;0"});
     w.Project().Profiles.LoadLibrary(own);
-    w.Project().Loads.AddLoad("Lumi", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -2.0, -2.0, 0.0, 6000.0);
+    w.Project().Loads.AddLoad("Lumi", 1, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -2.0,
+                              -2.0, 0.0, 6000.0);
     w.PageControl1()->setCurrentIndex(static_cast<int>(MainPage::Mitoitus));
     auto* page = qobject_cast<DesignPage*>(w.Page(MainPage::Mitoitus));
     QVERIFY(page);

@@ -1,4 +1,5 @@
-// Entering the design and report pages again after a change of any kind shows the new numbers, the same as a project designed from nothing.
+// Entering the design and report pages again after a change of any kind shows the new numbers, the
+// same as a project designed from nothing.
 //
 // The window keeps a solved analysis and a built report between visits when nothing they
 // depend on changed; these cases change one thing at a time straight in the record, as any
@@ -82,7 +83,8 @@ class PageReuseTest : public QObject {
     GoTo(MainPage::Mitoitus);
     auto* design = qobject_cast<DesignPage*>(window_->Page(MainPage::Mitoitus));
     s.total = design->TotalKALabel()->text();
-    for (QTreeWidgetItemIterator it(design->MitoitusTulokset()); *it; ++it) s.tree << (*it)->text(0);
+    for (QTreeWidgetItemIterator it(design->MitoitusTulokset()); *it; ++it)
+      s.tree << (*it)->text(0);
     GoTo(MainPage::Tulostiedosto);
     s.report = Report()->toPlainText().split(QLatin1Char('\n'));
     return s;
@@ -114,7 +116,8 @@ class PageReuseTest : public QObject {
     QVERIFY2(!cold.report.isEmpty(), what);
     QVERIFY2(after.tree != before.tree, what);
     QVERIFY2(after.report != before.report, what);
-    QVERIFY2(after.total == cold.total, qPrintable(QString::fromLatin1(what) + ": " + after.total + " / " + cold.total));
+    QVERIFY2(after.total == cold.total,
+             qPrintable(QString::fromLatin1(what) + ": " + after.total + " / " + cold.total));
     QVERIFY2(after.tree == cold.tree, what);
     QVERIFY2(after.report == cold.report, what);
     QVERIFY2(messages_.shown.empty(), what);
@@ -124,8 +127,8 @@ class PageReuseTest : public QObject {
   void init() {
     QVERIFY(dir_.isValid());
     messages_.shown.clear();
-    window_ = std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), ExamplePath("jatkuva_orsi.vux"),
-                                              &messages_, &files_, &help_);
+    window_ = std::make_unique<TpaaikkunaFRM>(
+        qv::test::ProgramPath(), ExamplePath("jatkuva_orsi.vux"), &messages_, &files_, &help_);
     window_->SetAskOnClose(false);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -173,7 +176,8 @@ class PageReuseTest : public QObject {
     PaintBox* box = page->PaintBox2();
     const auto shownAndDirect = [&] {
       const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-      const QImage direct = box->Render(box->width(), box->height()).convertToFormat(QImage::Format_RGB32);
+      const QImage direct =
+          box->Render(box->width(), box->height()).convertToFormat(QImage::Format_RGB32);
       return std::make_pair(shown, direct);
     };
     QCoreApplication::processEvents();  // the preparation after opening
@@ -184,7 +188,7 @@ class PageReuseTest : public QObject {
     GoTo(MainPage::Rakenne);
     P().Member.SetReal(1, RakenneVektori::kRealX, P().Member.X(1) - 700.0);
     QMetaObject::invokeMethod(window_->Page(MainPage::Rakenne), "ProjectChanged");
-    QCoreApplication::processEvents();  // prepared again for the moved support
+    QCoreApplication::processEvents();    // prepared again for the moved support
     P().Loads.SetText(0, 0, "Muutettu");  // and changed once more after that
     GoTo(MainPage::Kuormitus);
     const auto changed = shownAndDirect();

@@ -14,7 +14,7 @@ using namespace qv;
 namespace {
 
 struct Scene {
-  double x = 20.0;         // where the bar stands
+  double x = 20.0;           // where the bar stands
   Colour colour = 0x0000FF;  // red
   std::string text = "6000";
   int calls = 0;

@@ -1,4 +1,5 @@
-// The project information dialog (OK copies, Peruuta does not, help context) and the settings dialog's close rule, alone and from the main window.
+// The project information dialog (OK copies, Peruuta does not, help context) and the settings
+// dialog's close rule, alone and from the main window.
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,7 +62,8 @@ class ProjectInfoTest : public QObject {
     if (!keep.isEmpty()) {
       d.show();
       QVERIFY(QTest::qWaitForWindowExposed(&d));
-      QVERIFY(d.grab().save(QDir(keep).filePath(QStringLiteral("tulostiedosto_projektitiedot.png"))));
+      QVERIFY(
+          d.grab().save(QDir(keep).filePath(QStringLiteral("tulostiedosto_projektitiedot.png"))));
       d.hide();
     }
     QCOMPARE(d.windowTitle(), QStringLiteral("Projektitiedot"));
@@ -82,7 +84,7 @@ class ProjectInfoTest : public QObject {
       d.Edit1()->clear();
       QTest::keyClicks(d.Edit1(), QStringLiteral("Oljy"));
       d.Edit1()->insert(QString::fromUtf8("-Äijä"));  // typed through the input method
-      d.Edit2()->clear();  // an empty text is stored empty
+      d.Edit2()->clear();                             // an empty text is stored empty
       d.Edit3()->setText(QStringLiteral("Halli 2"));
       d.Memo1()->setPlainText(QStringLiteral("A\nB\n\nC"));
       d.OKbutton()->click();
@@ -94,9 +96,15 @@ class ProjectInfoTest : public QObject {
     QCOMPARE(project_->Site, std::string("Halli 2"));
     QCOMPARE(project_->OtherInfo, std::string("A\r\nB\r\n\r\nC"));
     // The report leaves the emptied contact out, like a blank.
-    const std::vector<std::string> expected = {"====================================", "PROJEKTITIEDOT:",
-                                               "Laskija:\tOljy-Äijä", "Kohde:\tHalli 2",
-                                               "Muut tiedot:", "A", "B", "", "C"};
+    const std::vector<std::string> expected = {"====================================",
+                                               "PROJEKTITIEDOT:",
+                                               "Laskija:\tOljy-Äijä",
+                                               "Kohde:\tHalli 2",
+                                               "Muut tiedot:",
+                                               "A",
+                                               "B",
+                                               "",
+                                               "C"};
     QCOMPARE(ProjectInfoLines(*project_), expected);
   }
 

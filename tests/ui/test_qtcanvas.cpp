@@ -89,8 +89,8 @@ class QtCanvasTest : public QObject {
       c.Polygon({{10, 10}, {50, 10}, {50, 50}, {10, 50}});
       c.Polyline({{70, 10}, {110, 10}, {110, 50}});
     }
-    for (const QPoint corner : {QPoint(10, 10), QPoint(50, 10), QPoint(50, 50), QPoint(10, 50),
-                                QPoint(110, 10)}) {
+    for (const QPoint corner :
+         {QPoint(10, 10), QPoint(50, 10), QPoint(50, 50), QPoint(10, 50), QPoint(110, 10)}) {
       QVERIFY2(qGray(image.pixel(corner)) < 60, "corner left open");
       // The outer edge of the corner square is inked as well (no notch).
       const int dx = corner.x() == 10 ? -1 : 1;
@@ -112,7 +112,7 @@ class QtCanvasTest : public QObject {
       c.SetPen(Pen{0x0000FF, 1, PenStyle::Solid});  // red
       c.SetBrush(Brush{0, BrushStyle::Clear});
       c.Line({10, 60.5}, {190, 60.5});  // on the pixel row, not between two
-      c.SetFontColour(0xFF0000);  // blue text
+      c.SetFontColour(0xFF0000);        // blue text
       c.Text({10, 5}, "6000");
       c.Line({10, 70.5}, {190, 70.5});
       Font f = c.GetFont();
@@ -147,7 +147,7 @@ class QtCanvasTest : public QObject {
       c.SetBrush(Brush{0xFF0000, BrushStyle::Solid});  // blue block over the line
       c.Polygon({{30, 10}, {70, 10}, {70, 50}, {30, 50}});
       c.SetPen(Pen{0x0000FF, 1, PenStyle::Solid});
-      c.Line({10, 20.5}, {90, 20.5});                 // red again, over the block
+      c.Line({10, 20.5}, {90, 20.5});  // red again, over the block
       c.Line({10, 40.5}, {90, 40.5});
       c.SetPen(Pen{0x00FF00, 1, PenStyle::Solid});  // green, same place
       c.Line({10, 40.5}, {90, 40.5});
@@ -209,7 +209,7 @@ class QtCanvasTest : public QObject {
     const QImage measured = draw(true);
     QCOMPARE(measured, draw(false));
     QVERIFY(At(measured, 45, 0) != 0xFFFFFFu);  // the box reaching in from above
-    int inkBelow = 0;  // the text reaching out below
+    int inkBelow = 0;                           // the text reaching out below
     for (int y = 30; y < measured.height(); ++y)
       for (int x = 70; x < measured.width(); ++x)
         if (At(measured, x, y) != 0xFFFFFFu) ++inkBelow;
@@ -241,7 +241,8 @@ class QtCanvasTest : public QObject {
 
   void fileFiltersInQtForm() {
     QCOMPARE(QtFilterText("Lähtötiedostot|*.vux"), std::string("Lähtötiedostot (*.vux)"));
-    QCOMPARE(QtFilterText("Kuvat|*.bmp;*.emf|Kaikki|*.*"), std::string("Kuvat (*.bmp *.emf);;Kaikki (*.*)"));
+    QCOMPARE(QtFilterText("Kuvat|*.bmp;*.emf|Kaikki|*.*"),
+             std::string("Kuvat (*.bmp *.emf);;Kaikki (*.*)"));
     QCOMPARE(QtFilterEntry("Kuvat|*.bmp|Kaikki|*.*", 2), std::string("Kaikki (*.*)"));
     QCOMPARE(QtFilterEntry("Kuvat|*.bmp|Kaikki|*.*", 9), std::string("Kuvat (*.bmp)"));
     QCOMPARE(QtFilterText(""), std::string());

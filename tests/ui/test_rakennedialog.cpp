@@ -1,4 +1,5 @@
-// The member, support and hinge dialog: what it shows, the messages of OK, its questions and its pictures.
+// The member, support and hinge dialog: what it shows, the messages of OK, its questions and its
+// pictures.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QApplication>
@@ -108,7 +109,8 @@ class RakenneDialogTest : public QObject {
       Type(d, "ComboBox2", "4000");
       messages_.answers = {true};
       QCOMPARE(OkMessage(d), std::string("?"));  // stored after the question
-      QCOMPARE(messages_.shown[0].text, std::string("Haluatko että loppupään tukea siirretään myös ?"));
+      QCOMPARE(messages_.shown[0].text,
+               std::string("Haluatko että loppupään tukea siirretään myös ?"));
       QCOMPARE(messages_.shown[0].caption, std::string("HUOMIO"));
       QVERIFY(messages_.shown[0].question);
     }

@@ -1,4 +1,5 @@
-// The report page driven through its check boxes, font and save button: switches, sections, save modes, PDF and the question after saving.
+// The report page driven through its check boxes, font and save button: switches, sections, save
+// modes, PDF and the question after saving.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -84,7 +85,8 @@ class ReportPageTest : public QObject {
   ReportPage& Page() {
     project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
     std::string message;
-    const int loaded = LoadProject(*project_, QELVUX_SOURCE_DATA_DIR "/../examples/jatkuva_orsi.vux", &message);
+    const int loaded =
+        LoadProject(*project_, QELVUX_SOURCE_DATA_DIR "/../examples/jatkuva_orsi.vux", &message);
     if (loaded != 0) qWarning("%s", message.c_str());
     std::vector<std::string> output;
     RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
@@ -118,10 +120,11 @@ class ReportPageTest : public QObject {
     auto* picture = page.findChild<QLabel*>(QStringLiteral("Image3"));
     QVERIFY(picture && !picture->pixmap().isNull());
     QCOMPARE(picture->toolTip(), QStringLiteral("Pää- ja paikallikoordinaatisto"));
-    const char* captions[kReportBoxCount] = {"Projektitiedot", "Rakennetiedot", "Kuormitustiedot",
-                                             "Mitoitustiedot", "Nurjahdus/kiepahduskert.",
-                                             "Materiaalin laskenta-arvot", "Tukireaktiot (KY)",
-                                             "Tukireaktiot (KT)"};
+    const char* captions[kReportBoxCount] = {
+        "Projektitiedot",           "Rakennetiedot",
+        "Kuormitustiedot",          "Mitoitustiedot",
+        "Nurjahdus/kiepahduskert.", "Materiaalin laskenta-arvot",
+        "Tukireaktiot (KY)",        "Tukireaktiot (KT)"};
     for (int i = 0; i < kReportBoxCount; ++i) {
       QCOMPARE(page.CheckBox(i)->text(), QString::fromUtf8(captions[i]));
       // Defaults: everything but the two design options.
@@ -194,8 +197,9 @@ class ReportPageTest : public QObject {
     project_->OtherInfo = "rivi 1\r\nrivi 2";
     for (int i = kBoxStructure; i < kReportBoxCount; ++i)
       if (page.CheckBox(i)->isChecked() && page.CheckBox(i)->isEnabled()) page.CheckBox(i)->click();
-    const std::vector<std::string> expected = {kRule, "PROJEKTITIEDOT:", "Laskija:\tInsinööri Ä",
-                                               "Muut tiedot:", "rivi 1", "rivi 2", kRule};
+    const std::vector<std::string> expected = {
+        kRule, "PROJEKTITIEDOT:", "Laskija:\tInsinööri Ä", "Muut tiedot:", "rivi 1", "rivi 2",
+        kRule};
     QCOMPARE(page.ViewLines(), expected);
 
     project_->CalculatedBy = " ";
@@ -309,7 +313,8 @@ class ReportPageTest : public QObject {
     SaveAs(page, txt);
     QCOMPARE(page.FileMode(), ReportFileMode::Plain);
     const QByteArray plain = FileBytes(QString::fromStdString(txt));
-    QVERIFY(plain.startsWith(QByteArray::fromStdString(kRule + "\r\nPROJEKTITIEDOT:\r\nKohde:\tHallin katto\r\n")));
+    QVERIFY(plain.startsWith(
+        QByteArray::fromStdString(kRule + "\r\nPROJEKTITIEDOT:\r\nKohde:\tHallin katto\r\n")));
     QVERIFY(!plain.contains("\\rtf"));
     QVERIFY(plain.contains("KUORMITUSYHDISTELM\xC4T:\r\n"));  // Windows-1252, not UTF-8
     QVERIFY(plain.endsWith(QByteArray::fromStdString(kRule + "\r\n")));
@@ -325,7 +330,8 @@ class ReportPageTest : public QObject {
     const QByteArray rich = FileBytes(QString::fromStdString(rtf));
     QVERIFY(rich.startsWith("{\\rtf1"));
     QVERIFY(rich.contains("KUORMITUSYHDISTELM\\'c4T:"));
-    QVERIFY(rich.contains("\\tx1500\\tx2500\\tx3660\\tx5000\\tx6000\\tx7000\\tx8000"));  // points x 20
+    QVERIFY(
+        rich.contains("\\tx1500\\tx2500\\tx3660\\tx5000\\tx6000\\tx7000\\tx8000"));  // points x 20
 
     const std::string doc2 = TempPath("raportti2.doc");
     SaveAs(page, doc2);
@@ -345,7 +351,8 @@ class ReportPageTest : public QObject {
     page.TulosRichEditAll()->appendPlainText(QStringLiteral("Lisätty\trivi"));
     const std::string txt = TempPath("muokattu.txt");
     SaveAs(page, txt);
-    QVERIFY(FileBytes(QString::fromStdString(txt)).endsWith(QByteArray::fromStdString(kRule) + "\r\nLis\xE4tty\trivi\r\n"));
+    QVERIFY(FileBytes(QString::fromStdString(txt))
+                .endsWith(QByteArray::fromStdString(kRule) + "\r\nLis\xE4tty\trivi\r\n"));
   }
 
   // The view holds the report's lines as they are, each laid out on the report's stops,
@@ -357,20 +364,23 @@ class ReportPageTest : public QObject {
     QPlainTextEdit* view = page.TulosRichEditAll();
     const std::vector<std::string> lines = BuildReportLines(*project_);
     QCOMPARE(page.ViewLines(), lines);
-    QCOMPARE(view->document()->blockCount(), static_cast<int>(lines.size()));  // no extra empty line
+    QCOMPARE(view->document()->blockCount(),
+             static_cast<int>(lines.size()));  // no extra empty line
     QCOMPARE(view->font().family(), page.ReportFont().family());
     QCOMPARE(view->font().pointSizeF(), 8.0);
 
     const double pxPerPt = view->logicalDpiX() / 72.0;
     const double firstStopPx = ReportTabStopsPt().front() * pxPerPt;
     // "Kohde:" is shorter than the first stop.
-    const QTextBlock site = view->document()->findBlockByNumber(IndexOf(lines, "Kohde:\tHallin katto"));
+    const QTextBlock site =
+        view->document()->findBlockByNumber(IndexOf(lines, "Kohde:\tHallin katto"));
     QVERIFY(site.isValid());
     QVERIFY(std::abs(TabX(view, site, 1) - firstStopPx) < 1.0);
     // The last line with a tab, far below the screenful and never drawn: its text goes to
     // the first stop past the label.
     int tabbed = static_cast<int>(lines.size()) - 1;
-    while (tabbed > 0 && lines[static_cast<std::size_t>(tabbed)].find('\t') == std::string::npos) --tabbed;
+    while (tabbed > 0 && lines[static_cast<std::size_t>(tabbed)].find('\t') == std::string::npos)
+      --tabbed;
     const QTextBlock far = view->document()->findBlockByNumber(tabbed);
     QVERIFY(view->cursorForPosition(view->viewport()->rect().bottomLeft()).blockNumber() < tabbed);
     const QString label = far.text().left(far.text().indexOf(QLatin1Char('\t')));
@@ -397,7 +407,8 @@ class ReportPageTest : public QObject {
     QCOMPARE(page.ViewLines(), typed);
     const std::string txt = TempPath("kirjoitettu.txt");
     SaveAs(page, txt);
-    QVERIFY(FileBytes(QString::fromStdString(txt)).endsWith(QByteArray::fromStdString(kRule) + "\r\na\tb\r\n"));
+    QVERIFY(FileBytes(QString::fromStdString(txt))
+                .endsWith(QByteArray::fromStdString(kRule) + "\r\na\tb\r\n"));
 
     // Another font keeps the stops where they are on paper.
     page.SetReportFont(QFont(QStringLiteral("Courier New"), 12));
@@ -423,7 +434,8 @@ class ReportPageTest : public QObject {
     const QString keep = qEnvironmentVariable("QELVUX_TULOSTIEDOSTO_OUT");
     for (const char* name : {"jatkuva_orsi", "kattotuoli", "lattiapalkki", "pilari"}) {
       project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
-      const std::string source = std::string(QELVUX_SOURCE_DATA_DIR "/../examples/") + name + ".vux";
+      const std::string source =
+          std::string(QELVUX_SOURCE_DATA_DIR "/../examples/") + name + ".vux";
       QCOMPARE(LoadProject(*project_, source), 0);
       std::vector<std::string> output;
       RunAnalysis(GenerateAnalysisInput(*project_), *project_, project_->Analysis, output);
@@ -433,7 +445,8 @@ class ReportPageTest : public QObject {
       for (const char* ext : {".rtf", ".txt", ".pdf"}) {
         const std::string base = std::string(name) + ext;
         const std::string path =
-            keep.isEmpty() ? TempPath(base.c_str()) : QDir(keep).filePath(QString::fromStdString(base)).toStdString();
+            keep.isEmpty() ? TempPath(base.c_str())
+                           : QDir(keep).filePath(QString::fromStdString(base)).toStdString();
         SaveAs(page, path);
         QCOMPARE(messages_.shown.size(), std::size_t(1));  // only the question
         QVERIFY(FileBytes(QString::fromStdString(path)).size() > 1000);

@@ -1,4 +1,5 @@
-// Picture export of the drawings: cropping, the clipboard, BMP, WMF, EMF and SVG files, the dialogs' texts and the pop-up menus on the pages.
+// Picture export of the drawings: cropping, the clipboard, BMP, WMF, EMF and SVG files, the
+// dialogs' texts and the pop-up menus on the pages.
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
@@ -84,7 +85,8 @@ class PictureExportTest : public QObject {
   // QELVUX_TULOSTIEDOSTO_OUT keeps the pictures for a look.
   std::string TempPath(const char* name) {
     const QString keep = qEnvironmentVariable("QELVUX_TULOSTIEDOSTO_OUT");
-    return (keep.isEmpty() ? dir_->filePath(QString::fromUtf8(name)) : QDir(keep).filePath(QString::fromUtf8(name)))
+    return (keep.isEmpty() ? dir_->filePath(QString::fromUtf8(name))
+                           : QDir(keep).filePath(QString::fromUtf8(name)))
         .toStdString();
   }
   void Solve() {
@@ -107,7 +109,9 @@ class PictureExportTest : public QObject {
   void init() {
     project_ = std::make_unique<QELVUX_data>(qv::test::ProgramPath());
     std::string message;
-    QCOMPARE(LoadProject(*project_, QELVUX_SOURCE_DATA_DIR "/../examples/jatkuva_orsi.vux", &message), 0);
+    QCOMPARE(
+        LoadProject(*project_, QELVUX_SOURCE_DATA_DIR "/../examples/jatkuva_orsi.vux", &message),
+        0);
     messages_ = RecordingMessages();
     files_ = FakeFileDialogs();
     dir_ = std::make_unique<QTemporaryDir>();
@@ -128,18 +132,21 @@ class PictureExportTest : public QObject {
       // Something is drawn on the white paper.
       bool inked = false;
       for (int y = 0; y < image.height() && !inked; y += 2)
-        for (int x = 0; x < image.width() && !inked; x += 2) inked = image.pixel(x, y) != qRgb(255, 255, 255);
+        for (int x = 0; x < image.width() && !inked; x += 2)
+          inked = image.pixel(x, y) != qRgb(255, 255, 255);
       QVERIFY(inked);
     }
     // A column stands high and narrow: the height limits.
     project_->Member.Angle = 90.0;
-    const QImage column = MemberDrawingPicture(*project_, MemberViewKind::Structure, 900, 600, 3.78, 3.78);
+    const QImage column =
+        MemberDrawingPicture(*project_, MemberViewKind::Structure, 900, 600, 3.78, 3.78);
     QCOMPARE(column.height(), 600);
     QVERIFY(column.width() < 900);
   }
 
   void tooSmallABoxGivesNothing() {
-    QVERIFY(MemberDrawingPicture(*project_, MemberViewKind::Structure, 5, 400, 3.78, 3.78).isNull());
+    QVERIFY(
+        MemberDrawingPicture(*project_, MemberViewKind::Structure, 5, 400, 3.78, 3.78).isNull());
     QVERIFY(MemberDrawingPicture(*project_, MemberViewKind::Loads, 400, 5, 3.78, 3.78).isNull());
     PaintBox box;
     box.setMinimumSize(1, 1);
@@ -190,9 +197,9 @@ class PictureExportTest : public QObject {
     structure.resize(900, 500);
     structure.show();
     QVERIFY(QTest::qWaitForWindowExposed(&structure));
-    QCOMPARE(MenuOn(structure.PaintBox1()),
-             (QStringList{QStringLiteral("RakenneKuvaMenu"), QString::fromUtf8("Kuva leikepöydälle"),
-                          QStringLiteral("Kuva tiedostoon...")}));
+    QCOMPARE(MenuOn(structure.PaintBox1()), (QStringList{QStringLiteral("RakenneKuvaMenu"),
+                                                         QString::fromUtf8("Kuva leikepöydälle"),
+                                                         QStringLiteral("Kuva tiedostoon...")}));
     LoadPage loads(Ui());
     loads.resize(900, 500);
     loads.show();
@@ -201,7 +208,8 @@ class PictureExportTest : public QObject {
              (QStringList{QStringLiteral("KuormaKuvaMenu"), QString::fromUtf8("Kuva leikepöydälle"),
                           QStringLiteral("Kuva tiedostoon...")}));
     // The menu's entries run the commands.
-    std::unique_ptr<QMenu> menu(MemberPictureMenu(loads.PaintBox2(), Ui(), MemberViewKind::Loads, nullptr));
+    std::unique_ptr<QMenu> menu(
+        MemberPictureMenu(loads.PaintBox2(), Ui(), MemberViewKind::Loads, nullptr));
     files_.answer = TempPath("kuormat.bmp");
     menu->actions().at(1)->trigger();
     QVERIFY(FileBytes(files_.answer).startsWith("BM"));
@@ -219,14 +227,16 @@ class PictureExportTest : public QObject {
     const FileDialogRequest& r = files_.requests.back();
     QCOMPARE(r.title, std::string("Kuvan tallennus"));
     QCOMPARE(r.fileName, std::string("*.WMF"));
-    QCOMPARE(r.filter, std::string("Metafile *.wmf|*.wmf|Enhanced metafile *.emf|*.emf|SVG-kuva *.svg|*.svg"));
+    QCOMPARE(
+        r.filter,
+        std::string("Metafile *.wmf|*.wmf|Enhanced metafile *.emf|*.emf|SVG-kuva *.svg|*.svg"));
     QCOMPARE(r.defaultSuffix, std::string("wmf"));
     QCOMPARE(U32(FileBytes(files_.answer), 0), 0x9AC6CDD7u);  // placeable metafile key
 
     files_.answer = TempPath("kaavio.EMF");
     QCOMPARE(SaveResultsPicture(Ui(), page.get()), 0);
     const QByteArray emf = FileBytes(files_.answer);
-    QCOMPARE(U32(emf, 0), 1u);                 // EMR_HEADER
+    QCOMPARE(U32(emf, 0), 1u);  // EMR_HEADER
     QCOMPARE(emf.mid(40, 4), QByteArray(" EMF"));
 
     files_.answer = TempPath("kaavio.svg");
@@ -234,7 +244,8 @@ class PictureExportTest : public QObject {
     const QByteArray svg = FileBytes(files_.answer);
     QVERIFY(svg.contains("<svg"));
     QVERIFY(svg.contains(QString::fromStdString(page->Diagram().title).toUtf8()));
-    QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(view->width()).arg(view->height()).toUtf8()));
+    QVERIFY(svg.contains(
+        QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(view->width()).arg(view->height()).toUtf8()));
 
     for (const char* name : {"kaavio.bmp", "kaavio"}) {
       files_.answer = TempPath(name);
@@ -270,7 +281,8 @@ class PictureExportTest : public QObject {
 
   void resultsMenuOnChartAndPicture() {
     auto page = ResultsPageOn(kResultMz);
-    const QStringList expected{QStringLiteral("TulosKuvaMenu"), QString::fromUtf8("Kuva leikepöydälle..."),
+    const QStringList expected{QStringLiteral("TulosKuvaMenu"),
+                               QString::fromUtf8("Kuva leikepöydälle..."),
                                QStringLiteral("Kuva tiedostoon...")};
     QCOMPARE(MenuOn(page->KayratChart()->viewport()), expected);
     page->TuloslajiCBChange(page->TuloslajiCB()->count() - 1);  // the last kind is a reaction view

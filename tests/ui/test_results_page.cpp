@@ -1,4 +1,5 @@
-// The results page driven through its lists and buttons: lists and resets, the chart's series and axes, the value table, the reactions view and the page in the main window.
+// The results page driven through its lists and buttons: lists and resets, the chart's series and
+// axes, the value table, the reactions view and the page in the main window.
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
@@ -59,7 +60,8 @@ void SetLoads(QELVUX_data& p, double q) {
   y.AddFactor(1, 0, 1.0);
   y.AddHeader(2, KuormaYhdVektori::kStress);
   y.AddFactor(2, 1, 1.0);
-  p.Loads.AddLoad(" ", 0, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -q, -q, 0.0, p.Member.Length);
+  p.Loads.AddLoad(" ", 0, KuormaVektori::kLine, 2, KuormaVektori::kPerLength, -q, -q, 0.0,
+                  p.Member.Length);
 }
 
 int Solve(QELVUX_data& p) {
@@ -201,7 +203,8 @@ class ResultsPageTest : public QObject {
     QCOMPARE(Chart()->title(), QString::fromUtf8("Uy (Siirtymä) [mm]"));
     const QString none = QString::fromUtf8("Siirtymätarkastelun kuormitusyhdistelmiä ei ole!");
     QCOMPARE(page_->FootText(), none);
-    QCOMPARE(TableLines(*page_).mid(0, 2), (QStringList{QString::fromUtf8("Uy (Siirtymä) [mm]"), none}));
+    QCOMPARE(TableLines(*page_).mid(0, 2),
+             (QStringList{QString::fromUtf8("Uy (Siirtymä) [mm]"), none}));
     QCOMPARE(Series().size(), 5);
     QCOMPARE(Points(0), 0);
     QVERIFY(page_->MarkTexts().isEmpty());
@@ -237,7 +240,8 @@ class ResultsPageTest : public QObject {
     QCOMPARE(Chart()->title(), QString::fromUtf8("Mz (Momentti) [kNm], KY1 (Jännitystarkastelu)"));
     QVERIFY(ValueAxis()->isReverse());
     QCOMPARE(ValueAxis()->titleText(), QStringLiteral("kNm"));
-    QCOMPARE(Chart()->axes(Qt::Horizontal).first()->titleText(), QStringLiteral("mm (paikalliskoordinaatisto x)"));
+    QCOMPARE(Chart()->axes(Qt::Horizontal).first()->titleText(),
+             QStringLiteral("mm (paikalliskoordinaatisto x)"));
     QVERIFY(!Chart()->legend()->isVisible());
     // Sagging moment on the tension side, below the axis; its mark below the marker.
     QVERIFY(At(3000.0, m).y() > At(3000.0, 0.0).y() + 20.0);
@@ -306,7 +310,8 @@ class ResultsPageTest : public QObject {
     QCOMPARE(Series().at(1)->name(), QStringLiteral("U2,fin"));
     QCOMPARE(Series().at(2)->name(), QStringLiteral("Ufin"));
     QCOMPARE(TableRows(*page_).isEmpty(), false);
-    QVERIFY(TableLines(*page_).contains(QStringLiteral("X [mm]\tU2,inst [mm]\tU2,fin [mm]\tUfin [mm]")));
+    QVERIFY(TableLines(*page_).contains(
+        QStringLiteral("X [mm]\tU2,inst [mm]\tU2,fin [mm]\tUfin [mm]")));
   }
 
   void tableFollowsTheDisplaySwitch() {
@@ -371,8 +376,10 @@ class ResultsPageTest : public QObject {
 
   void twoSpansWithACantilever() {
     // Supports at 0, 3500 and 7000, free end at 8500: bars of 3500, 3500 and 1500 mm.
-    SetMember(P(), 8500.0, {{0.0, RakenneVektori::kPinned}, {3500.0, RakenneVektori::kSlidingX},
-                            {7000.0, RakenneVektori::kSlidingX}});
+    SetMember(P(), 8500.0,
+              {{0.0, RakenneVektori::kPinned},
+               {3500.0, RakenneVektori::kSlidingX},
+               {7000.0, RakenneVektori::kSlidingX}});
     SetLoads(P(), kQ);
     Show();
     // Step (8500 - 0.1) / 40 = 212.4975: 16, 16 and 7 steps, 17 + 17 + 8 points, and the
@@ -386,7 +393,8 @@ class ResultsPageTest : public QObject {
     for (int i = 0; i < markers->count(); ++i) {
       if (std::fabs(markers->at(i).x() - 7000.0) > 1e-6) continue;
       found = true;
-      QVERIFY2(std::fabs(markers->at(i).y() + cantilever) < 1e-6, qPrintable(QString::number(markers->at(i).y())));
+      QVERIFY2(std::fabs(markers->at(i).y() + cantilever) < 1e-6,
+               qPrintable(QString::number(markers->at(i).y())));
       QVERIFY(At(7000.0, markers->at(i).y()).y() < At(7000.0, 0.0).y());
     }
     QVERIFY(found);
@@ -408,7 +416,8 @@ class ResultsPageTest : public QObject {
     const int labels = axis->categoriesLabels().size();
     QVERIFY(labels >= 3);
     const double spacing = Chart()->plotArea().height() / (labels - 1);
-    QVERIFY2(spacing >= QFontMetricsF(axis->labelsFont()).height(), qPrintable(QString::number(spacing)));
+    QVERIFY2(spacing >= QFontMetricsF(axis->labelsFont()).height(),
+             qPrintable(QString::number(spacing)));
     QCOMPARE(page_->MarkTexts(), QStringList{"9.00"});
     MarksApartAndInside();
   }
@@ -420,7 +429,8 @@ class ResultsPageTest : public QObject {
     TpaaikkunaFRM w(qv::test::ProgramPath(), std::string(), &messages_, &files, &help);
     w.SetAskOnClose(false);
     w.show();
-    SetMember(w.Project(), 6000.0, {{0.0, RakenneVektori::kPinned}, {6000.0, RakenneVektori::kSlidingX}});
+    SetMember(w.Project(), 6000.0,
+              {{0.0, RakenneVektori::kPinned}, {6000.0, RakenneVektori::kSlidingX}});
     SetLoads(w.Project(), kQ);
     w.PageControl1()->setCurrentIndex(static_cast<int>(MainPage::Tulokset));
     Settle();

@@ -1,4 +1,5 @@
-// The main window on a large member (150 supports, 50 hinges, 2000 loads): every page fills, and each page change and drawing is timed for a look.
+// The main window on a large member (150 supports, 50 hinges, 2000 loads): every page fills, and
+// each page change and drawing is timed for a look.
 //
 // Times are printed, never asserted: with QELVUX_PAGE_TIMING set the window prints each
 // page change itself ("sivu <name>: ..."), and this test prints the paint time of the
@@ -83,7 +84,8 @@ class ScalePagesTest : public QObject {
     qv_scale::BuildProject(p, qv_scale::ScaleSize());
     const std::string name = (dir_.path() + QStringLiteral("/suuri_palkki.vux")).toStdString();
     QCOMPARE(SaveProject(p, name), 0);
-    window_ = std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), name, &messages_, &files_, &help_);
+    window_ =
+        std::make_unique<TpaaikkunaFRM>(qv::test::ProgramPath(), name, &messages_, &files_, &help_);
     window_->SetAskOnClose(false);
     window_->resize(1100, 750);
     window_->show();

@@ -116,7 +116,8 @@ class StructurePageTest : public QObject {
       caption = dialog.windowTitle();
       return dialog.OkClicked() ? 1 : 0;  // the proposal as it stands
     });
-    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("LisaaNappi_rakenne")), Qt::LeftButton);
+    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("LisaaNappi_rakenne")),
+                      Qt::LeftButton);
     QCOMPARE(caption, QStringLiteral("Uuden tuen määrittely"));
     QCOMPARE(Member().CountOfKind(RakenneVektori::kSupport), 3);
     QCOMPARE(Member().X(1), 3000.0);  // 0 and L are taken: L/2
@@ -163,7 +164,8 @@ class StructurePageTest : public QObject {
     QCOMPARE(page_->GeometriaPuu()->topLevelItem(1)->text(0), QStringLiteral("TUET: (1 kpl)"));
     QCOMPARE(CurrentText(), QStringLiteral("1:  "));
 
-    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("PoistaNappi_rakenne")), Qt::LeftButton);
+    QTest::mouseClick(page_->findChild<QPushButton*>(QStringLiteral("PoistaNappi_rakenne")),
+                      Qt::LeftButton);
     QCOMPARE(Member().Count(), 0);
     QCOMPARE(Member().CurrentIndex, -1);
     QCOMPARE(CurrentText(), QStringLiteral("Palkki"));
@@ -173,7 +175,9 @@ class StructurePageTest : public QObject {
     PaintBox* box = page_->PaintBox1();
     ViewTransform view;
     view.SetResolution(box->PixelsPerMmX(), box->PixelsPerMmY());
-    QCOMPARE(FitMemberView(view, nullptr, Member(), MemberViewKind::Structure, box->width(), box->height()), 0);
+    QCOMPARE(FitMemberView(view, nullptr, Member(), MemberViewKind::Structure, box->width(),
+                           box->height()),
+             0);
     const DevicePoint end = view.WorldToDevice(6000.0, 0.0);
     const DevicePoint middle = view.WorldToDevice(3000.0, 0.0);
 

@@ -1,4 +1,5 @@
-// One designer's session through the real main window: structure, loads, combinations, design, search, results, report, save and open.
+// One designer's session through the real main window: structure, loads, combinations, design,
+// search, results, report, save and open.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -262,20 +263,20 @@ class WorkflowTest : public QObject {
     const auto& nodes = page->Tree().nodes;
     int node = -1;
     for (std::size_t i = 0; i < nodes.size() && node < 0; ++i)
-      if (nodes[i].level == kLoadLevelGroup && nodes[i].loadCase == loadCase && nodes[i].kind == kind)
+      if (nodes[i].level == kLoadLevelGroup && nodes[i].loadCase == loadCase &&
+          nodes[i].kind == kind)
         node = static_cast<int>(i);
     if (node < 0) return false;
     page->SelectNode(node);
     auto* add = Child<QPushButton>(page, "LisaaNappi_kuorma");
-    return add && OnModal<TKuormatFRM>([add] { add->click(); }, [&](TKuormatFRM& d) {
-             fill(d);
-             Child<QPushButton>(&d, "OKbutton")->click();
-           });
+    return add && OnModal<TKuormatFRM>([add] { add->click(); },
+                                       [&](TKuormatFRM& d) {
+                                         fill(d);
+                                         Child<QPushButton>(&d, "OKbutton")->click();
+                                       });
   }
 
-  QString DesignTotal() {
-    return PageOf<DesignPage>(MainPage::Mitoitus)->TotalKALabel()->text();
-  }
+  QString DesignTotal() { return PageOf<DesignPage>(MainPage::Mitoitus)->TotalKALabel()->text(); }
   QString ReportText() {
     return PageOf<ReportPage>(MainPage::Tulostiedosto)->TulosRichEditAll()->toPlainText();
   }
@@ -307,32 +308,37 @@ class WorkflowTest : public QObject {
     StructurePage* page = W().StructurePage();
     SelectStructureGroup(1);
     auto* edit = Child<QPushButton>(page, "MuutaNappi_rakenne");
-    QVERIFY(OnModal<TRakenneFRM>([edit] { edit->click(); }, [](TRakenneFRM& d) {
-      Type(Child<QLineEdit>(&d, "Edit1"), QStringLiteral("Kattopalkki P1"));
-      Type(Child<QComboBox>(&d, "ComboBox2"), QStringLiteral("7000"));
-      Type(Child<QComboBox>(&d, "ComboBox3"), QStringLiteral("30"));
-      Type(Child<QComboBox>(&d, "ComboBox5"), QStringLiteral("500"));
-      Child<QPushButton>(&d, "OKbutton")->click();
-    }));
+    QVERIFY(OnModal<TRakenneFRM>([edit] { edit->click(); },
+                                 [](TRakenneFRM& d) {
+                                   Type(Child<QLineEdit>(&d, "Edit1"),
+                                        QStringLiteral("Kattopalkki P1"));
+                                   Type(Child<QComboBox>(&d, "ComboBox2"), QStringLiteral("7000"));
+                                   Type(Child<QComboBox>(&d, "ComboBox3"), QStringLiteral("30"));
+                                   Type(Child<QComboBox>(&d, "ComboBox5"), QStringLiteral("500"));
+                                   Child<QPushButton>(&d, "OKbutton")->click();
+                                 }));
     // Lengthening asks whether the end support follows; the recording box answers Yes.
     QCOMPARE(messages_.shown.size(), std::size_t(1));
-    QCOMPARE(messages_.shown[0].text, std::string("Haluatko että loppupään tukea siirretään myös ?"));
+    QCOMPARE(messages_.shown[0].text,
+             std::string("Haluatko että loppupään tukea siirretään myös ?"));
     QCOMPARE(messages_.shown[0].caption, std::string("HUOMIO"));
     messages_.shown.clear();
 
     SelectStructureGroup(2);
     auto* add = Child<QPushButton>(page, "LisaaNappi_rakenne");
-    QVERIFY(OnModal<TRakenneFRM>([add] { add->click(); }, [](TRakenneFRM& d) {
-      Type(Child<QLineEdit>(&d, "Edit11"), QStringLiteral("B"));
-      Type(Child<QComboBox>(&d, "ComboBox13"), QStringLiteral("4000"));
-      Child<QPushButton>(&d, "OKbutton")->click();
-    }));
+    QVERIFY(OnModal<TRakenneFRM>([add] { add->click(); },
+                                 [](TRakenneFRM& d) {
+                                   Type(Child<QLineEdit>(&d, "Edit11"), QStringLiteral("B"));
+                                   Type(Child<QComboBox>(&d, "ComboBox13"), QStringLiteral("4000"));
+                                   Child<QPushButton>(&d, "OKbutton")->click();
+                                 }));
     SelectStructureGroup(3);
-    QVERIFY(OnModal<TRakenneFRM>([add] { add->click(); }, [](TRakenneFRM& d) {
-      Type(Child<QLineEdit>(&d, "Edit21"), QStringLiteral("H"));
-      Type(Child<QComboBox>(&d, "ComboBox22"), QStringLiteral("5000"));
-      Child<QPushButton>(&d, "OKbutton")->click();
-    }));
+    QVERIFY(OnModal<TRakenneFRM>([add] { add->click(); },
+                                 [](TRakenneFRM& d) {
+                                   Type(Child<QLineEdit>(&d, "Edit21"), QStringLiteral("H"));
+                                   Type(Child<QComboBox>(&d, "ComboBox22"), QStringLiteral("5000"));
+                                   Child<QPushButton>(&d, "OKbutton")->click();
+                                 }));
     QVERIFY(messages_.shown.empty());
 
     const RakenneVektori& m = P().Member;
@@ -389,20 +395,21 @@ class WorkflowTest : public QObject {
   void combinations() {
     auto* page = PageOf<LoadPage>(MainPage::Kuormitus);
     QPushButton* open = page->KTjaKYnappi();
-    QVERIFY(OnModal<TKTjaKYFRM>([open] { open->click(); }, [](TKTjaKYFRM& d) {
-      Child<QTabWidget>(&d, "PageControl1")->setCurrentIndex(1);
-      auto* ky = Child<QComboBox>(&d, "KYnimiCB");
-      ky->setCurrentIndex(0);
-      QCOMPARE(ky->currentText(), QStringLiteral("KY1"));
-      auto* grid = Child<QTableWidget>(&d, "StringGrid1");
-      QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("1.20"));
-      grid->setCurrentCell(0, 1);
-      auto* one = Child<QPushButton>(&d, "Kerroin5BTN");
-      QCOMPARE(one->text(), QStringLiteral("<- 1.00"));
-      one->click();
-      Child<QPushButton>(&d, "MuutaNappi_KY")->click();
-      Child<QPushButton>(&d, "OKbutton")->click();
-    }));
+    QVERIFY(OnModal<TKTjaKYFRM>([open] { open->click(); },
+                                [](TKTjaKYFRM& d) {
+                                  Child<QTabWidget>(&d, "PageControl1")->setCurrentIndex(1);
+                                  auto* ky = Child<QComboBox>(&d, "KYnimiCB");
+                                  ky->setCurrentIndex(0);
+                                  QCOMPARE(ky->currentText(), QStringLiteral("KY1"));
+                                  auto* grid = Child<QTableWidget>(&d, "StringGrid1");
+                                  QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("1.20"));
+                                  grid->setCurrentCell(0, 1);
+                                  auto* one = Child<QPushButton>(&d, "Kerroin5BTN");
+                                  QCOMPARE(one->text(), QStringLiteral("<- 1.00"));
+                                  one->click();
+                                  Child<QPushButton>(&d, "MuutaNappi_KY")->click();
+                                  Child<QPushButton>(&d, "OKbutton")->click();
+                                }));
     QVERIFY(messages_.shown.empty());
     const KuormaYhdVektori& c = P().Loads.Combinations();
     QCOMPARE(c.Factor(0, 0), 1.0);
@@ -440,21 +447,23 @@ class WorkflowTest : public QObject {
     const Utilisation u2 = SectionUtilisation(g2, qv::SectionShape::kRectangle, 75, 125);
     QVERIFY(g1.peakUnderP && g2.peakUnderP);
     QVERIFY(u1.Overall() > u2.Overall());  // KY1 governs
-    QVERIFY(u1.bending > u1.shear);         // through bending: 235 %
+    QVERIFY(u1.bending > u1.shear);        // through bending: 235 %
     const QString total = DesignTotal();
-    QVERIFY2(std::fabs(NumberAfter(total, QStringLiteral("=")) - u1.Overall()) <= 0.051, qPrintable(total));
+    QVERIFY2(std::fabs(NumberAfter(total, QStringLiteral("=")) - u1.Overall()) <= 0.051,
+             qPrintable(total));
     QCOMPARE(page->TrafficLight(), 1);
 
     // KY1's items: bending sigma = M / W and shear 1.5 V / A with their utilisations.
     QTreeWidget* tree = page->MitoitusTulokset();
     QTreeWidgetItem* ky1 = FindItem(tree->invisibleRootItem(), QStringLiteral("KY1"));
     QVERIFY(ky1);
-    QVERIFY2(ky1->text(0).contains(QString::fromUtf8("Aikaluokka = Pitkäaikainen")), qPrintable(ky1->text(0)));
+    QVERIFY2(ky1->text(0).contains(QString::fromUtf8("Aikaluokka = Pitkäaikainen")),
+             qPrintable(ky1->text(0)));
     QTreeWidgetItem* bending = FindItem(ky1, QStringLiteral("Taivutus = "));
     QTreeWidgetItem* shear = FindItem(ky1, QStringLiteral("Leikkaus = "));
     QVERIFY(bending && shear);
     const double sigma = g1.mPoint / (75.0 * 125.0 * 125.0 / 6.0);  // 22.78 MPa
-    const double tau = 1.5 * g1.vMax / (75.0 * 125.0);             // 0.64 MPa
+    const double tau = 1.5 * g1.vMax / (75.0 * 125.0);              // 0.64 MPa
     QVERIFY2(std::fabs(NumberAfter(bending->text(0), QStringLiteral("=")) - sigma) <= 0.0051,
              qPrintable(bending->text(0)));
     QVERIFY(std::fabs(Percent(bending->text(0)) - u1.bending) <= 0.51);
@@ -517,7 +526,9 @@ class WorkflowTest : public QObject {
     // Moments in kNm with 3 decimals: zero at both ends and at the hinge, the sagging peak
     // under the snow load, the hogging moment over B.
     const Gerber g = Ky1();
-    const struct { double x, m; } expected[] = {
+    const struct {
+      double x, m;
+    } expected[] = {
         {0.0, 0.0}, {kSnowX, g.mPoint * 1e-6}, {kXB, g.mB * 1e-6}, {kXH, 0.0}, {kLength, 0.0}};
     for (const auto& e : expected) {
       const QStringList row = RowAt(table, e.x);
@@ -533,7 +544,8 @@ class WorkflowTest : public QObject {
     QVERIFY(page->ShowsPicture());
     QCOMPARE(page->KTorKYCB()->currentIndex(), 0);
     const QStringList lines = page->TulosTaulukkoRE()->toPlainText().split(QLatin1Char('\n'));
-    QVERIFY2(lines.value(0).startsWith(QStringLiteral("Tukireaktiot, KY1")), qPrintable(lines.value(0)));
+    QVERIFY2(lines.value(0).startsWith(QStringLiteral("Tukireaktiot, KY1")),
+             qPrintable(lines.value(0)));
     const QStringList header = lines.value(1).split(QLatin1Char('\t'));
     const int fx = header.indexOf(QStringLiteral("FX [kN]:"));
     const int fy = header.indexOf(QStringLiteral("FY [kN]:"));
@@ -544,8 +556,10 @@ class WorkflowTest : public QObject {
       const QStringList row = lines.value(2 + k).split(QLatin1Char('\t'));
       QCOMPARE(row.value(0), QString::number(k + 1));
       // Shown with 2 decimals; one unit of the last decimal covers rounding of a half.
-      QVERIFY2(std::fabs(row.value(fx).toDouble() - (-r[k] * s * 1e-3)) <= 0.0101, qPrintable(lines.value(2 + k)));
-      QVERIFY2(std::fabs(row.value(fy).toDouble() - r[k] * c * 1e-3) <= 0.0101, qPrintable(lines.value(2 + k)));
+      QVERIFY2(std::fabs(row.value(fx).toDouble() - (-r[k] * s * 1e-3)) <= 0.0101,
+               qPrintable(lines.value(2 + k)));
+      QVERIFY2(std::fabs(row.value(fy).toDouble() - r[k] * c * 1e-3) <= 0.0101,
+               qPrintable(lines.value(2 + k)));
     }
     QVERIFY(std::fabs(g.ra + g.rb + g.rc - (kDeadLoad * kLength + 1.6 * kSnowForce)) < 1e-6);
   }
@@ -559,9 +573,11 @@ class WorkflowTest : public QObject {
     QVERIFY2(before.contains(QStringLiteral("Kokonaiskäyttöaste:\t91.8 %")), qPrintable(before));
     // KY1's bending in the design chapter: M / W = 4.45e6 / (75 * 200^2 / 6) = 8.90 MPa.
     const double sigma = Ky1().mPoint / (75.0 * 200.0 * 200.0 / 6.0);
-    const QString bending = QStringLiteral("Taivutus:\t%1 MPa (%2 %)")
-                                .arg(sigma, 0, 'f', 2)
-                                .arg(SectionUtilisation(Ky1(), qv::SectionShape::kRectangle, 75, 200).bending, 0, 'f', 0);
+    const QString bending =
+        QStringLiteral("Taivutus:\t%1 MPa (%2 %)")
+            .arg(sigma, 0, 'f', 2)
+            .arg(SectionUtilisation(Ky1(), qv::SectionShape::kRectangle, 75, 200).bending, 0, 'f',
+                 0);
     QVERIFY2(before.contains(bending), qPrintable(bending));
 
     const std::string name = (dir_.path() + QStringLiteral("/kattopalkki.vux")).toStdString();

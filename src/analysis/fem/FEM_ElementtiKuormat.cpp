@@ -249,8 +249,10 @@ void InternalPart(const Prepared& p, double s, double out[6]) {
     // Forces and the torque add to N, Vy, Vz, Mx; applied moments about y and z, and the
     // lever arms of the y and z forces, add to My and Mz.
     const double resultant = Moment(p, i, s, 0);
-    if (i < 5) out[i] += resultant;
-    else out[5] -= resultant;
+    if (i < 5)
+      out[i] += resultant;
+    else
+      out[5] -= resultant;
     if (i == 1) out[5] += Moment(p, i, s, 1);
     if (i == 2) out[4] += Moment(p, i, s, 1);
   }
@@ -329,9 +331,8 @@ void FEM_ElementtiKuormat::InternalForcePart(const FEM_Elementtikuorma& load,
 }
 
 void FEM_ElementtiKuormat::DisplacementPart(const FEM_Elementtikuorma& load,
-                                            const double lambda[3][3], double L, double E,
-                                            double A, double Iz, double Iy, double s,
-                                            double out[3]) {
+                                            const double lambda[3][3], double L, double E, double A,
+                                            double Iz, double Iy, double s, double out[3]) {
   out[0] = out[1] = out[2] = 0.0;
   Prepared p;
   if (PrepareLoad(load, lambda, L, p))
@@ -371,28 +372,27 @@ FEM_Elementtikuorma FEM_ElementtiKuormat::LoadOf(const FEM_KuormaVektori& loads,
 }
 
 void FEM_ElementtiKuormat::EquivalentNodalLoads(const FEM_KuormaVektori& loads, int bar,
-                                                int caseNumber, const double lambda[3][3],
-                                                double L, double F[12]) {
+                                                int caseNumber, const double lambda[3][3], double L,
+                                                double F[12]) {
   const std::vector<int> records = MatchingRecords(loads, bar, caseNumber);
-  EquivalentNodalLoadsOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda,
-                                L, F);
+  EquivalentNodalLoadsOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda, L,
+                                F);
 }
 
 void FEM_ElementtiKuormat::AddInternalForces(const FEM_KuormaVektori& loads, int bar,
-                                             int caseNumber, const double lambda[3][3],
-                                             double L, QELvektori& points) {
+                                             int caseNumber, const double lambda[3][3], double L,
+                                             QELvektori& points) {
   const std::vector<int> records = MatchingRecords(loads, bar, caseNumber);
   AddInternalForcesOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda, L,
                              points);
 }
 
-void FEM_ElementtiKuormat::AddDisplacements(const FEM_KuormaVektori& loads, int bar,
-                                            int caseNumber, const double lambda[3][3],
-                                            double L, double E, double A, double Iz,
-                                            double Iy, QELvektori& points) {
+void FEM_ElementtiKuormat::AddDisplacements(const FEM_KuormaVektori& loads, int bar, int caseNumber,
+                                            const double lambda[3][3], double L, double E, double A,
+                                            double Iz, double Iy, QELvektori& points) {
   const std::vector<int> records = MatchingRecords(loads, bar, caseNumber);
-  AddDisplacementsOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda, L,
-                            E, A, Iz, Iy, points);
+  AddDisplacementsOfRecords(loads, records.data(), static_cast<int>(records.size()), lambda, L, E,
+                            A, Iz, Iy, points);
 }
 
 void FEM_ElementtiKuormat::EquivalentNodalLoadsOfRecords(const FEM_KuormaVektori& loads,
@@ -422,8 +422,8 @@ void FEM_ElementtiKuormat::AddInternalForcesOfRecords(const FEM_KuormaVektori& l
 
 void FEM_ElementtiKuormat::AddDisplacementsOfRecords(const FEM_KuormaVektori& loads,
                                                      const int* records, int count,
-                                                     const double lambda[3][3], double L,
-                                                     double E, double A, double Iz, double Iy,
+                                                     const double lambda[3][3], double L, double E,
+                                                     double A, double Iz, double Iy,
                                                      QELvektori& points) {
   for (int r = 0; r < count; ++r) {
     Prepared p;
@@ -439,9 +439,8 @@ void FEM_ElementtiKuormat::AddDisplacementsOfRecords(const FEM_KuormaVektori& lo
   }
 }
 
-void FEM_ElementtiKuormat::EquivalentNodalLoads(const FEM_Elementtikuorma* loads,
-                                                int loadCount, const double lambda[3][3],
-                                                double L, double F[12]) {
+void FEM_ElementtiKuormat::EquivalentNodalLoads(const FEM_Elementtikuorma* loads, int loadCount,
+                                                const double lambda[3][3], double L, double F[12]) {
   for (int k = 0; k < 12; ++k) F[k] = 0.0;
   for (int r = 0; r < loadCount; ++r) AddEquivalentNodalLoads(loads[r], lambda, L, F);
 }
@@ -474,8 +473,9 @@ void AddPointLoadsBySweep(const std::vector<Prepared>& points, double L, const d
                           int count, double* values) {
   std::vector<int> byPosition(points.size());
   for (std::size_t i = 0; i < points.size(); ++i) byPosition[i] = static_cast<int>(i);
-  std::sort(byPosition.begin(), byPosition.end(),
-            [&](int a, int b) { return points[static_cast<std::size_t>(a)].c < points[static_cast<std::size_t>(b)].c; });
+  std::sort(byPosition.begin(), byPosition.end(), [&](int a, int b) {
+    return points[static_cast<std::size_t>(a)].c < points[static_cast<std::size_t>(b)].c;
+  });
   std::vector<int> order(static_cast<std::size_t>(count));
   for (int k = 0; k < count; ++k) order[static_cast<std::size_t>(k)] = k;
   std::sort(order.begin(), order.end(), [&](int a, int b) { return xi[a] < xi[b]; });
@@ -484,7 +484,8 @@ void AddPointLoadsBySweep(const std::vector<Prepared>& points, double L, const d
   for (int k : order) {
     if (!(xi[k] >= 0.0 && xi[k] <= FEM_ElementtiKuormat::kXiLimit)) continue;
     const double s = xi[k] * L;
-    for (; next < byPosition.size() && s > points[static_cast<std::size_t>(byPosition[next])].c; ++next) {
+    for (; next < byPosition.size() && s > points[static_cast<std::size_t>(byPosition[next])].c;
+         ++next) {
       const Prepared& p = points[static_cast<std::size_t>(byPosition[next])];
       for (int i = 0; i < 6; ++i) sum[i] += p.qc[i];
       armY += p.qc[1] * p.c;
@@ -500,8 +501,8 @@ void AddPointLoadsBySweep(const std::vector<Prepared>& points, double L, const d
 }  // namespace
 
 void FEM_ElementtiKuormat::AddInternalForces(const FEM_Elementtikuorma* loads, int loadCount,
-                                             const double lambda[3][3], double L,
-                                             const double* xi, int count, double* values) {
+                                             const double lambda[3][3], double L, const double* xi,
+                                             int count, double* values) {
   long long pointLoads = 0;
   for (int r = 0; r < loadCount; ++r) pointLoads += loads[r].type == FEM_KuormaVektori::kPoint;
   const bool sweep = pointLoads * count > kSweepPairs;
@@ -523,9 +524,8 @@ void FEM_ElementtiKuormat::AddInternalForces(const FEM_Elementtikuorma* loads, i
   if (!swept.empty()) AddPointLoadsBySweep(swept, L, xi, count, values);
 }
 
-void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L,
-                                                   const double* xi, int count,
-                                                   double* values) {
+void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L, const double* xi,
+                                                   int count, double* values) {
   if (!(L > 0.0)) return;
   for (int k = 0; k < count; ++k) {
     if (!(xi[k] >= 0.0 && xi[k] <= kXiLimit)) continue;
@@ -539,9 +539,9 @@ void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L,
 }
 
 void FEM_ElementtiKuormat::AddDisplacements(const FEM_Elementtikuorma* loads, int loadCount,
-                                            const double lambda[3][3], double L, double E,
-                                            double A, double Iz, double Iy, const double* xi,
-                                            int count, double* values) {
+                                            const double lambda[3][3], double L, double E, double A,
+                                            double Iz, double Iy, const double* xi, int count,
+                                            double* values) {
   for (int r = 0; r < loadCount; ++r) {
     Prepared p;
     if (!PrepareLoad(loads[r], lambda, L, p)) continue;
@@ -585,10 +585,9 @@ void FEM_ElementtiKuormat::SetEndDisplacementParts(const double u[12], double L,
     if (!PointXi(points, k, xi)) continue;
     double N[kShapeCount];
     Shapes(xi * L, L, N);
-    const double v[3] = {
-        N[kLin0] * u[0] + N[kLin1] * u[6],
-        N[kN1] * u[1] + N[kN2] * u[5] + N[kN3] * u[7] + N[kN4] * u[11],
-        N[kN1] * u[2] - N[kN2] * u[4] + N[kN3] * u[8] - N[kN4] * u[10]};
+    const double v[3] = {N[kLin0] * u[0] + N[kLin1] * u[6],
+                         N[kN1] * u[1] + N[kN2] * u[5] + N[kN3] * u[7] + N[kN4] * u[11],
+                         N[kN1] * u[2] - N[kN2] * u[4] + N[kN3] * u[8] - N[kN4] * u[10]};
     SetValues(points, k, v, 3);
   }
 }

@@ -7,11 +7,11 @@
 // One element load as it stands on a load line.
 struct FEM_Elementtikuorma {
   int type = FEM_KuormaVektori::kPoint;  // 1 point, 2 uniform, 3 trapezoid
-  int direction = 0;  // 1..6 main-system components, -1..-6 the bar's local ones
-  double q1 = 0.0;    // point value, or intensity at a
-  double q2 = 0.0;    // intensity at b (trapezoid only)
-  double a = 0.0;     // from the start node; negative = 0
-  double b = 0.0;     // from the start node; negative = bar length
+  int direction = 0;                     // 1..6 main-system components, -1..-6 the bar's local ones
+  double q1 = 0.0;                       // point value, or intensity at a
+  double q2 = 0.0;                       // intensity at b (trapezoid only)
+  double a = 0.0;                        // from the start node; negative = 0
+  double b = 0.0;                        // from the start node; negative = bar length
 };
 
 // Everything is in the bar's local axes; lambda is the bar's axis matrix (rows x, y, z in
@@ -37,9 +37,8 @@ class FEM_ElementtiKuormat {
                                 double L, double s, double out[6]);
   // The displacement ux, uy, uz at s of the bar clamped at both ends under this load.
   // Components whose stiffness (E*A, E*Iz, E*Iy) is not above 0 get nothing.
-  static void DisplacementPart(const FEM_Elementtikuorma& load, const double lambda[3][3],
-                               double L, double E, double A, double Iz, double Iy, double s,
-                               double out[3]);
+  static void DisplacementPart(const FEM_Elementtikuorma& load, const double lambda[3][3], double L,
+                               double E, double A, double Iz, double Iy, double s, double out[3]);
 
   // Where the load's values change their law along the bar, as distances from the start
   // node after the range rules: a point load's position (jump = true: the internal forces
@@ -53,8 +52,8 @@ class FEM_ElementtiKuormat {
   static void AddInternalForces(const FEM_KuormaVektori& loads, int bar, int caseNumber,
                                 const double lambda[3][3], double L, QELvektori& points);
   static void AddDisplacements(const FEM_KuormaVektori& loads, int bar, int caseNumber,
-                               const double lambda[3][3], double L, double E, double A,
-                               double Iz, double Iy, QELvektori& points);
+                               const double lambda[3][3], double L, double E, double A, double Iz,
+                               double Iy, QELvektori& points);
   // The same over the given records of the vector, in that order: the caller has matched
   // them (a solution groups its loads by bar and case once).
   static void EquivalentNodalLoadsOfRecords(const FEM_KuormaVektori& loads, const int* records,
@@ -64,12 +63,10 @@ class FEM_ElementtiKuormat {
                                          int count, const double lambda[3][3], double L,
                                          QELvektori& points);
   static void AddDisplacementsOfRecords(const FEM_KuormaVektori& loads, const int* records,
-                                        int count, const double lambda[3][3], double L,
-                                        double E, double A, double Iz, double Iy,
-                                        QELvektori& points);
+                                        int count, const double lambda[3][3], double L, double E,
+                                        double A, double Iz, double Iy, QELvektori& points);
   // Sums q1 of the node point loads at node in the case, by direction 1..6.
-  static void NodeLoads(const FEM_KuormaVektori& loads, int node, int caseNumber,
-                        double out[6]);
+  static void NodeLoads(const FEM_KuormaVektori& loads, int node, int caseNumber, double out[6]);
   // The load of record i of the vector.
   static FEM_Elementtikuorma LoadOf(const FEM_KuormaVektori& loads, int i);
 
@@ -82,14 +79,13 @@ class FEM_ElementtiKuormat {
   static void SetEndForceParts(const double f[12], double L, const double* xi, int count,
                                double* values);
   static void AddInternalForces(const FEM_Elementtikuorma* loads, int loadCount,
-                                const double lambda[3][3], double L, const double* xi,
-                                int count, double* values);
-  static void SetEndDisplacementParts(const double u[12], double L, const double* xi,
-                                      int count, double* values);
+                                const double lambda[3][3], double L, const double* xi, int count,
+                                double* values);
+  static void SetEndDisplacementParts(const double u[12], double L, const double* xi, int count,
+                                      double* values);
   static void AddDisplacements(const FEM_Elementtikuorma* loads, int loadCount,
-                               const double lambda[3][3], double L, double E, double A,
-                               double Iz, double Iy, const double* xi, int count,
-                               double* values);
+                               const double lambda[3][3], double L, double E, double A, double Iz,
+                               double Iy, const double* xi, int count, double* values);
 
   // --- the parts that come from the bar ends ---
   // Sets the six values of every point from the end forces f (forces the nodes exert on

@@ -226,7 +226,7 @@ void FEM_kaikki::Assemble() {
         if (p < 1 || q > n_ || q - p >= w_) continue;
         // Two local freedoms on one equation meet twice in T'KT: (i, j) and (j, i).
         const double v = (p == q && i != j) ? 2.0 * K[FEM_ratkaisija::PackedIndex(i, j)]
-                                             : K[FEM_ratkaisija::PackedIndex(i, j)];
+                                            : K[FEM_ratkaisija::PackedIndex(i, j)];
         band_[static_cast<std::size_t>(p - 1) * w_ + static_cast<std::size_t>(q - p)] += v;
       }
     }
@@ -251,7 +251,8 @@ void FEM_kaikki::ApplySupports() {
   }
   // Freedoms no bar reaches would make the matrix singular.
   for (int r = 0; r < n_; ++r)
-    if (band_[static_cast<std::size_t>(r) * w_] == 0.0) band_[static_cast<std::size_t>(r) * w_] = 1.0;
+    if (band_[static_cast<std::size_t>(r) * w_] == 0.0)
+      band_[static_cast<std::size_t>(r) * w_] = 1.0;
 }
 
 void FEM_kaikki::BuildLoadVectors() {
@@ -325,8 +326,7 @@ void FEM_kaikki::GroupElementLoads(const std::vector<int>& groupOfLoad) {
   }
 }
 
-bool FEM_kaikki::ElementLoadsOf(int record, int caseIndex, const int*& records,
-                                int& count) const {
+bool FEM_kaikki::ElementLoadsOf(int record, int caseIndex, const int*& records, int& count) const {
   const std::size_t g = static_cast<std::size_t>(record) * static_cast<std::size_t>(caseCount_) +
                         static_cast<std::size_t>(caseIndex);
   if (record < 0 || caseIndex < 0 || caseIndex >= caseCount_ || g + 1 >= loadStart_.size())
@@ -367,8 +367,10 @@ int FEM_kaikki::BarFreedomOf(int barNumber) const {
   int lo = 0, hi = barFreedoms_.Count();
   while (lo < hi) {
     const int mid = lo + (hi - lo) / 2;
-    if (barFreedoms_.GetInt(mid, kBfBar) < barNumber) lo = mid + 1;
-    else hi = mid;
+    if (barFreedoms_.GetInt(mid, kBfBar) < barNumber)
+      lo = mid + 1;
+    else
+      hi = mid;
   }
   if (lo < barFreedoms_.Count() && barFreedoms_.GetInt(lo, kBfBar) == barNumber) return lo;
   // Not where the order puts it: looked for the slow way all the same.
@@ -405,8 +407,7 @@ void FEM_kaikki::BarStiffness(int record, double length, double k[78]) const {
   const int m = barFreedoms_.GetInt(record, kBfMaterialIndex);
   const int p = barFreedoms_.GetInt(record, kBfProfileIndex);
   FEM_ratkaisija::ElementStiffness(materials_.Iz(p), materials_.Iy(p), materials_.It(p),
-                                   materials_.Area(p), materials_.E(m), materials_.G(m), length,
-                                   k);
+                                   materials_.Area(p), materials_.E(m), materials_.G(m), length, k);
 }
 
 void FEM_kaikki::BarLocalDisplacements(int record, int caseIndex, const double lambda[3][3],
@@ -444,7 +445,8 @@ std::vector<FEM_kaikki::LoadPosition> FEM_kaikki::LoadPositionsOf(int barNumber)
     const int* records = nullptr;
     int count = 0;
     grouped = ElementLoadsOf(r, c, records, count);
-    for (int j = 0; grouped && j < count; ++j) add(GroupedLoadsOf(records)[j], loads_.Case(records[j]));
+    for (int j = 0; grouped && j < count; ++j)
+      add(GroupedLoadsOf(records)[j], loads_.Case(records[j]));
   }
   if (!grouped) {
     positions.clear();
@@ -478,16 +480,15 @@ std::vector<FEM_Elementtikuorma> FEM_kaikki::ElementLoadsOfBar(int barNumber,
   return loads;
 }
 
-bool FEM_kaikki::SolvedBarCase(int barNumber, int caseNumber, int& record,
-                               int& caseIndex) const {
+bool FEM_kaikki::SolvedBarCase(int barNumber, int caseNumber, int& record, int& caseIndex) const {
   if (status_ < 0) return false;
   record = BarFreedomOf(barNumber);
   caseIndex = CaseIndex(caseNumber);
   return record >= 0 && caseIndex >= 0 && caseIndex < static_cast<int>(loadVectors_.size());
 }
 
-void FEM_kaikki::BarEndForces(int r, int c, int barNumber, int caseNumber,
-                              double lambda[3][3], double& length, double out[12]) const {
+void FEM_kaikki::BarEndForces(int r, int c, int barNumber, int caseNumber, double lambda[3][3],
+                              double& length, double out[12]) const {
   double k[78], u[12], F[12];
   BarAxes(r, lambda, length);
   BarStiffness(r, length, k);
@@ -495,8 +496,7 @@ void FEM_kaikki::BarEndForces(int r, int c, int barNumber, int caseNumber,
   const int* records = nullptr;
   int count = 0;
   if (ElementLoadsOf(r, c, records, count)) {
-    FEM_ElementtiKuormat::EquivalentNodalLoads(GroupedLoadsOf(records), count, lambda, length,
-                                               F);
+    FEM_ElementtiKuormat::EquivalentNodalLoads(GroupedLoadsOf(records), count, lambda, length, F);
   } else {
     FEM_ElementtiKuormat::EquivalentNodalLoads(loads_, barNumber, caseNumber, lambda, length, F);
   }
@@ -539,12 +539,12 @@ int FEM_kaikki::InternalForcesAt(int barNumber, int caseNumber, const double* xi
   const int* records = nullptr;
   int n = 0;
   if (ElementLoadsOf(r, c, records, n)) {
-    FEM_ElementtiKuormat::AddInternalForces(GroupedLoadsOf(records), n, lambda, length, xi,
-                                            count, values);
+    FEM_ElementtiKuormat::AddInternalForces(GroupedLoadsOf(records), n, lambda, length, xi, count,
+                                            values);
   } else {
     const std::vector<FEM_Elementtikuorma> loads = ElementLoadsOfBar(barNumber, caseNumber);
-    FEM_ElementtiKuormat::AddInternalForces(loads.data(), static_cast<int>(loads.size()),
-                                            lambda, length, xi, count, values);
+    FEM_ElementtiKuormat::AddInternalForces(loads.data(), static_cast<int>(loads.size()), lambda,
+                                            length, xi, count, values);
   }
   return 0;
 }
@@ -566,12 +566,11 @@ int FEM_kaikki::LocalDisplacements(int barNumber, int caseNumber, std::array<dou
     if (ElementLoadsOf(r, c, records, count))
       FEM_ElementtiKuormat::AddDisplacementsOfRecords(loads_, records, count, lambda, length,
                                                       materials_.E(m), materials_.Area(p),
-                                                      materials_.Iz(p), materials_.Iy(p),
-                                                      *points);
+                                                      materials_.Iz(p), materials_.Iy(p), *points);
     else
       FEM_ElementtiKuormat::AddDisplacements(loads_, barNumber, caseNumber, lambda, length,
-                                             materials_.E(m), materials_.Area(p),
-                                             materials_.Iz(p), materials_.Iy(p), *points);
+                                             materials_.E(m), materials_.Area(p), materials_.Iz(p),
+                                             materials_.Iy(p), *points);
   }
   return 0;
 }
@@ -592,12 +591,12 @@ int FEM_kaikki::DisplacementsAt(int barNumber, int caseNumber, const double* xi,
   const int* records = nullptr;
   int n = 0;
   if (ElementLoadsOf(r, c, records, n)) {
-    FEM_ElementtiKuormat::AddDisplacements(GroupedLoadsOf(records), n, lambda, length, E, A,
-                                           Iz, Iy, xi, count, values);
+    FEM_ElementtiKuormat::AddDisplacements(GroupedLoadsOf(records), n, lambda, length, E, A, Iz, Iy,
+                                           xi, count, values);
   } else {
     const std::vector<FEM_Elementtikuorma> loads = ElementLoadsOfBar(barNumber, caseNumber);
-    FEM_ElementtiKuormat::AddDisplacements(loads.data(), static_cast<int>(loads.size()),
-                                           lambda, length, E, A, Iz, Iy, xi, count, values);
+    FEM_ElementtiKuormat::AddDisplacements(loads.data(), static_cast<int>(loads.size()), lambda,
+                                           length, E, A, Iz, Iy, xi, count, values);
   }
   return 0;
 }

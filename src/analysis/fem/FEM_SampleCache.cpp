@@ -28,7 +28,8 @@ void FillPoints(const FEM_kaikki& fem, FEM_SampleCache::Kind kind, int bar, int 
                 FEM_BarPoints& p) {
   p.n = n;
   std::vector<std::pair<double, int>> points;  // xi, owner
-  for (int i = 0; i <= n; ++i) points.push_back({static_cast<double>(i) / n, FEM_BarPoints::kAlways});
+  for (int i = 0; i <= n; ++i)
+    points.push_back({static_cast<double>(i) / n, FEM_BarPoints::kAlways});
   p.jumps.clear();
   const double length = fem.BarLength(bar);
   if (kind == FEM_SampleCache::kForces && length > 0.0) {
@@ -63,11 +64,10 @@ void Sample(const FEM_kaikki& fem, FEM_SampleCache::Kind kind, int bar, int case
   const int count = static_cast<int>(p.xi.size());
   samples.n = p.n;
   samples.values.assign(static_cast<std::size_t>(count * FEM_SampleCache::ValueCount(kind)), 0.0);
-  const int rc = kind == FEM_SampleCache::kForces
-                     ? fem.InternalForcesAt(bar, caseNumber, p.xi.data(), count,
-                                            samples.values.data())
-                     : fem.DisplacementsAt(bar, caseNumber, p.xi.data(), count,
-                                           samples.values.data());
+  const int rc =
+      kind == FEM_SampleCache::kForces
+          ? fem.InternalForcesAt(bar, caseNumber, p.xi.data(), count, samples.values.data())
+          : fem.DisplacementsAt(bar, caseNumber, p.xi.data(), count, samples.values.data());
   samples.valid = rc >= 0;
   if (!samples.valid) samples.values.clear();
 }

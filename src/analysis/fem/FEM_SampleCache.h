@@ -12,8 +12,8 @@ class FEM_kaikki;
 // every point load and the ends of every line load on it. Between two neighbouring points
 // the forces then follow one polynomial.
 struct FEM_BarPoints {
-  int n = -1;                  // divisions; -1 not yet
-  std::vector<double> xi;      // ascending, 0..1
+  int n = -1;              // divisions; -1 not yet
+  std::vector<double> xi;  // ascending, 0..1
   // Per point: kAlways for the equal steps (and a place loads of several cases share),
   // otherwise the case number whose load put it there: a table of other cases leaves it out.
   std::vector<int> owner;

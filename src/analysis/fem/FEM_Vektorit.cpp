@@ -157,5 +157,7 @@ void FEM_KoodinLiput(long long code, int flags[6]) {
   std::vector<int> digits(10, 0);
   const int n = code > 0 ? qv::DecodeDigitCode(code, digits) : 0;
   for (int k = 0; k < 6; ++k)
-    flags[k] = k < n && k + 1 < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(k) + 1] : 0;
+    flags[k] = k < n && k + 1 < static_cast<int>(digits.size())
+                   ? digits[static_cast<std::size_t>(k) + 1]
+                   : 0;
 }

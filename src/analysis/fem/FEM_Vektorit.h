@@ -36,8 +36,15 @@ class FEM_SolmuVektori : public QELvektori {
 class FEM_SauvaVektori : public QELvektori {
  public:
   enum IntField {
-    kNumber = 0, kNodeI = 1, kNodeJ = 2, kMaterial = 3, kProfile = 4,
-    kReleaseI = 5, kReleaseJ = 6, kOrigI = 7, kOrigJ = 8
+    kNumber = 0,
+    kNodeI = 1,
+    kNodeJ = 2,
+    kMaterial = 3,
+    kProfile = 4,
+    kReleaseI = 5,
+    kReleaseJ = 6,
+    kOrigI = 7,
+    kOrigJ = 8
   };
   enum RealField { kBeta = 0 };
   // Release codes of a bar end: every component held, or free to rotate about local z.
@@ -115,8 +122,13 @@ class FEM_MateriaaliVektori : public QELvektori {
  public:
   enum IntField { kType = 0, kNumber = 1 };
   enum RealField {
-    kE = 0, kG = 1,                                  // type 1
-    kIz = 0, kIy = 1, kIt = 2, kArea = 3, kBeta0 = 4  // type 2
+    kE = 0,
+    kG = 1,  // type 1
+    kIz = 0,
+    kIy = 1,
+    kIt = 2,
+    kArea = 3,
+    kBeta0 = 4  // type 2
   };
   enum RecordType { kMaterialType = 1, kProfileType = 2 };
 

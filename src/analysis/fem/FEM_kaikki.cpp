@@ -106,8 +106,8 @@ void FEM_kaikki::ReadInputText(int replace) {
   messages_.Clear();
   readNotes_.clear();
 
-  static const int kSections[] = {kNodesSection,     kBarsSection,     kSupportsSection,
-                                  kLoadsSection,     kMaterialsSection, kProfilesSection,
+  static const int kSections[] = {kNodesSection,    kBarsSection,      kSupportsSection,
+                                  kLoadsSection,    kMaterialsSection, kProfilesSection,
                                   kCouplingsSection};
   // All emptying comes before any parsing: materials and profiles share one vector and the
   // type in the line decides, so a profile written under 501 must survive the 601 step.
@@ -129,18 +129,31 @@ void FEM_kaikki::ReadInputText(int replace) {
 
 void FEM_kaikki::EmptyPart(int section) {
   switch (section) {
-    case kNodesSection: nodes_.ClearRecords(); break;
-    case kBarsSection: bars_.ClearRecords(); break;
-    case kSupportsSection: supports_.ClearRecords(); break;
-    case kLoadsSection: loads_.ClearRecords(); break;
+    case kNodesSection:
+      nodes_.ClearRecords();
+      break;
+    case kBarsSection:
+      bars_.ClearRecords();
+      break;
+    case kSupportsSection:
+      supports_.ClearRecords();
+      break;
+    case kLoadsSection:
+      loads_.ClearRecords();
+      break;
     case kMaterialsSection:
       // Records of unknown type go with the materials, so repeated reads never pile them up.
       for (int i = materials_.Count() - 1; i >= 0; --i)
         if (materials_.Type(i) != FEM_MateriaaliVektori::kProfileType) materials_.RemoveRecord(i);
       break;
-    case kProfilesSection: materials_.RemoveType(FEM_MateriaaliVektori::kProfileType); break;
-    case kCouplingsSection: couplings_.ClearRecords(); break;
-    default: break;
+    case kProfilesSection:
+      materials_.RemoveType(FEM_MateriaaliVektori::kProfileType);
+      break;
+    case kCouplingsSection:
+      couplings_.ClearRecords();
+      break;
+    default:
+      break;
   }
 }
 
@@ -166,7 +179,8 @@ void FEM_kaikki::ReadSection(int section, QELvektori& target) {
   const std::vector<std::string>& all = input_.Lines();
   // One record a line at most (blank and bad lines leave the rest unused); a pasted text of
   // millions of short lines must not reserve for all of them at once.
-  target.Reserve(target.Count() + static_cast<int>(std::min<std::size_t>(end - begin, kMaxReserve)));
+  target.Reserve(target.Count() +
+                 static_cast<int>(std::min<std::size_t>(end - begin, kMaxReserve)));
   std::string trimmed;
   // A text has thousands of lines: the field lists are reused, not built for each one.
   qv::FieldBuffers fields;

@@ -15,13 +15,24 @@ class FEM_kaikki {
  public:
   // Section numbers of the input text.
   enum InputSection {
-    kNodesSection = 101, kBarsSection = 201, kSupportsSection = 301, kLoadsSection = 401,
-    kMaterialsSection = 501, kProfilesSection = 601, kCouplingsSection = 701, kEndSection = 999
+    kNodesSection = 101,
+    kBarsSection = 201,
+    kSupportsSection = 301,
+    kLoadsSection = 401,
+    kMaterialsSection = 501,
+    kProfilesSection = 601,
+    kCouplingsSection = 701,
+    kEndSection = 999
   };
   // Section numbers of the message list.
   enum MessageSection {
-    kNodeMessages = 100, kBarMessages = 200, kSupportMessages = 300, kLoadMessages = 400,
-    kMaterialMessages = 500, kProfileMessages = 600, kCouplingMessages = 700,
+    kNodeMessages = 100,
+    kBarMessages = 200,
+    kSupportMessages = 300,
+    kLoadMessages = 400,
+    kMaterialMessages = 500,
+    kProfileMessages = 600,
+    kCouplingMessages = 700,
     kSolutionMessages = 1001
   };
   // Field indices of the node freedom table (8 integers per numbered node): node number,
@@ -30,8 +41,14 @@ class FEM_kaikki {
   // Field indices of the bar freedom table (18 integers per assembled bar): bar number,
   // equations of the start node at 1..6 and of the end node at 7..12, then indices.
   enum BarFreedomField {
-    kBfBar = 0, kBfEqI = 1, kBfEqJ = 7, kBfBarIndex = 13,
-    kBfNodeIIndex = 14, kBfNodeJIndex = 15, kBfMaterialIndex = 16, kBfProfileIndex = 17
+    kBfBar = 0,
+    kBfEqI = 1,
+    kBfEqJ = 7,
+    kBfBarIndex = 13,
+    kBfNodeIIndex = 14,
+    kBfNodeJIndex = 15,
+    kBfMaterialIndex = 16,
+    kBfProfileIndex = 17
   };
   // Longest input line read; longer lines are skipped as unreadable.
   static constexpr int kMaxLineLength = 255;

@@ -32,8 +32,8 @@ int FEM_ratkaisija::PackedIndex(int i, int j) {
   return i * 12 - i * (i - 1) / 2 + (j - i);
 }
 
-void FEM_ratkaisija::ElementStiffness(double Iz, double Iy, double It, double A, double E,
-                                      double G, double L, double k[kPacked]) {
+void FEM_ratkaisija::ElementStiffness(double Iz, double Iy, double It, double A, double E, double G,
+                                      double L, double k[kPacked]) {
   for (int i = 0; i < kPacked; ++i) k[i] = 0.0;
   if (E <= 0.0 || L <= 0.0) return;
   const double L2 = L * L;
@@ -134,8 +134,7 @@ void FEM_ratkaisija::ToGlobal(const double k[kPacked], const double lambda[3][3]
     }
 }
 
-void FEM_ratkaisija::Rotate(double* v, int count, const double lambda[3][3],
-                            Direction direction) {
+void FEM_ratkaisija::Rotate(double* v, int count, const double lambda[3][3], Direction direction) {
   if (v == nullptr) return;
   double m[3][3];
   if (direction == kToLocal) {
@@ -207,8 +206,7 @@ int FEM_ratkaisija::Back(const double* band, double* vectors, int n, int w, int 
   return 1;
 }
 
-void FEM_ratkaisija::BandMultiply(const double* band, int n, int w, const double* x,
-                                  double* y) {
+void FEM_ratkaisija::BandMultiply(const double* band, int n, int w, const double* x, double* y) {
   if (band == nullptr || x == nullptr || y == nullptr || n < 1 || w < 1) return;
   for (int i = 0; i < n; ++i) y[i] = 0.0;
   for (int i = 0; i < n; ++i) {

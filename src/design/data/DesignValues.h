@@ -1,4 +1,5 @@
-// The nine strength and stiffness values of one material for one duration class, and the section size they depend on.
+// The nine strength and stiffness values of one material for one duration class, and the section
+// size they depend on.
 #pragma once
 
 #include <cmath>
@@ -52,8 +53,10 @@ struct SectionSize {
   bool IsValid() const {
     if (!shape) return false;
     switch (*shape) {
-      case SectionShape::kRectangle: return b > 0.0 && h > 0.0;
-      case SectionShape::kCircle: return b > 0.0;
+      case SectionShape::kRectangle:
+        return b > 0.0 && h > 0.0;
+      case SectionShape::kCircle:
+        return b > 0.0;
     }
     return false;
   }

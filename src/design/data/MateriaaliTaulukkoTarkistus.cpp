@@ -1,4 +1,5 @@
-// Checks the values of the chosen material in a table: every one a design may ask for is there and plausible.
+// Checks the values of the chosen material in a table: every one a design may ask for is there and
+// plausible.
 #include <cmath>
 #include <cstdio>
 
@@ -49,8 +50,7 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
   std::string problem;
   for (int d = 1; d <= durations && problem.empty(); ++d) {
     // Only the allowable-stress table has a line per duration and moisture class.
-    const int line =
-        code == qv::DesignCode::kAllowableStress ? moisture + moistures * (d - 1) : 1;
+    const int line = code == qv::DesignCode::kAllowableStress ? moisture + moistures * (d - 1) : 1;
     for (int q = 1; q <= DesignValues::kCount && problem.empty(); ++q) {
       problem = check(kQuantityBase + q, line, materials, material,
                       IsModulus(q) ? kMaxModulus : kMaxStrength, false,
@@ -68,11 +68,11 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
         break;
       case qv::DesignCode::kEc5Env:
         if (problem.empty())
-          problem = check(Ec5FactorSection(kKmodBase, material), d, moistures, moisture,
-                          kMaxKmod, false, "kmod");
+          problem = check(Ec5FactorSection(kKmodBase, material), d, moistures, moisture, kMaxKmod,
+                          false, "kmod");
         if (problem.empty())
-          problem = check(Ec5FactorSection(kKdefBase, material), d, moistures, moisture,
-                          kMaxKdef, true, "kdef");
+          problem = check(Ec5FactorSection(kKdefBase, material), d, moistures, moisture, kMaxKdef,
+                          true, "kdef");
         break;
     }
   }

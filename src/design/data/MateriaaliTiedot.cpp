@@ -77,13 +77,9 @@ std::string MateriaaliTiedot::DurationClassName(qv::DesignCode code, int duratio
   return t.GetLine(kDurationSection, duration);
 }
 
-int MateriaaliTiedot::Material(qv::DesignCode code) const {
-  return material_[IndexOf(code)];
-}
+int MateriaaliTiedot::Material(qv::DesignCode code) const { return material_[IndexOf(code)]; }
 
-int MateriaaliTiedot::MoistureClass(qv::DesignCode code) const {
-  return moisture_[IndexOf(code)];
-}
+int MateriaaliTiedot::MoistureClass(qv::DesignCode code) const { return moisture_[IndexOf(code)]; }
 
 void MateriaaliTiedot::SetMaterial(qv::DesignCode code, int material) {
   material_[IndexOf(code)] = material;
@@ -121,8 +117,7 @@ int MateriaaliTiedot::SetAllowableRaiseFactor(double v) { return SetFactor(v, ra
 int MateriaaliTiedot::SetEc5PartialFactor(double v) { return SetFactor(v, gammaEc5_); }
 
 MateriaaliTiedot::Read MateriaaliTiedot::ReadField(const CSVTiedosto& t, int section, int line,
-                                                   int fieldCount, int field,
-                                                   double& value) const {
+                                                   int fieldCount, int field, double& value) const {
   if (line < 1 || line > t.LineCount(section)) return Read::kMissing;
   if (field < 1 || field > fieldCount) return Read::kBad;
   // The whole line is split as the table's width says, so one bad field spoils the line.
@@ -138,8 +133,8 @@ MateriaaliTiedot::Read MateriaaliTiedot::ReadField(const CSVTiedosto& t, int sec
   return Read::kOk;
 }
 
-double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, int duration, int moisture,
-                                    int kind) const {
+double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, int duration,
+                                    int moisture, int kind) const {
   if (q < 1 || q > DesignValues::kCount) return 0.0;
   if (kind != kDesign && kind != kCharacteristic) return 0.0;
   const CSVTiedosto& t = Table(code);
@@ -172,14 +167,13 @@ double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int 
                                          int kind) const {
   const CSVTiedosto& t = Table(qv::DesignCode::kLimitState);
   double fk = 0.0;
-  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
-      Read::kOk)
+  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) != Read::kOk)
     return 0.0;
   if (kind == kCharacteristic) return fk;
   const bool deflection = q == DesignValues::kModulusDeflection;
   double factor = 0.0;  // a missing or bad factor line gives 0
-  ReadField(t, deflection ? kKmodBase + 2 : kKmodBase + 1, duration,
-            t.LineCount(kMoistureSection), moisture, factor);
+  ReadField(t, deflection ? kKmodBase + 2 : kKmodBase + 1, duration, t.LineCount(kMoistureSection),
+            moisture, factor);
   const double gamma = deflection ? 1.0 : gammaLimitState_;
   return fk * factor / gamma;
 }
@@ -190,12 +184,10 @@ int MateriaaliTiedot::Ec5FactorSection(int base, int material) const {
   return base + 1;
 }
 
-double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moisture,
-                                  int kind) const {
+double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moisture, int kind) const {
   const CSVTiedosto& t = Table(qv::DesignCode::kEc5Env);
   double fk = 0.0;
-  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
-      Read::kOk)
+  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) != Read::kOk)
     return 0.0;
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
   double kmod = 0.0;
@@ -227,8 +219,8 @@ double MateriaaliTiedot::CreepFactor(int material, int duration, int serviceClas
   const CSVTiedosto& t = Table(qv::DesignCode::kEc5Env);
   if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
   double kdef = 0.0;
-  if (ReadField(t, Ec5FactorSection(kKdefBase, material), duration,
-                t.LineCount(kMoistureSection), serviceClass, kdef) != Read::kOk)
+  if (ReadField(t, Ec5FactorSection(kKdefBase, material), duration, t.LineCount(kMoistureSection),
+                serviceClass, kdef) != Read::kOk)
     return 0.0;
   return kdef;
 }

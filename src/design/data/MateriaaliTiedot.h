@@ -1,4 +1,5 @@
-// Material strength tables of the three design codes, the chosen material and moisture class, and the values derived from them.
+// Material strength tables of the three design codes, the chosen material and moisture class, and
+// the values derived from them.
 #pragma once
 
 #include <iterator>
@@ -25,8 +26,8 @@ class MateriaaliTiedot {
   static constexpr int kMaterialSection = 21;
   static constexpr int kTypeSection = 22;
   static constexpr int kQuantityBase = 30;  // section 30 + q holds quantity q
-  static constexpr int kKmodBase = 40;      // code 2: 41 kmod, 42 deflection factor; code 3: 40 + type
-  static constexpr int kKdefBase = 50;      // code 3: 50 + type
+  static constexpr int kKmodBase = 40;  // code 2: 41 kmod, 42 deflection factor; code 3: 40 + type
+  static constexpr int kKdefBase = 50;  // code 3: 50 + type
 
   static constexpr const char* kFileNames[kCodeCount] = {"Sallitut.dat", "Rajatila.dat",
                                                          "Eurocode.dat"};
@@ -79,7 +80,8 @@ class MateriaaliTiedot {
   // One value of quantity q (1 to 9) of the code's table, without size factors; kind
   // kDesign or kCharacteristic. 0 when an index is outside its table or the value cannot
   // be read.
-  double TableValue(int q, qv::DesignCode code, int material, int duration, int moisture, int kind) const;
+  double TableValue(int q, qv::DesignCode code, int material, int duration, int moisture,
+                    int kind) const;
 
   // Material type of a material (line of section 22): 0 to 10, else 1.
   int MaterialTypeOf(qv::DesignCode code, int material) const;
@@ -99,8 +101,8 @@ class MateriaaliTiedot {
   // deflection modulus of the code's current material for the duration class. 0 when E <= 0,
   // the section is not valid or which is unknown. kdef (when given) receives the EC5 creep
   // factor for code 3 and 0 for the other codes.
-  double MemberStiffness(qv::DesignCode code, int duration, const qv::SectionSize& section, int which,
-                         double* kdef = nullptr) const;
+  double MemberStiffness(qv::DesignCode code, int duration, const qv::SectionSize& section,
+                         int which, double* kdef = nullptr) const;
 
   // Why the chosen material and moisture class of a code cannot be designed with
   // ("Eurocode.dat, osa 41, rivi 5: kmod puuttuu"): a value, kmod, deflection factor or

@@ -21,8 +21,8 @@ void Scale(DesignValues& v, int q, double k) { v.Set(q, v.Get(q) * k); }
 
 }  // namespace
 
-void MateriaaliTiedot::ApplySizeFactors(qv::DesignCode code, int type, const qv::SectionSize& section,
-                                        DesignValues& v) const {
+void MateriaaliTiedot::ApplySizeFactors(qv::DesignCode code, int type,
+                                        const qv::SectionSize& section, DesignValues& v) const {
   const double h = section.Height();
   const double b = section.Width();
   const bool ec5 = code == qv::DesignCode::kEc5Env;
@@ -68,8 +68,9 @@ qv::SectionSize MateriaaliTiedot::CurrentSection(const ProfiiliVektori& profiles
   return s;
 }
 
-int MateriaaliTiedot::GetDesignValues(qv::DesignCode code, int duration, const qv::SectionSize& section,
-                                      int kind, DesignValues& values) const {
+int MateriaaliTiedot::GetDesignValues(qv::DesignCode code, int duration,
+                                      const qv::SectionSize& section, int kind,
+                                      DesignValues& values) const {
   if (!section.IsValid()) return -1;
   const int material = Material(code);
   for (int q = 1; q <= DesignValues::kCount; ++q) {
@@ -79,8 +80,9 @@ int MateriaaliTiedot::GetDesignValues(qv::DesignCode code, int duration, const q
   return 0;
 }
 
-double MateriaaliTiedot::MemberStiffness(qv::DesignCode code, int duration, const qv::SectionSize& section,
-                                         int which, double* kdef) const {
+double MateriaaliTiedot::MemberStiffness(qv::DesignCode code, int duration,
+                                         const qv::SectionSize& section, int which,
+                                         double* kdef) const {
   if (kdef) {
     const qv::DesignCode ec5 = qv::DesignCode::kEc5Env;
     *kdef = code == ec5 ? CreepFactor(Material(ec5), duration, MoistureClass(ec5)) : 0.0;

@@ -16,36 +16,21 @@ struct FieldSlot {
 };
 
 const FieldSlot kFields[MitoitusAsetukset::kFieldCount] = {
-    {&MitoitusAsetukset::UlokeKerroin, nullptr},
-    {&MitoitusAsetukset::Yrel1, nullptr},
-    {&MitoitusAsetukset::Yabs1, nullptr},
-    {&MitoitusAsetukset::Zrel1, nullptr},
-    {&MitoitusAsetukset::Zabs1, nullptr},
-    {&MitoitusAsetukset::Yrel2, nullptr},
-    {&MitoitusAsetukset::Yabs2, nullptr},
-    {&MitoitusAsetukset::Zrel2, nullptr},
-    {&MitoitusAsetukset::Zabs2, nullptr},
-    {&MitoitusAsetukset::Yrel3, nullptr},
-    {&MitoitusAsetukset::Yabs3, nullptr},
-    {&MitoitusAsetukset::Zrel3, nullptr},
-    {&MitoitusAsetukset::Zabs3, nullptr},
-    {nullptr, &MitoitusAsetukset::Jannitys},
-    {nullptr, &MitoitusAsetukset::Siirtyma},
-    {nullptr, &MitoitusAsetukset::Nurjahdus},
-    {nullptr, &MitoitusAsetukset::Kiepahdus},
-    {nullptr, &MitoitusAsetukset::Ynurj},
-    {nullptr, &MitoitusAsetukset::Znurj},
-    {nullptr, &MitoitusAsetukset::YnurjTapa},
-    {nullptr, &MitoitusAsetukset::ZnurjTapa},
-    {&MitoitusAsetukset::NurjKerrY, nullptr},
-    {&MitoitusAsetukset::NurjKerrZ, nullptr},
-    {&MitoitusAsetukset::LcY, nullptr},
-    {&MitoitusAsetukset::LcZ, nullptr},
-    {&MitoitusAsetukset::EpakY, nullptr},
-    {&MitoitusAsetukset::EpakZ, nullptr},
-    {&MitoitusAsetukset::Lk, nullptr},
-    {&MitoitusAsetukset::Kk1, nullptr},
-    {&MitoitusAsetukset::MRelM, nullptr},
+    {&MitoitusAsetukset::UlokeKerroin, nullptr}, {&MitoitusAsetukset::Yrel1, nullptr},
+    {&MitoitusAsetukset::Yabs1, nullptr},        {&MitoitusAsetukset::Zrel1, nullptr},
+    {&MitoitusAsetukset::Zabs1, nullptr},        {&MitoitusAsetukset::Yrel2, nullptr},
+    {&MitoitusAsetukset::Yabs2, nullptr},        {&MitoitusAsetukset::Zrel2, nullptr},
+    {&MitoitusAsetukset::Zabs2, nullptr},        {&MitoitusAsetukset::Yrel3, nullptr},
+    {&MitoitusAsetukset::Yabs3, nullptr},        {&MitoitusAsetukset::Zrel3, nullptr},
+    {&MitoitusAsetukset::Zabs3, nullptr},        {nullptr, &MitoitusAsetukset::Jannitys},
+    {nullptr, &MitoitusAsetukset::Siirtyma},     {nullptr, &MitoitusAsetukset::Nurjahdus},
+    {nullptr, &MitoitusAsetukset::Kiepahdus},    {nullptr, &MitoitusAsetukset::Ynurj},
+    {nullptr, &MitoitusAsetukset::Znurj},        {nullptr, &MitoitusAsetukset::YnurjTapa},
+    {nullptr, &MitoitusAsetukset::ZnurjTapa},    {&MitoitusAsetukset::NurjKerrY, nullptr},
+    {&MitoitusAsetukset::NurjKerrZ, nullptr},    {&MitoitusAsetukset::LcY, nullptr},
+    {&MitoitusAsetukset::LcZ, nullptr},          {&MitoitusAsetukset::EpakY, nullptr},
+    {&MitoitusAsetukset::EpakZ, nullptr},        {&MitoitusAsetukset::Lk, nullptr},
+    {&MitoitusAsetukset::Kk1, nullptr},          {&MitoitusAsetukset::MRelM, nullptr},
 };
 
 // Field number of the relative limit of a direction and condition (the absolute one
@@ -107,8 +92,7 @@ MitoitusCheckEnables CheckEnables(bool jannitys, bool siirtyma, bool nurjahdus, 
 }
 
 double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int direction,
-                                      int condition, double spanLength, double u,
-                                      int cantilever) {
+                                      int condition, double spanLength, double u, int cantilever) {
   const double g = cantilever ? settings.UlokeKerroin : 1.0;
   const double rel = settings.RelLimit(direction, condition);
   const double abs = settings.AbsLimit(direction, condition);
@@ -116,7 +100,8 @@ double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int dir
   double result = 0.0;
   // A span or raise factor of zero leaves no relative limit to measure against.
   const double raisedLength = g * spanLength;
-  if (rel > 0.0 && raisedLength > 0.0) result = std::max(result, size * 100.0 / (raisedLength / rel));
+  if (rel > 0.0 && raisedLength > 0.0)
+    result = std::max(result, size * 100.0 / (raisedLength / rel));
   if (abs > 0.0) result = std::max(result, size * 100.0 / abs);
   return result;
 }
@@ -146,7 +131,8 @@ double DeflectionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode c
   return result;
 }
 
-bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, int direction, int condition) {
+bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
+                        int condition) {
   if (condition == 0) {
     for (int c = 1; c <= 3; ++c) {
       if (HasDeflectionLimit(settings, code, direction, c)) return true;
@@ -154,5 +140,6 @@ bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, 
     return false;
   }
   if (condition < 1 || condition > 3 || condition > DeflectionConditionCount(code)) return false;
-  return settings.RelLimit(direction, condition) > 0.0 || settings.AbsLimit(direction, condition) > 0.0;
+  return settings.RelLimit(direction, condition) > 0.0 ||
+         settings.AbsLimit(direction, condition) > 0.0;
 }

@@ -1,4 +1,5 @@
-// Design settings: which checks run, buckling and lateral-torsional buckling data, deflection limits.
+// Design settings: which checks run, buckling and lateral-torsional buckling data, deflection
+// limits.
 #pragma once
 
 #include "model/Kinds.h"
@@ -76,8 +77,7 @@ MitoitusCheckEnables CheckEnables(bool jannitys, bool siirtyma, bool nurjahdus, 
 // relative limit L/n (raised by the cantilever factor on a cantilever span) and its
 // absolute limit; the larger of the two, 0 when neither is set.
 double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int direction,
-                                      int condition, double spanLength, double u,
-                                      int cantilever);
+                                      int condition, double spanLength, double u, int cantilever);
 
 // Deflection conditions the code checks: 1 and 2, and with EC5 also 3 (Unet,fin).
 int DeflectionConditionCount(qv::DesignCode code);
@@ -89,4 +89,5 @@ double DeflectionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode c
 
 // True when condition (1..3, or 0 = any) has a relative or absolute limit in the
 // direction; condition 3 counts only where the code checks it.
-bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, int direction, int condition);
+bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
+                        int condition);

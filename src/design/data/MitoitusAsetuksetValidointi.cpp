@@ -16,8 +16,8 @@ constexpr double kKk1Min = 0.01, kKk1Max = 1.0;
 constexpr double kAbsMin = 1e-5, kAbsMax = 10000.0;
 constexpr double kStressMin = 0.1, kStressMax = 10.0;
 
-constexpr int kEccentricityItems = 8;     // L/50 ... L/400
-constexpr int kRelativeLimitItems = 11;   // "Ei tarkastella", L/50 ... L/500
+constexpr int kEccentricityItems = 8;    // L/50 ... L/400
+constexpr int kRelativeLimitItems = 11;  // "Ei tarkastella", L/50 ... L/500
 
 bool Parse(const std::string& text, double min, double max, double& value) {
   return qv::ParseNumber(text, min, max, value) == 0;
@@ -37,23 +37,35 @@ std::string CheckBucklingLength(int mode, const std::string& factorText, const s
 // Settings fields of a condition (1..3) and column (0 = y, 1 = z).
 double& RelField(MitoitusAsetukset& s, int condition, int column) {
   switch (condition * 2 + column) {
-    case 2: return s.Yrel1;
-    case 3: return s.Zrel1;
-    case 4: return s.Yrel2;
-    case 5: return s.Zrel2;
-    case 6: return s.Yrel3;
-    default: return s.Zrel3;
+    case 2:
+      return s.Yrel1;
+    case 3:
+      return s.Zrel1;
+    case 4:
+      return s.Yrel2;
+    case 5:
+      return s.Zrel2;
+    case 6:
+      return s.Yrel3;
+    default:
+      return s.Zrel3;
   }
 }
 
 double& AbsField(MitoitusAsetukset& s, int condition, int column) {
   switch (condition * 2 + column) {
-    case 2: return s.Yabs1;
-    case 3: return s.Zabs1;
-    case 4: return s.Yabs2;
-    case 5: return s.Zabs2;
-    case 6: return s.Yabs3;
-    default: return s.Zabs3;
+    case 2:
+      return s.Yabs1;
+    case 3:
+      return s.Zabs1;
+    case 4:
+      return s.Yabs2;
+    case 5:
+      return s.Zabs2;
+    case 6:
+      return s.Yabs3;
+    default:
+      return s.Zabs3;
   }
 }
 
@@ -65,21 +77,31 @@ int Direction(int column) {
 
 std::string PageCaption(int page) {
   switch (page) {
-    case kBucklingPage: return "Nurjahdusasetukset";
-    case kLtbPage: return "Kiepahdusasetukset";
-    case kDeflectionPage: return "Sallitut siirtymät";
-    case kStressPage: return "Jännitystarkastelu";
-    default: return std::string();
+    case kBucklingPage:
+      return "Nurjahdusasetukset";
+    case kLtbPage:
+      return "Kiepahdusasetukset";
+    case kDeflectionPage:
+      return "Sallitut siirtymät";
+    case kStressPage:
+      return "Jännitystarkastelu";
+    default:
+      return std::string();
   }
 }
 
 int HelpContext(int page) {
   switch (page) {
-    case kBucklingPage: return 342;
-    case kLtbPage: return 343;
-    case kDeflectionPage: return 344;
-    case kStressPage: return 341;
-    default: return 0;
+    case kBucklingPage:
+      return 342;
+    case kLtbPage:
+      return 343;
+    case kDeflectionPage:
+      return 344;
+    case kStressPage:
+      return 341;
+    default:
+      return 0;
   }
 }
 
@@ -133,7 +155,8 @@ NurjahdusSivu ShowBucklingPage(const MitoitusAsetukset& s) {
   return p;
 }
 
-std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& s) {
+std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code,
+                              MitoitusAsetukset& s) {
   double yFactor = s.NurjKerrY, yLc = s.LcY, zFactor = s.NurjKerrZ, zLc = s.LcZ;
   std::string msg = CheckBucklingLength(page.YMode, page.YKerroin, page.YLc, yFactor, yLc);
   if (msg.empty()) msg = CheckBucklingLength(page.ZMode, page.ZKerroin, page.ZLc, zFactor, zLc);
@@ -201,7 +224,8 @@ KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, qv::DesignCode code, doubl
 
 std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& s) {
   double lk = 0.0;
-  if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk)) return qv::RangeText(kLkLabel, kLkMin, kLkMax);
+  if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk))
+    return qv::RangeText(kLkLabel, kLkMin, kLkMax);
   double factor = 0.0;
   const bool ec5 = LtbUsesMRel(code);
   if (!Parse(page.Kerroin, ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max, factor))
@@ -240,16 +264,23 @@ std::string DeflectionRowLabel(qv::DesignCode code, int condition) {
     case qv::DesignCode::kAllowableStress:
     case qv::DesignCode::kLimitState:
       switch (condition) {
-        case 1: return "Sallittu siirtymä (kaikki kuormat):";
-        case 2: return "Sallittu siirtymä (muuttuvat kuormat):";
-        default: return std::string();
+        case 1:
+          return "Sallittu siirtymä (kaikki kuormat):";
+        case 2:
+          return "Sallittu siirtymä (muuttuvat kuormat):";
+        default:
+          return std::string();
       }
     case qv::DesignCode::kEc5Env:
       switch (condition) {
-        case 1: return "Muuttuvat kuormat, hetkellinen (U2,inst):";
-        case 2: return "Muuttuvat kuormat, lopullinen (U2,fin):";
-        case 3: return "Kaikki kuormat, lopullinen (Unet,fin):";
-        default: return std::string();
+        case 1:
+          return "Muuttuvat kuormat, hetkellinen (U2,inst):";
+        case 2:
+          return "Muuttuvat kuormat, lopullinen (U2,fin):";
+        case 3:
+          return "Kaikki kuormat, lopullinen (Unet,fin):";
+        default:
+          return std::string();
       }
   }
   return std::string();
@@ -269,7 +300,8 @@ SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& s) {
   return p;
 }
 
-std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code, MitoitusAsetukset& s) {
+std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code,
+                                MitoitusAsetukset& s) {
   const int rows = DeflectionRowsShown(code);
   double abs[3][2] = {};
   for (int c = 0; c < rows; ++c) {
@@ -277,7 +309,8 @@ std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code, M
       const std::string& text = page.Abs[c][col];
       if (text == kNotChecked) continue;
       if (!Parse(text, kAbsMin, kAbsMax, abs[c][col]))
-        return qv::RangeText(DeflectionRowLabel(code, c + 1) + " / " + kAbsoluteLabel, kAbsMin, kAbsMax);
+        return qv::RangeText(DeflectionRowLabel(code, c + 1) + " / " + kAbsoluteLabel, kAbsMin,
+                             kAbsMax);
     }
   }
   double raise = 0.0;
@@ -328,7 +361,8 @@ std::string StressFactorText(double factor) { return qv::FormatFixed(factor, 2);
 
 std::string ValidateStressFactor(const std::string& text, qv::DesignCode code, double& value) {
   double v = 0.0;
-  if (!Parse(text, kStressMin, kStressMax, v)) return qv::RangeText(StressFactorLabel(code), kStressMin, kStressMax);
+  if (!Parse(text, kStressMin, kStressMax, v))
+    return qv::RangeText(StressFactorLabel(code), kStressMin, kStressMax);
   value = v;
   return std::string();
 }
@@ -350,11 +384,13 @@ std::string Shown(const std::string& label, double v) {
 std::string SettingOutOfRange(const MitoitusAsetukset& s, double limitStateFactor,
                               double raiseFactor, double ec5Factor, int& section) {
   section = 601;
-  if (!Within(s.UlokeKerroin, kFactorMin, kFactorMax)) return Shown(kCantileverLabel, s.UlokeKerroin);
+  if (!Within(s.UlokeKerroin, kFactorMin, kFactorMax))
+    return Shown(kCantileverLabel, s.UlokeKerroin);
   for (int c = 1; c <= 3; ++c) {
     section = 601 + c;
     for (int col = 0; col < 2; ++col) {
-      const std::string row = "Sallittu siirtymä " + std::to_string(c) + (col == 0 ? " (y)" : " (z)");
+      const std::string row =
+          "Sallittu siirtymä " + std::to_string(c) + (col == 0 ? " (y)" : " (z)");
       const double rel = s.RelLimit(Direction(col), c);
       if (!OffOrWithin(rel, RelativeLimitOfItem(1), RelativeLimitOfItem(kRelativeLimitItems - 1)))
         return Shown(row + " L/n:", rel);
@@ -390,12 +426,17 @@ std::string SettingOutOfRange(const MitoitusAsetukset& s, double limitStateFacto
   }
   section = 608;
   if (!OffOrWithin(s.Lk, kLkMin, kLkMax)) return Shown(kLkLabel, s.Lk);
-  if (!Within(s.Kk1, kKk1Min, kKk1Max)) return Shown(LtbFactorLabel(qv::DesignCode::kLimitState), s.Kk1);
-  if (!Within(s.MRelM, kMRelMin, kMRelMax)) return Shown(LtbFactorLabel(qv::DesignCode::kEc5Env), s.MRelM);
+  if (!Within(s.Kk1, kKk1Min, kKk1Max))
+    return Shown(LtbFactorLabel(qv::DesignCode::kLimitState), s.Kk1);
+  if (!Within(s.MRelM, kMRelMin, kMRelMax))
+    return Shown(LtbFactorLabel(qv::DesignCode::kEc5Env), s.MRelM);
   section = 609;
-  if (!Within(limitStateFactor, kStressMin, kStressMax)) return Shown(StressFactorLabel(qv::DesignCode::kLimitState), limitStateFactor);
-  if (!Within(raiseFactor, kStressMin, kStressMax)) return Shown(StressFactorLabel(qv::DesignCode::kAllowableStress), raiseFactor);
-  if (!Within(ec5Factor, kStressMin, kStressMax)) return Shown(StressFactorLabel(qv::DesignCode::kEc5Env), ec5Factor);
+  if (!Within(limitStateFactor, kStressMin, kStressMax))
+    return Shown(StressFactorLabel(qv::DesignCode::kLimitState), limitStateFactor);
+  if (!Within(raiseFactor, kStressMin, kStressMax))
+    return Shown(StressFactorLabel(qv::DesignCode::kAllowableStress), raiseFactor);
+  if (!Within(ec5Factor, kStressMin, kStressMax))
+    return Shown(StressFactorLabel(qv::DesignCode::kEc5Env), ec5Factor);
   section = 0;
   return std::string();
 }

@@ -28,16 +28,16 @@ int HelpContext(int page);          // 342, 343, 344, 341; 0 outside 1..4
 
 // ---- Page 1, buckling ----
 struct NurjahdusSivu {
-  bool Ynurj = true;           // YnurjCheck
-  bool Znurj = false;          // ZnurjCheck
-  int YMode = 1;               // 1 factor (YnurjKerroinRB), 2 length (YnurjPituusRB)
+  bool Ynurj = true;   // YnurjCheck
+  bool Znurj = false;  // ZnurjCheck
+  int YMode = 1;       // 1 factor (YnurjKerroinRB), 2 length (YnurjPituusRB)
   int ZMode = 1;
-  std::string YKerroin;        // NurjKerrYCB
-  std::string ZKerroin;        // NurjKerrZCB
-  std::string YLc;             // LcYCB
-  std::string ZLc;             // LcZCB
-  int YEpakItem = 7;           // EpakYCB item
-  int ZEpakItem = 7;           // EpakZCB item
+  std::string YKerroin;  // NurjKerrYCB
+  std::string ZKerroin;  // NurjKerrZCB
+  std::string YLc;       // LcYCB
+  std::string ZLc;       // LcZCB
+  int YEpakItem = 7;     // EpakYCB item
+  int ZEpakItem = 7;     // EpakZCB item
 };
 std::vector<std::string> BucklingFactorItems();  // "2.5", "1.5", "1.0", "0.85", "0.7"
 std::vector<std::string> EccentricityItems();    // "L/50" ... "L/400"
@@ -51,38 +51,42 @@ bool EccentricityShown(qv::DesignCode code);
 std::string LengthModeText(double memberLength);
 std::string FactorModeText();
 NurjahdusSivu ShowBucklingPage(const MitoitusAsetukset& settings);
-std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& settings);
+std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code,
+                              MitoitusAsetukset& settings);
 
 // ---- Page 2, lateral-torsional buckling ----
 struct KiepahdusSivu {
-  bool UserLk = false;         // KiepahdusTuentaVali1RB (else KiepahdusTuentaVali2RB)
-  std::string Lk;              // LkCB
-  std::string Kerroin;         // Kk1CB
+  bool UserLk = false;  // KiepahdusTuentaVali1RB (else KiepahdusTuentaVali2RB)
+  std::string Lk;       // LkCB
+  std::string Kerroin;  // Kk1CB
 };
 std::vector<std::string> LkItems(double memberLength);  // 0.1·i·L, i = 1..10, "%.1f"
 std::vector<std::string> LtbFactorItems(qv::DesignCode code);
 std::string LtbFactorLabel(qv::DesignCode code);   // "m_rel,m:" (EC5) or "k_k1:"
 std::string LtbFactorSource(qv::DesignCode code);  // "(EC5, taulukko 5.2.2)" or "(RakMK B10, s. 8)"
-KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& settings, qv::DesignCode code, double memberLength);
-std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code, MitoitusAsetukset& settings);
+KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& settings, qv::DesignCode code,
+                          double memberLength);
+std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code,
+                         MitoitusAsetukset& settings);
 
 // ---- Page 3, deflection limits ----
 // Rows are the conditions 1..3 (index 0..2), columns y (0) and z (1).
 struct SiirtymaSivu {
   int RelItem[3][2] = {{6, 6}, {4, 4}, {4, 4}};  // Ylperehto1CB ...
-  std::string Abs[3][2];                          // Yabsoluuttinen1CB ...
-  std::string UlokeKerroin;                       // UlokeKerroinCB
+  std::string Abs[3][2];                         // Yabsoluuttinen1CB ...
+  std::string UlokeKerroin;                      // UlokeKerroinCB
 };
-std::vector<std::string> RelativeLimitItems();  // "Ei tarkastella", "L/50" ... "L/500"
-int RelativeLimitItem(double n);                 // -1 when the list has none for it
-double RelativeLimitOfItem(int item);            // -1 outside the list
-std::string AbsoluteLimitText(double limit);     // "%.1f", or "Ei tarkastella" for 0
+std::vector<std::string> RelativeLimitItems();     // "Ei tarkastella", "L/50" ... "L/500"
+int RelativeLimitItem(double n);                   // -1 when the list has none for it
+double RelativeLimitOfItem(int item);              // -1 outside the list
+std::string AbsoluteLimitText(double limit);       // "%.1f", or "Ei tarkastella" for 0
 std::vector<std::string> CantileverFactorItems();  // "1.00", "2.00"
 // Label of a condition's row for the code; "" for a row the code hides.
 std::string DeflectionRowLabel(qv::DesignCode code, int condition);
 int DeflectionRowsShown(qv::DesignCode code);  // DeflectionConditionCount
 SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& settings);
-std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code, MitoitusAsetukset& settings);
+std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code,
+                                MitoitusAsetukset& settings);
 
 // ---- Page 4, stresses (the factor itself belongs to the material tables) ----
 std::string StressFactorLabel(qv::DesignCode code);

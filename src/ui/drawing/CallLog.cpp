@@ -13,8 +13,8 @@ void CallLog::Add(Op op, const DevicePoint* points, int count, int text, double 
       states_.Back().font != GetFont()) {
     states_.PushBack(State{GetPen(), GetBrush(), GetFont()});
   }
-  calls_.PushBack(Call{op, static_cast<int>(states_.Size()) - 1, points_.Size(), count, text,
-                       textWidth});
+  calls_.PushBack(
+      Call{op, static_cast<int>(states_.Size()) - 1, points_.Size(), count, text, textWidth});
   for (int i = 0; i < count; ++i) points_.PushBack(points[i]);
   if (calls_.Size() % kStep == 0) HandOn();
 }
@@ -86,8 +86,8 @@ bool CallLog::SameCall(std::size_t i, const CallLog& other) const {
     const DevicePoint& q = other.points_[b.firstPoint + static_cast<std::size_t>(k)];
     if (p.x != q.x || p.y != q.y) return false;
   }
-  return a.text < 0 || texts_[static_cast<std::size_t>(a.text)] ==
-                           other.texts_[static_cast<std::size_t>(b.text)];
+  return a.text < 0 ||
+         texts_[static_cast<std::size_t>(a.text)] == other.texts_[static_cast<std::size_t>(b.text)];
 }
 
 bool CallLog::MatchesSoFar(const CallLog& other, std::size_t& checked) const {

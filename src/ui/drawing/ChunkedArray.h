@@ -1,4 +1,5 @@
-// An append-only array whose elements never move, so another thread may read the ones it was told of.
+// An append-only array whose elements never move, so another thread may read the ones it was told
+// of.
 #pragma once
 
 #include <array>

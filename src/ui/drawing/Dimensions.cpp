@@ -31,8 +31,8 @@ std::string LabelText(double value) {
   return (t == "0" || t == "-0") ? std::string() : t;
 }
 
-void HorizontalChain(Canvas* c, const ViewTransform& view, const DimensionStyle& style,
-                     double t, double yc, const std::vector<double>& v) {
+void HorizontalChain(Canvas* c, const ViewTransform& view, const DimensionStyle& style, double t,
+                     double yc, const std::vector<double>& v) {
   view.DrawLine(c, v.front(), yc, v.back(), yc);
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double p = v[i];

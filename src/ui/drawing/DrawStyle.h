@@ -18,25 +18,25 @@ struct SymbolSizes {
 };
 
 struct DimensionStyle {
-  int verticalLabelsRight = 0;     // 1 right of the vertical chain, 0 left
-  int horizontalLabelsAbove = 0;   // 1 above the horizontal chain, 0 below
-  int slantedTicks = 0;            // 1 slanted strokes and segment lengths, 0 arrows and running distances
+  int verticalLabelsRight = 0;    // 1 right of the vertical chain, 0 left
+  int horizontalLabelsAbove = 0;  // 1 above the horizontal chain, 0 below
+  int slantedTicks = 0;  // 1 slanted strokes and segment lengths, 0 arrows and running distances
 };
 
 struct DimensionPlacement {
-  double tick = 0.0;          // tick size t
-  double verticalX = 0.0;     // x of the vertical chain
-  double horizontalY = 0.0;   // y of the horizontal chain
+  double tick = 0.0;         // tick size t
+  double verticalX = 0.0;    // x of the vertical chain
+  double horizontalY = 0.0;  // y of the horizontal chain
 };
 
 namespace colours {
-constexpr Colour kMemberFill = 0x00FFFF;   // yellow
-constexpr Colour kSupport = 0x0000FF;      // red
-constexpr Colour kHinge = 0xFF0000;        // blue
-constexpr Colour kLoad = 0xFF0000;         // blue
-constexpr Colour kSelectedLoad = 0x0000FF; // red
-constexpr Colour kOutline = 0x000000;      // black, also texts
-constexpr Colour kHollowFill = 0xFFFFFF;   // white
+constexpr Colour kMemberFill = 0x00FFFF;    // yellow
+constexpr Colour kSupport = 0x0000FF;       // red
+constexpr Colour kHinge = 0xFF0000;         // blue
+constexpr Colour kLoad = 0xFF0000;          // blue
+constexpr Colour kSelectedLoad = 0x0000FF;  // red
+constexpr Colour kOutline = 0x000000;       // black, also texts
+constexpr Colour kHollowFill = 0xFFFFFF;    // white
 constexpr Colour kGrey = 0x808080;
 }  // namespace colours
 

@@ -38,9 +38,7 @@ LogicalBox Moved(const LogicalBox& b, int mx, int my) {
 constexpr int kColumnWidth = 64;
 constexpr int kMostColumns = 256;
 
-int ColumnOf(int x) {
-  return x >= 0 ? x / kColumnWidth : -((-(x + 1)) / kColumnWidth) - 1;
-}
+int ColumnOf(int x) { return x >= 0 ? x / kColumnWidth : -((-(x + 1)) / kColumnWidth) - 1; }
 
 constexpr long long kNoEnd = std::numeric_limits<long long>::max();
 
@@ -61,8 +59,8 @@ int ShiftClear(const LogicalBox& box, const std::vector<LogicalBox>& obstacles, 
   // is enough.
   int t = 0;
   for (std::size_t round = 0; round <= obstacles.size(); ++round) {
-    const LogicalBox at = Moved(box, static_cast<int>(std::lround(t * dx)),
-                                static_cast<int>(std::lround(t * dy)));
+    const LogicalBox at =
+        Moved(box, static_cast<int>(std::lround(t * dx)), static_cast<int>(std::lround(t * dy)));
     double step = 0.0;
     for (const LogicalBox& o : obstacles) step = std::max(step, ShiftPast(at, o, dx, dy, gap));
     if (step <= 0.0) break;
@@ -108,8 +106,8 @@ int LabelLayout::LeastRise(const LogicalBox& wanted) {
   BlockedByLabels(wanted);
   BlockedByLines(wanted);
   blocked_.resize(byLabels_.size() + byLines_.size());
-  std::merge(byLabels_.begin(), byLabels_.end(), byLines_.begin(), byLines_.end(),
-             blocked_.begin(), [](const Blocked& a, const Blocked& b) { return a.from < b.from; });
+  std::merge(byLabels_.begin(), byLabels_.end(), byLines_.begin(), byLines_.end(), blocked_.begin(),
+             [](const Blocked& a, const Blocked& b) { return a.from < b.from; });
   const std::vector<Blocked>& blocked = blocked_;
   const std::vector<long long>& overLines = overLines_;
 
@@ -117,8 +115,8 @@ int LabelLayout::LeastRise(const LogicalBox& wanted) {
   const auto firstIn = [&](long long from, long long to) {
     if (from <= 0) return 0LL;
     long long best = kNoEnd;
-    const auto top = tops_.lower_bound(
-        static_cast<int>(std::max(from, 1LL) + wanted.bottom - kBetweenLabels));
+    const auto top =
+        tops_.lower_bound(static_cast<int>(std::max(from, 1LL) + wanted.bottom - kBetweenLabels));
     if (top != tops_.end()) best = static_cast<long long>(*top) + kBetweenLabels - wanted.bottom;
     const auto line = std::lower_bound(overLines.begin(), overLines.end(), from);
     if (line != overLines.end()) best = std::min(best, *line);
@@ -137,8 +135,8 @@ int LabelLayout::LeastRise(const LogicalBox& wanted) {
   }
   long long highest = 0;
   if (!tops_.empty())
-    highest = std::max(highest, static_cast<long long>(*tops_.rbegin()) + kBetweenLabels -
-                                    wanted.bottom);
+    highest =
+        std::max(highest, static_cast<long long>(*tops_.rbegin()) + kBetweenLabels - wanted.bottom);
   if (!overLines.empty()) highest = std::max(highest, overLines.back());
   return static_cast<int>(highest);
 }
@@ -154,8 +152,7 @@ void LabelLayout::BlockedByLabels(const LogicalBox& wanted) {
   byLabels_.clear();
   runEnds_.clear();
   const auto consider = [&](const LogicalBox& p) {
-    if (!(wanted.left < p.right + kBetweenLabels && p.left < wanted.right + kBetweenLabels))
-      return;
+    if (!(wanted.left < p.right + kBetweenLabels && p.left < wanted.right + kBetweenLabels)) return;
     const Blocked run{static_cast<long long>(p.bottom) - kBetweenLabels + 1 - wanted.top,
                       static_cast<long long>(p.top) + kBetweenLabels - wanted.bottom};
     if (run.to > 0) byLabels_.push_back(run);  // wholly below: never in the way of a rise
@@ -288,8 +285,7 @@ void LabelLayout::IndexLines() {
   linesIndexed_ = true;
 }
 
-bool LabelLayout::HeightsBeside(const LogicalBox& b, const Segment& s, double& low,
-                                double& high) {
+bool LabelLayout::HeightsBeside(const LogicalBox& b, const Segment& s, double& low, double& high) {
   const int from = std::max(s.x1, b.left);
   const int to = std::min(s.x2, b.right);
   if (from > to) return false;

@@ -33,8 +33,7 @@ LoadScales ScalesOf(const QELVUX_data& p) {
       std::max(loads.LargestLoadValue(k, KuormaVektori::kSurface, false) * sc.gatheringWidth,
                loads.LargestLoadValue(k, KuormaVektori::kLine, false));
   // Surface intensities are drawn times the gathering width, so their scale is too.
-  sc.surfaceMoment =
-      loads.LargestLoadValue(k, KuormaVektori::kSurface, true) * sc.gatheringWidth;
+  sc.surfaceMoment = loads.LargestLoadValue(k, KuormaVektori::kSurface, true) * sc.gatheringWidth;
   sc.lineMoment = loads.LargestLoadValue(k, KuormaVektori::kLine, true);
   sc.pointForce = loads.LargestLoadValue(k, KuormaVektori::kPoint, false);
   return sc;
@@ -63,8 +62,7 @@ void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, i
   // so it comes to the member from the other side instead, like a downward one mirrored.
   double side = 1.0;
   double ux = 0.0, uy = 0.0;
-  if (LoadDirectionVector(dir, p.Member.Angle, ux, uy) &&
-      d - length * (-ux * sn + uy * cs) < 0.0) {
+  if (LoadDirectionVector(dir, p.Member.Angle, ux, uy) && d - length * (-ux * sn + uy * cs) < 0.0) {
     side = -1.0;
     sym.labelBelow = true;
   }
@@ -82,8 +80,8 @@ void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
   const double q2 = loads.Q2(i) * width;
   if (q1 == 0.0 && q2 == 0.0) return;
   const int dir = loads.Direction(i);
-  const double scale = std::abs(dir) > 3 ? (surface ? sc.surfaceMoment : sc.lineMoment)
-                                         : sc.distributedForce;
+  const double scale =
+      std::abs(dir) > 3 ? (surface ? sc.surfaceMoment : sc.lineMoment) : sc.distributedForce;
   if (!(scale > 0.0)) return;
 
   double cs = 1.0, sn = 0.0;
@@ -131,10 +129,14 @@ void SetLoadColour(Canvas* c, Colour colour, const DrawStyle& style) {
 
 bool KindShown(const KuormaVektori& loads, int kind) {
   switch (kind) {
-    case KuormaVektori::kPoint: return loads.ShowPointLoads != 0;
-    case KuormaVektori::kLine: return loads.ShowLineLoads != 0;
-    case KuormaVektori::kSurface: return loads.ShowSurfaceLoads != 0;
-    default: return false;
+    case KuormaVektori::kPoint:
+      return loads.ShowPointLoads != 0;
+    case KuormaVektori::kLine:
+      return loads.ShowLineLoads != 0;
+    case KuormaVektori::kSurface:
+      return loads.ShowSurfaceLoads != 0;
+    default:
+      return false;
   }
 }
 

@@ -42,8 +42,7 @@ void Label(Canvas* c, const ViewTransform& view, double x, double y, const LoadS
 }
 
 // Keeps the lowest of the points in the pass's layout.
-void Reach(const ViewTransform& view, const LoadSymbol& sym,
-           std::initializer_list<WorldPoint> at) {
+void Reach(const ViewTransform& view, const LoadSymbol& sym, std::initializer_list<WorldPoint> at) {
   if (!sym.layout) return;
   for (const WorldPoint& p : at) {
     int lx = 0, ly = 0;
@@ -57,12 +56,33 @@ bool SideVector(int direction, double angle, double& vx, double& vy) {
   double cs = 1.0, sn = 0.0;
   MemberDirection(angle, cs, sn);
   switch (direction) {
-    case 1: case 4: vx = -1.0; vy = 0.0; return true;
-    case 2: case 5: vx = 0.0; vy = 1.0; return true;
-    case 3: case 6: case -3: case -6: vx = 1.0 / 1.41; vy = 1.0 / 1.41; return true;
+    case 1:
+    case 4:
+      vx = -1.0;
+      vy = 0.0;
+      return true;
+    case 2:
+    case 5:
+      vx = 0.0;
+      vy = 1.0;
+      return true;
+    case 3:
+    case 6:
+    case -3:
+    case -6:
+      vx = 1.0 / 1.41;
+      vy = 1.0 / 1.41;
+      return true;
     // Local x loads become strips on the left-normal side; local y lies there too.
-    case -1: case -4: case -2: case -5: vx = -sn; vy = cs; return true;
-    default: return false;
+    case -1:
+    case -4:
+    case -2:
+    case -5:
+      vx = -sn;
+      vy = cs;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -74,10 +94,23 @@ bool ActsAlongMember(int direction, double angle) {
   MemberDirection(angle, cs, sn);
   double sx = 0.0, sy = 0.0;
   switch (direction) {
-    case 1: case 4: sx = 1.0; sy = 0.0; break;     // outer point to axis
-    case 2: case 5: sx = 0.0; sy = 1.0; break;     // axis to outer point
-    case -2: case -5: sx = -sn; sy = cs; break;
-    default: return false;
+    case 1:
+    case 4:
+      sx = 1.0;
+      sy = 0.0;
+      break;  // outer point to axis
+    case 2:
+    case 5:
+      sx = 0.0;
+      sy = 1.0;
+      break;  // axis to outer point
+    case -2:
+    case -5:
+      sx = -sn;
+      sy = cs;
+      break;
+    default:
+      return false;
   }
   return std::fabs(sx - cs) < 0.03 && std::fabs(sy - sn) < 0.03;
 }
@@ -97,8 +130,8 @@ void KeepLabelsOff(const ViewTransform& view, LabelLayout* layout,
 }
 
 // Outline with a clear brush; two triangles meeting at the zero point when the signs differ.
-void Outline(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, double h1,
-             double h2, double vx, double vy, LabelLayout* layout) {
+void Outline(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, double h1, double h2,
+             double vx, double vy, LabelLayout* layout) {
   CanvasStateSaver keep(c);
   c->SetBrushStyle(BrushStyle::Clear);
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
@@ -127,8 +160,8 @@ double CellFraction(int i, int n, double length, double g) {
   return (i + 0.5 + (length - 5.0 * g * n) / (10.0 * g)) * 5.0 * g / length;
 }
 
-void Strip(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, double h1,
-           double h2, const LoadSymbol& sym) {
+void Strip(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, double h1, double h2,
+           const LoadSymbol& sym) {
   double cs = 1.0, sn = 0.0;
   MemberDirection(sym.angle, cs, sn);
   const double vx = -sn, vy = cs;
@@ -146,8 +179,8 @@ void Strip(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, dou
     // Unit vector of the axis line, in the sense in which the intensity acts.
     const double k = (h > 0.0 ? along : -along) / length;
     const double ex = (e.x - s.x) * k, ey = (e.y - s.y) * k;
-    const WorldPoint mid = Add(WorldPoint{s.x + f * (e.x - s.x), s.y + f * (e.y - s.y)},
-                               std::fabs(h) / 2.0, vx, vy);
+    const WorldPoint mid =
+        Add(WorldPoint{s.x + f * (e.x - s.x), s.y + f * (e.y - s.y)}, std::fabs(h) / 2.0, vx, vy);
     Head(c, view, Add(mid, g, ex, ey), ex, ey, g);
   }
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
@@ -163,12 +196,37 @@ bool LoadDirectionVector(int direction, double angle, double& ux, double& uy) {
   double cs = 1.0, sn = 0.0;
   MemberDirection(angle, cs, sn);
   switch (direction) {
-    case 1: case 4: ux = 1.0; uy = 0.0; return true;
-    case 2: case 5: ux = 0.0; uy = 1.0; return true;
-    case 3: case 6: case -3: case -6: ux = -1.0 / 1.41; uy = -1.0 / 1.41; return true;
-    case -1: case -4: ux = cs; uy = sn; return true;
-    case -2: case -5: ux = -sn; uy = cs; return true;
-    default: ux = 0.0; uy = 0.0; return false;
+    case 1:
+    case 4:
+      ux = 1.0;
+      uy = 0.0;
+      return true;
+    case 2:
+    case 5:
+      ux = 0.0;
+      uy = 1.0;
+      return true;
+    case 3:
+    case 6:
+    case -3:
+    case -6:
+      ux = -1.0 / 1.41;
+      uy = -1.0 / 1.41;
+      return true;
+    case -1:
+    case -4:
+      ux = cs;
+      uy = sn;
+      return true;
+    case -2:
+    case -5:
+      ux = -sn;
+      uy = cs;
+      return true;
+    default:
+      ux = 0.0;
+      uy = 0.0;
+      return false;
   }
 }
 
@@ -182,8 +240,7 @@ void DrawPointLoadArrow(Canvas* canvas, const ViewTransform& view, WorldPoint ti
   view.DrawLine(cv, tail.x, tail.y, tip.x, tip.y);
   Reach(view, sym, {tail, tip});
   Label(cv, view, (tail.x + tip.x) / 2.0,
-        sym.labelBelow ? std::min(tail.y, tip.y) : std::max(tail.y, tip.y), sym,
-        sym.labelBelow);
+        sym.labelBelow ? std::min(tail.y, tip.y) : std::max(tail.y, tip.y), sym, sym.labelBelow);
 
   const double length = std::hypot(tip.x - tail.x, tip.y - tail.y);
   if (!(length > 0.0)) return;

@@ -11,9 +11,9 @@ namespace qv {
 // What the symbols need beyond their geometry. Heads are filled with the brush the
 // caller set (a clear brush gives hollow heads); shafts and outlines use the pen.
 struct LoadSymbol {
-  int direction = 2;      // direction code of the load
-  double angle = 0.0;     // member angle, degrees
-  double head = 0.0;      // head size
+  int direction = 2;   // direction code of the load
+  double angle = 0.0;  // member angle, degrees
+  double head = 0.0;   // head size
   std::string label;
   // When given, the label steps aside from the labels placed before in the same pass
   // (key: the load's index) and the lowest point drawn is kept there.

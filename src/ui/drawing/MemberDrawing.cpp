@@ -204,8 +204,8 @@ void DrawOriginMark(Canvas* canvas, const ViewTransform& view, double size,
   const bool horizontal = !project || project->Member.Angle <= 0.01;
   const double dx = horizontal ? -1.0 : 0.0;
   const double dy = horizontal ? 0.0 : -1.0;
-  const int t = ShiftClear(TextBox(lx - tw, ly, tw, th), BlocksAtOrigin(view, project, size),
-                           dx, dy, kLabelClearance);
+  const int t = ShiftClear(TextBox(lx - tw, ly, tw, th), BlocksAtOrigin(view, project, size), dx,
+                           dy, kLabelClearance);
   view.TextOut(c, lx - tw + static_cast<int>(dx * t), ly + static_cast<int>(dy * t), text);
 }
 

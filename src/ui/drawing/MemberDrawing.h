@@ -1,4 +1,5 @@
-// The member as a band with its supports, support numbers and hinges; the origin mark; pointer text.
+// The member as a band with its supports, support numbers and hinges; the origin mark; pointer
+// text.
 #pragma once
 
 #include <string>

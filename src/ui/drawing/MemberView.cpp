@@ -113,21 +113,19 @@ void DrawStructureView(Canvas* canvas, const QELVUX_data* project, int clientWid
   view.EndView();
 }
 
-void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
-                  int clientHeight, int highlight) {
+void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth, int clientHeight,
+                  int highlight) {
   if (!canvas || !project) return;
   ViewTransform view(canvas);
   const RakenneVektori& m = project->Member;
-  if (FitMemberView(view, canvas, m, MemberViewKind::Loads, clientWidth, clientHeight) != 0)
-    return;
+  if (FitMemberView(view, canvas, m, MemberViewKind::Loads, clientWidth, clientHeight) != 0) return;
   const WorldBox box = MemberBox(m);
   const double s = SymbolSize(box);
   const DrawStyle memberStyle{0, 1, 1};
   const SymbolSizes memberSizes{s, s / 2.0};
   LabelLayout layout;
   DrawMember(canvas, view, project, &memberStyle, &memberSizes, &layout);
-  DrawLoads(canvas, view, project, DrawStyle{highlight, 0, 0}, SymbolSizes{s / 2.0, s},
-            &layout);
+  DrawLoads(canvas, view, project, DrawStyle{highlight, 0, 0}, SymbolSizes{s / 2.0, s}, &layout);
   TwoChains(canvas, view, project, box, s,
             ClearOf(canvas, layout, view, box, s, ChainOffsets{6.0, 8.0, 10.0, 8.0}),
             DrawLoadDimensions);
@@ -135,9 +133,8 @@ void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
 }
 
 int MemberPointerText(const RakenneVektori& member, MemberViewKind kind, int clientWidth,
-                      int clientHeight, double pixelsPerMmX, double pixelsPerMmY,
-                      double deviceX, double deviceY, std::string& text, double& worldX,
-                      double& worldY) {
+                      int clientHeight, double pixelsPerMmX, double pixelsPerMmY, double deviceX,
+                      double deviceY, std::string& text, double& worldX, double& worldY) {
   text = "(?,?)";
   worldX = 0.0;
   worldY = 0.0;

@@ -1,4 +1,5 @@
-// The structure and load drawings as whole pictures: fitting the member into a surface and composing it.
+// The structure and load drawings as whole pictures: fitting the member into a surface and
+// composing it.
 #pragma once
 
 #include <string>
@@ -37,15 +38,14 @@ int FitMemberView(ViewTransform& view, Canvas* surface, const RakenneVektori& me
 void DrawStructureView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
                        int clientHeight, int highlight);
 // The "Kuormitus" drawing: hollow black member, the loads, two chains over load positions.
-void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth,
-                  int clientHeight, int highlight);
+void DrawLoadView(Canvas* canvas, const QELVUX_data* project, int clientWidth, int clientHeight,
+                  int highlight);
 
 // Pointer coordinates over a drawing of the kind: the world position under the device
 // point and "x,y", or "X = x" on a member at exactly 0 degrees and "Y = y" at exactly 90.
 // A surface too small to draw on leaves "(?,?)" and (0, 0) and returns -1; else 0.
 int MemberPointerText(const RakenneVektori& member, MemberViewKind kind, int clientWidth,
-                      int clientHeight, double pixelsPerMmX, double pixelsPerMmY,
-                      double deviceX, double deviceY, std::string& text, double& worldX,
-                      double& worldY);
+                      int clientHeight, double pixelsPerMmX, double pixelsPerMmY, double deviceX,
+                      double deviceY, std::string& text, double& worldX, double& worldY);
 
 }  // namespace qv

@@ -1,6 +1,6 @@
-// Metafile canvas: keeping the calls, measuring texts, and the object bookkeeping both formats share.
+// Metafile canvas: keeping the calls, measuring texts, and the object bookkeeping both formats
+// share.
 #include "ui/drawing/MetafileCanvas.h"
-
 
 #include <algorithm>
 #include <cmath>
@@ -34,8 +34,7 @@ double CharWidthEm(char32_t c) {
 MetafileCanvas::MetafileCanvas(int width, int height, double pixelsPerMm)
     : width_(std::max(0, width)),
       height_(std::max(0, height)),
-      pxPerMm_(std::isfinite(pixelsPerMm) && pixelsPerMm > 0.0 ? pixelsPerMm
-                                                                : kScreenPixelsPerMm),
+      pxPerMm_(std::isfinite(pixelsPerMm) && pixelsPerMm > 0.0 ? pixelsPerMm : kScreenPixelsPerMm),
       unitsPerMm_(kMaxUnitsPerMm) {
   const double maxMm = std::max(width_, height_) / pxPerMm_;
   if (maxMm > 0.0) {
@@ -53,8 +52,7 @@ long MetafileCanvas::ToUnits(double device) const {
   return std::lround(std::max(-1e9, std::min(1e9, v)));
 }
 
-void MetafileCanvas::Record(CanvasOp op, std::vector<DevicePoint> points,
-                            const std::string& text) {
+void MetafileCanvas::Record(CanvasOp op, std::vector<DevicePoint> points, const std::string& text) {
   calls_.push_back(CallWithState(*this, op, std::move(points), text));
 }
 
@@ -172,7 +170,9 @@ class Walker {
   }
 
  private:
-  UnitPoint ToUnits(DevicePoint p) const { return UnitPoint{canvas_.ToUnits(p.x), canvas_.ToUnits(p.y)}; }
+  UnitPoint ToUnits(DevicePoint p) const {
+    return UnitPoint{canvas_.ToUnits(p.x), canvas_.ToUnits(p.y)};
+  }
 
   std::vector<UnitPoint> ToUnits(const std::vector<DevicePoint>& points) const {
     std::vector<UnitPoint> out;

@@ -1,4 +1,5 @@
-// Canvas that keeps what is drawn and writes it as a Windows Metafile (.wmf) or an Enhanced Metafile (.emf).
+// Canvas that keeps what is drawn and writes it as a Windows Metafile (.wmf) or an Enhanced
+// Metafile (.emf).
 #pragma once
 
 #include "model/TextCodec.h"
@@ -76,6 +77,5 @@ class MetafileCanvas : public Canvas {
   TextMeasure measure_;
   std::vector<CanvasCall> calls_;
 };
-
 
 }  // namespace qv

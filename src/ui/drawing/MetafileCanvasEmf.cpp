@@ -1,4 +1,5 @@
-// Enhanced Metafile writer of the metafile canvas: EMR_HEADER with its reference device, 32-bit aligned records, UTF-16 texts.
+// Enhanced Metafile writer of the metafile canvas: EMR_HEADER with its reference device, 32-bit
+// aligned records, UTF-16 texts.
 #include <algorithm>
 #include <cmath>
 
@@ -50,7 +51,8 @@ std::u16string Utf16(const std::string& utf8) {
     const std::size_t n = b0 < 0x80 ? 1 : (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : 4;
     if (i + n > s.size()) break;
     char32_t c = n == 1 ? b0 : n == 2 ? (b0 & 0x1F) : n == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (std::size_t k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    for (std::size_t k = 1; k < n; ++k)
+      c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
     i += n;
     if (c < 0x10000) {
       out += static_cast<char16_t>(c);
@@ -76,10 +78,14 @@ void Rect(Bytes& b, long left, long top, long right, long bottom) {
 
 int EmfPenStyle(PenStyle s) {
   switch (s) {
-    case PenStyle::Dash: return 1;
-    case PenStyle::Dot: return 2;
-    case PenStyle::None: return 5;
-    case PenStyle::Solid: break;
+    case PenStyle::Dash:
+      return 1;
+    case PenStyle::Dot:
+      return 2;
+    case PenStyle::None:
+      return 5;
+    case PenStyle::Solid:
+      break;
   }
   return 0;
 }
@@ -95,8 +101,8 @@ class EmfEncoder : public metafile::Encoder {
   explicit EmfEncoder(const MetafileCanvas& canvas) : canvas_(canvas) {}
 
   void Preamble() {
-    Value(kEmrSetBkMode, 1);  // TRANSPARENT
-    Value(kEmrSetTextAlign, 0);  // TA_TOP | TA_LEFT | TA_NOUPDATECP
+    Value(kEmrSetBkMode, 1);        // TRANSPARENT
+    Value(kEmrSetTextAlign, 0);     // TA_TOP | TA_LEFT | TA_NOUPDATECP
     Value(kEmrSetPolyFillMode, 1);  // ALTERNATE
   }
 

@@ -1,4 +1,5 @@
-// Windows Metafile writer of the metafile canvas: placeable header, 16-bit records, Windows-1252 texts.
+// Windows Metafile writer of the metafile canvas: placeable header, 16-bit records, Windows-1252
+// texts.
 #include <algorithm>
 #include <cmath>
 
@@ -47,10 +48,14 @@ constexpr std::size_t kMaxPoints = 32767;
 
 int WmfPenStyle(PenStyle s) {
   switch (s) {
-    case PenStyle::Dash: return 1;
-    case PenStyle::Dot: return 2;
-    case PenStyle::None: return 5;
-    case PenStyle::Solid: break;
+    case PenStyle::Dash:
+      return 1;
+    case PenStyle::Dot:
+      return 2;
+    case PenStyle::None:
+      return 5;
+    case PenStyle::Solid:
+      break;
   }
   return 0;
 }
@@ -98,9 +103,9 @@ class WmfEncoder : public metafile::Encoder {
   void CreateFont(int, const Font& font) override {
     Bytes p;
     p.I16(Clamp16(std::max(1L, canvas_.ToUnits(font.height))));  // positive: the cell height
-    p.I16(0);                                                     // width: as designed
-    p.I16(0);                                                     // escapement
-    p.I16(0);                                                     // orientation
+    p.I16(0);                                                    // width: as designed
+    p.I16(0);                                                    // escapement
+    p.I16(0);                                                    // orientation
     p.I16(font.bold ? 700 : 400);
     p.U8(font.italic ? 1 : 0);
     p.U8(0);  // underline
@@ -241,7 +246,8 @@ std::string MetafileCanvas::WmfBytes() const {
   Bytes out;
   PlaceableHeader(*this, out);
   constexpr std::uint32_t kHeaderWords = 9;
-  const std::uint32_t totalWords = kHeaderWords + static_cast<std::uint32_t>(enc.Records().Size() / 2);
+  const std::uint32_t totalWords =
+      kHeaderWords + static_cast<std::uint32_t>(enc.Records().Size() / 2);
   out.U16(1);  // a metafile on disk
   out.U16(kHeaderWords);
   out.U16(0x0300);

@@ -33,8 +33,7 @@ void RecordingCanvas::Polyline(const std::vector<DevicePoint>& points) {
 }
 
 void RecordingCanvas::Ellipse(double left, double top, double right, double bottom) {
-  Record(CanvasOp::Ellipse, {DevicePoint{left, top}, DevicePoint{right, bottom}},
-         std::string());
+  Record(CanvasOp::Ellipse, {DevicePoint{left, top}, DevicePoint{right, bottom}}, std::string());
 }
 
 void RecordingCanvas::Polygon(const std::vector<DevicePoint>& points) {

@@ -9,15 +9,14 @@ namespace qv {
 
 namespace {
 
-void Triangle(Canvas* canvas, const ViewTransform& view, WorldPoint a, WorldPoint b,
-              WorldPoint c) {
+void Triangle(Canvas* canvas, const ViewTransform& view, WorldPoint a, WorldPoint b, WorldPoint c) {
   view.DrawPolygon(canvas, {a, b, c});
 }
 
 }  // namespace
 
-void DrawSupportSymbol(Canvas* canvas, const ViewTransform& view, double x, double y,
-                       double a, int restraintCode) {
+void DrawSupportSymbol(Canvas* canvas, const ViewTransform& view, double x, double y, double a,
+                       int restraintCode) {
   const double k = a / 1.41;
   switch (restraintCode) {
     case RakenneVektori::kPinned:

@@ -8,8 +8,8 @@ namespace qv {
 // Triangle symbol of a pinned (6111000), sliding X (6011000) or sliding Y (6101000)
 // support of size a with its apex at the world point (x, y), in world axes whatever the
 // member's angle, drawn with the canvas's pen and brush. Other codes draw nothing.
-void DrawSupportSymbol(Canvas* canvas, const ViewTransform& view, double x, double y,
-                       double size, int restraintCode);
+void DrawSupportSymbol(Canvas* canvas, const ViewTransform& view, double x, double y, double size,
+                       int restraintCode);
 
 // Block of a fixed support at position x along the member (c, s = cos, sin of its angle):
 // 1.5 s long, 4 s wide, centred on the axis, beyond the end at x > 0 and behind the start

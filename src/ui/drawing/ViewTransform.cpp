@@ -36,8 +36,8 @@ void ViewTransform::Reset() {
   active_ = false;
 }
 
-int ViewTransform::BeginView(Canvas* surface, DeviceRect device, double x0, double y0,
-                             double x1, double y1, FitAlignment alignment) {
+int ViewTransform::BeginView(Canvas* surface, DeviceRect device, double x0, double y0, double x1,
+                             double y1, FitAlignment alignment) {
   Reset();
   if (device.left > device.right) std::swap(device.left, device.right);
   if (device.top > device.bottom) std::swap(device.top, device.bottom);
@@ -59,8 +59,8 @@ int ViewTransform::BeginView(Canvas* surface, DeviceRect device, double x0, doub
   if (y0 > y1) std::swap(y0, y1);
   const double W = x1 - x0;
   const double H = y1 - y0;
-  if (!(width > 0.0) || !(height > 0.0) || !(W >= 0.0) || !(H >= 0.0) ||
-      (W <= 0.0 && H <= 0.0) || !std::isfinite(W) || !std::isfinite(H)) {
+  if (!(width > 0.0) || !(height > 0.0) || !(W >= 0.0) || !(H >= 0.0) || (W <= 0.0 && H <= 0.0) ||
+      !std::isfinite(W) || !std::isfinite(H)) {
     return -1;
   }
 
@@ -74,20 +74,32 @@ int ViewTransform::BeginView(Canvas* surface, DeviceRect device, double x0, doub
     worldBottom_ = y0;
     switch (alignment) {
       case FitAlignment::BottomLeft:
-      case FitAlignment::TopLeft: worldLeft_ = x0; break;
-      case FitAlignment::BottomRight: worldLeft_ = x0 + W - width * scale_; break;
+      case FitAlignment::TopLeft:
+        worldLeft_ = x0;
+        break;
+      case FitAlignment::BottomRight:
+        worldLeft_ = x0 + W - width * scale_;
+        break;
       case FitAlignment::Centre:
-      default: worldLeft_ = x0 - width * scale_ / 2.0 + W / 2.0; break;
+      default:
+        worldLeft_ = x0 - width * scale_ / 2.0 + W / 2.0;
+        break;
     }
   } else {
     scale_ = W / width;
     worldLeft_ = x0;
     switch (alignment) {
       case FitAlignment::BottomLeft:
-      case FitAlignment::BottomRight: worldBottom_ = y0; break;
-      case FitAlignment::TopLeft: worldBottom_ = y0 + H - height * scale_; break;
+      case FitAlignment::BottomRight:
+        worldBottom_ = y0;
+        break;
+      case FitAlignment::TopLeft:
+        worldBottom_ = y0 + H - height * scale_;
+        break;
       case FitAlignment::Centre:
-      default: worldBottom_ = y0 - height * scale_ / 2.0 + H / 2.0; break;
+      default:
+        worldBottom_ = y0 - height * scale_ / 2.0 + H / 2.0;
+        break;
     }
   }
   worldRight_ = worldLeft_ + scale_ * width;
@@ -134,15 +146,13 @@ bool ViewTransform::Rejected(double x1, double y1, double x2, double y2) const {
          (y1 < worldBottom_ && y2 < worldBottom_) || (y1 > worldTop_ && y2 > worldTop_);
 }
 
-void ViewTransform::DrawLine(Canvas* canvas, double x1, double y1, double x2,
-                             double y2) const {
+void ViewTransform::DrawLine(Canvas* canvas, double x1, double y1, double x2, double y2) const {
   Canvas* c = Target(canvas);
   if (!c || Rejected(x1, y1, x2, y2)) return;
   c->Line(ToDevice(x1, y1), ToDevice(x2, y2));
 }
 
-void ViewTransform::DrawEllipse(Canvas* canvas, double x1, double y1, double x2,
-                                double y2) const {
+void ViewTransform::DrawEllipse(Canvas* canvas, double x1, double y1, double x2, double y2) const {
   Canvas* c = Target(canvas);
   if (!c || Rejected(x1, y1, x2, y2)) return;
   const DevicePoint a = ToDevice(x1, y1);
@@ -153,8 +163,8 @@ void ViewTransform::DrawEllipse(Canvas* canvas, double x1, double y1, double x2,
 void ViewTransform::DrawPolygon(Canvas* canvas, const std::vector<double>& coords, int n,
                                 int xOffset, int yOffset) const {
   if (n <= 2 || xOffset < 0 || yOffset < 0) return;
-  const std::size_t last = static_cast<std::size_t>(std::max(xOffset, yOffset)) +
-                           3u * static_cast<std::size_t>(n - 1);
+  const std::size_t last =
+      static_cast<std::size_t>(std::max(xOffset, yOffset)) + 3u * static_cast<std::size_t>(n - 1);
   if (last >= coords.size()) return;
   std::vector<WorldPoint> points;
   points.reserve(static_cast<std::size_t>(n));

@@ -1,4 +1,5 @@
-// Maps world millimetres onto a canvas (0.1 mm logical units, y upward) and draws clipped primitives.
+// Maps world millimetres onto a canvas (0.1 mm logical units, y upward) and draws clipped
+// primitives.
 #pragma once
 
 #include <string>

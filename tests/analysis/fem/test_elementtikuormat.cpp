@@ -37,8 +37,7 @@ void ExpectNodal(const std::vector<double>& F, std::vector<std::pair<int, double
                  double scale) {
   std::vector<double> e(12, 0.0);
   for (const auto& p : expected) e[p.first - 1] = p.second;
-  for (int i = 0; i < 12; ++i)
-    EXPECT_NEAR(F[i], e[i], 1e-12 * scale) << "F" << (i + 1);
+  for (int i = 0; i < 12; ++i) EXPECT_NEAR(F[i], e[i], 1e-12 * scale) << "F" << (i + 1);
 }
 
 constexpr double L = 6000.0;
@@ -102,15 +101,16 @@ TEST(EquivalentNodalLoads, PartialAndTrapezoidalLoads) {
   const double q = 3.0;
   // Uniform load on the left half: 13qL/32, 3qL/32, 11qL^2/192, -5qL^2/192.
   ExpectNodal(Nodal(Load(2, -2, q, 0, 0, L / 2), L),
-              {{2, 13 * q * L / 32}, {8, 3 * q * L / 32}, {6, 11 * q * L * L / 192},
+              {{2, 13 * q * L / 32},
+               {8, 3 * q * L / 32},
+               {6, 11 * q * L * L / 192},
                {12, -5 * q * L * L / 192}},
               q * L * L);
   // Triangle rising from 0 at the start to q at the end: 3qL/20, 7qL/20, qL^2/30, -qL^2/20.
   const auto tri = Nodal(Load(3, -2, 0.0, q, 0, L), L);
-  ExpectNodal(tri,
-              {{2, 3 * q * L / 20}, {8, 7 * q * L / 20}, {6, q * L * L / 30},
-               {12, -q * L * L / 20}},
-              q * L * L);
+  ExpectNodal(
+      tri, {{2, 3 * q * L / 20}, {8, 7 * q * L / 20}, {6, q * L * L / 30}, {12, -q * L * L / 20}},
+      q * L * L);
   // A trapezoid is a uniform load plus a triangle.
   const double q1 = 1.0, q2 = 4.0;
   const auto trap = Nodal(Load(3, -3, q1, q2, 0, L), L);
@@ -312,12 +312,10 @@ TEST(Displacements, ClampedBarAgainstBeamTables) {
 // The particular solution must close at the far clamp, value and slope, for every kind.
 TEST(Displacements, EveryLoadClosesAtTheFarClamp) {
   const std::vector<FEM_Elementtikuorma> loads = {
-      Load(1, -1, 10, 0, 1000, 0),   Load(1, -2, 10, 0, 1000, 0),
-      Load(1, -3, 10, 0, 4000, 0),   Load(1, -5, 1e4, 0, 2500, 0),
-      Load(1, -6, 1e4, 0, 2500, 0),  Load(2, -1, 1, 0, 500, 3500),
-      Load(2, -2, 1, 0, 500, 3500),  Load(3, -3, 1, 5, 500, 5500),
-      Load(3, -5, 2, -1, 0, 4000),   Load(3, -6, -3, 1, 1000, 6000),
-      Load(3, -2, 0, 4, 0, L)};
+      Load(1, -1, 10, 0, 1000, 0),    Load(1, -2, 10, 0, 1000, 0),  Load(1, -3, 10, 0, 4000, 0),
+      Load(1, -5, 1e4, 0, 2500, 0),   Load(1, -6, 1e4, 0, 2500, 0), Load(2, -1, 1, 0, 500, 3500),
+      Load(2, -2, 1, 0, 500, 3500),   Load(3, -3, 1, 5, 500, 5500), Load(3, -5, 2, -1, 0, 4000),
+      Load(3, -6, -3, 1, 1000, 6000), Load(3, -2, 0, 4, 0, L)};
   const double h = 1.0;
   for (const auto& l : loads) {
     double mid = 0.0;
@@ -329,8 +327,7 @@ TEST(Displacements, EveryLoadClosesAtTheFarClamp) {
       EXPECT_NEAR(end, 0.0, 1e-9 * scale) << "dir " << l.direction << " comp " << c;
       // Bending closes with zero slope as well; slopes scale as displacement / L.
       if (c > 0) {
-        EXPECT_NEAR(slope, 0.0, 1e-4 * scale / L)
-            << "dir " << l.direction << " comp " << c;
+        EXPECT_NEAR(slope, 0.0, 1e-4 * scale / L) << "dir " << l.direction << " comp " << c;
       }
     }
     if (l.direction != -4) {

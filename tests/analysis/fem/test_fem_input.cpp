@@ -17,13 +17,24 @@ std::string H(int n) { return "[ ==== " + std::to_string(n) + " ==== ]"; }
 
 // A two-bar beam as the model generator writes it.
 Lines BeamText() {
-  return {H(101), "1;0.000;0.000;0", "2;3000.000;0.000;0", "3;6000.000;0.000;0",
-          H(201), "1;1;2;1;1;6111111;6111111;0;0;0", "2;2;3;1;1;6111110;6111111;0;0;0",
-          H(301), "1;1;6111000", "2;3;6011000",
-          H(401), "1;1;1;1;2;2;-1000.0;0;0;0", "2;1;2;1;1;-2;-500.0;0;1500.000;0",
+  return {H(101),
+          "1;0.000;0.000;0",
+          "2;3000.000;0.000;0",
+          "3;6000.000;0.000;0",
+          H(201),
+          "1;1;2;1;1;6111111;6111111;0;0;0",
+          "2;2;3;1;1;6111110;6111111;0;0;0",
+          H(301),
+          "1;1;6111000",
+          "2;3;6011000",
+          H(401),
+          "1;1;1;1;2;2;-1000.0;0;0;0",
+          "2;1;2;1;1;-2;-500.0;0;1500.000;0",
           "3;2;2;3;2;-2;-1.50000;-2.50000;0.000;3000.000",
-          H(501), "1;1;10000;1;1;1;1;1;1;1;1;1",
-          H(601), "2;1;1000000;1.0;1.0;4000;0;0;0;0;0;0",
+          H(501),
+          "1;1;10000;1;1;1;1;1;1;1;1;1",
+          H(601),
+          "2;1;1000000;1.0;1.0;4000;0;0;0;0;0;0",
           H(999)};
 }
 
@@ -80,12 +91,10 @@ TEST(FemInput, GeneratorTextFillsEveryVector) {
 
 TEST(FemInput, VectorsOrderOnInsertionAndKeepInputOrderForEqualKeys) {
   FEM_kaikki fem;
-  fem.Read({H(101), "30;3;0;0", "10;1;0;0", "20;2;0;0", "10;99;0;0",
-            H(401), "1;7;1;2;10;1;1;0;0;0", "2;3;1;1;10;1;2;0;0;0", "3;7;1;1;10;1;3;0;0;0",
-            "4;3;1;1;10;1;4;0;0;0",
-            H(601), "2;5;1;1;1;1;0;0;0;0;0;0", "2;1;2;1;1;1;0;0;0;0;0;0",
-            "1;9;3;1;1;1;1;1;1;1;1;1",
-            H(701), "5;10;20;6111111", "2;30;20;6111111"});
+  fem.Read({H(101), "30;3;0;0", "10;1;0;0", "20;2;0;0", "10;99;0;0", H(401), "1;7;1;2;10;1;1;0;0;0",
+            "2;3;1;1;10;1;2;0;0;0", "3;7;1;1;10;1;3;0;0;0", "4;3;1;1;10;1;4;0;0;0", H(601),
+            "2;5;1;1;1;1;0;0;0;0;0;0", "2;1;2;1;1;1;0;0;0;0;0;0", "1;9;3;1;1;1;1;1;1;1;1;1", H(701),
+            "5;10;20;6111111", "2;30;20;6111111"});
   const auto& n = fem.Nodes();
   ASSERT_EQ(n.Count(), 4);
   EXPECT_EQ(n.Number(0), 10);
@@ -125,8 +134,8 @@ TEST(FemInput, VectorsOrderOnInsertionAndKeepInputOrderForEqualKeys) {
 TEST(FemInput, UnreadableLinesAreSkippedAndTheRestIsRead) {
   FEM_kaikki fem;
   fem.Read({H(101), "1;0;0;0", "", "x", "2;abc;0;0", "3;1,5;0;0", "4;;0;0", "5;1;2",
-            "6;1;2;3;99;extra", "7;12x;0;0",
-            H(401), "1;1;1;1;1;2;5;0;0;0", "2;1;1;1;1;2;5", "3;1;2;1;1;-2;7;0;0;0"});
+            "6;1;2;3;99;extra", "7;12x;0;0", H(401), "1;1;1;1;1;2;5;0;0;0", "2;1;1;1;1;2;5",
+            "3;1;2;1;1;-2;7;0;0;0"});
   const auto& n = fem.Nodes();
   ASSERT_EQ(n.Count(), 3);
   EXPECT_EQ(n.Number(0), 1);
@@ -161,10 +170,10 @@ TEST(FemInput, NotesOfSkippedLinesStopAtTheLimit) {
 
 TEST(FemInput, NumbersAtTheFieldLimits) {
   FEM_kaikki fem;
-  fem.Read({H(101), "1000000;1e36;-1e36;0", "-2140000000;0;0;0", "-2140000001;0;0;0",
-            "5;1e37;0;0", "6;nan;0;0", "7;inf;0;0", "8;0;0;1e-320", "9;2.7;0;0", "-0.5;0;0;0",
-            "11;1.0000000000000000000000000000000001;0;0", "12;-1e-400;0;0",
-            H(201), "2140000000;1;2;1;1;6111111;6111111;0;0;-1e36",
+  fem.Read({H(101), "1000000;1e36;-1e36;0", "-2140000000;0;0;0", "-2140000001;0;0;0", "5;1e37;0;0",
+            "6;nan;0;0", "7;inf;0;0", "8;0;0;1e-320", "9;2.7;0;0", "-0.5;0;0;0",
+            "11;1.0000000000000000000000000000000001;0;0", "12;-1e-400;0;0", H(201),
+            "2140000000;1;2;1;1;6111111;6111111;0;0;-1e36",
             "2140000001;1;2;1;1;6111111;6111111;0;0;0"});
   const auto& n = fem.Nodes();
   ASSERT_EQ(n.Count(), 7);
@@ -180,8 +189,9 @@ TEST(FemInput, NumbersAtTheFieldLimits) {
   ASSERT_EQ(fem.Bars().Count(), 1);
   EXPECT_EQ(fem.Bars().Number(0), 2140000000);
   EXPECT_DOUBLE_EQ(fem.Bars().Beta(0), -1e36);
-  const Lines expected{"101, rivi 3: pal=-2 (-2140000001;0;0;0)", "101, rivi 4: pal=-2 (5;1e37;0;0)",
-                       "101, rivi 5: pal=-2 (6;nan;0;0)", "101, rivi 6: pal=-2 (7;inf;0;0)",
+  const Lines expected{"101, rivi 3: pal=-2 (-2140000001;0;0;0)",
+                       "101, rivi 4: pal=-2 (5;1e37;0;0)", "101, rivi 5: pal=-2 (6;nan;0;0)",
+                       "101, rivi 6: pal=-2 (7;inf;0;0)",
                        "201, rivi 2: pal=-2 (2140000001;1;2;1;1;6111111;6111111;0;0;0)"};
   EXPECT_EQ(fem.ReadNotes(), expected);
 }
@@ -206,9 +216,9 @@ TEST(FemInput, LongLinesAreSkippedWithoutHarm) {
 
 TEST(FemInput, ReservedNodeAndCouplingNumbersAreRefused) {
   FEM_kaikki fem;
-  fem.Read({H(101), "1000000;0;0;0", "1000001;1;0;0", "2000000000;2;0;0",
-            H(201), "1000001;1000000;1000001;1;1;6111111;6111111;0;0;0",
-            H(701), "1000000;1;1000000;6111111", "1000001;1;1000000;6111111"});
+  fem.Read({H(101), "1000000;0;0;0", "1000001;1;0;0", "2000000000;2;0;0", H(201),
+            "1000001;1000000;1000001;1;1;6111111;6111111;0;0;0", H(701),
+            "1000000;1;1000000;6111111", "1000001;1;1000000;6111111"});
   ASSERT_EQ(fem.Nodes().Count(), 1);
   EXPECT_EQ(fem.Nodes().Number(0), 1000000);
   ASSERT_EQ(fem.Bars().Count(), 1);  // bar numbers are not reserved
@@ -284,8 +294,8 @@ TEST(FemInput, TakenOverTextReadsAsACopiedOne) {
 TEST(FemInput, ProfileWrittenUnderTheMaterialSectionIsKept) {
   FEM_kaikki fem;
   fem.Read({H(501), "2;3;1;1;1;1;0;0;0;0;0;0", "1;1;10;1;1;1;1;1;1;1;1;1",
-            "4;1;1;1;1;1;1;1;1;1;1;1",
-            H(601), "2;1;5;1;1;1;0;0;0;0;0;0"}, 1);
+            "4;1;1;1;1;1;1;1;1;1;1;1", H(601), "2;1;5;1;1;1;0;0;0;0;0;0"},
+           1);
   EXPECT_GE(fem.Materials().FindProfile(3), 0);
   EXPECT_GE(fem.Materials().FindProfile(1), 0);
   EXPECT_GE(fem.Materials().FindMaterial(1), 0);
@@ -386,7 +396,8 @@ TEST(FemInput, RandomTextNeverBreaksReadingOrValidation) {
 // Speed is measured in bench/; here only that a long reversed list ends up ordered.
 TEST(FemInput, ManyLinesInReverseOrderEndUpOrdered) {
   Lines text{H(101)};
-  for (int k = 10000; k >= 1; --k) text.push_back(std::to_string(k) + ";" + std::to_string(k) + ";0;0");
+  for (int k = 10000; k >= 1; --k)
+    text.push_back(std::to_string(k) + ";" + std::to_string(k) + ";0;0");
   FEM_kaikki fem;
   fem.Read(text, 1);
   ASSERT_EQ(fem.Nodes().Count(), 10000);

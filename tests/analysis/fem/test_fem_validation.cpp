@@ -64,12 +64,10 @@ TEST(FemValidation, EmptyTextListsEveryMissingPartInOrder) {
   FEM_kaikki fem;
   fem.Read({H(999)}, 1);
   EXPECT_EQ(fem.Validate(), -601);
-  const Lines expected{H(100), "Solmuja liian vähän (< 2)",
-                       H(200), "Sauvoja liian vähän (<1)",
-                       H(300), "Tuentoja liian vähän",
-                       H(400), "Kuormia liian vähän (<1)",
-                       H(500), "Materiaaleja ei ole määritelty",
-                       H(600), "Sauvojen profiileja ei ole määritelty"};
+  const Lines expected{
+      H(100), "Solmuja liian vähän (< 2)",      H(200), "Sauvoja liian vähän (<1)",
+      H(300), "Tuentoja liian vähän",           H(400), "Kuormia liian vähän (<1)",
+      H(500), "Materiaaleja ei ole määritelty", H(600), "Sauvojen profiileja ei ole määritelty"};
   EXPECT_EQ(fem.Messages().Lines(), expected);
   EXPECT_EQ(fem.Messages().LineCount(300), 1);
 }
@@ -79,7 +77,8 @@ TEST(FemValidation, NodeChecks) {
   m.nodes.push_back("2;3000;0;0");  // check 1: once per pair direction
   Outcome o = Check(m);
   EXPECT_EQ(o.code, -101);
-  EXPECT_EQ(o.messages, (Lines{H(100), "Päällekkäisiä solmunumeroita", "Päällekkäisiä solmunumeroita"}));
+  EXPECT_EQ(o.messages,
+            (Lines{H(100), "Päällekkäisiä solmunumeroita", "Päällekkäisiä solmunumeroita"}));
 
   m.nodes.push_back("2;3000;0;0");  // three equal numbers: six ordered pairs
   o = Check(m);
@@ -116,7 +115,8 @@ TEST(FemValidation, BarChecksInOrderBarByBar) {
         "Sauvan vapautusmerkintä virheellinen", "Sauvan vapautusmerkintä virheellinen"},
        -205},
       {"2;2;9;1;5;6111111;6111111;0;0;0",
-       {"Sauvan loppusolmun numero virheellinen", "Sauvan profiilin numero virheellinen"}, -204},
+       {"Sauvan loppusolmun numero virheellinen", "Sauvan profiilin numero virheellinen"},
+       -204},
   };
   for (const Case& c : cases) {
     Model m;
@@ -137,7 +137,8 @@ TEST(FemValidation, DuplicateBarsAndBarsBetweenCoincidentNodes) {
   m.bars.push_back("2;1;3;1;1;6111111;6111111;0;0;0");
   Outcome o = Check(m);
   EXPECT_EQ(o.code, -201);
-  EXPECT_EQ(o.messages, (Lines{H(200), "Päällekkäisiä sauvanumeroita", "Päällekkäisiä sauvanumeroita"}));
+  EXPECT_EQ(o.messages,
+            (Lines{H(200), "Päällekkäisiä sauvanumeroita", "Päällekkäisiä sauvanumeroita"}));
 
   // Messages of the first duplicate come before the checks of the second bar.
   m = Model();
@@ -165,12 +166,14 @@ TEST(FemValidation, SupportChecks) {
   m.supports = {"1;1;6111000", "1;3;6011000"};
   Outcome o = Check(m);
   EXPECT_EQ(o.code, -301);
-  EXPECT_EQ(o.messages, (Lines{H(300), "Päällekkäisiä tukinumeroita", "Päällekkäisiä tukinumeroita"}));
+  EXPECT_EQ(o.messages,
+            (Lines{H(300), "Päällekkäisiä tukinumeroita", "Päällekkäisiä tukinumeroita"}));
 
   m.supports = {"1;4;6111000", "2;3;6111112"};
   o = Check(m);
   EXPECT_EQ(o.code, -305);
-  EXPECT_EQ(o.messages, (Lines{H(300), "Tuen solmunumero virheellinen", "Tuen tuentamerkintä virheellinen"}));
+  EXPECT_EQ(o.messages,
+            (Lines{H(300), "Tuen solmunumero virheellinen", "Tuen tuentamerkintä virheellinen"}));
 
   // Inside the range a flag digit 2 passes (and counts as free in the solver).
   m.supports = {"1;1;6102000", "2;3;6000000", "3;2;6021000"};
@@ -306,8 +309,7 @@ TEST(FemValidation, ReservedAndLimitNumbers) {
 
   // Coordinates at the real limits still give a length; equal huge ones do not.
   Model big;
-  big.nodes = {"1;-1e36;-1e36;-1e36", "2;1e36;1e36;1e36", "3;1e36;1e36;1e36",
-               "1000000;0;0;1e-300"};
+  big.nodes = {"1;-1e36;-1e36;-1e36", "2;1e36;1e36;1e36", "3;1e36;1e36;1e36", "1000000;0;0;1e-300"};
   big.bars = {"1;1;2;1;1;6111111;6111111;0;0;0", "2;2;3;1;1;6111111;6111111;0;0;0",
               "2140000000;1000000;1;1;1;6111111;6111111;0;0;0"};
   big.supports = {"2140000000;1;6111111"};

@@ -104,8 +104,7 @@ TEST(ElementStiffness, ZeroWithoutModulusOrLength) {
   for (double v : k) EXPECT_EQ(v, 0.0);
 }
 
-void ExpectRows(const double lam[3][3], const double x[3], const double y[3],
-                const double z[3]) {
+void ExpectRows(const double lam[3][3], const double x[3], const double y[3], const double z[3]) {
   for (int j = 0; j < 3; ++j) {
     EXPECT_NEAR(lam[0][j], x[j], 1e-14);
     EXPECT_NEAR(lam[1][j], y[j], 1e-14);

@@ -97,7 +97,8 @@ TEST(SimplySupportedBeam, PartialUniformLoad) {
     const double s = S(f, i, L);
     const double M = R1 * s - q * mac(s - a, 2) / 2 + q * mac(s - b, 2) / 2;
     EXPECT_NEAR(Mz(f, i), M, kTol * q * c * L / 4) << s;
-    const double v = (R1 * s * s * s / 6 - q * mac(s - a, 4) / 24 + q * mac(s - b, 4) / 24 + C * s) / EIz;
+    const double v =
+        (R1 * s * s * s / 6 - q * mac(s - a, 4) / 24 + q * mac(s - b, 4) / 24 + C * s) / EIz;
     EXPECT_NEAR(u.GetReal(i, 2), v, kTol * q * c * L * L * L / (48 * EIz)) << s;
   }
   std::array<double, 6> r{};
@@ -119,8 +120,8 @@ TEST(SimplySupportedBeam, TrapezoidalLoad) {
   const QELvektori u = Displacements(fem, 1, 2, 10);
   for (int i = 0; i <= 10; ++i) {
     const double s = S(u, i, L);
-    const double v = -q2 * s * (7 * std::pow(L, 4) - 10 * L * L * s * s + 3 * std::pow(s, 4)) /
-                     (360 * L * EIz);
+    const double v =
+        -q2 * s * (7 * std::pow(L, 4) - 10 * L * L * s * s + 3 * std::pow(s, 4)) / (360 * L * EIz);
     EXPECT_NEAR(u.GetReal(i, 2), v, kTol * q2 * std::pow(L, 4) / (100 * EIz)) << s;
   }
   std::array<double, 6> r{};

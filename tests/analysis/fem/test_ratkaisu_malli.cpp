@@ -270,9 +270,9 @@ TEST(Equilibrium, ReactionsBalanceLoadsOfSpaceFrame) {
   in.Bar(1, 1, 2).Bar(2, 2, 3).Bar(3, 4, 3).Bar(4, 3, 5, 6111111, 6111111, 30.0);
   in.Support(1, 1, 6111111).Support(2, 4, 6111111).Support(3, 5, 6111000);
   in.NodeLoad(1, 2, 1, 5000).NodeLoad(1, 3, 6, 2e6);
-  in.LineLoad(1, 2, 2, -3.0, -1.0);             // 8000 N, centroid at 4000/3 * (3+2)/... below
-  in.PointLoad(1, 4, 2, -2000, 1000);            // at (4000, 3000, 1000)
-  in.UniformLoad(1, 1, -3, 0.5, 0, 3000);        // local z of the column is global Z
+  in.LineLoad(1, 2, 2, -3.0, -1.0);        // 8000 N, centroid at 4000/3 * (3+2)/... below
+  in.PointLoad(1, 4, 2, -2000, 1000);      // at (4000, 3000, 1000)
+  in.UniformLoad(1, 1, -3, 0.5, 0, 3000);  // local z of the column is global Z
   in.SolveInto(fem);
 
   // Loads as forces at points: (point, force); moments separately.

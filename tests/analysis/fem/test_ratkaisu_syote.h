@@ -41,8 +41,7 @@ class Input {
   Input& PointLoad(int cs, int bar, int dir, double v, double a) {
     return Load(cs, 2, 1, bar, dir, v, 0.0, a, 0.0);
   }
-  Input& LineLoad(int cs, int bar, int dir, double q1, double q2, double a = 0.0,
-                  double b = -1.0) {
+  Input& LineLoad(int cs, int bar, int dir, double q1, double q2, double a = 0.0, double b = -1.0) {
     return Load(cs, 2, 3, bar, dir, q1, q2, a, b);
   }
   Input& UniformLoad(int cs, int bar, int dir, double q, double a = 0.0, double b = -1.0) {
@@ -62,8 +61,8 @@ class Input {
     return *this;
   }
   Input& Profile(int p, double Iz, double Iy, double It, double A, double beta0 = 0.0) {
-    profiles_.push_back("2;" + std::to_string(p) + ";" + Num(Iz) + ";" + Num(Iy) + ";" +
-                        Num(It) + ";" + Num(A) + ";" + Num(beta0) + ";0;0;0;0;0");
+    profiles_.push_back("2;" + std::to_string(p) + ";" + Num(Iz) + ";" + Num(Iy) + ";" + Num(It) +
+                        ";" + Num(A) + ";" + Num(beta0) + ";0;0;0;0;0");
     return *this;
   }
   Input& Coupling(int c, int slave, int master, int code) {

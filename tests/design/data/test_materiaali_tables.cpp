@@ -1,4 +1,5 @@
-// Small material tables written by the tests: the layout per code, size factors per type and every fallback.
+// Small material tables written by the tests: the layout per code, size factors per type and every
+// fallback.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,52 +18,110 @@ namespace fs = std::filesystem;
 
 namespace {
 
-qv::SectionSize Rect(double b, double h) { return qv::SectionSize{qv::SectionShape::kRectangle, b, h}; }
+qv::SectionSize Rect(double b, double h) {
+  return qv::SectionSize{qv::SectionShape::kRectangle, b, h};
+}
 
 // EC5: two duration classes, two service classes, seven materials. fk of quantity q for
 // material n is 100 q + n, except where a line says otherwise.
 const std::vector<std::string> kEc5 = {
     "// test table",
-    "[ ==== 1 ==== ]", "Pysyvä", "Keskipitkä",
-    "[ ==== 11 ==== ]", "KL1", "KL2",
-    "[ ==== 21 ==== ]", "A", "B", "C", "D", "E", "F", "G",
+    "[ ==== 1 ==== ]",
+    "Pysyvä",
+    "Keskipitkä",
+    "[ ==== 11 ==== ]",
+    "KL1",
+    "KL2",
+    "[ ==== 21 ==== ]",
+    "A",
+    "B",
+    "C",
+    "D",
+    "E",
+    "F",
+    "G",
     // types: 1, 2, 12 (out of range), 0, 3, unreadable; G has no line
-    "[ ==== 22 ==== ]", "1", "2", "12", "0", "3", "abc",
-    "[ ==== 31 ==== ]", "101;102;103;104;105;106;107",
-    "[ ==== 32 ==== ]", "201;202;203;204;205;206;207",
-    "[ ==== 33 ==== ]", "11,5;302;303;304;305;306;307",          // decimal comma
-    "[ ==== 34 ==== ]", "401;402;403;404;405;406;407",
-    "[ ==== 35 ==== ]", "11,5 MPa;502;503;504;505;506;507",      // spoils its line
-    "[ ==== 36 ==== ]", "601;602;603;604;605;606",               // one field short
-    "[ ==== 37 ==== ]", "701;702;703;704;705;706;707",
-    "[ ==== 38 ==== ]", "801;802;803;804;805;806;807",
-    "[ ==== 39 ==== ]", "901;902;903;904;905;906;907",
-    "[ ==== 41 ==== ]", "0,5;0.8",                               // no line for class 2
-    "[ ==== 43 ==== ]", "0.9;0.9", "x;y",
-    "[ ==== 51 ==== ]", "0.6;0.8", "0,25;0.5",
-    "[ ==== 53 ==== ]", "1;2",
+    "[ ==== 22 ==== ]",
+    "1",
+    "2",
+    "12",
+    "0",
+    "3",
+    "abc",
+    "[ ==== 31 ==== ]",
+    "101;102;103;104;105;106;107",
+    "[ ==== 32 ==== ]",
+    "201;202;203;204;205;206;207",
+    "[ ==== 33 ==== ]",
+    "11,5;302;303;304;305;306;307",  // decimal comma
+    "[ ==== 34 ==== ]",
+    "401;402;403;404;405;406;407",
+    "[ ==== 35 ==== ]",
+    "11,5 MPa;502;503;504;505;506;507",  // spoils its line
+    "[ ==== 36 ==== ]",
+    "601;602;603;604;605;606",  // one field short
+    "[ ==== 37 ==== ]",
+    "701;702;703;704;705;706;707",
+    "[ ==== 38 ==== ]",
+    "801;802;803;804;805;806;807",
+    "[ ==== 39 ==== ]",
+    "901;902;903;904;905;906;907",
+    "[ ==== 41 ==== ]",
+    "0,5;0.8",  // no line for class 2
+    "[ ==== 43 ==== ]",
+    "0.9;0.9",
+    "x;y",
+    "[ ==== 51 ==== ]",
+    "0.6;0.8",
+    "0,25;0.5",
+    "[ ==== 53 ==== ]",
+    "1;2",
 };
 
 // Limit states: two duration and two moisture classes, materials of type 1 and 5.
 const std::vector<std::string> kLimitState = {
-    "[ ==== 1 ==== ]", "P", "L",
-    "[ ==== 11 ==== ]", "K1", "K2",
-    "[ ==== 21 ==== ]", "S", "V",
-    "[ ==== 22 ==== ]", "1", "5",
-    "[ ==== 31 ==== ]", "10;20", "[ ==== 32 ==== ]", "11;21", "[ ==== 33 ==== ]", "12;22",
-    "[ ==== 34 ==== ]", "13;23", "[ ==== 35 ==== ]", "14;24", "[ ==== 36 ==== ]", "15;25",
-    "[ ==== 37 ==== ]", "1000;2000", "[ ==== 38 ==== ]", "17;27", "[ ==== 39 ==== ]", "18;28",
-    "[ ==== 41 ==== ]", "0.6;0.7",                               // no line for class 2
-    "[ ==== 42 ==== ]", "0.5;0.4", "0.25;0.2",
+    "[ ==== 1 ==== ]",
+    "P",
+    "L",
+    "[ ==== 11 ==== ]",
+    "K1",
+    "K2",
+    "[ ==== 21 ==== ]",
+    "S",
+    "V",
+    "[ ==== 22 ==== ]",
+    "1",
+    "5",
+    "[ ==== 31 ==== ]",
+    "10;20",
+    "[ ==== 32 ==== ]",
+    "11;21",
+    "[ ==== 33 ==== ]",
+    "12;22",
+    "[ ==== 34 ==== ]",
+    "13;23",
+    "[ ==== 35 ==== ]",
+    "14;24",
+    "[ ==== 36 ==== ]",
+    "15;25",
+    "[ ==== 37 ==== ]",
+    "1000;2000",
+    "[ ==== 38 ==== ]",
+    "17;27",
+    "[ ==== 39 ==== ]",
+    "18;28",
+    "[ ==== 41 ==== ]",
+    "0.6;0.7",  // no line for class 2
+    "[ ==== 42 ==== ]",
+    "0.5;0.4",
+    "0.25;0.2",
 };
 
 // Allowable stresses: two duration classes, three moisture classes (lines m + 3 (d - 1)),
 // two materials of type 1 and 2. Value = 1000 q + 10 line + material.
 std::vector<std::string> AllowableTable(int linesOfSection31) {
-  std::vector<std::string> t = {"[ ==== 1 ==== ]", "P", "L",
-                                "[ ==== 11 ==== ]", "K1", "K2", "K3",
-                                "[ ==== 21 ==== ]", "S", "G",
-                                "[ ==== 22 ==== ]", "1", "2"};
+  std::vector<std::string> t = {"[ ==== 1 ==== ]",  "P", "L", "[ ==== 11 ==== ]", "K1", "K2", "K3",
+                                "[ ==== 21 ==== ]", "S", "G", "[ ==== 22 ==== ]", "1",  "2"};
   for (int q = 1; q <= 9; ++q) {
     t.push_back("[ ==== " + std::to_string(30 + q) + " ==== ]");
     const int lines = q == 1 ? linesOfSection31 : 6;
@@ -94,7 +153,9 @@ class MaterialFiles : public ::testing::Test {
     Write("Sallitut.dat", AllowableTable(6));
     ASSERT_EQ(3, m.LoadTables(dir.string()));
   }
-  double Ec5(int q, int n, int d, int sc, int kind = 1) { return m.TableValue(q, qv::DesignCode::kEc5Env, n, d, sc, kind); }
+  double Ec5(int q, int n, int d, int sc, int kind = 1) {
+    return m.TableValue(q, qv::DesignCode::kEc5Env, n, d, sc, kind);
+  }
 
   fs::path dir;
   MateriaaliTiedot m;
@@ -103,7 +164,8 @@ class MaterialFiles : public ::testing::Test {
 TEST_F(MaterialFiles, Ec5ValuesAndKmodFallbacks) {
   WriteAll();
   ASSERT_EQ(0, m.SetEc5PartialFactor(1.25));
-  EXPECT_EQ(7u, m.MaterialNames(qv::DesignCode::kEc5Env).size());  // the comment line is no material
+  EXPECT_EQ(7u,
+            m.MaterialNames(qv::DesignCode::kEc5Env).size());  // the comment line is no material
   EXPECT_DOUBLE_EQ(101 * 0.8 / 1.25, Ec5(1, 1, 1, 2));
   EXPECT_DOUBLE_EQ(101 * 0.5 / 1.25, Ec5(1, 1, 1, 1));  // kmod written 0,5
   EXPECT_DOUBLE_EQ(11.5 * 0.8 / 1.25, Ec5(3, 1, 1, 2));
@@ -176,14 +238,20 @@ TEST_F(MaterialFiles, AllowableLinePerDurationAndMoisture) {
   ASSERT_EQ(1, m.LoadTables(dir.string() + "/"));
   ASSERT_EQ(0, m.SetAllowableRaiseFactor(1.5));
   // Duration 2, moisture 2: line 2 + 3 · 1 = 5.
-  EXPECT_DOUBLE_EQ((2000 + 50 + 2) * 1.5, m.TableValue(2, qv::DesignCode::kAllowableStress, 2, 2, 2, 1));
-  EXPECT_DOUBLE_EQ((9000 + 30 + 1) * 1.5, m.TableValue(9, qv::DesignCode::kAllowableStress, 1, 1, 3, 1));
-  EXPECT_DOUBLE_EQ((6000 + 60 + 1) * 1.5, m.TableValue(6, qv::DesignCode::kAllowableStress, 1, 2, 3, 1));
-  EXPECT_DOUBLE_EQ(7000 + 60 + 2, m.TableValue(7, qv::DesignCode::kAllowableStress, 2, 2, 3, 1));  // never raised
+  EXPECT_DOUBLE_EQ((2000 + 50 + 2) * 1.5,
+                   m.TableValue(2, qv::DesignCode::kAllowableStress, 2, 2, 2, 1));
+  EXPECT_DOUBLE_EQ((9000 + 30 + 1) * 1.5,
+                   m.TableValue(9, qv::DesignCode::kAllowableStress, 1, 1, 3, 1));
+  EXPECT_DOUBLE_EQ((6000 + 60 + 1) * 1.5,
+                   m.TableValue(6, qv::DesignCode::kAllowableStress, 1, 2, 3, 1));
+  EXPECT_DOUBLE_EQ(7000 + 60 + 2,
+                   m.TableValue(7, qv::DesignCode::kAllowableStress, 2, 2, 3, 1));  // never raised
   // Section 31 ends at line 5: duration 2, moisture 3 has no value.
-  EXPECT_DOUBLE_EQ((1000 + 50 + 1) * 1.5, m.TableValue(1, qv::DesignCode::kAllowableStress, 1, 2, 2, 1));
+  EXPECT_DOUBLE_EQ((1000 + 50 + 1) * 1.5,
+                   m.TableValue(1, qv::DesignCode::kAllowableStress, 1, 2, 2, 1));
   EXPECT_EQ(0.0, m.TableValue(1, qv::DesignCode::kAllowableStress, 1, 2, 3, 1));
-  EXPECT_EQ(0.0, m.TableValue(2, qv::DesignCode::kAllowableStress, 1, 2, 3, 2));  // no characteristic values
+  EXPECT_EQ(0.0, m.TableValue(2, qv::DesignCode::kAllowableStress, 1, 2, 3,
+                              2));  // no characteristic values
 }
 
 TEST_F(MaterialFiles, SizeFactorsPerCodeAndType) {
@@ -337,13 +405,41 @@ TEST(MateriaaliTiedotSettings, EmptyObjectReadsZeros) {
 // with its file, section and line; the other materials do not matter.
 TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
   // Two duration classes, one service class, materials A and B of type 1.
-  const std::vector<std::string> good = {
-      "[ ==== 1 ==== ]", "P", "K", "[ ==== 11 ==== ]", "KL1", "[ ==== 21 ==== ]", "A", "B",
-      "[ ==== 22 ==== ]", "1", "1",
-      "[ ==== 31 ==== ]", "24;30", "[ ==== 32 ==== ]", "21;24", "[ ==== 33 ==== ]", "2.5;2.7",
-      "[ ==== 34 ==== ]", "14;18", "[ ==== 35 ==== ]", "4;4", "[ ==== 36 ==== ]", "7400;8000",
-      "[ ==== 37 ==== ]", "11000;12000", "[ ==== 38 ==== ]", "24;30", "[ ==== 39 ==== ]", "4;4",
-      "[ ==== 41 ==== ]", "0.6", "0.8", "[ ==== 51 ==== ]", "0.6", "0.0"};
+  const std::vector<std::string> good = {"[ ==== 1 ==== ]",
+                                         "P",
+                                         "K",
+                                         "[ ==== 11 ==== ]",
+                                         "KL1",
+                                         "[ ==== 21 ==== ]",
+                                         "A",
+                                         "B",
+                                         "[ ==== 22 ==== ]",
+                                         "1",
+                                         "1",
+                                         "[ ==== 31 ==== ]",
+                                         "24;30",
+                                         "[ ==== 32 ==== ]",
+                                         "21;24",
+                                         "[ ==== 33 ==== ]",
+                                         "2.5;2.7",
+                                         "[ ==== 34 ==== ]",
+                                         "14;18",
+                                         "[ ==== 35 ==== ]",
+                                         "4;4",
+                                         "[ ==== 36 ==== ]",
+                                         "7400;8000",
+                                         "[ ==== 37 ==== ]",
+                                         "11000;12000",
+                                         "[ ==== 38 ==== ]",
+                                         "24;30",
+                                         "[ ==== 39 ==== ]",
+                                         "4;4",
+                                         "[ ==== 41 ==== ]",
+                                         "0.6",
+                                         "0.8",
+                                         "[ ==== 51 ==== ]",
+                                         "0.6",
+                                         "0.0"};
   auto with = [&](const std::string& find, const std::string& replace) {
     std::vector<std::string> t = good;
     for (auto& line : t)
@@ -359,13 +455,17 @@ TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
   };
   const Case cases[] = {
       {"good", good, 1, ""},
-      {"no kmod line for class 2", with("0.8", ""), 1, "Eurocode.dat, osa 41, rivi 2: kmod puuttuu"},
-      {"no kdef line for class 2", with("0.0", ""), 1, "Eurocode.dat, osa 51, rivi 2: kdef puuttuu"},
-      {"kmod above 2", with("0.8", "2.5"), 1, "Eurocode.dat, osa 41, rivi 2: kmod 2.500 ei ole uskottava"},
+      {"no kmod line for class 2", with("0.8", ""), 1,
+       "Eurocode.dat, osa 41, rivi 2: kmod puuttuu"},
+      {"no kdef line for class 2", with("0.0", ""), 1,
+       "Eurocode.dat, osa 51, rivi 2: kdef puuttuu"},
+      {"kmod above 2", with("0.8", "2.5"), 1,
+       "Eurocode.dat, osa 41, rivi 2: kmod 2.500 ei ole uskottava"},
       {"a strength of 1e30", with("24;30", "1e30;30"), 1, "Eurocode.dat, osa 31, rivi 1: lujuus"},
       {"B's strength does not matter for A", with("24;30", "24;1e30"), 1, ""},
       {"but it does for B", with("24;30", "24;1e30"), 2, "Eurocode.dat, osa 31, rivi 1: lujuus"},
-      {"a short line", with("21;24", "21"), 2, "Eurocode.dat, osa 32, rivi 1: lujuus: rivi ei ole luettavissa"},
+      {"a short line", with("21;24", "21"), 2,
+       "Eurocode.dat, osa 32, rivi 1: lujuus: rivi ei ole luettavissa"},
       {"a material beyond the table", good, 3, "Eurocode.dat: materiaalia 3 ei ole taulukossa"},
   };
   for (const Case& c : cases) {
@@ -373,7 +473,8 @@ TEST_F(MaterialFiles, SelectionProblemNamesTheFileSectionAndLine) {
     m.LoadTables(dir.string());
     m.SetMaterial(qv::DesignCode::kEc5Env, c.material);
     m.SetMoistureClass(qv::DesignCode::kEc5Env, 1);
-    EXPECT_EQ(0u, m.SelectionProblem(qv::DesignCode::kEc5Env).rfind(c.problem, 0)) << c.what << ": " << m.SelectionProblem(qv::DesignCode::kEc5Env);
+    EXPECT_EQ(0u, m.SelectionProblem(qv::DesignCode::kEc5Env).rfind(c.problem, 0))
+        << c.what << ": " << m.SelectionProblem(qv::DesignCode::kEc5Env);
     if (std::string(c.problem).empty()) {
       EXPECT_EQ("", m.SelectionProblem(qv::DesignCode::kEc5Env)) << c.what;
     }

@@ -12,9 +12,9 @@ constexpr int Z = MitoitusAsetukset::kDirectionZ;
 
 TEST(MitoitusAsetukset, DefaultsOfAllThirtyFields) {
   const double expected[MitoitusAsetukset::kFieldCount] = {
-      2.0, 300, 0, 300, 0, 200, 0, 200, 0, 200, 0, 200, 0,  // 1..13
-      1, 1, 1, 1, 1, 0, 1, 1,                                // 14..21
-      1.0, 1.0, 0, 0, 400, 400, 0, 0.075, 1.15};             // 22..30
+      2.0, 300, 0, 300, 0,   200, 0, 200,   0,   200, 0, 200, 0,  // 1..13
+      1,   1,   1, 1,   1,   0,   1, 1,                           // 14..21
+      1.0, 1.0, 0, 0,   400, 400, 0, 0.075, 1.15};                // 22..30
   MitoitusAsetukset s;
   for (int n = 1; n <= MitoitusAsetukset::kFieldCount; ++n) {
     EXPECT_DOUBLE_EQ(s.Field(n), expected[n - 1]) << "field " << n;
@@ -98,33 +98,41 @@ MitoitusAsetukset Code2Settings() {
 
 TEST(DeflectionUtilisation, RelativeLimitOfASpanBetweenSupports) {
   // 12 mm against 4000/300 = 13.33 mm.
-  EXPECT_NEAR(DeflectionUtilisation(Code2Settings(), qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 90.0, 1e-9);
+  EXPECT_NEAR(
+      DeflectionUtilisation(Code2Settings(), qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0),
+      90.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, CantileverRaisesOnlyTheRelativeLimit) {
   MitoitusAsetukset s = Code2Settings();
   // 12 mm against 2.0 * 4000 / 300 = 26.67 mm.
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 1), 45.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 1), 45.0,
+              1e-9);
   s.Yabs1 = 10;
   // The absolute 10 mm is not raised: 120 % on the cantilever too.
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 1), 120.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 1), 120.0,
+              1e-9);
 }
 
 TEST(DeflectionUtilisation, AbsoluteAndRelativeTakeTheLarger) {
   MitoitusAsetukset s = Code2Settings();
   s.Yabs1 = 10;
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 120.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 120.0,
+              1e-9);
   s.Yabs1 = 20;  // 60 % absolute, 90 % relative
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 90.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 0, 0, 0), 90.0,
+              1e-9);
 }
 
 TEST(DeflectionUtilisation, AllLoadsAndVariableLoadsPerCondition) {
   MitoitusAsetukset s;  // L/300 and L/200
   EXPECT_NEAR(DeflectionConditionUtilisation(s, Y, 1, 4000, 12, 0), 90.0, 1e-9);
   EXPECT_NEAR(DeflectionConditionUtilisation(s, Y, 2, 4000, 8, 0), 40.0, 1e-9);
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 8, 0, 0), 90.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 8, 0, 0), 90.0,
+              1e-9);
   // The variable part rules when it is relatively larger: 12 mm over 4000/200 = 60 %.
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kAllowableStress, Y, 4000, 3, 12, 0, 0), 60.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kAllowableStress, Y, 4000, 3, 12, 0, 0),
+              60.0, 1e-9);
 }
 
 TEST(DeflectionUtilisation, ThirdConditionOnlyForCode3) {
@@ -141,10 +149,13 @@ TEST(DeflectionUtilisation, ZUsesItsOwnLimits) {
   s.Zrel1 = 400;  // 3000/400 = 7.5 mm
   s.Zrel2 = 0;
   s.Zabs2 = 5;
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, 6, 2, 0, 0), 80.0, 1e-9);
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, 3, 6, 0, 0), 120.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, 6, 2, 0, 0), 80.0,
+              1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, 3, 6, 0, 0), 120.0,
+              1e-9);
   // A negative displacement counts by its size.
-  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, -6, 0, 0, 0), 80.0, 1e-9);
+  EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Z, 3000, -6, 0, 0, 0), 80.0,
+              1e-9);
 }
 
 TEST(DeflectionUtilisation, NoLimitsOrNoSpanGiveZeroNeverInfinity) {

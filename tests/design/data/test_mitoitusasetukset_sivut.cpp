@@ -52,12 +52,15 @@ TEST(NurjahdusSivu, BucklingLengthRange) {
   NurjahdusSivu p = ShowBucklingPage(s);
   p.YMode = 2;
   p.YLc = "50";
-  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s),
+            "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   EXPECT_EQ(s.YnurjTapa, 1);  // nothing stored
   p.YLc = "99,9";
-  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s),
+            "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   p.YLc = "100000.1";
-  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s),
+            "Nurjahduspituus Lc [mm]: anna luku väliltä 100 … 100000");
   p.YLc = "100";
   EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.YnurjTapa, 2);
@@ -71,9 +74,11 @@ TEST(NurjahdusSivu, FactorRangeOnlyInFactorMode) {
   MitoitusAsetukset s;
   NurjahdusSivu p = ShowBucklingPage(s);
   p.ZKerroin = "0";
-  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s),
+            "Kerroin: anna luku väliltä 0.00001 … 10000");
   p.ZKerroin = "10000.5";
-  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s),
+            "Kerroin: anna luku väliltä 0.00001 … 10000");
   p.ZKerroin = "0,00001";
   EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.NurjKerrZ, 1e-5);
@@ -97,7 +102,8 @@ TEST(NurjahdusSivu, StopsAtTheFirstBadFieldAndStoresNothing) {
   p.YKerroin = "x";
   p.ZMode = 2;
   p.ZLc = "1";
-  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s), "Kerroin: anna luku väliltä 0.00001 … 10000");
+  EXPECT_EQ(StoreBucklingPage(p, qv::DesignCode::kLimitState, s),
+            "Kerroin: anna luku väliltä 0.00001 … 10000");
   EXPECT_EQ(s.Znurj, 0);
   EXPECT_EQ(s.ZnurjTapa, 1);
 }
@@ -147,7 +153,8 @@ TEST(KiepahdusSivu, Kk1RangeWithDecimalComma) {
   EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "k_k1: anna luku väliltä 0.01 … 1");
   EXPECT_EQ(s.Kk1, 0.5);
   p.Kerroin = "0.0099";
-  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kAllowableStress, s), "k_k1: anna luku väliltä 0.01 … 1");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kAllowableStress, s),
+            "k_k1: anna luku väliltä 0.01 … 1");
   p.Kerroin = "0.01";
   EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kAllowableStress, s), "");
   p.Kerroin = "1.0";
@@ -177,9 +184,11 @@ TEST(KiepahdusSivu, LkOnlyWithTheUserRadioButton) {
   KiepahdusSivu p = ShowLtbPage(s, qv::DesignCode::kLimitState, 5000);
   p.UserLk = true;
   p.Lk = "0.5";
-  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "Lk [mm]: anna luku väliltä 1 … 100000");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s),
+            "Lk [mm]: anna luku väliltä 1 … 100000");
   p.Lk = "100000.5";
-  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "Lk [mm]: anna luku väliltä 1 … 100000");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s),
+            "Lk [mm]: anna luku väliltä 1 … 100000");
   p.Lk = "1";
   EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.Lk, 1.0);
@@ -195,7 +204,8 @@ TEST(KiepahdusSivu, LkOnlyWithTheUserRadioButton) {
   p.UserLk = true;
   p.Lk = "0";
   p.Kerroin = "5";
-  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s), "Lk [mm]: anna luku väliltä 1 … 100000");
+  EXPECT_EQ(StoreLtbPage(p, qv::DesignCode::kLimitState, s),
+            "Lk [mm]: anna luku väliltä 1 … 100000");
 }
 
 // ---- page 3 ----
@@ -245,13 +255,16 @@ TEST(SiirtymaSivu, AbsoluteLimitMessageNamesTheRow) {
   SiirtymaSivu p = ShowDeflectionPage(s);
   p.Abs[0][1] = "0";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s),
-            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
+            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … "
+            "10000");
   p.Abs[0][1] = "10000.01";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s),
-            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
+            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … "
+            "10000");
   p.Abs[0][1] = "";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s),
-            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
+            "Sallittu siirtymä (kaikki kuormat): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … "
+            "10000");
   p.Abs[0][1] = "0.00001";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kAllowableStress, s), "");
   EXPECT_EQ(s.Zabs1, 1e-5);
@@ -261,7 +274,8 @@ TEST(SiirtymaSivu, AbsoluteLimitMessageNamesTheRow) {
 
   p.Abs[2][0] = "-1";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kEc5Env, s),
-            "Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: anna luku väliltä 0.00001 … 10000");
+            "Kaikki kuormat, lopullinen (Unet,fin): / Absoluuttinen [mm]: anna luku väliltä "
+            "0.00001 … 10000");
 }
 
 TEST(SiirtymaSivu, HiddenThirdRowIsNeitherCheckedNorStored) {
@@ -284,11 +298,13 @@ TEST(SiirtymaSivu, CantileverFactorRangeAndNothingStoredOnError) {
   p.RelItem[0][0] = 2;
   p.UlokeKerroin = "0";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s),
-            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä 0.00001 … 10000");
+            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä "
+            "0.00001 … 10000");
   EXPECT_EQ(s.Yrel1, 300.0);
   p.UlokeKerroin = "10000.1";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s),
-            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä 0.00001 … 10000");
+            "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin: anna luku väliltä "
+            "0.00001 … 10000");
   p.UlokeKerroin = "10000";
   EXPECT_EQ(StoreDeflectionPage(p, qv::DesignCode::kLimitState, s), "");
   EXPECT_EQ(s.UlokeKerroin, 10000.0);
@@ -298,21 +314,26 @@ TEST(SiirtymaSivu, CantileverFactorRangeAndNothingStoredOnError) {
 // ---- page 4 ----
 
 TEST(JannitysSivu, LabelsItemsAndRange) {
-  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kAllowableStress), "Sallittujen jännitysten korotuskerroin:");
-  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kLimitState), "Osavarmuuskerroin (jännitystarkastelu):");
+  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kAllowableStress),
+            "Sallittujen jännitysten korotuskerroin:");
+  EXPECT_EQ(StressFactorLabel(qv::DesignCode::kLimitState),
+            "Osavarmuuskerroin (jännitystarkastelu):");
   EXPECT_EQ(StressFactorLabel(qv::DesignCode::kEc5Env), "Osavarmuuskerroin (jännitystarkastelu):");
   const std::vector<std::string> raise = StressFactorItems(qv::DesignCode::kAllowableStress);
   ASSERT_EQ(raise.size(), 34u);
   EXPECT_EQ(raise.front(), "1.00");
   EXPECT_EQ(raise[29], "1.29");
   EXPECT_EQ(raise.back(), "1.33");
-  EXPECT_EQ(StressFactorItems(qv::DesignCode::kLimitState), (std::vector<std::string>{"1.3", "1.17"}));
+  EXPECT_EQ(StressFactorItems(qv::DesignCode::kLimitState),
+            (std::vector<std::string>{"1.3", "1.17"}));
   EXPECT_EQ(StressFactorItems(qv::DesignCode::kEc5Env), (std::vector<std::string>{"1.3"}));
   EXPECT_EQ(StressFactorText(1.3), "1.30");
 
   double v = 7.0;
-  EXPECT_EQ(ValidateStressFactor("0.09", qv::DesignCode::kLimitState, v), "Osavarmuuskerroin (jännitystarkastelu): anna luku väliltä 0.1 … 10");
-  EXPECT_EQ(ValidateStressFactor("10.5", qv::DesignCode::kAllowableStress, v), "Sallittujen jännitysten korotuskerroin: anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(ValidateStressFactor("0.09", qv::DesignCode::kLimitState, v),
+            "Osavarmuuskerroin (jännitystarkastelu): anna luku väliltä 0.1 … 10");
+  EXPECT_EQ(ValidateStressFactor("10.5", qv::DesignCode::kAllowableStress, v),
+            "Sallittujen jännitysten korotuskerroin: anna luku väliltä 0.1 … 10");
   EXPECT_EQ(v, 7.0);
   EXPECT_EQ(ValidateStressFactor("0,1", qv::DesignCode::kEc5Env, v), "");
   EXPECT_EQ(v, 0.1);

@@ -18,8 +18,7 @@ inline qv::WorldPoint ToWorld(const qv::ViewTransform& v, qv::DevicePoint d) {
                         ly / 10.0 * v.Scale() + v.WorldBottom()};
 }
 
-inline std::vector<qv::CanvasCall> PolygonsWithPoints(const qv::RecordingCanvas& c,
-                                                      std::size_t n) {
+inline std::vector<qv::CanvasCall> PolygonsWithPoints(const qv::RecordingCanvas& c, std::size_t n) {
   std::vector<qv::CanvasCall> out;
   for (const qv::CanvasCall& call : c.CallsOf(qv::CanvasOp::Polygon)) {
     if (call.points.size() == n) out.push_back(call);

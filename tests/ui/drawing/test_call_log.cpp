@@ -126,7 +126,6 @@ TEST(CallLog, WithoutItsMeasureTextsMeasureEmpty) {
   EXPECT_EQ(log.TextExtent("abc").width, 0.0);
 }
 
-
 // A long drawing: many steps of calls, shapes of every length (one longer than a chunk of
 // the point array) and texts, with the state changing now and then.
 void DrawLong(Canvas& c, int calls) {

@@ -1,4 +1,5 @@
-// Dimension chains: strokes per tick style, label numbers and places, the angle rule, load positions.
+// Dimension chains: strokes per tick style, label numbers and places, the angle rule, load
+// positions.
 #include <gtest/gtest.h>
 
 #include "project/QELVUX_data.h"
@@ -27,8 +28,8 @@ class Chain : public ::testing::Test {
     for (const CanvasCall& l : canvas.CallsOf(CanvasOp::Line)) {
       const qv::WorldPoint a = ToWorld(view, l.points[0]);
       const qv::WorldPoint b = ToWorld(view, l.points[1]);
-      if (std::fabs(a.x - x1) < 0.05 && std::fabs(a.y - y1) < 0.05 &&
-          std::fabs(b.x - x2) < 0.05 && std::fabs(b.y - y2) < 0.05)
+      if (std::fabs(a.x - x1) < 0.05 && std::fabs(a.y - y1) < 0.05 && std::fabs(b.x - x2) < 0.05 &&
+          std::fabs(b.y - y2) < 0.05)
         return true;
     }
     return false;
@@ -87,8 +88,8 @@ TEST_F(Chain, LabelsThatReadZeroAreLeftOut) {
 }
 
 TEST_F(Chain, VerticalChainLabelsRightOrLeftAndCentredOnTheSegment) {
-  qv::DrawDimensionChain(&canvas, view, DimensionStyle{1, 0, 0}, DimensionPlacement{2, 20, 0},
-                         {}, {0, 10});
+  qv::DrawDimensionChain(&canvas, view, DimensionStyle{1, 0, 0}, DimensionPlacement{2, 20, 0}, {},
+                         {0, 10});
   EXPECT_TRUE(HasLine(20, 0, 20, 10));
   EXPECT_TRUE(HasLine(18, 10, 22, 10));
   EXPECT_TRUE(HasLine(18, 8, 20, 10));
@@ -99,8 +100,8 @@ TEST_F(Chain, VerticalChainLabelsRightOrLeftAndCentredOnTheSegment) {
   EXPECT_DOUBLE_EQ(t[0].points[0].x, 720.0);
   EXPECT_DOUBLE_EQ(t[0].points[0].y, 1000.0 - 556.0);
   canvas.Clear();
-  qv::DrawDimensionChain(&canvas, view, DimensionStyle{0, 0, 1}, DimensionPlacement{2, 20, 0},
-                         {}, {0, 10});
+  qv::DrawDimensionChain(&canvas, view, DimensionStyle{0, 0, 1}, DimensionPlacement{2, 20, 0}, {},
+                         {0, 10});
   EXPECT_TRUE(HasLine(18, -2, 22, 2));
   t = canvas.CallsOf(CanvasOp::Text);
   ASSERT_EQ(t.size(), 1u);
@@ -134,14 +135,16 @@ class MemberChains : public ::testing::Test {
 TEST_F(MemberChains, InclinedMemberChainsBothProjections) {
   p.Member.Angle = 30.0;
   p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 3000.0);
-  qv::DrawDimensions(&canvas, view, &p, DimensionStyle{1, 1, 1}, DimensionPlacement{50, -500, -500});
+  qv::DrawDimensions(&canvas, view, &p, DimensionStyle{1, 1, 1},
+                     DimensionPlacement{50, -500, -500});
   EXPECT_EQ(Labels("2598"), 2);  // 3000 cos 30, twice
   EXPECT_EQ(Labels("1500"), 2);  // 3000 sin 30, twice
 }
 
 TEST_F(MemberChains, HorizontalMemberOnlyChainsAlongX) {
   p.Member.AddPoint("", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 1000.0);
-  qv::DrawDimensions(&canvas, view, &p, DimensionStyle{1, 1, 1}, DimensionPlacement{50, -500, -500});
+  qv::DrawDimensions(&canvas, view, &p, DimensionStyle{1, 1, 1},
+                     DimensionPlacement{50, -500, -500});
   EXPECT_EQ(Labels("1000"), 1);
   EXPECT_EQ(Labels("5000"), 1);
   for (const CanvasCall& l : canvas.CallsOf(CanvasOp::Line)) {

@@ -30,8 +30,7 @@ struct Box {
 
 Box TextBoxOf(const RecordingCanvas& c, const CanvasCall& t) {
   const qv::TextSize size = c.TextExtent(t.text);
-  return Box{t.points[0].x, t.points[0].y, t.points[0].x + size.width,
-             t.points[0].y + size.height};
+  return Box{t.points[0].x, t.points[0].y, t.points[0].x + size.width, t.points[0].y + size.height};
 }
 
 Box BoxOf(const CanvasCall& call) {
@@ -198,14 +197,12 @@ TEST_F(Structure, SelectedHingeAndSupportStandOutOfTheOthers) {
 class LoadLabels : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(view.BeginView(nullptr, qv::DeviceRect{0, 0, 80000, 80000}, -1000, -2000, 7000,
-                             6000),
+    ASSERT_EQ(view.BeginView(nullptr, qv::DeviceRect{0, 0, 80000, 80000}, -1000, -2000, 7000, 6000),
               0);
   }
   void Draw(int highlight = 0) {
     canvas.Clear();
-    qv::DrawLoads(&canvas, view, &p, qv::DrawStyle{highlight, 0, 0},
-                  qv::SymbolSizes{60.0, 120.0});
+    qv::DrawLoads(&canvas, view, &p, qv::DrawStyle{highlight, 0, 0}, qv::SymbolSizes{60.0, 120.0});
   }
   WorldPoint W(qv::DevicePoint d) const { return ToWorld(view, d); }
   int Add(int kind, int dir, double q, double x1, double x2, const std::string& name) {

@@ -42,11 +42,10 @@ class PlainLayout {
     int rise = rises.back();
     for (int r : rises) {
       const LogicalBox b = Moved(wanted, r);
-      const bool free =
-          std::none_of(placed_.begin(), placed_.end(),
-                       [&](const Placed& p) { return b.Near(p.box, kBetween); }) &&
-          std::none_of(lines_.begin(), lines_.end(),
-                       [&](const Segment& s) { return RiseOver(b, s) > 0; });
+      const bool free = std::none_of(placed_.begin(), placed_.end(),
+                                     [&](const Placed& p) { return b.Near(p.box, kBetween); }) &&
+                        std::none_of(lines_.begin(), lines_.end(),
+                                     [&](const Segment& s) { return RiseOver(b, s) > 0; });
       if (free) {
         rise = r;
         break;

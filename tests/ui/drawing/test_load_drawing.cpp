@@ -31,8 +31,7 @@ class Loads : public ::testing::Test {
   void SetUp() override {
     // Scale 1: an 8000 mm square surface showing x -1000..7000, y -2000..6000, so world
     // points come back to a tenth of a millimetre.
-    ASSERT_EQ(view.BeginView(nullptr, qv::DeviceRect{0, 0, 80000, 80000}, -1000, -2000, 7000,
-                             6000),
+    ASSERT_EQ(view.BeginView(nullptr, qv::DeviceRect{0, 0, 80000, 80000}, -1000, -2000, 7000, 6000),
               0);
     ASSERT_DOUBLE_EQ(view.Scale(), 1.0);
   }
@@ -90,7 +89,7 @@ TEST_F(Loads, DownwardForceArrowEndsAtTheLoadPoint) {
   EXPECT_EQ(label[0].font.colour, kBlue);
   const WorldPoint at = W(label[0].points[0]);
   EXPECT_NEAR(at.x, 3000 - 11 * 0.36, kTol);  // moved left by half its 11 characters of 7.2 units
-  EXPECT_NEAR(at.y, 780 + 1.2, kTol);  // raised by its 12 units
+  EXPECT_NEAR(at.y, 780 + 1.2, kTol);         // raised by its 12 units
 }
 
 TEST_F(Loads, PositiveXForcePointsAlongXIntoThePoint) {
@@ -144,8 +143,8 @@ TEST_F(Loads, UniformDownwardLineLoadHasShaftsEveryFiveHeadsAndHeadsOnTheAxis) {
   ASSERT_EQ(outline.size(), 1u);
   EXPECT_EQ(outline[0].brush.style, qv::BrushStyle::Clear);
   const auto q = Points(outline[0]);
-  ExpectNear(q[0], 0, 120);     // start on the axis line, d above the member
-  ExpectNear(q[1], 0, 600);     // 8 g above it
+  ExpectNear(q[0], 0, 120);  // start on the axis line, d above the member
+  ExpectNear(q[1], 0, 600);  // 8 g above it
   ExpectNear(q[2], 6000, 600);
   ExpectNear(q[3], 6000, 120);
   // 6000 / 300 = 20 cells with no leftover: shafts at 150, 450, ... 5850.
@@ -243,8 +242,8 @@ TEST_F(Loads, OnlyMomentLoadsDoNotDivideByAZeroForceScale) {
   const auto outline = PolygonsWithPoints(canvas, 4);
   ASSERT_EQ(outline.size(), 1u);
   // Z side vector (1, 1) / 1.41: the outer start lies 8 g away up and to the right.
-  EXPECT_NEAR(Distance(Points(outline[0])[0], Points(outline[0])[1]),
-              8 * g * std::sqrt(2.0) / 1.41, kTol);
+  EXPECT_NEAR(Distance(Points(outline[0])[0], Points(outline[0])[1]), 8 * g * std::sqrt(2.0) / 1.41,
+              kTol);
   EXPECT_GT(Points(outline[0])[1].x, 0.0);
 }
 
@@ -382,8 +381,7 @@ TEST_F(Loads, LabelsAreNamesOrNumbersWithTheirValues) {
       {4, KuormaVektori::kSurface, 2, -0.0015, -0.0015, 0, 6000, "", "1: -1.5 kN/m2"},
   };
   for (const Case& c : cases) Add(c.kase, c.kind, c.dir, 1, c.q1, c.q2, c.x1, c.x2, c.name);
-  for (int i = 0; i < p.Loads.Count(); ++i)
-    EXPECT_EQ(qv::LoadLabel(p.Loads, i), cases[i].label);
+  for (int i = 0; i < p.Loads.Count(); ++i) EXPECT_EQ(qv::LoadLabel(p.Loads, i), cases[i].label);
 }
 
 TEST_F(Loads, CanvasStateIsKeptAndNothingIsDrawnWithoutAProject) {

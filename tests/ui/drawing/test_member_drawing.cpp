@@ -14,13 +14,13 @@
 
 namespace {
 
+using drawingtest::PolygonsWithPoints;
+using drawingtest::ToWorld;
 using qv::BrushStyle;
 using qv::CanvasCall;
 using qv::CanvasOp;
 using qv::RecordingCanvas;
 using qv::ViewTransform;
-using drawingtest::PolygonsWithPoints;
-using drawingtest::ToWorld;
 
 constexpr qv::Colour kBlack = 0x000000;
 constexpr qv::Colour kRed = 0x0000FF;
@@ -117,9 +117,9 @@ TEST_F(StructureView, ResetMemberDrawsBandTwoPinnedSupportsOneChainEachSideAndOr
   EXPECT_EQ(canvas.TextsEqual("(0,0)").size(), 1u);
   EXPECT_EQ(LinesBetween(canvas, {53, 200}, {80, 200}), 1);
   EXPECT_EQ(LinesBetween(canvas, {66, 214}, {66, 187}), 1);
-  EXPECT_EQ(canvas.Calls().size() - canvas.CountOf(CanvasOp::Line) -
-                canvas.CountOf(CanvasOp::Polyline),
-            3u + 5u);  // three polygons and five texts
+  EXPECT_EQ(
+      canvas.Calls().size() - canvas.CountOf(CanvasOp::Line) - canvas.CountOf(CanvasOp::Polyline),
+      3u + 5u);  // three polygons and five texts
 }
 
 TEST_F(StructureView, VerticalMemberDrawsOnlyVerticalChains) {
@@ -179,11 +179,11 @@ TEST_F(StructureView, PointerTextOverTheDrawing) {
   p.Member.Angle = 45.0;
   // Box of 1.6 m = 6788.2 square with m = 4242.6: height limits, scale 169.7; the
   // bottom-left device corner is world (-0.3 m - 40 scale + 0.8 m, -0.3 m), floored.
-  qv::MemberPointerText(p.Member, qv::MemberViewKind::Structure, 801, 401, 10.0, 10.0, 0.0,
-                        400.0, text, x, y);
+  qv::MemberPointerText(p.Member, qv::MemberViewKind::Structure, 801, 401, 10.0, 10.0, 0.0, 400.0,
+                        text, x, y);
   EXPECT_EQ(text, "-4667,-1273");
-  EXPECT_EQ(qv::MemberPointerText(p.Member, qv::MemberViewKind::Structure, 6, 401, 10.0, 10.0,
-                                  1.0, 1.0, text, x, y),
+  EXPECT_EQ(qv::MemberPointerText(p.Member, qv::MemberViewKind::Structure, 6, 401, 10.0, 10.0, 1.0,
+                                  1.0, text, x, y),
             -1);
   EXPECT_EQ(text, "(?,?)");
   EXPECT_DOUBLE_EQ(x, 0.0);
@@ -193,8 +193,7 @@ class MemberStyles : public ::testing::Test {
  protected:
   void SetUp() override {
     // World 0..6000 wide on 80 x 40 mm, as the structure view fits the reset member.
-    ASSERT_EQ(view.BeginView(nullptr, qv::DeviceRect{0, 0, 800, 400}, -600, -1800, 6600, 1800),
-              0);
+    ASSERT_EQ(view.BeginView(nullptr, qv::DeviceRect{0, 0, 800, 400}, -600, -1800, 6600, 1800), 0);
   }
   void DrawWith(int highlight, int hollow, int mode) {
     const qv::DrawStyle style{highlight, hollow, mode};
@@ -292,7 +291,7 @@ TEST_F(MemberStyles, FixedSupportAtTheStartDrawsItsBlockBehindTheStart) {
   for (const qv::DevicePoint& d : quads[1].points) {
     const qv::WorldPoint w = ToWorld(view, d);
     EXPECT_LE(w.x, 0.0 + 9.0);
-    EXPECT_GE(w.x, -180.0 - 9.0);  // 1.5 s behind the start
+    EXPECT_GE(w.x, -180.0 - 9.0);             // 1.5 s behind the start
     EXPECT_NEAR(std::fabs(w.y), 240.0, 9.0);  // 4 s wide about the axis
   }
   // Number 2.5 s below the outer end of the block, moved on to stand 1 mm (90) clear of

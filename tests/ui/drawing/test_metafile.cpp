@@ -20,7 +20,9 @@ using qv::MetafileCanvas;
 std::uint32_t U16(const std::string& b, std::size_t at) {
   return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8);
 }
-std::uint32_t U32(const std::string& b, std::size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
+std::uint32_t U32(const std::string& b, std::size_t at) {
+  return U16(b, at) | (U16(b, at + 2) << 16);
+}
 int I16(const std::string& b, std::size_t at) { return static_cast<std::int16_t>(U16(b, at)); }
 int I32(const std::string& b, std::size_t at) { return static_cast<std::int32_t>(U32(b, at)); }
 
@@ -236,7 +238,7 @@ TEST_F(MetafileTest, WmfObjectsAndCoordinates) {
   const std::vector<Rec> brushes = OfType(w.recs, 0x02FC);
   EXPECT_EQ(brushes[0].P16(0), 0);  // BS_SOLID
   EXPECT_EQ(U32(brushes[0].params, 2), 0x00FF00u);
-  EXPECT_EQ(brushes[1].P16(0), 1);  // BS_NULL
+  EXPECT_EQ(brushes[1].P16(0), 1);                   // BS_NULL
   const Rec ellipse = OfType(w.recs, 0x0418).at(0);  // bottom, right, top, left
   EXPECT_EQ(ellipse.P16(0), 200);
   EXPECT_EQ(ellipse.P16(1), 200);
@@ -298,9 +300,8 @@ TEST_F(MetafileTest, EmfRecordsAndText) {
   DrawSample(canvas);
   const std::string b = canvas.EmfBytes();
   const Emf e = ReadEmf(b);
-  const std::vector<std::uint32_t> expected{1,  18, 22, 19, 38, 37, 87, 87, 39, 37, 86, 39,
-                                            37, 40, 42, 82, 37, 24, 84, 37, 37, 37, 40, 40,
-                                            40, 14};
+  const std::vector<std::uint32_t> expected{1,  18, 22, 19, 38, 37, 87, 87, 39, 37, 86, 39, 37,
+                                            40, 42, 82, 37, 24, 84, 37, 37, 37, 40, 40, 40, 14};
   EXPECT_EQ(Types(e.recs), expected);
   const Rec line = OfType(e.recs, 87).at(0);
   EXPECT_EQ(line.P32(0), 125);  // bounds

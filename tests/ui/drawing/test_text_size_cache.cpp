@@ -14,7 +14,8 @@ struct CountingMeasure {
   qv::TextSize Of(const qv::Font& font, const std::string& text) {
     ++calls;
     const double w = static_cast<double>(text.size()) * font.height * (font.bold ? 1.5 : 1.0) *
-                     (font.italic ? 1.25 : 1.0) + static_cast<double>(font.name.size());
+                         (font.italic ? 1.25 : 1.0) +
+                     static_cast<double>(font.name.size());
     return qv::TextSize{w, font.height};
   }
 };

@@ -1,4 +1,5 @@
-// View transform: fitting per alignment, conversions with floor, device mapping, clipped primitives.
+// View transform: fitting per alignment, conversions with floor, device mapping, clipped
+// primitives.
 #include <gtest/gtest.h>
 
 #include "ui/drawing/RecordingCanvas.h"
@@ -67,9 +68,8 @@ TEST(ViewFit, TallWorldFillsTheHeightWithEachAlignment) {
 TEST(ViewFit, CornersInAnyOrderAndResolutionDoNotChangeTheFit) {
   RecordingCanvas coarse(5.0);  // 5 px/mm: (0, 0, 200, 100) is again 40 x 20 mm
   ViewTransform v(&coarse);
-  ASSERT_EQ(v.BeginView(nullptr, DeviceRect{200, 100, 0, 0}, 4000, 1000, 0, 0,
-                        FitAlignment::Centre),
-            0);
+  ASSERT_EQ(
+      v.BeginView(nullptr, DeviceRect{200, 100, 0, 0}, 4000, 1000, 0, 0, FitAlignment::Centre), 0);
   EXPECT_DOUBLE_EQ(v.Scale(), 100.0);
   EXPECT_DOUBLE_EQ(v.WorldBottom(), -500.0);
   EXPECT_EQ(v.Device().left, 0);
@@ -141,8 +141,8 @@ TEST_F(ViewConversions, WorldToLogicalFloors) {
 TEST_F(ViewConversions, LogicalToWorldGivesWholeMillimetres) {
   double x = 0, y = 0;
   view.LogicalToWorld(0, 0, x, y);
-  EXPECT_DOUBLE_EQ(x, 0.0);     // floor(0.3)
-  EXPECT_DOUBLE_EQ(y, -500.0);  // floor(-499.3)
+  EXPECT_DOUBLE_EQ(x, 0.0);          // floor(0.3)
+  EXPECT_DOUBLE_EQ(y, -500.0);       // floor(-499.3)
   view.LogicalToWorld(15, 7, x, y);  // 150.3 and -429.3
   EXPECT_DOUBLE_EQ(x, 150.0);
   EXPECT_DOUBLE_EQ(y, -430.0);
@@ -221,10 +221,10 @@ TEST_F(ViewPrimitives, PolygonReadsTriplesAndOutlinesFromTheLastPoint) {
 TEST_F(ViewPrimitives, PolygonOfTwoPointsOrAShortArrayDrawsNothing) {
   const std::vector<double> coords{0, 0, 0, 1000, 0, 0, 1000, 1000, 0};
   view.DrawPolygon(nullptr, coords, 2, 0, 1);
-  view.DrawPolygon(nullptr, coords, 4, 0, 1);   // a fourth point would run past the end
-  view.DrawPolygon(nullptr, coords, 3, 1, 2);   // y of point 2 would be coords[8]: fine
+  view.DrawPolygon(nullptr, coords, 4, 0, 1);  // a fourth point would run past the end
+  view.DrawPolygon(nullptr, coords, 3, 1, 2);  // y of point 2 would be coords[8]: fine
   EXPECT_EQ(canvas.CountOf(CanvasOp::Polygon), 1);
-  view.DrawPolygon(nullptr, coords, 3, 2, 3);   // y of point 2 would be coords[9]
+  view.DrawPolygon(nullptr, coords, 3, 2, 3);  // y of point 2 would be coords[9]
   EXPECT_EQ(canvas.CountOf(CanvasOp::Polygon), 1);
 }
 
