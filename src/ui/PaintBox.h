@@ -77,4 +77,16 @@ class PaintBox : public QWidget {
   bool skipNextRelease_ = false;
 };
 
+// Hands a drawing's pointer moves, clicks and double clicks (device points) to the page's
+// PointerMovedTo, DrawingClicked and DrawingDoubleClicked.
+template <typename Page>
+void ConnectDrawingPointer(PaintBox* box, Page* page) {
+  QObject::connect(box, &PaintBox::PointerMoved, page,
+                   [page](double x, double y) { page->PointerMovedTo(x, y); });
+  QObject::connect(box, &PaintBox::Clicked, page,
+                   [page](double x, double y) { page->DrawingClicked(x, y); });
+  QObject::connect(box, &PaintBox::DoubleClicked, page,
+                   [page](double x, double y) { page->DrawingDoubleClicked(x, y); });
+}
+
 }  // namespace qv

@@ -230,14 +230,20 @@ void ResultsPage::SetTableLines(const std::vector<std::string>& lines) {
   QTextOption option = table_->document()->defaultTextOption();
   // Every column is as wide as its widest cell ("U2,net,fin [mm]" and the like), so that a
   // header never runs into the next one nor pushes it off its values.
-  const QFontMetrics metrics = table_->fontMetrics();
-  double stop = kTabStopChars * metrics.averageCharWidth();
+  // Only the longest cell is measured: "all values" of a long member run to thousands of rows.
+  std::string longest;
   for (const std::string& line : lines) {
-    const QStringList cells = QString::fromStdString(line).split(QLatin1Char('\t'));
-    if (cells.size() < 2) continue;
-    for (const QString& cell : cells)
-      stop = std::max(stop, metrics.horizontalAdvance(cell) + 2.0 * metrics.averageCharWidth());
+    if (line.find('\t') == std::string::npos) continue;
+    for (std::size_t from = 0; from <= line.size();) {
+      const std::size_t tab = std::min(line.find('\t', from), line.size());
+      if (tab - from > longest.size()) longest = line.substr(from, tab - from);
+      from = tab + 1;
+    }
   }
+  const QFontMetrics metrics = table_->fontMetrics();
+  const double stop = std::max(kTabStopChars * metrics.averageCharWidth(),
+                               metrics.horizontalAdvance(QString::fromStdString(longest)) +
+                                   2.0 * metrics.averageCharWidth());
   QList<QTextOption::Tab> tabs;
   for (int i = 1; i <= 12; ++i) tabs << QTextOption::Tab(i * stop, QTextOption::LeftTab);
   option.setTabs(tabs);

@@ -95,12 +95,7 @@ QWidget* StructurePage::BuildDrawingPanel() {
   layout->addLayout(top);
   layout->addWidget(paintBox_, 1);
 
-  connect(paintBox_, &PaintBox::PointerMoved, this,
-          [this](double x, double y) { PointerMovedTo(x, y); });
-  connect(paintBox_, &PaintBox::Clicked, this,
-          [this](double x, double y) { DrawingClicked(x, y); });
-  connect(paintBox_, &PaintBox::DoubleClicked, this,
-          [this](double x, double y) { DrawingDoubleClicked(x, y); });
+  ConnectDrawingPointer(paintBox_, this);
   return panel;
 }
 

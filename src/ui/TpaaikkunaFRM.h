@@ -148,6 +148,7 @@ class TpaaikkunaFRM : public QMainWindow {
   bool LoadProjectFile(const std::string& name);
   // The project as it now stands is what the user has on disk (or chose to start from).
   void MarkSaved();
+  void ShowTitle(bool unsaved);
   // A project opened or begun anew: saved as it stands, and no undo steps of the one before.
   void BeginProject();
   // Undo and redo put the project back to a file's lines; the pages show it again.

@@ -125,10 +125,12 @@ void TpaaikkunaFRM::SetTitle(const std::string& fileName) {
   UpdateTitle();
 }
 
-void TpaaikkunaFRM::UpdateTitle() {
+void TpaaikkunaFRM::UpdateTitle() { ShowTitle(HasUnsavedChanges()); }
+
+void TpaaikkunaFRM::ShowTitle(bool unsaved) {
   std::string title = kProgramTitle;
   if (!titleName_.empty()) title += " - " + ShortenPath(titleName_, kTitleNameChars);
-  if (HasUnsavedChanges()) title = "*" + title;
+  if (unsaved) title = "*" + title;
   setWindowTitle(QString::fromStdString(title));
 }
 
@@ -147,8 +149,10 @@ void TpaaikkunaFRM::BeginProject() {
 }
 
 void TpaaikkunaFRM::ProjectEdited(const QString& text) {
-  undo_->Record(ProjectFileLines(*project_), text);
-  UpdateTitle();
+  // The project file is built once: a long member's runs to thousands of lines.
+  const std::vector<std::string> lines = ProjectFileLines(*project_);
+  undo_->Record(lines, text);
+  ShowTitle(!savedLines_.empty() && lines != savedLines_);
 }
 
 void TpaaikkunaFRM::RestoreProject(const std::vector<std::string>& lines) {
