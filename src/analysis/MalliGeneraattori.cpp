@@ -102,7 +102,7 @@ std::size_t MalliGeneraattori::EstimatedLineCount() const {
   // A distributed load writes one line per bar it covers, a point load at most two.
   std::size_t count = 3 * nodeX_.size() + 16;
   for (int i = 0; i < loads_.Count(); ++i) {
-    if (loads_.LoadKind(i) == KuormaVektori::kPoint) {
+    if (loads_.Kind(i) == KuormaVektori::kPoint) {
       count += 2;
     } else {
       const auto from = std::upper_bound(nodeX_.begin(), nodeX_.end(), loads_.X1(i));
@@ -188,7 +188,7 @@ void MalliGeneraattori::WriteSupports() {
 void MalliGeneraattori::WriteLoads() {
   Header(FEM_kaikki::kLoadsSection);
   for (int i = 0; i < loads_.Count(); ++i) {
-    switch (loads_.LoadKind(i)) {
+    switch (loads_.Kind(i)) {
       case KuormaVektori::kPoint:
         WritePointLoad(i);
         break;
@@ -264,7 +264,7 @@ void MalliGeneraattori::WriteDistributedLoad(int i) {
   double x2 = loads_.X2(i);
   const double length = member_.Length;
 
-  if (loads_.LoadKind(i) == KuormaVektori::kSurface) {
+  if (loads_.Kind(i) == KuormaVektori::kSurface) {
     const double w = member_.LoadWidth > 0.0 ? member_.LoadWidth : kDefaultLoadWidth;
     q1 *= w;
     q2 *= w;

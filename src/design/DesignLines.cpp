@@ -278,7 +278,7 @@ double DeflectionCombinationUtilisation(const CombinationDesign& comb) {
 
 std::string CombinationHeading(const CombinationDesign& comb, double utilisation) {
   std::string text = CutChars(comb.name, 80) + " (" + F(utilisation, 0) + " %)";
-  if (comb.kind == 2 && comb.ownLimit > 0.0)
+  if (comb.kind == CombinationKind::kDeflection && comb.ownLimit > 0.0)
     text += ", KY:llä oma Usall (=" + F(comb.ownLimit, 2) + " mm)";
   if (utilisation > 0.0) text += ", Aikaluokka = " + comb.durationName;
   return text;

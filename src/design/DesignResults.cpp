@@ -13,7 +13,7 @@
 namespace qv {
 
 bool CombinationDesign::Ran() const {
-  if (kind == 1) {
+  if (kind == CombinationKind::kStress) {
     if (checks.Count() == 0) return false;
     for (int i = 0; i < checks.Count(); ++i)
       if (!std::isfinite(checks.Value1(i)) || !std::isfinite(checks.Value2(i))) return false;
@@ -46,7 +46,7 @@ bool DesignResults::AllChecksRan() const {
 
 namespace {
 
-CombinationDesign Header(const QELVUX_data& project, int c, int kind) {
+CombinationDesign Header(const QELVUX_data& project, int c, CombinationKind kind) {
   const KuormaYhdVektori& combinations = project.Loads.Combinations();
   CombinationDesign d;
   d.index = c;
@@ -94,11 +94,11 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
     r.deflection.reserve(static_cast<std::size_t>(count));
   }
   for (int c = 0; c < count; ++c) {
-    const int kind = combinations.DesignKind(c);
+    const auto kind = combinations.DesignKind(c);
     if (kind == KuormaYhdVektori::kStress && r.settings.Jannitys) {
-      r.stress.push_back(Header(project, c, kind));
+      r.stress.push_back(Header(project, c, *kind));
     } else if (kind == KuormaYhdVektori::kDeflection && r.settings.Siirtyma) {
-      r.deflection.push_back(Header(project, c, kind));
+      r.deflection.push_back(Header(project, c, *kind));
     }
   }
   // A table that lacks a value of the material, or holds an implausible one, checks

@@ -13,16 +13,16 @@ class QELVUX_data;
 
 namespace qv {
 
-// One combination of design kind 1 (stresses) or 2 (deflections) with its check results.
+// One combination of design kind stresses or deflections with its check results.
 struct CombinationDesign {
-  int index = -1;             // combination index; kind-3 combinations are counted too
-  int kind = 0;               // 1 stresses, 2 deflections
+  int index = -1;  // combination index; "Ei mitoitusta" ones are counted too
+  CombinationKind kind = CombinationKind::kStress;
   std::string name;           // header name, e.g. "KY1"
   std::string durationName;   // name of the combination's duration class
   double ownLimit = 0.0;      // the combination's own allowed deflection in mm, 0 when none
-  CheckRowVektori checks;     // kind 1: the check rows; empty when the checks could not run
-  QELvektori spans;           // kind 2: one deflection row per span; empty likewise
-  std::vector<double> utilY;  // kind 2: utilisation (%) of each span row in y and z
+  CheckRowVektori checks;     // stresses: the check rows; empty when the checks could not run
+  QELvektori spans;           // deflections: one deflection row per span; empty likewise
+  std::vector<double> utilY;  // deflections: utilisation (%) of each span row in y and z
   std::vector<double> utilZ;
   std::string notRun;  // why the checks could not run, when it is known
 

@@ -19,19 +19,20 @@ bool AnyRowAbove(const DesignResults& r, int code, bool utilisation) {
 }
 
 // Loaded load cases without a non-zero factor in any combination of the kind.
-void UntakenCases(const KuormaVektori& loads, int kind, const char* what,
+void UntakenCases(const KuormaVektori& loads, qv::CombinationKind kind, const char* what,
                   std::vector<std::string>& notes) {
   const KuormaYhdVektori& combinations = loads.Combinations();
   const int cases = loads.Cases().Count();
   const std::vector<char> loaded = loads.LoadedCases();
   // One walk over the rows: a large project has thousands of cases and combinations.
-  std::vector<int> kindOf(static_cast<std::size_t>(combinations.CombinationCount()), 0);
+  std::vector<std::optional<qv::CombinationKind>> kindOf(
+      static_cast<std::size_t>(combinations.CombinationCount()));
   bool anyOfKind = false;
   for (int i = 0; i < combinations.Count(); ++i) {
     const int c = combinations.Combination(i);
     if (!combinations.IsHeader(i) || c < 0 || c >= static_cast<int>(kindOf.size())) continue;
-    kindOf[static_cast<std::size_t>(c)] = combinations.RowKind(i);
-    anyOfKind = anyOfKind || combinations.RowKind(i) == kind;
+    kindOf[static_cast<std::size_t>(c)] = combinations.HeaderKind(i);
+    anyOfKind = anyOfKind || combinations.HeaderKind(i) == kind;
   }
   if (!anyOfKind) return;
   std::vector<char> taken(loaded.size(), 0);

@@ -36,7 +36,13 @@ bool SectionShapeFromInt(int value, SectionShape& out) {
 }
 
 bool LoadKindFromInt(int value, LoadKind& out) {
-  return FromInt(value, out, {LoadKind::kPoint, LoadKind::kLine, LoadKind::kSurface});
+  for (LoadKind k : kLoadKinds) {
+    if (ToInt(k) == value) {
+      out = k;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool CombinationKindFromInt(int value, CombinationKind& out) {

@@ -43,6 +43,9 @@ constexpr int ToInt(SectionShape s) { return static_cast<int>(s); }
 constexpr int ToInt(LoadKind k) { return static_cast<int>(k); }
 constexpr int ToInt(CombinationKind k) { return static_cast<int>(k); }
 
+// The load kinds in the order of the load page's groups and the report.
+constexpr LoadKind kLoadKinds[] = {LoadKind::kPoint, LoadKind::kLine, LoadKind::kSurface};
+
 // Every design code in the order of the code list (LaskentaNormiCB) and of the tables.
 constexpr DesignCode kDesignCodes[] = {DesignCode::kAllowableStress, DesignCode::kLimitState,
                                        DesignCode::kEc5Env};

@@ -16,7 +16,7 @@ struct DefaultCase {
 
 // Factors by load case; 0 = no row.
 struct DefaultCombination {
-  int kind;
+  qv::CombinationKind kind;
   std::vector<double> factors;
 };
 
@@ -26,16 +26,19 @@ const std::vector<DefaultCase> kCasesEC5 = {{"Omapaino", 0},    {"Varastokuorma"
                                             {"Hyötykuorma", 2}, {"Lumi 80%", 2},
                                             {"Lumi 20%", 3},    {"Tuulikuorma", 3}};
 
-const std::vector<DefaultCombination> kCombinationsCode1 = {{1, {1.0, 1.0, 1.0, 0.5}},
-                                                            {1, {1.0, 1.0, 0.5, 1.0}},
-                                                            {2, {1.0, 1.0, 1.0, 0.5}},
-                                                            {2, {1.0, 1.0, 0.5, 1.0}}};
-const std::vector<DefaultCombination> kCombinationsCode2 = {{1, {1.2, 1.6, 1.6, 0.8}},
-                                                            {1, {1.2, 1.6, 0.8, 1.6}},
-                                                            {2, {1.0, 1.0, 1.0, 0.5}},
-                                                            {2, {1.0, 1.0, 0.5, 1.0}}};
-const std::vector<DefaultCombination> kCombinationsCode3 = {{1, {1.2, 0.0, 1.5, 1.05, 1.05, 0.75}},
-                                                            {2, {1.0, 1.0, 1.0, 0.5, 0.5, 0.3}}};
+const std::vector<DefaultCombination> kCombinationsCode1 = {
+    {KuormaYhdVektori::kStress, {1.0, 1.0, 1.0, 0.5}},
+    {KuormaYhdVektori::kStress, {1.0, 1.0, 0.5, 1.0}},
+    {KuormaYhdVektori::kDeflection, {1.0, 1.0, 1.0, 0.5}},
+    {KuormaYhdVektori::kDeflection, {1.0, 1.0, 0.5, 1.0}}};
+const std::vector<DefaultCombination> kCombinationsCode2 = {
+    {KuormaYhdVektori::kStress, {1.2, 1.6, 1.6, 0.8}},
+    {KuormaYhdVektori::kStress, {1.2, 1.6, 0.8, 1.6}},
+    {KuormaYhdVektori::kDeflection, {1.0, 1.0, 1.0, 0.5}},
+    {KuormaYhdVektori::kDeflection, {1.0, 1.0, 0.5, 1.0}}};
+const std::vector<DefaultCombination> kCombinationsCode3 = {
+    {KuormaYhdVektori::kStress, {1.2, 0.0, 1.5, 1.05, 1.05, 0.75}},
+    {KuormaYhdVektori::kDeflection, {1.0, 1.0, 1.0, 0.5, 0.5, 0.3}}};
 
 bool ParseSection(const CSVTiedosto& file, int section, QELvektori& target) {
   const int n = file.LineCount(section);
@@ -53,9 +56,9 @@ bool HoldsTogether(const KuormitustapausVektori& cases, const KuormaYhdVektori& 
   }
   if (combinations.CombinationCount() == 0) return false;
   for (int i = 0; i < combinations.Count(); ++i) {
-    const int kind = combinations.RowKind(i);
-    if (combinations.Combination(i) < 0 || kind < 0 || kind > 3) return false;
-    if (kind == 0 && !cases.IsValid(combinations.LoadCase(i))) return false;
+    const bool header = combinations.RowKind(i) != 0;
+    if (combinations.Combination(i) < 0 || (header && !combinations.HeaderKind(i))) return false;
+    if (!header && !cases.IsValid(combinations.LoadCase(i))) return false;
   }
   return true;
 }

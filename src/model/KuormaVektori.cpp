@@ -30,7 +30,7 @@ int KuormaVektori::InsertPosition(const QELalkio& record) const {
   int low = 0, high = Count();
   while (low < high) {
     const int i = low + (high - low) / 2;
-    if (LoadCase(i) > c || (LoadCase(i) == c && LoadKind(i) > kind))
+    if (LoadCase(i) > c || (LoadCase(i) == c && qv::ToInt(Kind(i)) > kind))
       high = i;
     else
       low = i + 1;
@@ -38,11 +38,11 @@ int KuormaVektori::InsertPosition(const QELalkio& record) const {
   return low;
 }
 
-int KuormaVektori::AddLoad(const std::string& name, int loadCase, int kind, int direction,
+int KuormaVektori::AddLoad(const std::string& name, int loadCase, qv::LoadKind kind, int direction,
                            int refLength, double q1, double q2, double x1, double x2) {
   const std::string stored = name.empty() ? std::string(" ") : qv::CutChars(name, 59);
   return AddRecord(std::vector<std::string>{stored}, std::vector<double>{q1, q2, x1, x2},
-                   std::vector<int>{loadCase, kind, direction, refLength});
+                   std::vector<int>{loadCase, qv::ToInt(kind), direction, refLength});
 }
 
 void KuormaVektori::ClearLoads() {
@@ -51,31 +51,31 @@ void KuormaVektori::ClearLoads() {
   Updating = 0;
 }
 
-int KuormaVektori::CountLoads(int loadCase, int kind) const {
+int KuormaVektori::CountLoads(int loadCase, std::optional<qv::LoadKind> kind) const {
   int n = 0;
   for (int i = 0; i < Count(); ++i) {
-    if ((loadCase == -1 || LoadCase(i) == loadCase) && (kind == -1 || LoadKind(i) == kind)) ++n;
+    if ((loadCase == -1 || LoadCase(i) == loadCase) && (!kind || Kind(i) == *kind)) ++n;
   }
   return n;
 }
 
-int KuormaVektori::FirstLoad(int loadCase, int kind) const {
+int KuormaVektori::FirstLoad(int loadCase, std::optional<qv::LoadKind> kind) const {
   for (int i = 0; i < Count(); ++i) {
-    if ((loadCase == -1 || LoadCase(i) == loadCase) && (kind == -1 || LoadKind(i) == kind))
-      return i;
+    if ((loadCase == -1 || LoadCase(i) == loadCase) && (!kind || Kind(i) == *kind)) return i;
   }
   return -1;
 }
 
-double KuormaVektori::LargestLoadValue(int loadCase, int kind, bool moments) const {
+double KuormaVektori::LargestLoadValue(int loadCase, std::optional<qv::LoadKind> kind,
+                                       bool moments) const {
   double largest = 0.0;
   for (int i = 0; i < Count(); ++i) {
     if (loadCase != -1 && LoadCase(i) != loadCase) continue;
-    if (kind != -1 && LoadKind(i) != kind) continue;
+    if (kind && Kind(i) != *kind) continue;
     const int d = std::abs(Direction(i));
     if (moments ? (d < 4 || d > 6) : (d < 1 || d > 3)) continue;
     largest = std::max(largest, std::fabs(Q1(i)));
-    if (LoadKind(i) != kPoint) largest = std::max(largest, std::fabs(Q2(i)));
+    if (Kind(i) != kPoint) largest = std::max(largest, std::fabs(Q2(i)));
   }
   return largest;
 }
@@ -107,7 +107,7 @@ void KuormaVektori::CutLoadsAt(double length) {
   for (int i = Count() - 1; i >= 0; --i) {
     const double x1 = X1(i);
     const double x2 = X2(i);
-    if (LoadKind(i) == kPoint) {
+    if (Kind(i) == kPoint) {
       if (x1 > length) RemoveLoad(i);
       continue;
     }
@@ -124,14 +124,14 @@ void KuormaVektori::CutLoadsAt(double length) {
 
 bool KuormaVektori::FullLengthLoadsExist(double oldLength) const {
   for (int i = 0; i < Count(); ++i) {
-    if (LoadKind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0)) return true;
+    if (Kind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0)) return true;
   }
   return false;
 }
 
 void KuormaVektori::LengthenFullLengthLoads(double oldLength, double newLength) {
   for (int i = 0; i < Count(); ++i) {
-    if (LoadKind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0))
+    if (Kind(i) != kPoint && X1(i) <= 0.0 && (X2(i) == oldLength || X2(i) == -1.0))
       SetReal(i, 3, newLength);
   }
 }

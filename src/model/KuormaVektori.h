@@ -1,6 +1,7 @@
 // The loads on the member, owning the load cases and the load combinations.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/Kinds.h"
@@ -13,10 +14,10 @@
 // by load kind; equal ones in order of addition.
 class KuormaVektori : public QELvektori {
  public:
-  // Load kinds.
-  static constexpr int kPoint = 1;    // "Pistekuormat"
-  static constexpr int kLine = 2;     // "Viivakuormat"
-  static constexpr int kSurface = 3;  // "Pintakuormat"
+  // The load kinds by their short names.
+  static constexpr qv::LoadKind kPoint = qv::LoadKind::kPoint;
+  static constexpr qv::LoadKind kLine = qv::LoadKind::kLine;
+  static constexpr qv::LoadKind kSurface = qv::LoadKind::kSurface;
   // Reference lengths.
   static constexpr int kPerLength = 1;      // along the member axis
   static constexpr int kPerHorizontal = 2;  // per horizontal projection (global Y forces)
@@ -28,11 +29,14 @@ class KuormaVektori : public QELvektori {
 
   // Adds a load in order; an empty name is stored as one blank and a name is cut to 59
   // characters. Returns its index.
-  int AddLoad(const std::string& name, int loadCase, int kind, int direction, int refLength,
-              double q1, double q2, double x1, double x2);
+  int AddLoad(const std::string& name, int loadCase, qv::LoadKind kind, int direction,
+              int refLength, double q1, double q2, double x1, double x2);
 
   int LoadCase(int i) const { return GetInt(i, 0); }
-  int LoadKind(int i) const { return GetInt(i, 1); }
+  // Records take a kind only through AddLoad or the project file's reader, which refuses
+  // any other number.
+  qv::LoadKind Kind(int i) const { return static_cast<qv::LoadKind>(StoredKind(i)); }
+  int StoredKind(int i) const { return GetInt(i, 1); }
   // 1..3 force along, 4..6 moment about axis 1..3; positive global, negative local axes.
   int Direction(int i) const { return GetInt(i, 2); }
   int RefLength(int i) const { return GetInt(i, 3); }
@@ -43,13 +47,13 @@ class KuormaVektori : public QELvektori {
 
   // Removes all loads; load cases and combinations stay.
   void ClearLoads();
-  // Loads of the kind in the case (-1 = any case, any kind).
-  int CountLoads(int loadCase, int kind) const;
-  // First load of the case and kind (-1 = any), or -1.
-  int FirstLoad(int loadCase, int kind) const;
+  // Loads of the kind in the case (case -1, or no kind: any).
+  int CountLoads(int loadCase, std::optional<qv::LoadKind> kind) const;
+  // First load of the case and kind (case -1, or no kind: any), or -1.
+  int FirstLoad(int loadCase, std::optional<qv::LoadKind> kind) const;
   // Largest |Q1| (and |Q2| of line and surface loads) of matching force (moments false)
   // or moment loads; 0 when none. Scales the load drawings.
-  double LargestLoadValue(int loadCase, int kind, bool moments) const;
+  double LargestLoadValue(int loadCase, std::optional<qv::LoadKind> kind, bool moments) const;
   bool HasAxialLoads() const;
   bool HasOutOfPlaneLoads() const;
 

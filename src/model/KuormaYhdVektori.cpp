@@ -36,9 +36,9 @@ std::string KuormaYhdVektori::CombinationName(int c) {
   return buf;
 }
 
-int KuormaYhdVektori::AddHeader(int c, int designKind, double value) {
+int KuormaYhdVektori::AddHeader(int c, qv::CombinationKind designKind, double value) {
   return AddRecord(std::vector<std::string>{CombinationName(c)}, std::vector<double>{value},
-                   std::vector<int>{c, designKind, 0});
+                   std::vector<int>{c, qv::ToInt(designKind), 0});
 }
 
 int KuormaYhdVektori::AddFactor(int c, int k, double factor) {
@@ -60,9 +60,15 @@ int KuormaYhdVektori::HeaderRow(int c) const {
   return -1;
 }
 
-int KuormaYhdVektori::DesignKind(int c) const {
+std::optional<qv::CombinationKind> KuormaYhdVektori::HeaderKind(int i) const {
+  qv::CombinationKind kind;
+  if (i < 0 || i >= Count() || !qv::CombinationKindFromInt(RowKind(i), kind)) return std::nullopt;
+  return kind;
+}
+
+std::optional<qv::CombinationKind> KuormaYhdVektori::DesignKind(int c) const {
   const int h = c >= 0 ? HeaderRow(c) : -1;
-  return h >= 0 ? RowKind(h) : 0;
+  return HeaderKind(h);
 }
 
 double KuormaYhdVektori::OwnDeflectionLimit(int c) const {
@@ -87,14 +93,10 @@ std::vector<double> KuormaYhdVektori::FactorsOf(int c, int caseCount) const {
   return factors;
 }
 
-int KuormaYhdVektori::NthCombinationOfKind(int kind, int n) const {
+int KuormaYhdVektori::NthCombinationOfKind(std::optional<qv::CombinationKind> kind, int n) const {
   int seen = 0;
   for (int i = 0; i < Count(); ++i) {
-    if (!IsHeader(i)) continue;
-    const int rk = RowKind(i);
-    const bool match = kind == kAnyKind || rk == kind ||
-                       (kind == kStressOrDeflection && (rk == kStress || rk == kDeflection));
-    if (!match) continue;
+    if (!IsHeader(i) || (kind && HeaderKind(i) != kind)) continue;
     if (seen == n) return Combination(i);
     ++seen;
   }

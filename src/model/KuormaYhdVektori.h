@@ -1,9 +1,11 @@
 // Load combinations: a header row per combination followed by its factor rows.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/Kinds.h"
 #include "model/QELvektori.h"
 
 // Rows: text 0 name "KY%d"; int 0 combination (0-based); int 1 row kind (header: design
@@ -11,13 +13,10 @@
 // the combination's own allowed deflection in mm; factor row: the factor, never 0).
 class KuormaYhdVektori : public QELvektori {
  public:
-  // Design kinds of a header.
-  static constexpr int kStress = 1;      // "Jännitystarkastelu"
-  static constexpr int kDeflection = 2;  // "Siirtymätarkastelu"
-  static constexpr int kNoDesign = 3;    // "Ei mitoitusta"
-  // Kind filters of NthCombinationOfKind besides 1..3.
-  static constexpr int kStressOrDeflection = 11;
-  static constexpr int kAnyKind = 12;
+  // The design kinds of a header by their short names.
+  static constexpr qv::CombinationKind kStress = qv::CombinationKind::kStress;
+  static constexpr qv::CombinationKind kDeflection = qv::CombinationKind::kDeflection;
+  static constexpr qv::CombinationKind kNoDesign = qv::CombinationKind::kNoDesign;
 
   KuormaYhdVektori();
 
@@ -28,12 +27,15 @@ class KuormaYhdVektori : public QELvektori {
   void Clear();
 
   // Header of combination c named "KY<c+1>"; returns its row index.
-  int AddHeader(int c, int designKind, double value = 0.0);
+  int AddHeader(int c, qv::CombinationKind designKind, double value = 0.0);
   // Factor row of load case k in combination c; a zero factor stores nothing (-1).
   int AddFactor(int c, int k, double factor);
 
   int Combination(int i) const { return GetInt(i, 0); }
+  // As stored: 0 on a factor row, the design kind's number on a header.
   int RowKind(int i) const { return GetInt(i, 1); }
+  // Design kind of row i; none on a factor row or an unknown number.
+  std::optional<qv::CombinationKind> HeaderKind(int i) const;
   int LoadCase(int i) const { return GetInt(i, 2); }
   double Value(int i) const { return GetReal(i, 0); }
   bool IsHeader(int i) const { return i >= 0 && i < Count() && RowKind(i) != 0; }
@@ -41,8 +43,8 @@ class KuormaYhdVektori : public QELvektori {
   int CombinationCount() const;
   // Row of combination c's header (c = -1: the first header), -1 when none.
   int HeaderRow(int c) const;
-  // Design kind of combination c, 0 when it has no header.
-  int DesignKind(int c) const;
+  // Design kind of combination c, none when it has no header.
+  std::optional<qv::CombinationKind> DesignKind(int c) const;
   // The combination's own allowed deflection in mm (> 0), or 0 when it has none.
   double OwnDeflectionLimit(int c) const;
   // Factor of load case k in combination c, 0 when there is no row.
@@ -50,8 +52,8 @@ class KuormaYhdVektori : public QELvektori {
   // The factors of load cases 0 .. caseCount - 1 in combination c (0 where there is no
   // row) in one walk over the rows: for loops over every case.
   std::vector<double> FactorsOf(int c, int caseCount) const;
-  // Combination number of the n-th (0-based) header of the kind (11: 1 or 2, 12: any).
-  int NthCombinationOfKind(int kind, int n) const;
+  // Combination number of the n-th (0-based) header of the kind (none: of any kind), or -1.
+  int NthCombinationOfKind(std::optional<qv::CombinationKind> kind, int n) const;
   // membersOnly: removes the factor rows of c and keeps its header. Otherwise removes
   // every row of c (of all combinations when c = -1) and renumbers the rest 0, 1, ...
   // renaming them "KY<n+1>".

@@ -6,7 +6,7 @@
 
 namespace qv {
 
-double LoadUnitFactor(int kind, bool moment) {
+double LoadUnitFactor(LoadKind kind, bool moment) {
   switch (kind) {
     case KuormaVektori::kPoint:
       return moment ? 1000000.0 : 1000.0;
@@ -14,41 +14,41 @@ double LoadUnitFactor(int kind, bool moment) {
       return moment ? 1000.0 : 1.0;
     case KuormaVektori::kSurface:
       return moment ? 1.0 : 0.001;
-    default:
-      return 1.0;
   }
+  return 1.0;
 }
 
-double ShownLoadValue(int kind, int direction, double stored) {
+double ShownLoadValue(LoadKind kind, int direction, double stored) {
   return stored / LoadUnitFactor(kind, IsMomentDirection(direction));
 }
 
 namespace {
 
-std::string Number(int kind, int direction, double stored) {
+std::string Number(LoadKind kind, int direction, double stored) {
   const double shown = ShownLoadValue(kind, direction, stored);
   return IsMomentDirection(direction) ? FormatFixed(shown, 3) : FormatFixedSignificant(shown, 1, 3);
 }
 
-const char* Unit(int kind, bool moment) {
+const char* Unit(LoadKind kind, bool moment) {
   switch (kind) {
     case KuormaVektori::kPoint:
       return moment ? " kNm" : " kN";
     case KuormaVektori::kSurface:
       return moment ? " kNm/m2" : " kN/m2";
-    default:
-      return moment ? " kNm/m" : " kN/m";
+    case KuormaVektori::kLine:
+      break;
   }
+  return moment ? " kNm/m" : " kN/m";
 }
 
 }  // namespace
 
-std::string LoadValueText(int kind, int direction, double stored) {
+std::string LoadValueText(LoadKind kind, int direction, double stored) {
   return Number(kind, direction, stored) + Unit(kind, IsMomentDirection(direction));
 }
 
 std::string LoadIntensityText(const KuormaVektori& loads, int i) {
-  const int kind = loads.LoadKind(i);
+  const LoadKind kind = loads.Kind(i);
   const int dir = loads.Direction(i);
   if (kind == KuormaVektori::kPoint || loads.Q2(i) == loads.Q1(i))
     return LoadValueText(kind, dir, loads.Q1(i));

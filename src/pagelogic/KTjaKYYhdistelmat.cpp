@@ -1,6 +1,7 @@
 // The combination page of the load case and combination dialog: grid, factor buttons, own limit,
 // add, delete, save.
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,23 @@ int HeaderOfItem(const KY& ky, int item) {
                                                            : -1;
 }
 
+// The design kinds in the order of the kind list (KYmitoitustapaCB).
+constexpr CombinationKind kKindItems[] = {KY::kStress, KY::kDeflection, KY::kNoDesign};
+
+CombinationKind KindOfItem(int item) {
+  return item >= 0 && item < static_cast<int>(std::size(kKindItems))
+             ? kKindItems[static_cast<std::size_t>(item)]
+             : KY::kStress;
+}
+
+int ItemOfKind(CombinationKind kind) {
+  for (std::size_t i = 0; i < std::size(kKindItems); ++i)
+    if (kKindItems[i] == kind) return static_cast<int>(i);
+  return 0;
+}
+
 void ShowLimit(KTjaKYDialogi& d, double stored) {
-  d.limitPanelVisible = d.designKind + 1 == KY::kDeflection;
+  d.limitPanelVisible = KindOfItem(d.designKind) == KY::kDeflection;
   d.ownLimit = d.limitPanelVisible && stored != 0.0;
   d.ownLimitEnabled = d.ownLimit;
   d.ownLimitText = d.ownLimit ? FormatFixed(std::fabs(stored), 2) : std::string();
@@ -74,8 +90,7 @@ void SelectCombination(const QELVUX_data& project, KTjaKYDialogi& dialog, int it
   const KY& ky = project.Loads.Combinations();
   const int row = HeaderOfItem(ky, item);
   dialog.selectedCombination = row >= 0 ? item : -1;
-  const int kind = row >= 0 ? ky.RowKind(row) : KY::kStress;
-  dialog.designKind = kind >= KY::kStress && kind <= KY::kNoDesign ? kind - 1 : 0;
+  dialog.designKind = ItemOfKind(ky.HeaderKind(row).value_or(KY::kStress));
   ShowLimit(dialog, row >= 0 ? ky.Value(row) : 0.0);
   FillGrid(project, dialog, row >= 0 ? ky.Combination(row) : -1);
 }
@@ -89,7 +104,7 @@ void PressFactorButton(KTjaKYDialogi& dialog, int button) {
 }
 
 void ChangeDesignKind(KTjaKYDialogi& dialog, int item) {
-  if (item < 0 || item > 2) return;
+  if (item < 0 || item >= static_cast<int>(std::size(kKindItems))) return;
   dialog.designKind = item;
   ShowLimit(dialog, 0.0);
 }
@@ -102,9 +117,7 @@ void ChooseOwnLimit(KTjaKYDialogi& dialog, bool own) {
 
 KTjaKYMessage AddCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
   KY& ky = project.Loads.Combinations();
-  const int kind =
-      dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1 : KY::kStress;
-  ky.AddHeader(NextCombinationNumber(ky), kind);
+  ky.AddHeader(NextCombinationNumber(ky), KindOfItem(dialog.designKind));
   FillCombinationPage(project, dialog, ky.CombinationCount() - 1);
   return KTjaKYMessage{};
 }
@@ -149,15 +162,14 @@ KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog) {
                     -1000.0, 1000.0),
           "VIRHE");
   }
-  const int kind =
-      dialog.designKind >= 0 && dialog.designKind <= 2 ? dialog.designKind + 1 : KY::kStress;
+  const CombinationKind kind = KindOfItem(dialog.designKind);
   double limit = 0.0;
   if (kind == KY::kDeflection && dialog.ownLimit &&
       ParseNumber(dialog.ownLimitText, 0.001, 1000.0, limit) != 0)
     return KTjaKYNotice(kMessageOwnLimit, "VIRHE");
   const int c = ky.Combination(row);
   ky.SetText(row, 0, KY::CombinationName(c));
-  ky.SetInt(row, 1, kind);
+  ky.SetInt(row, 1, ToInt(kind));
   ky.SetReal(row, 0, kind == KY::kDeflection && dialog.ownLimit ? -limit : 0.0);
   ky.RemoveCombination(c, true);
   for (int k = 0; k < caseCount; ++k) ky.AddFactor(c, k, factors[static_cast<std::size_t>(k)]);

@@ -38,8 +38,6 @@ const char* const kMomentItems[6] = {
     "y-akselin ympäri (Paikalliskoord.)", "z-akselin ympäri (Paikalliskoord.)"};
 const char* const kTabCaptions[3] = {"Pistekuormat", "Viivakuormat", "Pintakuormat"};
 
-bool ValidKind(int kind) { return kind >= KV::kPoint && kind <= KV::kSurface; }
-
 std::vector<std::string> PositionItems(double length) {
   std::vector<std::string> out;
   for (int i = 0; i <= 20; ++i) out.push_back(FormatFixed(0.05 * i * length, 0));
@@ -48,7 +46,7 @@ std::vector<std::string> PositionItems(double length) {
 
 // Line and surface tabs offer only forces; a moment read from a file keeps its own item so
 // that changing it does not turn it into a force.
-std::vector<std::string> TypeItems(int kind, bool existingMoment) {
+std::vector<std::string> TypeItems(LoadKind kind, bool existingMoment) {
   if (kind == KV::kPoint) return {"Pistevoima [kN]", "Pistemomentti [kNm]"};
   if (kind == KV::kLine) {
     if (existingMoment) return {"Voima [kN/m]", "Momentti [kNm/m]"};
@@ -91,7 +89,7 @@ void ShowNew(const QELVUX_data& p, KuormaDialogView& v) {
 void ShowExisting(const QELVUX_data& p, KuormaDialogView& v) {
   const KV& loads = p.Loads;
   const int i = v.state.loadIndex;
-  const int kind = v.state.kind;
+  const LoadKind kind = v.state.kind;
   const int code = loads.Direction(i);
   v.caption = "Olemassaolevan kuorman muuttaminen";
   v.name = loads.TextOr(i, 0, " ");
@@ -110,29 +108,29 @@ void ShowExisting(const QELVUX_data& p, KuormaDialogView& v) {
 
 }  // namespace
 
-KuormaDialogState NormaliseKuormaState(const QELVUX_data& project, int loadCase, int kind,
-                                       int loadIndex) {
+KuormaDialogState NormaliseKuormaState(const QELVUX_data& project, int loadCase,
+                                       std::optional<LoadKind> kind, int loadIndex) {
   const KV& loads = project.Loads;
   KuormaDialogState s;
-  if (loadIndex >= 0 && loadIndex < loads.Count() && ValidKind(loads.LoadKind(loadIndex))) {
+  if (loadIndex >= 0 && loadIndex < loads.Count()) {
     s.loadIndex = loadIndex;
     s.loadCase = loads.LoadCase(loadIndex);
-    s.kind = loads.LoadKind(loadIndex);
+    s.kind = loads.Kind(loadIndex);
     return s;
   }
   s.loadIndex = -1;
-  s.kind = ValidKind(kind) ? kind : KV::kPoint;
+  s.kind = kind.value_or(KV::kPoint);
   s.loadCase = loads.Cases().IsValid(loadCase) ? loadCase : 0;
   return s;
 }
 
-KuormaDialogView OpenKuormaDialog(const QELVUX_data& project, int loadCase, int kind,
-                                  int loadIndex) {
+KuormaDialogView OpenKuormaDialog(const QELVUX_data& project, int loadCase,
+                                  std::optional<LoadKind> kind, int loadIndex) {
   KuormaDialogView v;
   v.state = NormaliseKuormaState(project, loadCase, kind, loadIndex);
-  v.tab = v.state.kind - 1;
+  v.tab = ToInt(v.state.kind) - 1;
   v.tabCaption = kTabCaptions[v.tab];
-  v.helpContext = 330 + v.state.kind;
+  v.helpContext = 330 + ToInt(v.state.kind);
   v.positionItems = PositionItems(project.Member.Length);
   v.spacingItems = {"150", "300", "450", "600", "900", "1200", "1500"};
   v.x1Label = v.state.kind == KV::kPoint ? kLabelKuormaPointX1 : kLabelKuormaStartX1;
@@ -213,7 +211,7 @@ std::vector<std::string> KuormaReferenceItems(int type, int direction) {
   return items;
 }
 
-int KuormaReferenceLength(int kind, int type, int direction, int reference) {
+int KuormaReferenceLength(LoadKind kind, int type, int direction, int reference) {
   if (kind == KV::kPoint || type != kKuormaForce || reference != 1) return KV::kPerLength;
   if (direction == 0) return KV::kPerVertical;
   if (direction == 1) return KV::kPerHorizontal;
@@ -224,9 +222,11 @@ int KuormaReferenceItem(int code, int referenceLength) {
   return (code == 1 || code == 2) && referenceLength != KV::kPerLength ? 1 : 0;
 }
 
-double KuormaUnitFactor(int kind, int type) { return LoadUnitFactor(kind, type == kKuormaMoment); }
+double KuormaUnitFactor(LoadKind kind, int type) {
+  return LoadUnitFactor(kind, type == kKuormaMoment);
+}
 
-int KuormaImage(int kind, int type, int direction, int reference) {
+int KuormaImage(LoadKind kind, int type, int direction, int reference) {
   const int t = type == kKuormaMoment ? 1 : 0;
   const int d = direction >= 0 && direction <= 5 ? direction : 1;
   const int point = d <= 2 ? 3 * t + d : 3 * t + d + 3;
@@ -238,14 +238,14 @@ int KuormaImage(int kind, int type, int direction, int reference) {
 
 std::string KuormaImageName(int image) { return "kuormaohje" + std::to_string(image); }
 
-std::vector<std::string> KuormaValueItems(const QELVUX_data& project, int kind, int type) {
+std::vector<std::string> KuormaValueItems(const QELVUX_data& project, LoadKind kind, int type) {
   const KV& loads = project.Loads;
   const double factor = KuormaUnitFactor(kind, type);
   QELlukuvektori values(20, 20, 2);
   // Distinct as shown: values that print alike are one item.
   const auto add = [&values](double v) { values.Add(std::round(v * 1000.0) / 1000.0); };
   for (int i = 0; i < loads.Count(); ++i) {
-    if (loads.LoadKind(i) != kind) continue;
+    if (loads.Kind(i) != kind) continue;
     if ((IsMomentDirection(loads.Direction(i)) ? kKuormaMoment : kKuormaForce) != type) continue;
     add(loads.Q1(i) / factor);
     if (kind != KV::kPoint) add(loads.Q2(i) / factor);
@@ -256,7 +256,7 @@ std::vector<std::string> KuormaValueItems(const QELVUX_data& project, int kind, 
   return items;
 }
 
-void KuormaValueLabels(int kind, int type, std::string& q1Label, std::string& q2Label) {
+void KuormaValueLabels(LoadKind kind, int type, std::string& q1Label, std::string& q2Label) {
   const bool m = type == kKuormaMoment;
   if (kind == KV::kPoint) {
     q1Label = m ? "Kuorman ominaisarvo M [kNm]:" : "Kuorman ominaisarvo F [kN]:";

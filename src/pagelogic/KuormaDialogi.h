@@ -1,8 +1,11 @@
 // What the load dialog (TKuormatFRM) shows, checks and stores, as plain data.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/Kinds.h"
 
 class QELVUX_data;
 
@@ -28,17 +31,16 @@ extern const char* const kMessageLoadTooShort;   // "Kuorma liian lyhyt!"
 extern const char* const kMessageNoLoadValues;   // "Kuorma-arvoja ei ole annettu!"
 extern const char* const kMessageCopySpacing;    // "Kopioinnin jako = ?"
 
-// Which load the dialog edits: its case, its kind (1 point, 2 line, 3 surface) and its list
-// index, -1 for a new load.
+// Which load the dialog edits: its case, its kind and its list index, -1 for a new load.
 struct KuormaDialogState {
   int loadCase = 0;
-  int kind = 1;
+  qv::LoadKind kind = qv::LoadKind::kPoint;
   int loadIndex = -1;
 };
-// An existing load gives its own case and kind; an index that is no load means a new one, an
-// unknown kind a point load and a case that is none the first case.
-KuormaDialogState NormaliseKuormaState(const QELVUX_data& project, int loadCase, int kind,
-                                       int loadIndex);
+// An existing load gives its own case and kind; an index that is no load means a new one, no
+// kind a point load and a case that is none the first case.
+KuormaDialogState NormaliseKuormaState(const QELVUX_data& project, int loadCase,
+                                       std::optional<qv::LoadKind> kind, int loadIndex);
 
 // Everything the dialog shows; it is also the working state the change handlers update.
 struct KuormaDialogView {
@@ -77,8 +79,8 @@ struct KuormaDialogView {
   int image = 0;  // "kuormaohje%d"
 };
 
-KuormaDialogView OpenKuormaDialog(const QELVUX_data& project, int loadCase, int kind,
-                                  int loadIndex);
+KuormaDialogView OpenKuormaDialog(const QELVUX_data& project, int loadCase,
+                                  std::optional<qv::LoadKind> kind, int loadIndex);
 
 // Changing the type: labels, value lists and direction items (same item selected) follow.
 void ChangeKuormaType(const QELVUX_data& project, KuormaDialogView& view, int type);
@@ -102,20 +104,20 @@ std::vector<std::string> KuormaDirectionItems(int type);
 std::vector<std::string> KuormaReferenceItems(int type, int direction);
 // Stored reference length: 1, or for item 1 3 with a global X force and 2 with a global Y
 // force.
-int KuormaReferenceLength(int kind, int type, int direction, int reference);
+int KuormaReferenceLength(qv::LoadKind kind, int type, int direction, int reference);
 // Reference item of a stored load: 1 for codes 1 and 2 with a length other than 1, else 0.
 int KuormaReferenceItem(int code, int referenceLength);
 // Stored value = shown value x factor.
-double KuormaUnitFactor(int kind, int type);
+double KuormaUnitFactor(qv::LoadKind kind, int type);
 // Picture number: points 3t + d (global) or 3t + d + 3 (local); line and surface loads the
 // same plus 21, X per vertical projection 33 and Y per horizontal projection 34.
-int KuormaImage(int kind, int type, int direction, int reference);
+int KuormaImage(qv::LoadKind kind, int type, int direction, int reference);
 std::string KuormaImageName(int image);
 // The values of the project's loads of the kind and type in shown units and -1 .. -9,
 // distinct, descending, "%.3f".
-std::vector<std::string> KuormaValueItems(const QELVUX_data& project, int kind, int type);
+std::vector<std::string> KuormaValueItems(const QELVUX_data& project, qv::LoadKind kind, int type);
 // Value labels of kind and type ("Kuorman ominaisarvo F [kN]:" ...); q2 "" for point loads.
-void KuormaValueLabels(int kind, int type, std::string& q1Label, std::string& q2Label);
+void KuormaValueLabels(qv::LoadKind kind, int type, std::string& q1Label, std::string& q2Label);
 
 // What the user has typed and chosen when pressing OK.
 struct KuormaDialogInput {

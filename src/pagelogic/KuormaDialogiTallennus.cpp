@@ -112,7 +112,7 @@ KuormaStoreResult StoreKuorma(QELVUX_data& project, const KuormaDialogState& sta
   if (s.loadIndex >= 0) {
     const std::vector<std::string> texts{name};
     const std::vector<double> reals{q1, q2, r.x1, x2};
-    const std::vector<int> ints{s.loadCase, s.kind, code, ref};
+    const std::vector<int> ints{s.loadCase, ToInt(s.kind), code, ref};
     loads.ReplaceRecord(s.loadIndex, &texts, &reals, &ints);
     result.stored = true;
     result.loadIndex = s.loadIndex;

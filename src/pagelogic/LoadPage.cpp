@@ -21,15 +21,13 @@ const LoadTreeNode* SelectedNode(const LoadTree& tree) {
   return &tree.nodes[static_cast<std::size_t>(tree.selected)];
 }
 
-bool IsKind(int kind) { return kind >= KV::kPoint && kind <= KV::kSurface; }
-
 // The selected load node's load, checked against the list: -1 when the node stands for no
 // load of its case and kind (a case or group node, or a tree older than the list).
 int SelectedLoad(const KuormaVektori& loads, const LoadTree& tree) {
   const LoadTreePosition p = LoadNodePosition(loads, tree, tree.selected);
-  if (p.level < kLoadLevelLoad || !IsKind(p.kind) || p.loadIndex < 0) return -1;
+  if (p.level < kLoadLevelLoad || !p.kind || p.loadIndex < 0) return -1;
   const int i = p.loadIndex;
-  if (loads.LoadCase(i) != p.loadCase || loads.LoadKind(i) != p.kind) return -1;
+  if (loads.LoadCase(i) != p.loadCase || loads.Kind(i) != p.kind) return -1;
   return i;
 }
 
@@ -38,7 +36,7 @@ LoadDialogRequest ChangeRequest(const KuormaVektori& loads, int i) {
   if (i < 0 || i >= loads.Count()) return r;
   r.open = true;
   r.loadCase = loads.LoadCase(i);
-  r.kind = loads.LoadKind(i);
+  r.kind = loads.Kind(i);
   r.loadIndex = i;
   r.pageResult = kLoadPageChanged;
   return r;
@@ -50,7 +48,7 @@ double HitDistance(const QELVUX_data& p, int i, double px, double py) {
   const double L = p.Member.Length;
   double c = 1.0, n = 0.0;
   MemberDirection(p.Member.Angle, c, n);
-  if (loads.LoadKind(i) == KV::kPoint) {
+  if (loads.Kind(i) == KV::kPoint) {
     const double x = loads.X1(i);
     const double d = std::hypot(px - x * c, py - x * n);
     return d < L / 7.0 ? d : -1.0;
@@ -94,12 +92,12 @@ LoadDialogRequest PlanAddLoad(const KuormaVektori& loads, const LoadTree& tree) 
   LoadDialogRequest r;
   if (SelectedNode(tree) == nullptr) return r;
   const LoadTreePosition p = LoadNodePosition(loads, tree, tree.selected);
-  if (!IsKind(p.kind)) return r;
+  if (!p.kind) return r;
   const int k = loads.VisibleCase >= 0 ? loads.VisibleCase : p.loadCase;
   if (!loads.Cases().IsValid(k)) return r;
   r.open = true;
   r.loadCase = k;
-  r.kind = p.kind;
+  r.kind = *p.kind;
   r.loadIndex = -1;
   r.pageResult = kLoadPageAdded;
   return r;
@@ -121,20 +119,18 @@ int DeleteSelectedLoad(KuormaVektori& loads, const LoadTree& tree) {
   return kLoadPageChanged;
 }
 
-int SetLoadKindShown(KuormaVektori& loads, int kind, bool down) {
+void SetLoadKindShown(KuormaVektori& loads, LoadKind kind, bool down) {
   const int value = down ? 1 : 0;
   switch (kind) {
     case KV::kPoint:
       loads.ShowPointLoads = value;
-      return 1;
+      return;
     case KV::kLine:
       loads.ShowLineLoads = value;
-      return 1;
+      return;
     case KV::kSurface:
       loads.ShowSurfaceLoads = value;
-      return 1;
-    default:
-      return 0;
+      return;
   }
 }
 

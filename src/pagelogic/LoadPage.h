@@ -39,7 +39,7 @@ int ChooseVisibleCase(KuormaVektori& loads, int item);
 struct LoadDialogRequest {
   bool open = false;
   int loadCase = -1;
-  int kind = 0;
+  LoadKind kind = LoadKind::kPoint;
   int loadIndex = -1;
   int pageResult = kLoadPageNothingDone;
 };
@@ -61,9 +61,9 @@ inline bool IsLoadDeleteKey(int keyCode, bool deleteEnabled) {
   return IsDeleteKey(keyCode, deleteEnabled);
 }
 
-// The speed buttons SBpistekuormatONOFF, SBviivakuormatONOFF, SBpintakuormatONOFF: kind 1,
-// 2 or 3 is shown while its button is down. 1 (repaint), or 0 for an unknown kind.
-int SetLoadKindShown(KuormaVektori& loads, int kind, bool down);
+// The speed buttons SBpistekuormatONOFF, SBviivakuormatONOFF, SBpintakuormatONOFF: the
+// kind is shown while its button is down; the page repaints.
+void SetLoadKindShown(KuormaVektori& loads, LoadKind kind, bool down);
 
 // Pointer over the load drawing (PaintBox2MouseMove): the text for Panel14 and the world
 // position to keep for the next click, laid out as the load drawing is.

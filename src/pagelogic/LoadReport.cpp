@@ -18,7 +18,7 @@ using KY = KuormaYhdVektori;
 const char* const kRule = "====================================";
 const char* const kThinRule = "------------------------------------";
 
-std::string ValueText(int kind, int dir, double stored) {
+std::string ValueText(LoadKind kind, int dir, double stored) {
   const bool moment = IsMomentDirection(dir);
   const double shown = ShownLoadValue(kind, dir, stored);
   if (kind == KV::kPoint)
@@ -30,7 +30,7 @@ std::string ValueText(int kind, int dir, double stored) {
 
 std::string LoadLine(const QELVUX_data& p, int i, int number) {
   const KV& loads = p.Loads;
-  const int kind = loads.LoadKind(i);
+  const LoadKind kind = loads.Kind(i);
   const int dir = loads.Direction(i);
   std::string line = std::to_string(number) + ":\t" + DirectionReportName(dir);
   line += "\t" + ValueText(kind, dir, loads.Q1(i));
@@ -49,7 +49,7 @@ void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
   out.push_back(kThinRule);
   out.push_back("KT" + std::to_string(k + 1) + ":\t" + LoadCaseTitle(p, k));
   bool any = false;
-  for (int kind = KV::kPoint; kind <= KV::kSurface; ++kind) {
+  for (LoadKind kind : kLoadKinds) {
     const int count = loads.CountLoads(k, kind);
     if (count == 0) continue;
     out.push_back(LoadKindGroupName(kind) + " (" + std::to_string(count) + " kpl)");
@@ -57,7 +57,7 @@ void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
                                      : "Nro:\tSuunta:\tQ1:\tQ2:\tx1 [mm]:\tx2 [mm]:");
     int number = 0;
     for (int i = 0; i < loads.Count(); ++i) {
-      if (loads.LoadCase(i) != k || loads.LoadKind(i) != kind) continue;
+      if (loads.LoadCase(i) != k || loads.Kind(i) != kind) continue;
       out.push_back(LoadLine(p, i, ++number));
       any = true;
     }
@@ -65,17 +65,17 @@ void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
   if (!any) out.push_back("(Ei kuormitusta)");
 }
 
-const char* KindSuffix(int designKind) {
-  switch (designKind) {
+const char* KindSuffix(std::optional<CombinationKind> designKind) {
+  if (!designKind) return ":";
+  switch (*designKind) {
     case KY::kStress:
       return " (Jännitystarkastelu):";
     case KY::kDeflection:
       return " (Siirtymätarkastelu):";
     case KY::kNoDesign:
       return " (Ei mitoitusta):";
-    default:
-      return ":";
   }
+  return ":";
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ std::vector<std::string> LoadReportLines(const QELVUX_data& project) {
   for (int i = 0; i < ky.Count(); ++i) {
     if (!ky.IsHeader(i)) continue;
     out.push_back(kThinRule);
-    out.push_back(CutChars(ky.TextOr(i, 0), 80) + KindSuffix(ky.RowKind(i)));
+    out.push_back(CutChars(ky.TextOr(i, 0), 80) + KindSuffix(ky.HeaderKind(i)));
     out.push_back(CombinationFormula(project, ky.Combination(i)));
   }
   return out;

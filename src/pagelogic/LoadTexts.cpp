@@ -32,17 +32,16 @@ std::string DirectionReportName(int code) {
   return i < 0 ? std::string() : kReportNames[i];
 }
 
-std::string LoadKindGroupName(int kind) {
+std::string LoadKindGroupName(LoadKind kind) {
   switch (kind) {
-    case 1:
+    case LoadKind::kPoint:
       return "PISTEKUORMAT:";
-    case 2:
+    case LoadKind::kLine:
       return "VIIVAKUORMAT:";
-    case 3:
+    case LoadKind::kSurface:
       return "PINTAKUORMAT:";
-    default:
-      return std::string();
   }
+  return std::string();
 }
 
 std::string DurationClassNameOf(const QELVUX_data& project, int durationClass) {

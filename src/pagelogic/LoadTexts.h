@@ -17,8 +17,8 @@ std::string DirectionTreeName(int code);
 // "FY", "Mz" ...; "" for a code that is no direction.
 std::string DirectionReportName(int code);
 
-// "PISTEKUORMAT:", "VIIVAKUORMAT:", "PINTAKUORMAT:" for kinds 1..3, "" otherwise.
-std::string LoadKindGroupName(int kind);
+// "PISTEKUORMAT:", "VIIVAKUORMAT:", "PINTAKUORMAT:".
+std::string LoadKindGroupName(LoadKind kind);
 
 // Name of the duration class of load case k under the project's design code: the first
 // column of line class + 1 of the code's duration-class table; "" when there is none.

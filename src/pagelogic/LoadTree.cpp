@@ -1,6 +1,8 @@
 // The load tree: nodes per case, kind group and load, the selection rules and node positions.
 #include "pagelogic/LoadTree.h"
 
+#include <iterator>
+
 #include "model/NumberText.h"
 #include "pagelogic/LoadTexts.h"
 #include "project/QELVUX_data.h"
@@ -11,8 +13,8 @@ namespace {
 
 using KV = KuormaVektori;
 
-void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int kind, int position,
-         int loadIndex) {
+void Add(LoadTree& tree, int level, const std::string& text, int loadCase,
+         std::optional<LoadKind> kind, int position, int loadIndex) {
   LoadTreeNode n;
   n.level = level;
   n.text = text;
@@ -27,7 +29,7 @@ void Add(LoadTree& tree, int level, const std::string& text, int loadCase, int k
 
 std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
   const KV& loads = p.Loads;
-  const int kind = loads.LoadKind(i);
+  const LoadKind kind = loads.Kind(i);
   const int dir = loads.Direction(i);
   const bool moment = IsMomentDirection(dir);
   std::vector<std::string> lines{"Suunta: " + DirectionTreeName(dir)};
@@ -48,17 +50,17 @@ std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
 // One case node with its three groups; returns the node of the line-load group.
 int AddCase(LoadTree& tree, const QELVUX_data& p, int k) {
   const KV& loads = p.Loads;
-  Add(tree, kLoadLevelCase, LoadCaseTitle(p, k), k, 0, -1, -1);
+  Add(tree, kLoadLevelCase, LoadCaseTitle(p, k), k, std::nullopt, -1, -1);
   int lineGroup = -1;
   int position = 0;
-  for (int kind = KV::kPoint; kind <= KV::kSurface; ++kind) {
+  for (LoadKind kind : kLoadKinds) {
     if (kind == KV::kLine) lineGroup = static_cast<int>(tree.nodes.size());
     Add(tree, kLoadLevelGroup,
         LoadKindGroupName(kind) + " (" + std::to_string(loads.CountLoads(k, kind)) + " kpl)", k,
         kind, -1, -1);
     int number = 0;
     for (int i = 0; i < loads.Count(); ++i) {
-      if (loads.LoadCase(i) != k || loads.LoadKind(i) != kind) continue;
+      if (loads.LoadCase(i) != k || loads.Kind(i) != kind) continue;
       ++number;
       Add(tree, kLoadLevelLoad, std::to_string(number) + ": " + loads.TextOr(i, 0), k, kind,
           position, i);
@@ -123,14 +125,17 @@ LoadTreePosition LoadNodePosition(const KuormaVektori& loads, const LoadTree& tr
   if (caseNode < 0) return p;
   p.loadCase = tree.nodes[static_cast<std::size_t>(caseNode)].loadCase;
   int loadNodes = 0;
+  int groups = 0;
   for (int n = caseNode + 1; n <= node; ++n) {
     const int level = tree.nodes[static_cast<std::size_t>(n)].level;
-    if (level == kLoadLevelGroup) ++p.kind;
+    if (level == kLoadLevelGroup) ++groups;
     if (level == kLoadLevelLoad) ++loadNodes;
   }
+  if (groups > 0 && groups <= static_cast<int>(std::size(kLoadKinds)))
+    p.kind = kLoadKinds[groups - 1];
   if (p.level < kLoadLevelLoad) return p;
   p.position = loadNodes - 1;
-  const int first = loads.FirstLoad(p.loadCase, -1);
+  const int first = loads.FirstLoad(p.loadCase, std::nullopt);
   if (first >= 0 && p.position >= 0 && first + p.position < loads.Count())
     p.loadIndex = first + p.position;
   return p;

@@ -2,8 +2,11 @@
 // rebuild, and what a node stands for.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/Kinds.h"
 
 class KuormaVektori;
 class QELVUX_data;
@@ -25,11 +28,11 @@ struct LoadTreeNode {
   std::string text;
   int image = kLoadImageNone;
   bool expanded = false;  // case and group nodes are expanded
-  // What the node stands for: its load case; its kind group (1 point, 2 line, 3 surface;
-  // 0 for a case node); the position of its load within the case, counted across the
+  // What the node stands for: its load case; its kind group (none for a case node); the
+  // position of its load within the case, counted across the
   // three groups (-1 for case and group nodes); and that load's list index (-1 likewise).
   int loadCase = -1;
-  int kind = 0;
+  std::optional<LoadKind> kind;
   int position = -1;
   int loadIndex = -1;
 };
@@ -51,14 +54,15 @@ LoadTree RebuildLoadTree(QELVUX_data& project);
 
 // Where a node points, counted from its place among the nodes before it: its case (that of
 // the nearest case node at or before it), its kind group (the group nodes from that case
-// node up to it, so 1 point, 2 line, 3 surface, and 0 for the case node itself), its
+// node up to it: the first point loads, the second line loads, the third surface loads; none
+// for the case node itself), its
 // position within the case (the load nodes from the case node up to it, minus 1) and the
 // list index of that load (first load of the case plus the position; -1 when it lies
 // outside the list or the node stands for no load).
 struct LoadTreePosition {
   int level = -1;  // -1: no such node
   int loadCase = -1;
-  int kind = 0;
+  std::optional<LoadKind> kind;
   int position = -1;
   int loadIndex = -1;
 };

@@ -60,7 +60,7 @@ std::vector<std::string> ReactionReportLines(const QELVUX_data& p) {
     lines.push_back("TUKIREAKTIOT, KUORMITUSYHDISTELMÄT:");
     const KuormaYhdVektori& y = p.Loads.Combinations();
     for (int n = 0;; ++n) {
-      const int c = y.NthCombinationOfKind(KuormaYhdVektori::kAnyKind, n);
+      const int c = y.NthCombinationOfKind(std::nullopt, n);
       if (c < 0) break;
       Append(lines, CombinationReactionLines(p, c));
     }

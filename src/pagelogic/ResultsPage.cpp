@@ -37,12 +37,17 @@ const KindInfo* Info(int kind) {
   return nullptr;
 }
 
-// The design kind whose combinations a result kind lists: 12 = any.
-int CombinationFilter(int kind) {
-  if (IsForceKind(kind)) return KuormaYhdVektori::kStress;
-  if (IsDisplacementKind(kind)) return KuormaYhdVektori::kDeflection;
-  if (kind == kResultReactionsCombination) return KuormaYhdVektori::kAnyKind;
-  return 0;
+// Which combinations a result kind lists: those of one design kind, or of any.
+struct CombinationFilter {
+  bool lists = false;
+  std::optional<CombinationKind> kind;  // none: any kind
+};
+
+CombinationFilter FilterOf(int kind) {
+  if (IsForceKind(kind)) return {true, KuormaYhdVektori::kStress};
+  if (IsDisplacementKind(kind)) return {true, KuormaYhdVektori::kDeflection};
+  if (kind == kResultReactionsCombination) return {true, std::nullopt};
+  return {};
 }
 
 int IndexOfKind(const std::vector<ResultKindEntry>& kinds, int code) {
@@ -75,17 +80,17 @@ int ResultField(int kind) {
   return k ? k->field : -1;
 }
 
-std::string DesignKindText(int designKind) {
-  switch (designKind) {
+std::string DesignKindText(std::optional<CombinationKind> designKind) {
+  if (!designKind) return "";
+  switch (*designKind) {
     case KuormaYhdVektori::kStress:
       return "Jännitystarkastelu";
     case KuormaYhdVektori::kDeflection:
       return "Siirtymätarkastelu";
     case KuormaYhdVektori::kNoDesign:
       return "Ei mitoitusta";
-    default:
-      return "";
   }
+  return "";
 }
 
 std::vector<ResultKindEntry> ResultKindEntries(const QELVUX_data& p) {
@@ -114,11 +119,11 @@ std::vector<std::string> ResultCaseEntries(const QELVUX_data& p, int kind) {
     for (int k = 0; k < cases.Count(); ++k) out.push_back(cases.Name(k));
     return out;
   }
-  const int filter = CombinationFilter(kind);
-  if (filter == 0) return out;
+  const CombinationFilter filter = FilterOf(kind);
+  if (!filter.lists) return out;
   const KuormaYhdVektori& y = p.Loads.Combinations();
   for (int n = 0;; ++n) {
-    const int c = y.NthCombinationOfKind(filter, n);
+    const int c = y.NthCombinationOfKind(filter.kind, n);
     if (c < 0) break;
     out.push_back(y.TextOr(y.HeaderRow(c), 0) + " (" + DesignKindText(y.DesignKind(c)) + ")");
   }
@@ -132,9 +137,9 @@ ResultChoice ResolveResultChoice(const QELVUX_data& p, int kind, int position) {
     if (p.Loads.Cases().IsValid(position)) choice.loadCase = position;
     return choice;
   }
-  const int filter = CombinationFilter(kind);
-  if (filter != 0)
-    choice.combination = p.Loads.Combinations().NthCombinationOfKind(filter, position);
+  const CombinationFilter filter = FilterOf(kind);
+  if (filter.lists)
+    choice.combination = p.Loads.Combinations().NthCombinationOfKind(filter.kind, position);
   return choice;
 }
 

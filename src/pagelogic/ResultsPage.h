@@ -2,8 +2,11 @@
 // selections and the display switch.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/Kinds.h"
 
 class QELVUX_data;
 
@@ -39,7 +42,7 @@ double ResultScale(int kind);
 // Real field of the MemberForces or MemberDisplacements record shown; -1 otherwise.
 int ResultField(int kind);
 // "Jännitystarkastelu", "Siirtymätarkastelu", "Ei mitoitusta"; "" for anything else.
-std::string DesignKindText(int designKind);
+std::string DesignKindText(std::optional<CombinationKind> designKind);
 
 struct ResultKindEntry {
   int code = 0;

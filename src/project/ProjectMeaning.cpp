@@ -79,8 +79,7 @@ class MeaningCheck {
       const int c = one.Combination(0);
       if (c < 0 || c > 100000) return Fail(401, k, "kuormitusyhdistelmän numero ei kelpaa");
       if (one.RowKind(0) != 0) {
-        if (one.RowKind(0) < KuormaYhdVektori::kStress ||
-            one.RowKind(0) > KuormaYhdVektori::kNoDesign)
+        if (!one.HeaderKind(0))
           return Fail(401, k, "tuntematon mitoitustapa " + std::to_string(one.RowKind(0)));
         if (static_cast<int>(header.size()) <= c) header.resize(static_cast<std::size_t>(c) + 1, 0);
         if (header[static_cast<std::size_t>(c)])
@@ -117,11 +116,12 @@ class MeaningCheck {
     for (int k = 1; k <= f_.LineCount(501); ++k) {
       one.ClearLoads();
       if (one.ParseRecord(f_.GetLine(501, k), fields_) != 1) continue;
-      const int lc = one.LoadCase(0), kind = one.LoadKind(0), d = one.Direction(0);
+      const int lc = one.LoadCase(0), d = one.Direction(0);
+      qv::LoadKind kind;
       if (lc < 0 || lc >= cases)
         return Fail(501, k, "kuormitustapausta KT" + std::to_string(lc + 1) + " ei ole");
-      if (kind < KuormaVektori::kPoint || kind > KuormaVektori::kSurface)
-        return Fail(501, k, "tuntematon kuorman laji " + std::to_string(kind));
+      if (!qv::LoadKindFromInt(one.StoredKind(0), kind))
+        return Fail(501, k, "tuntematon kuorman laji " + std::to_string(one.StoredKind(0)));
       if (d == 0 || d < -6 || d > 6)
         return Fail(501, k, "tuntematon kuorman suunta " + std::to_string(d));
       for (double q : {one.Q1(0), one.Q2(0)}) {

@@ -140,7 +140,7 @@ QWidget* LoadPage::BuildTopRow(QWidget* parent) {
     b->setIcon(KuormitusIcon(kIcons[i]));
     b->setFixedSize(kKindButtonSize, kKindButtonSize);
     SetHint(b, kHints[i]);
-    const int kind = i + 1;
+    const LoadKind kind = kLoadKinds[i];
     connect(b, &QToolButton::clicked, this,
             [this, kind](bool down) { KindButtonClicked(kind, down); });
     kindButtons_[i] = b;
@@ -175,9 +175,7 @@ QWidget* LoadPage::BuildDrawingPanel() {
   return panel;
 }
 
-QToolButton* LoadPage::KindButton(int kind) const {
-  return kind >= 1 && kind <= 3 ? kindButtons_[kind - 1] : nullptr;
-}
+QToolButton* LoadPage::KindButton(LoadKind kind) const { return kindButtons_[ToInt(kind) - 1]; }
 
 // Panel11Resize: the speed buttons and the coordinate panel keep their place at the right;
 // KTjaKYnappi gets what is left, with the short caption when that is little.
@@ -300,8 +298,9 @@ void LoadPage::CaseComboChanged(int item) {
   if (ChooseVisibleCase(Project().Loads, item) == 1) Refresh();
 }
 
-void LoadPage::KindButtonClicked(int kind, bool down) {
-  if (SetLoadKindShown(Project().Loads, kind, down) == 1) paintBox_->update();
+void LoadPage::KindButtonClicked(LoadKind kind, bool down) {
+  SetLoadKindShown(Project().Loads, kind, down);
+  paintBox_->update();
 }
 
 void LoadPage::CasesAndCombinationsClicked() {

@@ -41,13 +41,13 @@ class LoadPage : public ProjectPage {
   void Prepare();
 
   // The commands; each returns the page result (above 100: the drawing is repainted).
-  int AddClicked();                             // LisaaNappi_kuorma
-  int ChangeClicked();                          // MuutaNappi_kuorma
-  int DeleteClicked();                          // PoistaNappi_kuorma, Delete key
-  int TreeDoubleClicked();                      // KuormaPuuDblClick
-  void CaseComboChanged(int item);              // CBktapauksetChange
-  void KindButtonClicked(int kind, bool down);  // SB...ONOFF
-  void CasesAndCombinationsClicked();           // KTjaKYnappi
+  int AddClicked();                                  // LisaaNappi_kuorma
+  int ChangeClicked();                               // MuutaNappi_kuorma
+  int DeleteClicked();                               // PoistaNappi_kuorma, Delete key
+  int TreeDoubleClicked();                           // KuormaPuuDblClick
+  void CaseComboChanged(int item);                   // CBktapauksetChange
+  void KindButtonClicked(LoadKind kind, bool down);  // SB...ONOFF
+  void CasesAndCombinationsClicked();                // KTjaKYnappi
   QString PointerMovedTo(double deviceX, double deviceY);
   void DrawingClicked(double deviceX, double deviceY);
   int DrawingDoubleClicked(double deviceX, double deviceY);
@@ -63,7 +63,7 @@ class LoadPage : public ProjectPage {
   PaintBox* PaintBox2() const { return paintBox_; }
   QLabel* Panel14() const { return pointerPanel_; }
   QPushButton* KTjaKYnappi() const { return casesButton_; }
-  QToolButton* KindButton(int kind) const;
+  QToolButton* KindButton(LoadKind kind) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

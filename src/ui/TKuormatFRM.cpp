@@ -70,7 +70,7 @@ QLabel* Caption(QWidget* parent, const std::string& text) { return new QLabel(Q(
 
 }  // namespace
 
-TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIndex,
+TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, LoadKind kind, int loadIndex,
                          QWidget* parent)
     : QDialog(parent), ui_(ui) {
   setObjectName(QStringLiteral("KuormatFRM"));
@@ -79,8 +79,8 @@ TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIn
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("PageControl1"));
   static const char* const kTabs[3] = {"Pistekuormat", "Viivakuormat", "Pintakuormat"};
-  for (int k = 1; k <= 3; ++k)
-    pages_->addTab(BuildTab(k, tabs_[k - 1]), QString::fromUtf8(kTabs[k - 1]));
+  for (int k = 0; k < 3; ++k)
+    pages_->addTab(BuildTab(kLoadKinds[k], tabs_[k]), QString::fromUtf8(kTabs[k]));
   // Only the tab of the load's kind is there to see.
   for (int i = 0; i < pages_->count(); ++i) pages_->setTabVisible(i, i == view_.tab);
   pages_->setCurrentIndex(view_.tab);
@@ -98,11 +98,11 @@ TKuormatFRM::TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIn
   setWindowTitle(Q(view_.caption));
 }
 
-QWidget* TKuormatFRM::BuildTab(int kind, Tab& tab) {
+QWidget* TKuormatFRM::BuildTab(LoadKind kind, Tab& tab) {
   // Point loads: Edit1, ComboBox2 .. ComboBox6; line loads Edit11, ComboBox12 .. 18; surface
   // loads Edit21, ComboBox22 .. 28.
-  const int base = (kind - 1) * 10;
-  const bool point = kind == 1;
+  const int base = (ToInt(kind) - 1) * 10;
+  const bool point = kind == LoadKind::kPoint;
   auto* page = new QWidget;
   auto* form = new QFormLayout(page);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -139,7 +139,7 @@ QWidget* TKuormatFRM::BuildTab(int kind, Tab& tab) {
   if (point) BuildCopyRow(page, form);
 
   // Only the shown tab's inputs drive the dialog.
-  const int index = kind - 1;
+  const int index = ToInt(kind) - 1;
   connect(tab.type, &QComboBox::currentIndexChanged, this, [this, index](int item) {
     if (index == view_.tab) TypeChanged(item);
   });
@@ -176,7 +176,7 @@ void TKuormatFRM::Fill() {
   ShowLists();
   SetText(t.q1, view_.q1);
   SetText(t.q2, view_.q2);
-  if (view_.state.kind == 1) {
+  if (view_.state.kind == LoadKind::kPoint) {
     copyBox_->setVisible(view_.copyVisible);
     spacing_->setVisible(view_.copyVisible);
     {
@@ -245,7 +245,7 @@ void TKuormatFRM::TakeTexts() {
   if (t.x2) view_.x2 = S(t.x2->currentText());
   view_.q1 = S(t.q1->currentText());
   if (t.q2) view_.q2 = S(t.q2->currentText());
-  if (view_.state.kind == 1) {
+  if (view_.state.kind == LoadKind::kPoint) {
     // An existing load has no copies, whatever the hidden box says.
     view_.copyChecked = view_.copyVisible && copyBox_->isChecked();
     view_.spacing = S(spacing_->currentText());

@@ -23,8 +23,8 @@ class TKuormatFRM : public QDialog {
   Q_OBJECT
 
  public:
-  // kind 1 point, 2 line, 3 surface; loadIndex -1 for a new load of the case.
-  TKuormatFRM(const UiContext& ui, int loadCase, int kind, int loadIndex,
+  // loadIndex -1 for a new load of the case.
+  TKuormatFRM(const UiContext& ui, int loadCase, LoadKind kind, int loadIndex,
               QWidget* parent = nullptr);
 
   // Shows the dialog modally: 1 when OK stored the load, 0 when cancelled.
@@ -57,7 +57,7 @@ class TKuormatFRM : public QDialog {
     QComboBox* q2 = nullptr;
   };
 
-  QWidget* BuildTab(int kind, Tab& tab);
+  QWidget* BuildTab(LoadKind kind, Tab& tab);
   void BuildCopyRow(QWidget* page, QFormLayout* form);
   void Fill();
   void ShowLists();

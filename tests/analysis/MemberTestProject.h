@@ -69,7 +69,8 @@ class MemberTestProject {
     return project->Loads.Cases().AddCase(name, durationClass);
   }
   // Combination with the factors of cases 0, 1, ... (0 = no row); returns its index.
-  int AddCombination(int kind, const std::vector<double>& factors, double ownLimit = 0.0) {
+  int AddCombination(qv::CombinationKind kind, const std::vector<double>& factors,
+                     double ownLimit = 0.0) {
     KuormaYhdVektori& y = project->Loads.Combinations();
     const int c = y.CombinationCount();
     y.AddHeader(c, kind, ownLimit > 0.0 ? -ownLimit : 0.0);

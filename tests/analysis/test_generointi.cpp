@@ -287,7 +287,8 @@ TEST(GenerointiKuormat, NumberingRunsAcrossCasesAndKinds) {
   loads.AddLoad(" ", 2, KuormaVektori::kLine, 2, 1, -1.0, -1.0, 0.0, 6000.0);
   loads.AddLoad(" ", 0, KuormaVektori::kSurface, 2, 1, -0.001, -0.001, 0.0, 6000.0);
   loads.AddLoad(" ", 0, KuormaVektori::kPoint, 2, 1, -500.0, 0, 3000.0, 0);
-  loads.AddLoad(" ", 7, 9, 2, 1, -500.0, 0, 3000.0, 0);  // unknown kind: not written
+  // A record of an unknown kind, as no reader lets in: not written.
+  loads.AddRecord({" "}, {-500.0, 0.0, 3000.0, 0.0}, {7, 9, 2, 1});
   EXPECT_EQ(
       Section(Generate(m, loads), 401),
       (Lines{"1;1;2;1;1;2;-500.0;0;3000.000;0", "2;1;2;3;1;2;-1.00000;-1.00000;0.000;6000.000",

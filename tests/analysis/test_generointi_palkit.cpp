@@ -19,8 +19,8 @@ constexpr int P = RakenneVektori::kPinned;
 constexpr int SX = RakenneVektori::kSlidingX;
 constexpr int SY = RakenneVektori::kSlidingY;
 constexpr int F = RakenneVektori::kFixed;
-constexpr int kLine = KuormaVektori::kLine;
-constexpr int kPoint = KuormaVektori::kPoint;
+constexpr qv::LoadKind kLine = KuormaVektori::kLine;
+constexpr qv::LoadKind kPoint = KuormaVektori::kPoint;
 constexpr double kRel = 1e-9;
 const double kPi = std::acos(-1.0);
 

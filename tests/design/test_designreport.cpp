@@ -23,7 +23,7 @@ const std::string kSingle = "------------------------------------";
 CombinationDesign Stress(int index, const std::string& name) {
   CombinationDesign c;
   c.index = index;
-  c.kind = 1;
+  c.kind = qv::CombinationKind::kStress;
   c.name = name;
   c.durationName = "Pysyvä";
   return c;
@@ -56,7 +56,7 @@ CombinationDesign Deflection(int index, const std::string& name, double ownLimit
                              const std::vector<double>& u, double utilY, double utilZ) {
   CombinationDesign c;
   c.index = index;
-  c.kind = 2;
+  c.kind = qv::CombinationKind::kDeflection;
   c.name = name;
   c.durationName = "Pysyvä";
   c.ownLimit = ownLimit;

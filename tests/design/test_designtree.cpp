@@ -22,7 +22,7 @@ const std::string kProgram = std::string(QELVUX_SOURCE_DATA_DIR) + "/qelvux";
 CombinationDesign Stress(int index, const std::string& name, const std::string& duration) {
   CombinationDesign c;
   c.index = index;
-  c.kind = 1;
+  c.kind = qv::CombinationKind::kStress;
   c.name = name;
   c.durationName = duration;
   return c;
@@ -298,7 +298,7 @@ namespace {
 CombinationDesign Deflection(int index, const std::string& name, double ownLimit) {
   CombinationDesign c;
   c.index = index;
-  c.kind = 2;
+  c.kind = qv::CombinationKind::kDeflection;
   c.name = name;
   c.durationName = "Pitkäaikainen";
   c.ownLimit = ownLimit;

@@ -9,8 +9,8 @@ namespace {
 using K = KuormaVektori;
 
 // A load with only the fields a test cares about.
-int Add(K& v, const char* name, int c, int kind, double q1 = 1.0, double q2 = 1.0, double x1 = 0.0,
-        double x2 = 0.0, int dir = -2) {
+int Add(K& v, const char* name, int c, qv::LoadKind kind, double q1 = 1.0, double q2 = 1.0,
+        double x1 = 0.0, double x2 = 0.0, int dir = -2) {
   return v.AddLoad(name, c, kind, dir, K::kPerLength, q1, q2, x1, x2);
 }
 
@@ -52,7 +52,7 @@ TEST(KuormaVektori, SeparatorInNameDoesNotBreakOtherRecords) {
       EXPECT_STREQ(back.GetText(i, 0), v.GetText(i, 0));
     }
     EXPECT_EQ(back.LoadCase(i), v.LoadCase(i));
-    EXPECT_EQ(back.LoadKind(i), v.LoadKind(i));
+    EXPECT_EQ(back.Kind(i), v.Kind(i));
     EXPECT_EQ(back.Direction(i), v.Direction(i));
     EXPECT_EQ(back.RefLength(i), v.RefLength(i));
     EXPECT_DOUBLE_EQ(back.Q1(i), v.Q1(i));
@@ -68,17 +68,17 @@ TEST(KuormaVektori, CountsFirstAndLargest) {
   v.AddLoad("m", 0, K::kPoint, -6, 1, 5e6, 0.0, 10.0, 0.0);
   v.AddLoad("l", 1, K::kLine, -2, 1, 1.0, -7.0, 0.0, 100.0);
   v.AddLoad("s", 1, K::kSurface, 3, 1, 0.5, 0.25, 0.0, 100.0);
-  EXPECT_EQ(v.CountLoads(-1, -1), 4);
+  EXPECT_EQ(v.CountLoads(-1, std::nullopt), 4);
   EXPECT_EQ(v.CountLoads(0, K::kPoint), 2);
   EXPECT_EQ(v.CountLoads(-1, K::kLine), 1);
-  EXPECT_EQ(v.CountLoads(2, -1), 0);
-  EXPECT_EQ(v.FirstLoad(1, -1), 2);
+  EXPECT_EQ(v.CountLoads(2, std::nullopt), 0);
+  EXPECT_EQ(v.FirstLoad(1, std::nullopt), 2);
   EXPECT_EQ(v.FirstLoad(1, K::kSurface), 3);
   EXPECT_EQ(v.FirstLoad(0, K::kLine), -1);
-  EXPECT_DOUBLE_EQ(v.LargestLoadValue(-1, -1, false), 3000.0);
-  EXPECT_DOUBLE_EQ(v.LargestLoadValue(-1, -1, true), 5e6);
+  EXPECT_DOUBLE_EQ(v.LargestLoadValue(-1, std::nullopt, false), 3000.0);
+  EXPECT_DOUBLE_EQ(v.LargestLoadValue(-1, std::nullopt, true), 5e6);
   EXPECT_DOUBLE_EQ(v.LargestLoadValue(1, K::kLine, false), 7.0);
-  EXPECT_DOUBLE_EQ(v.LargestLoadValue(1, -1, true), 0.0);
+  EXPECT_DOUBLE_EQ(v.LargestLoadValue(1, std::nullopt, true), 0.0);
   EXPECT_FALSE(v.HasAxialLoads());
   EXPECT_TRUE(v.HasOutOfPlaneLoads());  // the surface load along Z
 

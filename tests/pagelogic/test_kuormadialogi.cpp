@@ -17,7 +17,7 @@ using qv::KuormaField;
 
 class KuormaDialogiTest : public loadtest::LoadProjectTest {
  protected:
-  KuormaDialogView Open(int loadCase, int kind, int index = -1) {
+  KuormaDialogView Open(int loadCase, std::optional<qv::LoadKind> kind, int index = -1) {
     return qv::OpenKuormaDialog(p(), loadCase, kind, index);
   }
   qv::KuormaStoreResult Store(const KuormaDialogView& v, const KuormaDialogInput& in) {
@@ -62,12 +62,12 @@ TEST(KuormaDirections, CodesBothWays) {
 }
 
 TEST(KuormaDirections, UnitFactorsReferencesAndPictures) {
-  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(1, 0), 1000.0);
-  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(1, 1), 1000000.0);
-  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(2, 0), 1.0);
-  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(2, 1), 1000.0);
-  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(3, 0), 0.001);
-  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(3, 1), 1.0);
+  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(KuormaVektori::kPoint, 0), 1000.0);
+  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(KuormaVektori::kPoint, 1), 1000000.0);
+  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(KuormaVektori::kLine, 0), 1.0);
+  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(KuormaVektori::kLine, 1), 1000.0);
+  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(KuormaVektori::kSurface, 0), 0.001);
+  EXPECT_DOUBLE_EQ(qv::KuormaUnitFactor(KuormaVektori::kSurface, 1), 1.0);
 
   EXPECT_EQ(qv::KuormaReferenceItems(0, 0),
             (std::vector<std::string>{"Rakennepituutta kohden (x-akseli)",
@@ -75,29 +75,29 @@ TEST(KuormaDirections, UnitFactorsReferencesAndPictures) {
   EXPECT_EQ(qv::KuormaReferenceItems(0, 1)[1], "Vaakaprojektiota kohden (X-akseli)");
   EXPECT_EQ(qv::KuormaReferenceItems(0, 2).size(), 1u);
   EXPECT_EQ(qv::KuormaReferenceItems(0, 4).size(), 1u);  // local y
-  EXPECT_EQ(qv::KuormaReferenceLength(2, 0, 0, 1), 3);
-  EXPECT_EQ(qv::KuormaReferenceLength(3, 0, 1, 1), 2);
-  EXPECT_EQ(qv::KuormaReferenceLength(2, 0, 1, 0), 1);
-  EXPECT_EQ(qv::KuormaReferenceLength(1, 0, 1, 1), 1);  // point loads always 1
+  EXPECT_EQ(qv::KuormaReferenceLength(KuormaVektori::kLine, 0, 0, 1), 3);
+  EXPECT_EQ(qv::KuormaReferenceLength(KuormaVektori::kSurface, 0, 1, 1), 2);
+  EXPECT_EQ(qv::KuormaReferenceLength(KuormaVektori::kLine, 0, 1, 0), 1);
+  EXPECT_EQ(qv::KuormaReferenceLength(KuormaVektori::kPoint, 0, 1, 1), 1);  // point loads always 1
   EXPECT_EQ(qv::KuormaReferenceItem(2, 2), 1);
   EXPECT_EQ(qv::KuormaReferenceItem(1, 3), 1);
   EXPECT_EQ(qv::KuormaReferenceItem(2, 1), 0);
   EXPECT_EQ(qv::KuormaReferenceItem(-2, 2), 0);
 
   // Points: 3t + d global, 3t + d + 3 local; distributed + 21; projections 33 and 34.
-  EXPECT_EQ(qv::KuormaImage(1, 0, 1, 0), 1);
-  EXPECT_EQ(qv::KuormaImage(1, 0, 3, 0), 6);
-  EXPECT_EQ(qv::KuormaImage(1, 1, 2, 0), 5);
-  EXPECT_EQ(qv::KuormaImage(1, 1, 5, 0), 11);
-  EXPECT_EQ(qv::KuormaImage(2, 0, 1, 0), 22);
-  EXPECT_EQ(qv::KuormaImage(3, 1, 5, 0), 32);
-  EXPECT_EQ(qv::KuormaImage(2, 0, 0, 1), 33);
-  EXPECT_EQ(qv::KuormaImage(3, 0, 1, 1), 34);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kPoint, 0, 1, 0), 1);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kPoint, 0, 3, 0), 6);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kPoint, 1, 2, 0), 5);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kPoint, 1, 5, 0), 11);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kLine, 0, 1, 0), 22);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kSurface, 1, 5, 0), 32);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kLine, 0, 0, 1), 33);
+  EXPECT_EQ(qv::KuormaImage(KuormaVektori::kSurface, 0, 1, 1), 34);
   EXPECT_EQ(qv::KuormaImageName(34), "kuormaohje34");
 }
 
 TEST_F(KuormaDialogiTest, NewPointLoadShows) {
-  const KuormaDialogView v = Open(0, 1);
+  const KuormaDialogView v = Open(0, KuormaVektori::kPoint);
   EXPECT_EQ(v.caption, "Uuden kuorman määrittely");
   EXPECT_EQ(v.tab, 0);
   EXPECT_EQ(v.tabCaption, "Pistekuormat");
@@ -124,7 +124,7 @@ TEST_F(KuormaDialogiTest, NewPointLoadShows) {
 }
 
 TEST_F(KuormaDialogiTest, NewLineAndSurfaceLoadsShowAndSnowPreset) {
-  KuormaDialogView v = Open(0, 2);
+  KuormaDialogView v = Open(0, KuormaVektori::kLine);
   EXPECT_EQ(v.tabCaption, "Viivakuormat");
   EXPECT_EQ(v.helpContext, 332);
   EXPECT_EQ(v.typeItems, (std::vector<std::string>{"Voima [kN/m]"}));
@@ -138,25 +138,25 @@ TEST_F(KuormaDialogiTest, NewLineAndSurfaceLoadsShowAndSnowPreset) {
   EXPECT_EQ(v.image, 22);
 
   // "Lumikuorma" on a horizontal member: per horizontal projection.
-  v = Open(2, 3);
+  v = Open(2, KuormaVektori::kSurface);
   EXPECT_EQ(v.q1Label, "Kuorman ominaisarvo Q1 [kN/m2]:");
   EXPECT_EQ(v.reference, 1);
   EXPECT_EQ(v.referenceItems[1], "Vaakaprojektiota kohden (X-akseli)");
   EXPECT_EQ(v.image, 34);
   // Not on a column, and only for names beginning exactly with "Lumi".
   p().Member.Angle = 90.0;
-  EXPECT_EQ(Open(2, 2).reference, 0);
+  EXPECT_EQ(Open(2, KuormaVektori::kLine).reference, 0);
   p().Member.Angle = 0.0;
   loads().Cases().SetText(2, 0, "lumikuorma");
-  EXPECT_EQ(Open(2, 2).reference, 0);
+  EXPECT_EQ(Open(2, KuormaVektori::kLine).reference, 0);
 }
 
 TEST_F(KuormaDialogiTest, ExistingLoadsShowInDialogUnits) {
   const int m = loads().AddLoad("M", 0, KV::kPoint, -6, 1, 2500000.0, 0.0, 1200.0, 0.0);
   const int l = loads().AddLoad("L", 1, KV::kLine, 2, KV::kPerHorizontal, -2.0, -4.0, -1.0, -1.0);
-  KuormaDialogView v = Open(3, 3, m);  // the load's own case and kind win
+  KuormaDialogView v = Open(3, KuormaVektori::kSurface, m);  // the load's own case and kind win
   EXPECT_EQ(v.state.loadCase, 0);
-  EXPECT_EQ(v.state.kind, 1);
+  EXPECT_EQ(v.state.kind, KuormaVektori::kPoint);
   EXPECT_EQ(v.caption, "Olemassaolevan kuorman muuttaminen");
   EXPECT_FALSE(v.copyVisible);
   EXPECT_EQ(v.type, 1);
@@ -166,7 +166,7 @@ TEST_F(KuormaDialogiTest, ExistingLoadsShowInDialogUnits) {
   EXPECT_EQ(v.q1Label, "Kuorman ominaisarvo M [kNm]:");
   EXPECT_EQ(v.image, 11);
 
-  v = Open(0, 1, l);
+  v = Open(0, KuormaVektori::kPoint, l);
   EXPECT_EQ(v.x1, "0.0");
   EXPECT_EQ(v.x2, "6000.0");
   EXPECT_EQ(v.q1, "-2.000");
@@ -177,7 +177,7 @@ TEST_F(KuormaDialogiTest, ExistingLoadsShowInDialogUnits) {
   // Value list: loads of the same kind and type in shown units with -1 .. -9, distinct, descending.
   loads().AddLoad("", 2, KV::kPoint, 2, 1, -3000.0, 0.0, 0.0, 0.0);
   loads().AddLoad("", 2, KV::kPoint, 1, 1, 4200.0, 0.0, 0.0, 0.0);
-  v = Open(0, 1);
+  v = Open(0, KuormaVektori::kPoint);
   EXPECT_EQ(v.valueItems,
             (std::vector<std::string>{"4.200", "-1.000", "-2.000", "-3.000", "-4.000", "-5.000",
                                       "-6.000", "-7.000", "-8.000", "-9.000"}));
@@ -187,7 +187,7 @@ TEST_F(KuormaDialogiTest, ExistingLoadsShowInDialogUnits) {
 }
 
 TEST_F(KuormaDialogiTest, ChangeHandlers) {
-  KuormaDialogView v = Open(0, 1);
+  KuormaDialogView v = Open(0, KuormaVektori::kPoint);
   v.direction = 4;
   qv::ChangeKuormaType(p(), v, 1);
   EXPECT_EQ(v.directionItems[4], "y-akselin ympäri (Paikalliskoord.)");
@@ -198,7 +198,7 @@ TEST_F(KuormaDialogiTest, ChangeHandlers) {
   EXPECT_TRUE(v.spacingEnabled);
 
   // The line tab offers no moment type for a new load.
-  v = Open(0, 2);
+  v = Open(0, KuormaVektori::kLine);
   qv::ChangeKuormaType(p(), v, 1);
   EXPECT_EQ(v.type, 0);
   qv::ChangeKuormaDirection(v, 0);
@@ -215,7 +215,7 @@ TEST_F(KuormaDialogiTest, ChangeHandlers) {
 }
 
 TEST_F(KuormaDialogiTest, PointLoadChecks) {
-  const KuormaDialogView v = Open(0, 1);
+  const KuormaDialogView v = Open(0, KuormaVektori::kPoint);
   KuormaDialogInput in = qv::InputFromView(v);
   in.x1 = "6000.5";
   ExpectFailure(v, in, KuormaField::kX1, "Kuorman paikka x1 [mm]: anna luku väliltä 0 … 6000");
@@ -244,7 +244,7 @@ TEST_F(KuormaDialogiTest, PointLoadChecks) {
 }
 
 TEST_F(KuormaDialogiTest, DistributedLoadChecks) {
-  const KuormaDialogView v = Open(1, 2);
+  const KuormaDialogView v = Open(1, KuormaVektori::kLine);
   KuormaDialogInput in = qv::InputFromView(v);
   in.x2 = "abc";
   ExpectFailure(v, in, KuormaField::kX2, "Kuorman loppu x2 [mm]: anna luku väliltä 0 … 6000");
@@ -269,7 +269,7 @@ TEST_F(KuormaDialogiTest, DistributedLoadChecks) {
 TEST_F(KuormaDialogiTest, StoresNewLoadsInStoredUnits) {
   // The default new point load: -1 kN in global Y.
   loads().AddLoad("viiva", 0, KV::kLine, 2, 1, -1.0, -1.0, 0.0, 6000.0);
-  qv::KuormaStoreResult r = Store(Open(0, 1));
+  qv::KuormaStoreResult r = Store(Open(0, KuormaVektori::kPoint));
   ASSERT_TRUE(r.stored);
   EXPECT_EQ(r.loadIndex, 0);  // before the case's line load
   EXPECT_EQ(loads().CurrentIndex, 0);
@@ -281,7 +281,7 @@ TEST_F(KuormaDialogiTest, StoresNewLoadsInStoredUnits) {
   EXPECT_DOUBLE_EQ(loads().X2(0), 0.0);
 
   // 2.5 kNm about local z.
-  KuormaDialogView v = Open(0, 1);
+  KuormaDialogView v = Open(0, KuormaVektori::kPoint);
   qv::ChangeKuormaType(p(), v, 1);
   qv::ChangeKuormaDirection(v, 5);
   KuormaDialogInput in = qv::InputFromView(v);
@@ -295,7 +295,7 @@ TEST_F(KuormaDialogiTest, StoresNewLoadsInStoredUnits) {
   EXPECT_DOUBLE_EQ(loads().X1(1), 3000.0);
 
   // A line load typed from 4000 to 1000: the positions swap, the values stay.
-  v = Open(1, 2);
+  v = Open(1, KuormaVektori::kLine);
   in = qv::InputFromView(v);
   in.x1 = "4000";
   in.x2 = "1000";
@@ -310,16 +310,16 @@ TEST_F(KuormaDialogiTest, StoresNewLoadsInStoredUnits) {
   EXPECT_DOUBLE_EQ(loads().Q2(i), -3.0);
 
   // Snow on a horizontal member, -1 kN/m2: -0.001 N/mm2 per horizontal projection.
-  r = Store(Open(2, 3));
+  r = Store(Open(2, KuormaVektori::kSurface));
   ASSERT_TRUE(r.stored);
   EXPECT_EQ(loads().RefLength(r.loadIndex), 2);
-  EXPECT_EQ(loads().LoadKind(r.loadIndex), 3);
+  EXPECT_EQ(loads().Kind(r.loadIndex), KuormaVektori::kSurface);
   EXPECT_DOUBLE_EQ(loads().Q1(r.loadIndex), -0.001);
   EXPECT_DOUBLE_EQ(loads().Q2(r.loadIndex), -0.001);
 }
 
 TEST_F(KuormaDialogiTest, CopiesAPointLoadAlongTheMember) {
-  KuormaDialogView v = Open(1, 1);
+  KuormaDialogView v = Open(1, KuormaVektori::kPoint);
   qv::SetKuormaCopy(v, true);
   KuormaDialogInput in = qv::InputFromView(v);
   in.name = "Orsi";
@@ -335,7 +335,7 @@ TEST_F(KuormaDialogiTest, CopiesAPointLoadAlongTheMember) {
   EXPECT_EQ(loads().CurrentIndex, 5);
 
   // Copying is for new loads only: a changed load ignores the box.
-  v = Open(0, 0, 2);
+  v = Open(0, std::nullopt, 2);
   in = qv::InputFromView(v);
   in.copyChecked = true;
   in.spacing = "x";
@@ -348,7 +348,7 @@ TEST_F(KuormaDialogiTest, ChangedLoadIsReplacedInPlace) {
   loads().AddLoad("B", 0, KV::kLine, 2, 1, -2.0, -2.0, 0.0, 3000.0);
   loads().AddLoad("C", 1, KV::kPoint, 2, 1, -5000.0, 0.0, 100.0, 0.0);
   loads().CurrentIndex = 0;
-  KuormaDialogView v = Open(0, 2, 0);
+  KuormaDialogView v = Open(0, KuormaVektori::kLine, 0);
   KuormaDialogInput in = qv::InputFromView(v);
   EXPECT_EQ(in.reference, 1);
   in.name = "";
@@ -370,7 +370,7 @@ TEST_F(KuormaDialogiTest, ChangedLoadIsReplacedInPlace) {
 
 TEST_F(KuormaDialogiTest, MomentLineLoadFromAFileKeepsItsType) {
   const int i = loads().AddLoad("Mt", 0, KV::kLine, -4, 1, 1500.0, 1500.0, 0.0, 6000.0);
-  const KuormaDialogView v = Open(0, 2, i);
+  const KuormaDialogView v = Open(0, KuormaVektori::kLine, i);
   EXPECT_EQ(v.typeItems.size(), 2u);
   EXPECT_EQ(v.type, 1);
   EXPECT_EQ(v.q1, "1.500");

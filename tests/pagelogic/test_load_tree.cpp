@@ -17,9 +17,11 @@ struct Want {
   int level;
   std::string text;
   int loadCase;
-  int kind;
+  int kind;  // as the file numbers it, 0 for none
   int loadIndex;
 };
+
+int KindNumber(std::optional<qv::LoadKind> kind) { return kind ? qv::ToInt(*kind) : 0; }
 
 class LoadTreeTest : public loadtest::LoadProjectTest {
  protected:
@@ -41,7 +43,7 @@ void ExpectTree(const LoadTree& t, const std::vector<Want>& want) {
     EXPECT_EQ(n.level, want[i].level) << i;
     EXPECT_EQ(n.text, want[i].text) << i;
     EXPECT_EQ(n.loadCase, want[i].loadCase) << i;
-    EXPECT_EQ(n.kind, want[i].kind) << i;
+    EXPECT_EQ(KindNumber(n.kind), want[i].kind) << i;
     EXPECT_EQ(n.loadIndex, want[i].loadIndex) << i;
     // Case and group nodes: image 0 of the image list and expanded; the rest neither.
     EXPECT_EQ(n.image, n.level <= 1 ? 0 : -1) << i;
@@ -167,7 +169,7 @@ TEST_F(LoadTreeTest, CountedPositionsMatchWhatNodesStandFor) {
     EXPECT_EQ(pos.loadIndex, node.loadIndex) << n;
     if (node.loadIndex >= 0) {
       EXPECT_EQ(loads().LoadCase(node.loadIndex), node.loadCase) << n;
-      EXPECT_EQ(loads().LoadKind(node.loadIndex), node.kind) << n;
+      EXPECT_EQ(loads().Kind(node.loadIndex), *node.kind) << n;
     }
   }
   // Position within the case runs across the groups: Lumi is the second load of case 2.
@@ -200,7 +202,7 @@ TEST_F(LoadTreeTest, TreeSelectionChangesTheSelectedLoad) {
 // Small loads keep three significant digits in the tree, whole ones their one decimal.
 TEST_F(LoadTreeTest, SmallValuesKeepThreeSignificantDigits) {
   struct Case {
-    int kind;
+    qv::LoadKind kind;
     double value;  // N, N/mm or N/mm2
     const char* text;
   };

@@ -311,7 +311,7 @@ TEST_F(RakenneDialogiTest, ShorteningWithNoLeavesOneSupportAndCutsLoads) {
   // stays; the line load starting at the end goes.
   EXPECT_DOUBLE_EQ(loads.X2(1), 3000.0);
   EXPECT_DOUBLE_EQ(loads.Q2(1), 3.0);
-  EXPECT_EQ(loads.LoadKind(0), KuormaVektori::kPoint);
+  EXPECT_EQ(loads.Kind(0), KuormaVektori::kPoint);
 }
 
 TEST_F(RakenneDialogiTest, FixedEndSupportAnsweredNoIsRemoved) {

@@ -46,7 +46,7 @@ double AppliedForceY(const QELVUX_data& p, int k) {
     if (d == -2) share = std::cos(a);
     if (d == -1) share = std::sin(a);
     if (share == 0.0) continue;
-    if (loads.LoadKind(i) == KuormaVektori::kPoint) {
+    if (loads.Kind(i) == KuormaVektori::kPoint) {
       sum += share * loads.Q1(i);
       continue;
     }
@@ -55,7 +55,7 @@ double AppliedForceY(const QELVUX_data& p, int k) {
     const double q2 = loads.Q1(i) + (loads.Q2(i) - loads.Q1(i)) * (x2 - x1) / (loads.X2(i) - x1);
     double total = 0.5 * (loads.Q1(i) + q2) * (x2 - x1);
     if (loads.RefLength(i) == KuormaVektori::kPerHorizontal) total *= std::cos(a);
-    if (loads.LoadKind(i) == KuormaVektori::kSurface) total *= p.Member.LoadWidth;
+    if (loads.Kind(i) == KuormaVektori::kSurface) total *= p.Member.LoadWidth;
     sum += share * total;
   }
   return sum;
@@ -68,8 +68,8 @@ TEST(ScaleProject, SupportsAndLoadsAreWhatWasAskedAndTheStructureIsStable) {
   EXPECT_EQ(p->Loads.Count(), 2000);
   EXPECT_EQ(p->Loads.Cases().Count(), 20);
   EXPECT_EQ(p->Loads.Combinations().CombinationCount(), 16);
-  for (int kind = KuormaVektori::kPoint; kind <= KuormaVektori::kSurface; ++kind)
-    EXPECT_GT(p->Loads.CountLoads(-1, kind), 100) << kind;
+  for (qv::LoadKind kind : qv::kLoadKinds)
+    EXPECT_GT(p->Loads.CountLoads(-1, kind), 100) << qv::ToInt(kind);
   std::string message;
   EXPECT_EQ(qv::SupportCheck(*p, message), 0) << message;
 }

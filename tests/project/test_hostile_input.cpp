@@ -25,7 +25,8 @@ TEST(ProjectHostileInput, RecordNamesThatLookLikeHeadersSurviveSaveAndLoad) {
   const std::string fake = "[ ==== 401 ==== ]";
   const int cases = p.Loads.Cases().Count();
   p.Loads.Cases().AddCase(fake, 1);
-  p.Loads.AddLoad("[ ==== 301 ==== ]", 0, 2, 2, 1, -1.0, -1.0, 0.0, p.Member.Length);
+  p.Loads.AddLoad("[ ==== 301 ==== ]", 0, KuormaVektori::kLine, 2, 1, -1.0, -1.0, 0.0,
+                  p.Member.Length);
   p.Member.AddPoint("[ ==== 211 ==== ]", 2, 6111110, p.Member.Length / 2.0);
   const int points = p.Member.Count();
   const int loads = p.Loads.Count();

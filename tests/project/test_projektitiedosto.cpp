@@ -372,7 +372,7 @@ TEST(ProjectFile, RoundTripOverCodesDirectionsAndOwnLimits) {
     p.Member.AddPoint("Nivel ö", RakenneVektori::kHinge, RakenneVektori::kHingeZ, 2500);
     p.Member.AddPoint("Jäykkä", RakenneVektori::kSupport, RakenneVektori::kFixed, 6000);
     int n = 0;
-    for (int kind = KuormaVektori::kPoint; kind <= KuormaVektori::kSurface; ++kind) {
+    for (qv::LoadKind kind : qv::kLoadKinds) {
       for (int dir : {1, 2, 3, 4, 5, 6, -1, -2, -3, -4, -5, -6}) {
         const double x1 = 100.0 * (++n);
         p.Loads.AddLoad("kuorma å" + std::to_string(n), n % p.Loads.Cases().Count(), kind, dir,

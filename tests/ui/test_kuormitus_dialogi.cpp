@@ -74,7 +74,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void newPointLoadShowsDefaultsAndStoresMinusOneKilonewtonInY() {
-    TKuormatFRM d(Ui(), kCaseHyoty, 1, -1);
+    TKuormatFRM d(Ui(), kCaseHyoty, KuormaVektori::kPoint, -1);
     QCOMPARE(d.windowTitle(), QString::fromUtf8("Uuden kuorman määrittely"));
     auto* tabs = Child<QTabWidget>(d, "PageControl1");
     QCOMPARE(tabs->currentIndex(), 0);
@@ -103,7 +103,7 @@ class KuormaDialogTest : public QObject {
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(Loads().Count(), 1);
     QCOMPARE(Loads().LoadCase(0), kCaseHyoty);
-    QCOMPARE(Loads().LoadKind(0), 1);
+    QCOMPARE(Loads().Kind(0), KuormaVektori::kPoint);
     QCOMPARE(Loads().Direction(0), 2);
     QCOMPARE(Loads().Q1(0), -1000.0);
     QCOMPARE(Loads().X1(0), 0.0);
@@ -111,7 +111,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void pointLoadRefusalsNameTheirInput() {
-    TKuormatFRM d(Ui(), kCaseHyoty, 1, -1);
+    TKuormatFRM d(Ui(), kCaseHyoty, KuormaVektori::kPoint, -1);
     Type(d, "ComboBox4", "abc");
     QVERIFY(OkMessage(d).rfind("Kuorman paikka x1 [mm]: anna luku väliltä ", 0) == 0);
     Type(d, "ComboBox4", "6000,5");  // beyond the member
@@ -150,7 +150,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void momentAboutLocalZIsStoredInNewtonMillimetres() {
-    TKuormatFRM d(Ui(), kCaseHyoty, 1, -1);
+    TKuormatFRM d(Ui(), kCaseHyoty, KuormaVektori::kPoint, -1);
     Box(d, "ComboBox2")->setCurrentIndex(1);
     Box(d, "ComboBox3")->setCurrentIndex(5);
     QCOMPARE(Box(d, "ComboBox3")->currentText(),
@@ -165,7 +165,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void copiesEverySpacingUpToTheEnd() {
-    TKuormatFRM d(Ui(), kCaseOmapaino, 1, -1);
+    TKuormatFRM d(Ui(), kCaseOmapaino, KuormaVektori::kPoint, -1);
     Child<QLineEdit>(d, "Edit1")->setText(QStringLiteral("Orsi"));
     Child<QCheckBox>(d, "KopioiPisteKuormatCheck")->setChecked(true);
     Type(d, "ComboBox6", "1200");
@@ -182,10 +182,11 @@ class KuormaDialogTest : public QObject {
   }
 
   void existingMomentIsShownAndReplacedInPlace() {
-    Loads().AddLoad("F", kCaseHyoty, 1, 2, 1, -4000.0, 0.0, 500.0, 0.0);
-    const int m = Loads().AddLoad("M", kCaseHyoty, 1, -6, 1, 2500000.0, 0.0, 1500.0, 0.0);
-    Loads().AddLoad("q", kCaseHyoty, 2, 2, 1, -1.0, -1.0, 0.0, 6000.0);
-    TKuormatFRM d(Ui(), 0, 3, m);  // the load's own case and kind count
+    Loads().AddLoad("F", kCaseHyoty, KuormaVektori::kPoint, 2, 1, -4000.0, 0.0, 500.0, 0.0);
+    const int m =
+        Loads().AddLoad("M", kCaseHyoty, KuormaVektori::kPoint, -6, 1, 2500000.0, 0.0, 1500.0, 0.0);
+    Loads().AddLoad("q", kCaseHyoty, KuormaVektori::kLine, 2, 1, -1.0, -1.0, 0.0, 6000.0);
+    TKuormatFRM d(Ui(), 0, KuormaVektori::kSurface, m);  // the load's own case and kind count
     QCOMPARE(d.windowTitle(), QString::fromUtf8("Olemassaolevan kuorman muuttaminen"));
     QVERIFY(Child<QTabWidget>(d, "PageControl1")->isTabVisible(0));
     QCOMPARE(Child<QLineEdit>(d, "Edit1")->text(), QStringLiteral("M"));
@@ -204,7 +205,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void lineLoadPositionsAreOrderedAndQ1CopiesIntoQ2() {
-    TKuormatFRM d(Ui(), kCaseOmapaino, 2, -1);
+    TKuormatFRM d(Ui(), kCaseOmapaino, KuormaVektori::kLine, -1);
     auto* tabs = Child<QTabWidget>(d, "PageControl1");
     QVERIFY(tabs->isTabVisible(1) && !tabs->isTabVisible(0) && !tabs->isTabVisible(2));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Viivakuormat"));
@@ -237,7 +238,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void lineLoadRefusals() {
-    TKuormatFRM d(Ui(), kCaseOmapaino, 2, -1);
+    TKuormatFRM d(Ui(), kCaseOmapaino, KuormaVektori::kLine, -1);
     Type(d, "ComboBox15", "1000");
     Type(d, "ComboBox16", "1000,5");
     QCOMPARE(OkMessage(d), std::string("Kuorma liian lyhyt!"));
@@ -258,7 +259,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void snowCasePresetsTheHorizontalProjection() {
-    TKuormatFRM d(Ui(), kCaseLumi, 2, -1);
+    TKuormatFRM d(Ui(), kCaseLumi, KuormaVektori::kLine, -1);
     QComboBox* ref = Box(d, "ComboBox14");
     QVERIFY(ref->isVisibleTo(&d));
     QCOMPARE(ref->currentIndex(), 1);
@@ -285,16 +286,16 @@ class KuormaDialogTest : public QObject {
 
   void snowPresetNeedsTheExactNameAndASlope() {
     Loads().Cases().SetText(kCaseLumi, 0, "lumikuorma");
-    TKuormatFRM lower(Ui(), kCaseLumi, 3, -1);
+    TKuormatFRM lower(Ui(), kCaseLumi, KuormaVektori::kSurface, -1);
     QCOMPARE(Box(lower, "ComboBox24")->currentIndex(), 0);
     Loads().Cases().SetText(kCaseLumi, 0, "Lumikuorma");
     project_->Member.Angle = 90.0;
-    TKuormatFRM column(Ui(), kCaseLumi, 3, -1);
+    TKuormatFRM column(Ui(), kCaseLumi, KuormaVektori::kSurface, -1);
     QCOMPARE(Box(column, "ComboBox24")->currentIndex(), 0);
   }
 
   void surfaceLoadIsStoredPerSquareMillimetre() {
-    TKuormatFRM d(Ui(), kCaseHyoty, 3, -1);
+    TKuormatFRM d(Ui(), kCaseHyoty, KuormaVektori::kSurface, -1);
     auto* tabs = Child<QTabWidget>(d, "PageControl1");
     QVERIFY(tabs->isTabVisible(2) && !tabs->isTabVisible(0) && !tabs->isTabVisible(1));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Pintakuormat"));
@@ -302,15 +303,15 @@ class KuormaDialogTest : public QObject {
     QVERIFY(HasLabel(d, "Kuorman ominaisarvo Q1 [kN/m2]:"));
     QCOMPARE(Box(d, "ComboBox27")->currentText(), QStringLiteral("-1.0"));
     QCOMPARE(OkMessage(d), std::string());
-    QCOMPARE(Loads().LoadKind(0), 3);
+    QCOMPARE(Loads().Kind(0), KuormaVektori::kSurface);
     QVERIFY(std::fabs(Loads().Q1(0) + 0.001) < 1e-12);
     QVERIFY(std::fabs(Loads().Q2(0) + 0.001) < 1e-12);
     QCOMPARE(Loads().X2(0), 6000.0);
   }
 
   void valueListOffersTheValuesInUse() {
-    Loads().AddLoad("F", kCaseHyoty, 1, 2, 1, -2500.0, 0.0, 500.0, 0.0);
-    TKuormatFRM d(Ui(), kCaseOmapaino, 1, -1);
+    Loads().AddLoad("F", kCaseHyoty, KuormaVektori::kPoint, 2, 1, -2500.0, 0.0, 500.0, 0.0);
+    TKuormatFRM d(Ui(), kCaseOmapaino, KuormaVektori::kPoint, -1);
     QComboBox* values = Box(d, "ComboBox5");
     QVERIFY(values->findText(QStringLiteral("-2.500")) >= 0);
     QCOMPARE(values->itemText(0), QStringLiteral("-1.000"));
@@ -335,7 +336,7 @@ class KuormaDialogTest : public QObject {
     QFETCH(double, q1);
     QFETCH(double, q2);
     Loads().AddLoad("tuuli", kCaseHyoty, KuormaVektori::kLine, 2, 1, 1.5, 4.5, 0.0, 3000.0);
-    TKuormatFRM d(Ui(), kCaseOmapaino, 2, -1);
+    TKuormatFRM d(Ui(), kCaseOmapaino, KuormaVektori::kLine, -1);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     Box(d, "ComboBox17")->setFocus();
@@ -356,7 +357,7 @@ class KuormaDialogTest : public QObject {
   }
 
   void helpUsesTheContextOfTheKind() {
-    for (int kind = 1; kind <= 3; ++kind) {
+    for (qv::LoadKind kind : qv::kLoadKinds) {
       TKuormatFRM d(Ui(), 0, kind, -1);
       d.HelpClicked();
     }

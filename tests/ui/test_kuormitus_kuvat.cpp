@@ -108,7 +108,7 @@ class LoadPicturesTest : public QObject {
   }
 
   void dialogPictureFollowsTheChoices() {
-    TKuormatFRM d(Ui(), 2, 2, -1);  // snow: per horizontal projection
+    TKuormatFRM d(Ui(), 2, KuormaVektori::kLine, -1);  // snow: per horizontal projection
     auto* picture = d.findChild<PaintBox*>(QStringLiteral("KuormaKuva"));
     QVERIFY(picture);
     const QImage snow = picture->Render(230, 180);
@@ -127,19 +127,19 @@ class LoadPicturesTest : public QObject {
 
     QVERIFY(Open(projects, "kuormat_palkki.vux"));
     {
-      TKuormatFRM d(Ui(), 1, 1, -1);
+      TKuormatFRM d(Ui(), 1, KuormaVektori::kPoint, -1);
       Save(d, out, "kuormitus_dialogi_piste.png");
     }
     {
-      const int surface = project_->Loads.FirstLoad(1, 3);
+      const int surface = project_->Loads.FirstLoad(1, KuormaVektori::kSurface);
       QVERIFY(surface >= 0);
-      TKuormatFRM d(Ui(), 1, 3, surface);
+      TKuormatFRM d(Ui(), 1, KuormaVektori::kSurface, surface);
       Save(d, out, "kuormitus_dialogi_pinta.png");
     }
     {
       // The program's own message box over the dialog, for a load 0.5 mm long.
       QtMessages boxes;
-      TKuormatFRM d(Ui(&boxes), 0, 2, -1);
+      TKuormatFRM d(Ui(&boxes), 0, KuormaVektori::kLine, -1);
       boxes.SetParent(&d);
       d.findChild<QComboBox*>(QStringLiteral("ComboBox15"))->setCurrentText(QStringLiteral("1000"));
       d.findChild<QComboBox*>(QStringLiteral("ComboBox16"))
@@ -166,7 +166,7 @@ class LoadPicturesTest : public QObject {
     }
     QVERIFY(Open(projects, "kuormat_kattotuoli.vux"));
     {
-      TKuormatFRM d(Ui(), 2, 2, -1);
+      TKuormatFRM d(Ui(), 2, KuormaVektori::kLine, -1);
       Save(d, out, "kuormitus_dialogi_viiva.png");
     }
     SaveHintSheet(out + QStringLiteral("/kuormitus_ohjekuvat.png"));

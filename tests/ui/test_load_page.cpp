@@ -119,7 +119,7 @@ class LoadPageTest : public QObject {
     // No load selected: the first line-load group.
     QCOMPARE(CurrentText(), QStringLiteral("VIIVAKUORMAT: (0 kpl)"));
     QCOMPARE(tree->currentItem()->parent(), tree->topLevelItem(0));
-    for (int kind = 1; kind <= 3; ++kind) {
+    for (qv::LoadKind kind : qv::kLoadKinds) {
       QVERIFY(page_->KindButton(kind)->isCheckable());
       QVERIFY(page_->KindButton(kind)->isChecked());
     }
@@ -157,7 +157,7 @@ class LoadPageTest : public QObject {
                       Qt::LeftButton);
     QCOMPARE(requests_.size(), std::size_t(1));
     QCOMPARE(requests_[0].loadCase, 1);
-    QCOMPARE(requests_[0].kind, 2);
+    QCOMPARE(requests_[0].kind, KuormaVektori::kLine);
     QCOMPARE(requests_[0].loadIndex, -1);
     QCOMPARE(Loads().Count(), 1);
     QCOMPARE(Loads().Q1(0), -3.0);
@@ -187,8 +187,8 @@ class LoadPageTest : public QObject {
   }
 
   void changingThroughADetailLine() {
-    Loads().AddLoad("A", 0, 1, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
-    const int b = Loads().AddLoad("B", 0, 1, 2, 1, -2000.0, 0.0, 2000.0, 0.0);
+    Loads().AddLoad("A", 0, KuormaVektori::kPoint, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
+    const int b = Loads().AddLoad("B", 0, KuormaVektori::kPoint, 2, 1, -2000.0, 0.0, 2000.0, 0.0);
     page_->Refresh();
     Select(0, "Voima: -2.0 kN");
     QCOMPARE(Loads().CurrentIndex, b);
@@ -202,8 +202,8 @@ class LoadPageTest : public QObject {
 
   void deletingWithTheKeyAndTheButton() {
     QSignalSpy changed(page_.get(), &LoadPage::ProjectChanged);
-    Loads().AddLoad("A", 0, 1, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
-    Loads().AddLoad("B", 0, 1, 2, 1, -2000.0, 0.0, 2000.0, 0.0);
+    Loads().AddLoad("A", 0, KuormaVektori::kPoint, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
+    Loads().AddLoad("B", 0, KuormaVektori::kPoint, 2, 1, -2000.0, 0.0, 2000.0, 0.0);
     page_->Refresh();
     Select(0, "2: B");
     page_->KuormaPuu()->setFocus();
@@ -220,7 +220,7 @@ class LoadPageTest : public QObject {
   }
 
   void doubleClickAddsOnAGroupAndChangesALoad() {
-    Loads().AddLoad("A", 2, 1, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
+    Loads().AddLoad("A", 2, KuormaVektori::kPoint, 2, 1, -1000.0, 0.0, 1000.0, 0.0);
     page_->Refresh();
     Cancelling();
     Select(2, "PINTAKUORMAT: (0 kpl)");
@@ -231,7 +231,7 @@ class LoadPageTest : public QObject {
     QTest::mouseRelease(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QCOMPARE(requests_.size(), std::size_t(1));
-    QCOMPARE(requests_[0].kind, 3);
+    QCOMPARE(requests_[0].kind, KuormaVektori::kSurface);
     QCOMPARE(requests_[0].loadCase, 2);
     QCOMPARE(requests_[0].loadIndex, -1);
     Select(2, "1: A");
@@ -251,27 +251,27 @@ class LoadPageTest : public QObject {
     Select(2, "PINTAKUORMAT: (0 kpl)");
     QCOMPARE(page_->AddClicked(), 101);
     QCOMPARE(Loads().LoadCase(0), 2);
-    QCOMPARE(Loads().LoadKind(0), 3);
+    QCOMPARE(Loads().Kind(0), KuormaVektori::kSurface);
     combo->setCurrentIndex(0);
     QCOMPARE(Loads().VisibleCase, -1);
     QCOMPARE(page_->KuormaPuu()->topLevelItemCount(), 4);
   }
 
   void kindButtonsSwitchTheirLoads() {
-    QToolButton* points = page_->KindButton(1);
+    QToolButton* points = page_->KindButton(KuormaVektori::kPoint);
     QTest::mouseClick(points, Qt::LeftButton);
     QVERIFY(!points->isChecked());
     QCOMPARE(Loads().ShowPointLoads, 0);
     QCOMPARE(Loads().ShowLineLoads, 1);
-    QTest::mouseClick(page_->KindButton(3), Qt::LeftButton);
+    QTest::mouseClick(page_->KindButton(KuormaVektori::kSurface), Qt::LeftButton);
     QCOMPARE(Loads().ShowSurfaceLoads, 0);
     QTest::mouseClick(points, Qt::LeftButton);
     QCOMPARE(Loads().ShowPointLoads, 1);
   }
 
   void pointerAndClicksOnTheDrawing() {
-    const int p = Loads().AddLoad("P", 0, 1, 2, 1, -5000.0, 0.0, 4500.0, 0.0);
-    const int q = Loads().AddLoad("q", 1, 2, 2, 1, -1.0, -1.0, 0.0, 2000.0);
+    const int p = Loads().AddLoad("P", 0, KuormaVektori::kPoint, 2, 1, -5000.0, 0.0, 4500.0, 0.0);
+    const int q = Loads().AddLoad("q", 1, KuormaVektori::kLine, 2, 1, -1.0, -1.0, 0.0, 2000.0);
     page_->Refresh();
     const DevicePoint atP = Device(4500.0, 0.0);
     const QString text = page_->PointerMovedTo(atP.x, atP.y);
@@ -295,14 +295,14 @@ class LoadPageTest : public QObject {
     QCOMPARE(requests_[0].loadIndex, p);
     QCOMPARE(Loads().CurrentIndex, p);
     // A point load whose kind is switched off is not hit.
-    QTest::mouseClick(page_->KindButton(1), Qt::LeftButton);
+    QTest::mouseClick(page_->KindButton(KuormaVektori::kPoint), Qt::LeftButton);
     page_->DrawingClicked(overQ.x, overQ.y);
     page_->DrawingClicked(atP.x, atP.y);
     QCOMPARE(Loads().CurrentIndex, q);
   }
 
   void drawingHighlightsTheSelectedLoad() {
-    Loads().AddLoad("P", 0, 1, 2, 1, -5000.0, 0.0, 3000.0, 0.0);
+    Loads().AddLoad("P", 0, KuormaVektori::kPoint, 2, 1, -5000.0, 0.0, 3000.0, 0.0);
     page_->Refresh();
     const QRgb blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0);
     QImage image = page_->PaintBox2()->Render(600, 300);

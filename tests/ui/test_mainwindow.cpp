@@ -187,7 +187,7 @@ class MainWindowTest : public QObject {
     QVERIFY(w.OutputMemo()->toPlainText().contains(QStringLiteral("Kuormia liian vähän")));
     QCOMPARE(PlaceholderVisits(MainPage::Mitoitus), 1);
 
-    w.Project().Loads.AddLoad("Lumi", 1, 2, 2, 1, -2.0, -2.0, 0.0, 6000.0);
+    w.Project().Loads.AddLoad("Lumi", 1, KuormaVektori::kLine, 2, 1, -2.0, -2.0, 0.0, 6000.0);
     for (MainPage page : {MainPage::Tulokset, MainPage::Tulostiedosto, MainPage::Mitoitus}) {
       w.InputMemo()->clear();
       w.Project().AnalysisValid = 0;
@@ -210,7 +210,7 @@ class MainWindowTest : public QObject {
   void changingTheCodeResetsLoadsAfterItsNotice() {
     TpaaikkunaFRM& w = Start();
     QELVUX_data& p = w.Project();
-    p.Loads.AddLoad("Lumi", 1, 2, 2, 1, -2.0, -2.0, 0.0, 6000.0);
+    p.Loads.AddLoad("Lumi", 1, KuormaVektori::kLine, 2, 1, -2.0, -2.0, 0.0, 6000.0);
     p.Materials.SetMaterial(qv::DesignCode::kLimitState, 3);
     QCOMPARE(p.Loads.Count(), 1);
 

@@ -258,7 +258,7 @@ class WorkflowTest : public QObject {
   }
 
   // Selects the kind group of a load case on the load page and presses "Lisää".
-  bool AddLoad(int loadCase, int kind, const std::function<void(TKuormatFRM&)>& fill) {
+  bool AddLoad(int loadCase, qv::LoadKind kind, const std::function<void(TKuormatFRM&)>& fill) {
     auto* page = PageOf<LoadPage>(MainPage::Kuormitus);
     const auto& nodes = page->Tree().nodes;
     int node = -1;
@@ -362,17 +362,17 @@ class WorkflowTest : public QObject {
     QCOMPARE(W().ActivePage(), MainPage::Kuormitus);  // the support check let us leave
     QVERIFY(messages_.shown.empty());
     const int localY = 4;  // "y-suunta (Paikalliskoordinaatisto)"
-    QVERIFY(AddLoad(0, 2, [&](TKuormatFRM& d) {
+    QVERIFY(AddLoad(0, KuormaVektori::kLine, [&](TKuormatFRM& d) {
       Type(Child<QLineEdit>(&d, "Edit11"), QStringLiteral("Kattorakenne"));
       Child<QComboBox>(&d, "ComboBox13")->setCurrentIndex(localY);
       Type(Child<QComboBox>(&d, "ComboBox17"), QStringLiteral("-0,4"));  // Q2 follows Q1
     }));
-    QVERIFY(AddLoad(0, 3, [&](TKuormatFRM& d) {
+    QVERIFY(AddLoad(0, KuormaVektori::kSurface, [&](TKuormatFRM& d) {
       Type(Child<QLineEdit>(&d, "Edit21"), QStringLiteral("Vesikate"));
       Child<QComboBox>(&d, "ComboBox23")->setCurrentIndex(localY);
       Type(Child<QComboBox>(&d, "ComboBox27"), QStringLiteral("-1.2"));
     }));
-    QVERIFY(AddLoad(2, 1, [&](TKuormatFRM& d) {
+    QVERIFY(AddLoad(2, KuormaVektori::kPoint, [&](TKuormatFRM& d) {
       Type(Child<QLineEdit>(&d, "Edit1"), QStringLiteral("Lumi"));
       Child<QComboBox>(&d, "ComboBox3")->setCurrentIndex(localY);
       Type(Child<QComboBox>(&d, "ComboBox4"), QStringLiteral("2000"));

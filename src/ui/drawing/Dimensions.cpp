@@ -157,7 +157,7 @@ void DrawLoadDimensions(Canvas* canvas, const ViewTransform& view, const QELVUX_
   std::vector<double> positions{0.0, m.Length};
   for (int i = 0; i < loads.Count(); ++i) {
     if (!LoadVisible(loads, i)) continue;
-    if (loads.LoadKind(i) == KuormaVektori::kPoint) {
+    if (loads.Kind(i) == KuormaVektori::kPoint) {
       positions.push_back(loads.X1(i));
     } else {
       positions.push_back(loads.X1(i) < 0.0 ? 0.0 : loads.X1(i));

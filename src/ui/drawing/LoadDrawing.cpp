@@ -74,7 +74,7 @@ void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
                      const LoadScales& sc, double g, double d, LabelLayout& layout) {
   const KuormaVektori& loads = p.Loads;
   const RakenneVektori& m = p.Member;
-  const bool surface = loads.LoadKind(i) == KuormaVektori::kSurface;
+  const bool surface = loads.Kind(i) == KuormaVektori::kSurface;
   const double width = surface ? sc.gatheringWidth : 1.0;
   const double q1 = loads.Q1(i) * width;
   const double q2 = loads.Q2(i) * width;
@@ -109,7 +109,7 @@ void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
 
 void DrawOne(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
              const LoadScales& sc, double g, double d, LabelLayout& layout) {
-  if (p.Loads.LoadKind(i) == KuormaVektori::kPoint) {
+  if (p.Loads.Kind(i) == KuormaVektori::kPoint) {
     DrawPointLoad(c, view, p, i, sc, g, d, layout);
   } else {
     DrawDistributed(c, view, p, i, sc, g, d, layout);
@@ -127,7 +127,7 @@ void SetLoadColour(Canvas* c, Colour colour, const DrawStyle& style) {
   c->SetBrushStyle(style.hollow ? BrushStyle::Clear : BrushStyle::Solid);
 }
 
-bool KindShown(const KuormaVektori& loads, int kind) {
+bool KindShown(const KuormaVektori& loads, LoadKind kind) {
   switch (kind) {
     case KuormaVektori::kPoint:
       return loads.ShowPointLoads != 0;
@@ -135,9 +135,8 @@ bool KindShown(const KuormaVektori& loads, int kind) {
       return loads.ShowLineLoads != 0;
     case KuormaVektori::kSurface:
       return loads.ShowSurfaceLoads != 0;
-    default:
-      return false;
   }
+  return false;
 }
 
 // A surface that draws nothing, for the pass that only gathers where the outlines run.
@@ -162,13 +161,12 @@ class NoCanvas : public Canvas {
 void DrawAllVisible(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
                     const LoadScales& sc, double g, double d, LabelLayout& layout) {
   const KuormaVektori& loads = p.Loads;
-  const int kinds[] = {KuormaVektori::kSurface, KuormaVektori::kLine, KuormaVektori::kPoint};
-  for (int kind : kinds) {
+  for (LoadKind kind : {KuormaVektori::kSurface, KuormaVektori::kLine, KuormaVektori::kPoint}) {
     if (!KindShown(loads, kind)) continue;
     for (int k = 0; k < loads.Cases().Count(); ++k) {
       if (loads.VisibleCase >= 0 && k != loads.VisibleCase) continue;
       for (int i = 0; i < loads.Count(); ++i) {
-        if (loads.LoadCase(i) == k && loads.LoadKind(i) == kind)
+        if (loads.LoadCase(i) == k && loads.Kind(i) == kind)
           DrawOne(c, view, p, i, sc, g, d, layout);
       }
     }
@@ -178,7 +176,7 @@ void DrawAllVisible(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
 }  // namespace
 
 bool LoadVisible(const KuormaVektori& loads, int i) {
-  if (i < 0 || i >= loads.Count() || !KindShown(loads, loads.LoadKind(i))) return false;
+  if (i < 0 || i >= loads.Count() || !KindShown(loads, loads.Kind(i))) return false;
   const int k = loads.LoadCase(i);
   if (k < 0 || k >= loads.Cases().Count()) return false;
   return loads.VisibleCase < 0 || k == loads.VisibleCase;
@@ -188,7 +186,7 @@ int LoadNumber(const KuormaVektori& loads, int i) {
   if (i < 0 || i >= loads.Count()) return 0;
   int n = 0;
   for (int j = 0; j <= i; ++j) {
-    if (loads.LoadCase(j) == loads.LoadCase(i) && loads.LoadKind(j) == loads.LoadKind(i)) ++n;
+    if (loads.LoadCase(j) == loads.LoadCase(i) && loads.Kind(j) == loads.Kind(i)) ++n;
   }
   return n;
 }

@@ -205,7 +205,7 @@ class LoadLabels : public ::testing::Test {
     qv::DrawLoads(&canvas, view, &p, qv::DrawStyle{highlight, 0, 0}, qv::SymbolSizes{60.0, 120.0});
   }
   WorldPoint W(qv::DevicePoint d) const { return ToWorld(view, d); }
-  int Add(int kind, int dir, double q, double x1, double x2, const std::string& name) {
+  int Add(qv::LoadKind kind, int dir, double q, double x1, double x2, const std::string& name) {
     return p.Loads.AddLoad(name, 0, kind, dir, 1, q, q, x1, x2);
   }
   QELVUX_data p{"qelvux"};  // reset member: 6000 mm at 0 degrees

@@ -51,7 +51,7 @@ class Loads : public ::testing::Test {
     if (lines.empty()) return {};
     return {W(lines[0].points[0]), W(lines[0].points[1])};
   }
-  int Add(int kase, int kind, int dir, int ref, double q1, double q2, double x1, double x2,
+  int Add(int kase, qv::LoadKind kind, int dir, int ref, double q1, double q2, double x1, double x2,
           const std::string& name = "") {
     return p.Loads.AddLoad(name, kase, kind, dir, ref, q1, q2, x1, x2);
   }
@@ -365,7 +365,9 @@ TEST_F(Loads, KindsInOrderSurfaceLinePointAndOnlyTheVisibleCase) {
 // and kind, and its value in the units the user typed it in.
 TEST_F(Loads, LabelsAreNamesOrNumbersWithTheirValues) {
   struct Case {
-    int kase, kind, dir;
+    int kase;
+    qv::LoadKind kind;
+    int dir;
     double q1, q2, x1, x2;
     const char* name;
     const char* label;
