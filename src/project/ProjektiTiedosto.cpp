@@ -7,7 +7,7 @@
 #include <iterator>
 #include <utility>
 
-#include "design/data/MitoitusAsetuksetValidointi.h"
+#include "design/data/MitoitusAsetuksetRajat.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "project/ProjectMeaning.h"

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "design/data/MitoitusAsetuksetValidointi.h"
+#include "pagelogic/MitoitusAsetuksetSivut.h"
 #include "ui/ProjectPage.h"
 
 class QCheckBox;

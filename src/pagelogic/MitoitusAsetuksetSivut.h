@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "design/data/MitoitusAsetukset.h"
+#include "design/data/MitoitusAsetuksetRajat.h"
 
 // Every Store* function validates its page first, field by field, and stops at the first
 // bad field, returning the text of the "VIRHE" box to show; only a valid page is stored
@@ -14,12 +14,6 @@ namespace mitoitusasetukset {
 constexpr const char* kCaption = "Mitoitusasetukset";
 constexpr const char* kErrorCaption = "VIRHE";
 constexpr const char* kNotChecked = "Ei tarkastella";
-constexpr const char* kAbsoluteLabel = "Absoluuttinen [mm]:";
-constexpr const char* kFactorLabel = "Kerroin:";
-constexpr const char* kLcLabel = "Nurjahduspituus Lc [mm]:";
-constexpr const char* kLkLabel = "Lk [mm]:";
-constexpr const char* kCantileverLabel =
-    "Ulokkeiden sallittun siirtymän (suhteellisen) korotuskerroin:";
 
 // Pages 1..4: buckling, lateral-torsional buckling, deflection limits, stresses.
 enum Page { kBucklingPage = 1, kLtbPage = 2, kDeflectionPage = 3, kStressPage = 4 };
@@ -43,8 +37,6 @@ std::vector<std::string> BucklingFactorItems();  // "2.5", "1.5", "1.0", "0.85",
 std::vector<std::string> EccentricityItems();    // "L/50" ... "L/400"
 // Item of an eccentricity denominator n, -1 when the list has none for it.
 int EccentricityItem(double n);
-// n of an item, or -1 outside the list.
-double EccentricityOfItem(int item);
 // The eccentricity boxes are hidden for EC5.
 bool EccentricityShown(qv::DesignCode code);
 // Text of a box when its mode is chosen: the member length "%.0f" / "1.00".
@@ -62,7 +54,6 @@ struct KiepahdusSivu {
 };
 std::vector<std::string> LkItems(double memberLength);  // 0.1·i·L, i = 1..10, "%.1f"
 std::vector<std::string> LtbFactorItems(qv::DesignCode code);
-std::string LtbFactorLabel(qv::DesignCode code);   // "m_rel,m:" (EC5) or "k_k1:"
 std::string LtbFactorSource(qv::DesignCode code);  // "(EC5, taulukko 5.2.2)" or "(RakMK B10, s. 8)"
 KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& settings, qv::DesignCode code,
                           double memberLength);
@@ -78,7 +69,6 @@ struct SiirtymaSivu {
 };
 std::vector<std::string> RelativeLimitItems();     // "Ei tarkastella", "L/50" ... "L/500"
 int RelativeLimitItem(double n);                   // -1 when the list has none for it
-double RelativeLimitOfItem(int item);              // -1 outside the list
 std::string AbsoluteLimitText(double limit);       // "%.1f", or "Ei tarkastella" for 0
 std::vector<std::string> CantileverFactorItems();  // "1.00", "2.00"
 // Label of a condition's row for the code; "" for a row the code hides.
@@ -89,18 +79,9 @@ std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code,
                                 MitoitusAsetukset& settings);
 
 // ---- Page 4, stresses (the factor itself belongs to the material tables) ----
-std::string StressFactorLabel(qv::DesignCode code);
 std::vector<std::string> StressFactorItems(qv::DesignCode code);
 std::string StressFactorText(double factor);  // "%.2f"
 // Validates the typed factor; on success sets value and returns "".
 std::string ValidateStressFactor(const std::string& text, qv::DesignCode code, double& value);
-
-// ---- Settings read from a project file ----
-// The first setting the dialog would not accept (a range it enforces, a list it chooses
-// from, a switch that is neither on nor off), as the dialog's label with the value, and the
-// project-file section that holds it; "" when every setting would be accepted. The three
-// stress factors are the project's own (partial factors and the raise factor).
-std::string SettingOutOfRange(const MitoitusAsetukset& settings, double limitStateFactor,
-                              double raiseFactor, double ec5Factor, int& section);
 
 }  // namespace mitoitusasetukset

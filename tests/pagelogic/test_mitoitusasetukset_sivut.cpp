@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "design/data/MitoitusAsetuksetValidointi.h"
+#include "pagelogic/MitoitusAsetuksetSivut.h"
 
 namespace {
 
