@@ -1,10 +1,61 @@
 // Load values in the units shown to the user.
 #include "model/LoadUnits.h"
 
+#include <cstdlib>
+
 #include "model/KuormaVektori.h"
 #include "model/NumberText.h"
 
 namespace qv {
+
+namespace {
+
+const char* const kTreeNames[12] = {
+    "FX (pääkoord.)",      "FY (pääkoord)",        "FZ (pääkoord)",        "MX (pääkoord.)",
+    "MY (pääkoord)",       "MZ (pääkoord)",        "Fx (paikalliskoord.)", "Fy (paikalliskoord)",
+    "Fz (paikalliskoord)", "Mx (paikalliskoord.)", "My (paikalliskoord)",  "Mz (paikalliskoord)"};
+const char* const kReportNames[12] = {"FX", "FY", "FZ", "MX", "MY", "MZ",
+                                      "Fx", "Fy", "Fz", "Mx", "My", "Mz"};
+
+}  // namespace
+
+int KuormaDirectionCode(int type, int direction) {
+  if ((type != kKuormaForce && type != kKuormaMoment) || direction < 0 || direction > 5) return 0;
+  return direction <= 2 ? 3 * type + direction + 1 : 2 - 3 * type - direction;
+}
+
+bool KuormaDirectionFromCode(int code, int& type, int& direction) {
+  const int m = std::abs(code);
+  if (m < 1 || m > 6) {
+    type = kKuormaForce;
+    direction = 1;
+    return false;
+  }
+  if (m > 3) {
+    type = kKuormaMoment;
+    direction = code > 0 ? code - 4 : m - 1;
+  } else {
+    type = kKuormaForce;
+    direction = code > 0 ? code - 1 : m + 2;
+  }
+  return true;
+}
+
+int DirectionNameIndex(int code) {
+  if (code >= 1 && code <= 6) return code - 1;
+  if (code <= -1 && code >= -6) return -code + 5;
+  return -1;
+}
+
+std::string DirectionTreeName(int code) {
+  const int i = DirectionNameIndex(code);
+  return i < 0 ? std::string() : kTreeNames[i];
+}
+
+std::string DirectionReportName(int code) {
+  const int i = DirectionNameIndex(code);
+  return i < 0 ? std::string() : kReportNames[i];
+}
 
 double LoadUnitFactor(LoadKind kind, bool moment) {
   switch (kind) {

@@ -1,4 +1,5 @@
-// The units a load is shown in: stored values are N and mm, the user sees kN and m.
+// How a load's direction and value are shown: stored values are N and mm, the user sees kN
+// and m; direction codes have their names.
 #pragma once
 
 #include <string>
@@ -8,6 +9,26 @@
 class KuormaVektori;
 
 namespace qv {
+
+// Direction codes: 1..3 force along, 4..6 moment about global axis X, Y, Z; negative the
+// same about the member's local axes.
+
+// Force or moment, in the order of the load dialog's type list.
+constexpr int kKuormaForce = 0;
+constexpr int kKuormaMoment = 1;
+
+// Direction code of type and direction item: 3t + d + 1 for items 0..2 (global axes),
+// 2 - 3t - d for items 3..5 (local axes, negative). 0 for anything else.
+int KuormaDirectionCode(int type, int direction);
+// Type and direction item of a code; false (force in Y) for a code that is no direction.
+bool KuormaDirectionFromCode(int code, int& type, int& direction);
+
+// Direction name index of a direction code: d - 1 for 1..6, |d| + 5 for -1..-6, -1 otherwise.
+int DirectionNameIndex(int code);
+// "FY (pääkoord)", "Mz (paikalliskoord)" ...; "" for a code that is no direction.
+std::string DirectionTreeName(int code);
+// "FY", "Mz" ...; "" for a code that is no direction.
+std::string DirectionReportName(int code);
 
 // A direction code above 3 in absolute value is a moment.
 inline bool IsMomentDirection(int code) { return code > 3 || code < -3; }

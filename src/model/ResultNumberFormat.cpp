@@ -1,5 +1,5 @@
 // Locale-free number texts of the results page.
-#include "pagelogic/ResultNumberFormat.h"
+#include "model/ResultNumberFormat.h"
 
 #include <cmath>
 

@@ -176,27 +176,6 @@ void SetKuormaCopy(KuormaDialogView& v, bool checked) {
   v.spacingEnabled = checked;
 }
 
-int KuormaDirectionCode(int type, int direction) {
-  if ((type != kKuormaForce && type != kKuormaMoment) || direction < 0 || direction > 5) return 0;
-  return direction <= 2 ? 3 * type + direction + 1 : 2 - 3 * type - direction;
-}
-
-bool KuormaDirectionFromCode(int code, int& type, int& direction) {
-  const int m = std::abs(code);
-  if (m < 1 || m > 6) {
-    type = kKuormaForce;
-    direction = 1;
-    return false;
-  }
-  if (m > 3) {
-    type = kKuormaMoment;
-    direction = code > 0 ? code - 4 : m - 1;
-  } else {
-    type = kKuormaForce;
-    direction = code > 0 ? code - 1 : m + 2;
-  }
-  return true;
-}
 
 std::vector<std::string> KuormaDirectionItems(int type) {
   const char* const* items = type == kKuormaMoment ? kMomentItems : kForceItems;

@@ -6,14 +6,12 @@
 #include <vector>
 
 #include "model/Kinds.h"
+#include "model/LoadUnits.h"
 
 class QELVUX_data;
 
 namespace qv {
 
-// Load types of the type list.
-constexpr int kKuormaForce = 0;
-constexpr int kKuormaMoment = 1;
 // Names are cut to this many characters when stored.
 constexpr int kKuormaNameMaxChars = 59;
 // Values are accepted within +- this many shown units.
@@ -94,11 +92,6 @@ void ChangeKuormaQ1(KuormaDialogView& view, const std::string& text);
 // KopioiPisteKuormatCheck: the spacing is enabled only while the box is ticked.
 void SetKuormaCopy(KuormaDialogView& view, bool checked);
 
-// Direction code of type and direction item: 3t + d + 1 for items 0..2 (global axes),
-// 2 - 3t - d for items 3..5 (local axes, negative). 0 for anything else.
-int KuormaDirectionCode(int type, int direction);
-// Type and direction item of a code; false (force in Y) for a code that is no direction.
-bool KuormaDirectionFromCode(int code, int& type, int& direction);
 std::vector<std::string> KuormaDirectionItems(int type);
 // Item 0 "Rakennepituutta kohden (x-akseli)", and for global X and Y forces item 1.
 std::vector<std::string> KuormaReferenceItems(int type, int direction);

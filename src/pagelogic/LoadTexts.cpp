@@ -5,32 +5,6 @@
 
 namespace qv {
 
-namespace {
-
-const char* const kTreeNames[12] = {
-    "FX (pääkoord.)",      "FY (pääkoord)",        "FZ (pääkoord)",        "MX (pääkoord.)",
-    "MY (pääkoord)",       "MZ (pääkoord)",        "Fx (paikalliskoord.)", "Fy (paikalliskoord)",
-    "Fz (paikalliskoord)", "Mx (paikalliskoord.)", "My (paikalliskoord)",  "Mz (paikalliskoord)"};
-const char* const kReportNames[12] = {"FX", "FY", "FZ", "MX", "MY", "MZ",
-                                      "Fx", "Fy", "Fz", "Mx", "My", "Mz"};
-
-}  // namespace
-
-int DirectionNameIndex(int code) {
-  if (code >= 1 && code <= 6) return code - 1;
-  if (code <= -1 && code >= -6) return -code + 5;
-  return -1;
-}
-
-std::string DirectionTreeName(int code) {
-  const int i = DirectionNameIndex(code);
-  return i < 0 ? std::string() : kTreeNames[i];
-}
-
-std::string DirectionReportName(int code) {
-  const int i = DirectionNameIndex(code);
-  return i < 0 ? std::string() : kReportNames[i];
-}
 
 std::string LoadKindGroupName(LoadKind kind) {
   switch (kind) {

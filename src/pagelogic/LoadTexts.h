@@ -10,12 +10,6 @@ class QELVUX_data;
 
 namespace qv {
 
-// Direction name index of a direction code: d - 1 for 1..6, |d| + 5 for -1..-6, -1 otherwise.
-int DirectionNameIndex(int code);
-// "FY (pääkoord)", "Mz (paikalliskoord)" ...; "" for a code that is no direction.
-std::string DirectionTreeName(int code);
-// "FY", "Mz" ...; "" for a code that is no direction.
-std::string DirectionReportName(int code);
 
 // "PISTEKUORMAT:", "VIIVAKUORMAT:", "PINTAKUORMAT:".
 std::string LoadKindGroupName(LoadKind kind);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "pagelogic/ResultDiagram.h"
-#include "pagelogic/ResultDiagramDrawing.h"
+#include "ui/drawing/ResultDiagramDrawing.h"
 #include "ui/drawing/MemberView.h"
 
 namespace qv {

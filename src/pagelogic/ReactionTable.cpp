@@ -6,7 +6,7 @@
 
 #include "analysis/MemberResults.h"
 #include "model/TextCodec.h"
-#include "pagelogic/ResultNumberFormat.h"
+#include "model/ResultNumberFormat.h"
 #include "pagelogic/ResultsPage.h"
 #include "project/QELVUX_data.h"
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "pagelogic/ResultNumberFormat.h"
+#include "model/ResultNumberFormat.h"
 #include "pagelogic/ResultsPage.h"
 
 namespace qv {

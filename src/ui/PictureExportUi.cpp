@@ -20,7 +20,7 @@
 #include "pagelogic/LoadPage.h"
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/ResultDiagram.h"
-#include "pagelogic/ResultDiagramDrawing.h"
+#include "ui/drawing/ResultDiagramDrawing.h"
 #include "pagelogic/ResultsPage.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"

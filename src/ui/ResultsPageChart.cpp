@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pagelogic/ChartScale.h"
+#include "ui/drawing/ChartScale.h"
 #include "project/QELVUX_data.h"
 #include "ui/QtCanvas.h"
 #include "ui/ResultsPage.h"

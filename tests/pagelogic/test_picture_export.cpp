@@ -13,7 +13,7 @@
 #include "model/RakenneVektori.h"
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/ResultDiagram.h"
-#include "pagelogic/ResultDiagramDrawing.h"
+#include "ui/drawing/ResultDiagramDrawing.h"
 #include "ui/drawing/MemberView.h"
 #include "ui/drawing/RecordingCanvas.h"
 

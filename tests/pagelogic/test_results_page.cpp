@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "analysis/MemberTestProject.h"
-#include "pagelogic/ResultNumberFormat.h"
+#include "model/ResultNumberFormat.h"
 #include "pagelogic/ResultsPage.h"
 
 namespace {

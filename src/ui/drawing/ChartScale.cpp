@@ -1,5 +1,5 @@
 // Round axis divisions for the results chart.
-#include "pagelogic/ChartScale.h"
+#include "ui/drawing/ChartScale.h"
 
 #include <algorithm>
 #include <cmath>

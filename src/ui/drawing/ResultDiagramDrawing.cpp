@@ -1,11 +1,11 @@
 // Results chart drawing: layout, scales, series and value marks on a plain canvas.
-#include "pagelogic/ResultDiagramDrawing.h"
+#include "ui/drawing/ResultDiagramDrawing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "pagelogic/ResultNumberFormat.h"
+#include "model/ResultNumberFormat.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "pagelogic/ChartScale.h"
+#include "ui/drawing/ChartScale.h"
 
 namespace {
 
