@@ -43,6 +43,20 @@ void AddCharacteristic(const DesignResults& r, TreeWriter& tree) {
 }
 
 // One stress combination under the root; returns its utilisation.
+// A combination's node after its rows: one that was not checked says why; the heading
+// carries its utilisation u, which is returned.
+double FinishCombination(const DesignResults& r, const CombinationDesign& comb, int node, double u,
+                         TreeWriter& tree) {
+  if (!comb.Ran()) {
+    // Not a satisfied combination: nothing was checked.
+    tree[node].image = kImageInfo;
+    tree.Add(2, NotRunLine(comb), kImageInfo);
+  }
+  tree[node].text = CombinationHeading(comb, u);
+  tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
+  return u;
+}
+
 double AddStressCombination(const DesignResults& r, const CombinationDesign& comb, int root,
                             TreeWriter& tree) {
   const std::vector<DesignLine> lines = StressLines(r, comb, DesignLineStyle::kTree);
@@ -64,24 +78,7 @@ double AddStressCombination(const DesignResults& r, const CombinationDesign& com
         break;
     }
   }
-  if (!comb.Ran()) {
-    // Not a satisfied combination: nothing was checked.
-    tree[node].image = kImageInfo;
-    tree.Add(2, NotRunLine(comb), kImageInfo);
-  }
-  const double u = LargestUtilisation(lines);
-  tree[node].text = CombinationHeading(comb, u);
-  tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
-  return u;
-}
-
-double AddStressGroup(const DesignResults& r, TreeWriter& tree) {
-  const int root = tree.Add(0, "JÄNNITYSTARKASTELUT:", kImageSatisfied, true);
-  double u = 0.0;
-  for (const CombinationDesign& comb : r.stress)
-    u = std::max(u, AddStressCombination(r, comb, root, tree));
-  tree[root].text = "JÄNNITYSTARKASTELUT: (" + FormatFixed(u, 0) + " %)";
-  return u;
+  return FinishCombination(r, comb, node, LargestUtilisation(lines), tree);
 }
 
 double AddDeflectionCombination(const DesignResults& r, const CombinationDesign& comb, int root,
@@ -101,23 +98,28 @@ double AddDeflectionCombination(const DesignResults& r, const CombinationDesign&
       if (u > kUtilisationLimit) tree.MarkExceeded({span, node, root});
     }
   }
-  if (!comb.Ran()) {
-    tree[node].image = kImageInfo;
-    tree.Add(2, NotRunLine(comb), kImageInfo);
-  }
-  const double u = DeflectionCombinationUtilisation(comb);
-  tree[node].text = CombinationHeading(comb, u);
-  tree[node].expanded = tree.Size() - 1 > node && r.treeExpansion == 1;
+  return FinishCombination(r, comb, node, DeflectionCombinationUtilisation(comb), tree);
+}
+
+// A group node with its combinations, headed by the largest utilisation among them.
+template <typename AddCombination>
+double AddGroup(const DesignResults& r, const std::string& title,
+                const std::vector<CombinationDesign>& combinations, TreeWriter& tree,
+                AddCombination addCombination) {
+  const int root = tree.Add(0, title, kImageSatisfied, true);
+  double u = 0.0;
+  for (const CombinationDesign& comb : combinations)
+    u = std::max(u, addCombination(r, comb, root, tree));
+  tree[root].text = title + " (" + FormatFixed(u, 0) + " %)";
   return u;
 }
 
+double AddStressGroup(const DesignResults& r, TreeWriter& tree) {
+  return AddGroup(r, "JÄNNITYSTARKASTELUT:", r.stress, tree, AddStressCombination);
+}
+
 double AddDeflectionGroup(const DesignResults& r, TreeWriter& tree) {
-  const int root = tree.Add(0, "SIIRTYMÄTARKASTELUT:", kImageSatisfied, true);
-  double u = 0.0;
-  for (const CombinationDesign& comb : r.deflection)
-    u = std::max(u, AddDeflectionCombination(r, comb, root, tree));
-  tree[root].text = "SIIRTYMÄTARKASTELUT: (" + FormatFixed(u, 0) + " %)";
-  return u;
+  return AddGroup(r, "SIIRTYMÄTARKASTELUT:", r.deflection, tree, AddDeflectionCombination);
 }
 
 }  // namespace

@@ -82,13 +82,7 @@ QWidget* LoadPage::BuildTreePanel() {
   addButton_ = Button(panel, "LisaaNappi_kuorma", "Lisää");
   deleteButton_ = Button(panel, "PoistaNappi_kuorma", "Poista");
   changeButton_ = Button(panel, "MuutaNappi_kuorma", "Muuta aktiivista");
-  treeWidget_ = new QTreeWidget(panel);
-  treeWidget_->setObjectName(QStringLiteral("KuormaPuu"));
-  treeWidget_->setHeaderHidden(true);
-  treeWidget_->setColumnCount(1);
-  treeWidget_->setExpandsOnDoubleClick(false);
-  treeWidget_->setIconSize(QSize(16, 16));
-  treeWidget_->installEventFilter(this);
+  treeWidget_ = PageTree(panel, "KuormaPuu", this);
 
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(2, 2, 2, 2);

@@ -42,13 +42,7 @@ QWidget* StructurePage::BuildTreePanel() {
   editButton_ = Button(panel, "MuutaNappi_rakenne", "Muuta aktiivista");
   infoButton_ = Button(panel, "ProjektiInfoBTN", "Projektitiedot...");
   infoButton_->setEnabled(false);
-  treeWidget_ = new QTreeWidget(panel);
-  treeWidget_->setObjectName(QStringLiteral("GeometriaPuu"));
-  treeWidget_->setHeaderHidden(true);
-  treeWidget_->setColumnCount(1);
-  treeWidget_->setExpandsOnDoubleClick(false);
-  treeWidget_->setIconSize(QSize(16, 16));
-  treeWidget_->installEventFilter(this);
+  treeWidget_ = PageTree(panel, "GeometriaPuu", this);
 
   // "Lisää" and "Poista" share the first row, "Muuta aktiivista" spans the second.
   auto* grid = new QGridLayout(panel);

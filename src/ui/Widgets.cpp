@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace qv {
 
@@ -23,6 +24,17 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
   row->addStretch(1);
   for (QWidget* b : buttons) row->addWidget(b);
   return row;
+}
+
+QTreeWidget* PageTree(QWidget* parent, const char* name, QObject* keyFilter) {
+  auto* tree = new QTreeWidget(parent);
+  tree->setObjectName(QLatin1String(name));
+  tree->setHeaderHidden(true);
+  tree->setColumnCount(1);
+  tree->setExpandsOnDoubleClick(false);
+  tree->setIconSize(QSize(16, 16));
+  tree->installEventFilter(keyFilter);
+  return tree;
 }
 
 }  // namespace qv

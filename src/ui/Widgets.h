@@ -8,6 +8,8 @@
 
 class QHBoxLayout;
 class QPushButton;
+class QTreeWidget;
+class QObject;
 class QWidget;
 
 namespace qv {
@@ -24,5 +26,9 @@ QPushButton* NonDefaultButton(QWidget* parent, const char* name, const char* cap
 
 // A right-aligned row of the buttons in their order (OK, Peruuta, Ohje at a dialog's foot).
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+
+// A page's tree: one column without a header, 16-pixel icons, a double click left to the
+// page; keys go through keyFilter first.
+QTreeWidget* PageTree(QWidget* parent, const char* name, QObject* keyFilter);
 
 }  // namespace qv

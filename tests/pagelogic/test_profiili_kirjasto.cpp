@@ -10,37 +10,11 @@
 #include <vector>
 
 #include "pagelogic/ProfiiliKirjasto.h"
+#include "TempFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir {
- public:
-  TempDir() {
-    std::string templ = (fs::temp_directory_path() / "qv_kirjasto_XXXXXX").string();
-    path_ = mkdtemp(templ.data());
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
 
 std::string Line(const std::string& name, int shape, int b, int h) {
   return name + ";" + std::to_string(shape) + ";" + std::to_string(b) + ";" + std::to_string(h) +
