@@ -81,7 +81,8 @@ double Psi0(const CombinationRules& rules, LoadCategory c) {
 // Whether case i may act together with the leading case (lead < 0: no leading case).
 bool MayAct(const std::vector<Ec5LoadCase>& cases, int i, int lead, bool snowOrWindPresent) {
   const LoadCategory c = cases[static_cast<std::size_t>(i)].category;
-  if (lead < 0 || i == lead) return c != LoadCategory::kImposedH || !snowOrWindPresent;
+  if (i == lead) return true;
+  if (lead < 0) return c != LoadCategory::kImposedH || !snowOrWindPresent;
   const LoadCategory l = cases[static_cast<std::size_t>(lead)].category;
   if (l == LoadCategory::kImposedH) return !IsSnowOrWind(c);
   if (c == LoadCategory::kImposedH) return !snowOrWindPresent;

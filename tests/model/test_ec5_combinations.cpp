@@ -1,0 +1,154 @@
+// EN 1990 combinations of design code 4 against a hand-written list, and the shipped default
+// load set of the code.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/Ec5Combinations.h"
+#include "model/KuormaYhdVektori.h"
+#include "model/KuormitustapausVektori.h"
+
+namespace {
+
+using Kind = qv::Ec5CombinationKind;
+using Cat = qv::LoadCategory;
+
+// EN 1990 with the Finnish annex: psi0, psi1, psi2 and duration class per category code, and
+// the partial factors 1.35, 1.15, 0.9 and 1.5.
+qv::CombinationRules Rules() {
+  qv::CombinationRules r;
+  r.categories = {{"G", 1, 1, 1, 0},       {"A", 0.7, 0.5, 0.3, 2},  {"B", 0.7, 0.5, 0.3, 2},
+                  {"C", 0.7, 0.7, 0.3, 2}, {"D", 0.7, 0.7, 0.6, 2},  {"E", 1.0, 0.9, 0.8, 1},
+                  {"H", 0, 0, 0, 3},       {"S1", 0.7, 0.4, 0.2, 2}, {"S2", 0.7, 0.5, 0.2, 2},
+                  {"W", 0.6, 0.2, 0.0, 3}};
+  r.kfi = {0.9, 1.0, 1.1};
+  r.permanent610a = 1.35;
+  r.permanent610b = 1.15;
+  r.permanentFavourable = 0.9;
+  r.variable = 1.5;
+  return r;
+}
+
+void ExpectCombinations(const std::vector<qv::Ec5Combination>& expected,
+                        const std::vector<qv::Ec5Combination>& actual) {
+  ASSERT_EQ(expected.size(), actual.size());
+  for (std::size_t c = 0; c < expected.size(); ++c) {
+    EXPECT_EQ(expected[c].name, actual[c].name);
+    EXPECT_EQ(expected[c].kind, actual[c].kind) << expected[c].name;
+    ASSERT_EQ(expected[c].factors.size(), actual[c].factors.size());
+    for (std::size_t k = 0; k < expected[c].factors.size(); ++k)
+      EXPECT_NEAR(expected[c].factors[k], actual[c].factors[k], 1e-12)
+          << expected[c].name << " " << k;
+  }
+}
+
+// G, imposed A, roof H, snow, wind and an empty storage case, consequence class CC3:
+// 6.10a G 1.35 · 1.1 = 1.485; 6.10b G 1.15 · 1.1 = 1.265 or 0.9, lead 1.5 · 1.1 = 1.65, others
+// 1.65 · psi0 (A 1.155, snow 1.155, wind 0.99); H never with snow or wind.
+TEST(Ec5Combinations, GeneratedAgainstHandList) {
+  const std::vector<qv::Ec5LoadCase> cases = {
+      {"Omapaino", Cat::kPermanent, true}, {"Hyöty", Cat::kImposedA, true},
+      {"Katto", Cat::kImposedH, true},     {"Lumi", Cat::kSnowLow, true},
+      {"Tuuli", Cat::kWind, true},         {"Varasto", Cat::kImposedE, false}};
+  const std::vector<qv::Ec5Combination> expected = {
+      {"KY1 6.10a", Kind::kStress, {1.485, 0, 0, 0, 0, 0}},
+      {"KY2 6.10b Hyöty määräävä", Kind::kStress, {1.265, 1.65, 0, 1.155, 0.99, 0}},
+      {"KY3 6.10b Hyöty määräävä, G edullinen", Kind::kStress, {0.9, 1.65, 0, 1.155, 0.99, 0}},
+      {"KY4 6.10b Katto määräävä", Kind::kStress, {1.265, 1.155, 1.65, 0, 0, 0}},
+      {"KY5 6.10b Katto määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 1.65, 0, 0, 0}},
+      {"KY6 6.10b Lumi määräävä", Kind::kStress, {1.265, 1.155, 0, 1.65, 0.99, 0}},
+      {"KY7 6.10b Lumi määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 0, 1.65, 0.99, 0}},
+      {"KY8 6.10b Tuuli määräävä", Kind::kStress, {1.265, 1.155, 0, 1.155, 1.65, 0}},
+      {"KY9 6.10b Tuuli määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 0, 1.155, 1.65, 0}},
+      {"KY10 6.14b Hyöty määräävä", Kind::kCharacteristic, {1, 1, 0, 0.7, 0.6, 0}},
+      {"KY11 6.14b Katto määräävä", Kind::kCharacteristic, {1, 0.7, 1, 0, 0, 0}},
+      {"KY12 6.14b Lumi määräävä", Kind::kCharacteristic, {1, 0.7, 0, 1, 0.6, 0}},
+      {"KY13 6.14b Tuuli määräävä", Kind::kCharacteristic, {1, 0.7, 0, 0.7, 1, 0}},
+      {"KY14 6.16b pitkäaikainen", Kind::kQuasiPermanent, {1, 0.3, 0, 0.2, 0, 0}},
+  };
+  ExpectCombinations(expected, qv::GenerateCombinations(cases, Rules(), 1.1));
+
+  // H stays out of a snow-led combination even with a psi0 of its own.
+  qv::CombinationRules r = Rules();
+  r.categories[6].psi0 = 0.5;
+  EXPECT_EQ(0.0, qv::GenerateCombinations(cases, r, 1.1)[5].factors[2]);
+
+  // Only G: 6.10a, one characteristic and one quasi-permanent, CC1 (1.35 · 0.9 = 1.215).
+  ExpectCombinations({{"KY1 6.10a", Kind::kStress, {1.215, 0}},
+                      {"KY2 6.14b", Kind::kCharacteristic, {1, 0}},
+                      {"KY3 6.16b pitkäaikainen", Kind::kQuasiPermanent, {1, 0}}},
+                     qv::GenerateCombinations({cases[0], cases[5]}, Rules(), 0.9));
+  EXPECT_TRUE(qv::GenerateCombinations({cases[5]}, Rules(), 1.0).empty());
+
+  // Helpers: duration class proposed by a category, factor of a case in the quasi-permanent
+  // combination.
+  EXPECT_EQ(1, qv::ProposedDurationClass(Rules(), Cat::kImposedE));
+  EXPECT_EQ(3, qv::ProposedDurationClass(Rules(), Cat::kWind));
+  EXPECT_DOUBLE_EQ(0.6, qv::QuasiPermanentFactor(Rules(), Cat::kImposedD));
+  EXPECT_DOUBLE_EQ(1.0, qv::QuasiPermanentFactor(Rules(), Cat::kPermanent));
+  EXPECT_DOUBLE_EQ(1.1, qv::ConsequenceFactor(Rules(), 3));
+  EXPECT_DOUBLE_EQ(0.0, qv::ConsequenceFactor(Rules(), 4));
+}
+
+// KTjaKY4.dat: its tables are those of EN 1990 with the Finnish annex, and its section 401 is
+// what the generator makes of its load cases in CC2.
+TEST(Ec5Combinations, ShippedDefaultSet) {
+  CSVTiedosto file;
+  ASSERT_TRUE(file.LoadFromFile(std::string(QELVUX_SOURCE_DATA_DIR) + "/KTjaKY4.dat"));
+  qv::CombinationRules rules;
+  ASSERT_EQ("", qv::ReadCombinationRules(file, rules));
+  const qv::CombinationRules r = Rules();
+  ASSERT_EQ(r.categories.size(), rules.categories.size());
+  for (std::size_t i = 1; i < r.categories.size(); ++i) {
+    EXPECT_DOUBLE_EQ(r.categories[i].psi0, rules.categories[i].psi0) << i;
+    EXPECT_DOUBLE_EQ(r.categories[i].psi1, rules.categories[i].psi1) << i;
+    EXPECT_DOUBLE_EQ(r.categories[i].psi2, rules.categories[i].psi2) << i;
+    EXPECT_EQ(r.categories[i].durationClass, rules.categories[i].durationClass) << i;
+  }
+  EXPECT_EQ(r.kfi, rules.kfi);
+  EXPECT_EQ((std::vector<double>{1.35, 1.15, 0.9, 1.5}),
+            (std::vector<double>{rules.permanent610a, rules.permanent610b,
+                                 rules.permanentFavourable, rules.variable}));
+
+  KuormitustapausVektori cases;
+  for (int k = 1; k <= file.LineCount(301); ++k)
+    ASSERT_EQ(1, cases.ParseRecord(file.GetLine(301, k)));
+  std::vector<qv::LoadCategory> categories;
+  ASSERT_EQ("", qv::ReadCaseCategories(file, cases.Count(), categories));
+  EXPECT_EQ((std::vector<Cat>{Cat::kPermanent, Cat::kImposedA, Cat::kSnowLow, Cat::kWind}),
+            categories);
+  std::vector<qv::Ec5LoadCase> input;
+  for (int k = 0; k < cases.Count(); ++k) {
+    input.push_back({cases.Name(k), categories[static_cast<std::size_t>(k)], true});
+    EXPECT_EQ(qv::ProposedDurationClass(rules, input.back().category), cases.DurationClass(k));
+  }
+  KuormaYhdVektori combinations;
+  for (int k = 1; k <= file.LineCount(401); ++k)
+    ASSERT_EQ(1, combinations.ParseRecord(file.GetLine(401, k)));
+  const auto generated = qv::GenerateCombinations(input, rules, qv::ConsequenceFactor(rules, 2));
+  ASSERT_EQ(static_cast<int>(generated.size()), combinations.CombinationCount());
+  for (std::size_t c = 0; c < generated.size(); ++c) {
+    const int h = combinations.HeaderRow(static_cast<int>(c));
+    EXPECT_EQ(generated[c].name, combinations.TextOr(h, 0));
+    EXPECT_EQ(static_cast<int>(generated[c].kind), combinations.DesignKind(static_cast<int>(c)));
+    for (int k = 0; k < cases.Count(); ++k) {
+      EXPECT_NEAR(generated[c].factors[static_cast<std::size_t>(k)],
+                  combinations.Factor(static_cast<int>(c), k), 5e-4)
+          << generated[c].name << " " << k;
+    }
+  }
+
+  // A bad line is named with its section and line.
+  std::vector<std::string> lines;
+  file.GiveLines(lines);
+  for (auto& line : lines) {
+    if (line.rfind("Tuulikuorma;0.60", 0) == 0) line = "Tuulikuorma;0.60;0.20;1.5;3";
+  }
+  CSVTiedosto bad;
+  bad.TakeLines(lines);
+  EXPECT_EQ("KTjaKY4.dat, osa 321, rivi 10: psi-arvo 1.50 ei ole väliltä 0 … 1",
+            qv::ReadCombinationRules(bad, rules));
+}
+
+}  // namespace
