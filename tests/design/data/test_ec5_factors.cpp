@@ -1,7 +1,6 @@
 // EN 1995-1-1 factors and interaction formulas against hand calculations and published examples.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "design/data/Ec5Factors.h"
@@ -20,13 +19,11 @@ TEST(Ec5Factors, SizeFactor) {
       {&kSawn, 100, 1.0844717711976986},    // (150/100)^0.2
       {&kSawn, 50, 1.2457309396155174},     // 3^0.2
       {&kSawn, 20, 1.3},                    // 7.5^0.2 = 1.496, capped
-      {&kSawn, 150, 1.0},                   // at the reference size
-      {&kSawn, 240, 1.0},                   // above it
+      {&kSawn, 150, 1.0},                   // at the reference size and above
       {&kGlulam, 400, 1.0413797439924106},  // 1.5^0.1
       {&kGlulam, 300, 1.0717734625362931},  // 2^0.1
       {&kGlulam, 200, 1.1},                 // 3^0.1 = 1.116, capped
       {&kGlulam, 600, 1.0},
-      {&kGlulam, 1200, 1.0},
   };
   for (const Case& c : cases) EXPECT_NEAR(c.expected, qv::SizeFactor(*c.rule, c.h), 1e-12) << c.h;
 }
@@ -45,8 +42,6 @@ TEST(Ec5Factors, BucklingFactor) {
   };
   for (const Case& c : cases)
     EXPECT_NEAR(c.expected, qv::BucklingFactor(c.lambdaRel, c.betaC), 5e-7) << c.lambdaRel;
-  // Continuous at 0.3: just above it kc is still 1 to five decimals.
-  EXPECT_NEAR(1.0, qv::BucklingFactor(0.3001, 0.2), 1e-4);
   // lambda 129.9, C24: 129.9 / pi · sqrt(21 / 7400) = 41.3485 · 0.0532714 = 2.20269.
   EXPECT_NEAR(2.20269, qv::RelativeSlenderness(129.9, 21, 7400), 5e-5);
   // 6.19/6.20 while both are at most 0.3, 6.23/6.24 as soon as one is above.
@@ -59,7 +54,6 @@ TEST(Ec5Factors, LateralBucklingFactor) {
   struct Case {
     double lambdaRelM, expected;
   } cases[] = {
-      {0.50, 1.0},
       {0.75, 1.0},
       {1.00, 0.81},  // 1.56 - 0.75
       // Porteous & Kermani, Structural Timber Design to Eurocode 5, kcrit curve of chapter 4
@@ -77,63 +71,51 @@ TEST(Ec5Factors, LateralBucklingFactor) {
   EXPECT_NEAR(0.686902, qv::LateralBucklingFactor(qv::RelativeSlendernessBending(24, crit)), 5e-6);
 }
 
-TEST(Ec5Factors, LengthsShapesAndShear) {
-  // a 0.9, l 5000, h 300: 4500 + 600, 4500 - 150, 4500.
-  EXPECT_DOUBLE_EQ(5100, qv::EffectiveLength(0.9, 5000, 300, qv::LoadPosition::kCompressionEdge));
-  EXPECT_DOUBLE_EQ(4350, qv::EffectiveLength(0.9, 5000, 300, qv::LoadPosition::kTensionEdge));
-  EXPECT_DOUBLE_EQ(4500, qv::EffectiveLength(0.9, 5000, 300, qv::LoadPosition::kAxis));
+TEST(Ec5Factors, LengthsShapesShearAndBearing) {
+  // a 0.9, l 5000, h 300: 4500 + 2 · 300, 4500 - 0.5 · 300, 4500.
+  using P = qv::LoadPosition;
+  EXPECT_DOUBLE_EQ(5100, qv::EffectiveLength(0.9, 5000, 300, P::kCompressionEdge));
+  EXPECT_DOUBLE_EQ(4350, qv::EffectiveLength(0.9, 5000, 300, P::kTensionEdge));
+  EXPECT_DOUBLE_EQ(4500, qv::EffectiveLength(0.9, 5000, 300, P::kAxis));
   // 1 + 0.15 · 200 / 100 either way round; 1 + 0.15 · 8 = 2.2 capped at 2.
-  EXPECT_DOUBLE_EQ(1.3, qv::TorsionShapeFactorRectangle(100, 200));
   EXPECT_DOUBLE_EQ(1.3, qv::TorsionShapeFactorRectangle(200, 100));
   EXPECT_DOUBLE_EQ(2.0, qv::TorsionShapeFactorRectangle(50, 400));
-  EXPECT_DOUBLE_EQ(1.2, qv::TorsionShapeFactorCircle());
   // V 20 kN, kcr 0.67: 1.5 · 20000 / (0.67 · 100 · 200) = 2.238806; circle d 200, A 31415.93:
   // 4 · 20000 / (3 · 0.67 · 31415.93) = 1.266905.
   EXPECT_NEAR(2.238806, qv::ShearStressRectangle(20000, 100, 200, 0.67), 5e-7);
   EXPECT_NEAR(1.266905, qv::ShearStressCircle(20000, 31415.926536, 0.67), 5e-7);
-}
-
-TEST(Ec5Factors, RequiredBearingLength) {
-  // fc,90,d of C24, medium-term, service class 2, gamma_M 1.4: 2.5 · 0.8 / 1.4 = 1.428571.
+  // Bearing, b 100, fc,90,d of C24 medium-term, service class 2, gamma_M 1.4: 2.5 · 0.8 / 1.4:
+  // 30 kN needs 30000 / (100 · 1.428571) = 210 mm of lef: 180 at an end, 150 inside; with
+  // kc,90 1.5 140 - 30 = 110; 3 kN needs 21 - 30 < 0, i.e. nothing.
   const double fc90d = 2.5 * 0.8 / 1.4;
-  struct Case {
-    double force, kc90;
-    bool end;
-    double expected;
-  } cases[] = {
-      {30000, 1.0, true, 180},   // 30000 / (100 · 1.428571) = 210 - 30
-      {30000, 1.0, false, 150},  // 210 - 60
-      {30000, 1.5, true, 110},   // 140 - 30
-      {3000, 1.0, true, 0},      // 21 - 30 < 0
-      {0, 1.0, false, 0},
-  };
-  for (const Case& c : cases) {
-    EXPECT_NEAR(c.expected, qv::RequiredBearingLength(c.force, 100, c.kc90, fc90d, c.end), 1e-9)
-        << c.force << " " << c.end;
-  }
+  EXPECT_NEAR(180, qv::RequiredBearingLength(30000, 100, 1.0, fc90d, true), 1e-9);
+  EXPECT_NEAR(150, qv::RequiredBearingLength(30000, 100, 1.0, fc90d, false), 1e-9);
+  EXPECT_NEAR(110, qv::RequiredBearingLength(30000, 100, 1.5, fc90d, true), 1e-9);
+  EXPECT_EQ(0.0, qv::RequiredBearingLength(3000, 100, 1.0, fc90d, true));
   EXPECT_EQ(kInf, qv::RequiredBearingLength(30000, 100, 1.0, 0.0, true));
 }
 
 TEST(Ec5Factors, Interactions) {
-  // sm,y 8 / fm,y 16 = 0.5, sm,z 3 / fm,z 12 = 0.25, km 0.7.
-  const qv::InteractionForms m = qv::BendingInteraction(8, 16, 3, 12, 0.7);
-  EXPECT_NEAR(0.675, m.y, 1e-12);  // 0.5 + 0.7 · 0.25
-  EXPECT_NEAR(0.600, m.z, 1e-12);  // 0.7 · 0.5 + 0.25
-  EXPECT_NEAR(0.675, m.Max(), 1e-12);
-  const qv::InteractionForms t = qv::TensionBendingInteraction(2, 10, 8, 16, 3, 12, 0.7);
-  EXPECT_NEAR(0.875, t.y, 1e-12);  // + 2 / 10
-  EXPECT_NEAR(0.800, t.z, 1e-12);
-  const qv::InteractionForms c = qv::CompressionBendingInteraction(6, 12, 8, 16, 3, 12, 0.7);
-  EXPECT_NEAR(0.925, c.y, 1e-12);  // + (6 / 12)²
-  EXPECT_NEAR(0.850, c.z, 1e-12);
-  const qv::InteractionForms b = qv::BucklingInteraction(6, 12, 0.9, 0.5, 8, 16, 3, 12, 0.7);
-  EXPECT_NEAR(6.0 / 10.8 + 0.675, b.y, 1e-12);  // 6 / (0.9 · 12) = 0.555556
-  EXPECT_NEAR(1.6, b.z, 1e-12);                 // 6 / (0.5 · 12) = 1
+  // sm,y 8 / fm,y 16 = 0.5, sm,z 3 / fm,z 12 = 0.25, km 0.7: 6.11 0.5 + 0.7 · 0.25 = 0.675,
+  // 6.12 0.7 · 0.5 + 0.25 = 0.6; plus 2 / 10 (6.17/6.18); plus (6 / 12)² (6.19/6.20); plus
+  // 6 / (0.9 · 12) = 0.555556 and 6 / (0.5 · 12) = 1 (6.23/6.24).
+  struct Case {
+    qv::InteractionForms actual;
+    double y, z;
+  } cases[] = {
+      {qv::BendingInteraction(8, 16, 3, 12, 0.7), 0.675, 0.6},
+      {qv::TensionBendingInteraction(2, 10, 8, 16, 3, 12, 0.7), 0.875, 0.8},
+      {qv::CompressionBendingInteraction(6, 12, 8, 16, 3, 12, 0.7), 0.925, 0.85},
+      {qv::BucklingInteraction(6, 12, 0.9, 0.5, 8, 16, 3, 12, 0.7), 6 / 10.8 + 0.675, 1.6},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(c.y, c.actual.y, 1e-12);
+    EXPECT_NEAR(c.z, c.actual.z, 1e-12);
+  }
   // 6.35: (8 / (0.8 · 16))² + 3 / (0.5 · 12) = 0.390625 + 0.5.
   EXPECT_NEAR(0.890625, qv::LateralBucklingInteraction(8, 0.8, 16, 3, 0.5, 12), 1e-12);
   // A stress against a missing strength never passes.
   EXPECT_EQ(kInf, qv::BendingInteraction(8, 0, 0, 12, 0.7).y);
-  EXPECT_EQ(0.0, qv::BendingInteraction(0, 0, 0, 12, 0.7).y);
 }
 
 // wfin = winst + kdef · wqp equals the psi2 form of 2.2.3(5):
@@ -144,7 +126,6 @@ TEST(Ec5Factors, FinalDeflectionEqualsPsi2Form) {
   } cases[] = {
       {10, 6, 0.3, 4, 0.7, 0.2, 0.8},  // imposed A leads, snow accompanies, service class 2
       {10, 4, 0.2, 6, 0.7, 0.3, 0.6},  // snow leads, imposed A accompanies, service class 1
-      {5, 3, 0.0, 2, 0.7, 0.2, 2.0},   // wind leads, snow accompanies, service class 3
   };
   for (const Case& c : cases) {
     const double winst = c.uG + c.uQ1 + c.psi02 * c.uQ2;
@@ -168,12 +149,9 @@ TEST(Ec5Factors, TeachBooksTimberHallMainBeam) {
   EXPECT_DOUBLE_EQ(1.0, kh);
   const double fmd = qv::DesignValue(0.7, kh, 24, 1.0);
   EXPECT_NEAR(16.8, fmd, 1e-12);
-  const double md = (1.2 * 2.5 + 1.5 * 2.8) * 20.0 * 20.0 / 8.0 * 1e6;  // Nmm
-  const double sigma = md / (250.0 * 1200.0 * 1200.0 / 6.0);
-  EXPECT_NEAR(6.0, sigma, 1e-12);
-  EXPECT_NEAR(6.0 / 16.8, qv::BendingInteraction(sigma, fmd, 0, fmd, 0.7).y, 1e-12);
-  // With the printed parts: winst = 12.6 + 14.0, wqp = 12.6; 26.6 + 0.6 · 12.6 = 34.16. The
-  // example prints the creep part 7.56 as 7.5 and the total as 34.1: within its last digit.
+  EXPECT_NEAR(6.0 / 16.8, qv::BendingInteraction(6.0, fmd, 0, fmd, 0.7).y, 1e-12);
+  // With the printed figures: winst = 12.6 + 14.0, wqp = 12.6; 26.6 + 0.6 · 12.6 = 34.16. The
+  // example prints the creep term 7.56 as 7.5 and the total as 34.1: within its last digit.
   const double wfin = qv::FinalDeflection(12.6 + 14.0, 0.6, 12.6);
   EXPECT_NEAR(34.16, wfin, 1e-12);
   EXPECT_NEAR(34.1, wfin, 0.1);
