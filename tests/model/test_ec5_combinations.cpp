@@ -123,7 +123,8 @@ TEST(Ec5Combinations, ShippedDefaultSet) {
   for (int k = 1; k <= file.LineCount(401); ++k) rows.ParseRecord(file.GetLine(401, k));
   std::vector<qv::Ec5Combination> inFile;
   for (int c = 0; c < rows.CombinationCount(); ++c) {
-    inFile.push_back({rows.TextOr(rows.HeaderRow(c), 0), static_cast<Kind>(rows.DesignKind(c)),
+    inFile.push_back({rows.TextOr(rows.HeaderRow(c), 0),
+                      static_cast<Kind>(rows.RowKind(rows.HeaderRow(c))),
                       rows.FactorsOf(c, cases.Count())});
   }
   // The file keeps three decimals: 1.5 · 0.7 = 1.05 is written 1.050.
