@@ -36,7 +36,7 @@ double ColumnFactorB10(DesignCode code, double lambda, double radius, double dep
   return (a - std::sqrt(root > 0.0 ? root : 0.0)) / 2.0;
 }
 
-double RelativeSlenderness(double lambda, double f2, double f6) {
+double RelativeSlendernessEc5Env(double lambda, double f2, double f6) {
   if (!(f6 > 0.0) || !(f2 > 0.0)) return 0.0;
   return std::sqrt(f2 * lambda * lambda / (f6 * kPiSquared));
 }
@@ -86,7 +86,7 @@ double BucklingValue(const StabilityContext& context, int what, int direction,
     case DesignCode::kLimitState:
       break;
     case DesignCode::kEc5Env: {
-      const double lambdaRel = RelativeSlenderness(lambda, f2, f6);
+      const double lambdaRel = RelativeSlendernessEc5Env(lambda, f2, f6);
       if (what == kBucklingRelativeSlenderness) return lambdaRel;
       if (what != kBucklingFactor) return 0.0;
       return ColumnFactorEc5(lambdaRel, ImperfectionFactor(context.materialType));

@@ -46,7 +46,7 @@ double LateralBucklingValue(const StabilityContext& context, int what, int kind,
 double ColumnFactorB10(DesignCode code, double lambda, double radius, double depth, double f2,
                        double f6, double fb, double n);
 // EC5.
-double RelativeSlenderness(double lambda, double f2, double f6);
+double RelativeSlendernessEc5Env(double lambda, double f2, double f6);
 double ColumnFactorEc5(double lambdaRel, double betaC);
 double ImperfectionFactor(int materialType);
 // Lateral-torsional factor from the slenderness; EC5 has its bounds on the other side.
