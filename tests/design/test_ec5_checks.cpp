@@ -153,6 +153,45 @@ TEST(Ec5Checks, ColumnSwitchesToBucklingAboveRelativeSlenderness03) {
   }
 }
 
+// The buckling and lateral support settings of codes 1 to 3 read for code 4, C24 100 x 200 on
+// a 5000 span: y by the factor 0.7: lambda_y = 3500 / (200 / sqrt 12) = 60.622, lambda_rel,y =
+// 60.622 / pi · sqrt(21 / 7400) = 1.027951, kc,y 0.668504; z by the given 1200: lambda_z =
+// 41.569, lambda_rel,z = 0.704881, kc,z 0.874721; lateral supports Lk 1500, a 0.8 on the tension
+// edge: lef = 1200 - 0.5 · 200 = 1100, sigma_m,crit = 0.78 · 100² · 7400 / (200 · 1100) =
+// 262.364, lambda_rel,m = sqrt(24 / 262.364) = 0.302450, kcrit 1. With the buckling and lateral
+// checks off nothing is shown.
+TEST(Ec5Checks, StabilityFromTheDesignSettings) {
+  MitoitusAsetukset on;
+  on.Ynurj = on.Znurj = 1;
+  on.NurjKerrY = 0.7;
+  on.ZnurjTapa = MitoitusAsetukset::kLengthMode;
+  on.LcZ = 1200;
+  on.Lk = 1500;
+  MitoitusAsetukset off = on;
+  off.Nurjahdus = off.Kiepahdus = 0;
+  const struct {
+    MitoitusAsetukset settings;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {on,
+       {"Hoikkuus,rel,y = 1.03 (aukko 1)", "Hoikkuus,rel,z = 0.70 (aukko 1)",
+        "Nurjahduskerroin kc,y = 0.67 (aukko 1)", "Nurjahduskerroin kc,z = 0.87 (aukko 1)",
+        "Kiepahduspituus lef = 1100 mm (aukko 1)",
+        "Kriittinen taivutusjännitys sm,crit = 262.36 MPa (aukko 1)",
+        "Hoikkuus,rel,m = 0.30 (aukko 1)", "Kiepahduskerroin kcrit = 1.00 (aukko 1)"}},
+      {off, {}},
+  };
+  for (const auto& c : cases) {
+    Forces f;
+    f.Add(2500, 10000, 0, 0, 0, 0, 1e6);
+    qv::Ec5CheckInput in = Input(Rect(100, 200), 0.8, f, {0.0, 5000.0});
+    in.stability = qv::Ec5StabilityFromSettings(c.settings, 0.8, qv::LoadPosition::kTensionEdge);
+    qv::Ec5MemberChecks r;
+    ASSERT_TRUE(qv::CheckEc5Member(in, r));
+    EXPECT_EQ(c.lines, qv::Ec5StabilityLines(r.spans[0]));
+  }
+}
+
 // One sampled point, one check each; strengths from C24 with gamma_M 1.4.
 // Tension: 45 x 145, kmod 0.9; kh(145) = (150/145)^0.2 = 1.006803, kh(45) = 1.272260:
 //   fm,y,d = 0.9 · 1.006803 · 24 / 1.4 = 15.53354, fm,z,d = 19.62915, ft,0,d (kh on 145) =
