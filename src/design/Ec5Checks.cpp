@@ -113,6 +113,7 @@ Ec5SpanStability SpanStability(const Ec5CheckInput& in, const SectionProperties&
 
 struct Findings {
   Kept kept[kEc5CheckCount];
+  bool brokenForces = false;  // a force that is no number would leave its checks out
   void Offer(Ec5Check c, double ratio, double x, int span) {
     kept[IndexOf(c)].Offer(ratio, x, span);
   }
@@ -128,6 +129,9 @@ void CheckPoint(const Ec5CheckInput& in, const SectionProperties& p, const Ec5Sp
   const double mx = std::fabs(t.GetReal(row, 4));
   const double my = std::fabs(t.GetReal(row, 5));
   const double mz = std::fabs(t.GetReal(row, 6));
+  for (double v : {x, n, vy, vz, mx, my, mz}) {
+    if (!std::isfinite(v)) out.brokenForces = true;
+  }
   const Ec5Strengths& f = in.strengths;
   const SectionSize& sec = in.section;
   const bool circle = IsCircle(sec);
@@ -253,7 +257,7 @@ bool CheckEc5Member(const Ec5CheckInput& input, Ec5MemberChecks& out) {
   }
   for (int c = 0; c < kEc5CheckCount; ++c) {
     const Kept& k = found.kept[c];
-    if (k.broken) {
+    if (k.broken || found.brokenForces) {
       out = Ec5MemberChecks();  // max(0, NaN) would pass the check
       return false;
     }

@@ -2,6 +2,7 @@
 // published worked examples.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -267,6 +268,21 @@ TEST(Ec5Checks, BearingLengthsAtEndAndInnerSupports) {
             qv::Ec5BearingLine(r[0]));
   EXPECT_EQ("Tukipinnan vähimmäispituus (6.1.5), välituki x = 4000 mm: 150 mm (F = 30.00 kN)",
             qv::Ec5BearingLine(r[1]));
+}
+
+// A force that is no number, a missing section or strength: no result rather than a pass.
+TEST(Ec5Checks, RefusesWhatCannotBeChecked) {
+  Forces good, nan;
+  good.Add(0, 0, 0, 0, 0, 0, 1e6);
+  nan.Add(0, 0, 0, 0, 0, 0, std::nan(""));
+  qv::Ec5CheckInput inputs[] = {Input(Rect(45, 220), 0.8, nan, {0.0, 4000.0}),
+                                Input(Rect(0, 220), 0.8, good, {0.0, 4000.0}),
+                                Input(Rect(45, 220), 0.0, good, {0.0, 4000.0})};
+  for (const qv::Ec5CheckInput& in : inputs) {
+    qv::Ec5MemberChecks r;
+    EXPECT_FALSE(qv::CheckEc5Member(in, r));
+    EXPECT_TRUE(r.results.empty());
+  }
 }
 
 }  // namespace
