@@ -296,6 +296,7 @@ std::vector<Ec5BearingResult> Ec5BearingLengths(const std::vector<Ec5SupportReac
   std::vector<Ec5BearingResult> out;
   out.reserve(supports.size());
   for (const Ec5SupportReaction& s : supports) {
+    if (!(s.force > 0.0)) continue;  // lifting off or free: nothing to bear
     out.push_back({s, RequiredBearingLength(s.force, b, kc90, fc90d, s.endSupport)});
   }
   return out;

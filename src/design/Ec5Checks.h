@@ -163,7 +163,8 @@ struct Ec5BearingResult {
   double requiredLength = 0.0;  // lreq, mm; infinite when F > 0 meets no strength
 };
 
-// lreq of each support (RequiredBearingLength) with the member width b.
+// lreq (RequiredBearingLength) with the member width b of each support whose reaction presses
+// (F > 0), in the order given.
 std::vector<Ec5BearingResult> Ec5BearingLengths(const std::vector<Ec5SupportReaction>& supports,
                                                 double b, double kc90, double fc90d);
 // "Tukipinnan vähimmäispituus (6.1.5), tuki x = 0 mm: lreq = 180 mm (F = 30.00 kN)"
