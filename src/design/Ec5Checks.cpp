@@ -37,7 +37,9 @@ constexpr CheckText kTexts[kEc5CheckCount] = {
     {"6.35", "Kiepahdus + puristus"},
 };
 
-int IndexOf(Ec5Check check) { return static_cast<int>(check); }
+constexpr int IndexOf(Ec5Check check) { return static_cast<int>(check); }
+static_assert(IndexOf(Ec5Check::kLateralCompression) + 1 == kEc5CheckCount,
+              "a text for every check");
 
 // Largest utilisation of one check and where; only a strictly larger one takes over.
 struct Kept {
