@@ -10,6 +10,7 @@ enum class DesignCode {
   kAllowableStress = 1,  // RakMK B10, allowable stresses
   kLimitState = 2,       // RakMK B10, limit states
   kEc5Env = 3,           // EC5 pre-standard with the Finnish application document
+  kEc5 = 4,              // EN 1995-1-1 with the Finnish National Annex
 };
 
 // Section shape as the section library stores it.
@@ -30,6 +31,7 @@ enum class CombinationKind {
   kStress = 1,      // "Jännitystarkastelu"
   kDeflection = 2,  // "Siirtymätarkastelu"
   kNoDesign = 3,    // "Ei mitoitusta"
+  kLongTerm = 4,    // "Pitkäaikaistarkastelu": the quasi-permanent combination of code 4
 };
 
 // Each gives false and leaves out alone for a number that is no such kind.
@@ -48,6 +50,6 @@ constexpr LoadKind kLoadKinds[] = {LoadKind::kPoint, LoadKind::kLine, LoadKind::
 
 // Every design code in the order of the code list (LaskentaNormiCB) and of the tables.
 constexpr DesignCode kDesignCodes[] = {DesignCode::kAllowableStress, DesignCode::kLimitState,
-                                       DesignCode::kEc5Env};
+                                       DesignCode::kEc5Env, DesignCode::kEc5};
 
 }  // namespace qv

@@ -67,14 +67,17 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
               check(kKmodBase + 2, d, moistures, moisture, kMaxKmod, false, "taipuman kerroin");
         break;
       case qv::DesignCode::kEc5Env:
+      case qv::DesignCode::kEc5:
         if (problem.empty())
-          problem = check(Ec5FactorSection(kKmodBase, material), d, moistures, moisture, kMaxKmod,
-                          false, "kmod");
+          problem = check(Ec5FactorSection(code, kKmodBase, material), d, moistures, moisture,
+                          kMaxKmod, false, "kmod");
         if (problem.empty())
-          problem = check(Ec5FactorSection(kKdefBase, material), d, moistures, moisture, kMaxKdef,
-                          true, "kdef");
+          problem = check(Ec5FactorSection(code, kKdefBase, material), d, moistures, moisture,
+                          kMaxKdef, true, "kdef");
         break;
     }
   }
+  // Code 4 also needs its family factors (gamma_M, kh, beta_c, kcr, km) and densities.
+  if (problem.empty() && code == qv::DesignCode::kEc5) problem = ec5ExtraProblem_;
   return problem;
 }

@@ -33,6 +33,11 @@ int MateriaaliTiedot::LoadTables(const std::string& folder) {
       tables_[i].SetFileName(std::string());
     }
   }
+  const CSVTiedosto& ec5 = tables_[IndexOf(qv::DesignCode::kEc5)];
+  ec5Extra_ = qv::Ec5ExtraData();
+  ec5ExtraProblem_ = ec5.LineCount(kMaterialSection) > 0
+                         ? qv::ReadEc5ExtraData(ec5, ec5Extra_)
+                         : std::string(kFileNames[IndexOf(qv::DesignCode::kEc5)]) + " puuttuu";
   return loaded;
 }
 
@@ -42,6 +47,7 @@ bool MateriaaliTiedot::HasCharacteristicValues(qv::DesignCode code) {
       return false;
     case qv::DesignCode::kLimitState:
     case qv::DesignCode::kEc5Env:
+    case qv::DesignCode::kEc5:
       return true;
   }
   return false;
@@ -149,6 +155,8 @@ double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, in
       return LimitStateValue(q, material, duration, moisture, kind);
     case qv::DesignCode::kEc5Env:
       return Ec5Value(q, material, duration, moisture, kind);
+    case qv::DesignCode::kEc5:
+      return Ec5NaValue(q, material, duration, moisture, kind);
   }
   return 0.0;
 }
@@ -178,9 +186,9 @@ double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int 
   return fk * factor / gamma;
 }
 
-int MateriaaliTiedot::Ec5FactorSection(int base, int material) const {
-  const int type = MaterialTypeOf(qv::DesignCode::kEc5Env, material);
-  if (Table(qv::DesignCode::kEc5Env).LineCount(base + type) > 0) return base + type;
+int MateriaaliTiedot::Ec5FactorSection(qv::DesignCode code, int base, int material) const {
+  const int type = MaterialTypeOf(code, material);
+  if (Table(code).LineCount(base + type) > 0) return base + type;
   return base + 1;
 }
 
@@ -192,10 +200,28 @@ double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moistur
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
   double kmod = 0.0;
   // A missing or unreadable kmod line yields no value: as 1 it would overstate the strength.
-  if (ReadField(t, Ec5FactorSection(kKmodBase, material), duration, t.LineCount(kMoistureSection),
-                moisture, kmod) != Read::kOk)
+  if (ReadField(t, Ec5FactorSection(qv::DesignCode::kEc5Env, kKmodBase, material), duration,
+                t.LineCount(kMoistureSection), moisture, kmod) != Read::kOk)
     kmod = 0.0;
   return fk * kmod / gammaEc5_;
+}
+
+double MateriaaliTiedot::Ec5NaValue(int q, int material, int duration, int moisture,
+                                    int kind) const {
+  const qv::DesignCode code = qv::DesignCode::kEc5;
+  const CSVTiedosto& t = Table(code);
+  double fk = 0.0;
+  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) != Read::kOk)
+    return 0.0;
+  if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
+  // kmod and gamma_M of the family; a missing one yields no value rather than 1.
+  double kmod = 0.0;
+  if (ReadField(t, Ec5FactorSection(code, kKmodBase, material), duration,
+                t.LineCount(kMoistureSection), moisture, kmod) != Read::kOk)
+    return 0.0;
+  const qv::Ec5FamilyValues* family = ec5Extra_.FamilyOf(static_cast<std::size_t>(material) - 1);
+  if (!family || !(family->gammaM > 0.0)) return 0.0;
+  return fk * kmod / family->gammaM;
 }
 
 int MateriaaliTiedot::MaterialTypeOf(qv::DesignCode code, int material) const {
@@ -215,12 +241,13 @@ int MateriaaliTiedot::MaterialType(qv::DesignCode code) const {
   return MaterialTypeOf(code, Material(code));
 }
 
-double MateriaaliTiedot::CreepFactor(int material, int duration, int serviceClass) const {
-  const CSVTiedosto& t = Table(qv::DesignCode::kEc5Env);
+double MateriaaliTiedot::CreepFactor(qv::DesignCode code, int material, int duration,
+                                     int serviceClass) const {
+  const CSVTiedosto& t = Table(code);
   if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
   double kdef = 0.0;
-  if (ReadField(t, Ec5FactorSection(kKdefBase, material), duration, t.LineCount(kMoistureSection),
-                serviceClass, kdef) != Read::kOk)
+  if (ReadField(t, Ec5FactorSection(code, kKdefBase, material), duration,
+                t.LineCount(kMoistureSection), serviceClass, kdef) != Read::kOk)
     return 0.0;
   return kdef;
 }

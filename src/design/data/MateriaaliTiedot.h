@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/data/DesignValues.h"
+#include "design/data/Ec5MaterialData.h"
 #include "model/CSVTiedosto.h"
 #include "model/Kinds.h"
 #include "model/ProfiiliVektori.h"
@@ -30,7 +31,7 @@ class MateriaaliTiedot {
   static constexpr int kKdefBase = 50;  // code 3: 50 + type
 
   static constexpr const char* kFileNames[kCodeCount] = {"Sallitut.dat", "Rajatila.dat",
-                                                         "Eurocode.dat"};
+                                                         "Eurocode.dat", "Eurokoodi5.dat"};
 
   MateriaaliTiedot();
   // Reads the tables from folder (see LoadTables).
@@ -94,8 +95,14 @@ class MateriaaliTiedot {
   int GetDesignValues(qv::DesignCode code, int duration, const qv::SectionSize& section, int kind,
                       DesignValues& values) const;
 
-  // kdef of the EC5 table for material, duration class and service class; 0 when missing.
-  double CreepFactor(int material, int duration, int serviceClass) const;
+  // kdef of an EC5 table (code 3 or 4) for material, duration class and service class; 0
+  // when missing.
+  double CreepFactor(qv::DesignCode code, int material, int duration, int serviceClass) const;
+
+  // Design code 4: the values of the Eurocode 5 table beyond the nine quantities (family
+  // factors, densities), and why they could not be read ("" when they were).
+  const qv::Ec5ExtraData& Ec5Extra() const { return ec5Extra_; }
+  const std::string& Ec5ExtraProblem() const { return ec5ExtraProblem_; }
 
   // E·A (which = 1), E·I about the strong axis (2) or the weak axis (3), E being the design
   // deflection modulus of the code's current material for the duration class. 0 when E <= 0,
@@ -119,17 +126,25 @@ class MateriaaliTiedot {
   double AllowableValue(int q, int material, int duration, int moisture) const;
   double LimitStateValue(int q, int material, int duration, int moisture, int kind) const;
   double Ec5Value(int q, int material, int duration, int moisture, int kind) const;
-  // Section 40 + type or 50 + type of the EC5 table, falling back to type 1 when empty.
-  int Ec5FactorSection(int base, int material) const;
+  // Design code 4: kmod and gamma_M of the material's family.
+  double Ec5NaValue(int q, int material, int duration, int moisture, int kind) const;
+  // Section 40 + type or 50 + type of an EC5 table (code 3 or 4), falling back to type 1
+  // when empty.
+  int Ec5FactorSection(qv::DesignCode code, int base, int material) const;
   void ApplySizeFactors(qv::DesignCode code, int type, const qv::SectionSize& section,
                         DesignValues& values) const;
+  void ApplyEc5SizeFactor(int type, double h, double b, DesignValues& values) const;
   std::vector<std::string> SectionLines(qv::DesignCode code, int section) const;
   // Position of the code among the tables and selections.
   static int IndexOf(qv::DesignCode code) { return qv::ToInt(code) - 1; }
 
   CSVTiedosto tables_[kCodeCount];
-  int moisture_[kCodeCount] = {1, 1, 1};
-  int material_[kCodeCount] = {1, 1, 1};
+  int moisture_[kCodeCount] = {1, 1, 1, 1};
+  int material_[kCodeCount] = {1, 1, 1, 1};
+  // The Eurocode 5 table's values beyond the nine quantities, read with the table, and why
+  // they could not be read ("" when they were).
+  qv::Ec5ExtraData ec5Extra_;
+  std::string ec5ExtraProblem_;
   double gammaLimitState_ = 1.3;
   double raiseFactor_ = 1.0;
   double gammaEc5_ = 1.3;

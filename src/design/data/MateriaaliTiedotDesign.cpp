@@ -21,10 +21,23 @@ void Scale(DesignValues& v, int q, double k) { v.Set(q, v.Get(q) * k); }
 
 }  // namespace
 
+void MateriaaliTiedot::ApplyEc5SizeFactor(int type, double h, double b, DesignValues& v) const {
+  // kh of the family: bending by the depth in its plane, tension by the largest dimension.
+  if (type < 1 || type > static_cast<int>(ec5Extra_.families.size())) return;
+  const qv::SizeFactorRule& rule = ec5Extra_.families[static_cast<std::size_t>(type) - 1].kh;
+  Scale(v, DesignValues::kBendingZ, qv::SizeFactor(rule, h));
+  Scale(v, DesignValues::kBendingY, qv::SizeFactor(rule, b));
+  Scale(v, DesignValues::kTension, qv::SizeFactor(rule, std::max(h, b)));
+}
+
 void MateriaaliTiedot::ApplySizeFactors(qv::DesignCode code, int type,
                                         const qv::SectionSize& section, DesignValues& v) const {
   const double h = section.Height();
   const double b = section.Width();
+  if (code == qv::DesignCode::kEc5) {
+    ApplyEc5SizeFactor(type, h, b, v);
+    return;
+  }
   const bool ec5 = code == qv::DesignCode::kEc5Env;
   const bool large = ec5 ? (type >= 3 && type <= 5) : (type >= 2 && type <= 5);
   if (large) {
@@ -84,8 +97,8 @@ double MateriaaliTiedot::MemberStiffness(qv::DesignCode code, int duration,
                                          const qv::SectionSize& section, int which,
                                          double* kdef) const {
   if (kdef) {
-    const qv::DesignCode ec5 = qv::DesignCode::kEc5Env;
-    *kdef = code == ec5 ? CreepFactor(Material(ec5), duration, MoistureClass(ec5)) : 0.0;
+    const bool ec5 = code == qv::DesignCode::kEc5Env || code == qv::DesignCode::kEc5;
+    *kdef = ec5 ? CreepFactor(code, Material(code), duration, MoistureClass(code)) : 0.0;
   }
   if (!section.IsValid()) return 0.0;
   const double e = TableValue(DesignValues::kModulusDeflection, code, Material(code), duration,
