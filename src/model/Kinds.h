@@ -45,6 +45,11 @@ constexpr int ToInt(SectionShape s) { return static_cast<int>(s); }
 constexpr int ToInt(LoadKind k) { return static_cast<int>(k); }
 constexpr int ToInt(CombinationKind k) { return static_cast<int>(k); }
 
+// The codes whose material and moisture selections section 701 of the project file holds,
+// in its order; code 4 keeps its own in section 702.
+constexpr DesignCode kSection701Codes[] = {DesignCode::kAllowableStress, DesignCode::kLimitState,
+                                           DesignCode::kEc5Env};
+
 // The load kinds in the order of the load page's groups and the report.
 constexpr LoadKind kLoadKinds[] = {LoadKind::kPoint, LoadKind::kLine, LoadKind::kSurface};
 

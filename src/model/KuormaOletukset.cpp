@@ -26,6 +26,12 @@ const std::vector<DefaultCase> kCasesEC5 = {{"Omapaino", 0},    {"Varastokuorma"
                                             {"Hyötykuorma", 2}, {"Lumi 80%", 2},
                                             {"Lumi 20%", 3},    {"Tuulikuorma", 3}};
 
+// Code 4 without its file: the cases alone. Its combinations are generated from the
+// factors of "KTjaKY4.dat", which no built-in set may stand in for.
+const std::vector<DefaultCase> kCasesEc5Na = {
+    {"Omapaino", 0}, {"Hyötykuorma", 2}, {"Lumikuorma", 2}, {"Tuulikuorma", 3}};
+const std::vector<DefaultCombination> kNoCombinations = {};
+
 const std::vector<DefaultCombination> kCombinationsCode1 = {
     {KuormaYhdVektori::kStress, {1.0, 1.0, 1.0, 0.5}},
     {KuormaYhdVektori::kStress, {1.0, 1.0, 0.5, 1.0}},
@@ -85,6 +91,10 @@ void BuildBuiltInLoadSet(DesignCode designCode, KuormitustapausVektori& cases,
       caseList = &kCasesEC5;
       combinationList = &kCombinationsCode3;
       break;
+    case DesignCode::kEc5:
+      caseList = &kCasesEc5Na;
+      combinationList = &kNoCombinations;
+      break;
   }
   for (const auto& c : *caseList) cases.AddCase(c.name, c.durationClass);
   const int first = combinations.CombinationCount();
@@ -120,10 +130,15 @@ void WriteLoadSet(const KuormitustapausVektori& cases, const KuormaYhdVektori& c
 }  // namespace qv
 
 int KuormaVektori::LoadDefaults(const std::string& folder, qv::DesignCode designCode) {
+  caseCategories_.clear();
   if (!folder.empty()) {
     CSVTiedosto file;
+    std::vector<qv::LoadCategory> categories;
     if (file.LoadFromFile(folder + qv::DefaultLoadFileName(designCode)) &&
-        qv::ReadLoadSet(file, cases_, combinations_)) {
+        qv::ReadLoadSet(file, cases_, combinations_) &&
+        (designCode != qv::DesignCode::kEc5 ||
+         qv::ReadCaseCategories(file, cases_.Count(), categories).empty())) {
+      caseCategories_ = categories;
       combinations_.CurrentIndex = 0;
       return 0;
     }

@@ -146,12 +146,38 @@ int KuormaVektori::RemoveLoadCase(int k) {
   }
   combinations_.RemoveLoadCase(k);
   cases_.RemoveRecord(k);
+  if (k < static_cast<int>(caseCategories_.size()))
+    caseCategories_.erase(caseCategories_.begin() + k);
   // The load page keeps showing the same case, or all of them when its case is gone.
   if (VisibleCase == k)
     VisibleCase = -1;
   else if (VisibleCase > k)
     --VisibleCase;
   return 0;
+}
+
+qv::LoadCategory KuormaVektori::CaseCategory(int k) const {
+  if (k >= 0 && k < static_cast<int>(caseCategories_.size()))
+    return caseCategories_[static_cast<std::size_t>(k)];
+  return cases_.IsValid(k) && cases_.DurationClass(k) == 0 ? qv::LoadCategory::kPermanent
+                                                           : qv::LoadCategory::kImposedA;
+}
+
+void KuormaVektori::SetCaseCategory(int k, qv::LoadCategory category) {
+  if (!cases_.IsValid(k)) return;
+  std::vector<qv::LoadCategory> all = CaseCategories();
+  all[static_cast<std::size_t>(k)] = category;
+  caseCategories_ = all;
+}
+
+std::vector<qv::LoadCategory> KuormaVektori::CaseCategories() const {
+  std::vector<qv::LoadCategory> all;
+  for (int k = 0; k < cases_.Count(); ++k) all.push_back(CaseCategory(k));
+  return all;
+}
+
+void KuormaVektori::SetCaseCategories(const std::vector<qv::LoadCategory>& categories) {
+  caseCategories_ = categories;
 }
 
 std::vector<char> KuormaVektori::LoadedCases() const {

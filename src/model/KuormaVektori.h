@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "model/Ec5Combinations.h"
 #include "model/Kinds.h"
 #include "model/KuormaYhdVektori.h"
 #include "model/KuormitustapausVektori.h"
@@ -63,6 +64,14 @@ class KuormaVektori : public QELvektori {
   bool FullLengthLoadsExist(double oldLength) const;
   void LengthenFullLengthLoads(double oldLength, double newLength);
 
+  // Category of load case k under design code 4: the one set, else permanent for a case of
+  // the permanent duration class and domestic imposed load for the others.
+  qv::LoadCategory CaseCategory(int k) const;
+  void SetCaseCategory(int k, qv::LoadCategory category);
+  // The categories of every case, in case order.
+  std::vector<qv::LoadCategory> CaseCategories() const;
+  void SetCaseCategories(const std::vector<qv::LoadCategory>& categories);
+
   // Removes load case k with its loads and factor rows; later cases move down by one.
   // 0, or -1 when k is not a load case.
   int RemoveLoadCase(int k);
@@ -89,6 +98,8 @@ class KuormaVektori : public QELvektori {
   int ShowSurfaceLoads = 1;
 
  private:
+  // Categories of the cases set so far (code 4); a case beyond them takes the default.
+  std::vector<qv::LoadCategory> caseCategories_;
   // Removes load i, keeping the selection on its load or dropping it.
   void RemoveLoad(int i);
 

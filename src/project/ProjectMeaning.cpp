@@ -79,7 +79,10 @@ class MeaningCheck {
       const int c = one.Combination(0);
       if (c < 0 || c > 100000) return Fail(401, k, "kuormitusyhdistelmän numero ei kelpaa");
       if (one.RowKind(0) != 0) {
-        if (!one.HeaderKind(0))
+        // The long-term (quasi-permanent) kind belongs to design code 4 alone.
+        const auto kind = one.HeaderKind(0);
+        if (!kind ||
+            (*kind == qv::CombinationKind::kLongTerm && p_.DesignCode != qv::DesignCode::kEc5))
           return Fail(401, k, "tuntematon mitoitustapa " + std::to_string(one.RowKind(0)));
         if (static_cast<int>(header.size()) <= c) header.resize(static_cast<std::size_t>(c) + 1, 0);
         if (header[static_cast<std::size_t>(c)])

@@ -67,8 +67,9 @@ class Loader {
     }
     using Step = bool (Loader::*)();
     const Step steps[] = {&Loader::Section101, &Loader::Section102, &Loader::Section201,
-                          &Loader::Section211, &Loader::Section301, &Loader::Section401,
-                          &Loader::Section501, &Loader::Section60x, &Loader::Section701,
+                          &Loader::Section211, &Loader::Section301, &Loader::Section311,
+                          &Loader::Section401, &Loader::Section501, &Loader::Section60x,
+                          &Loader::Section651, &Loader::Section701, &Loader::Section702,
                           &Loader::Section801};
     for (Step s : steps) {
       if (!(this->*s)()) {
@@ -124,7 +125,7 @@ class Loader {
     if (!CountIs(101, 4)) return false;
     bool ok = true;
     double v = 0.0;
-    if (Field(101, 1, 1, 3, v, ok) && !qv::DesignCodeFromInt(static_cast<int>(v), p_.DesignCode))
+    if (Field(101, 1, 1, 4, v, ok) && !qv::DesignCodeFromInt(static_cast<int>(v), p_.DesignCode))
       ok = false;
     if (Field(101, 2, 10, 200, v, ok)) p_.ResultSteps = static_cast<int>(v);
     if (Field(101, 3, 0, 1, v, ok)) p_.InfoDisplay = static_cast<int>(v);
@@ -177,7 +178,19 @@ class Loader {
 
   bool Section301() {
     p_.Loads.Cases().ClearRecords();
+    p_.Loads.SetCaseCategories({});
     return Records(301, p_.Loads.Cases());
+  }
+
+  // Code 4: the category of each load case. Missing: every case takes its default.
+  bool Section311() {
+    if (p_.DesignCode != qv::DesignCode::kEc5 || !f_.HasSection(311)) return true;
+    std::vector<qv::LoadCategory> categories;
+    const std::string problem = qv::ReadCaseCategories(f_, p_.Loads.Cases().Count(), categories);
+    if (!problem.empty() || f_.LineCount(311) != p_.Loads.Cases().Count())
+      return Fail(311, Fmt("virhenumero = %d (kuormaluokka ei kelpaa)", 311));
+    p_.Loads.SetCaseCategories(categories);
+    return true;
   }
 
   bool Section401() {
@@ -223,16 +236,56 @@ class Loader {
     return true;
   }
 
+  // Code 4: consequence class, Table 6.1 factor, load position, kc,90 and the three
+  // deflection limits. Missing: the defaults.
+  bool Section651() {
+    p_.Settings.ec5 = Ec5NaSettings();
+    if (p_.DesignCode != qv::DesignCode::kEc5 || !f_.HasSection(651)) return true;
+    if (!CountIs(651, 7)) return false;
+    bool ok = true;
+    double v = 0.0;
+    Ec5NaSettings& s = p_.Settings.ec5;
+    // The class and the position are whole numbers; 2.5 is no class.
+    auto whole = [&](int k, int min, int max, int& out) {
+      if (Field(651, k, min, max, v, ok) && v == std::floor(v))
+        out = static_cast<int>(v);
+      else
+        ok = false;
+    };
+    whole(1, 1, 3, s.consequenceClass);
+    if (Field(651, 2, 0.1, 2.0, v, ok)) s.ltbFactor = v;
+    whole(3, 0, 2, s.loadPosition);
+    if (Field(651, 4, 0.5, 2.0, v, ok)) s.kc90 = v;
+    if (Field(651, 5, 1, 10000, v, ok)) s.winstLimit = v;
+    if (Field(651, 6, 1, 10000, v, ok)) s.wnetfinLimit = v;
+    if (Field(651, 7, 1, 10000, v, ok)) s.wfinLimit = v;
+    return ok || Fail(651, Fmt("virhenumero = %d", 651));
+  }
+
   bool Section701() {
     if (!CountIs(701, 6)) return false;
     std::vector<double> values;
     if (!ParseAll(f_, 701, 1, kSettingMax, values, message_)) return Fail(701, message_);
     // The moisture classes of the codes in their order, then their materials.
-    const std::size_t codes = std::size(qv::kDesignCodes);
+    const std::size_t codes = std::size(qv::kSection701Codes);
     for (std::size_t i = 0; i < codes; ++i) {
-      p_.Materials.SetMoistureClass(qv::kDesignCodes[i], static_cast<int>(values[i]));
-      p_.Materials.SetMaterial(qv::kDesignCodes[i], static_cast<int>(values[i + codes]));
+      p_.Materials.SetMoistureClass(qv::kSection701Codes[i], static_cast<int>(values[i]));
+      p_.Materials.SetMaterial(qv::kSection701Codes[i], static_cast<int>(values[i + codes]));
     }
+    return true;
+  }
+
+  // Code 4: its service class and material. Missing: the first of each.
+  bool Section702() {
+    const qv::DesignCode code = qv::DesignCode::kEc5;
+    p_.Materials.SetMoistureClass(code, 1);
+    p_.Materials.SetMaterial(code, 1);
+    if (p_.DesignCode != code || !f_.HasSection(702)) return true;
+    if (!CountIs(702, 2)) return false;
+    std::vector<double> values;
+    if (!ParseAll(f_, 702, 1, kSettingMax, values, message_)) return Fail(702, message_);
+    p_.Materials.SetMoistureClass(code, static_cast<int>(values[0]));
+    p_.Materials.SetMaterial(code, static_cast<int>(values[1]));
     return true;
   }
 
@@ -345,6 +398,12 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
 
   AddVectorSection(f, 211, p.Member);
   AddVectorSection(f, 301, p.Loads.Cases());
+  const bool code4 = p.DesignCode == qv::DesignCode::kEc5;
+  if (code4) {
+    f.AddSection(311);
+    for (qv::LoadCategory c : p.Loads.CaseCategories())
+      f.AddLine(311, std::to_string(qv::ToInt(c)));
+  }
   AddVectorSection(f, 401, p.Loads.Combinations());
   AddVectorSection(f, 501, p.Loads);
 
@@ -369,10 +428,22 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.AddLine(609, FormatFixed(p.Materials.LimitStatePartialFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.AllowableRaiseFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.Ec5PartialFactor(), 3));
-  for (qv::DesignCode code : qv::kDesignCodes)
+  if (code4) {
+    const Ec5NaSettings& e = s.ec5;
+    f.AddLine(651, std::to_string(e.consequenceClass));
+    f.AddLine(651, FormatFixed(e.ltbFactor, 2));
+    f.AddLine(651, std::to_string(e.loadPosition));
+    f.AddLine(651, FormatFixed(e.kc90, 2));
+    for (double x : {e.winstLimit, e.wnetfinLimit, e.wfinLimit}) f.AddLine(651, FormatFixed(x, 0));
+  }
+  for (qv::DesignCode code : qv::kSection701Codes)
     f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));
-  for (qv::DesignCode code : qv::kDesignCodes)
+  for (qv::DesignCode code : qv::kSection701Codes)
     f.AddLine(701, std::to_string(p.Materials.Material(code)));
+  if (code4) {
+    f.AddLine(702, std::to_string(p.Materials.MoistureClass(qv::DesignCode::kEc5)));
+    f.AddLine(702, std::to_string(p.Materials.Material(qv::DesignCode::kEc5)));
+  }
 
   const ProfiiliVektori& lib = p.Profiles;
   if (lib.HasCurrent()) {

@@ -4,6 +4,23 @@
 
 #include "model/Kinds.h"
 
+// Settings of design code 4 (project file section 651), apart from the thirty.
+struct Ec5NaSettings {
+  int consequenceClass = 2;     // CC1..CC3, giving K_FI
+  double ltbFactor = 0.9;       // a of EN 1995-1-1 Table 6.1: lef = a * l + delta
+  int loadPosition = 1;         // 0 axis, 1 compression edge (+2h), 2 tension edge (-0.5h)
+  double kc90 = 1.0;            // bearing factor of 6.1.5
+  double winstLimit = 300.0;    // L/x limits of the instantaneous, net final and final
+  double wnetfinLimit = 250.0;  // deflections
+  double wfinLimit = 150.0;
+
+  bool operator==(const Ec5NaSettings& o) const {
+    return consequenceClass == o.consequenceClass && ltbFactor == o.ltbFactor &&
+           loadPosition == o.loadPosition && kc90 == o.kc90 && winstLimit == o.winstLimit &&
+           wnetfinLimit == o.wnetfinLimit && wfinLimit == o.wfinLimit;
+  }
+};
+
 // The thirty settings in their saved order (field numbers 1..30 in the comments). Lengths
 // in mm; a deflection limit is either the denominator n of L/n ("rel") or an absolute limit
 // in mm ("abs"); 0 means that the limit is not applied.
@@ -46,6 +63,7 @@ struct MitoitusAsetukset {
   double Lk = 0.0;            // 28 lateral-support spacing; 0 = the span lengths
   double Kk1 = 0.075;         // 29 k_k1 (codes 1 and 2)
   double MRelM = 1.15;        // 30 m_rel,m (code 3)
+  Ec5NaSettings ec5;          // code 4 only, saved apart
 
   // Field n (1..30) as a number; 0 outside.
   double Field(int n) const;

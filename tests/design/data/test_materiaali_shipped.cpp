@@ -247,12 +247,12 @@ TEST_F(ShippedTables, CreepFactors) {
   const auto names = m.MaterialNames(qv::DesignCode::kEc5Env);
   const int c24 = IndexOf(names, "C24");
   const int gl = IndexOf(names, "GL24h");
-  EXPECT_DOUBLE_EQ(0.80, m.CreepFactor(c24, 1, 2));
-  EXPECT_DOUBLE_EQ(2.00, m.CreepFactor(c24, 1, 3));
-  EXPECT_DOUBLE_EQ(0.75, m.CreepFactor(gl, 3, 3));
-  EXPECT_DOUBLE_EQ(0.30, m.CreepFactor(gl, 4, 3));
-  EXPECT_DOUBLE_EQ(0.0, m.CreepFactor(gl, 5, 1));
-  EXPECT_DOUBLE_EQ(0.0, m.CreepFactor(gl, 6, 1));  // no such duration class
+  EXPECT_DOUBLE_EQ(0.80, m.CreepFactor(qv::DesignCode::kEc5Env, c24, 1, 2));
+  EXPECT_DOUBLE_EQ(2.00, m.CreepFactor(qv::DesignCode::kEc5Env, c24, 1, 3));
+  EXPECT_DOUBLE_EQ(0.75, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 3, 3));
+  EXPECT_DOUBLE_EQ(0.30, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 4, 3));
+  EXPECT_DOUBLE_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 5, 1));
+  EXPECT_DOUBLE_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 6, 1));  // no such duration class
 }
 
 TEST_F(ShippedTables, MemberStiffness) {

@@ -209,13 +209,13 @@ TEST_F(MaterialFiles, MaterialTypes) {
 
 TEST_F(MaterialFiles, CreepFactorPerType) {
   WriteAll();
-  EXPECT_DOUBLE_EQ(0.8, m.CreepFactor(1, 1, 2));
-  EXPECT_DOUBLE_EQ(0.25, m.CreepFactor(1, 2, 1));  // written 0,25
-  EXPECT_DOUBLE_EQ(0.8, m.CreepFactor(2, 1, 2));   // no section 52: type 1's table
-  EXPECT_DOUBLE_EQ(2.0, m.CreepFactor(5, 1, 2));   // section 53
-  EXPECT_EQ(0.0, m.CreepFactor(5, 2, 2));          // no line
-  EXPECT_EQ(0.0, m.CreepFactor(1, 1, 3));          // no such service class
-  EXPECT_EQ(0.0, m.CreepFactor(8, 1, 1));          // no such material
+  EXPECT_DOUBLE_EQ(0.8, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 1, 2));
+  EXPECT_DOUBLE_EQ(0.25, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 2, 1));  // written 0,25
+  EXPECT_DOUBLE_EQ(0.8, m.CreepFactor(qv::DesignCode::kEc5Env, 2, 1, 2));   // no section 52: type 1's table
+  EXPECT_DOUBLE_EQ(2.0, m.CreepFactor(qv::DesignCode::kEc5Env, 5, 1, 2));   // section 53
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 5, 2, 2));          // no line
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 1, 3));          // no such service class
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 8, 1, 1));          // no such material
 }
 
 TEST_F(MaterialFiles, LimitStateFactorLines) {
@@ -308,7 +308,7 @@ TEST_F(MaterialFiles, MissingFilesAndFolders) {
   EXPECT_EQ(0, m.GetDesignValues(qv::DesignCode::kEc5Env, 1, Rect(50, 100), 1, v));
   for (int q = 1; q <= 9; ++q) EXPECT_EQ(0.0, v.Get(q)) << q;
   EXPECT_FALSE(v.AllPositive());
-  EXPECT_EQ(0.0, m.CreepFactor(1, 1, 1));
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 1, 1));
   EXPECT_EQ(1, m.MaterialType(qv::DesignCode::kEc5Env));
 
   // Loading again from elsewhere forgets the old tables.
