@@ -42,9 +42,48 @@ DeflectionSet DeflectionSetSwitches(qv::DesignCode code, int set) {
       s.final = set == 1 ? 0 : 1;
       s.allLoads = set == 3 ? 1 : 0;
       break;
+    case qv::DesignCode::kEc5:
+      // Every set starts from all loads at once; the creep is added from the quasi-permanent
+      // combination (Ec5FinalDeflections).
+      s.final = 0;
+      s.allLoads = 1;
+      break;
   }
   return s;
 }
+
+namespace {
+
+// Code 4: w_inst of the combination, w_fin = w_inst + kdef * w_qp point by point with w_qp from
+// the first quasi-permanent combination, and w_net,fin = w_fin (no precamber). Empty sets and
+// the reason in notRun when there is no quasi-permanent combination or no kdef.
+int Ec5Deflections(const MemberResultSource& source, int c, QELvektori& inst, QELvektori& fin,
+                   std::string* notRun) {
+  const qv::DesignCode code = qv::DesignCode::kEc5;
+  const int q =
+      source.loads->Combinations().NthCombinationOfKind(qv::CombinationKind::kLongTerm, 0);
+  const double kdef = source.materials->CreepFactor(code, source.materials->Material(code), 1,
+                                                    source.materials->MoistureClass(code));
+  std::string why;
+  if (q < 0)
+    why = "pitkäaikaistarkastelun kuormitusyhdistelmä puuttuu";
+  else if (!(kdef > 0.0))
+    why = "kdef puuttuu materiaalitaulukosta";
+  if (!why.empty()) {
+    if (notRun) *notRun = why;
+    return 0;
+  }
+  QELvektori quasi;
+  MemberDisplacements(source, c, -1, inst, 0, 1);
+  MemberDisplacements(source, q, -1, quasi, 0, 1);
+  fin = inst;
+  for (int i = 0; i < fin.Count() && i < quasi.Count(); ++i) {
+    for (int d = 1; d <= 3; ++d) fin.SetReal(i, d, inst.GetReal(i, d) + kdef * quasi.GetReal(i, d));
+  }
+  return fin.Count();
+}
+
+}  // namespace
 
 int SpanMaxima(const std::vector<double>& boundaries, const std::vector<const QELvektori*>& sets,
                QELvektori& rows) {
@@ -99,6 +138,11 @@ int CollectDeflections(const MemberResultSource& source, int c, QELvektori& rows
   const std::string missing = MissingDeflectionStiffness(source, c);
   if (notRun) *notRun = missing;
   if (!missing.empty()) return 0;
+  if (source.designCode == qv::DesignCode::kEc5) {
+    QELvektori inst, fin;
+    if (Ec5Deflections(source, c, inst, fin, notRun) == 0) return 0;
+    return SpanMaxima(qv::SpanBoundaries(*source.member), {&inst, &fin, &fin}, rows);
+  }
   const int count = DeflectionSetCount(source.designCode);
   QELvektori tables[3];
   std::vector<const QELvektori*> sets;

@@ -18,6 +18,7 @@ bool IsB10(DesignCode code) {
     case DesignCode::kLimitState:
       return true;
     case DesignCode::kEc5Env:
+    case DesignCode::kEc5:
       return false;
   }
   return true;
@@ -181,6 +182,7 @@ const char* const* DesignValueLabels(DesignCode code) {
     case DesignCode::kLimitState:
       return kDesignLabels2;
     case DesignCode::kEc5Env:
+    case DesignCode::kEc5:
       return kDesignLabels3;
   }
   return nullptr;
@@ -193,6 +195,7 @@ const char* const* CharacteristicLabels(DesignCode code) {
     case DesignCode::kLimitState:
       return kCharLabels2;
     case DesignCode::kEc5Env:
+    case DesignCode::kEc5:
       return kCharLabels3;
   }
   return nullptr;
@@ -208,8 +211,24 @@ std::string MaterialValueLine(const char* label, int position, double value,
   return Lead(label, style) + F(value, modulus ? 0 : 2) + " MPa";
 }
 
+namespace {
+
+// Code 4: each check with its clause, then the stability values of each span.
+std::vector<DesignLine> Ec5StressLines(const CombinationDesign& comb) {
+  std::vector<DesignLine> out;
+  for (const Ec5CheckResult& c : comb.ec5Checks.results)
+    out.push_back({DesignLineKind::kUtilisation, Ec5CheckLine(c), c.utilisation});
+  for (const Ec5SpanStability& s : comb.ec5Checks.spans)
+    for (const std::string& line : Ec5StabilityLines(s))
+      out.push_back({DesignLineKind::kStability, line, 0.0});
+  return out;
+}
+
+}  // namespace
+
 std::vector<DesignLine> StressLines(const DesignResults& r, const CombinationDesign& comb,
                                     DesignLineStyle style) {
+  if (comb.ec5) return Ec5StressLines(comb);
   std::vector<DesignLine> out;
   const CheckRowVektori& rows = comb.checks;
   const char* const* labels = DesignValueLabels(r.code);
@@ -265,6 +284,10 @@ std::string DeflectionLine(DesignCode code, int direction, const QELvektori& spa
       text = "U" + d + "2,inst = " + u(1) + " mm, U" + d + "2,fin = " + u(2) + " mm, U" + d +
              "net,fin = " + u(3) + " mm";
       break;
+    case DesignCode::kEc5:
+      text = "w" + d + ",inst = " + u(1) + " mm, w" + d + ",net,fin = " + u(2) + " mm, w" + d +
+             ",fin = " + u(3) + " mm (7.2)";
+      break;
   }
   return text + " (" + F(utilisation, 0) + " %)";
 }
@@ -292,6 +315,8 @@ std::string DesignCodeName(DesignCode code) {
       return "RakMk B10 rajatilamitoitus (2001)";
     case DesignCode::kEc5Env:
       return "Euronormi EC5 (ENV 1995-1-1)";
+    case DesignCode::kEc5:
+      return "Eurokoodi 5 (SFS-EN 1995-1-1 + NA)";
   }
   return "";
 }

@@ -93,6 +93,12 @@ double WriteDeflectionGroup(const DesignResults& r, ReportWriter& out) {
 }
 
 std::string ConditionLabel(DesignCode code, int condition) {
+  if (code == DesignCode::kEc5) {
+    // The three deflections of EN 1995-1-1 2.2.3 and 7.2.
+    if (condition == 1) return "Hetkellinen taipuma w_inst:\t";
+    if (condition == 2) return "Lopullinen nettotaipuma w_net,fin:\t";
+    return "Lopullinen taipuma w_fin:\t";
+  }
   if (condition != 1 && condition != 2) return "Kaikki kuormat, lopullinen:\t";
   switch (code) {
     case DesignCode::kAllowableStress:
@@ -101,6 +107,8 @@ std::string ConditionLabel(DesignCode code, int condition) {
     case DesignCode::kEc5Env:
       return condition == 1 ? "Muuttuvat kuormat, hetkellinen:\t"
                             : "Muuttuvat kuormat, lopullinen:\t";
+    case DesignCode::kEc5:
+      break;
   }
   return std::string();
 }
@@ -122,8 +130,8 @@ std::vector<std::string> AllowedDeflectionLines(const MitoitusAsetukset& setting
                                                               : "Sallitut siirtymät (y-suunta):");
   const int conditions = DeflectionConditionCount(code);
   for (int c = 1; c <= conditions; ++c) {
-    const double rel = settings.RelLimit(direction, c);
-    const double abs = settings.AbsLimit(direction, c);
+    const double rel = RelLimitOf(settings, code, direction, c);
+    const double abs = AbsLimitOf(settings, code, direction, c);
     if (!(rel > 0.0) && !(abs > 0.0)) continue;
     std::string line = ConditionLabel(code, c);
     if (rel > 0.0) line += "L/" + FormatFixed(rel, 0);

@@ -6,6 +6,7 @@
 
 #include "design/CheckStresses.h"
 #include "design/Deflections.h"
+#include "design/Ec5Design.h"
 #include "design/UncheckedNotes.h"
 #include "design/data/MateriaaliTiedot.h"
 #include "project/QELVUX_data.h"
@@ -13,6 +14,7 @@
 namespace qv {
 
 bool CombinationDesign::Ran() const {
+  if (kind == CombinationKind::kStress && ec5) return !ec5Checks.results.empty();
   if (kind == CombinationKind::kStress) {
     if (checks.Count() == 0) return false;
     for (int i = 0; i < checks.Count(); ++i)
@@ -55,6 +57,7 @@ CombinationDesign Header(const QELVUX_data& project, int c, CombinationKind kind
   d.durationName = project.Materials.DurationClassName(project.DesignCode,
                                                        project.Loads.GoverningDurationClass(c, -1));
   d.ownLimit = combinations.OwnDeflectionLimit(c);
+  d.ec5 = project.DesignCode == DesignCode::kEc5;
   return d;
 }
 
@@ -110,7 +113,12 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
   } else {
     // One after the other: run beside each other on two threads, the stress checks and the
     // deflections of the 100 m test member took as long as this (bench_scale BM_Design).
-    for (CombinationDesign& d : r.stress) CheckStresses(project, d.index, d.checks);
+    for (CombinationDesign& d : r.stress) {
+      if (d.ec5)
+        CheckEc5Combination(project, d.index, d.ec5Checks);
+      else
+        CheckStresses(project, d.index, d.checks);
+    }
     for (CombinationDesign& d : r.deflection) RunDeflections(project, d);
   }
   // Why a combination could not be checked, where the check itself did not say.

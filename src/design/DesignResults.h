@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "design/CheckRowVektori.h"
+#include "design/Ec5Checks.h"
 #include "design/data/DesignValues.h"
 #include "design/data/MitoitusAsetukset.h"
 #include "model/QELvektori.h"
@@ -20,6 +21,8 @@ struct CombinationDesign {
   std::string name;           // header name, e.g. "KY1"
   std::string durationName;   // name of the combination's duration class
   double ownLimit = 0.0;      // the combination's own allowed deflection in mm, 0 when none
+  bool ec5 = false;           // design code 4: its stresses are checked into ec5Checks
+  Ec5MemberChecks ec5Checks;  // code 4, stresses: each check with its clause, per span stability
   CheckRowVektori checks;     // stresses: the check rows; empty when the checks could not run
   QELvektori spans;           // deflections: one deflection row per span; empty likewise
   std::vector<double> utilY;  // deflections: utilisation (%) of each span row in y and z

@@ -57,6 +57,7 @@ double LateralFactor(DesignCode code, double lambda) {
       if (lambda < 0.75) return 1.0;
       if (lambda < 1.4) return 1.56 - 0.75 * lambda;
       return 1.0 / (lambda * lambda);
+    case DesignCode::kEc5:  // checked by Ec5Checks; never asked here
     case DesignCode::kEc5Env:
       if (lambda <= 0.75) return 1.0;
       if (lambda <= 1.4) return 1.56 - 0.75 * lambda;
@@ -85,6 +86,7 @@ double BucklingValue(const StabilityContext& context, int what, int direction,
     case DesignCode::kAllowableStress:
     case DesignCode::kLimitState:
       break;
+    case DesignCode::kEc5:  // checked by Ec5Checks; never asked here
     case DesignCode::kEc5Env: {
       const double lambdaRel = RelativeSlendernessEc5Env(lambda, f2, f6);
       if (what == kBucklingRelativeSlenderness) return lambdaRel;
@@ -118,6 +120,7 @@ double LateralBucklingValue(const StabilityContext& context, int what, int kind,
     case DesignCode::kLimitState:
       lambda = s.Kk1 * std::sqrt(lk * depth) / width;
       break;
+    case DesignCode::kEc5:  // checked by Ec5Checks; never asked here
     case DesignCode::kEc5Env: {
       const double fm = values.Get(aboutY ? DesignValues::kBendingY : DesignValues::kBendingZ);
       const double e = values.Get(DesignValues::kModulusStrength);

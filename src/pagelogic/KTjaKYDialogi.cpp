@@ -54,6 +54,8 @@ std::vector<double> FactorButtonValues(DesignCode designCode) {
       return {0.0, 0.5, 0.8, 0.9, 1.0, 1.2, 1.6};
     case DesignCode::kEc5Env:
       return {0.0, 0.5, 0.75, 1.0, 1.05, 1.2, 1.5};
+    case DesignCode::kEc5:
+      return {0.0, 0.7, 0.9, 1.0, 1.15, 1.35, 1.5};
   }
   return {};
 }

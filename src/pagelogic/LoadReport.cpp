@@ -74,6 +74,8 @@ const char* KindSuffix(std::optional<CombinationKind> designKind) {
       return " (Siirtymätarkastelu):";
     case KY::kNoDesign:
       return " (Ei mitoitusta):";
+    case KY::kLongTerm:
+      return " (Pitkäaikaistarkastelu):";
   }
   return ":";
 }

@@ -111,6 +111,7 @@ bool EccentricityShown(qv::DesignCode code) {
     case qv::DesignCode::kLimitState:
       return true;
     case qv::DesignCode::kEc5Env:
+    case qv::DesignCode::kEc5:  // kc holds the imperfections
       return false;
   }
   return true;
@@ -167,20 +168,67 @@ std::vector<std::string> LkItems(double memberLength) {
 }
 
 std::vector<std::string> LtbFactorItems(qv::DesignCode code) {
-  if (LtbUsesMRel(code))
-    return {"1.15", "1.11", "1.02", "0.85", "0.80", "0.68", "0.66", "0.50", "0.45"};
-  return {"0.075", "0.070", "0.065", "0.050", "0.045", "0.040"};
+  switch (LtbFactorOf(code)) {
+    case LtbFactor::kKk1:
+      return {"0.075", "0.070", "0.065", "0.050", "0.045", "0.040"};
+    case LtbFactor::kMRelM:
+      return {"1.15", "1.11", "1.02", "0.85", "0.80", "0.68", "0.66", "0.50", "0.45"};
+    case LtbFactor::kTable61:
+      // Simply supported: constant moment, uniform load, point load at mid-span; cantilever:
+      // uniform load 0.5, point load at the end 0.8.
+      return {"1.0", "0.9", "0.8", "0.5"};
+  }
+  return {};
 }
 
 std::string LtbFactorSource(qv::DesignCode code) {
-  return LtbUsesMRel(code) ? "(EC5, taulukko 5.2.2)" : "(RakMK B10, s. 8)";
+  switch (LtbFactorOf(code)) {
+    case LtbFactor::kKk1:
+      return "(RakMK B10, s. 8)";
+    case LtbFactor::kMRelM:
+      return "(EC5, taulukko 5.2.2)";
+    case LtbFactor::kTable61:
+      return "(SFS-EN 1995-1-1, taulukko 6.1)";
+  }
+  return "";
 }
+
+namespace {
+
+double& LtbFactorField(MitoitusAsetukset& s, qv::DesignCode code) {
+  switch (LtbFactorOf(code)) {
+    case LtbFactor::kKk1:
+      return s.Kk1;
+    case LtbFactor::kMRelM:
+      return s.MRelM;
+    case LtbFactor::kTable61:
+      return s.ec5.ltbFactor;
+  }
+  return s.Kk1;
+}
+
+void LtbFactorRange(qv::DesignCode code, double& min, double& max) {
+  switch (LtbFactorOf(code)) {
+    case LtbFactor::kKk1:
+      min = kKk1Min, max = kKk1Max;
+      return;
+    case LtbFactor::kMRelM:
+      min = kMRelMin, max = kMRelMax;
+      return;
+    case LtbFactor::kTable61:
+      min = kTable61Min, max = kTable61Max;
+      return;
+  }
+}
+
+}  // namespace
 
 KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, qv::DesignCode code, double memberLength) {
   KiepahdusSivu p;
   p.UserLk = s.Lk != 0.0;
   p.Lk = qv::FormatFixed(p.UserLk ? s.Lk : memberLength, 1);
-  p.Kerroin = qv::FormatFixed(LtbUsesMRel(code) ? s.MRelM : s.Kk1, 3);
+  MitoitusAsetukset copy = s;
+  p.Kerroin = qv::FormatFixed(LtbFactorField(copy, code), 3);
   return p;
 }
 
@@ -188,12 +236,11 @@ std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code, Mitoitu
   double lk = 0.0;
   if (page.UserLk && !Parse(page.Lk, kLkMin, kLkMax, lk))
     return qv::RangeText(kLkLabel, kLkMin, kLkMax);
-  double factor = 0.0;
-  const bool ec5 = LtbUsesMRel(code);
-  if (!Parse(page.Kerroin, ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max, factor))
-    return qv::RangeText(LtbFactorLabel(code), ec5 ? kMRelMin : kKk1Min, ec5 ? kMRelMax : kKk1Max);
+  double factor = 0.0, min = 0.0, max = 0.0;
+  LtbFactorRange(code, min, max);
+  if (!Parse(page.Kerroin, min, max, factor)) return qv::RangeText(LtbFactorLabel(code), min, max);
   s.Lk = lk;
-  (ec5 ? s.MRelM : s.Kk1) = factor;
+  LtbFactorField(s, code) = factor;
   return std::string();
 }
 
@@ -237,6 +284,17 @@ std::string DeflectionRowLabel(qv::DesignCode code, int condition) {
           return "Muuttuvat kuormat, lopullinen (U2,fin):";
         case 3:
           return "Kaikki kuormat, lopullinen (Unet,fin):";
+        default:
+          return std::string();
+      }
+    case qv::DesignCode::kEc5:
+      switch (condition) {
+        case 1:
+          return "Hetkellinen taipuma (w_inst):";
+        case 2:
+          return "Lopullinen nettotaipuma (w_net,fin):";
+        case 3:
+          return "Lopullinen taipuma (w_fin):";
         default:
           return std::string();
       }
@@ -300,6 +358,8 @@ std::vector<std::string> StressFactorItems(qv::DesignCode code) {
       return {"1.3", "1.17"};
     case qv::DesignCode::kEc5Env:
       return {"1.3"};
+    case qv::DesignCode::kEc5:
+      return {};  // gamma_M of the material's family, from the table
   }
   return {};
 }

@@ -29,6 +29,11 @@ const DisplacementCurve kEc5Curves[] = {
     {"U2,fin", "U2,fin = Loppusiirtymä muuttuvista kuormista", 1, 0},
     {"Ufin", "Ufin = Loppusiirtymä kaikista kuormista", 1, 1},
 };
+// Code 4: w_fin needs the quasi-permanent combination besides this one; the curve shows
+// w_inst, the design tree every one of the three.
+const DisplacementCurve kEc5NaCurves[] = {
+    {"w_inst", "w_inst = Hetkellinen taipuma kaikista kuormista", 0, 1},
+};
 const DisplacementCurve kB10Curves[] = {
     {"U1", "U1 = Siirtymä kaikista kuormista", 0, 1},
     {"U2", "U2 = Siirtymä muuttuvista kuormista", 0, 0},
@@ -65,6 +70,10 @@ void FetchCurves(const QELVUX_data& p, const ResultChoice& choice, ResultCurves&
       case DesignCode::kEc5Env:
         curves = kEc5Curves;
         n = 3;
+        break;
+      case DesignCode::kEc5:
+        curves = kEc5NaCurves;
+        n = 1;
         break;
     }
     for (int i = 0; i < n; ++i) {

@@ -89,6 +89,8 @@ std::string DesignKindText(std::optional<CombinationKind> designKind) {
       return "Siirtymätarkastelu";
     case KuormaYhdVektori::kNoDesign:
       return "Ei mitoitusta";
+    case KuormaYhdVektori::kLongTerm:
+      return "Pitkäaikaistarkastelu";
   }
   return "";
 }

@@ -290,6 +290,8 @@ QWidget* TMitAseFRM::BuildStressPage() {
 
 void TMitAseFRM::ShowStressPage() {
   stressFactor_->setCurrentText(Q(ma::StressFactorText(StressFactor())));
+  // Code 4 takes gamma_M of the material's family from its table.
+  stressFactor_->setEnabled(Code() != qv::DesignCode::kEc5);
 }
 
 double TMitAseFRM::StressFactor() const {
@@ -301,6 +303,13 @@ double TMitAseFRM::StressFactor() const {
       return m.LimitStatePartialFactor();
     case qv::DesignCode::kEc5Env:
       return m.Ec5PartialFactor();
+    case qv::DesignCode::kEc5: {
+      // Read from the table, shown only.
+      const int material = m.Material(qv::DesignCode::kEc5);
+      const qv::Ec5FamilyValues* family =
+          material >= 1 ? m.Ec5Extra().FamilyOf(static_cast<std::size_t>(material) - 1) : nullptr;
+      return family ? family->gammaM : 0.0;
+    }
   }
   return m.LimitStatePartialFactor();
 }
@@ -317,6 +326,8 @@ void TMitAseFRM::SetStressFactor(double value) {
     case qv::DesignCode::kEc5Env:
       m.SetEc5PartialFactor(value);
       break;
+    case qv::DesignCode::kEc5:
+      break;  // gamma_M is the table's
   }
 }
 

@@ -241,6 +241,17 @@ int MateriaaliTiedot::MaterialType(qv::DesignCode code) const {
   return MaterialTypeOf(code, Material(code));
 }
 
+double MateriaaliTiedot::Kmod(qv::DesignCode code, int duration) const {
+  const CSVTiedosto& t = Table(code);
+  const int material = Material(code);
+  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  double kmod = 0.0;
+  if (ReadField(t, Ec5FactorSection(code, kKmodBase, material), duration,
+                t.LineCount(kMoistureSection), MoistureClass(code), kmod) != Read::kOk)
+    return 0.0;
+  return kmod;
+}
+
 double MateriaaliTiedot::CreepFactor(qv::DesignCode code, int material, int duration,
                                      int serviceClass) const {
   const CSVTiedosto& t = Table(code);

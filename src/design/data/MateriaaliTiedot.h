@@ -86,6 +86,9 @@ class MateriaaliTiedot {
 
   // Material type of a material (line of section 22): 0 to 10, else 1.
   int MaterialTypeOf(qv::DesignCode code, int material) const;
+  // kmod of an EC5 table (code 3 or 4) for the code's current material and service class in
+  // the duration class (1-based); 0 when missing.
+  double Kmod(qv::DesignCode code, int duration) const;
   // Type of the code's current material.
   int MaterialType(qv::DesignCode code) const;
 

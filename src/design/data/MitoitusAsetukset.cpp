@@ -91,11 +91,42 @@ MitoitusCheckEnables CheckEnables(bool jannitys, bool siirtyma, bool nurjahdus, 
   return e;
 }
 
-double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int direction,
-                                      int condition, double spanLength, double u, int cantilever) {
+double RelLimitOf(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
+                  int condition) {
+  switch (code) {
+    case qv::DesignCode::kAllowableStress:
+    case qv::DesignCode::kLimitState:
+    case qv::DesignCode::kEc5Env:
+      return settings.RelLimit(direction, condition);
+    case qv::DesignCode::kEc5:
+      if (direction != MitoitusAsetukset::kDirectionY &&
+          direction != MitoitusAsetukset::kDirectionZ)
+        return 0.0;
+      switch (condition) {
+        case 1:
+          return settings.ec5.winstLimit;
+        case 2:
+          return settings.ec5.wnetfinLimit;
+        case 3:
+          return settings.ec5.wfinLimit;
+        default:
+          return 0.0;
+      }
+  }
+  return 0.0;
+}
+
+double AbsLimitOf(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
+                  int condition) {
+  return code == qv::DesignCode::kEc5 ? 0.0 : settings.AbsLimit(direction, condition);
+}
+
+double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode code,
+                                      int direction, int condition, double spanLength, double u,
+                                      int cantilever) {
   const double g = cantilever ? settings.UlokeKerroin : 1.0;
-  const double rel = settings.RelLimit(direction, condition);
-  const double abs = settings.AbsLimit(direction, condition);
+  const double rel = RelLimitOf(settings, code, direction, condition);
+  const double abs = AbsLimitOf(settings, code, direction, condition);
   const double size = std::fabs(u);
   double result = 0.0;
   // A span or raise factor of zero leaves no relative limit to measure against.
@@ -112,6 +143,7 @@ int DeflectionConditionCount(qv::DesignCode code) {
     case qv::DesignCode::kLimitState:
       return 2;
     case qv::DesignCode::kEc5Env:
+    case qv::DesignCode::kEc5:
       return 3;
   }
   return 2;
@@ -125,8 +157,8 @@ double DeflectionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode c
   const int conditions = DeflectionConditionCount(code);
   double result = 0.0;
   for (int c = 1; c <= conditions; ++c) {
-    result = std::max(result, DeflectionConditionUtilisation(settings, direction, c, spanLength,
-                                                             u[c - 1], cantilever));
+    result = std::max(result, DeflectionConditionUtilisation(settings, code, direction, c,
+                                                             spanLength, u[c - 1], cantilever));
   }
   return result;
 }
@@ -140,6 +172,6 @@ bool HasDeflectionLimit(const MitoitusAsetukset& settings, qv::DesignCode code, 
     return false;
   }
   if (condition < 1 || condition > 3 || condition > DeflectionConditionCount(code)) return false;
-  return settings.RelLimit(direction, condition) > 0.0 ||
-         settings.AbsLimit(direction, condition) > 0.0;
+  return RelLimitOf(settings, code, direction, condition) > 0.0 ||
+         AbsLimitOf(settings, code, direction, condition) > 0.0;
 }

@@ -94,8 +94,16 @@ MitoitusCheckEnables CheckEnables(bool jannitys, bool siirtyma, bool nurjahdus, 
 // Utilisation in percent of the largest displacement of one condition (1..3) against its
 // relative limit L/n (raised by the cantilever factor on a cantilever span) and its
 // absolute limit; the larger of the two, 0 when neither is set.
-double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, int direction,
-                                      int condition, double spanLength, double u, int cantilever);
+double DeflectionConditionUtilisation(const MitoitusAsetukset& settings, qv::DesignCode code,
+                                      int direction, int condition, double spanLength, double u,
+                                      int cantilever);
+
+// The limits of a condition under the code: codes 1 to 3 those of the thirty settings; code 4
+// its own L/x of winst (1), wnet,fin (2) and wfin (3) in both directions, and no absolute one.
+double RelLimitOf(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
+                  int condition);
+double AbsLimitOf(const MitoitusAsetukset& settings, qv::DesignCode code, int direction,
+                  int condition);
 
 // Deflection conditions the code checks: 1 and 2, and with EC5 also 3 (Unet,fin).
 int DeflectionConditionCount(qv::DesignCode code);

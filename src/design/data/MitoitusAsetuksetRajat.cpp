@@ -17,19 +17,30 @@ int Direction(int column) {
   return column == 0 ? MitoitusAsetukset::kDirectionY : MitoitusAsetukset::kDirectionZ;
 }
 
-// EC5 takes m_rel,m on the lateral-torsional buckling page, the B10 codes k_k1.
-bool LtbUsesMRel(qv::DesignCode code) {
+LtbFactor LtbFactorOf(qv::DesignCode code) {
   switch (code) {
     case qv::DesignCode::kAllowableStress:
     case qv::DesignCode::kLimitState:
-      return false;
+      return LtbFactor::kKk1;
     case qv::DesignCode::kEc5Env:
-      return true;
+      return LtbFactor::kMRelM;
+    case qv::DesignCode::kEc5:
+      return LtbFactor::kTable61;
   }
-  return false;
+  return LtbFactor::kKk1;
 }
 
-std::string LtbFactorLabel(qv::DesignCode code) { return LtbUsesMRel(code) ? "m_rel,m:" : "k_k1:"; }
+std::string LtbFactorLabel(qv::DesignCode code) {
+  switch (LtbFactorOf(code)) {
+    case LtbFactor::kKk1:
+      return "k_k1:";
+    case LtbFactor::kMRelM:
+      return "m_rel,m:";
+    case LtbFactor::kTable61:
+      return "a (taulukko 6.1):";
+  }
+  return "k_k1:";
+}
 
 std::string StressFactorLabel(qv::DesignCode code) {
   switch (code) {
@@ -38,6 +49,8 @@ std::string StressFactorLabel(qv::DesignCode code) {
     case qv::DesignCode::kLimitState:
     case qv::DesignCode::kEc5Env:
       return "Osavarmuuskerroin (jännitystarkastelu):";
+    case qv::DesignCode::kEc5:
+      return "Osavarmuuskerroin gamma_M (materiaalitaulukosta):";
   }
   return std::string();
 }

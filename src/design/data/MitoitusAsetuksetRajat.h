@@ -33,9 +33,12 @@ double EccentricityOfItem(int item);
 double RelativeLimitOfItem(int item);
 // The settings direction of a dialog column (0 = y, 1 = z).
 int Direction(int column);
-// EC5 takes m_rel,m on the lateral-torsional buckling page, the B10 codes k_k1.
-bool LtbUsesMRel(qv::DesignCode code);
-// "m_rel,m:" (EC5) or "k_k1:".
+// The factor the lateral-torsional buckling page takes: k_k1 (the B10 codes), m_rel,m (the
+// EC5 pre-standard) or a of EN 1995-1-1 Table 6.1 (code 4).
+enum class LtbFactor { kKk1, kMRelM, kTable61 };
+LtbFactor LtbFactorOf(qv::DesignCode code);
+constexpr double kTable61Min = 0.1, kTable61Max = 2.0;
+// "m_rel,m:" (EC5), "a (taulukko 6.1):" (code 4) or "k_k1:".
 std::string LtbFactorLabel(qv::DesignCode code);
 // "Sallittujen jännitysten korotuskerroin:" or "Osavarmuuskerroin (jännitystarkastelu):".
 std::string StressFactorLabel(qv::DesignCode code);

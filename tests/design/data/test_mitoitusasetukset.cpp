@@ -126,8 +126,10 @@ TEST(DeflectionUtilisation, AbsoluteAndRelativeTakeTheLarger) {
 
 TEST(DeflectionUtilisation, AllLoadsAndVariableLoadsPerCondition) {
   MitoitusAsetukset s;  // L/300 and L/200
-  EXPECT_NEAR(DeflectionConditionUtilisation(s, Y, 1, 4000, 12, 0), 90.0, 1e-9);
-  EXPECT_NEAR(DeflectionConditionUtilisation(s, Y, 2, 4000, 8, 0), 40.0, 1e-9);
+  EXPECT_NEAR(DeflectionConditionUtilisation(s, qv::DesignCode::kLimitState, Y, 1, 4000, 12, 0),
+              90.0, 1e-9);
+  EXPECT_NEAR(DeflectionConditionUtilisation(s, qv::DesignCode::kLimitState, Y, 2, 4000, 8, 0),
+              40.0, 1e-9);
   EXPECT_NEAR(DeflectionUtilisation(s, qv::DesignCode::kLimitState, Y, 4000, 12, 8, 0, 0), 90.0,
               1e-9);
   // The variable part rules when it is relatively larger: 12 mm over 4000/200 = 60 %.
