@@ -18,6 +18,7 @@
 
 #include <algorithm>
 
+#include "design/DesignLines.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
@@ -44,9 +45,6 @@ const char* const kPageNames[kMainPageCount] = {
 const char* const kPageCaptions[kMainPageCount] = {
     "Rakenne",       "Kuormitus",     "Mitoitus",     "Voimasuure ja siirtymäkäyrät",
     "Laskentamalli", "Lähtötiedosto", "Tulostiedosto"};
-const char* const kCodeNames[3] = {"RakMk B10 sallitut jännitykset (2001)",
-                                   "RakMk B10 rajatilamitoitus (2001)",
-                                   "Euronormi EC5 (ENV 1995-1-1)"};
 
 QPlainTextEdit* Memo(QWidget* parent, const char* name) {
   auto* memo = new QPlainTextEdit(parent);
@@ -134,7 +132,7 @@ void TpaaikkunaFRM::BuildTopPanel(QWidget* parent, QVBoxLayout* layout) {
   codeCombo_ = new QComboBox(panel);
   codeCombo_->setObjectName(QStringLiteral("LaskentaNormiCB"));
   codeCombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  for (const char* name : kCodeNames) codeCombo_->addItem(QString::fromUtf8(name));
+  for (DesignCode code : kDesignCodes) codeCombo_->addItem(Q(DesignCodeName(code)));
   label->setBuddy(codeCombo_);
   auto* logo = new QLabel(panel);
   logo->setObjectName(QStringLiteral("Image1"));
