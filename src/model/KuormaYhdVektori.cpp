@@ -116,8 +116,19 @@ void KuormaYhdVektori::RemoveCombination(int c, bool membersOnly) {
     auto it = renumber.find(old);
     if (it == renumber.end()) it = renumber.emplace(old, static_cast<int>(renumber.size())).first;
     SetInt(i, 0, it->second);
-    SetText(i, 0, CombinationName(it->second));
+    SetText(i, 0, Renumbered(TextOr(i, 0), it->second));
   }
+}
+
+std::string KuormaYhdVektori::Renumbered(const std::string& name, int c) {
+  // "KY7 6.10b Lumikuorma määräävä" keeps what follows its number.
+  std::size_t end = 0;
+  if (name.compare(0, 2, "KY") == 0) {
+    end = 2;
+    while (end < name.size() && name[end] >= '0' && name[end] <= '9') ++end;
+  }
+  if (end <= 2 || (end < name.size() && name[end] != ' ')) return CombinationName(c);
+  return CombinationName(c) + name.substr(end);
 }
 
 void KuormaYhdVektori::RemoveLoadCase(int k) {

@@ -56,12 +56,15 @@ class KuormaYhdVektori : public QELvektori {
   int NthCombinationOfKind(std::optional<qv::CombinationKind> kind, int n) const;
   // membersOnly: removes the factor rows of c and keeps its header. Otherwise removes
   // every row of c (of all combinations when c = -1) and renumbers the rest 0, 1, ...
-  // renaming them "KY<n+1>".
+  // renaming them "KY<n+1>" with what followed their old number (Renumbered).
   void RemoveCombination(int c, bool membersOnly);
   // Removes the factor rows of load case k and moves the rows of later cases down by one.
   void RemoveLoadCase(int k);
 
   static std::string CombinationName(int c);
+  // The name of combination c for one that was called name: "KY<c+1>" and whatever followed
+  // the old number after a space ("KY3 6.10a" becomes "KY1 6.10a").
+  static std::string Renumbered(const std::string& name, int c);
 
   int CurrentIndex = -1;
 };
