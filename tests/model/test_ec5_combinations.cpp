@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "model/Ec5CombinationUpdate.h"
 #include "model/Ec5Combinations.h"
+#include "model/KuormaVektori.h"
 #include "model/KuormaYhdVektori.h"
 #include "model/KuormitustapausVektori.h"
 
@@ -139,6 +141,36 @@ TEST(Ec5Combinations, ShippedDefaultSet) {
   file.TakeLines(lines);
   EXPECT_EQ("KTjaKY4.dat, osa 321, rivi 10: psi-arvo 1.50 ei ole väliltä 0 … 1",
             qv::ReadCombinationRules(file, rules));
+}
+
+// Regenerating keeps a hand-made combination after the generated ones, renumbered with its
+// own words, and follows a case that has received loads.
+TEST(Ec5Combinations, RegeneratedInPlaceOfTheGeneratedOnes) {
+  KuormaVektori loads;
+  loads.Cases().ClearRecords();
+  loads.Combinations().Clear();
+  loads.Cases().AddCase("Omapaino", 0);
+  loads.Cases().AddCase("Lumi", 2);
+  loads.SetCaseCategories({Cat::kPermanent, Cat::kSnowLow});
+  loads.AddLoad("g", 0, KuormaVektori::kLine, -2, 1, -1.0, -1.0, 0.0, 6000.0);
+  ASSERT_EQ(3, qv::RegenerateCombinations(loads, Rules(), 2));  // 6.10a, 6.14b, 6.16b
+  KuormaYhdVektori& all = loads.Combinations();
+  all.SetText(all.AddHeader(3, qv::CombinationKind::kStress), 0, "KY4 oma");
+  all.AddFactor(3, 1, 2.0);
+
+  loads.AddLoad("s", 1, KuormaVektori::kLine, -2, 1, -2.0, -2.0, 0.0, 6000.0);
+  // 6.10a, 6.10b with G unfavourable and favourable, 6.14b, 6.16b, then the own one.
+  ASSERT_EQ(5, qv::RegenerateCombinations(loads, Rules(), 3));
+  ASSERT_EQ(6, all.CombinationCount());
+  EXPECT_EQ("KY1 6.10a", all.TextOr(all.HeaderRow(0), 0));
+  EXPECT_DOUBLE_EQ(1.35 * 1.1, all.Factor(0, 0));
+  EXPECT_EQ("KY2 6.10b Lumi määräävä", all.TextOr(all.HeaderRow(1), 0));
+  EXPECT_DOUBLE_EQ(1.5 * 1.1, all.Factor(1, 1));
+  EXPECT_EQ(qv::CombinationKind::kLongTerm, all.DesignKind(4));
+  EXPECT_DOUBLE_EQ(0.2, all.Factor(4, 1));
+  EXPECT_EQ("KY6 oma", all.TextOr(all.HeaderRow(5), 0));
+  EXPECT_DOUBLE_EQ(2.0, all.Factor(5, 1));
+  EXPECT_EQ(-1, qv::RegenerateCombinations(loads, Rules(), 4));  // no CC4
 }
 
 }  // namespace

@@ -428,3 +428,40 @@ TEST(ProjectFile, ExamplesLoadAndSaveToTheSameBytes) {
 }
 
 }  // namespace
+
+// Design code 4 keeps its case categories (311), settings (651) and material (702), and only
+// its files hold those sections.
+TEST(ProjectFile, Code4SectionsRoundTripAndOnlyCode4WritesThem) {
+  const fs::path a = TempDir() / "code4_a.vux";
+  const fs::path b = TempDir() / "code4_b.vux";
+  QELVUX_data p(kProgram);
+  p.DesignCode = qv::DesignCode::kEc5;
+  p.LoadDefaultLoads();
+  p.Loads.SetCaseCategory(2, qv::LoadCategory::kSnowHigh);
+  p.Settings.ec5.consequenceClass = 3;
+  p.Settings.ec5.ltbFactor = 0.8;
+  p.Settings.ec5.loadPosition = 2;
+  p.Settings.ec5.kc90 = 1.5;
+  p.Settings.ec5.wfinLimit = 200.0;
+  p.Materials.SetMaterial(qv::DesignCode::kEc5, 12);
+  p.Materials.SetMoistureClass(qv::DesignCode::kEc5, 2);
+  ASSERT_EQ(qv::SaveProject(p, a.string()), 0);
+
+  QELVUX_data q(kProgram);
+  std::string msg;
+  ASSERT_EQ(qv::LoadProject(q, a.string(), &msg), 0) << msg;
+  EXPECT_EQ(q.DesignCode, qv::DesignCode::kEc5);
+  EXPECT_EQ(q.Loads.CaseCategories(), p.Loads.CaseCategories());
+  EXPECT_TRUE(q.Settings.ec5 == p.Settings.ec5);
+  EXPECT_EQ(q.Materials.Material(qv::DesignCode::kEc5), 12);
+  EXPECT_EQ(q.Materials.MoistureClass(qv::DesignCode::kEc5), 2);
+  ASSERT_EQ(qv::SaveProject(q, b.string()), 0);
+  EXPECT_EQ(ReadBytes(a), ReadBytes(b));
+
+  q.DesignCode = qv::DesignCode::kEc5Env;
+  const std::vector<std::string> lines = qv::ProjectFileLines(q);
+  for (const std::string& line : lines) {
+    for (const char* header : {"[ ==== 311 ==== ]", "[ ==== 651 ==== ]", "[ ==== 702 ==== ]"})
+      EXPECT_NE(line, header);
+  }
+}
