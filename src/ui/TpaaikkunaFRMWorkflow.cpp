@@ -328,6 +328,8 @@ void TpaaikkunaFRM::LaskentaNormiCBChange(int item) {
   project_->LoadDefaultLoads();
   loads.Updating = 0;
   project_->Materials.ResetSelections();
+  // Eurocode 5 checks buckling about the weak axis as well.
+  if (project_->DesignCode == qv::DesignCode::kEc5) project_->Settings.Znurj = 1;
   if (ActivePage() == MainPage::Kuormitus)
     RefreshLoadPage();
   else
