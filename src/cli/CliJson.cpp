@@ -133,6 +133,15 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
     const CombinationDesign& cd = r.stress[c];
     double util = 0.0;
     std::string checks;
+    // Code 4: each check by its clause.
+    for (const Ec5CheckResult& e : cd.ec5Checks.results) {
+      util = std::max(util, e.utilisation);
+      checks += std::string(checks.empty() ? "" : ",") +
+                "\n        {\"clause\": " + JsonString(Ec5Clause(e.check)) +
+                ", \"name\": " + JsonString(Ec5CheckName(e.check)) +
+                ", \"span\": " + std::to_string(e.span) + ", \"x\": " + JsonNumber(e.x) +
+                ", \"utilisation\": " + JsonNumber(e.utilisation) + "}";
+    }
     for (int i = 0; i < cd.checks.Count(); ++i) {
       const double u = RowUtilisation(cd.checks, i);
       if (u > util) util = u;
@@ -172,6 +181,7 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
       }
       spans += std::string(spans.empty() ? "" : ",") +
                "\n        {\"span\": " + std::to_string(i + 1) +
+               (r.code == DesignCode::kEc5 ? ", \"clause\": \"7.2\"" : "") +
                ", \"x1\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX1)) +
                ", \"x2\": " + JsonNumber(cd.spans.GetReal(i, DeflectionRow::kX2)) +
                ", \"sets\": [" + sets + "], \"utilisationY\": " + JsonNumber(uy) +
