@@ -1,10 +1,27 @@
 // The project record: its defaults, start-up reset and "Uusi malli".
 #include "project/QELVUX_data.h"
 
+#include "model/Ec5CombinationUpdate.h"
+#include "model/KuormaOletukset.h"
+
 QELVUX_data::QELVUX_data(const std::string& programPath)
     : dataFolder_(DataFolderFor(programPath)), ProgramPath(programPath) {
   Materials.LoadTables(DataFolder());
+  CSVTiedosto rules;
+  const std::string file = qv::DefaultLoadFileName(qv::DesignCode::kEc5);
+  ec5RulesProblem_ = rules.LoadFromFile(DataFilePath(file))
+                         ? qv::ReadCombinationRules(rules, ec5Rules_)
+                         : file + " puuttuu";
   ResetToDefaults();
+}
+
+std::string QELVUX_data::RegenerateEc5Combinations() {
+  if (DesignCode != qv::DesignCode::kEc5) return std::string();
+  if (!ec5RulesProblem_.empty()) return ec5RulesProblem_;
+  if (qv::RegenerateCombinations(Loads, ec5Rules_, Settings.ec5.consequenceClass) < 0)
+    return "seuraamusluokalle CC" + std::to_string(Settings.ec5.consequenceClass) +
+           " ei ole kerrointa K_FI";
+  return std::string();
 }
 
 std::string QELVUX_data::FolderOf(const std::string& path) {

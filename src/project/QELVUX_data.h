@@ -41,6 +41,15 @@ class QELVUX_data {
   // Values kept by the results page; cleared when a project file is read.
   void ClearResultValues();
 
+  // Design code 4: the combinations generated again from the load cases (their categories,
+  // whether they hold loads) and the consequence class, in place of those generated before.
+  // "" when done, else why not in the program's words (the rules of "KTjaKY4.dat" could not
+  // be read). Nothing is done for another code.
+  std::string RegenerateEc5Combinations();
+  // The combination rules of design code 4 read from "KTjaKY4.dat", and why not ("" when read).
+  const qv::CombinationRules& Ec5Rules() const { return ec5Rules_; }
+  const std::string& Ec5RulesProblem() const { return ec5RulesProblem_; }
+
   // The program's folder with its final separator, or empty when the path has none.
   std::string ProgramFolder() const { return FolderOf(ProgramPath); }
   // Where the data files are: beside the program when they are there (the build tree, a
@@ -54,6 +63,8 @@ class QELVUX_data {
 
  private:
   std::string dataFolder_;
+  qv::CombinationRules ec5Rules_;
+  std::string ec5RulesProblem_;
 
  public:
   RakenneVektori Member;       // geometry, supports, hinges
