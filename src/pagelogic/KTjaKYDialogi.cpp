@@ -1,6 +1,8 @@
 // The load case and combination dialog: its lists, the load-case buttons and the closing rule.
 #include "pagelogic/KTjaKYDialogi.h"
 
+#include "model/Ec5Combinations.h"
+
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "pagelogic/LoadTexts.h"
@@ -61,8 +63,12 @@ std::vector<double> FactorButtonValues(DesignCode designCode) {
 }
 
 std::string LoadCaseEntry(const QELVUX_data& project, int loadCase) {
-  return project.Loads.Cases().Name(loadCase) + " (" + CaseDurationClassName(project, loadCase) +
-         ")";
+  std::string entry =
+      project.Loads.Cases().Name(loadCase) + " (" + CaseDurationClassName(project, loadCase) + ")";
+  if (project.DesignCode != DesignCode::kEc5) return entry;
+  const std::vector<LoadCategoryRow>& rows = project.Ec5Rules().categories;
+  const auto c = static_cast<std::size_t>(ToInt(project.Loads.CaseCategory(loadCase)));
+  return c < rows.size() ? entry + " - " + rows[c].name : entry;
 }
 
 KTjaKYDialogi OpenKTjaKY(const QELVUX_data& project) {
@@ -75,6 +81,13 @@ KTjaKYDialogi OpenKTjaKY(const QELVUX_data& project) {
     d.durationClasses.push_back(cut == std::string::npos ? line : line.substr(0, cut));
   }
   d.designKindItems = {"Jännitystarkastelu", "Siirtymätarkastelu", "Ei mitoitusta"};
+  d.ec5 = project.DesignCode == DesignCode::kEc5;
+  if (d.ec5) {
+    for (const LoadCategoryRow& row : project.Ec5Rules().categories)
+      d.categoryItems.push_back(row.name + " (" + FormatFixed(row.psi0, 2) + " / " +
+                                FormatFixed(row.psi1, 2) + " / " + FormatFixed(row.psi2, 2) + ")");
+    d.consequenceClass = project.Settings.ec5.consequenceClass - 1;
+  }
   FillCaseEntries(project, d);
   d.factorValues = FactorButtonValues(project.DesignCode);
   for (double v : d.factorValues) {
@@ -101,6 +114,42 @@ void SelectLoadCaseEntry(const QELVUX_data& project, KTjaKYDialogi& dialog, int 
   dialog.selectedCase = entry;
   dialog.caseName = cases.Name(entry);
   dialog.durationClass = cases.DurationClass(entry);
+  dialog.category = ToInt(project.Loads.CaseCategory(entry));
+}
+
+namespace {
+
+// Code 4: the case takes the chosen category, and the combinations follow the cases.
+KTjaKYMessage AfterCaseChange(QELVUX_data& project, KTjaKYDialogi& dialog, int k) {
+  if (!dialog.ec5) return KTjaKYMessage{};
+  LoadCategory c;
+  if (k >= 0 && LoadCategoryFromInt(dialog.category, c)) project.Loads.SetCaseCategory(k, c);
+  const std::string problem = project.RegenerateEc5Combinations();
+  FillCaseEntries(project, dialog);
+  if (k >= 0) SelectLoadCaseEntry(project, dialog, k);
+  return problem.empty() ? KTjaKYMessage{} : KTjaKYNotice(problem, "VIRHE");
+}
+
+}  // namespace
+
+void ChooseLoadCategory(const QELVUX_data& project, KTjaKYDialogi& dialog, int item) {
+  LoadCategory c;
+  if (!LoadCategoryFromInt(item, c)) return;
+  dialog.category = item;
+  const int proposed = ProposedDurationClass(project.Ec5Rules(), c);
+  if (proposed >= 0 && proposed < static_cast<int>(dialog.durationClasses.size()))
+    dialog.durationClass = proposed;
+}
+
+KTjaKYMessage ChooseConsequenceClass(QELVUX_data& project, KTjaKYDialogi& dialog, int item) {
+  if (item < 0 || item >= static_cast<int>(dialog.consequenceItems.size())) return KTjaKYMessage{};
+  dialog.consequenceClass = item;
+  project.Settings.ec5.consequenceClass = item + 1;
+  return AfterCaseChange(project, dialog, -1);
+}
+
+KTjaKYMessage GenerateKTjaKYCombinations(QELVUX_data& project, KTjaKYDialogi& dialog) {
+  return AfterCaseChange(project, dialog, -1);
 }
 
 KTjaKYMessage AddLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
@@ -109,8 +158,10 @@ KTjaKYMessage AddLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
   if (NameInUse(project, name, -1)) return KTjaKYNotice(kMessageSameName, "VIRHE");
   const int k = project.Loads.Cases().AddCase(name, ChosenClass(dialog));
   FillCaseEntries(project, dialog);
+  const int category = dialog.category;
   SelectLoadCaseEntry(project, dialog, k);
-  return KTjaKYMessage{};
+  dialog.category = category;
+  return AfterCaseChange(project, dialog, k);
 }
 
 KTjaKYMessage SaveLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
@@ -123,8 +174,10 @@ KTjaKYMessage SaveLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
   cases.SetText(k, 0, name);
   cases.SetInt(k, 0, ChosenClass(dialog));
   FillCaseEntries(project, dialog);
+  const int category = dialog.category;
   SelectLoadCaseEntry(project, dialog, k);
-  return KTjaKYMessage{};
+  dialog.category = category;
+  return AfterCaseChange(project, dialog, k);
 }
 
 KTjaKYMessage DeleteLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
@@ -135,7 +188,7 @@ KTjaKYMessage DeleteLoadCase(QELVUX_data& project, KTjaKYDialogi& dialog) {
   loads.RemoveLoadCase(k);
   FillCaseEntries(project, dialog);
   SelectLoadCaseEntry(project, dialog, k < loads.Cases().Count() ? k : k - 1);
-  return KTjaKYMessage{};
+  return AfterCaseChange(project, dialog, -1);
 }
 
 KTjaKYMessage KTjaKYCloseQuery(const QELVUX_data& project) {

@@ -50,6 +50,14 @@ struct KTjaKYDialogi {
   std::vector<std::string> caseEntries;      // KTlistaLB: "name (class)"
   int selectedCase = -1;                     // KTlistaLB item
 
+  // Design code 4: each case's category (with its psi factors) and the consequence class;
+  // the combinations are generated from them.
+  bool ec5 = false;
+  std::vector<std::string> categoryItems;  // KTluokkaCB: "name (psi0 / psi1 / psi2)"
+  int category = 0;                        // KTluokkaCB item: the category code
+  std::vector<std::string> consequenceItems{"CC1", "CC2", "CC3"};  // SeuraamusluokkaCB
+  int consequenceClass = 1;                                        // item: class - 1
+
   // Factor buttons Kerroin1BTN .. Kerroin7BTN.
   std::vector<double> factorValues;
   std::vector<std::string> factorCaptions;  // "<- %.2f"
@@ -119,6 +127,15 @@ KTjaKYMessage SaveCombination(QELVUX_data& project, KTjaKYDialogi& dialog);
 // Whether the combination page shows other than what is stored for its combination: factors
 // typed or put by the buttons, another design kind or own limit. OK saves such edits first.
 bool CombinationEdited(const QELVUX_data& project, const KTjaKYDialogi& dialog);
+
+// Design code 4, KTluokkaCB: the category item chosen for the case being typed; its proposed
+// duration class becomes the chosen one.
+void ChooseLoadCategory(const QELVUX_data& project, KTjaKYDialogi& dialog, int item);
+// Design code 4, SeuraamusluokkaCB: the project's consequence class, and the combinations
+// generated again with its K_FI.
+KTjaKYMessage ChooseConsequenceClass(QELVUX_data& project, KTjaKYDialogi& dialog, int item);
+// Design code 4, "Luo yhdistelmät": the combinations generated again from the cases.
+KTjaKYMessage GenerateKTjaKYCombinations(QELVUX_data& project, KTjaKYDialogi& dialog);
 
 // FormCloseQuery (OK): refuses (a message) unless the project has a "Jännitystarkastelu" and
 // a "Siirtymätarkastelu" combination. Peruuta needs no such check: it restores what was there.
