@@ -119,6 +119,8 @@ KuormaStoreResult StoreKuorma(QELVUX_data& project, const KuormaDialogState& sta
     return result;
   }
 
+  // Code 4 generates its combinations from the cases that hold loads.
+  const bool firstOfCase = loads.CountLoads(s.loadCase, std::nullopt) == 0;
   int last = loads.AddLoad(name, s.loadCase, s.kind, code, ref, q1, q2, r.x1, x2);
   result.added = 1;
   if (point && input.copyChecked && r.spacing > 0.0) {
@@ -135,6 +137,7 @@ KuormaStoreResult StoreKuorma(QELVUX_data& project, const KuormaDialogState& sta
   loads.CurrentIndex = last;
   result.stored = true;
   result.loadIndex = last;
+  if (firstOfCase) project.RegenerateEc5Combinations();
   return result;
 }
 
