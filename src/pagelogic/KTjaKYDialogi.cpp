@@ -141,9 +141,9 @@ void ChooseLoadCategory(const QELVUX_data& project, KTjaKYDialogi& dialog, int i
     dialog.durationClass = proposed;
 }
 
-KTjaKYMessage ChooseConsequenceClass(QELVUX_data& project, KTjaKYDialogi& dialog, int item) {
+KTjaKYMessage ApplyConsequenceClass(QELVUX_data& project, KTjaKYDialogi& dialog) {
+  const int item = dialog.consequenceClass;
   if (item < 0 || item >= static_cast<int>(dialog.consequenceItems.size())) return KTjaKYMessage{};
-  dialog.consequenceClass = item;
   project.Settings.ec5.consequenceClass = item + 1;
   return AfterCaseChange(project, dialog, -1);
 }

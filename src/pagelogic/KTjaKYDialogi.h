@@ -131,9 +131,9 @@ bool CombinationEdited(const QELVUX_data& project, const KTjaKYDialogi& dialog);
 // Design code 4, KTluokkaCB: the category item chosen for the case being typed; its proposed
 // duration class becomes the chosen one.
 void ChooseLoadCategory(const QELVUX_data& project, KTjaKYDialogi& dialog, int item);
-// Design code 4, SeuraamusluokkaCB: the project's consequence class, and the combinations
-// generated again with its K_FI.
-KTjaKYMessage ChooseConsequenceClass(QELVUX_data& project, KTjaKYDialogi& dialog, int item);
+// Design code 4, SeuraamusluokkaCB: the chosen item (dialog.consequenceClass) becomes the
+// project's consequence class, and the combinations are generated again with its K_FI.
+KTjaKYMessage ApplyConsequenceClass(QELVUX_data& project, KTjaKYDialogi& dialog);
 // Design code 4, "Luo yhdistelmät": the combinations generated again from the cases.
 KTjaKYMessage GenerateKTjaKYCombinations(QELVUX_data& project, KTjaKYDialogi& dialog);
 

@@ -65,7 +65,10 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items) {
 }  // namespace
 
 TKTjaKYFRM::TKTjaKYFRM(const UiContext& ui, QWidget* parent)
-    : QDialog(parent), ui_(ui), opened_(ui.project->Loads) {
+    : QDialog(parent),
+      ui_(ui),
+      opened_(ui.project->Loads),
+      openedConsequenceClass_(ui.project->Settings.ec5.consequenceClass) {
   setObjectName(QStringLiteral("KTjaKYFRM"));
   setWindowTitle(QString::fromUtf8(kKTjaKYCaption));
   dialog_ = OpenKTjaKY(*ui_.project);
@@ -112,7 +115,24 @@ QWidget* TKTjaKYFRM::BuildCasePage() {
 
   auto* form = new QFormLayout;
   form->addRow(Caption(page, "Kuormitustapauksen nimi:"), caseName_);
+  if (dialog_.ec5) {
+    // Design code 4: the category gives the psi factors and proposes the duration class.
+    category_ = Combo(page, "KTluokkaCB", false);
+    form->addRow(Caption(page, "Kuormaluokka (psi0 / psi1 / psi2):"), category_);
+    connect(category_, &QComboBox::currentIndexChanged, this, [this](int item) {
+      if (showing_) return;
+      ChooseLoadCategory(*ui_.project, dialog_, item);
+      durationClass_->setCurrentIndex(dialog_.durationClass);
+    });
+  }
   form->addRow(Caption(page, "Aikaluokka:"), durationClass_);
+  if (dialog_.ec5) {
+    consequence_ = Combo(page, "SeuraamusluokkaCB", false);
+    form->addRow(Caption(page, "Seuraamusluokka:"), consequence_);
+    connect(consequence_, &QComboBox::currentIndexChanged, this, [this](int) {
+      if (!showing_) RunAction(ApplyConsequenceClass, false);
+    });
+  }
   QHBoxLayout* row =
       ButtonRow(page, this,
                 {{"LisaaNappi_KT", "Lisää uusi", [this] { AddCaseClicked(); }},
@@ -121,6 +141,11 @@ QWidget* TKTjaKYFRM::BuildCasePage() {
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addLayout(row);
+  if (dialog_.ec5) {
+    layout->addLayout(ButtonRow(page, this, {{"LuoYhdistelmatBTN", "Luo yhdistelmät", [this] {
+                                                RunAction(GenerateKTjaKYCombinations, false);
+                                              }}}));
+  }
   layout->addWidget(Caption(page, "Olemassa olevat kuormitustapaukset:"));
   layout->addWidget(caseList_, 1);
 
@@ -218,6 +243,8 @@ QWidget* TKTjaKYFRM::BuildDiagnosticPage() {
 void TKTjaKYFRM::TakeInputs() {
   dialog_.caseName = S(caseName_->currentText());
   dialog_.durationClass = durationClass_->currentIndex();
+  if (category_) dialog_.category = category_->currentIndex();
+  if (consequence_) dialog_.consequenceClass = consequence_->currentIndex();
   const int rows = grid_->rowCount();
   for (int r = 0; r < rows && r < static_cast<int>(dialog_.gridFactors.size()); ++r) {
     const QTableWidgetItem* cell = grid_->item(r, 1);
@@ -233,6 +260,14 @@ void TKTjaKYFRM::ShowCasePage() {
   caseName_->setCurrentText(Q(dialog_.caseName));
   SetItems(durationClass_, dialog_.durationClasses);
   durationClass_->setCurrentIndex(dialog_.durationClass);
+  if (category_) {
+    SetItems(category_, dialog_.categoryItems);
+    category_->setCurrentIndex(dialog_.category);
+  }
+  if (consequence_) {
+    SetItems(consequence_, dialog_.consequenceItems);
+    consequence_->setCurrentIndex(dialog_.consequenceClass);
+  }
   caseList_->clear();
   for (const auto& entry : dialog_.caseEntries) caseList_->addItem(Q(entry));
   caseList_->setCurrentRow(dialog_.selectedCase);
@@ -373,6 +408,7 @@ bool TKTjaKYFRM::CloseQuery() { return !Show(KTjaKYCloseQuery(*ui_.project)); }
 void TKTjaKYFRM::done(int result) {
   if (result != QDialog::Accepted) {
     ui_.project->Loads = opened_;
+    ui_.project->Settings.ec5.consequenceClass = openedConsequenceClass_;
     QDialog::done(result);
     return;
   }

@@ -70,12 +70,15 @@ class TKTjaKYFRM : public QDialog {
   // The project's loads as the dialog found them, for Peruuta: removing a case removes and
   // renumbers loads as well as cases and combinations.
   KuormaVektori opened_;
+  int openedConsequenceClass_ = 2;  // design code 4
   KTjaKYDialogi dialog_;
   bool showing_ = false;  // the program itself is filling the controls
 
   QTabWidget* pages_ = nullptr;         // PageControl1
   QComboBox* caseName_ = nullptr;       // KTnimiCB
   QComboBox* durationClass_ = nullptr;  // KTaikaluokkaCB
+  QComboBox* category_ = nullptr;       // KTluokkaCB, design code 4
+  QComboBox* consequence_ = nullptr;    // SeuraamusluokkaCB, design code 4
   QListWidget* caseList_ = nullptr;     // KTlistaLB
   QComboBox* combination_ = nullptr;    // KYnimiCB
   QComboBox* designKind_ = nullptr;     // KYmitoitustapaCB
