@@ -304,12 +304,12 @@ std::string DeflectionRowLabel(qv::DesignCode code, int condition) {
 
 int DeflectionRowsShown(qv::DesignCode code) { return DeflectionConditionCount(code); }
 
-SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& s) {
+SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& s, qv::DesignCode code) {
   SiirtymaSivu p;
   for (int c = 0; c < 3; ++c) {
     for (int col = 0; col < 2; ++col) {
-      p.RelItem[c][col] = RelativeLimitItem(s.RelLimit(Direction(col), c + 1));
-      p.Abs[c][col] = AbsoluteLimitText(s.AbsLimit(Direction(col), c + 1));
+      p.RelItem[c][col] = RelativeLimitItem(RelLimitOf(s, code, Direction(col), c + 1));
+      p.Abs[c][col] = AbsoluteLimitText(AbsLimitOf(s, code, Direction(col), c + 1));
     }
   }
   p.UlokeKerroin = qv::FormatFixed(s.UlokeKerroin, 2);
@@ -333,6 +333,16 @@ std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code,
   if (!Parse(page.UlokeKerroin, kFactorMin, kFactorMax, raise))
     return qv::RangeText(kCantileverLabel, kFactorMin, kFactorMax);
 
+  if (code == qv::DesignCode::kEc5) {
+    // One L/x per deflection, both directions alike; 0 ("Ei tarkastella") checks nothing.
+    double* limits[3] = {&s.ec5.winstLimit, &s.ec5.wnetfinLimit, &s.ec5.wfinLimit};
+    for (int c = 0; c < 3; ++c) {
+      const double rel = RelativeLimitOfItem(page.RelItem[c][0]);
+      if (rel >= 0.0) *limits[c] = rel;
+    }
+    s.UlokeKerroin = raise;
+    return std::string();
+  }
   // A hidden row keeps what it had.
   for (int c = 0; c < rows; ++c) {
     for (int col = 0; col < 2; ++col) {

@@ -74,7 +74,10 @@ std::vector<std::string> CantileverFactorItems();  // "1.00", "2.00"
 // Label of a condition's row for the code; "" for a row the code hides.
 std::string DeflectionRowLabel(qv::DesignCode code, int condition);
 int DeflectionRowsShown(qv::DesignCode code);  // DeflectionConditionCount
-SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& settings);
+// Code 4 shows its own three L/x limits in both columns and no absolute ones, and stores the
+// y column's.
+SiirtymaSivu ShowDeflectionPage(const MitoitusAsetukset& settings,
+                                qv::DesignCode code = qv::DesignCode::kLimitState);
 std::string StoreDeflectionPage(const SiirtymaSivu& page, qv::DesignCode code,
                                 MitoitusAsetukset& settings);
 

@@ -258,7 +258,7 @@ QWidget* TMitAseFRM::BuildDeflectionPage() {
 }
 
 void TMitAseFRM::ShowDeflectionPage() {
-  const ma::SiirtymaSivu p = ma::ShowDeflectionPage(ui_.project->Settings);
+  const ma::SiirtymaSivu p = ma::ShowDeflectionPage(ui_.project->Settings, Code());
   const int rows = ma::DeflectionRowsShown(Code());
   for (int c = 0; c < 3; ++c) {
     const bool shown = c < rows;
