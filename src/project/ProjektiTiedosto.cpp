@@ -256,9 +256,9 @@ class Loader {
     if (Field(651, 2, 0.1, 2.0, v, ok)) s.ltbFactor = v;
     whole(3, 0, 2, s.loadPosition);
     if (Field(651, 4, 0.5, 2.0, v, ok)) s.kc90 = v;
-    if (Field(651, 5, 1, 10000, v, ok)) s.winstLimit = v;
-    if (Field(651, 6, 1, 10000, v, ok)) s.wnetfinLimit = v;
-    if (Field(651, 7, 1, 10000, v, ok)) s.wfinLimit = v;
+    if (Field(651, 5, 0, 10000, v, ok)) s.winstLimit = v;
+    if (Field(651, 6, 0, 10000, v, ok)) s.wnetfinLimit = v;
+    if (Field(651, 7, 0, 10000, v, ok)) s.wfinLimit = v;
     return ok || Fail(651, Fmt("virhenumero = %d", 651));
   }
 
