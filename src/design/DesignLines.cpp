@@ -221,6 +221,8 @@ std::vector<DesignLine> Ec5StressLines(const CombinationDesign& comb) {
   for (const Ec5SpanStability& s : comb.ec5Checks.spans)
     for (const std::string& line : Ec5StabilityLines(s))
       out.push_back({DesignLineKind::kStability, line, 0.0});
+  for (const Ec5BearingResult& b : comb.ec5Bearing)
+    out.push_back({DesignLineKind::kStability, Ec5BearingLine(b), 0.0});
   return out;
 }
 

@@ -23,6 +23,7 @@ struct CombinationDesign {
   double ownLimit = 0.0;      // the combination's own allowed deflection in mm, 0 when none
   bool ec5 = false;           // design code 4: its stresses are checked into ec5Checks
   Ec5MemberChecks ec5Checks;  // code 4, stresses: each check with its clause, per span stability
+  std::vector<Ec5BearingResult> ec5Bearing;  // code 4, stresses: least bearing lengths (6.1.5)
   CheckRowVektori checks;     // stresses: the check rows; empty when the checks could not run
   QELvektori spans;           // deflections: one deflection row per span; empty likewise
   std::vector<double> utilY;  // deflections: utilisation (%) of each span row in y and z

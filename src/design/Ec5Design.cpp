@@ -64,6 +64,30 @@ bool Ec5CheckInputOf(const QELVUX_data& project, int c, QELvektori& forces, Ec5C
   return true;
 }
 
+std::vector<Ec5BearingResult> Ec5CombinationBearing(const QELVUX_data& project, int c) {
+  QELvektori forces;
+  Ec5CheckInput in;
+  if (project.Member.Angle > 0.0 || !Ec5CheckInputOf(project, c, forces, in)) return {};
+  QELvektori reactions;
+  SupportReactions(project, c, -1, reactions);
+  // The reactions come support by support in the member's order.
+  std::vector<double> xs;
+  const RakenneVektori& m = project.Member;
+  for (int i = 0; i < m.Count(); ++i)
+    if (m.Kind(i) == RakenneVektori::kSupport) xs.push_back(m.X(i));
+  if (static_cast<int>(xs.size()) != reactions.Count()) return {};
+  constexpr double kEndTolerance = 0.1;
+  std::vector<Ec5SupportReaction> supports;
+  for (int s = 0; s < reactions.Count(); ++s) {
+    const double x = xs[static_cast<std::size_t>(s)];
+    const bool end = x <= kEndTolerance || x >= m.Length - kEndTolerance;
+    // FY up on the member is the member pressing down on its support.
+    supports.push_back({x, reactions.GetReal(s, 1), end});
+  }
+  return Ec5BearingLengths(supports, in.section.Width(), project.Settings.ec5.kc90,
+                           in.strengths.fc90);
+}
+
 bool CheckEc5Combination(const QELVUX_data& project, int c, Ec5MemberChecks& out) {
   out = Ec5MemberChecks();
   QELvektori forces;

@@ -16,6 +16,11 @@ namespace qv {
 // missing.
 bool Ec5CheckInputOf(const QELVUX_data& project, int c, QELvektori& forces, Ec5CheckInput& in);
 
+// The least bearing lengths (6.1.5) of combination c at the supports its reactions press
+// on, for a horizontal member whose reactions are vertical; empty otherwise. A support at
+// an end of the member is an end support (lef = l + 30 mm), any other an inner one (+ 60 mm).
+std::vector<Ec5BearingResult> Ec5CombinationBearing(const QELVUX_data& project, int c);
+
 // The checks of combination c; false (out empty) when they cannot run.
 bool CheckEc5Combination(const QELVUX_data& project, int c, Ec5MemberChecks& out);
 
