@@ -48,7 +48,8 @@ bool LoadKindFromInt(int value, LoadKind& out) {
 bool CombinationKindFromInt(int value, CombinationKind& out) {
   return FromInt(
       value, out,
-      {CombinationKind::kStress, CombinationKind::kDeflection, CombinationKind::kNoDesign});
+      {CombinationKind::kStress, CombinationKind::kDeflection, CombinationKind::kNoDesign,
+       CombinationKind::kLongTerm});
 }
 
 }  // namespace qv

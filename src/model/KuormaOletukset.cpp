@@ -134,10 +134,12 @@ int KuormaVektori::LoadDefaults(const std::string& folder, qv::DesignCode design
   if (!folder.empty()) {
     CSVTiedosto file;
     std::vector<qv::LoadCategory> categories;
+    // The long-term kind belongs to code 4 alone.
+    const bool code4 = designCode == qv::DesignCode::kEc5;
     if (file.LoadFromFile(folder + qv::DefaultLoadFileName(designCode)) &&
         qv::ReadLoadSet(file, cases_, combinations_) &&
-        (designCode != qv::DesignCode::kEc5 ||
-         qv::ReadCaseCategories(file, cases_.Count(), categories).empty())) {
+        (code4 || combinations_.NthCombinationOfKind(qv::CombinationKind::kLongTerm, 0) < 0) &&
+        (!code4 || qv::ReadCaseCategories(file, cases_.Count(), categories).empty())) {
       caseCategories_ = categories;
       combinations_.CurrentIndex = 0;
       return 0;

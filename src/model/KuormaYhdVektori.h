@@ -17,6 +17,7 @@ class KuormaYhdVektori : public QELvektori {
   static constexpr qv::CombinationKind kStress = qv::CombinationKind::kStress;
   static constexpr qv::CombinationKind kDeflection = qv::CombinationKind::kDeflection;
   static constexpr qv::CombinationKind kNoDesign = qv::CombinationKind::kNoDesign;
+  static constexpr qv::CombinationKind kLongTerm = qv::CombinationKind::kLongTerm;
 
   KuormaYhdVektori();
 

@@ -32,6 +32,7 @@
 #include "ui/TAsetuksetFRM.h"
 #include "ui/TProjektiTiedotFRM.h"
 #include "ui/TProfiilitFRM.h"
+#include "ui/Widgets.h"
 #include "ui/ResultsPage.h"
 #include "ui/ReportPage.h"
 

@@ -14,8 +14,8 @@ TEST(Kinds, FileNumbersReadAndOthersAreRefused) {
   const Row rows[] = {
       {-1, false, false, false, false}, {0, false, false, false, false},
       {1, true, true, true, true},      {2, true, true, true, true},
-      {3, true, false, true, true},     {4, false, false, false, false},
-      {11, false, false, false, false},
+      {3, true, false, true, true},     {4, true, false, false, true},
+      {5, false, false, false, false},  {11, false, false, false, false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.number);

@@ -178,7 +178,7 @@ TEST(ProjectFile, Section101StoresTheGoodFieldsAndReportsTheBadOne) {
   QELVUX_data q(kProgram);
   q.AnalysisValid = 1;
   q.ResultKind = 4;
-  auto lines = WithLine(SavedLines(), 101, 1, "4");
+  auto lines = WithLine(SavedLines(), 101, 1, "5");
   lines = WithLine(lines, 101, 2, "120");
   lines = WithLine(lines, 101, 3, "1");
   std::string msg;

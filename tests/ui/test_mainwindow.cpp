@@ -107,7 +107,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.ActivePage(), MainPage::Rakenne);
     QCOMPARE(w.PreviousPage(), MainPage::Rakenne);
     QCOMPARE(w.windowTitle(), QStringLiteral("QEL-VUX 2.0"));
-    QCOMPARE(w.LaskentaNormiCB()->count(), 3);
+    QCOMPARE(w.LaskentaNormiCB()->count(), 4);
     QCOMPARE(w.LaskentaNormiCB()->itemText(2), QStringLiteral("Euronormi EC5 (ENV 1995-1-1)"));
     QCOMPARE(w.LaskentaNormiCB()->currentIndex(), 1);  // code 2
     QVERIFY(messages_.shown.empty());
@@ -278,10 +278,10 @@ class MainWindowTest : public QObject {
     BuildProjectFile(source);
     std::vector<std::string> lines = source.TextFile.Lines();
     for (std::size_t i = 0; i + 1 < lines.size(); ++i)
-      if (lines[i] == "[ ==== 101 ==== ]") lines[i + 1] = "4";
+      if (lines[i] == "[ ==== 101 ==== ]") lines[i + 1] = "5";
     QByteArray text;
     for (const auto& l : lines) text += QByteArray::fromStdString(l) + "\r\n";
-    files_.answer = WriteText(dir_->path(), "koodi4.vux", text);
+    files_.answer = WriteText(dir_->path(), "koodi5.vux", text);
     messages_.shown.clear();
     GoTo(MainPage::Kuormitus);
     w.OpenProject();

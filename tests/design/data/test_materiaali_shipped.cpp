@@ -36,7 +36,7 @@ struct Case {
 
 class ShippedTables : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(3, m.LoadTables(kDataDir)); }
+  void SetUp() override { ASSERT_EQ(4, m.LoadTables(kDataDir)); }
 
   void Check(int code, const Case& c) {
     const int n = IndexOf(m.MaterialNames(CodeOf(code)), c.material);
