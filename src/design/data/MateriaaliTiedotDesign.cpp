@@ -89,7 +89,9 @@ int MateriaaliTiedot::GetDesignValues(qv::DesignCode code, int duration,
   for (int q = 1; q <= DesignValues::kCount; ++q) {
     values.Set(q, TableValue(q, code, material, duration, MoistureClass(code), kind));
   }
-  ApplySizeFactors(code, MaterialTypeOf(code, material), section, values);
+  // Code 4 shows its characteristic values as the table gives them; kh is a design factor.
+  if (!(code == qv::DesignCode::kEc5 && kind == kCharacteristic))
+    ApplySizeFactors(code, MaterialTypeOf(code, material), section, values);
   return 0;
 }
 
