@@ -32,6 +32,17 @@ SupportWidthInput WidthInput(const QELVUX_data& p, int c) {
   DesignValues v;
   if (p.SectionValues(p.Loads.GoverningDurationClass(c, -1), MateriaaliTiedot::kDesign, v) == 0)
     in.fc90d = v.Get(DesignValues::kCompressionPerp);
+  if (p.DesignCode == DesignCode::kEc5) {
+    in.ec5 = true;
+    in.kc90 = p.Settings.ec5.kc90;
+    // The reactions come support by support in the member's order.
+    constexpr double kEndTolerance = 0.1;
+    for (int i = 0; i < p.Member.Count(); ++i) {
+      if (p.Member.Kind(i) != RakenneVektori::kSupport) continue;
+      const double x = p.Member.X(i);
+      in.endSupport.push_back(x <= kEndTolerance || x >= p.Member.Length - kEndTolerance);
+    }
+  }
   return in;
 }
 

@@ -1,6 +1,8 @@
 // Support reaction tables as text lines.
 #include "pagelogic/ReactionTable.h"
 
+#include "design/data/Ec5Factors.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,6 +51,19 @@ std::string MinSupportWidthText(double fy, double b, double fc90d) {
   return FormatFixedClean(MinSupportWidth(fy, b, fc90d), 0);
 }
 
+namespace {
+
+std::string WidthText(const SupportWidthInput& w, int row, double fy) {
+  if (!w.ec5) return MinSupportWidthText(fy, w.b, w.fc90d);
+  if (fy < 0.0 || !(w.b > 0.0) || !(w.fc90d > 0.0) || row >= static_cast<int>(w.endSupport.size()))
+    return "--";
+  return FormatFixedClean(
+      RequiredBearingLength(fy, w.b, w.kc90, w.fc90d, w.endSupport[static_cast<std::size_t>(row)]),
+      0);
+}
+
+}  // namespace
+
 std::vector<std::string> ReactionTableLines(const QELvektori& r, const SupportWidthInput* width) {
   const ReactionColumns present = ReactionColumnsPresent(r);
   std::vector<std::string> lines;
@@ -56,7 +71,8 @@ std::vector<std::string> ReactionTableLines(const QELvektori& r, const SupportWi
   for (int j = 0; j < 6; ++j) {
     if (!present[static_cast<std::size_t>(j)]) continue;
     header += kColumnTitles[j];
-    if (j == kFY && width) header += "Min. tukileveys [mm]:";
+    if (j == kFY && width)
+      header += width->ec5 ? "Min. tukipinta [mm] (6.1.5):" : "Min. tukileveys [mm]:";
   }
   lines.push_back(header);
   for (int s = 0; s < r.Count(); ++s) {
@@ -65,7 +81,7 @@ std::vector<std::string> ReactionTableLines(const QELvektori& r, const SupportWi
       if (!present[static_cast<std::size_t>(j)]) continue;
       const double v = r.GetReal(s, j);
       row += "\t" + FormatFixedClean(v * kColumnScales[j], 2);
-      if (j == kFY && width) row += "\t" + MinSupportWidthText(v, width->b, width->fc90d);
+      if (j == kFY && width) row += "\t" + WidthText(*width, s, v);
     }
     lines.push_back(row);
   }

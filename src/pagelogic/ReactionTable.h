@@ -28,6 +28,11 @@ std::string MinSupportWidthText(double fy, double b, double fc90d);
 struct SupportWidthInput {
   double b = 0.0;      // section width, mm
   double fc90d = 0.0;  // design compression strength perpendicular to the grain, MPa
+  // Design code 4: the least contact length of EN 1995-1-1 6.1.5 with kc,90, which adds
+  // 30 mm at an end support and 60 mm at an inner one (endSupport per table row).
+  bool ec5 = false;
+  double kc90 = 1.0;
+  std::vector<bool> endSupport;
 };
 
 // Header and one row per support: "Tuki:\t" with the present columns ("FX [kN]:\t" ...
