@@ -223,8 +223,13 @@ void LtbFactorRange(qv::DesignCode code, double& min, double& max) {
 
 }  // namespace
 
+std::vector<std::string> LoadPositionItems() {
+  return {"Akselilla", "Puristetulla reunalla (+2h)", "Vedetyllä reunalla (-0.5h)"};
+}
+
 KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, qv::DesignCode code, double memberLength) {
   KiepahdusSivu p;
+  p.LoadPosition = s.ec5.loadPosition;
   p.UserLk = s.Lk != 0.0;
   p.Lk = qv::FormatFixed(p.UserLk ? s.Lk : memberLength, 1);
   MitoitusAsetukset copy = s;
@@ -241,6 +246,8 @@ std::string StoreLtbPage(const KiepahdusSivu& page, qv::DesignCode code, Mitoitu
   if (!Parse(page.Kerroin, min, max, factor)) return qv::RangeText(LtbFactorLabel(code), min, max);
   s.Lk = lk;
   LtbFactorField(s, code) = factor;
+  if (code == qv::DesignCode::kEc5 && page.LoadPosition >= 0 && page.LoadPosition <= 2)
+    s.ec5.loadPosition = page.LoadPosition;
   return std::string();
 }
 
@@ -375,6 +382,15 @@ std::vector<std::string> StressFactorItems(qv::DesignCode code) {
 }
 
 std::string StressFactorText(double factor) { return qv::FormatFixed(factor, 2); }
+
+std::vector<std::string> Kc90Items() { return {"1.00", "1.25", "1.50", "1.75"}; }
+
+std::string ValidateKc90(const std::string& text, double& value) {
+  double v = 0.0;
+  if (!Parse(text, kKc90Min, kKc90Max, v)) return qv::RangeText(kKc90Label, kKc90Min, kKc90Max);
+  value = v;
+  return std::string();
+}
 
 std::string ValidateStressFactor(const std::string& text, qv::DesignCode code, double& value) {
   double v = 0.0;

@@ -48,10 +48,13 @@ std::string StoreBucklingPage(const NurjahdusSivu& page, qv::DesignCode code,
 
 // ---- Page 2, lateral-torsional buckling ----
 struct KiepahdusSivu {
-  bool UserLk = false;  // KiepahdusTuentaVali1RB (else KiepahdusTuentaVali2RB)
-  std::string Lk;       // LkCB
-  std::string Kerroin;  // Kk1CB
+  bool UserLk = false;   // KiepahdusTuentaVali1RB (else KiepahdusTuentaVali2RB)
+  std::string Lk;        // LkCB
+  std::string Kerroin;   // Kk1CB
+  int LoadPosition = 1;  // KuormanPaikkaCB, design code 4: LoadPositionItems
 };
+// Design code 4: where the load acts on the section (axis, compression edge, tension edge).
+std::vector<std::string> LoadPositionItems();
 std::vector<std::string> LkItems(double memberLength);  // 0.1·i·L, i = 1..10, "%.1f"
 std::vector<std::string> LtbFactorItems(qv::DesignCode code);
 std::string LtbFactorSource(qv::DesignCode code);  // "(EC5, taulukko 5.2.2)" or "(RakMK B10, s. 8)"
@@ -86,5 +89,10 @@ std::vector<std::string> StressFactorItems(qv::DesignCode code);
 std::string StressFactorText(double factor);  // "%.2f"
 // Validates the typed factor; on success sets value and returns "".
 std::string ValidateStressFactor(const std::string& text, qv::DesignCode code, double& value);
+// Design code 4, Kc90CB: kc,90 of 6.1.5.
+std::vector<std::string> Kc90Items();  // "1.00", "1.25", "1.50", "1.75"
+constexpr const char* kKc90Label = "kc,90 (SFS-EN 1995-1-1, 6.1.5):";
+// Validates the typed kc,90; on success sets value and returns "".
+std::string ValidateKc90(const std::string& text, double& value);
 
 }  // namespace mitoitusasetukset

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "model/NumberText.h"
 #include "project/QELVUX_data.h"
 #include "ui/DialogButtons.h"
 #include "ui/HelpLauncher.h"
@@ -202,8 +203,13 @@ QWidget* TMitAseFRM::BuildLtbPage() {
   grid->addWidget(ltbFactorLabel_, 4, 0);
   grid->addWidget(ltbFactor_, 4, 1);
   grid->addWidget(ltbFactorSource_, 4, 2);
+  if (Code() == qv::DesignCode::kEc5) {
+    loadPosition_ = Combo(tab, QStringLiteral("KuormanPaikkaCB"), ma::LoadPositionItems(), false);
+    grid->addWidget(Label(tab, "Kuorman paikka:"), 5, 0);
+    grid->addWidget(loadPosition_, 5, 1);
+  }
   grid->setColumnStretch(2, 1);
-  grid->setRowStretch(5, 1);
+  grid->setRowStretch(6, 1);
   connect(userLk_, &QRadioButton::toggled, this, [this](bool on) { LtbModeChanged(on); });
   return tab;
 }
@@ -214,6 +220,7 @@ void TMitAseFRM::ShowLtbPage() {
   LtbModeChanged(p.UserLk);
   lk_->setCurrentText(Q(p.Lk));
   ltbFactor_->setCurrentText(Q(p.Kerroin));
+  if (loadPosition_) loadPosition_->setCurrentIndex(p.LoadPosition);
 }
 
 void TMitAseFRM::LtbModeChanged(bool userLk) {
@@ -267,8 +274,10 @@ void TMitAseFRM::ShowDeflectionPage() {
     for (int col = 0; col < 2; ++col) {
       relative_[c][col]->setCurrentIndex(p.RelItem[c][col]);
       absolute_[c][col]->setCurrentText(Q(p.Abs[c][col]));
-      relative_[c][col]->setVisible(shown);
-      absolute_[c][col]->setVisible(shown);
+      // Code 4 has one L/x per deflection for both directions and no absolute limit.
+      const bool ec5 = Code() == qv::DesignCode::kEc5;
+      relative_[c][col]->setVisible(shown && !(ec5 && col == 1));
+      absolute_[c][col]->setVisible(shown && !ec5);
     }
   }
   cantilever_->setCurrentText(Q(p.UlokeKerroin));
@@ -283,8 +292,13 @@ QWidget* TMitAseFRM::BuildStressPage() {
   auto* grid = new QGridLayout(tab);
   grid->addWidget(stressLabel_, 0, 0);
   grid->addWidget(stressFactor_, 0, 1);
+  if (Code() == qv::DesignCode::kEc5) {
+    kc90_ = Combo(tab, QStringLiteral("Kc90CB"), ma::Kc90Items(), true);
+    grid->addWidget(Label(tab, ma::kKc90Label), 1, 0);
+    grid->addWidget(kc90_, 1, 1);
+  }
   grid->setColumnStretch(2, 1);
-  grid->setRowStretch(1, 1);
+  grid->setRowStretch(2, 1);
   return tab;
 }
 
@@ -292,6 +306,7 @@ void TMitAseFRM::ShowStressPage() {
   stressFactor_->setCurrentText(Q(ma::StressFactorText(StressFactor())));
   // Code 4 takes gamma_M of the material's family from its table.
   stressFactor_->setEnabled(Code() != qv::DesignCode::kEc5);
+  if (kc90_) kc90_->setCurrentText(Q(qv::FormatFixed(ui_.project->Settings.ec5.kc90, 2)));
 }
 
 double TMitAseFRM::StressFactor() const {
@@ -341,6 +356,7 @@ std::string TMitAseFRM::StoreShownPage() {
       p.UserLk = userLk_->isChecked();
       p.Lk = S(lk_->currentText());
       p.Kerroin = S(ltbFactor_->currentText());
+      if (loadPosition_) p.LoadPosition = loadPosition_->currentIndex();
       return ma::StoreLtbPage(p, Code(), settings);
     }
     case ma::kDeflectionPage: {
@@ -356,8 +372,16 @@ std::string TMitAseFRM::StoreShownPage() {
     }
     case ma::kStressPage: {
       double value = 0.0;
-      std::string msg = ma::ValidateStressFactor(S(stressFactor_->currentText()), Code(), value);
-      if (msg.empty()) SetStressFactor(value);
+      // Code 4's gamma_M is shown, not typed.
+      std::string msg =
+          Code() == qv::DesignCode::kEc5
+              ? std::string()
+              : ma::ValidateStressFactor(S(stressFactor_->currentText()), Code(), value);
+      double kc90 = settings.ec5.kc90;
+      if (msg.empty() && kc90_) msg = ma::ValidateKc90(S(kc90_->currentText()), kc90);
+      if (!msg.empty()) return msg;
+      SetStressFactor(value);
+      settings.ec5.kc90 = kc90;
       return msg;
     }
     default: {

@@ -73,7 +73,8 @@ class TMitAseFRM : public QDialog {
   QComboBox* lk_ = nullptr;  // LkCB
   QLabel* ltbFactorLabel_ = nullptr;
   QLabel* ltbFactorSource_ = nullptr;
-  QComboBox* ltbFactor_ = nullptr;  // Kk1CB
+  QComboBox* ltbFactor_ = nullptr;     // Kk1CB
+  QComboBox* loadPosition_ = nullptr;  // KuormanPaikkaCB, design code 4
   // Page 3, rows = conditions 1..3, columns y, z.
   QLabel* rowLabel_[3] = {};
   QComboBox* relative_[3][2] = {};   // Ylperehto1CB ...
@@ -82,6 +83,7 @@ class TMitAseFRM : public QDialog {
   // Page 4.
   QLabel* stressLabel_ = nullptr;
   QComboBox* stressFactor_ = nullptr;  // JannKerroinCB
+  QComboBox* kc90_ = nullptr;          // Kc90CB, design code 4
 };
 
 }  // namespace qv

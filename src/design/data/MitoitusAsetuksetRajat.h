@@ -38,6 +38,7 @@ int Direction(int column);
 enum class LtbFactor { kKk1, kMRelM, kTable61 };
 LtbFactor LtbFactorOf(qv::DesignCode code);
 constexpr double kTable61Min = 0.1, kTable61Max = 2.0;
+constexpr double kKc90Min = 0.5, kKc90Max = 2.0;  // design code 4, 6.1.5
 // "m_rel,m:" (EC5), "a (taulukko 6.1):" (code 4) or "k_k1:".
 std::string LtbFactorLabel(qv::DesignCode code);
 // "Sallittujen jännitysten korotuskerroin:" or "Osavarmuuskerroin (jännitystarkastelu):".
