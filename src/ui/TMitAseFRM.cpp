@@ -237,11 +237,15 @@ void TMitAseFRM::LtbModeChanged(bool userLk) {
 QWidget* TMitAseFRM::BuildDeflectionPage() {
   auto* tab = new QWidget;
   auto* grid = new QGridLayout(tab);
-  grid->addWidget(Label(tab, "y-suunta"), 0, 1, 1, 2, Qt::AlignHCenter);
-  grid->addWidget(Label(tab, "z-suunta"), 0, 3, 1, 2, Qt::AlignHCenter);
+  directionHeader_[0] = Label(tab, "y-suunta");
+  directionHeader_[1] = Label(tab, "z-suunta");
+  grid->addWidget(directionHeader_[0], 0, 1, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(directionHeader_[1], 0, 3, 1, 2, Qt::AlignHCenter);
   for (int col = 0; col < 2; ++col) {
-    grid->addWidget(Label(tab, "Suhteellinen:"), 1, 1 + 2 * col);
-    grid->addWidget(Label(tab, ma::kAbsoluteLabel), 1, 2 + 2 * col);
+    kindHeader_[col][0] = Label(tab, "Suhteellinen:");
+    kindHeader_[col][1] = Label(tab, ma::kAbsoluteLabel);
+    grid->addWidget(kindHeader_[col][0], 1, 1 + 2 * col);
+    grid->addWidget(kindHeader_[col][1], 1, 2 + 2 * col);
   }
   for (int c = 0; c < 3; ++c) {
     rowLabel_[c] = Label(tab, ma::DeflectionRowLabel(qv::DesignCode::kEc5Env, c + 1));
@@ -281,6 +285,11 @@ void TMitAseFRM::ShowDeflectionPage() {
     }
   }
   cantilever_->setCurrentText(Q(p.UlokeKerroin));
+  const bool ec5 = Code() == qv::DesignCode::kEc5;
+  directionHeader_[0]->setText(QString::fromUtf8(ec5 ? "y- ja z-suunta" : "y-suunta"));
+  directionHeader_[1]->setVisible(!ec5);
+  kindHeader_[1][0]->setVisible(!ec5);
+  for (int col = 0; col < 2; ++col) kindHeader_[col][1]->setVisible(!ec5);
 }
 
 // ---- Page 4, stresses ----

@@ -77,6 +77,8 @@ class TMitAseFRM : public QDialog {
   QComboBox* loadPosition_ = nullptr;  // KuormanPaikkaCB, design code 4
   // Page 3, rows = conditions 1..3, columns y, z.
   QLabel* rowLabel_[3] = {};
+  QLabel* directionHeader_[2] = {};  // "y-suunta", "z-suunta"
+  QLabel* kindHeader_[2][2] = {};    // per direction: "Suhteellinen:", absolute
   QComboBox* relative_[3][2] = {};   // Ylperehto1CB ...
   QComboBox* absolute_[3][2] = {};   // Yabsoluuttinen1CB ...
   QComboBox* cantilever_ = nullptr;  // UlokeKerroinCB
