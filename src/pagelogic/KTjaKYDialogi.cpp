@@ -82,6 +82,7 @@ KTjaKYDialogi OpenKTjaKY(const QELVUX_data& project) {
   }
   d.designKindItems = {"Jännitystarkastelu", "Siirtymätarkastelu", "Ei mitoitusta"};
   d.ec5 = project.DesignCode == DesignCode::kEc5;
+  if (d.ec5) d.designKindItems.push_back("Pitkäaikaistarkastelu");
   if (d.ec5) {
     for (const LoadCategoryRow& row : project.Ec5Rules().categories)
       d.categoryItems.push_back(row.name + " (" + FormatFixed(row.psi0, 2) + " / " +

@@ -33,7 +33,9 @@ int HeaderOfItem(const KY& ky, int item) {
 }
 
 // The design kinds in the order of the kind list (KYmitoitustapaCB).
-constexpr CombinationKind kKindItems[] = {KY::kStress, KY::kDeflection, KY::kNoDesign};
+// The fourth, the quasi-permanent combination, is listed for design code 4 only.
+constexpr CombinationKind kKindItems[] = {KY::kStress, KY::kDeflection, KY::kNoDesign,
+                                          KY::kLongTerm};
 
 CombinationKind KindOfItem(int item) {
   return item >= 0 && item < static_cast<int>(std::size(kKindItems))
@@ -104,7 +106,7 @@ void PressFactorButton(KTjaKYDialogi& dialog, int button) {
 }
 
 void ChangeDesignKind(KTjaKYDialogi& dialog, int item) {
-  if (item < 0 || item >= static_cast<int>(std::size(kKindItems))) return;
+  if (item < 0 || item >= static_cast<int>(dialog.designKindItems.size())) return;
   dialog.designKind = item;
   ShowLimit(dialog, 0.0);
 }

@@ -263,3 +263,30 @@ TEST_F(KTjaKYTest, ClosingNeedsBothDesignKinds) {
 }
 
 }  // namespace
+
+// Design code 4: the generated quasi-permanent combination keeps its kind when saved in the
+// dialog, and a change of the consequence class generates the combinations again.
+TEST(KTjaKYCode4, CombinationsFollowTheClassAndKeepTheirKinds) {
+  QELVUX_data p(std::string(QELVUX_SOURCE_DATA_DIR) + "/qelvux");
+  p.DesignCode = qv::DesignCode::kEc5;
+  p.LoadDefaultLoads();
+  p.Loads.ClearLoads();
+  p.Loads.AddLoad("g", 0, KV::kLine, 2, 1, -1.0, -1.0, 0.0, 1000.0);
+  ASSERT_EQ("", p.RegenerateEc5Combinations());
+  KY& ky = p.Loads.Combinations();
+  ASSERT_EQ(3, ky.CombinationCount());  // 6.10a, 6.14b, 6.16b
+  EXPECT_EQ(ky.DesignKind(2), KY::kLongTerm);
+  KTjaKYDialogi d = qv::OpenKTjaKY(p);
+  d.selectedCombination = 2;
+  qv::ChangeKTjaKYPage(p, d, qv::kKYPage);
+  EXPECT_EQ(d.designKindItems.size(), 4u);
+  EXPECT_FALSE(qv::SaveCombination(p, d).shown);
+  EXPECT_EQ(ky.DesignKind(2), KY::kLongTerm);
+
+  // CC3 multiplies the permanent load of 6.10a by K_FI 1.1.
+  d = qv::OpenKTjaKY(p);
+  d.consequenceClass = 2;
+  EXPECT_FALSE(qv::ApplyConsequenceClass(p, d).shown);
+  EXPECT_EQ(p.Settings.ec5.consequenceClass, 3);
+  EXPECT_NEAR(ky.Factor(0, 0), 1.35 * 1.1, 1e-12);
+}
