@@ -71,8 +71,8 @@ void CheckDesignValues(MateriaaliTiedot& tables, qv::DesignCode code, int select
         const double s = tables.MemberStiffness(code, duration, section, which, &kdef);
         Check(Finite(s) && (which >= 1 && which <= 3 ? true : s == 0.0));
       }
-      Check(Finite(tables.CreepFactor(code, tables.Material(code), duration,
-                                      tables.MoistureClass(code))));
+      Check(Finite(
+          tables.CreepFactor(code, tables.Material(code), duration, tables.MoistureClass(code))));
     }
   }
 }

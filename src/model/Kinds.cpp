@@ -46,10 +46,9 @@ bool LoadKindFromInt(int value, LoadKind& out) {
 }
 
 bool CombinationKindFromInt(int value, CombinationKind& out) {
-  return FromInt(
-      value, out,
-      {CombinationKind::kStress, CombinationKind::kDeflection, CombinationKind::kNoDesign,
-       CombinationKind::kLongTerm});
+  return FromInt(value, out,
+                 {CombinationKind::kStress, CombinationKind::kDeflection,
+                  CombinationKind::kNoDesign, CombinationKind::kLongTerm});
 }
 
 }  // namespace qv

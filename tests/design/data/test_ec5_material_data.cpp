@@ -59,7 +59,8 @@ TEST(Ec5MaterialTable, ReadsBackWithEveryValue) {
   // kmod and kdef (EN 1995-1-1 Tables 3.1 and 3.2): C24 short-term, service class 3, gamma_M
   // 1.3 of the code 3 reader; kdef 2.0 in service class 3 for every duration class.
   EXPECT_DOUBLE_EQ(24 * 0.7 / 1.3, m.TableValue(1, code, 6, 4, 3, MateriaaliTiedot::kDesign));
-  for (int d = 1; d <= 5; ++d) EXPECT_DOUBLE_EQ(2.0, m.CreepFactor(qv::DesignCode::kEc5Env, 12, d, 3)) << d;
+  for (int d = 1; d <= 5; ++d)
+    EXPECT_DOUBLE_EQ(2.0, m.CreepFactor(qv::DesignCode::kEc5Env, 12, d, 3)) << d;
   // Per family: gamma_M (Finnish annex), kh rule, beta_c, kcr, km rectangle and circle.
   ASSERT_EQ(2u, extra.families.size());
   const double family[2][8] = {{1.4, 150, 0.2, 1.3, 0.2, 0.67, 0.7, 1.0},

@@ -252,7 +252,8 @@ TEST_F(ShippedTables, CreepFactors) {
   EXPECT_DOUBLE_EQ(0.75, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 3, 3));
   EXPECT_DOUBLE_EQ(0.30, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 4, 3));
   EXPECT_DOUBLE_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 5, 1));
-  EXPECT_DOUBLE_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, gl, 6, 1));  // no such duration class
+  EXPECT_DOUBLE_EQ(0.0,
+                   m.CreepFactor(qv::DesignCode::kEc5Env, gl, 6, 1));  // no such duration class
 }
 
 TEST_F(ShippedTables, MemberStiffness) {

@@ -211,11 +211,12 @@ TEST_F(MaterialFiles, CreepFactorPerType) {
   WriteAll();
   EXPECT_DOUBLE_EQ(0.8, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 1, 2));
   EXPECT_DOUBLE_EQ(0.25, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 2, 1));  // written 0,25
-  EXPECT_DOUBLE_EQ(0.8, m.CreepFactor(qv::DesignCode::kEc5Env, 2, 1, 2));   // no section 52: type 1's table
-  EXPECT_DOUBLE_EQ(2.0, m.CreepFactor(qv::DesignCode::kEc5Env, 5, 1, 2));   // section 53
-  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 5, 2, 2));          // no line
-  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 1, 3));          // no such service class
-  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 8, 1, 1));          // no such material
+  EXPECT_DOUBLE_EQ(
+      0.8, m.CreepFactor(qv::DesignCode::kEc5Env, 2, 1, 2));  // no section 52: type 1's table
+  EXPECT_DOUBLE_EQ(2.0, m.CreepFactor(qv::DesignCode::kEc5Env, 5, 1, 2));  // section 53
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 5, 2, 2));         // no line
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 1, 1, 3));         // no such service class
+  EXPECT_EQ(0.0, m.CreepFactor(qv::DesignCode::kEc5Env, 8, 1, 1));         // no such material
 }
 
 TEST_F(MaterialFiles, LimitStateFactorLines) {
