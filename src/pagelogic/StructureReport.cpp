@@ -29,7 +29,9 @@ void AddSection(const QELVUX_data& p, std::vector<std::string>& out) {
 
 void AddMaterial(const QELVUX_data& p, std::vector<std::string>& out) {
   const DesignCode code = p.DesignCode;
-  out.push_back("Kosteusluokka:\t" + std::to_string(p.Materials.MoistureClass(code)));
+  // Eurocode 5 names it the service class.
+  out.push_back((code == DesignCode::kEc5 ? "Käyttöluokka:\t" : "Kosteusluokka:\t") +
+                std::to_string(p.Materials.MoistureClass(code)));
   const std::vector<std::string> names = p.Materials.MaterialNames(code);
   const int m = p.Materials.Material(code);
   const std::string name =

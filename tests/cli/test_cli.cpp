@@ -99,7 +99,9 @@ TEST(CommandLine, ExamplesPassOrFailAsDocumented) {
   for (const Case& c : {Case{"lattiapalkki.vux", qv::kCliFail, "126.4 %"},
                         Case{"jatkuva_orsi.vux", qv::kCliPass, "73.3 %"},
                         Case{"pilari.vux", qv::kCliFail, "142.9 %"},
-                        Case{"kattotuoli.vux", qv::kCliFail, "202.7 %"}}) {
+                        Case{"kattotuoli.vux", qv::kCliFail, "202.7 %"},
+                        Case{"ec5_lattiapalkki.vux", qv::kCliPass, "87.6 %"},
+                        Case{"ec5_orsi.vux", qv::kCliPass, "97.5 %"}}) {
     CliRun r = Cli({"--data-dir", kData, kExamples + c.file});
     EXPECT_EQ(r.code, c.code) << c.file << r.err;
     EXPECT_NE(r.out.find(std::string("Kokonaiskäyttöaste:\t") + c.overall), std::string::npos)
@@ -110,7 +112,8 @@ TEST(CommandLine, ExamplesPassOrFailAsDocumented) {
 TEST(CommandLine, ReportsMatchTheGoldenFiles) {
   // To accept an intended change: QELVUX_UPDATE_GOLDEN=1 ./cli_test_cli, then review the diff.
   const bool update = std::getenv("QELVUX_UPDATE_GOLDEN") != nullptr;
-  for (const char* name : {"lattiapalkki", "jatkuva_orsi", "pilari", "kattotuoli"}) {
+  for (const char* name :
+       {"lattiapalkki", "jatkuva_orsi", "pilari", "kattotuoli", "ec5_lattiapalkki", "ec5_orsi"}) {
     CliRun r = Cli({"--data-dir", kData, kExamples + name + ".vux"});
     const std::string golden = kGolden + name + ".txt";
     if (update) {
