@@ -48,6 +48,13 @@ SupportWidthInput WidthInput(const QELVUX_data& p, int c) {
 
 }  // namespace
 
+bool SupportColumnOf(const QELVUX_data& p, int c, const QELvektori& reactions,
+                     SupportWidthInput& width) {
+  if (!WidthApplies(p, c, reactions)) return false;
+  width = WidthInput(p, c);
+  return true;
+}
+
 std::vector<std::string> CombinationReactionLines(const QELVUX_data& p, int c) {
   std::vector<std::string> lines{kRule, "KY" + std::to_string(c + 1) + ":\t(" +
                                             DesignKindText(p.Loads.Combinations().DesignKind(c)) +

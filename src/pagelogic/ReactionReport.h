@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "pagelogic/ReactionTable.h"
+
 class QELVUX_data;
 
 namespace qv {
@@ -18,5 +20,11 @@ std::vector<std::string> ReactionReportLines(const QELVUX_data& project);
 
 // The same for one combination: "KY%d:\t(%s)" and its table, after the rule line.
 std::vector<std::string> CombinationReactionLines(const QELVUX_data& project, int c);
+
+// The support column of combination c's reaction table, when it has one: a horizontal
+// rectangular member, a stress combination, vertical reactions alone. Design code 4 gives the
+// least contact length of 6.1.5 in it.
+bool SupportColumnOf(const QELVUX_data& project, int c, const QELvektori& reactions,
+                     SupportWidthInput& width);
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include "analysis/MemberResults.h"
 #include "model/TextCodec.h"
 #include "model/ResultNumberFormat.h"
+#include "pagelogic/ReactionReport.h"
 #include "pagelogic/ResultsPage.h"
 #include "project/QELVUX_data.h"
 
@@ -96,6 +97,14 @@ std::vector<std::string> ReactionPageLines(const QELVUX_data& p, int kind, int p
     if (choice.combination >= 0 && p.Loads.Combinations().HeaderRow(choice.combination) >= 0) {
       lines.push_back("Tukireaktiot, " + ResultChoiceText(p, choice));
       SupportReactions(p, choice.combination, -1, reactions);
+      // Code 4 shows the least contact length of 6.1.5 beside the reactions.
+      SupportWidthInput width;
+      if (p.DesignCode == DesignCode::kEc5 &&
+          SupportColumnOf(p, choice.combination, reactions, width)) {
+        const std::vector<std::string> table = ReactionTableLines(reactions, &width);
+        lines.insert(lines.end(), table.begin(), table.end());
+        return lines;
+      }
     } else if (choice.loadCase >= 0) {
       lines.push_back("Tukireaktiot, Kuormitustapaus = " + ResultChoiceText(p, choice));
       SupportReactions(p, -1, choice.loadCase, reactions);
