@@ -114,10 +114,9 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
     // One after the other: run beside each other on two threads, the stress checks and the
     // deflections of the 100 m test member took as long as this (bench_scale BM_Design).
     for (CombinationDesign& d : r.stress) {
-      if (d.ec5) {
-        if (CheckEc5Combination(project, d.index, d.ec5Checks))
-          d.ec5Bearing = Ec5CombinationBearing(project, d.index);
-      } else
+      if (d.ec5)
+        CheckEc5Combination(project, d.index, d.ec5Checks, d.ec5Bearing);
+      else
         CheckStresses(project, d.index, d.checks);
     }
     for (CombinationDesign& d : r.deflection) RunDeflections(project, d);

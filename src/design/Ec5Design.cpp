@@ -64,35 +64,50 @@ bool Ec5CheckInputOf(const QELVUX_data& project, int c, QELvektori& forces, Ec5C
   return true;
 }
 
-std::vector<Ec5BearingResult> Ec5CombinationBearing(const QELVUX_data& project, int c) {
-  QELvektori forces;
-  Ec5CheckInput in;
-  if (project.Member.Angle > 0.0 || !Ec5CheckInputOf(project, c, forces, in)) return {};
+std::vector<bool> EndSupports(const RakenneVektori& member) {
+  constexpr double kEndTolerance = 0.1;
+  std::vector<bool> ends;
+  for (int i = 0; i < member.Count(); ++i) {
+    if (member.Kind(i) != RakenneVektori::kSupport) continue;
+    const double x = member.X(i);
+    ends.push_back(x <= kEndTolerance || x >= member.Length - kEndTolerance);
+  }
+  return ends;
+}
+
+namespace {
+
+// The bearing lengths with the strengths the checks used.
+std::vector<Ec5BearingResult> Bearing(const QELVUX_data& project, int c, const Ec5CheckInput& in) {
+  if (project.Member.Angle > 0.0) return {};
   QELvektori reactions;
   SupportReactions(project, c, -1, reactions);
-  // The reactions come support by support in the member's order.
+  const std::vector<bool> ends = EndSupports(project.Member);
+  if (static_cast<int>(ends.size()) != reactions.Count()) return {};
   std::vector<double> xs;
-  const RakenneVektori& m = project.Member;
-  for (int i = 0; i < m.Count(); ++i)
-    if (m.Kind(i) == RakenneVektori::kSupport) xs.push_back(m.X(i));
-  if (static_cast<int>(xs.size()) != reactions.Count()) return {};
-  constexpr double kEndTolerance = 0.1;
+  for (int i = 0; i < project.Member.Count(); ++i)
+    if (project.Member.Kind(i) == RakenneVektori::kSupport) xs.push_back(project.Member.X(i));
   std::vector<Ec5SupportReaction> supports;
   for (int s = 0; s < reactions.Count(); ++s) {
-    const double x = xs[static_cast<std::size_t>(s)];
-    const bool end = x <= kEndTolerance || x >= m.Length - kEndTolerance;
+    const auto k = static_cast<std::size_t>(s);
     // FY up on the member is the member pressing down on its support.
-    supports.push_back({x, reactions.GetReal(s, 1), end});
+    supports.push_back({xs[k], reactions.GetReal(s, 1), ends[k]});
   }
   return Ec5BearingLengths(supports, in.section.Width(), project.Settings.ec5.kc90,
                            in.strengths.fc90);
 }
 
-bool CheckEc5Combination(const QELVUX_data& project, int c, Ec5MemberChecks& out) {
+}  // namespace
+
+bool CheckEc5Combination(const QELVUX_data& project, int c, Ec5MemberChecks& out,
+                         std::vector<Ec5BearingResult>& bearing) {
   out = Ec5MemberChecks();
+  bearing.clear();
   QELvektori forces;
   Ec5CheckInput in;
-  return Ec5CheckInputOf(project, c, forces, in) && CheckEc5Member(in, out);
+  if (!Ec5CheckInputOf(project, c, forces, in) || !CheckEc5Member(in, out)) return false;
+  bearing = Bearing(project, c, in);
+  return true;
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "design/Ec5Checks.h"
 
 class QELVUX_data;
+class RakenneVektori;
 
 namespace qv {
 
@@ -16,12 +17,14 @@ namespace qv {
 // missing.
 bool Ec5CheckInputOf(const QELVUX_data& project, int c, QELvektori& forces, Ec5CheckInput& in);
 
-// The least bearing lengths (6.1.5) of combination c at the supports its reactions press
-// on, for a horizontal member whose reactions are vertical; empty otherwise. A support at
-// an end of the member is an end support (lef = l + 30 mm), any other an inner one (+ 60 mm).
-std::vector<Ec5BearingResult> Ec5CombinationBearing(const QELVUX_data& project, int c);
+// Per support of the member, in its order (that of the reactions): whether it stands at an end
+// of the member (lef = l + 30 mm in 6.1.5) rather than inside it (+ 60 mm).
+std::vector<bool> EndSupports(const RakenneVektori& member);
 
-// The checks of combination c; false (out empty) when they cannot run.
-bool CheckEc5Combination(const QELVUX_data& project, int c, Ec5MemberChecks& out);
+// The checks of combination c, and the least bearing lengths (6.1.5) at the supports its
+// reactions press on when the member is horizontal; false (both empty) when the checks
+// cannot run.
+bool CheckEc5Combination(const QELVUX_data& project, int c, Ec5MemberChecks& out,
+                         std::vector<Ec5BearingResult>& bearing);
 
 }  // namespace qv

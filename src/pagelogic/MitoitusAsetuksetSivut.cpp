@@ -195,7 +195,9 @@ std::string LtbFactorSource(qv::DesignCode code) {
 
 namespace {
 
-double& LtbFactorField(MitoitusAsetukset& s, qv::DesignCode code) {
+// The field of the page's factor; const settings give a const field.
+template <typename Settings>
+auto& LtbFactorField(Settings& s, qv::DesignCode code) {
   switch (LtbFactorOf(code)) {
     case LtbFactor::kKk1:
       return s.Kk1;
@@ -232,8 +234,7 @@ KiepahdusSivu ShowLtbPage(const MitoitusAsetukset& s, qv::DesignCode code, doubl
   p.LoadPosition = s.ec5.loadPosition;
   p.UserLk = s.Lk != 0.0;
   p.Lk = qv::FormatFixed(p.UserLk ? s.Lk : memberLength, 1);
-  MitoitusAsetukset copy = s;
-  p.Kerroin = qv::FormatFixed(LtbFactorField(copy, code), 3);
+  p.Kerroin = qv::FormatFixed(LtbFactorField(s, code), 3);
   return p;
 }
 

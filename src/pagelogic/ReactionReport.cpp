@@ -2,6 +2,7 @@
 #include "pagelogic/ReactionReport.h"
 
 #include "analysis/MemberResults.h"
+#include "design/Ec5Design.h"
 #include "model/TextCodec.h"
 #include "pagelogic/ReactionTable.h"
 #include "pagelogic/ReportAssembly.h"
@@ -35,13 +36,7 @@ SupportWidthInput WidthInput(const QELVUX_data& p, int c) {
   if (p.DesignCode == DesignCode::kEc5) {
     in.ec5 = true;
     in.kc90 = p.Settings.ec5.kc90;
-    // The reactions come support by support in the member's order.
-    constexpr double kEndTolerance = 0.1;
-    for (int i = 0; i < p.Member.Count(); ++i) {
-      if (p.Member.Kind(i) != RakenneVektori::kSupport) continue;
-      const double x = p.Member.X(i);
-      in.endSupport.push_back(x <= kEndTolerance || x >= p.Member.Length - kEndTolerance);
-    }
+    in.endSupport = EndSupports(p.Member);
   }
   return in;
 }
