@@ -54,9 +54,11 @@ std::string MinSupportWidthText(double fy, double b, double fc90d) {
 
 namespace {
 
-std::string WidthText(const SupportWidthInput& w, int row, double fy) {
+// The end/inner flags pair with the reaction rows in order; when their counts differ (two
+// supports at one x in a hand-edited file) no row can be trusted to its flag.
+std::string WidthText(const SupportWidthInput& w, int row, int rows, double fy) {
   if (!w.ec5) return MinSupportWidthText(fy, w.b, w.fc90d);
-  if (fy < 0.0 || !(w.b > 0.0) || !(w.fc90d > 0.0) || row >= static_cast<int>(w.endSupport.size()))
+  if (fy < 0.0 || !(w.b > 0.0) || !(w.fc90d > 0.0) || static_cast<int>(w.endSupport.size()) != rows)
     return "--";
   return FormatFixedClean(
       RequiredBearingLength(fy, w.b, w.kc90, w.fc90d, w.endSupport[static_cast<std::size_t>(row)]),
@@ -82,7 +84,7 @@ std::vector<std::string> ReactionTableLines(const QELvektori& r, const SupportWi
       if (!present[static_cast<std::size_t>(j)]) continue;
       const double v = r.GetReal(s, j);
       row += "\t" + FormatFixedClean(v * kColumnScales[j], 2);
-      if (j == kFY && width) row += "\t" + WidthText(*width, s, v);
+      if (j == kFY && width) row += "\t" + WidthText(*width, s, r.Count(), v);
     }
     lines.push_back(row);
   }

@@ -234,3 +234,30 @@ TEST(ReactionPicture, MemberWithNumberedSupportsAtTwoPercentSymbols) {
 }
 
 }  // namespace
+
+// Code 4's bearing column pairs the end/inner flags with the reaction rows in order; a flag
+// list of another length (two supports at one x) must not lend a row its neighbour's flag.
+TEST(Ec5BearingColumn, FlagsMustMatchTheRows) {
+  QELvektori r;
+  r.SetLayout(0, 0, 6);
+  r.AddRecord({}, {0.0, 12000.0, 0.0, 0.0, 0.0, 0.0}, {});
+  r.AddRecord({}, {0.0, 24000.0, 0.0, 0.0, 0.0, 0.0}, {});
+  qv::SupportWidthInput w;
+  w.b = 50.0;
+  w.fc90d = 2.0;
+  w.ec5 = true;
+  w.kc90 = 1.0;
+  // 12 kN / (50 mm * 2 MPa) = 120 mm, less 30 at an end; 24 kN: 240 mm, less 60 inside.
+  const struct {
+    std::vector<bool> flags;
+    Lines rows;
+  } cases[] = {{{true, false}, {"1\t12.00\t90", "2\t24.00\t180"}},
+               {{true}, {"1\t12.00\t--", "2\t24.00\t--"}},
+               {{true, false, true}, {"1\t12.00\t--", "2\t24.00\t--"}}};
+  for (const auto& c : cases) {
+    w.endSupport = c.flags;
+    const Lines lines = qv::ReactionTableLines(r, &w);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Lines(lines.begin() + 1, lines.end()), c.rows) << c.flags.size() << " flags";
+  }
+}
