@@ -144,6 +144,8 @@ struct KuormaStoreResult {
   KuormaValidation error;  // when not stored: what to show; the dialog stays open
   int loadIndex = -1;      // the changed load, or the last load added
   int added = 0;           // loads added (copies included)
+  // Code 4: why the combinations could not follow the first load of a case (stored anyway).
+  std::string combinationProblem;
 };
 // OK: validates, then adds the new load (and its copies) in load order, the last one added
 // becoming the page's selected load, or overwrites the changed load in place.

@@ -137,7 +137,7 @@ KuormaStoreResult StoreKuorma(QELVUX_data& project, const KuormaDialogState& sta
   loads.CurrentIndex = last;
   result.stored = true;
   result.loadIndex = last;
-  if (firstOfCase) project.RegenerateEc5Combinations();
+  if (firstOfCase) result.combinationProblem = project.RegenerateEc5Combinations();
   return result;
 }
 

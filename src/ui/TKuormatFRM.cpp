@@ -284,6 +284,8 @@ bool TKuormatFRM::OkClicked() {
   TakeTexts();
   const KuormaStoreResult r = StoreKuorma(*ui_.project, view_.state, InputFromView(view_));
   if (r.stored) {
+    if (!r.combinationProblem.empty())
+      ui_.messages->Inform(r.combinationProblem, "VIRHE", MessageIcon::Warning);
     accept();
     return true;
   }

@@ -381,3 +381,21 @@ TEST_F(KuormaDialogiTest, MomentLineLoadFromAFileKeepsItsType) {
 }
 
 }  // namespace
+
+// Code 4 regenerates its combinations when a case gets its first load; when the combination
+// rules could not be read, the load is still stored and the dialog is told why.
+TEST_F(KuormaDialogiTest, FirstLoadOfACaseReportsCombinationRulesThatCannotBeRead) {
+  for (const qv::DesignCode code : {qv::DesignCode::kEc5Env, qv::DesignCode::kEc5}) {
+    p().DesignCode = code;
+    loads().ClearLoads();
+    const qv::KuormaStoreResult r = Store(Open(0, KuormaVektori::kPoint));
+    ASSERT_TRUE(r.stored);
+    EXPECT_EQ(loads().Count(), 1);
+    if (code == qv::DesignCode::kEc5) {
+      EXPECT_FALSE(p().Ec5RulesProblem().empty());
+      EXPECT_EQ(r.combinationProblem, p().Ec5RulesProblem());
+    } else {
+      EXPECT_EQ(r.combinationProblem, "");
+    }
+  }
+}
