@@ -46,8 +46,8 @@ int RegenerateCombinations(KuormaVektori& loads, const CombinationRules& rules,
   const std::vector<char> loaded = loads.LoadedCases();
   std::vector<Ec5LoadCase> input;
   for (int k = 0; k < cases; ++k)
-    input.push_back(
-        {loads.Cases().Name(k), loads.CaseCategory(k), loaded[static_cast<std::size_t>(k)] != 0});
+    input.push_back({loads.Cases().Name(k), loads.CaseCategory(k),
+                     loaded[static_cast<std::size_t>(k)] != 0, loads.Cases().DurationClass(k)});
   const std::vector<Ec5Combination> generated = GenerateCombinations(input, rules, kfi);
 
   // The hand-made ones as they are: kind, own limit, factors and name.

@@ -1,6 +1,7 @@
 // Reading the combination rules of design code 4 and generating its load combinations.
 #include "model/Ec5Combinations.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "model/FieldHelpers.h"
@@ -164,44 +165,106 @@ std::vector<Ec5Combination> GenerateCombinations(const std::vector<Ec5LoadCase>&
   std::vector<Ec5Combination> out;
   if (!anyPermanent && leads.empty()) return out;
 
-  // Factors with the permanent cases at g, the lead at `leading` and the others at psi0 times
-  // `accompanying`; or, quasi-permanent, every variable case at its psi2.
+  // Factors with the permanent cases at g, the lead at `leading` and the cases marked in
+  // `with` at psi0 times `accompanying`; or, quasi-permanent, every variable case at its psi2.
   auto make = [&](Ec5CombinationKind kind, const std::string& text, int lead, double g,
-                  double leading, double accompanying, bool quasiPermanent) {
+                  double leading, double accompanying, const std::vector<char>& with,
+                  bool quasiPermanent) {
     Ec5Combination combination{Name(out.size() + 1, text), kind,
                                std::vector<double>(static_cast<std::size_t>(n), 0.0)};
     for (int i = 0; i < n; ++i) {
-      const Ec5LoadCase& c = cases[static_cast<std::size_t>(i)];
+      const auto k = static_cast<std::size_t>(i);
+      const Ec5LoadCase& c = cases[k];
       if (!c.hasLoads) continue;
-      double& f = combination.factors[static_cast<std::size_t>(i)];
+      double& f = combination.factors[k];
       if (!IsVariable(c.category))
         f = g;
       else if (!MayAct(cases, i, lead, snowOrWind))
         f = 0.0;
       else if (quasiPermanent)
         f = QuasiPermanentFactor(rules, c.category);
+      else if (i == lead)
+        f = leading;
       else
-        f = i == lead ? leading : accompanying * Psi0(rules, c.category);
+        f = with[k] ? accompanying * Psi0(rules, c.category) : 0.0;
     }
     out.push_back(combination);
   };
 
+  // The cases that may accompany the lead with a psi0 of their own.
+  auto accompanying = [&](int lead) {
+    std::vector<char> with(static_cast<std::size_t>(n), 0);
+    for (int i = 0; i < n; ++i) {
+      const Ec5LoadCase& c = cases[static_cast<std::size_t>(i)];
+      with[static_cast<std::size_t>(i)] = i != lead && c.hasLoads && IsVariable(c.category) &&
+                                          MayAct(cases, i, lead, snowOrWind) &&
+                                          Psi0(rules, c.category) != 0.0;
+    }
+    return with;
+  };
+
+  // The accompanying sets of a lead, with the words its name gets. An accompanying action is
+  // taken only where it is unfavourable, and kmod follows the shortest action in the
+  // combination; so besides all of them, the lead goes without those shorter than itself
+  // (the shortest first, each class in turn) and, last, alone.
+  struct Variant {
+    std::string words;
+    std::vector<char> with;
+  };
+  auto variants = [&](int lead) {
+    const std::vector<char> all = accompanying(lead);
+    std::vector<Variant> list{{" määräävä", all}};
+    const int own = cases[static_cast<std::size_t>(lead)].durationClass;
+    std::vector<int> shorter;
+    for (int i = 0; i < n; ++i) {
+      const int d = cases[static_cast<std::size_t>(i)].durationClass;
+      if (all[static_cast<std::size_t>(i)] && d > own &&
+          std::find(shorter.begin(), shorter.end(), d) == shorter.end())
+        shorter.push_back(d);
+    }
+    std::sort(shorter.rbegin(), shorter.rend());
+    std::vector<char> with = all;
+    std::string without;
+    for (const int d : shorter) {
+      for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!with[k] || cases[k].durationClass < d) continue;
+        with[k] = 0;
+        without += (without.empty() ? "" : " ja ") + cases[k].name;
+      }
+      if (std::find(with.begin(), with.end(), 1) == with.end()) break;
+      list.push_back({" määräävä, ilman " + without, with});
+    }
+    if (std::find(all.begin(), all.end(), 1) != all.end())
+      list.push_back({" yksin", std::vector<char>(static_cast<std::size_t>(n), 0)});
+    return list;
+  };
+
+  const std::vector<char> none(static_cast<std::size_t>(n), 0);
   const double q = rules.variable * kfi;
   if (anyPermanent)
-    make(Ec5CombinationKind::kStress, "6.10a", -1, rules.permanent610a * kfi, 0.0, 0.0, false);
+    make(Ec5CombinationKind::kStress, "6.10a", -1, rules.permanent610a * kfi, 0.0, 0.0, none,
+         false);
   for (int j : leads) {
-    const std::string lead = "6.10b " + cases[static_cast<std::size_t>(j)].name + " määräävä";
-    make(Ec5CombinationKind::kStress, lead, j, rules.permanent610b * kfi, q, q, false);
-    if (anyPermanent)
-      make(Ec5CombinationKind::kStress, lead + ", G edullinen", j, rules.permanentFavourable, q, q,
-           false);
+    for (const Variant& v : variants(j)) {
+      const std::string lead = "6.10b " + cases[static_cast<std::size_t>(j)].name + v.words;
+      make(Ec5CombinationKind::kStress, lead, j, rules.permanent610b * kfi, q, q, v.with, false);
+      if (anyPermanent)
+        make(Ec5CombinationKind::kStress, lead + ", G edullinen", j, rules.permanentFavourable, q,
+             q, v.with, false);
+    }
   }
+  // Deflections know no kmod: all accompanying actions, or none where any could accompany.
   for (int j : leads) {
-    make(Ec5CombinationKind::kCharacteristic,
-         "6.14b " + cases[static_cast<std::size_t>(j)].name + " määräävä", j, 1.0, 1.0, 1.0, false);
+    const std::string name = "6.14b " + cases[static_cast<std::size_t>(j)].name;
+    const std::vector<char> all = accompanying(j);
+    make(Ec5CombinationKind::kCharacteristic, name + " määräävä", j, 1.0, 1.0, 1.0, all, false);
+    if (std::find(all.begin(), all.end(), 1) != all.end())
+      make(Ec5CombinationKind::kCharacteristic, name + " yksin", j, 1.0, 1.0, 1.0, none, false);
   }
-  if (leads.empty()) make(Ec5CombinationKind::kCharacteristic, "6.14b", -1, 1.0, 0.0, 0.0, false);
-  make(Ec5CombinationKind::kQuasiPermanent, "6.16b pitkäaikainen", -1, 1.0, 0.0, 0.0, true);
+  if (leads.empty())
+    make(Ec5CombinationKind::kCharacteristic, "6.14b", -1, 1.0, 0.0, 0.0, none, false);
+  make(Ec5CombinationKind::kQuasiPermanent, "6.16b pitkäaikainen", -1, 1.0, 0.0, 0.0, none, true);
   return out;
 }
 

@@ -74,6 +74,7 @@ struct Ec5LoadCase {
   std::string name;
   LoadCategory category = LoadCategory::kPermanent;
   bool hasLoads = false;
+  int durationClass = 0;  // 0 permanent ... 4 instantaneous
 };
 
 // Design kind of a generated combination; the numbers are those of a 401 header row.
@@ -89,12 +90,16 @@ struct Ec5Combination {
   std::vector<double> factors;  // one per load case; 0 = not in the combination
 };
 
-// The combinations of EN 1990 (6.10a, 6.10b, 6.14b, 6.16b) for the cases, in that order: a
-// 6.10b pair (G unfavourable, then favourable) and a 6.14b per leading variable case in case
-// order, one 6.16b last. Cases without loads get 0 everywhere. Roof imposed load (H) never
-// acts with snow or wind: when H leads they get 0, otherwise H gets 0 when any snow or wind
-// case is present. Without a permanent case 6.10a and the favourable twins are left out;
-// without any case holding loads the list is empty.
+// The combinations of EN 1990 (6.10a, 6.10b, 6.14b, 6.16b) for the cases, in that order, one
+// 6.16b last. Each leading variable case gets 6.10b pairs (G unfavourable, then favourable):
+// with every accompanying case at psi0 ("määräävä"); without the accompanying cases of a
+// shorter duration class than its own, the shortest first ("määräävä, ilman Tuuli"), since kmod
+// follows the shortest action; and alone ("yksin"), since an accompanying action that is
+// favourable (wind uplift beside snow) must be left out. Its 6.14b comes with all of them and,
+// where any could accompany, alone. Cases without loads get 0 everywhere. Roof imposed load
+// (H) never acts with snow or wind: when H leads they get 0, otherwise H gets 0 when any snow
+// or wind case is present. Without a permanent case 6.10a and the favourable twins are left
+// out; without any case holding loads the list is empty.
 std::vector<Ec5Combination> GenerateCombinations(const std::vector<Ec5LoadCase>& cases,
                                                  const CombinationRules& rules, double kfi);
 

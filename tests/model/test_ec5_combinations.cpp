@@ -47,34 +47,80 @@ void ExpectCombinations(const std::vector<qv::Ec5Combination>& expected,
 
 // G, imposed A, roof H, snow, wind and an empty storage case, consequence class CC3:
 // 6.10a G 1.35 · 1.1 = 1.485; 6.10b G 1.15 · 1.1 = 1.265 or 0.9, lead 1.5 · 1.1 = 1.65, others
-// 1.65 · psi0 (A 1.155, snow 1.155, wind 0.99); H never with snow or wind.
+// 1.65 · psi0 (A 1.155, snow 1.155, wind 0.99) or, the lead alone, 0; H never with snow or
+// wind.
 TEST(Ec5Combinations, GeneratedAgainstHandList) {
   const std::vector<qv::Ec5LoadCase> cases = {
-      {"Omapaino", Cat::kPermanent, true}, {"Hyöty", Cat::kImposedA, true},
-      {"Katto", Cat::kImposedH, true},     {"Lumi", Cat::kSnowLow, true},
-      {"Tuuli", Cat::kWind, true},         {"Varasto", Cat::kImposedE, false}};
+      {"Omapaino", Cat::kPermanent, true, 0}, {"Hyöty", Cat::kImposedA, true, 2},
+      {"Katto", Cat::kImposedH, true, 3},     {"Lumi", Cat::kSnowLow, true, 2},
+      {"Tuuli", Cat::kWind, true, 3},         {"Varasto", Cat::kImposedE, false, 1}};
   const std::vector<qv::Ec5Combination> expected = {
       {"KY1 6.10a", Kind::kStress, {1.485, 0, 0, 0, 0, 0}},
       {"KY2 6.10b Hyöty määräävä", Kind::kStress, {1.265, 1.65, 0, 1.155, 0.99, 0}},
       {"KY3 6.10b Hyöty määräävä, G edullinen", Kind::kStress, {0.9, 1.65, 0, 1.155, 0.99, 0}},
-      {"KY4 6.10b Katto määräävä", Kind::kStress, {1.265, 1.155, 1.65, 0, 0, 0}},
-      {"KY5 6.10b Katto määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 1.65, 0, 0, 0}},
-      {"KY6 6.10b Lumi määräävä", Kind::kStress, {1.265, 1.155, 0, 1.65, 0.99, 0}},
-      {"KY7 6.10b Lumi määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 0, 1.65, 0.99, 0}},
-      {"KY8 6.10b Tuuli määräävä", Kind::kStress, {1.265, 1.155, 0, 1.155, 1.65, 0}},
-      {"KY9 6.10b Tuuli määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 0, 1.155, 1.65, 0}},
-      {"KY10 6.14b Hyöty määräävä", Kind::kCharacteristic, {1, 1, 0, 0.7, 0.6, 0}},
-      {"KY11 6.14b Katto määräävä", Kind::kCharacteristic, {1, 0.7, 1, 0, 0, 0}},
-      {"KY12 6.14b Lumi määräävä", Kind::kCharacteristic, {1, 0.7, 0, 1, 0.6, 0}},
-      {"KY13 6.14b Tuuli määräävä", Kind::kCharacteristic, {1, 0.7, 0, 0.7, 1, 0}},
-      {"KY14 6.16b pitkäaikainen", Kind::kQuasiPermanent, {1, 0.3, 0, 0.2, 0, 0}},
+      {"KY4 6.10b Hyöty määräävä, ilman Tuuli", Kind::kStress, {1.265, 1.65, 0, 1.155, 0, 0}},
+      {"KY5 6.10b Hyöty määräävä, ilman Tuuli, G edullinen",
+       Kind::kStress,
+       {0.9, 1.65, 0, 1.155, 0, 0}},
+      {"KY6 6.10b Hyöty yksin", Kind::kStress, {1.265, 1.65, 0, 0, 0, 0}},
+      {"KY7 6.10b Hyöty yksin, G edullinen", Kind::kStress, {0.9, 1.65, 0, 0, 0, 0}},
+      {"KY8 6.10b Katto määräävä", Kind::kStress, {1.265, 1.155, 1.65, 0, 0, 0}},
+      {"KY9 6.10b Katto määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 1.65, 0, 0, 0}},
+      {"KY10 6.10b Katto yksin", Kind::kStress, {1.265, 0, 1.65, 0, 0, 0}},
+      {"KY11 6.10b Katto yksin, G edullinen", Kind::kStress, {0.9, 0, 1.65, 0, 0, 0}},
+      {"KY12 6.10b Lumi määräävä", Kind::kStress, {1.265, 1.155, 0, 1.65, 0.99, 0}},
+      {"KY13 6.10b Lumi määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 0, 1.65, 0.99, 0}},
+      {"KY14 6.10b Lumi määräävä, ilman Tuuli", Kind::kStress, {1.265, 1.155, 0, 1.65, 0, 0}},
+      {"KY15 6.10b Lumi määräävä, ilman Tuuli, G edullinen",
+       Kind::kStress,
+       {0.9, 1.155, 0, 1.65, 0, 0}},
+      {"KY16 6.10b Lumi yksin", Kind::kStress, {1.265, 0, 0, 1.65, 0, 0}},
+      {"KY17 6.10b Lumi yksin, G edullinen", Kind::kStress, {0.9, 0, 0, 1.65, 0, 0}},
+      {"KY18 6.10b Tuuli määräävä", Kind::kStress, {1.265, 1.155, 0, 1.155, 1.65, 0}},
+      {"KY19 6.10b Tuuli määräävä, G edullinen", Kind::kStress, {0.9, 1.155, 0, 1.155, 1.65, 0}},
+      {"KY20 6.10b Tuuli yksin", Kind::kStress, {1.265, 0, 0, 0, 1.65, 0}},
+      {"KY21 6.10b Tuuli yksin, G edullinen", Kind::kStress, {0.9, 0, 0, 0, 1.65, 0}},
+      {"KY22 6.14b Hyöty määräävä", Kind::kCharacteristic, {1, 1, 0, 0.7, 0.6, 0}},
+      {"KY23 6.14b Hyöty yksin", Kind::kCharacteristic, {1, 1, 0, 0, 0, 0}},
+      {"KY24 6.14b Katto määräävä", Kind::kCharacteristic, {1, 0.7, 1, 0, 0, 0}},
+      {"KY25 6.14b Katto yksin", Kind::kCharacteristic, {1, 0, 1, 0, 0, 0}},
+      {"KY26 6.14b Lumi määräävä", Kind::kCharacteristic, {1, 0.7, 0, 1, 0.6, 0}},
+      {"KY27 6.14b Lumi yksin", Kind::kCharacteristic, {1, 0, 0, 1, 0, 0}},
+      {"KY28 6.14b Tuuli määräävä", Kind::kCharacteristic, {1, 0.7, 0, 0.7, 1, 0}},
+      {"KY29 6.14b Tuuli yksin", Kind::kCharacteristic, {1, 0, 0, 0, 1, 0}},
+      {"KY30 6.16b pitkäaikainen", Kind::kQuasiPermanent, {1, 0.3, 0, 0.2, 0, 0}},
   };
   ExpectCombinations(expected, qv::GenerateCombinations(cases, Rules(), 1.1));
 
   // H stays out of a snow-led combination even with a psi0 of its own.
   qv::CombinationRules r = Rules();
   r.categories[6].psi0 = 0.5;
-  EXPECT_EQ(0.0, qv::GenerateCombinations(cases, r, 1.1)[5].factors[2]);
+  EXPECT_EQ(0.0, qv::GenerateCombinations(cases, r, 1.1)[11].factors[2]);
+
+  // A long-term lead goes without each shorter class in turn, the shortest first; a set left
+  // empty is the lead alone. CC2: 1.15, 1.5 and 1.5 psi0.
+  const std::vector<qv::Ec5Combination> storage =
+      qv::GenerateCombinations({{"G", Cat::kPermanent, true, 0},
+                                {"Varasto", Cat::kImposedE, true, 1},
+                                {"Hyöty", Cat::kImposedA, true, 2},
+                                {"Lumi", Cat::kSnowLow, true, 3},
+                                {"Tuuli", Cat::kWind, true, 3}},
+                               Rules(), 1.0);
+  ExpectCombinations(
+      {{"KY4 6.10b Varasto määräävä, ilman Lumi ja Tuuli", Kind::kStress, {1.15, 1.5, 1.05, 0, 0}},
+       {"KY5 6.10b Varasto määräävä, ilman Lumi ja Tuuli, G edullinen",
+        Kind::kStress,
+        {0.9, 1.5, 1.05, 0, 0}},
+       {"KY6 6.10b Varasto yksin", Kind::kStress, {1.15, 1.5, 0, 0, 0}}},
+      {storage.begin() + 3, storage.begin() + 6});
+
+  // A lead with nothing beside it is not repeated "yksin": G and A alone, CC2.
+  ExpectCombinations({{"KY1 6.10a", Kind::kStress, {1.35, 0}},
+                      {"KY2 6.10b Hyöty määräävä", Kind::kStress, {1.15, 1.5}},
+                      {"KY3 6.10b Hyöty määräävä, G edullinen", Kind::kStress, {0.9, 1.5}},
+                      {"KY4 6.14b Hyöty määräävä", Kind::kCharacteristic, {1, 1}},
+                      {"KY5 6.16b pitkäaikainen", Kind::kQuasiPermanent, {1, 0.3}}},
+                     qv::GenerateCombinations({cases[0], cases[1]}, Rules(), 1.0));
 
   // Only G: 6.10a, one characteristic and one quasi-permanent, CC1 (1.35 · 0.9 = 1.215).
   ExpectCombinations({{"KY1 6.10a", Kind::kStress, {1.215, 0}},
@@ -120,7 +166,8 @@ TEST(Ec5Combinations, ShippedDefaultSet) {
             categories);
   std::vector<qv::Ec5LoadCase> input;
   for (int k = 0; k < cases.Count(); ++k)
-    input.push_back({cases.Name(k), categories[static_cast<std::size_t>(k)], true});
+    input.push_back(
+        {cases.Name(k), categories[static_cast<std::size_t>(k)], true, cases.DurationClass(k)});
   KuormaYhdVektori rows;
   for (int k = 1; k <= file.LineCount(401); ++k) rows.ParseRecord(file.GetLine(401, k));
   std::vector<qv::Ec5Combination> inFile;
