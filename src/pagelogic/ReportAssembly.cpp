@@ -31,10 +31,13 @@ std::vector<std::string> ProjectInfoLines(const QELVUX_data& p) {
   return lines;
 }
 
-ReportBuild::ReportBuild(const QELVUX_data& p)
-    : project_(p), designJob_([this] {
-        if (On(kReportEvents) && On(kReportDesign)) design_ = WriteDesignReport(project_);
-      }) {}
+ReportBuild::ReportBuild(const QELVUX_data& p, bool ahead)
+    : project_(p),
+      designJob_(
+          [this] {
+            if (On(kReportEvents) && On(kReportDesign)) design_ = WriteDesignReport(project_);
+          },
+          !ahead) {}
 
 bool ReportBuild::On(int reportSwitch) const {
   return project_.ReportSwitches[static_cast<std::size_t>(reportSwitch)] != 0;
@@ -63,7 +66,7 @@ std::vector<std::string> ReportBuild::Tail(const std::vector<std::string>& head)
 }
 
 std::vector<std::string> BuildReportLines(const QELVUX_data& p) {
-  ReportBuild build(p);
+  ReportBuild build(p, false);
   std::vector<std::string> lines = build.Head();
   Append(lines, build.Tail(lines));
   return lines;
