@@ -215,7 +215,7 @@ int RunProjectChain(const CliOptions& o, const std::string& programPath, std::os
   } else {
     QELVUX_data& p = project;
     for (auto& s : p.ReportSwitches) s = 1;
-    for (const auto& line : BuildReportLines(p)) out << line << "\n";
+    for (const auto& line : BuildReportLines(p, run.results)) out << line << "\n";
   }
 
   if (!o.saveAs.empty() && SaveProject(project, o.saveAs, &message) != 0) {

@@ -39,6 +39,15 @@ ReportBuild::ReportBuild(const QELVUX_data& p, bool ahead)
           },
           !ahead) {}
 
+ReportBuild::ReportBuild(const QELVUX_data& p, const DesignResults& design)
+    : project_(p),
+      designJob_(
+          [this, &design] {
+            if (On(kReportEvents) && On(kReportDesign))
+              design_ = WriteDesignReport(design, DesignReportOptionsOf(project_));
+          },
+          true) {}
+
 bool ReportBuild::On(int reportSwitch) const {
   return project_.ReportSwitches[static_cast<std::size_t>(reportSwitch)] != 0;
 }
@@ -67,6 +76,13 @@ std::vector<std::string> ReportBuild::Tail(const std::vector<std::string>& head)
 
 std::vector<std::string> BuildReportLines(const QELVUX_data& p) {
   ReportBuild build(p, false);
+  std::vector<std::string> lines = build.Head();
+  Append(lines, build.Tail(lines));
+  return lines;
+}
+
+std::vector<std::string> BuildReportLines(const QELVUX_data& p, const DesignResults& design) {
+  ReportBuild build(p, design);
   std::vector<std::string> lines = build.Head();
   Append(lines, build.Tail(lines));
   return lines;

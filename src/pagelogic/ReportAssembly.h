@@ -9,6 +9,7 @@
 class QELVUX_data;
 
 namespace qv {
+struct DesignResults;
 
 // "PROJEKTITIEDOT:" block; texts that are empty or a single blank are left out.
 std::vector<std::string> ProjectInfoLines(const QELVUX_data& project);
@@ -23,6 +24,8 @@ std::vector<std::string> ProjectInfoLines(const QELVUX_data& project);
 class ReportBuild {
  public:
   explicit ReportBuild(const QELVUX_data& project, bool ahead = true);
+  // The design part from results gathered on the project's current state, on the caller.
+  ReportBuild(const QELVUX_data& project, const DesignResults& design);
   ReportBuild(const ReportBuild&) = delete;
   ReportBuild& operator=(const ReportBuild&) = delete;
 
@@ -41,6 +44,9 @@ class ReportBuild {
 // The whole report: the head and the tail above, on the caller's thread (no one shows the
 // head meanwhile, and a batch designs its projects on threads of its own).
 std::vector<std::string> BuildReportLines(const QELVUX_data& project);
+// The same with the design part from design, gathered on the project's current state (the
+// command-line designer has designed the project already and need not do it twice).
+std::vector<std::string> BuildReportLines(const QELVUX_data& project, const DesignResults& design);
 
 // The report switch indices of the project record.
 enum ReportSwitch {
