@@ -3,7 +3,9 @@
 
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 
+#include "cli/Batch.h"
 #include "cli/CliJson.h"
 #include "design/DesignRun.h"
 #include "design/SectionSearch.h"
@@ -44,35 +46,39 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
       }
     } else if (a == "--data-dir") {
       if (!value(o.dataDir)) return kCliError;
+    } else if (const int batch = ParseBatchOption(args, i, o, error); batch >= 0) {
+      if (batch != 0) return kCliError;
     } else if (a.size() > 1 && a[0] == '-') {
       error = "Tuntematon valitsin: " + a;
       return kCliError;
-    } else if (o.project.empty()) {
-      o.project = a;
     } else {
-      error = "Anna vain yksi projektitiedosto.";
-      return kCliError;
+      o.projects.push_back(a);
     }
   }
-  if (!o.help && o.project.empty()) {
+  if (!o.help && o.projects.empty()) {
     error = "Projektitiedosto puuttuu.";
     return kCliError;
   }
-  return 0;
+  return o.help ? 0 : CheckBatchOptions(o, error);
 }
 
 std::string CliHelpText(bool english) {
   if (english) {
-    return "Usage: qelvux-cli [options] PROJECT.vux\n"
+    return "Usage: qelvux-cli [options] PROJECT.vux [PROJECT.vux ...]\n"
            "\n"
            "Loads a QEL-VUX 2.0 project, analyses and designs the member and prints the\n"
-           "report with every section switched on.\n"
+           "report with every section switched on. Several projects are designed one by\n"
+           "one, each on its own; \"-\" reads their paths from standard input, one a line.\n"
            "\n"
            "Options:\n"
            "  --search          search the section library forward from the project's\n"
            "                    section for the first section that passes, and print it\n"
            "  --save FILE       save the project (with the section found) to FILE\n"
-           "  --json            print a machine-readable summary instead of the report\n"
+           "  --save-dir DIR    save each project under its own name in DIR\n"
+           "  --json            print a machine-readable summary instead of the report,\n"
+           "                    one line (JSON Lines) per project\n"
+           "  -j N              design on N threads (default: one per processor); the\n"
+           "                    output keeps the order of the projects\n"
            "  --data-dir DIR    read the table and default files from DIR instead of\n"
            "                    the program's folder\n"
            "  --help            this help in Finnish; --help-en in English\n"
@@ -80,18 +86,25 @@ std::string CliHelpText(bool english) {
            "Exit codes: 0 the design passes (overall utilisation at most 100 %),\n"
            "1 the design fails, 2 bad arguments, a file that cannot be read, a project\n"
            "that does not load, a member its supports do not hold, a failed analysis, a\n"
-           "design that could not be made or one that checked nothing.\n";
+           "design that could not be made or one that checked nothing. Of several\n"
+           "projects the worst code (2 before 1 before 0). Several projects printed to a\n"
+           "terminal give a summary table instead of the reports.\n";
   }
-  return "Käyttö: qelvux-cli [valitsimet] PROJEKTI.vux\n"
+  return "Käyttö: qelvux-cli [valitsimet] PROJEKTI.vux [PROJEKTI.vux ...]\n"
          "\n"
          "Lukee QEL-VUX 2.0 -projektin, laskee ja mitoittaa sauvan ja tulostaa\n"
-         "tulostiedoston kaikki osat.\n"
+         "tulostiedoston kaikki osat. Useat projektit mitoitetaan kukin erikseen;\n"
+         "\"-\" lukee projektien polut vakiosyötteestä, yksi rivillään.\n"
          "\n"
          "Valitsimet:\n"
          "  --search          etsii kirjastosta projektin poikkileikkauksen jälkeen\n"
          "                    ensimmäisen kelpaavan poikkileikkauksen ja tulostaa sen\n"
          "  --save TIEDOSTO   tallentaa projektin (löydetyllä poikkileikkauksella)\n"
-         "  --json            tulostaa koneluettavan yhteenvedon tulostiedoston sijaan\n"
+         "  --save-dir KANSIO tallentaa kunkin projektin omalla nimellään KANSIOon\n"
+         "  --json            tulostaa koneluettavan yhteenvedon tulostiedoston sijaan,\n"
+         "                    rivin (JSON Lines) projektia kohden\n"
+         "  -j N              mitoittaa N säikeellä (oletus: yksi suoritinta kohden);\n"
+         "                    tuloste pysyy projektien järjestyksessä\n"
          "  --data-dir KANSIO lukee taulukko- ja oletustiedostot KANSIOsta ohjelman\n"
          "                    kansion sijaan\n"
          "  --help            tämä ohje; --help-en englanniksi\n"
@@ -99,7 +112,9 @@ std::string CliHelpText(bool english) {
          "Paluuarvot: 0 mitoitus kelpaa (kokonaiskäyttöaste enintään 100 %),\n"
          "1 mitoitus ei kelpaa, 2 virheelliset valitsimet, tiedostoa ei voi lukea,\n"
          "projekti ei lataudu, sauvaa ei ole tuettu riittävästi, laskenta epäonnistui,\n"
-         "mitoitusta ei voitu tehdä tai mitään ei tarkastettu.\n";
+         "mitoitusta ei voitu tehdä tai mitään ei tarkastettu. Useasta projektista\n"
+         "huonoin (2 ennen 1:tä ennen 0:aa). Päätteeseen tulostetaan useasta\n"
+         "projektista yhteenvetotaulukko tulostiedostojen sijaan.\n";
 }
 
 namespace {
@@ -116,6 +131,12 @@ std::string ProgramPathFor(const CliOptions& o, const std::string& programPath) 
 
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
                    std::ostream& out, std::ostream& err) {
+  std::istringstream nothing;
+  return RunCommandLine(args, programPath, nothing, out, err, false);
+}
+
+int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
+                   std::istream& in, std::ostream& out, std::ostream& err, bool outIsTerminal) {
   CliOptions o;
   std::string error;
   if (ParseCliArguments(args, o, error) != 0) {
@@ -130,6 +151,11 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     err << "qelvux-cli: Kansiota " << o.dataDir << " ei ole.\n";
     return kCliError;
   }
+  return RunBatch(o, programPath, in, out, err, outIsTerminal);
+}
+
+int RunProjectChain(const CliOptions& o, const std::string& programPath, std::ostream& out,
+                    std::ostream& err, CliDesignFacts& facts) {
   const std::string unreadable = UnreadableReason(o.project);
   if (!unreadable.empty()) {
     err << "qelvux-cli: " << o.project << " " << unreadable << ".\n";
@@ -179,12 +205,17 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     return kCliError;
   }
 
+  facts.designed = true;
+  facts.section =
+      project.Profiles.HasCurrent() ? project.Profiles.Name(project.Profiles.CurrentIndex) : "?";
+  facts.overall = run.tree.overall;
+  facts.governing = FindGoverningCheck(run.results);
   if (o.json) {
-    out << DesignSummaryJson(project, run);
+    facts.summaryJson = DesignSummaryJson(project, run);
   } else {
     QELVUX_data& p = project;
     for (auto& s : p.ReportSwitches) s = 1;
-    for (const auto& line : BuildReportLines(p)) out << line << "\n";
+    for (const auto& line : BuildReportLines(p, run.results)) out << line << "\n";
   }
 
   if (!o.saveAs.empty() && SaveProject(project, o.saveAs, &message) != 0) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "design/GoverningCheck.h"
+
 namespace qv {
 
 // Exit codes.
@@ -13,13 +15,26 @@ constexpr int kCliFail = 1;   // the design fails
 constexpr int kCliError = 2;  // bad arguments, a project that does not load, a failed analysis
 
 struct CliOptions {
-  std::string project;
+  std::string project;  // the one project the chain designs (RunProjectChain)
   std::string dataDir;  // empty: beside the program
   std::string saveAs;   // empty: nothing saved
   bool search = false;
   bool json = false;
   bool help = false;
   bool english = false;  // --help in English
+  // Batch (Batch.h): every project named, "-" for a list of paths on standard input.
+  std::vector<std::string> projects;
+  std::string saveDir;  // --save-dir: each result saved under its own name in this folder
+  int jobs = 0;         // -j: threads; 0 one per processor
+};
+
+// What the batch needs of one project's design besides its output; set once designed.
+struct CliDesignFacts {
+  bool designed = false;
+  std::string section;
+  double overall = 0.0;
+  GoverningCheck governing;
+  std::string summaryJson;  // with --json: the design's summary, written by the caller
 };
 
 // Parses the arguments (without the program name). Returns 0, or kCliError with the reason.
@@ -29,9 +44,19 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& options,
 // The help text, Finnish or English.
 std::string CliHelpText(bool english);
 
-// Runs the whole chain. programPath locates the data files when no --data-dir is given.
-// Report or summary go to out, messages to err; returns the exit code.
+// Runs the whole chain for every project named. programPath locates the data files when no
+// --data-dir is given. Reports or summaries go to out, messages to err; a "-" among the
+// projects reads paths from in; outIsTerminal asks for the summary table of a batch.
+// Returns the exit code, the worst of all projects.
+int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
+                   std::istream& in, std::ostream& out, std::ostream& err, bool outIsTerminal);
+// The same with nothing on standard input, for output that is no terminal.
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
                    std::ostream& out, std::ostream& err);
+
+// The chain of one project, o.project (saved to o.saveAs when given): load, support check,
+// analysis, search, design, report to out (or, with --json, the summary into facts).
+int RunProjectChain(const CliOptions& o, const std::string& programPath, std::ostream& out,
+                    std::ostream& err, CliDesignFacts& facts);
 
 }  // namespace qv

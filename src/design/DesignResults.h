@@ -54,8 +54,7 @@ struct DesignResults {
 
 // Runs the stress checks of every kind-1 combination (when stress checks are on) and the
 // deflection checks of every kind-2 combination (when deflection checks are on) on the
-// project's current analysis and section. With both groups to check, the stress checks run
-// on the design thread meanwhile; the project must not change until this returns.
+// project's current analysis and section, one after the other on the caller's thread.
 DesignResults CollectDesignResults(const QELVUX_data& project);
 
 }  // namespace qv

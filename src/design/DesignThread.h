@@ -30,6 +30,9 @@ class DesignThread {
 class DesignJob {
  public:
   explicit DesignJob(std::function<void()> job) : done_(DesignThread::Start(std::move(job))) {}
+  // onCaller: the job runs at once on the caller, and no thread is started for it.
+  DesignJob(std::function<void()> job, bool onCaller)
+      : done_(onCaller ? RunHere(std::move(job)) : DesignThread::Start(std::move(job))) {}
   ~DesignJob() {
     if (done_.valid()) done_.wait();
   }
@@ -41,6 +44,13 @@ class DesignJob {
   }
 
  private:
+  static std::future<void> RunHere(std::function<void()> job) {
+    std::packaged_task<void()> task(std::move(job));
+    std::future<void> done = task.get_future();
+    task();
+    return done;
+  }
+
   std::future<void> done_;
 };
 

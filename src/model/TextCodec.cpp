@@ -79,11 +79,15 @@ std::size_t Utf8SequenceLength(const std::string& s, std::size_t i, char32_t* cp
 std::string Cp1252ToUtf8(const std::string& bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80) {
-      out += ch;
-    } else if (b < 0xA0) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    // Runs of ASCII, nearly all of every file, are copied whole.
+    std::size_t end = i;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    out.append(bytes, i, end - i);
+    if (end == bytes.size()) break;
+    i = end;
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0xA0) {
       const char32_t c = kHigh[b - 0x80];
       AppendUtf8(out, c ? c : b);  // undefined bytes map to the C1 control of the same value
     } else {

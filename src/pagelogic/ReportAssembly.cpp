@@ -31,10 +31,22 @@ std::vector<std::string> ProjectInfoLines(const QELVUX_data& p) {
   return lines;
 }
 
-ReportBuild::ReportBuild(const QELVUX_data& p)
-    : project_(p), designJob_([this] {
-        if (On(kReportEvents) && On(kReportDesign)) design_ = WriteDesignReport(project_);
-      }) {}
+ReportBuild::ReportBuild(const QELVUX_data& p, bool ahead)
+    : project_(p),
+      designJob_(
+          [this] {
+            if (On(kReportEvents) && On(kReportDesign)) design_ = WriteDesignReport(project_);
+          },
+          !ahead) {}
+
+ReportBuild::ReportBuild(const QELVUX_data& p, const DesignResults& design)
+    : project_(p),
+      designJob_(
+          [this, &design] {
+            if (On(kReportEvents) && On(kReportDesign))
+              design_ = WriteDesignReport(design, DesignReportOptionsOf(project_));
+          },
+          true) {}
 
 bool ReportBuild::On(int reportSwitch) const {
   return project_.ReportSwitches[static_cast<std::size_t>(reportSwitch)] != 0;
@@ -63,7 +75,14 @@ std::vector<std::string> ReportBuild::Tail(const std::vector<std::string>& head)
 }
 
 std::vector<std::string> BuildReportLines(const QELVUX_data& p) {
-  ReportBuild build(p);
+  ReportBuild build(p, false);
+  std::vector<std::string> lines = build.Head();
+  Append(lines, build.Tail(lines));
+  return lines;
+}
+
+std::vector<std::string> BuildReportLines(const QELVUX_data& p, const DesignResults& design) {
+  ReportBuild build(p, design);
   std::vector<std::string> lines = build.Head();
   Append(lines, build.Tail(lines));
   return lines;

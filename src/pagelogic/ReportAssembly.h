@@ -9,6 +9,7 @@
 class QELVUX_data;
 
 namespace qv {
+struct DesignResults;
 
 // "PROJEKTITIEDOT:" block; texts that are empty or a single blank are left out.
 std::vector<std::string> ProjectInfoLines(const QELVUX_data& project);
@@ -19,9 +20,12 @@ std::vector<std::string> ProjectInfoLines(const QELVUX_data& project);
 // switches choose them) and the tail (the design part and the closing line). The design part
 // is written on the design thread from construction on; the project must not change until
 // the tail has been taken or the build is gone. Nothing at all when report events are off.
+// With ahead = false the design part is written at once on the caller's thread instead.
 class ReportBuild {
  public:
-  explicit ReportBuild(const QELVUX_data& project);
+  explicit ReportBuild(const QELVUX_data& project, bool ahead = true);
+  // The design part from results gathered on the project's current state, on the caller.
+  ReportBuild(const QELVUX_data& project, const DesignResults& design);
   ReportBuild(const ReportBuild&) = delete;
   ReportBuild& operator=(const ReportBuild&) = delete;
 
@@ -37,8 +41,12 @@ class ReportBuild {
   DesignJob designJob_;  // after what it writes: it is waited for before that goes
 };
 
-// The whole report: the head and the tail above.
+// The whole report: the head and the tail above, on the caller's thread (no one shows the
+// head meanwhile, and a batch designs its projects on threads of its own).
 std::vector<std::string> BuildReportLines(const QELVUX_data& project);
+// The same with the design part from design, gathered on the project's current state (the
+// command-line designer has designed the project already and need not do it twice).
+std::vector<std::string> BuildReportLines(const QELVUX_data& project, const DesignResults& design);
 
 // The report switch indices of the project record.
 enum ReportSwitch {

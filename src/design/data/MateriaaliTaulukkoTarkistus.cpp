@@ -38,6 +38,8 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
                    const char* what) -> std::string {
     double v = 0.0;
     const Read r = ReadField(t, section, line, fields, field, v);
+    if (r == Read::kOk && std::isfinite(v) && v <= high && (v > 0.0 || (zeroAllowed && v == 0.0)))
+      return std::string();
     char where[64];
     std::snprintf(where, sizeof where, ", osa %d, rivi %d: ", section, line);
     if (r == Read::kMissing) return file + where + what + " puuttuu";
@@ -50,8 +52,10 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
   std::string problem;
   for (int d = 1; d <= durations && problem.empty(); ++d) {
     // Only the allowable-stress table has a line per duration and moisture class.
-    const int line = code == qv::DesignCode::kAllowableStress ? moisture + moistures * (d - 1) : 1;
-    for (int q = 1; q <= DesignValues::kCount && problem.empty(); ++q) {
+    const bool perDuration = code == qv::DesignCode::kAllowableStress;
+    const int line = perDuration ? moisture + moistures * (d - 1) : 1;
+    // The other tables' one line was checked with the first duration class.
+    for (int q = 1; q <= DesignValues::kCount && problem.empty() && (perDuration || d == 1); ++q) {
       problem = check(kQuantityBase + q, line, materials, material,
                       IsModulus(q) ? kMaxModulus : kMaxStrength, false,
                       IsModulus(q) ? "kimmomoduuli" : "lujuus");

@@ -1,0 +1,42 @@
+// The governing check of a design, named in the words of the design page.
+#include "design/GoverningCheck.h"
+
+#include "design/DesignLines.h"
+
+namespace qv {
+namespace {
+
+void Consider(double u, const std::string& check, const CombinationDesign& comb,
+              GoverningCheck& g) {
+  if (u > g.utilisation) g = {check, comb.name, u};
+}
+
+// The design page's line is "name = value (u %)"; the name is what tells the checks apart.
+std::string CheckName(const std::string& line) { return line.substr(0, line.find(" = ")); }
+
+}  // namespace
+
+GoverningCheck FindGoverningCheck(const DesignResults& r) {
+  GoverningCheck g;
+  for (const CombinationDesign& comb : r.stress) {
+    if (comb.ec5) {
+      for (const Ec5CheckResult& c : comb.ec5Checks.results)
+        Consider(c.utilisation,
+                 std::string(Ec5CheckName(c.check)) + " (" + Ec5Clause(c.check) + ")", comb, g);
+      continue;
+    }
+    for (const DesignLine& line : StressLines(r, comb, DesignLineStyle::kTree))
+      if (line.kind == DesignLineKind::kUtilisation)
+        Consider(line.utilisation, CheckName(line.text), comb, g);
+  }
+  for (const CombinationDesign& comb : r.deflection) {
+    for (std::size_t s = 0; s < comb.utilY.size() && s < comb.utilZ.size(); ++s) {
+      const std::string span = ", aukko " + std::to_string(s + 1);
+      Consider(comb.utilY[s], "Siirtymä y" + span, comb, g);
+      Consider(comb.utilZ[s], "Siirtymä z" + span, comb, g);
+    }
+  }
+  return g;
+}
+
+}  // namespace qv
