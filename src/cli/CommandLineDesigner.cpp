@@ -42,6 +42,12 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
         error = "Valitsimelle --save on annettava tiedoston nimi.";
         return kCliError;
       }
+    } else if (a == "--pdf") {
+      if (!value(o.pdf)) return kCliError;
+      if (o.pdf.empty()) {
+        error = "Valitsimelle --pdf on annettava tiedoston nimi.";
+        return kCliError;
+      }
     } else if (a == "--data-dir") {
       if (!value(o.dataDir)) return kCliError;
     } else if (a.size() > 1 && a[0] == '-') {
@@ -73,6 +79,8 @@ std::string CliHelpText(bool english) {
            "                    section for the first section that passes, and print it\n"
            "  --save FILE       save the project (with the section found) to FILE\n"
            "  --json            print a machine-readable summary instead of the report\n"
+           "  --pdf FILE        also write the calculation document (header, figures,\n"
+           "                    formulas) as PDF to FILE; needs no display\n"
            "  --data-dir DIR    read the table and default files from DIR instead of\n"
            "                    the program's folder\n"
            "  --help            this help in Finnish; --help-en in English\n"
@@ -92,6 +100,8 @@ std::string CliHelpText(bool english) {
          "                    ensimmäisen kelpaavan poikkileikkauksen ja tulostaa sen\n"
          "  --save TIEDOSTO   tallentaa projektin (löydetyllä poikkileikkauksella)\n"
          "  --json            tulostaa koneluettavan yhteenvedon tulostiedoston sijaan\n"
+         "  --pdf TIEDOSTO    kirjoittaa lisäksi laskelman (ylä- ja alatunniste, kuvat,\n"
+         "                    kaavat) PDF-tiedostoon; ei tarvitse näyttöä\n"
          "  --data-dir KANSIO lukee taulukko- ja oletustiedostot KANSIOsta ohjelman\n"
          "                    kansion sijaan\n"
          "  --help            tämä ohje; --help-en englanniksi\n"
@@ -115,7 +125,7 @@ std::string ProgramPathFor(const CliOptions& o, const std::string& programPath) 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, const CliPdfWriter& pdf) {
   CliOptions o;
   std::string error;
   if (ParseCliArguments(args, o, error) != 0) {
@@ -125,6 +135,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
   if (o.help) {
     out << CliHelpText(o.english);
     return 0;
+  }
+  if (!o.pdf.empty() && !pdf) {
+    err << "qelvux-cli: tämä ohjelma on käännetty ilman PDF-tulostusta.\n";
+    return kCliError;
   }
   if (!o.dataDir.empty() && !std::filesystem::is_directory(o.dataDir)) {
     err << "qelvux-cli: Kansiota " << o.dataDir << " ei ole.\n";
@@ -185,6 +199,14 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     QELVUX_data& p = project;
     for (auto& s : p.ReportSwitches) s = 1;
     for (const auto& line : BuildReportLines(p)) out << line << "\n";
+  }
+  if (!o.pdf.empty()) {
+    for (auto& s : project.ReportSwitches) s = 1;
+    if (!pdf(project, o.pdf, message)) {
+      err << "TIEDOSTOVIRHE: PDF-tiedoston " << o.pdf << " tallennus epäonnistui: " << message
+          << "\n";
+      return kCliError;
+    }
   }
 
   if (!o.saveAs.empty() && SaveProject(project, o.saveAs, &message) != 0) {
