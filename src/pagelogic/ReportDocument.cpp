@@ -148,11 +148,12 @@ ReportDocument BuildReportDocument(const QELVUX_data& p, const std::string& prog
   if (!fileName.empty()) doc.titleBlock.push_back({"Projektitiedosto:", fileName});
 
   const auto on = [&p](int s) { return p.ReportSwitches[static_cast<std::size_t>(s)] != 0; };
+  constexpr double memberFigureMm = 55.0;
   DocumentWriter out(doc);
 
   if (on(kReportStructure)) {
     for (const std::string& line : StructureReportLines(p)) out.Line(line);
-    out.Figure(ReportFigureKind::Structure, "Rakenne: tuet, nivelet ja mitat [mm]", 55.0);
+    out.Figure(ReportFigureKind::Structure, "Rakenne: tuet, nivelet ja mitat [mm]", memberFigureMm);
   }
 
   if (on(kReportLoads)) {
@@ -162,7 +163,7 @@ ReportDocument BuildReportDocument(const QELVUX_data& p, const std::string& prog
         out.Figure(ReportFigureKind::Loads,
                    "Kuormitustapaus KT" + std::to_string(openCase) + ": " +
                        p.Loads.Cases().Name(openCase - 1),
-                   55.0, openCase - 1);
+                   memberFigureMm, openCase - 1);
       openCase = 0;
     };
     for (const std::string& line : LoadReportLines(p)) {

@@ -25,6 +25,7 @@ namespace {
 constexpr double kDefaultTabPt = 36.0;  // past the report's own stops, half an inch apart
 constexpr double kHeaderMm = 11.0;      // header band at the top of the printable area
 constexpr double kFooterMm = 9.0;       // footer band at its bottom
+constexpr double kFigureInsetMm = 4.0;  // room inside a figure's frame above and below
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -270,19 +271,21 @@ class DocumentPainter {
   }
 
   void Figure(const ReportFigure& figure) {
-    const double h = Mm(figure.heightMm);
+    const double h = Mm(figure.heightMm + 2.0 * kFigureInsetMm);
     const double caption = lineHeight_ * 1.6;
     Ensure(h + caption + Mm(2.0));
     y_ += Mm(1.0);
     if (painter_) {
       QPainter& p = *painter_;
       p.save();
-      p.translate(0.0, y_);
+      p.setClipRect(QRectF(0.0, y_, width_, h));
+      // The drawing fits its member into the box; a label above the topmost load may stand
+      // out of that, so the box keeps a line's room inside the frame above and below.
+      p.translate(0.0, y_ + Mm(kFigureInsetMm));
       const double k = dpi_ / kReportFigureDpi;
       p.scale(k, k);
       const int w = ReportFigureWidthPx(width_ * 25.4 / dpi_);
       const int hh = ReportFigureHeightPx(figure);
-      p.setClipRect(QRectF(0.0, 0.0, w, hh));
       {
         QtCanvas canvas(p, kReportFigureDpi / 25.4, kReportFigureDpi / 25.4);
         DrawReportFigure(&canvas, project_, figure, w, hh);
