@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   locales xvfb xauth desktop-file-utils
   fonts-liberation qt6-translations-l10n
+  # pdftotext and pdfinfo read the PDF report back in its tests
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -227,6 +227,10 @@ int CheckBatchOptions(const CliOptions& o, std::string& error) {
         "valitsimella --save-dir KANSIO.";
     return kCliError;
   }
+  if (!o.pdf.empty() && (o.projects.size() > 1 || list)) {
+    error = "Valitsimella --pdf voi kirjoittaa vain yhden projektin laskelman.";
+    return kCliError;
+  }
   if (!o.saveAs.empty() && !o.saveDir.empty()) {
     error = "Valitsimia --save ja --save-dir ei voi käyttää yhdessä.";
     return kCliError;

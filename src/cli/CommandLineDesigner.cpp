@@ -44,6 +44,12 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
         error = "Valitsimelle --save on annettava tiedoston nimi.";
         return kCliError;
       }
+    } else if (a == "--pdf") {
+      if (!value(o.pdf)) return kCliError;
+      if (o.pdf.empty()) {
+        error = "Valitsimelle --pdf on annettava tiedoston nimi.";
+        return kCliError;
+      }
     } else if (a == "--data-dir") {
       if (!value(o.dataDir)) return kCliError;
     } else if (const int batch = ParseBatchOption(args, i, o, error); batch >= 0) {
@@ -77,6 +83,8 @@ std::string CliHelpText(bool english) {
            "  --save-dir DIR    save each project under its own name in DIR\n"
            "  --json            print a machine-readable summary instead of the report,\n"
            "                    one line (JSON Lines) per project\n"
+           "  --pdf FILE        also write the calculation document (header, figures,\n"
+           "                    formulas) as PDF to FILE (one project); needs no display\n"
            "  -j N              design on N threads (default: one per processor); the\n"
            "                    output keeps the order of the projects\n"
            "  --data-dir DIR    read the table and default files from DIR instead of\n"
@@ -103,6 +111,8 @@ std::string CliHelpText(bool english) {
          "  --save-dir KANSIO tallentaa kunkin projektin omalla nimellään KANSIOon\n"
          "  --json            tulostaa koneluettavan yhteenvedon tulostiedoston sijaan,\n"
          "                    rivin (JSON Lines) projektia kohden\n"
+         "  --pdf TIEDOSTO    kirjoittaa lisäksi laskelman (ylä- ja alatunniste, kuvat,\n"
+         "                    kaavat) PDF-tiedostoon (yksi projekti); ei tarvitse näyttöä\n"
          "  -j N              mitoittaa N säikeellä (oletus: yksi suoritinta kohden);\n"
          "                    tuloste pysyy projektien järjestyksessä\n"
          "  --data-dir KANSIO lukee taulukko- ja oletustiedostot KANSIOsta ohjelman\n"
@@ -130,13 +140,14 @@ std::string ProgramPathFor(const CliOptions& o, const std::string& programPath) 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, const CliPdfWriter& pdf) {
   std::istringstream nothing;
-  return RunCommandLine(args, programPath, nothing, out, err, false);
+  return RunCommandLine(args, programPath, nothing, out, err, false, pdf);
 }
 
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
-                   std::istream& in, std::ostream& out, std::ostream& err, bool outIsTerminal) {
+                   std::istream& in, std::ostream& out, std::ostream& err, bool outIsTerminal,
+                   const CliPdfWriter& pdf) {
   CliOptions o;
   std::string error;
   if (ParseCliArguments(args, o, error) != 0) {
@@ -147,10 +158,15 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     out << CliHelpText(o.english);
     return 0;
   }
+  if (!o.pdf.empty() && !pdf) {
+    err << "qelvux-cli: tämä ohjelma on käännetty ilman PDF-tulostusta.\n";
+    return kCliError;
+  }
   if (!o.dataDir.empty() && !std::filesystem::is_directory(o.dataDir)) {
     err << "qelvux-cli: Kansiota " << o.dataDir << " ei ole.\n";
     return kCliError;
   }
+  o.pdfWriter = pdf;
   return RunBatch(o, programPath, in, out, err, outIsTerminal);
 }
 
@@ -216,6 +232,14 @@ int RunProjectChain(const CliOptions& o, const std::string& programPath, std::os
     QELVUX_data& p = project;
     for (auto& s : p.ReportSwitches) s = 1;
     for (const auto& line : BuildReportLines(p, run.results)) out << line << "\n";
+  }
+  if (!o.pdf.empty()) {
+    for (auto& s : project.ReportSwitches) s = 1;
+    if (!o.pdfWriter || !o.pdfWriter(project, o.pdf, message)) {
+      err << "TIEDOSTOVIRHE: PDF-tiedoston " << o.pdf << " tallennus epäonnistui: " << message
+          << "\n";
+      return kCliError;
+    }
   }
 
   if (!o.saveAs.empty() && SaveProject(project, o.saveAs, &message) != 0) {

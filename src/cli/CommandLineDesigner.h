@@ -1,11 +1,14 @@
 // The command-line designer: load a project, analyse, design, print the report or a summary.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "design/GoverningCheck.h"
+
+class QELVUX_data;
 
 namespace qv {
 
@@ -18,6 +21,7 @@ struct CliOptions {
   std::string project;  // the one project the chain designs (RunProjectChain)
   std::string dataDir;  // empty: beside the program
   std::string saveAs;   // empty: nothing saved
+  std::string pdf;      // empty: no PDF report
   bool search = false;
   bool json = false;
   bool help = false;
@@ -26,6 +30,8 @@ struct CliOptions {
   std::vector<std::string> projects;
   std::string saveDir;  // --save-dir: each result saved under its own name in this folder
   int jobs = 0;         // -j: threads; 0 one per processor
+  // --pdf: draws the PDF (RunCommandLine's writer; each project of a batch gets a copy).
+  std::function<bool(QELVUX_data&, const std::string&, std::string&)> pdfWriter;
 };
 
 // What the batch needs of one project's design besides its output; set once designed.
@@ -44,15 +50,21 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& options,
 // The help text, Finnish or English.
 std::string CliHelpText(bool english);
 
+// Writes the PDF report of a designed project; false with the reason in error.
+using CliPdfWriter =
+    std::function<bool(QELVUX_data& project, const std::string& path, std::string& error)>;
+
 // Runs the whole chain for every project named. programPath locates the data files when no
 // --data-dir is given. Reports or summaries go to out, messages to err; a "-" among the
 // projects reads paths from in; outIsTerminal asks for the summary table of a batch.
-// Returns the exit code, the worst of all projects.
+// --pdf needs a writer: the PDF is drawn by the desktop shell's report module, which a
+// program without it lacks. Returns the exit code, the worst of all projects.
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
-                   std::istream& in, std::ostream& out, std::ostream& err, bool outIsTerminal);
+                   std::istream& in, std::ostream& out, std::ostream& err, bool outIsTerminal,
+                   const CliPdfWriter& pdf = nullptr);
 // The same with nothing on standard input, for output that is no terminal.
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
-                   std::ostream& out, std::ostream& err);
+                   std::ostream& out, std::ostream& err, const CliPdfWriter& pdf = nullptr);
 
 // The chain of one project, o.project (saved to o.saveAs when given): load, support check,
 // analysis, search, design, report to out (or, with --json, the summary into facts).

@@ -27,6 +27,7 @@
 #include "ui/Messages.h"
 #include "ui/ReportPdf.h"
 #include "ui/Widgets.h"
+#include "ui/report/ReportDocumentPdf.h"
 
 namespace qv {
 
@@ -124,12 +125,20 @@ QWidget* ReportPage::BuildControls() {
   saveButton_->setObjectName(QStringLiteral("TallennaTulosBTN"));
   connect(fontButton_, &QPushButton::clicked, this, [this] { TulosFontBTNClick(); });
   connect(saveButton_, &QPushButton::clicked, this, [this] { TallennaTulosBTNClick(); });
+  printButton_ = new QPushButton(QString::fromUtf8("Tulosta..."), panel);
+  printButton_->setObjectName(QStringLiteral("TulostaBTN"));
+  previewButton_ = new QPushButton(QString::fromUtf8("Esikatselu..."), panel);
+  previewButton_->setObjectName(QStringLiteral("EsikatseluBTN"));
+  connect(printButton_, &QPushButton::clicked, this, [this] { PrintClick(); });
+  connect(previewButton_, &QPushButton::clicked, this, [this] { PreviewClick(); });
 
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(group);
   layout->addWidget(fontButton_);
   layout->addWidget(saveButton_);
+  layout->addWidget(printButton_);
+  layout->addWidget(previewButton_);
   layout->addStretch(1);
   layout->addWidget(CoordinatePicture(panel, "Image3"));
   return panel;
@@ -301,7 +310,9 @@ bool ReportPage::SaveLines(const std::string& path, const std::vector<std::strin
   std::string error;
   bool saved = false;
   if (LowerExtension(path) == ".pdf") {
-    saved = SaveReportPdf(path, lines, font_, ReportTabStopsPt(), &error);
+    // The PDF is the calculation document with its page frame and figures, not the view's
+    // lines: it is built from the project as it stands.
+    saved = SaveReportDocumentPdf(path, Project(), font_, ReportTabStopsPt(), &error);
   } else {
     mode_ = ReportModeForFile(path, mode_);
     saved = SaveReportFile(path, lines, mode_, RtfFontOf(font_), ReportTabStopsPt(), &error);
@@ -310,6 +321,14 @@ bool ReportPage::SaveLines(const std::string& path, const std::vector<std::strin
     ui_.messages->Inform(Formatted(kSaveFailed, error.empty() ? path : path + "\n" + error),
                          kCaptionError, MessageIcon::Warning);
   return saved;
+}
+
+void ReportPage::PrintClick() {
+  PrintReportDocument(this, Project(), font_, ReportTabStopsPt(), printDialog_);
+}
+
+void ReportPage::PreviewClick() {
+  PreviewReportDocument(this, Project(), font_, ReportTabStopsPt(), previewDialog_);
 }
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 
 #include "pagelogic/RtfWriter.h"
 #include "ui/ProjectPage.h"
+#include "ui/report/ReportPrinting.h"
 
 class QCheckBox;
 class QPushButton;
@@ -53,6 +54,14 @@ class ReportPage : public ProjectPage {
   void TulosPrint0CBOXClick();  // every check box
   void TulosFontBTNClick();
   void TallennaTulosBTNClick();
+  // "Tulosta..." and "Esikatselu...": the calculation document on paper.
+  void PrintClick();
+  void PreviewClick();
+  // Stand-ins for the print and the preview dialog (tests).
+  void SetPrintDialogs(PrintDialogRunner print, PrintDialogRunner preview) {
+    printDialog_ = std::move(print);
+    previewDialog_ = std::move(preview);
+  }
 
   void SetFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
   // Replaces the report font and rebuilds the report.
@@ -67,6 +76,8 @@ class ReportPage : public ProjectPage {
   QPlainTextEdit* TulosRichEditAll() const { return view_; }
   QPushButton* TulosFontBTN() const { return fontButton_; }
   QPushButton* TallennaTulosBTN() const { return saveButton_; }
+  QPushButton* PrintButton() const { return printButton_; }
+  QPushButton* PreviewButton() const { return previewButton_; }
 
  private:
   QWidget* BuildControls();
@@ -86,7 +97,11 @@ class ReportPage : public ProjectPage {
   std::array<QCheckBox*, kReportBoxCount> boxes_{};
   QPushButton* fontButton_ = nullptr;  // TulosFontBTN
   QPushButton* saveButton_ = nullptr;  // TallennaTulosBTN
-  QPlainTextEdit* view_ = nullptr;     // TulosRichEditAll
+  QPushButton* printButton_ = nullptr;
+  QPushButton* previewButton_ = nullptr;
+  PrintDialogRunner printDialog_;
+  PrintDialogRunner previewDialog_;
+  QPlainTextEdit* view_ = nullptr;  // TulosRichEditAll
   // The lines the view was last built from, while it still holds them untouched: entering
   // the page again with the same report keeps the long document as it was laid out.
   std::vector<std::string> shownLines_;

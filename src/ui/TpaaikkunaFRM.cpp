@@ -205,6 +205,13 @@ void TpaaikkunaFRM::BuildPages() {
           [this](int index) { PageControl1Change(index); });
 }
 
+qv::ReportPage* TpaaikkunaFRM::ShowReportPage() {
+  if (ActivePage() != MainPage::Tulostiedosto)
+    pages_->setCurrentIndex(TabIndex(MainPage::Tulostiedosto));
+  if (ActivePage() != MainPage::Tulostiedosto) return nullptr;
+  return qobject_cast<qv::ReportPage*>(Page(MainPage::Tulostiedosto));
+}
+
 void TpaaikkunaFRM::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -222,6 +229,18 @@ void TpaaikkunaFRM::BuildMenu() {
   QAction* saveAs = MenuItem(file, "Tallennanimell1", "Tallenna &nimellä...");
   saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   connect(saveAs, &QAction::triggered, this, [this] { SaveProjectAs(); });
+  file->addSeparator();
+  // The calculation document is built from a current analysis: the report page is entered
+  // first, as a click on its tab would, and nothing is printed when that is refused.
+  QAction* print = MenuItem(file, "Tulosta1", "T&ulosta...");
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, [this] {
+    if (auto* report = ShowReportPage()) report->PrintClick();
+  });
+  QAction* preview = MenuItem(file, "Esikatselu1", "&Esikatselu...");
+  connect(preview, &QAction::triggered, this, [this] {
+    if (auto* report = ShowReportPage()) report->PreviewClick();
+  });
   file->addSeparator();
   QAction* quit = MenuItem(file, "Lopeta1", "&Lopeta");
   quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));

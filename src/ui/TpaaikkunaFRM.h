@@ -24,6 +24,7 @@ class QELVUX_data;
 namespace qv {
 
 class ProjectUndo;
+class ReportPage;
 class StructurePage;
 
 // The pages of PageControl1, in their order.
@@ -97,6 +98,8 @@ class TpaaikkunaFRM : public QMainWindow {
   MainPage PreviousPage() const { return previous_; }
   // Makes the page active the way the program does it, without the page-change workflow.
   void SetActivePage(MainPage page);
+  // Enters the report page through the page-change workflow; null when it was refused.
+  qv::ReportPage* ShowReportPage();
 
   // Operations of the window.
   void RefreshStructurePage();

@@ -133,6 +133,14 @@ void DrawMarkers(Canvas& c, const DiagramPlot& p, const ChartSeries& s, Colour b
   const double r = s.markerSize > 0.0 ? s.markerSize : 3.0;
   const double axisY = p.Y(0.0);
   c.SetFont(ChartFont(11.0));
+  // Marks of nearby extremes (the curves of one deflection diagram) would cover each other: a
+  // mark moves on away from the axis past the ones already drawn.
+  struct Box {
+    double left, top, right, bottom;
+    double x, y;  // the point marked
+    const std::string* text;
+  };
+  std::vector<Box> placed;
   for (std::size_t i = 0; i < s.points.size(); ++i) {
     const ChartPoint& q = s.points[i];
     if (!std::isfinite(q.x) || !std::isfinite(q.y)) continue;
@@ -145,8 +153,21 @@ void DrawMarkers(Canvas& c, const DiagramPlot& p, const ChartSeries& s, Colour b
     const double w = ts.width + 4.0, h = ts.height + 2.0;
     double left = std::min(x - w / 2.0, p.right - w);
     left = std::max(0.0, std::max(left, p.left));
-    double top = y <= axisY ? y - r - 4.0 - h : y + r + 4.0;
+    const bool above = y <= axisY;
+    double top = above ? y - r - 4.0 - h : y + r + 4.0;
+    // The same value at the same point (curves meeting there) is said by one mark.
+    if (std::any_of(placed.begin(), placed.end(),
+                    [&](const Box& b) { return b.x == x && b.y == y && *b.text == s.labels[i]; }))
+      continue;
+    for (std::size_t tries = 0; tries < placed.size(); ++tries) {
+      const auto clash = std::find_if(placed.begin(), placed.end(), [&](const Box& b) {
+        return left < b.right && left + w > b.left && top < b.bottom && top + h > b.top;
+      });
+      if (clash == placed.end()) break;
+      top = above ? clash->top - h - 1.0 : clash->bottom + 1.0;
+    }
     top = std::max(0.0, std::min(top, height - h));
+    placed.push_back({left, top, left + w, top + h, x, y, &s.labels[i]});
     c.SetPen(Pen{kMarkFrame, 1, PenStyle::Solid});
     c.SetBrush(Brush{background, BrushStyle::Solid});
     left = std::floor(left);

@@ -11,6 +11,8 @@
 #include "ui/drawing/LoadDrawing.h"
 #include "ui/drawing/MemberView.h"
 #include "ui/drawing/RecordingCanvas.h"
+#include "ui/drawing/ResultDiagramDrawing.h"
+#include "model/NumberText.h"
 
 namespace {
 
@@ -355,3 +357,35 @@ TEST(LoadViewChain, LowerChainStepsBelowAnArrowComingFromBelow) {
 }
 
 }  // namespace
+
+// Three deflection curves peak at midspan a few millimetres apart (the rafter example: 14.98,
+// 17.98 and 31.82 mm): their value marks must not cover each other on a low chart.
+TEST(ResultDiagramMarks, MarksOfNearbyExtremesDoNotCoverEachOther) {
+  qv::ResultDiagram d;
+  d.valueAxisInverted = false;
+  d.series.resize(qv::kChartSeriesCount);
+  qv::ChartSeries& curve = d.series[qv::kChartCurve1];
+  qv::ChartSeries& marks = d.series[qv::kChartMarkers];
+  marks.kind = qv::ChartSeriesKind::Points;
+  for (double v : {-14.981, -17.978, -31.817}) {
+    curve.points.push_back({0.0, 0.0});
+    curve.points.push_back({2500.0, v});
+    curve.points.push_back({5000.0, 0.0});
+    marks.points.push_back({2500.0, v});
+    marks.labels.push_back(qv::FormatFixed(v, 3));
+  }
+  qv::RecordingCanvas canvas(96.0 / 25.4);
+  qv::DrawResultDiagram(&canvas, d, 642, 200);
+  std::vector<qv::CanvasCall> frames;
+  for (const qv::CanvasCall& c : canvas.CallsOf(qv::CanvasOp::Polygon))
+    if (c.pen.colour == 0x808080 && c.points.size() == 4) frames.push_back(c);
+  ASSERT_EQ(frames.size(), 3u);
+  for (std::size_t i = 0; i < frames.size(); ++i)
+    for (std::size_t j = i + 1; j < frames.size(); ++j) {
+      const auto& a = frames[i].points;
+      const auto& b = frames[j].points;
+      const bool apart =
+          a[2].x <= b[0].x || b[2].x <= a[0].x || a[2].y <= b[0].y || b[2].y <= a[0].y;
+      EXPECT_TRUE(apart) << marks.labels[i] << " covers " << marks.labels[j];
+    }
+}

@@ -1,0 +1,149 @@
+// The calculation document: which figures stand under which section, the figures as the
+// drawings record them, and the checks written out with their numbers, all against hand
+// calculations of the example floor joist.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "design/DesignRun.h"
+#include "pagelogic/ReportDocument.h"
+#include "pagelogic/ReportFigures.h"
+#include "project/ProjektiTiedosto.h"
+#include "project/QELVUX_data.h"
+#include "ui/drawing/RecordingCanvas.h"
+
+namespace {
+
+using namespace qv;
+
+// examples/ec5_lattiapalkki.vux: C24 50*225, simply supported span L = 4200 mm, load width
+// 600 mm, service class 1; KT1 0.5 kN/m2 (permanent), KT2 2.0 kN/m2 (medium term).
+// KY2 = 1.15 G + 1.5 Q governs the stresses, KY4 = G + Q the deflection.
+std::unique_ptr<QELVUX_data> FloorJoist() {
+  auto p = std::make_unique<QELVUX_data>(QELVUX_SOURCE_DATA_DIR "/qelvux");
+  std::string message;
+  if (LoadProject(*p, QELVUX_SOURCE_DATA_DIR "/../examples/ec5_lattiapalkki.vux", &message) != 0)
+    return nullptr;
+  if (EnsureAnalysis(*p, true) != 0) return nullptr;
+  return p;
+}
+
+std::string AllText(const ReportDocument& doc) {
+  std::string all;
+  for (const ReportBlock& b : doc.blocks)
+    for (const std::string& line : b.lines) all += line + "\n";
+  return all;
+}
+
+bool AnyTextHas(const RecordingCanvas& canvas, const std::string& part) {
+  for (const CanvasCall& c : canvas.CallsOf(CanvasOp::Text))
+    if (c.text.find(part) != std::string::npos) return true;
+  return false;
+}
+
+TEST(ReportDocument, FiguresStandUnderTheirSectionsForTheGoverningCombinations) {
+  auto p = FloorJoist();
+  ASSERT_TRUE(p);
+  const ReportDocument doc = BuildReportDocument(*p, "QEL-VUX 2.0", "8.12.2026");
+  EXPECT_EQ(doc.member, "Lattiapalkki LP1");
+  EXPECT_EQ(doc.project, "Omakotitalo, välipohja");
+  EXPECT_EQ(doc.titleBlock.front().label, "Rakenneosa:");
+
+  struct Expected {
+    ReportFigureKind kind;
+    std::string caption;
+    int loadCase;
+    int position;  // among the combinations of the diagram's design kind
+  };
+  const std::vector<Expected> expected = {
+      {ReportFigureKind::Structure, "Kuva 1. Rakenne: tuet, nivelet ja mitat [mm]", -1, -1},
+      {ReportFigureKind::Loads, "Kuva 2. Kuormitustapaus KT1: Omapaino", 0, -1},
+      {ReportFigureKind::Loads, "Kuva 3. Kuormitustapaus KT2: Hyötykuorma", 1, -1},
+      {ReportFigureKind::Reactions, "Kuva 4. Tukien ja nivelten numerointi", -1, -1},
+      // KY2 is the second stress combination, KY4 the first deflection one.
+      {ReportFigureKind::Moment, "Kuva 5. Taivutusmomentti Mz, määräävä yhdistelmä KY2", -1, 1},
+      {ReportFigureKind::Shear, "Kuva 6. Leikkausvoima Vy, määräävä yhdistelmä KY2", -1, 1},
+      {ReportFigureKind::Deflection, "Kuva 7. Taipuma Uy, määräävä yhdistelmä KY4", -1, 0},
+  };
+  std::vector<const ReportFigure*> figures;
+  for (const ReportBlock& b : doc.blocks)
+    if (b.isFigure) figures.push_back(&b.figure);
+  ASSERT_EQ(figures.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].caption);
+    EXPECT_EQ(figures[i]->kind, expected[i].kind);
+    EXPECT_EQ(figures[i]->caption, expected[i].caption);
+    if (expected[i].loadCase >= 0) {
+      EXPECT_EQ(figures[i]->loadCase, expected[i].loadCase);
+    }
+    if (expected[i].position >= 0) {
+      EXPECT_EQ(figures[i]->position, expected[i].position);
+    }
+  }
+}
+
+TEST(ReportDocument, FiguresDrawTheValuesOfHandCalculations) {
+  auto p = FloorJoist();
+  ASSERT_TRUE(p);
+  p->Loads.VisibleCase = 1;
+  const ReportDocument doc = BuildReportDocument(*p, "QEL-VUX 2.0", "8.12.2026");
+  // q = 0.6 m * (1.15 * 0.5 + 1.5 * 2.0) kN/m2 = 2.145 kN/m; M = q L^2 / 8 = 4.73 kNm,
+  // V = q L / 2 = 4.50 kN. KY4: q = 1.5 kN/m, w = 5 q L^4 / (384 E I) with E = 11000 MPa and
+  // I = 50 * 225^3 / 12 mm4: 11.64 mm.
+  struct Case {
+    ReportFigureKind kind;
+    std::vector<std::string> shown;
+    std::vector<std::string> notShown;
+  };
+  const std::vector<Case> cases = {
+      {ReportFigureKind::Structure, {"4200"}, {}},
+      {ReportFigureKind::Moment, {"4.73", "KY2"}, {}},
+      {ReportFigureKind::Shear, {"4.50", "KY2"}, {}},
+      {ReportFigureKind::Deflection, {"11.64", "KY4"}, {}},
+  };
+  for (const Case& c : cases) {
+    for (const ReportBlock& b : doc.blocks) {
+      if (!b.isFigure || b.figure.kind != c.kind) continue;
+      SCOPED_TRACE(b.figure.caption);
+      RecordingCanvas canvas(96.0 / 25.4);
+      DrawReportFigure(&canvas, *p, b.figure, 640, 260);
+      for (const std::string& s : c.shown) EXPECT_TRUE(AnyTextHas(canvas, s)) << s;
+    }
+  }
+  // Each load figure draws its own case only, and the load page keeps the case it showed.
+  for (const ReportBlock& b : doc.blocks) {
+    if (!b.isFigure || b.figure.kind != ReportFigureKind::Loads) continue;
+    RecordingCanvas canvas(96.0 / 25.4);
+    DrawReportFigure(&canvas, *p, b.figure, 640, 200);
+    const bool own = b.figure.loadCase == 0;
+    EXPECT_EQ(AnyTextHas(canvas, "Omapaino"), own) << b.figure.caption;
+    EXPECT_EQ(AnyTextHas(canvas, "Hyötykuorma"), !own) << b.figure.caption;
+  }
+  EXPECT_EQ(p->Loads.VisibleCase, 1);
+}
+
+TEST(ReportDocument, ChecksAreWrittenOutWithTheirNumbers) {
+  auto p = FloorJoist();
+  ASSERT_TRUE(p);
+  const std::string text = AllText(BuildReportDocument(*p, "QEL-VUX 2.0", "8.12.2026"));
+  // KY2 at midspan and at the supports (kmod 0.80 medium term, gamma_M 1.40 sawn timber,
+  // kh 1 for h >= 150 mm, kcr 0.67):
+  // sigma = 4.7298e6 / (50 * 225^2 / 6) = 11.21 MPa, fm,d = 0.8 * 24 / 1.4 = 13.71 MPa;
+  // tau = 1.5 * 4504.5 / (0.67 * 50 * 225) = 0.90 MPa, fv,d = 0.8 * 4.0 / 1.4 = 2.29 MPa.
+  for (const char* part : {
+           "LASKENTAKAAVAT, MÄÄRÄÄVÄ YHDISTELMÄ KY2:",
+           "fm,y,d = 0.80 · 1.00 · 24.00 / 1.40 = 13.71 MPa",
+           "fv,d = 0.80 · 4.00 / 1.40 = 2.29 MPa",
+           "σm,y,d = Mz / Wy = 4.73 kNm / 421875 mm³ = 11.21 MPa",
+           "σm,y,d / fm,y,d + km · σm,z,d / fm,z,d = 11.21 / 13.71",
+           "τd = 1.5 · Vy / (kcr · b · h) = 1.5 · 4.50 kN / (0.67 · 50 · 225 mm²) = 0.90 MPa",
+           "τd / fv,d = 0.90 / 2.29 = 39 %",
+           "LÄHTÖARVOT:",
+           "Materiaaliarvot:\tEurokoodi5.dat",
+       })
+    EXPECT_NE(text.find(part), std::string::npos) << part;
+}
+
+}  // namespace
