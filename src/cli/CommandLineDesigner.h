@@ -17,6 +17,9 @@ struct CliOptions {
   std::string dataDir;  // empty: beside the program
   std::string saveAs;   // empty: nothing saved
   bool search = false;
+  bool sweep = false;         // --sweep: every section of the library, lightest first
+  bool lightest = false;      // --lightest: the lightest passing section chosen
+  bool allLibraries = false;  // --all-libraries: the sweep also over the data folder's libraries
   bool json = false;
   bool help = false;
   bool english = false;  // --help in English
