@@ -9,29 +9,21 @@
 namespace qv {
 
 std::vector<std::string> SweepHeaders() {
-  return {"",
-          "Poikkileikkaus",
-          "Kirjasto",
-          "A [mm²]",
-          "m [kg/m]",
-          "Käyttöaste [%]",
-          "Määräävä tarkastelu",
-          "Yhdistelmä",
-          "Tarkastettu",
-          "Tulos"};
+  return {"",      "Poikkileikkaus",      "m [kg/m]",   "A [mm²]",     "Käyttöaste [%]",
+          "Tulos", "Määräävä tarkastelu", "Yhdistelmä", "Tarkastettu", "Kirjasto"};
 }
 
 std::vector<std::string> SweepCells(const SweepRow& row) {
   return {row.lightestPassing ? kSweepLightestMark : "",
           row.name,
-          row.library,
-          FormatFixed(row.area, 0),
           row.massPerMetre ? FormatFixed(*row.massPerMetre, 2) : "-",
+          FormatFixed(row.area, 0),
           FormatFixed(row.utilisation, 1),
+          SweepVerdictText(row),
           row.governingCheck.empty() ? "-" : row.governingCheck,
           row.governingCombination.empty() ? "-" : row.governingCombination,
           row.allChecksRan ? "kyllä" : "ei",
-          SweepVerdictText(row)};
+          row.library};
 }
 
 std::optional<double> SweepSortValue(const SweepRow& row, SweepColumn column) {

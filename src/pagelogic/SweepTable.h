@@ -13,14 +13,14 @@ namespace qv {
 enum class SweepColumn {
   kMark,         // "KEVYIN" on the lightest passing section
   kName,         // "Poikkileikkaus"
-  kLibrary,      // "Kirjasto"
-  kArea,         // "A [mm²]"
   kMass,         // "m [kg/m]"
+  kArea,         // "A [mm²]"
   kUtilisation,  // "Käyttöaste [%]"
+  kVerdict,      // "kelpaa", "EI KELPAA" or "EI TARKASTETTU"
   kCheck,        // "Määräävä tarkastelu"
   kCombination,  // "Yhdistelmä"
   kChecked,      // "Tarkastettu": whether every check ran
-  kVerdict,      // "kelpaa", "EI KELPAA" or "EI TARKASTETTU"
+  kLibrary,      // "Kirjasto"
 };
 constexpr int kSweepColumnCount = 10;
 
