@@ -9,6 +9,7 @@
 #include "design/DesignReport.h"
 #include "design/DesignRun.h"
 #include "design/SectionSearch.h"
+#include "design/SectionSweep.h"
 #include "project/QELVUX_data.h"
 
 namespace {
@@ -105,11 +106,30 @@ void BM_SectionSearch200(benchmark::State& state) {
 }
 BENCHMARK(BM_SectionSearch200)->Unit(benchmark::kMillisecond);
 
+// Every section of the same library designed and listed lightest first ("Kevyin sopiva",
+// "Kaikki poikkileikkaukset..."): at most 20 ms, so the table can follow the user's typing.
+void BM_SectionSweep200(benchmark::State& state) {
+  auto p = MakeProject();
+  SetLargeLibrary(*p);
+  qv::EnsureAnalysis(*p, true);
+  for (auto _ : state) {
+    const qv::SectionSweep sweep = qv::SweepSections(*p);
+    if (sweep.lightest < 0 ||
+        sweep.rows[static_cast<std::size_t>(sweep.lightest)].name != "200*400") {
+      state.SkipWithError("200*400 was not the lightest passing section");
+      break;
+    }
+  }
+  state.counters["sections"] = kLibrarySize;
+}
+BENCHMARK(BM_SectionSweep200)->Unit(benchmark::kMillisecond);
+
 // Fixed numbers of designs and searches, for instruction counts, which stay repeatable on a
 // shared machine where times do not:
 //   valgrind --tool=callgrind --toggle-collect='*CountedSearch*' bin/bench_design
 //       --benchmark_filter=SectionSearch200Counted
-// (and CountedDesign with WholeDesignCounted); divide by the iterations.
+// (and CountedDesign with WholeDesignCounted, CountedSweep with SectionSweep200Counted); divide
+// by the iterations.
 [[gnu::noinline]] void CountedDesign(QELVUX_data& p) {
   qv::DesignRunResult run;
   benchmark::DoNotOptimize(qv::RunProjectDesign(p, true, run));
@@ -119,6 +139,16 @@ BENCHMARK(BM_SectionSearch200)->Unit(benchmark::kMillisecond);
   p.Profiles.CurrentIndex = 0;
   return qv::SearchNextSection(p).found;
 }
+
+[[gnu::noinline]] int CountedSweep(QELVUX_data& p) { return qv::SweepSections(p).lightest; }
+
+void BM_SectionSweep200Counted(benchmark::State& state) {
+  auto p = MakeProject();
+  SetLargeLibrary(*p);
+  qv::EnsureAnalysis(*p, true);
+  for (auto _ : state) benchmark::DoNotOptimize(CountedSweep(*p));
+}
+BENCHMARK(BM_SectionSweep200Counted)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 void BM_WholeDesignCounted(benchmark::State& state) {
   auto p = MakeProject();

@@ -16,3 +16,5 @@ for page in 1 3; do
     QELVUX_SCREENSHOT_PAGE=2 QELVUX_SCREENSHOT_MITASE=$page
 done
 shot mitoitus_profiilit.png "$projects/mitoitus_2_kelpaa.vux" QELVUX_SCREENSHOT_PAGE=2 QELVUX_SCREENSHOT_PROFIILIT=1
+# "Kaikki poikkileikkaukset...": every section of the library of the EC5 floor joist, by mass.
+shot mitoitus_kaikki.png examples/ec5_lattiapalkki.vux QELVUX_SCREENSHOT_PAGE=2 QELVUX_SCREENSHOT_KAIKKI=1

@@ -119,7 +119,8 @@ class Batch {
     err.flush();
     if (table) {
       table->WriteRow(out, file, r.code, r.facts, ErrorText(r));
-    } else if (options_.json) {
+    } else if (options_.json && !options_.sweep) {
+      // The sweep's table (or its rows as JSON) stands in for the summary line.
       out << ProjectJsonLine(file, r.facts, ErrorText(r));
     } else {
       if (several) out << "Projekti: " << file << "\n";
@@ -225,6 +226,10 @@ int CheckBatchOptions(const CliOptions& o, std::string& error) {
     error =
         "Valitsimella --save voi tallentaa vain yhden projektin; tallenna usea projekti "
         "valitsimella --save-dir KANSIO.";
+    return kCliError;
+  }
+  if (o.sweep && (o.projects.size() > 1 || list)) {
+    error = "Valitsimella --sweep voi käydä läpi vain yhden projektin kirjastot.";
     return kCliError;
   }
   if (!o.pdf.empty() && (o.projects.size() > 1 || list)) {

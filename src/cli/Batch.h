@@ -17,8 +17,8 @@ struct CliDesignFacts;
 int ParseBatchOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& o,
                      std::string& error);
 
-// Refuses options that do not go together: --save with several projects or a list ("-"),
-// --save beside --save-dir. Returns 0, or 2 with the reason in error.
+// Refuses options that do not go together: --save, --pdf or --sweep with several projects or a
+// list ("-"), --save beside --save-dir. Returns 0, or 2 with the reason in error.
 int CheckBatchOptions(const CliOptions& o, std::string& error);
 
 // The projects' paths: each "-" replaced by the lines read from in (a CR before the line

@@ -7,6 +7,7 @@
 
 #include "cli/Batch.h"
 #include "cli/CliJson.h"
+#include "cli/CliSweep.h"
 #include "design/DesignRun.h"
 #include "design/SectionSearch.h"
 #include "design/UncheckedNotes.h"
@@ -36,6 +37,12 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
       o.english = true;
     } else if (a == "--search") {
       o.search = true;
+    } else if (a == "--sweep") {
+      o.sweep = true;
+    } else if (a == "--lightest") {
+      o.lightest = true;
+    } else if (a == "--all-libraries") {
+      o.allLibraries = true;
     } else if (a == "--json") {
       o.json = true;
     } else if (a == "--save") {
@@ -61,6 +68,10 @@ int ParseCliArguments(const std::vector<std::string>& args, CliOptions& o, std::
       o.projects.push_back(a);
     }
   }
+  if (o.search && o.lightest) {
+    error = "Anna vain toinen valitsimista --search ja --lightest.";
+    return kCliError;
+  }
   if (!o.help && o.projects.empty()) {
     error = "Projektitiedosto puuttuu.";
     return kCliError;
@@ -79,6 +90,11 @@ std::string CliHelpText(bool english) {
            "Options:\n"
            "  --search          search the section library forward from the project's\n"
            "                    section for the first section that passes, and print it\n"
+           "  --sweep           design every section of the library and print them\n"
+           "                    lightest first, the lightest passing one marked\n"
+           "  --lightest        choose the lightest section of the library that passes\n"
+           "  --all-libraries   --sweep and --lightest also over every section library\n"
+           "                    of the program's data folder\n"
            "  --save FILE       save the project (with the section found) to FILE\n"
            "  --save-dir DIR    save each project under its own name in DIR\n"
            "  --json            print a machine-readable summary instead of the report,\n"
@@ -94,9 +110,10 @@ std::string CliHelpText(bool english) {
            "Exit codes: 0 the design passes (overall utilisation at most 100 %),\n"
            "1 the design fails, 2 bad arguments, a file that cannot be read, a project\n"
            "that does not load, a member its supports do not hold, a failed analysis, a\n"
-           "design that could not be made or one that checked nothing. Of several\n"
-           "projects the worst code (2 before 1 before 0). Several projects printed to a\n"
-           "terminal give a summary table instead of the reports.\n";
+           "design that could not be made or one that checked nothing. With --sweep:\n"
+           "0 a section passes, 1 none passes. Of several projects the worst code (2\n"
+           "before 1 before 0). Several projects printed to a terminal give a summary\n"
+           "table instead of the reports.\n";
   }
   return "Käyttö: qelvux-cli [valitsimet] PROJEKTI.vux [PROJEKTI.vux ...]\n"
          "\n"
@@ -107,6 +124,11 @@ std::string CliHelpText(bool english) {
          "Valitsimet:\n"
          "  --search          etsii kirjastosta projektin poikkileikkauksen jälkeen\n"
          "                    ensimmäisen kelpaavan poikkileikkauksen ja tulostaa sen\n"
+         "  --sweep           mitoittaa kirjaston kaikki poikkileikkaukset ja tulostaa\n"
+         "                    ne kevyimmästä alkaen, kevyin kelpaava merkittynä\n"
+         "  --lightest        valitsee kirjaston kevyimmän kelpaavan poikkileikkauksen\n"
+         "  --all-libraries   --sweep ja --lightest myös ohjelman datakansion\n"
+         "                    kaikista poikkileikkauskirjastoista\n"
          "  --save TIEDOSTO   tallentaa projektin (löydetyllä poikkileikkauksella)\n"
          "  --save-dir KANSIO tallentaa kunkin projektin omalla nimellään KANSIOon\n"
          "  --json            tulostaa koneluettavan yhteenvedon tulostiedoston sijaan,\n"
@@ -122,7 +144,8 @@ std::string CliHelpText(bool english) {
          "Paluuarvot: 0 mitoitus kelpaa (kokonaiskäyttöaste enintään 100 %),\n"
          "1 mitoitus ei kelpaa, 2 virheelliset valitsimet, tiedostoa ei voi lukea,\n"
          "projekti ei lataudu, sauvaa ei ole tuettu riittävästi, laskenta epäonnistui,\n"
-         "mitoitusta ei voitu tehdä tai mitään ei tarkastettu. Useasta projektista\n"
+         "mitoitusta ei voitu tehdä tai mitään ei tarkastettu. Valitsimella --sweep:\n"
+         "0 jokin poikkileikkaus kelpaa, 1 mikään ei kelpaa. Useasta projektista\n"
          "huonoin (2 ennen 1:tä ennen 0:aa). Päätteeseen tulostetaan useasta\n"
          "projektista yhteenvetotaulukko tulostiedostojen sijaan.\n";
 }
@@ -211,6 +234,20 @@ int RunProjectChain(const CliOptions& o, const std::string& programPath, std::os
       (o.json ? err : out) << "Poikkileikkaus: " << project.Profiles.Name(s.found) << "\n";
     } else {
       err << "Valittu poikkileikkaus on kirjaston viimeinen.\n";
+    }
+  }
+
+  if (o.sweep || o.lightest) {
+    const int swept =
+        SweepAndChoose(project, o.sweep, o.lightest, o.allLibraries, o.json, out, err);
+    if (swept == kCliError) return swept;
+    // The table stands in for the report.
+    if (o.sweep) {
+      if (!o.saveAs.empty() && SaveProject(project, o.saveAs, &message) != 0) {
+        err << "TIEDOSTOVIRHE: " << message << "\n";
+        return kCliError;
+      }
+      return swept;
     }
   }
 

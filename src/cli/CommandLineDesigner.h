@@ -23,6 +23,9 @@ struct CliOptions {
   std::string saveAs;   // empty: nothing saved
   std::string pdf;      // empty: no PDF report
   bool search = false;
+  bool sweep = false;         // --sweep: every section of the library, lightest first
+  bool lightest = false;      // --lightest: the lightest passing section chosen
+  bool allLibraries = false;  // --all-libraries: the sweep also over the data folder's libraries
   bool json = false;
   bool help = false;
   bool english = false;  // --help in English

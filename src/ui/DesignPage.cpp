@@ -25,11 +25,13 @@
 
 #include "design/DesignRun.h"
 #include "design/SectionSearch.h"
+#include "design/SectionSweep.h"
 #include "model/FieldHelpers.h"
 #include "project/QELVUX_data.h"
 #include "ui/FileDialogs.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/SectionSweepDialog.h"
 #include "ui/TMitAseFRM.h"
 #include "ui/TProfiilitFRM.h"
 #include "ui/TreeFill.h"
@@ -131,6 +133,7 @@ QPixmap SectionShapePixmap(int item, int size) {
 DesignPage::DesignPage(const UiContext& ui, QWidget* parent) : ProjectPage(ui, parent) {
   setObjectName(QStringLiteral("MitoitusTAB"));
   runSettings_ = [this](int page) { return DefaultSettingsDialog(page); };
+  runSweep_ = [this] { return DefaultSweepDialog(); };
   QWidget* side = BuildControlPanel();  // built before the main pane, as before
   LayOutSideBySide(this, side, BuildResultsPanel(), 300, 800);
   ShowLight(kLightUnknown, kTotalLabelInitial);
@@ -169,6 +172,12 @@ QWidget* DesignPage::BuildSectionBox(QWidget* parent) {
   searchButton_ = Button(box, "EtsiBTN_mitoitus", "Etsi seuraava sopiva");
   SetHint(searchButton_,
           "Etsi seuraava sopiva|Etsii kirjastosta seuraavan poikkileikkauksen, joka kestää");
+  lightestButton_ = Button(box, "KevyinBTN_mitoitus", kLightestButtonText);
+  SetHint(lightestButton_,
+          "Kevyin sopiva|Valitsee kirjaston kevyimmän poikkileikkauksen, joka kestää");
+  sweepButton_ = Button(box, "KaikkiBTN_mitoitus", kSweepButtonText);
+  SetHint(sweepButton_,
+          "Kaikki poikkileikkaukset|Mitoittaa kirjaston kaikki poikkileikkaukset taulukoksi");
 
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -179,6 +188,8 @@ QWidget* DesignPage::BuildSectionBox(QWidget* parent) {
   grid->addWidget(previousButton_, row, 0);
   grid->addWidget(nextButton_, row++, 1);
   grid->addWidget(searchButton_, row++, 0, 1, 2);
+  grid->addWidget(lightestButton_, row, 0);
+  grid->addWidget(sweepButton_, row++, 1);
   grid->addWidget(sectionInfo_, row++, 0, 1, 2);
   grid->addWidget(new QLabel(QStringLiteral("Materiaali:"), box), row++, 0, 1, 2);
   grid->addWidget(materialList_, row++, 0, 1, 2);
@@ -193,6 +204,8 @@ QWidget* DesignPage::BuildSectionBox(QWidget* parent) {
   connect(previousButton_, &QPushButton::clicked, this, [this] { PreviousClicked(); });
   connect(nextButton_, &QPushButton::clicked, this, [this] { NextClicked(); });
   connect(searchButton_, &QPushButton::clicked, this, [this] { SearchClicked(); });
+  connect(lightestButton_, &QPushButton::clicked, this, [this] { LightestClicked(); });
+  connect(sweepButton_, &QPushButton::clicked, this, [this] { SweepClicked(); });
   connect(libraryButton_, &QPushButton::clicked, this, [this] { LibraryClicked(); });
   return box;
 }
@@ -474,12 +487,14 @@ void DesignPage::ScheduleDialogScreenshot() {
   const int page = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_MITASE", &ok);
   const bool settings = ok && page >= 1 && page <= 4;
   const bool library = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_PROFIILIT") == 1;
-  if (file.isEmpty() || screenshotScheduled_ || (!settings && !library)) return;
+  const bool sweep = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_KAIKKI") == 1;
+  if (file.isEmpty() || screenshotScheduled_ || (!settings && !library && !sweep)) return;
   screenshotScheduled_ = true;
   // Shown at once and taken well before the window's own picture, which the window
   // schedules after the page change.
-  QDialog* dialog = settings ? static_cast<QDialog*>(new TMitAseFRM(ui_, page, this))
-                             : static_cast<QDialog*>(new TProfiilitFRM(ui_, this));
+  QDialog* dialog = settings  ? static_cast<QDialog*>(new TMitAseFRM(ui_, page, this))
+                    : library ? static_cast<QDialog*>(new TProfiilitFRM(ui_, this))
+                              : static_cast<QDialog*>(new SectionSweepDialog(ui_, this));
   dialog->show();
   QTimer::singleShot(150, dialog, [dialog, file] {
     const bool saved = dialog->grab().save(file, "PNG");
@@ -600,6 +615,31 @@ void DesignPage::SearchClicked() {
   }
   if (result.NotFound())
     ui_.messages->Inform(kSearchNotFoundText, kSearchNotFoundCaption, MessageIcon::Information);
+}
+
+void DesignPage::LightestClicked() {
+  const HandlerTimer timing("Kevyin sopiva");
+  SetStatusText(kSweepStatusText);
+  const SectionSweep sweep = SweepSections(Project());
+  SetStatusText(std::string());
+  if (sweep.lightest < 0) {
+    ui_.messages->Inform(NoPassingSectionText(sweep), kCaptionNotice, MessageIcon::Information);
+    return;
+  }
+  if (ChooseSweepRow(Project(), sweep.rows[static_cast<std::size_t>(sweep.lightest)]) != 0) return;
+  MoveToSection(Project().Profiles.CurrentIndex);
+}
+
+void DesignPage::SweepClicked() {
+  if (!runSweep_ || runSweep_() != 1) return;
+  // The section may come from another library: the lists are filled again.
+  Refresh();
+  Changed();
+}
+
+int DesignPage::DefaultSweepDialog() {
+  SectionSweepDialog dialog(ui_, this);
+  return dialog.exec() == QDialog::Accepted ? 1 : 0;
 }
 
 SectionSearchResult DesignPage::RunSearch() {

@@ -64,8 +64,13 @@ class DesignPage : public ProjectPage {
   void CollapseAllClicked();       // KaikkiKiinniBTN
   void LibraryClicked();           // PLkirjastoBTN_mitoitus
   void SearchClicked();            // "Etsi seuraava sopiva"
+  void LightestClicked();          // "Kevyin sopiva"
+  void SweepClicked();             // "Kaikki poikkileikkaukset..."
 
   void SetSettingsRunner(SettingsRunner runner) { runSettings_ = std::move(runner); }
+  // Shows the table of every section; returns 1 when a section was chosen from it.
+  using SweepRunner = std::function<int()>;
+  void SetSweepRunner(SweepRunner runner) { runSweep_ = std::move(runner); }
 
   // What the page shows.
   const DesignTree& Tree() const { return tree_; }
@@ -102,9 +107,10 @@ class DesignPage : public ProjectPage {
   void SetStatusText(const std::string& text);
   int DefaultSettingsDialog(int page);
   void Changed();
+  int DefaultSweepDialog();
   // Unattended pictures of the dialogs (QELVUX_SCREENSHOT with QELVUX_SCREENSHOT_MITASE = 1..4,
-  // or QELVUX_SCREENSHOT_PROFIILIT = 1): the dialog is shown over the page, grabbed into the
-  // file, and the program ends.
+  // QELVUX_SCREENSHOT_PROFIILIT = 1 or QELVUX_SCREENSHOT_KAIKKI = 1): the dialog is shown over the
+  // page, grabbed into the file, and the program ends.
   void ScheduleDialogScreenshot();
 
   DesignTree tree_;
@@ -113,6 +119,7 @@ class DesignPage : public ProjectPage {
   bool screenshotScheduled_ = false;
   std::string ownStatus_;
   SettingsRunner runSettings_;
+  SweepRunner runSweep_;
 
   QComboBox* sectionList_ = nullptr;      // PLlistaCB_mitoitus
   QPushButton* libraryButton_ = nullptr;  // PLkirjastoBTN_mitoitus
@@ -122,6 +129,8 @@ class DesignPage : public ProjectPage {
   QPushButton* previousButton_ = nullptr;
   QPushButton* nextButton_ = nullptr;
   QPushButton* searchButton_ = nullptr;        // EtsiBTN_mitoitus
+  QPushButton* lightestButton_ = nullptr;      // KevyinBTN_mitoitus
+  QPushButton* sweepButton_ = nullptr;         // KaikkiBTN_mitoitus
   QCheckBox* stressCheck_ = nullptr;           // JannitysCheck
   QCheckBox* bucklingCheck_ = nullptr;         // NurjahdusCheck
   QCheckBox* ltbCheck_ = nullptr;              // KiepahdusCheck

@@ -45,7 +45,8 @@ TEST(CommandLine, ArgumentsAndHelp) {
   r = Cli({"--help-en"});
   EXPECT_NE(r.out.find("Usage: qelvux-cli"), std::string::npos);
   // Both help texts name the same options.
-  for (const char* opt : {"--search", "--save", "--json", "--data-dir", "--help-en"}) {
+  for (const char* opt : {"--search", "--sweep", "--lightest", "--all-libraries", "--save",
+                          "--json", "--data-dir", "--help-en"}) {
     EXPECT_NE(Cli({"--help"}).out.find(opt), std::string::npos) << opt;
     EXPECT_NE(Cli({"--help-en"}).out.find(opt), std::string::npos) << opt;
   }
@@ -138,6 +139,52 @@ TEST(CommandLine, SearchFindsTheNextPassingSectionAndSavesIt) {
   QELVUX_data p(kData + "/qelvux");
   ASSERT_EQ(qv::LoadProject(p, saved.string()), 0);
   EXPECT_EQ(p.Profiles.Name(p.Profiles.CurrentIndex), "100*150");
+}
+
+// The EC5 floor joist 50*225 passes at 87.6 % with w_net,fin governing (see README). Every
+// lighter section of the library has a smaller I (50*200 33.3e6, 63*175 28.1e6, 63*150, 75*125,
+// 100*100, d 100 and the rest less against 47.5e6 mm4), and the deflection grows as 1/I, so
+// each fails: 50*225 is the lightest passing, and 75*150 of the same area follows it. C24:
+// rho_mean 420 kg/m3 (EN 338:2016), m = 420 * 0.050 * 0.225 = 4.725 kg/m.
+TEST(CommandLine, SweepListsLightestFirstAndLightestChoosesIt) {
+  const fs::path saved = fs::temp_directory_path() / "qelvux_cli_lightest.vux";
+  fs::remove(saved);
+  const fs::path before = fs::current_path();
+  fs::current_path(kData);
+  const std::string project = kExamples + "ec5_lattiapalkki.vux";
+  const CliRun table = Cli({"--data-dir", kData, "--sweep", project});
+  const CliRun json = Cli({"--data-dir", kData, "--sweep", "--json", project});
+  const CliRun lightest =
+      Cli({"--data-dir", kData, "--lightest", "--save", saved.string(), kExamples + "pilari.vux"});
+  const CliRun pilari = Cli({"--data-dir", kData, "--sweep", "--json", kExamples + "pilari.vux"});
+  fs::current_path(before);
+
+  EXPECT_EQ(table.code, qv::kCliPass) << table.err;
+  EXPECT_NE(table.out.find("massa metriä kohden"), std::string::npos);
+  const std::size_t mark = table.out.find("KEVYIN  50*225 ");
+  EXPECT_NE(mark, std::string::npos) << table.out;
+  EXPECT_EQ(table.out.find("KEVYIN", mark + 1), std::string::npos);  // marked once
+  EXPECT_LT(table.out.find("kelpaa", mark), table.out.find("75*150"));
+  EXPECT_NE(json.out.find("\"sortedBy\": \"mass\""), std::string::npos);
+  EXPECT_NE(json.out.find("\"lightestPassing\": \"50*225\""), std::string::npos);
+  EXPECT_NE(json.out.find("\"name\": \"50*225\", \"library\": \"Sahattu_puutavara.pl1\", "
+                          "\"index\": 7, \"area\": 11250, \"massPerMetre\": 4.725"),
+            std::string::npos)
+      << json.out;
+
+  // --lightest saves the section the sweep marks: every lighter row fails.
+  EXPECT_NE(lightest.code, qv::kCliError) << lightest.err;
+  const std::size_t at = pilari.out.find("\"lightestPassing\": \"");
+  ASSERT_NE(at, std::string::npos);
+  const std::string name = pilari.out.substr(at + 20, pilari.out.find('"', at + 20) - (at + 20));
+  const std::size_t row = pilari.out.find("{\"name\": \"" + name + "\"");
+  ASSERT_NE(row, std::string::npos);
+  EXPECT_EQ(pilari.out.substr(0, row).find("\"passes\": true"), std::string::npos);
+  EXPECT_NE(lightest.out.find("Poikkileikkaus: " + name + " "), std::string::npos);
+  QELVUX_data p(kData + "/qelvux");
+  ASSERT_EQ(qv::LoadProject(p, saved.string()), 0);
+  EXPECT_EQ(p.Profiles.Name(p.Profiles.CurrentIndex), name);
+  EXPECT_EQ(Cli({"--search", "--lightest", project}).code, qv::kCliError);
 }
 
 TEST(CommandLine, JsonSummaryCarriesEveryCombination) {

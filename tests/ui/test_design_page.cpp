@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -17,9 +18,12 @@
 #include "UiTestSupport.h"
 #include "design/DesignTree.h"
 #include "design/SectionSearch.h"
+#include "design/SectionSweep.h"
+#include "pagelogic/SweepTable.h"
 #include "model/TextCodec.h"
 #include "project/QELVUX_data.h"
 #include "ui/DesignPage.h"
+#include "ui/SectionSweepDialog.h"
 
 using namespace qv;
 using qv::test::FakeFileDialogs;
@@ -475,6 +479,49 @@ class DesignPageTest : public QObject {
     Click("EtsiBTN_mitoitus");
     QCOMPARE(designed, last - SectionIndex(*project_, "50*100"));
     QCOMPARE(messages_.shown.size(), std::size_t(1));
+  }
+
+  // "Kevyin sopiva" and a double click in "Kaikki poikkileikkaukset..." choose, the page
+  // following; none passing, the message names the least-utilised section's check.
+  void lightestAndTheTableChooseASection() {
+    Enter(qv::DesignCode::kAllowableStress, 0.5, "d 250");
+    Click("SiirtymaCheck");
+    const SectionSweep sweep = SweepSections(*project_);
+    QVERIFY(sweep.lightest >= 0);
+    const SweepRow& lightest = sweep.rows[static_cast<std::size_t>(sweep.lightest)];
+    Click("KevyinBTN_mitoitus");
+    QCOMPARE(project_->Profiles.CurrentIndex, lightest.index);
+    QCOMPARE(Sections()->currentIndex(), lightest.index);
+    QCOMPARE(page_->TrafficLight(), 2);
+    QVERIFY(messages_.shown.empty());
+
+    // The table: failing rows say so in words; a double click on the first row chooses it.
+    page_->SetSweepRunner([this] {
+      SectionSweepDialog dialog(Ui(), page_);
+      dialog.show();
+      QTableWidget* table = dialog.Table();
+      const int verdict = static_cast<int>(SweepColumn::kVerdict);
+      int failing = 0;
+      for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, verdict)->text() == QStringLiteral("EI KELPAA")) ++failing;
+      if (failing == 0) return 0;
+      const QRect cell = table->visualItemRect(table->item(0, 1));
+      // The view takes a double click only on the item its press went to.
+      QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cell.center());
+      QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+      return dialog.result() == QDialog::Accepted ? 1 : 0;
+    });
+    Click("KaikkiBTN_mitoitus");
+    QCOMPARE(project_->Profiles.Name(project_->Profiles.CurrentIndex), sweep.rows[0].name);
+    QCOMPARE(Sections()->currentText().toStdString(), sweep.rows[0].name);
+
+    Enter(qv::DesignCode::kLimitState, 200.0, "50*100");
+    Click("KevyinBTN_mitoitus");
+    QCOMPARE(Sections()->currentText(), QStringLiteral("50*100"));
+    QCOMPARE(messages_.shown.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(messages_.shown[0].text)
+                .startsWith(QString::fromUtf8("Kelpaavaa poikkileikkausta ei löytynyt!\nPienin")));
+    QVERIFY(messages_.shown[0].text.find("määräävä tarkastelu: ") != std::string::npos);
   }
 
   // Nothing checked is no pass: the verdict stays unknown and no section is suitable.

@@ -38,6 +38,7 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
                    const char* what) -> std::string {
     double v = 0.0;
     const Read r = ReadField(t, section, line, fields, field, v);
+    // Every design asks this of each value: the place is written only for a problem.
     if (r == Read::kOk && std::isfinite(v) && v <= high && (v > 0.0 || (zeroAllowed && v == 0.0)))
       return std::string();
     char where[64];
