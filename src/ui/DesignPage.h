@@ -102,7 +102,7 @@ class DesignPage : public ProjectPage {
   void SetStatusText(const std::string& text);
   int DefaultSettingsDialog(int page);
   void Changed();
-  // Unattended pictures of the dialogs (QELVUX_SCREENSHOT with QELVUX_SCREENSHOT_MITASE = 1..4,
+  // Unattended pictures of the dialogs (QELVUX_SCREENSHOT with QELVUX_SCREENSHOT_MITASE = 1..5,
   // or QELVUX_SCREENSHOT_PROFIILIT = 1): the dialog is shown over the page, grabbed into the
   // file, and the program ends.
   void ScheduleDialogScreenshot();
@@ -130,6 +130,8 @@ class DesignPage : public ProjectPage {
   QPushButton* bucklingSettings_ = nullptr;    // NurjAseBTN
   QPushButton* ltbSettings_ = nullptr;         // KiepAseBTN
   QPushButton* deflectionSettings_ = nullptr;  // SiirAseBTN
+  QCheckBox* vibrationCheck_ = nullptr;        // VarahtelyCheck, design code 4
+  QPushButton* vibrationSettings_ = nullptr;   // VarAseBTN
   QToolButton* infoButton_ = nullptr;          // InfoOnOffBTN
   QToolButton* expandButton_ = nullptr;        // KaikkiAukiBTN
   QToolButton* collapseButton_ = nullptr;      // KaikkiKiinniBTN
