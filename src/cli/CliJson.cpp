@@ -75,19 +75,19 @@ std::string VibrationJson(const DesignResults& r) {
   for (const FloorVibrationSpan& s : v.spans) {
     if (s.cantilever) continue;
     const FloorVibrationResult& x = s.result;
-    spans += std::string(spans.empty() ? "" : ",") + "\n      {\"span\": " +
-             std::to_string(s.span) + ", \"clause\": \"7.3\", \"x1\": " + JsonNumber(s.x1) +
-             ", \"x2\": " + JsonNumber(s.x2) + ", \"l\": " + JsonNumber(s.input.span) +
-             ", \"f1\": " + JsonNumber(x.f1) +
-             ", \"frequencyLimit\": " + JsonNumber(s.input.frequencyLimit) +
-             ", \"kDelta\": " + JsonNumber(x.kDelta) + ", \"w\": " + JsonNumber(x.w) +
-             ", \"deflectionLimit\": " + JsonNumber(s.input.deflectionLimit) +
-             ", \"n40\": " + JsonNumber(x.n40) + ", \"v\": " + JsonNumber(x.v) +
-             ", \"velocityLimit\": " + JsonNumber(x.vLimit) +
-             ", \"utilisationFrequency\": " + JsonNumber(x.frequencyUtilisation) +
-             ", \"utilisationDeflection\": " + JsonNumber(x.deflectionUtilisation) +
-             ", \"utilisationVelocity\": " + JsonNumber(x.velocityUtilisation) +
-             ", \"utilisation\": " + JsonNumber(x.Largest()) + "}";
+    spans +=
+        std::string(spans.empty() ? "" : ",") + "\n      {\"span\": " + std::to_string(s.span) +
+        ", \"clause\": \"7.3\", \"x1\": " + JsonNumber(s.x1) + ", \"x2\": " + JsonNumber(s.x2) +
+        ", \"l\": " + JsonNumber(s.input.span) + ", \"f1\": " + JsonNumber(x.f1) +
+        ", \"frequencyLimit\": " + JsonNumber(s.input.frequencyLimit) +
+        ", \"kDelta\": " + JsonNumber(x.kDelta) + ", \"w\": " + JsonNumber(x.w) +
+        ", \"deflectionLimit\": " + JsonNumber(s.input.deflectionLimit) +
+        ", \"n40\": " + JsonNumber(x.n40) + ", \"v\": " + JsonNumber(x.v) +
+        ", \"velocityLimit\": " + JsonNumber(x.vLimit) +
+        ", \"utilisationFrequency\": " + JsonNumber(x.frequencyUtilisation) +
+        ", \"utilisationDeflection\": " + JsonNumber(x.deflectionUtilisation) +
+        ", \"utilisationVelocity\": " + JsonNumber(x.velocityUtilisation) +
+        ", \"utilisation\": " + JsonNumber(x.Largest()) + "}";
   }
   return "  \"vibration\": {\"clause\": \"7.3\", \"checked\": " +
          std::string(v.ran ? "true" : "false") +

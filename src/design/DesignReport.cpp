@@ -188,7 +188,8 @@ std::vector<std::string> WriteDesignReport(const DesignResults& results,
   out.Replace(
       total,
       results.AllChecksRan()
-          ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max({stress, deflection, vibration}), 1) + " %"
+          ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max({stress, deflection, vibration}), 1) +
+                " %"
           : std::string(results.NothingChecked()
                             ? "Kokonaiskäyttöaste:\t? (mitään ei tarkastettu)"
                             : "Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));

@@ -69,8 +69,8 @@ class Loader {
     const Step steps[] = {&Loader::Section101, &Loader::Section102, &Loader::Section201,
                           &Loader::Section211, &Loader::Section301, &Loader::Section311,
                           &Loader::Section401, &Loader::Section501, &Loader::Section60x,
-                          &Loader::Section651, &Loader::Section652, &Loader::Section701, &Loader::Section702,
-                          &Loader::Section801};
+                          &Loader::Section651, &Loader::Section652, &Loader::Section701,
+                          &Loader::Section702, &Loader::Section801};
     for (Step s : steps) {
       if (!(this->*s)()) {
         message = message_;
@@ -278,9 +278,12 @@ class Loader {
         ok = false;
     }
     const std::pair<FloorVibrationRange, double*> fields[] = {
-        {kFloorWidthRange, &read.floorWidth},   {kTransverseStiffnessRange, &read.transverseStiffness},
-        {kFloorMassRange, &read.mass},          {kDampingRange, &read.damping},
-        {kVelocityBaseRange, &read.velocityBase}, {kVibrationDeflectionRange, &read.deflectionLimit},
+        {kFloorWidthRange, &read.floorWidth},
+        {kTransverseStiffnessRange, &read.transverseStiffness},
+        {kFloorMassRange, &read.mass},
+        {kDampingRange, &read.damping},
+        {kVelocityBaseRange, &read.velocityBase},
+        {kVibrationDeflectionRange, &read.deflectionLimit},
         {kFrequencyLimitRange, &read.frequencyLimit}};
     int k = 2;
     for (const auto& [range, out] : fields) Field(652, k++, range.min, range.max, *out, ok);

@@ -326,7 +326,7 @@ void TMitAseFRM::ShowStressPage() {
 
 QWidget* TMitAseFRM::BuildVibrationPage() {
   static const char* const kNames[ma::kVibrationFieldCount] = {
-      "LattianLeveysCB", "PoikkiJaykkyysCB", "MassaCB",       "VaimennusCB",
+      "LattianLeveysCB", "PoikkiJaykkyysCB", "MassaCB",      "VaimennusCB",
       "NopeusKantaCB",   "TaipumarajaCB",    "TaajuusrajaCB"};
   auto* tab = new QWidget;
   auto* grid = new QGridLayout(tab);
@@ -352,8 +352,7 @@ void TMitAseFRM::ShowVibrationPage() {
   const std::string* texts[ma::kVibrationFieldCount] = {
       &p.LattianLeveys, &p.PoikkiJaykkyys, &p.Massa,      &p.Vaimennus,
       &p.NopeusKanta,   &p.Taipumaraja,    &p.Taajuusraja};
-  for (int i = 0; i < ma::kVibrationFieldCount; ++i)
-    vibration_[i]->setCurrentText(Q(*texts[i]));
+  for (int i = 0; i < ma::kVibrationFieldCount; ++i) vibration_[i]->setCurrentText(Q(*texts[i]));
 }
 
 double TMitAseFRM::StressFactor() const {

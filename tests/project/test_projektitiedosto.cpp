@@ -471,8 +471,8 @@ TEST(ProjectFile, Code4SectionsRoundTripAndOnlyCode4WritesThem) {
   q.DesignCode = qv::DesignCode::kEc5Env;
   const std::vector<std::string> lines = qv::ProjectFileLines(q);
   for (const std::string& line : lines) {
-    for (const char* header : {"[ ==== 311 ==== ]", "[ ==== 651 ==== ]", "[ ==== 652 ==== ]",
-                               "[ ==== 702 ==== ]"})
+    for (const char* header :
+         {"[ ==== 311 ==== ]", "[ ==== 651 ==== ]", "[ ==== 652 ==== ]", "[ ==== 702 ==== ]"})
       EXPECT_NE(line, header);
   }
 }

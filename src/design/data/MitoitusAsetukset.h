@@ -8,7 +8,7 @@
 // Lengths in m, stiffness in N·m²/m of floor width, mass in kg/m².
 struct FloorVibrationSettings {
   bool on = false;
-  double floorWidth = 5.0;             // B
+  double floorWidth = 5.0;              // B
   double transverseStiffness = 3110.0;  // (EI)_B: decking, bracing lines and battens together
   double mass = 0.0;                    // m; 0 = derived from the permanent loads
   double damping = 0.01;                // zeta, EN default (check)
@@ -18,9 +18,9 @@ struct FloorVibrationSettings {
 
   bool operator==(const FloorVibrationSettings& o) const {
     return on == o.on && floorWidth == o.floorWidth &&
-           transverseStiffness == o.transverseStiffness && mass == o.mass &&
-           damping == o.damping && velocityBase == o.velocityBase &&
-           deflectionLimit == o.deflectionLimit && frequencyLimit == o.frequencyLimit;
+           transverseStiffness == o.transverseStiffness && mass == o.mass && damping == o.damping &&
+           velocityBase == o.velocityBase && deflectionLimit == o.deflectionLimit &&
+           frequencyLimit == o.frequencyLimit;
   }
 };
 
@@ -50,8 +50,7 @@ struct Ec5NaSettings {
   bool operator==(const Ec5NaSettings& o) const {
     return consequenceClass == o.consequenceClass && ltbFactor == o.ltbFactor &&
            loadPosition == o.loadPosition && kc90 == o.kc90 && winstLimit == o.winstLimit &&
-           wnetfinLimit == o.wnetfinLimit && wfinLimit == o.wfinLimit &&
-           vibration == o.vibration;
+           wnetfinLimit == o.wnetfinLimit && wfinLimit == o.wfinLimit && vibration == o.vibration;
   }
 };
 
