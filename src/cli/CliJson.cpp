@@ -87,7 +87,8 @@ std::string VibrationJson(const DesignResults& r) {
         ", \"utilisationFrequency\": " + JsonNumber(x.frequencyUtilisation) +
         ", \"utilisationDeflection\": " + JsonNumber(x.deflectionUtilisation) +
         ", \"utilisationVelocity\": " + JsonNumber(x.velocityUtilisation) +
-        ", \"utilisation\": " + JsonNumber(x.Largest()) + "}";
+        ", \"utilisation\": " + JsonNumber(x.Largest()) +
+        (x.FrequencyFails() ? ", \"note\": " + JsonString(kSpecialStudyNote) : std::string()) + "}";
   }
   return "  \"vibration\": {\"clause\": \"7.3\", \"checked\": " +
          std::string(v.ran ? "true" : "false") +
@@ -95,6 +96,7 @@ std::string VibrationJson(const DesignResults& r) {
          ", \"mass\": " + JsonNumber(v.mass) +
          ", \"massDerived\": " + (v.massDerived ? "true" : "false") +
          ", \"permanentLoad\": " + JsonNumber(v.permanentLoad) +
+         (v.supportedSpans > 1 ? ", \"note\": " + JsonString(kSeveralSpansNote) : std::string()) +
          ", \"utilisation\": " + JsonNumber(v.ran ? v.Largest() : 0.0) + ",\n    \"spans\": [" +
          spans + (spans.empty() ? "]},\n" : "\n    ]},\n");
 }
