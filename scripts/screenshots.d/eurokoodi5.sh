@@ -10,3 +10,7 @@ shot ec5_tulostiedosto.png "$ec5" QELVUX_SCREENSHOT_PAGE=6
 for page in 2 3 4; do
   shot "ec5_asetukset_${page}.png" "$ec5" QELVUX_SCREENSHOT_PAGE=2 QELVUX_SCREENSHOT_MITASE=$page
 done
+# The floor vibration check of a 4.8 m floor joist: the design page and its settings page.
+lp=docs/screenshots/projects/ec5_varahtely.vux
+shot ec5_varahtely.png "$lp" QELVUX_SCREENSHOT_PAGE=2
+shot ec5_asetukset_5.png "$lp" QELVUX_SCREENSHOT_PAGE=2 QELVUX_SCREENSHOT_MITASE=5

@@ -67,6 +67,40 @@ double RowUtilisation(const CheckRowVektori& rows, int i) {
   return -1.0;
 }
 
+// "  \"vibration\": {...},\n": code 4's floor vibration check (7.3), when it is on.
+std::string VibrationJson(const DesignResults& r) {
+  if (!r.vibrationOn) return std::string();
+  const FloorVibrationDesign& v = r.vibration;
+  std::string spans;
+  for (const FloorVibrationSpan& s : v.spans) {
+    if (s.cantilever) continue;
+    const FloorVibrationResult& x = s.result;
+    spans +=
+        std::string(spans.empty() ? "" : ",") + "\n      {\"span\": " + std::to_string(s.span) +
+        ", \"clause\": \"7.3\", \"x1\": " + JsonNumber(s.x1) + ", \"x2\": " + JsonNumber(s.x2) +
+        ", \"l\": " + JsonNumber(s.input.span) + ", \"f1\": " + JsonNumber(x.f1) +
+        ", \"frequencyLimit\": " + JsonNumber(s.input.frequencyLimit) +
+        ", \"kDelta\": " + JsonNumber(x.kDelta) + ", \"w\": " + JsonNumber(x.w) +
+        ", \"deflectionLimit\": " + JsonNumber(s.input.deflectionLimit) +
+        ", \"n40\": " + JsonNumber(x.n40) + ", \"v\": " + JsonNumber(x.v) +
+        ", \"velocityLimit\": " + JsonNumber(x.vLimit) +
+        ", \"utilisationFrequency\": " + JsonNumber(x.frequencyUtilisation) +
+        ", \"utilisationDeflection\": " + JsonNumber(x.deflectionUtilisation) +
+        ", \"utilisationVelocity\": " + JsonNumber(x.velocityUtilisation) +
+        ", \"utilisation\": " + JsonNumber(x.Largest()) +
+        (x.FrequencyFails() ? ", \"note\": " + JsonString(kSpecialStudyNote) : std::string()) + "}";
+  }
+  return "  \"vibration\": {\"clause\": \"7.3\", \"checked\": " +
+         std::string(v.ran ? "true" : "false") +
+         (v.ran ? std::string() : ", \"notRun\": " + JsonString(v.notRun)) +
+         ", \"mass\": " + JsonNumber(v.mass) +
+         ", \"massDerived\": " + (v.massDerived ? "true" : "false") +
+         ", \"permanentLoad\": " + JsonNumber(v.permanentLoad) +
+         (v.supportedSpans > 1 ? ", \"note\": " + JsonString(kSeveralSpansNote) : std::string()) +
+         ", \"utilisation\": " + JsonNumber(v.ran ? v.Largest() : 0.0) + ",\n    \"spans\": [" +
+         spans + (spans.empty() ? "]},\n" : "\n    ]},\n");
+}
+
 // ", \"notRun\": \"...\"" for a combination whose checks could not run, else nothing.
 std::string NotRunJson(const CombinationDesign& cd) {
   return cd.Ran() ? std::string() : ", \"notRun\": " + JsonString(NotRunLine(cd));
@@ -196,6 +230,7 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
          (spans.empty() ? "]}" : "\n      ]}");
   }
   j += r.deflection.empty() ? "],\n" : "\n  ],\n";
+  j += VibrationJson(r);
 
   j += "  \"notChecked\": [";
   for (std::size_t i = 0; i < r.notes.size(); ++i)

@@ -309,6 +309,14 @@ std::string CombinationHeading(const CombinationDesign& comb, double utilisation
   return text;
 }
 
+std::string VibrationMassLine(const FloorVibrationDesign& v) {
+  std::string text = "Massa m = " + F(v.mass, 1) + " kg/m²";
+  if (v.massDerived)
+    return text + " (pysyvistä kuormista " + F(v.permanentLoad, 3) + " kN/m ja " +
+           F(kVibrationImposedMass, 0) + " kg/m² hyötykuormaa)";
+  return text + " (annettu)";
+}
+
 std::string DesignCodeName(DesignCode code) {
   switch (code) {
     case DesignCode::kAllowableStress:

@@ -65,6 +65,11 @@ inline int UtilisationImage(double utilisation) {
   return utilisation > kUtilisationLimit ? kImageExceeded : kImageSatisfied;
 }
 
+// The floor vibration group (code 4) and its line of the mass used:
+// "Massa m = 62.9 kg/m² (pysyvistä kuormista 0.129 kN/m ja 30 kg/m² hyötykuormaa)".
+constexpr const char* kVibrationTitle = "Värähtelytarkastelu";
+std::string VibrationMassLine(const FloorVibrationDesign& v);
+
 // Name of the design code in the report.
 std::string DesignCodeName(DesignCode code);
 

@@ -92,6 +92,32 @@ double WriteDeflectionGroup(const DesignResults& r, ReportWriter& out) {
   return group;
 }
 
+// Code 4's floor vibration after the deflections: what the spans share, then each span.
+double WriteVibrationGroup(const DesignResults& r, ReportWriter& out) {
+  const FloorVibrationDesign& v = r.vibration;
+  out.Add(kDoubleRule);
+  const int heading = out.Add("MITOITUS, VÄRÄHTELYTARKASTELU (7.3):");
+  out.Add(kRule);
+  if (!v.ran) {
+    out.Add("Ei tarkastettu: " + v.notRun);
+    return 0.0;
+  }
+  for (const std::string& line : FloorVibrationInputLines(v)) out.Add(line);
+  for (const FloorVibrationSpan& s : v.spans) {
+    const std::string title = SpanHeading(s.span, s.x1, s.x2);
+    if (s.cantilever) {
+      out.Add(title + ": " + kCantileverNote);
+      continue;
+    }
+    out.Add(title + ", l = " + FormatFixed(s.input.span, 3) + " m");
+    for (const FloorVibrationLine& line : FloorVibrationLines(s.result, s.input))
+      out.Add(line.text);
+  }
+  const double u = v.Largest();
+  out.Replace(heading, "MITOITUS, VÄRÄHTELYTARKASTELU (7.3): (KA = " + FormatFixed(u, 0) + " %)");
+  return u;
+}
+
 std::string ConditionLabel(DesignCode code, int condition) {
   if (code == DesignCode::kEc5) {
     // The three deflections of EN 1995-1-1 2.2.3 and 7.2.
@@ -154,13 +180,16 @@ std::vector<std::string> WriteDesignReport(const DesignResults& results,
   for (const std::string& note : results.notes) out.Add("Huom: " + note);
   double stress = 0.0;
   double deflection = 0.0;
+  double vibration = 0.0;
   if (results.settings.Jannitys) stress = WriteStressGroup(results, options, out);
   if (results.settings.Siirtyma) deflection = WriteDeflectionGroup(results, out);
+  if (results.vibrationOn) vibration = WriteVibrationGroup(results, out);
   // A design whose checks could not all run proves nothing: no percentage.
   out.Replace(
       total,
       results.AllChecksRan()
-          ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max(stress, deflection), 1) + " %"
+          ? "Kokonaiskäyttöaste:\t" + FormatFixed(std::max({stress, deflection, vibration}), 1) +
+                " %"
           : std::string(results.NothingChecked()
                             ? "Kokonaiskäyttöaste:\t? (mitään ei tarkastettu)"
                             : "Kokonaiskäyttöaste:\t? (kaikkia tarkasteluja ei voitu tehdä)"));

@@ -43,7 +43,7 @@ bool DesignResults::AllChecksRan() const {
       if (!c.Ran()) return false;
     }
   }
-  return true;
+  return !vibrationOn || vibration.ran;
 }
 
 namespace {
@@ -104,13 +104,16 @@ DesignResults CollectDesignResults(const QELVUX_data& project) {
       r.deflection.push_back(Header(project, c, *kind));
     }
   }
+  r.vibrationOn = r.code == DesignCode::kEc5 && r.settings.ec5.vibration.on;
   // A table that lacks a value of the material, or holds an implausible one, checks
   // nothing: every combination is left unchecked with the table's word.
   const std::string table = project.Materials.SelectionProblem(project.DesignCode);
   if (!table.empty()) {
     for (auto* group : {&r.stress, &r.deflection})
       for (CombinationDesign& d : *group) d.notRun = table;
+    r.vibration.notRun = table;
   } else {
+    if (r.vibrationOn) r.vibration = CheckProjectFloorVibration(project);
     // One after the other: run beside each other on two threads, the stress checks and the
     // deflections of the 100 m test member took as long as this (bench_scale BM_Design).
     for (CombinationDesign& d : r.stress) {

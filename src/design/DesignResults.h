@@ -6,6 +6,7 @@
 
 #include "design/CheckRowVektori.h"
 #include "design/Ec5Checks.h"
+#include "design/FloorVibrationDesign.h"
 #include "design/data/DesignValues.h"
 #include "design/data/MitoitusAsetukset.h"
 #include "model/QELvektori.h"
@@ -44,17 +45,20 @@ struct DesignResults {
   std::vector<CombinationDesign> stress;  // kind 1, in combination order
   std::vector<CombinationDesign> deflection;  // kind 2, in combination order
   std::vector<std::string> notes;             // what was not checked (UncheckedNotes)
+  bool vibrationOn = false;                   // code 4 with the floor vibration check on
+  FloorVibrationDesign vibration;             // its spans, when on
 
   // True when every combination of an enabled group could be checked and something was.
   bool AllChecksRan() const;
   // True when no combination was checked at all: no combination of an enabled kind, or
   // every check switched off.
-  bool NothingChecked() const { return stress.empty() && deflection.empty(); }
+  bool NothingChecked() const { return stress.empty() && deflection.empty() && !vibrationOn; }
 };
 
 // Runs the stress checks of every kind-1 combination (when stress checks are on) and the
-// deflection checks of every kind-2 combination (when deflection checks are on) on the
-// project's current analysis and section, one after the other on the caller's thread.
+// deflection checks of every kind-2 combination (when deflection checks are on), and for
+// design code 4 the floor vibration check when it is on, on the project's current analysis
+// and section, one after the other on the caller's thread.
 DesignResults CollectDesignResults(const QELVUX_data& project);
 
 }  // namespace qv

@@ -122,6 +122,34 @@ double AddDeflectionGroup(const DesignResults& r, TreeWriter& tree) {
   return AddGroup(r, "SIIRTYMÄTARKASTELUT:", r.deflection, tree, AddDeflectionCombination);
 }
 
+// Code 4's floor vibration: per span its three checks of 7.3.
+double AddVibrationGroup(const DesignResults& r, TreeWriter& tree) {
+  const FloorVibrationDesign& v = r.vibration;
+  const int root = tree.Add(0, kVibrationTitle, kImageSatisfied, true);
+  const double u = v.ran ? v.Largest() : 0.0;
+  if (!v.ran) {
+    tree[root].image = kImageInfo;
+    tree.Add(1, "Ei tarkastettu: " + v.notRun, kImageInfo);
+  } else {
+    tree.Add(1, VibrationMassLine(v), kImageInfo);
+    if (v.supportedSpans > 1) tree.Add(1, kSeveralSpansNote, kImageInfo);
+    for (const FloorVibrationSpan& s : v.spans) {
+      const std::string heading = SpanHeading(s.span, s.x1, s.x2);
+      if (s.cantilever) {
+        tree.Add(1, heading + ": " + kCantileverNote, kImageInfo);
+        continue;
+      }
+      const int span = tree.Add(1, heading, kImageSatisfied, true);
+      for (const FloorVibrationLine& line : FloorVibrationLines(s.result, s.input)) {
+        tree.Add(2, line.text, UtilisationImage(line.utilisation));
+        if (line.utilisation > kUtilisationLimit) tree.MarkExceeded({span, root});
+      }
+    }
+  }
+  tree[root].text = std::string(kVibrationTitle) + " (" + FormatFixed(u, 0) + " %)";
+  return u;
+}
+
 }  // namespace
 
 DesignTree BuildDesignTree(const DesignResults& results) {
@@ -130,11 +158,12 @@ DesignTree BuildDesignTree(const DesignResults& results) {
   AddCharacteristic(results, tree);
   if (results.settings.Jannitys) t.stressUtilisation = AddStressGroup(results, tree);
   if (results.settings.Siirtyma) t.deflectionUtilisation = AddDeflectionGroup(results, tree);
+  if (results.vibrationOn) t.vibrationUtilisation = AddVibrationGroup(results, tree);
   if (!results.notes.empty()) {
     tree.Add(0, "EI TARKASTETTU:", kImageInfo, true);
     for (const std::string& note : results.notes) tree.Add(1, note, kImageInfo);
   }
-  t.overall = std::max(t.stressUtilisation, t.deflectionUtilisation);
+  t.overall = std::max({t.stressUtilisation, t.deflectionUtilisation, t.vibrationUtilisation});
   t.passes = t.overall <= kUtilisationLimit;
   t.allChecksRan = results.AllChecksRan();
   return t;

@@ -23,13 +23,15 @@ struct DesignTree {
   std::vector<DesignTreeNode> nodes;
   double stressUtilisation = 0.0;      // largest stress combination utilisation (%)
   double deflectionUtilisation = 0.0;  // largest deflection combination utilisation (%)
-  double overall = 0.0;                // the larger of the two
+  double vibrationUtilisation = 0.0;   // floor vibration (code 4), largest span (%)
+  double overall = 0.0;                // the largest of the three
   bool passes = true;                  // overall <= 100
   bool allChecksRan = true;            // every combination of an enabled group was checked
 };
 
 // Builds the tree from the gathered results: the characteristic values (info display on,
-// codes 2 and 3), the stress group and the deflection group, images propagated upwards.
+// codes 2 and 3), the stress group, the deflection group and the floor vibration group,
+// images propagated upwards.
 DesignTree BuildDesignTree(const DesignResults& results);
 // Runs the checks on the project's current analysis and builds the tree.
 DesignTree BuildDesignTree(const QELVUX_data& project);

@@ -69,6 +69,8 @@ std::string PageCaption(int page) {
       return "Sallitut siirtymät";
     case kStressPage:
       return "Jännitystarkastelu";
+    case kVibrationPage:
+      return "Värähtelytarkastelu";
     default:
       return std::string();
   }
@@ -84,6 +86,8 @@ int HelpContext(int page) {
       return 344;
     case kStressPage:
       return 341;
+    case kVibrationPage:
+      return 345;
     default:
       return 0;
   }

@@ -15,10 +15,17 @@ constexpr const char* kCaption = "Mitoitusasetukset";
 constexpr const char* kErrorCaption = "VIRHE";
 constexpr const char* kNotChecked = "Ei tarkastella";
 
-// Pages 1..4: buckling, lateral-torsional buckling, deflection limits, stresses.
-enum Page { kBucklingPage = 1, kLtbPage = 2, kDeflectionPage = 3, kStressPage = 4 };
-std::string PageCaption(int page);  // "Nurjahdusasetukset", ... ; "" outside 1..4
-int HelpContext(int page);          // 342, 343, 344, 341; 0 outside 1..4
+// Pages 1..5: buckling, lateral-torsional buckling, deflection limits, stresses, and for
+// design code 4 floor vibration (VibrationSettingsPage.h).
+enum Page {
+  kBucklingPage = 1,
+  kLtbPage = 2,
+  kDeflectionPage = 3,
+  kStressPage = 4,
+  kVibrationPage = 5
+};
+std::string PageCaption(int page);  // "Nurjahdusasetukset", ... ; "" outside 1..5
+int HelpContext(int page);          // 342, 343, 344, 341, 345; 0 outside 1..5
 
 // ---- Page 1, buckling ----
 struct NurjahdusSivu {

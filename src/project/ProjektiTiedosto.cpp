@@ -69,8 +69,8 @@ class Loader {
     const Step steps[] = {&Loader::Section101, &Loader::Section102, &Loader::Section201,
                           &Loader::Section211, &Loader::Section301, &Loader::Section311,
                           &Loader::Section401, &Loader::Section501, &Loader::Section60x,
-                          &Loader::Section651, &Loader::Section701, &Loader::Section702,
-                          &Loader::Section801};
+                          &Loader::Section651, &Loader::Section652, &Loader::Section701,
+                          &Loader::Section702, &Loader::Section801};
     for (Step s : steps) {
       if (!(this->*s)()) {
         message = message_;
@@ -262,6 +262,36 @@ class Loader {
     return ok || Fail(651, Fmt("virhenumero = %d", 651));
   }
 
+  // Code 4: the floor vibration check, written only when it is on. Missing: off.
+  bool Section652() {
+    FloorVibrationSettings& s = p_.Settings.ec5.vibration;
+    s = FloorVibrationSettings();
+    if (p_.DesignCode != qv::DesignCode::kEc5 || !f_.HasSection(652)) return true;
+    if (!CountIs(652, 8)) return false;
+    FloorVibrationSettings read;
+    bool ok = true;
+    double v = 0.0;
+    if (Field(652, 1, 0, 1, v, ok)) {
+      if (v == 0.0 || v == 1.0)
+        read.on = v == 1.0;
+      else
+        ok = false;
+    }
+    const std::pair<FloorVibrationRange, double*> fields[] = {
+        {kFloorWidthRange, &read.floorWidth},
+        {kTransverseStiffnessRange, &read.transverseStiffness},
+        {kFloorMassRange, &read.mass},
+        {kDampingRange, &read.damping},
+        {kVelocityBaseRange, &read.velocityBase},
+        {kVibrationDeflectionRange, &read.deflectionLimit},
+        {kFrequencyLimitRange, &read.frequencyLimit}};
+    int k = 2;
+    for (const auto& [range, out] : fields) Field(652, k++, range.min, range.max, *out, ok);
+    if (!ok) return Fail(652, Fmt("virhenumero = %d", 652));
+    s = read;
+    return true;
+  }
+
   bool Section701() {
     if (!CountIs(701, 6)) return false;
     std::vector<double> values;
@@ -435,6 +465,17 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
     f.AddLine(651, std::to_string(e.loadPosition));
     f.AddLine(651, FormatFixed(e.kc90, 2));
     for (double x : {e.winstLimit, e.wnetfinLimit, e.wfinLimit}) f.AddLine(651, FormatFixed(x, 0));
+    const FloorVibrationSettings& v = e.vibration;
+    if (v.on) {
+      f.AddLine(652, "1");
+      f.AddLine(652, FormatFixed(v.floorWidth, 3));
+      f.AddLine(652, FormatFixed(v.transverseStiffness, 1));
+      f.AddLine(652, FormatFixed(v.mass, 1));
+      f.AddLine(652, FormatFixed(v.damping, 4));
+      f.AddLine(652, FormatFixed(v.velocityBase, 1));
+      f.AddLine(652, FormatFixed(v.deflectionLimit, 3));
+      f.AddLine(652, FormatFixed(v.frequencyLimit, 2));
+    }
   }
   for (qv::DesignCode code : qv::kSection701Codes)
     f.AddLine(701, std::to_string(p.Materials.MoistureClass(code)));

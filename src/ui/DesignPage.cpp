@@ -220,6 +220,8 @@ QWidget* DesignPage::BuildChecksBox(QWidget* parent) {
   bucklingSettings_ = Button(box, "NurjAseBTN", "Asetukset...");
   ltbSettings_ = Button(box, "KiepAseBTN", "Asetukset...");
   deflectionSettings_ = Button(box, "SiirAseBTN", "Asetukset...");
+  vibrationCheck_ = Check(box, "VarahtelyCheck", "Värähtelytarkastelu");
+  vibrationSettings_ = Button(box, "VarAseBTN", "Asetukset...");
   auto* grid = new QGridLayout(box);
   // Buckling and lateral-torsional buckling run only with the stress checks: shown under them.
   const struct {
@@ -230,7 +232,8 @@ QWidget* DesignPage::BuildChecksBox(QWidget* parent) {
   } rows[] = {{stressCheck_, stressSettings_, 0, 4},
               {bucklingCheck_, bucklingSettings_, 18, 1},
               {ltbCheck_, ltbSettings_, 18, 2},
-              {deflectionCheck_, deflectionSettings_, 0, 3}};
+              {deflectionCheck_, deflectionSettings_, 0, 3},
+              {vibrationCheck_, vibrationSettings_, 0, 5}};
   int row = 0;
   for (const auto& r : rows) {
     auto* cell = new QHBoxLayout;
@@ -360,6 +363,11 @@ void DesignPage::SetChecksFromSettings() {
   bucklingCheck_->setChecked(s.Nurjahdus != 0);
   ltbCheck_->setChecked(s.Kiepahdus != 0);
   deflectionCheck_->setChecked(s.Siirtyma != 0);
+  // Floor vibration belongs to design code 4 alone.
+  const bool ec5 = Project().DesignCode == qv::DesignCode::kEc5;
+  vibrationCheck_->setVisible(ec5);
+  vibrationSettings_->setVisible(ec5);
+  vibrationCheck_->setChecked(ec5 && s.ec5.vibration.on);
   ApplyCheckEnables();
 }
 
@@ -373,6 +381,7 @@ void DesignPage::ApplyCheckEnables() {
   bucklingSettings_->setEnabled(e.NurjAseBTN);
   ltbSettings_->setEnabled(e.KiepAseBTN);
   deflectionSettings_->setEnabled(e.SiirAseBTN);
+  vibrationSettings_->setEnabled(vibrationCheck_->isChecked());
 }
 
 void DesignPage::ShowLibraryName() {
@@ -485,7 +494,7 @@ void DesignPage::ScheduleDialogScreenshot() {
   const QString file = qEnvironmentVariable("QELVUX_SCREENSHOT");
   bool ok = false;
   const int page = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_MITASE", &ok);
-  const bool settings = ok && page >= 1 && page <= 4;
+  const bool settings = ok && page >= 1 && page <= 5;
   const bool library = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_PROFIILIT") == 1;
   const bool sweep = qEnvironmentVariableIntValue("QELVUX_SCREENSHOT_KAIKKI") == 1;
   if (file.isEmpty() || screenshotScheduled_ || (!settings && !library && !sweep)) return;
@@ -550,6 +559,8 @@ void DesignPage::PreviousClicked() {
 void DesignPage::CheckClicked() {
   Project().Settings.SetCheckGroups(stressCheck_->isChecked(), deflectionCheck_->isChecked(),
                                     bucklingCheck_->isChecked(), ltbCheck_->isChecked());
+  if (Project().DesignCode == qv::DesignCode::kEc5)
+    Project().Settings.ec5.vibration.on = vibrationCheck_->isChecked();
   ApplyCheckEnables();
   RunDesign();
   Changed();

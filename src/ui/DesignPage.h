@@ -108,7 +108,7 @@ class DesignPage : public ProjectPage {
   int DefaultSettingsDialog(int page);
   void Changed();
   int DefaultSweepDialog();
-  // Unattended pictures of the dialogs (QELVUX_SCREENSHOT with QELVUX_SCREENSHOT_MITASE = 1..4,
+  // Unattended pictures of the dialogs (QELVUX_SCREENSHOT with QELVUX_SCREENSHOT_MITASE = 1..5,
   // QELVUX_SCREENSHOT_PROFIILIT = 1 or QELVUX_SCREENSHOT_KAIKKI = 1): the dialog is shown over the
   // page, grabbed into the file, and the program ends.
   void ScheduleDialogScreenshot();
@@ -139,6 +139,8 @@ class DesignPage : public ProjectPage {
   QPushButton* bucklingSettings_ = nullptr;    // NurjAseBTN
   QPushButton* ltbSettings_ = nullptr;         // KiepAseBTN
   QPushButton* deflectionSettings_ = nullptr;  // SiirAseBTN
+  QCheckBox* vibrationCheck_ = nullptr;        // VarahtelyCheck, design code 4
+  QPushButton* vibrationSettings_ = nullptr;   // VarAseBTN
   QToolButton* infoButton_ = nullptr;          // InfoOnOffBTN
   QToolButton* expandButton_ = nullptr;        // KaikkiAukiBTN
   QToolButton* collapseButton_ = nullptr;      // KaikkiKiinniBTN

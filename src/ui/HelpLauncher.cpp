@@ -28,6 +28,7 @@ constexpr const char* kMitoitus = "mitoitus--the-design";
 constexpr const char* kTulokset =
     "voimasuure-ja-siirtymäkäyrät--internal-forces-deflections-and-reactions";
 constexpr const char* kTulostiedosto = "tulostiedosto--the-report";
+constexpr const char* kVarahtely = "floor-vibration-of-joists-värähtelytarkastelu";
 
 }  // namespace
 
@@ -46,6 +47,7 @@ std::string HelpAnchor(int context) {
       {321, 324, kRakenne},    // member, support, hinge, project information
       {331, 336, kKuormitus},  // load dialog by kind, load cases and combinations
       {341, 344, kMitoitus},   // design settings pages
+      {345, 345, kVarahtely},  // its floor vibration page (design code 4)
       {370, 370, kMenus},      // section library ("Tietokannat → Poikkileikkaukset...")
   };
   for (const Section& s : sections)

@@ -53,7 +53,7 @@ QString Named(const char* before, int column, const char* after) {
 
 TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog(parent), ui_(ui) {
   setObjectName(QStringLiteral("TMitAseFRM"));
-  page_ = page >= ma::kBucklingPage && page <= ma::kStressPage ? page : ma::kBucklingPage;
+  page_ = page >= ma::kBucklingPage && page <= ma::kVibrationPage ? page : ma::kBucklingPage;
   setWindowTitle(QString::fromUtf8(ma::kCaption));
 
   pages_ = new QTabWidget(this);
@@ -62,6 +62,7 @@ TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog
   pages_->addTab(BuildLtbPage(), Q(ma::PageCaption(ma::kLtbPage)));
   pages_->addTab(BuildDeflectionPage(), Q(ma::PageCaption(ma::kDeflectionPage)));
   pages_->addTab(BuildStressPage(), Q(ma::PageCaption(ma::kStressPage)));
+  pages_->addTab(BuildVibrationPage(), Q(ma::PageCaption(ma::kVibrationPage)));
   for (int i = 0; i < pages_->count(); ++i) {
     pages_->setTabVisible(i, i == page_ - 1);
     // The hidden pages do not size the dialog.
@@ -86,6 +87,9 @@ TMitAseFRM::TMitAseFRM(const UiContext& ui, int page, QWidget* parent) : QDialog
       break;
     case ma::kStressPage:
       ShowStressPage();
+      break;
+    case ma::kVibrationPage:
+      ShowVibrationPage();
       break;
     default:
       ShowBucklingPage();
@@ -318,6 +322,39 @@ void TMitAseFRM::ShowStressPage() {
   if (kc90_) kc90_->setCurrentText(Q(qv::FormatFixed(ui_.project->Settings.ec5.kc90, 2)));
 }
 
+// ---- Page 5, floor vibration (design code 4) ----
+
+QWidget* TMitAseFRM::BuildVibrationPage() {
+  static const char* const kNames[ma::kVibrationFieldCount] = {
+      "LattianLeveysCB", "PoikkiJaykkyysCB", "MassaCB",      "VaimennusCB",
+      "NopeusKantaCB",   "TaipumarajaCB",    "TaajuusrajaCB"};
+  auto* tab = new QWidget;
+  auto* grid = new QGridLayout(tab);
+  const ma::VibrationFieldText* texts = ma::VibrationFieldTexts();
+  for (int i = 0; i < ma::kVibrationFieldCount; ++i) {
+    std::vector<std::string> items;
+    if (i == 2) items.push_back(ma::kDerivedMass);
+    vibration_[i] = Combo(tab, QString::fromLatin1(kNames[i]), items, true);
+    grid->addWidget(Label(tab, texts[i].label), i, 0);
+    grid->addWidget(vibration_[i], i, 1);
+    grid->addWidget(Label(tab, texts[i].unit), i, 2);
+    auto* note = Label(tab, texts[i].note);
+    note->setEnabled(false);  // greyed: a remark, not an input
+    grid->addWidget(note, i, 3);
+  }
+  grid->setColumnStretch(3, 1);
+  grid->setRowStretch(ma::kVibrationFieldCount, 1);
+  return tab;
+}
+
+void TMitAseFRM::ShowVibrationPage() {
+  const ma::VarahtelySivu p = ma::ShowVibrationPage(ui_.project->Settings.ec5.vibration);
+  const std::string* texts[ma::kVibrationFieldCount] = {
+      &p.LattianLeveys, &p.PoikkiJaykkyys, &p.Massa,      &p.Vaimennus,
+      &p.NopeusKanta,   &p.Taipumaraja,    &p.Taajuusraja};
+  for (int i = 0; i < ma::kVibrationFieldCount; ++i) vibration_[i]->setCurrentText(Q(*texts[i]));
+}
+
 double TMitAseFRM::StressFactor() const {
   const MateriaaliTiedot& m = ui_.project->Materials;
   switch (Code()) {
@@ -360,6 +397,15 @@ void TMitAseFRM::SetStressFactor(double value) {
 std::string TMitAseFRM::StoreShownPage() {
   MitoitusAsetukset& settings = ui_.project->Settings;
   switch (page_) {
+    case ma::kVibrationPage: {
+      ma::VarahtelySivu p;
+      std::string* texts[ma::kVibrationFieldCount] = {
+          &p.LattianLeveys, &p.PoikkiJaykkyys, &p.Massa,      &p.Vaimennus,
+          &p.NopeusKanta,   &p.Taipumaraja,    &p.Taajuusraja};
+      for (int i = 0; i < ma::kVibrationFieldCount; ++i)
+        *texts[i] = S(vibration_[i]->currentText());
+      return ma::StoreVibrationPage(p, settings.ec5.vibration);
+    }
     case ma::kLtbPage: {
       ma::KiepahdusSivu p;
       p.UserLk = userLk_->isChecked();

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "pagelogic/MitoitusAsetuksetSivut.h"
+#include "pagelogic/VibrationSettingsPage.h"
 #include "ui/ProjectPage.h"
 
 class QCheckBox;
@@ -21,7 +22,8 @@ class TMitAseFRM : public QDialog {
   Q_OBJECT
 
  public:
-  // page 1 buckling, 2 lateral-torsional buckling, 3 deflection limits, 4 stresses; only
+  // page 1 buckling, 2 lateral-torsional buckling, 3 deflection limits, 4 stresses,
+  // 5 floor vibration (design code 4); only
   // that page's tab is visible (any other number counts as 1).
   TMitAseFRM(const UiContext& ui, int page, QWidget* parent = nullptr);
 
@@ -41,10 +43,12 @@ class TMitAseFRM : public QDialog {
   QWidget* BuildLtbPage();
   QWidget* BuildDeflectionPage();
   QWidget* BuildStressPage();
+  QWidget* BuildVibrationPage();
   void ShowBucklingPage();
   void ShowLtbPage();
   void ShowDeflectionPage();
   void ShowStressPage();
+  void ShowVibrationPage();
   void BucklingModeChanged(int column, int mode);
   void LtbModeChanged(bool userLk);
   std::string StoreShownPage();
@@ -86,6 +90,8 @@ class TMitAseFRM : public QDialog {
   QLabel* stressLabel_ = nullptr;
   QComboBox* stressFactor_ = nullptr;  // JannKerroinCB
   QComboBox* kc90_ = nullptr;          // Kc90CB, design code 4
+  // Page 5, in the order of mitoitusasetukset::VarahtelySivu.
+  QComboBox* vibration_[mitoitusasetukset::kVibrationFieldCount] = {};
 };
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pagelogic/MitoitusAsetuksetSivut.h"
+#include "pagelogic/VibrationSettingsPage.h"
 
 namespace {
 
@@ -342,3 +343,34 @@ TEST(JannitysSivu, LabelsItemsAndRange) {
 }
 
 }  // namespace
+
+// The floor vibration page (design code 4): "johdettu" stores the derived mass as 0, a
+// decimal comma is read, and a value outside its range is refused with its label and range
+// while nothing of the page is stored.
+TEST(VarahtelySivu, StoresValidPagesOnly) {
+  struct Case {
+    const char* mass;
+    const char* damping;
+    const char* width;
+    const char* message;  // "" when stored
+    double storedMass;
+  };
+  const Case cases[] = {
+      {"johdettu", "0,02", "4,5", "", 0.0},
+      {"120,5", "0.01", "5", "", 120.5},
+      {"120", "0", "5", "Vaimennussuhde ζ: anna luku väliltä 0.001 … 0.2", -1.0},
+      {"120", "0.01", "0.05", "Lattian leveys B: anna luku väliltä 0.1 … 100", -1.0},
+      {"-3", "0.01", "5", "Massa m: anna luku väliltä 0 … 10000", -1.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mass);
+    FloorVibrationSettings s;
+    s.mass = 77.0;
+    VarahtelySivu page = ShowVibrationPage(FloorVibrationSettings());
+    page.Massa = c.mass;
+    page.Vaimennus = c.damping;
+    page.LattianLeveys = c.width;
+    EXPECT_EQ(StoreVibrationPage(page, s), c.message);
+    EXPECT_EQ(s.mass, c.storedMass >= 0.0 ? c.storedMass : 77.0);
+  }
+}

@@ -429,8 +429,8 @@ TEST(ProjectFile, ExamplesLoadAndSaveToTheSameBytes) {
 
 }  // namespace
 
-// Design code 4 keeps its case categories (311), settings (651) and material (702), and only
-// its files hold those sections.
+// Design code 4 keeps its case categories (311), settings (651), floor vibration check (652)
+// and material (702), and only its files hold those sections.
 TEST(ProjectFile, Code4SectionsRoundTripAndOnlyCode4WritesThem) {
   const fs::path a = TempDir() / "code4_a.vux";
   const fs::path b = TempDir() / "code4_b.vux";
@@ -443,6 +443,8 @@ TEST(ProjectFile, Code4SectionsRoundTripAndOnlyCode4WritesThem) {
   p.Settings.ec5.loadPosition = 2;
   p.Settings.ec5.kc90 = 1.5;
   p.Settings.ec5.wfinLimit = 200.0;
+  // Values that survive the file's decimals.
+  p.Settings.ec5.vibration = {true, 4.25, 12345.6, 95.5, 0.012, 120.0, 0.6, 8.5};
   p.Materials.SetMaterial(qv::DesignCode::kEc5, 12);
   p.Materials.SetMoistureClass(qv::DesignCode::kEc5, 2);
   ASSERT_EQ(qv::SaveProject(p, a.string()), 0);
@@ -458,10 +460,19 @@ TEST(ProjectFile, Code4SectionsRoundTripAndOnlyCode4WritesThem) {
   ASSERT_EQ(qv::SaveProject(q, b.string()), 0);
   EXPECT_EQ(ReadBytes(a), ReadBytes(b));
 
+  // The check switched off is not written, and a file without 652 opens with it off.
+  p.Settings.ec5.vibration.on = false;
+  ASSERT_EQ(qv::SaveProject(p, b.string()), 0);
+  EXPECT_EQ(ReadBytes(b).find("[ ==== 652 ==== ]"), std::string::npos);
+  ASSERT_EQ(qv::LoadProject(q, b.string(), &msg), 0) << msg;
+  EXPECT_TRUE(q.Settings.ec5.vibration == FloorVibrationSettings());
+
+  q.Settings.ec5.vibration.on = true;
   q.DesignCode = qv::DesignCode::kEc5Env;
   const std::vector<std::string> lines = qv::ProjectFileLines(q);
   for (const std::string& line : lines) {
-    for (const char* header : {"[ ==== 311 ==== ]", "[ ==== 651 ==== ]", "[ ==== 702 ==== ]"})
+    for (const char* header :
+         {"[ ==== 311 ==== ]", "[ ==== 651 ==== ]", "[ ==== 652 ==== ]", "[ ==== 702 ==== ]"})
       EXPECT_NE(line, header);
   }
 }

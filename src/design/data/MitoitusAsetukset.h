@@ -4,7 +4,39 @@
 
 #include "model/Kinds.h"
 
-// Settings of design code 4 (project file section 651), apart from the thirty.
+// The floor vibration check of design code 4 (EN 1995-1-1 7.3; project file section 652).
+// Lengths in m, stiffness in N·m²/m of floor width, mass in kg/m².
+struct FloorVibrationSettings {
+  bool on = false;
+  double floorWidth = 5.0;              // B
+  double transverseStiffness = 3110.0;  // (EI)_B: decking, bracing lines and battens together
+  double mass = 0.0;                    // m; 0 = derived from the permanent loads
+  double damping = 0.01;                // zeta, EN default (check)
+  double velocityBase = 150.0;          // b_v, EN default (check)
+  double deflectionLimit = 0.5;         // a, mm under 1 kN (check)
+  double frequencyLimit = 9.0;          // Hz
+
+  bool operator==(const FloorVibrationSettings& o) const {
+    return on == o.on && floorWidth == o.floorWidth &&
+           transverseStiffness == o.transverseStiffness && mass == o.mass && damping == o.damping &&
+           velocityBase == o.velocityBase && deflectionLimit == o.deflectionLimit &&
+           frequencyLimit == o.frequencyLimit;
+  }
+};
+
+// Accepted ranges of the vibration settings, in the file and in the dialog.
+struct FloorVibrationRange {
+  double min, max;
+};
+constexpr FloorVibrationRange kFloorWidthRange{0.1, 100.0};
+constexpr FloorVibrationRange kTransverseStiffnessRange{0.1, 1.0e9};
+constexpr FloorVibrationRange kFloorMassRange{0.0, 10000.0};  // 0 = derived
+constexpr FloorVibrationRange kDampingRange{0.001, 0.2};
+constexpr FloorVibrationRange kVelocityBaseRange{50.0, 300.0};
+constexpr FloorVibrationRange kVibrationDeflectionRange{0.05, 10.0};
+constexpr FloorVibrationRange kFrequencyLimitRange{1.0, 40.0};
+
+// Settings of design code 4 (project file sections 651 and 652), apart from the thirty.
 struct Ec5NaSettings {
   int consequenceClass = 2;     // CC1..CC3, giving K_FI
   double ltbFactor = 0.9;       // a of EN 1995-1-1 Table 6.1: lef = a * l + delta
@@ -13,11 +45,12 @@ struct Ec5NaSettings {
   double winstLimit = 300.0;    // L/x limits of the instantaneous, net final and final
   double wnetfinLimit = 250.0;  // deflections
   double wfinLimit = 150.0;
+  FloorVibrationSettings vibration;  // section 652
 
   bool operator==(const Ec5NaSettings& o) const {
     return consequenceClass == o.consequenceClass && ltbFactor == o.ltbFactor &&
            loadPosition == o.loadPosition && kc90 == o.kc90 && winstLimit == o.winstLimit &&
-           wnetfinLimit == o.wnetfinLimit && wfinLimit == o.wfinLimit;
+           wnetfinLimit == o.wnetfinLimit && wfinLimit == o.wfinLimit && vibration == o.vibration;
   }
 };
 
