@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
 #else
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) != "--pdf") continue;
-    const std::string withPdf = (std::filesystem::path(self).parent_path() / "qelvux-cli-pdf").string();
+    const std::string withPdf =
+        (std::filesystem::path(self).parent_path() / "qelvux-cli-pdf").string();
     if (::access(withPdf.c_str(), X_OK) == 0) {
       argv[0] = const_cast<char*>(withPdf.c_str());
       ::execv(withPdf.c_str(), argv);

@@ -95,11 +95,11 @@ std::vector<FloorVibrationLine> FloorVibrationLines(const FloorVibrationResult& 
       {frequency, r.frequencyUtilisation},
       {"Taipuma 1 kN:n pistekuormasta (7.3): w = min(" + FormatFixed(r.wPlate, 3) + "; " +
            FormatFixed(r.wJoist, 3) + ") = " + FormatFixed(r.w, 3) + " mm (raja " +
-           FormatFixed(in.deflectionLimit, 3) + " mm), kδ = " + FormatFixed(r.kDelta, 3) +
+           FormatFixed(in.deflectionLimit, 3) + " mm), kdelta = " + FormatFixed(r.kDelta, 3) +
            u(r.deflectionUtilisation),
        r.deflectionUtilisation},
       {"Yksikköimpulssin nopeus (7.3): v = " + FormatFixed(r.v, 5) + " m/(Ns²) (raja " +
-           FormatFixed(in.velocityBase, 0) + "^(f1·ζ - 1) = " + FormatFixed(r.vLimit, 5) +
+           FormatFixed(in.velocityBase, 0) + "^(f1·zeta - 1) = " + FormatFixed(r.vLimit, 5) +
            " m/(Ns²)), n40 = " + FormatFixed(r.n40, 2) + u(r.velocityUtilisation),
        r.velocityUtilisation},
   };

@@ -72,8 +72,8 @@ struct FloorVibrationLine {
 // The three checks of a span, clause 7.3, e.g.
 // "Ominaistaajuus (7.3): f1 = 9.47 Hz (raja 9.00 Hz): 95 %" (a failing frequency adds that a
 // special study is needed), "Taipuma 1 kN:n pistekuormasta (7.3): w = min(1.320; 2.654) =
-// 1.320 mm (raja 0.500 mm), kδ = 0.204: 264 %", "Yksikköimpulssin nopeus (7.3): v = 0.00967
-// m/(Ns²) (raja 150^(f1·ζ - 1) = 0.01072 m/(Ns²)), n40 = 11.02: 90 %".
+// 1.320 mm (raja 0.500 mm), kdelta = 0.204: 264 %", "Yksikköimpulssin nopeus (7.3): v = 0.00967
+// m/(Ns²) (raja 150^(f1·zeta - 1) = 0.01072 m/(Ns²)), n40 = 11.02: 90 %".
 std::vector<FloorVibrationLine> FloorVibrationLines(const FloorVibrationResult& r,
                                                     const FloorVibrationInput& in);
 

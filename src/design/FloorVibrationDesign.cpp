@@ -140,7 +140,7 @@ std::vector<std::string> FloorVibrationInputLines(const FloorVibrationDesign& d)
   lines.push_back("Palkkijako s:\t" + FormatFixed(in->spacing, 3) + " m");
   lines.push_back("Palkin jäykkyys (EI)_l = E0,mean·I/s:\t" + FormatFixed(in->eiJoist, 0) +
                   " Nm²/m (E0,mean = " + FormatFixed(d.eMean, 0) +
-                  " MPa, I = " + FormatFixed(d.inertia * 1e-6, 2) + "·10^6 mm⁴)");
+                  " MPa, I = " + FormatFixed(d.inertia * 1e-6, 2) + "·10^6 mm^4)");
   lines.push_back("Lattian leveys B:\t" + FormatFixed(in->floorWidth, 3) + " m");
   lines.push_back("Poikittainen jäykkyys (EI)_B:\t" + FormatFixed(in->eiTransverse, 1) + " Nm²/m");
   if (d.massDerived)
@@ -149,7 +149,7 @@ std::vector<std::string> FloorVibrationInputLines(const FloorVibrationDesign& d)
                     " m/s² + " + FormatFixed(kVibrationImposedMass, 0) + " kg/m² hyötykuormaa)");
   else
     lines.push_back("Massa m:\t" + FormatFixed(d.mass, 1) + " kg/m² (annettu)");
-  lines.push_back("Vaimennussuhde ζ:\t" + FormatFixed(in->damping, 4));
+  lines.push_back("Vaimennussuhde zeta:\t" + FormatFixed(in->damping, 4));
   lines.push_back("Nopeusrajan kantaluku b_v:\t" + FormatFixed(in->velocityBase, 1));
   lines.push_back("Sallittu taipuma 1 kN:n pistekuormasta a:\t" +
                   FormatFixed(in->deflectionLimit, 3) + " mm");

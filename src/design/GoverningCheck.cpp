@@ -2,13 +2,24 @@
 #include "design/GoverningCheck.h"
 
 #include "design/DesignLines.h"
+#include "design/FloorVibration.h"
 
 namespace qv {
 namespace {
 
+void Consider(double u, const std::string& check, const std::string& combination,
+              GoverningCheck& g) {
+  if (u > g.utilisation) g = {check, combination, u};
+}
 void Consider(double u, const std::string& check, const CombinationDesign& comb,
               GoverningCheck& g) {
-  if (u > g.utilisation) g = {check, comb.name, u};
+  Consider(u, check, comb.name, g);
+}
+
+// "Ominaistaajuus (7.3): f1 = ..." names "Ominaistaajuus (7.3)".
+std::string VibrationCheckName(const std::string& line) {
+  const std::size_t clause = line.find("(7.3)");
+  return clause == std::string::npos ? line : line.substr(0, clause + 5);
 }
 
 // The design page's line is "name = value (u %)"; the name is what tells the checks apart.
@@ -34,6 +45,15 @@ GoverningCheck FindGoverningCheck(const DesignResults& r) {
       const std::string span = ", aukko " + std::to_string(s + 1);
       Consider(comb.utilY[s], "Siirtymä y" + span, comb, g);
       Consider(comb.utilZ[s], "Siirtymä z" + span, comb, g);
+    }
+  }
+  if (r.vibrationOn && r.vibration.ran) {
+    for (const FloorVibrationSpan& s : r.vibration.spans) {
+      if (s.cantilever) continue;
+      for (const FloorVibrationLine& line : FloorVibrationLines(s.result, s.input))
+        Consider(line.utilisation,
+                 VibrationCheckName(line.text) + ", aukko " + std::to_string(s.span),
+                 "Värähtelytarkastelu", g);
     }
   }
   return g;

@@ -13,7 +13,8 @@ struct GoverningCheck {
   double utilisation = 0.0;  // %, the same value as the design's overall utilisation
 };
 
-// The first check of the largest utilisation, stress combinations before deflection ones,
+// The first check of the largest utilisation, stress combinations before deflection ones and
+// those before the floor vibration ("Ominaistaajuus (7.3), aukko 1" of "Värähtelytarkastelu"),
 // as the design tree takes its overall utilisation. Empty names when nothing carries a
 // utilisation above 0.
 GoverningCheck FindGoverningCheck(const DesignResults& results);

@@ -9,6 +9,7 @@
 #include "design/DesignLines.h"
 #include "design/DesignResults.h"
 #include "design/DesignRun.h"
+#include "design/GoverningCheck.h"
 #include "design/SectionProperties.h"
 #include "design/UncheckedNotes.h"
 #include "model/NumberText.h"
@@ -25,50 +26,12 @@ const char* SweepVerdictText(const SweepRow& row) {
 
 namespace {
 
-// The name of a check line: "Taivutus = 12.00 MPa (85 %)" names "Taivutus".
-std::string CheckLabel(const std::string& line) {
-  const std::size_t eq = line.find(" = ");
-  return eq == std::string::npos ? line : line.substr(0, eq);
-}
-
-// The overall utilisation and the check that gives it, as the design tree takes it: the
-// largest utilisation line of every stress combination and the largest span utilisation of
-// every deflection combination; the first of equal ones governs.
+// The overall utilisation and the check that gives it, as the design tree takes it.
 void Govern(const DesignResults& r, SweepRow& row) {
-  double best = 0.0;
-  for (const CombinationDesign& comb : r.stress) {
-    if (comb.ec5) {
-      for (const Ec5CheckResult& c : comb.ec5Checks.results) {
-        if (c.utilisation > best) {
-          best = c.utilisation;
-          row.governingCheck = std::string(Ec5CheckName(c.check)) + " (" + Ec5Clause(c.check) + ")";
-          row.governingCombination = comb.name;
-        }
-      }
-      continue;
-    }
-    for (const DesignLine& line : StressLines(r, comb, DesignLineStyle::kTree)) {
-      if (line.kind == DesignLineKind::kUtilisation && line.utilisation > best) {
-        best = line.utilisation;
-        row.governingCheck = CheckLabel(line.text);
-        row.governingCombination = comb.name;
-      }
-    }
-  }
-  for (const CombinationDesign& comb : r.deflection) {
-    for (std::size_t s = 0; s < comb.utilY.size() && s < comb.utilZ.size(); ++s) {
-      for (const char* direction : {"y", "z"}) {
-        const double u = *direction == 'y' ? comb.utilY[s] : comb.utilZ[s];
-        if (u > best) {
-          best = u;
-          row.governingCheck =
-              std::string("Siirtymä ") + direction + ", aukko " + std::to_string(s + 1);
-          row.governingCombination = comb.name;
-        }
-      }
-    }
-  }
-  row.utilisation = best;
+  const GoverningCheck g = FindGoverningCheck(r);
+  row.governingCheck = g.check;
+  row.governingCombination = g.combination;
+  row.utilisation = g.utilisation;
   row.allChecksRan = r.AllChecksRan();
   if (r.NothingChecked()) {
     row.notRun = "mitään ei tarkastettu";
@@ -79,6 +42,8 @@ void Govern(const DesignResults& r, SweepRow& row) {
       if (!comb.Ran() && row.notRun.empty()) row.notRun = comb.name + ": " + NotRunLine(comb);
     }
   }
+  if (row.notRun.empty() && r.vibrationOn && !r.vibration.ran)
+    row.notRun = "Värähtelytarkastelu: " + r.vibration.notRun;
 }
 
 // Mean density (kg/m3) of the chosen material, when its table gives one.

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "design/DesignReport.h"
 #include "design/DesignRun.h"
 #include "design/DesignTestProject.h"
+#include "design/GoverningCheck.h"
+#include "model/TextCodec.h"
 
 namespace {
 
@@ -130,7 +133,14 @@ TEST(FloorVibrationDesign, JoistFloorsByHand) {
     EXPECT_NEAR(run.tree.vibrationUtilisation, largest, 0.05);
     EXPECT_NEAR(run.tree.overall, largest, 0.05);
     EXPECT_EQ(run.tree.passes, largest <= 100.0);
+    // The batch's and the sweep's governing check is the same largest one.
+    const qv::GoverningCheck g = qv::FindGoverningCheck(run.results);
+    EXPECT_EQ(g.combination, "Värähtelytarkastelu");
+    EXPECT_NEAR(g.utilisation, largest, 0.05);
     EXPECT_TRUE(HasLine(run.tree, c.note));
     EXPECT_TRUE(HasLine(run.tree, "Värähtelytarkastelu ("));
+    // The report files are Windows-1252: every character of the chapter must survive it.
+    for (const std::string& line : qv::WriteDesignReport(p))
+      EXPECT_EQ(qv::Cp1252ToUtf8(qv::Utf8ToCp1252(line)), line);
   }
 }
