@@ -271,11 +271,25 @@ TEST(Batch, TwoThreadsWriteWhatOneWrites) {
 // own name, with the section the search found (the examples' documented ones).
 TEST(Batch, SavingIsPerProject) {
   const std::string pilari = kExamples + "pilari.vux", joist = kExamples + "lattiapalkki.vux";
-  CliRun r = Cli({"--save", "/tmp/x.vux", pilari, joist});
-  EXPECT_EQ(r.code, qv::kCliError);
-  EXPECT_NE(r.err.find("Valitsimella --save voi tallentaa vain yhden projektin"),
-            std::string::npos);
-  EXPECT_EQ(Cli({"--save", "/tmp/x.vux", "-"}, pilari).code, qv::kCliError);
+  // Options that name one output, or print one table, take one project.
+  const struct {
+    std::vector<std::string> option;
+    const char* refusal;
+  } single[] = {
+      {{"--save", "/tmp/x.vux"}, "Valitsimella --save voi tallentaa vain yhden projektin"},
+      {{"--pdf", "/tmp/x.pdf"}, "Valitsimella --pdf voi kirjoittaa vain yhden projektin"},
+      {{"--sweep"}, "Valitsimella --sweep voi käydä läpi vain yhden projektin"}};
+  CliRun r;
+  for (const auto& c : single) {
+    std::vector<std::string> args = c.option;
+    args.insert(args.end(), {pilari, joist});
+    r = Cli(args);
+    EXPECT_EQ(r.code, qv::kCliError) << c.refusal;
+    EXPECT_NE(r.err.find(c.refusal), std::string::npos) << r.err;
+    args.resize(c.option.size());
+    args.push_back("-");
+    EXPECT_EQ(Cli(args, pilari).code, qv::kCliError) << c.refusal;
+  }
 
   const fs::path dir = fs::temp_directory_path() / "qelvux_batch_saved";
   fs::remove_all(dir);
