@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dpi=${1:-80}
 build=${QELVUX_BUILD_DIR:-build}
-cmake --build "$build" -j2 --target qelvux-cli
+cmake --build "$build" -j2 --target qelvux-cli qelvux-cli-pdf
 out=docs/report
 mkdir -p "$out"
 rm -f "$out"/*.png
