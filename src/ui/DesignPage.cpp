@@ -281,18 +281,16 @@ QWidget* DesignPage::BuildResultsPanel() {
   keep.setRetainSizeWhenHidden(true);
   treeWidget_->setSizePolicy(keep);
 
-  // The group totals beside the overall one, so the governing group reads at a glance.
+  // The group totals under the overall one, so the governing group reads at a glance; a row
+  // of their own, as wide as the tree, holds all three groups of code 4 unclipped.
   groupSummary_ = new QWidget(panel);
   groupSummary_->setObjectName(QStringLiteral("RyhmaYhteenveto"));
   auto* summary = new QHBoxLayout(groupSummary_);
   summary->setContentsMargins(0, 0, 0, 0);
-  auto* totals = new QVBoxLayout;
-  totals->addWidget(totalLabel_);
-  totals->addWidget(groupSummary_);
   auto* top = new QHBoxLayout;
   top->addWidget(lightImage_);
   top->addSpacing(8);
-  top->addLayout(totals);
+  top->addWidget(totalLabel_);
   top->addStretch(1);
   top->addWidget(infoButton_, 0, Qt::AlignBottom);
   top->addWidget(expandButton_, 0, Qt::AlignBottom);
@@ -300,6 +298,7 @@ QWidget* DesignPage::BuildResultsPanel() {
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addLayout(top);
+  layout->addWidget(groupSummary_);
   layout->addWidget(treeWidget_, 1);
 
   connect(infoButton_, &QToolButton::clicked, this, [this] { InfoClicked(); });
