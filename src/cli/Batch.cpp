@@ -221,20 +221,23 @@ int ParseBatchOption(const std::vector<std::string>& args, std::size_t& i, CliOp
 }
 
 int CheckBatchOptions(const CliOptions& o, std::string& error) {
-  const bool list = std::find(o.projects.begin(), o.projects.end(), "-") != o.projects.end();
-  if (!o.saveAs.empty() && (o.projects.size() > 1 || list)) {
-    error =
-        "Valitsimella --save voi tallentaa vain yhden projektin; tallenna usea projekti "
-        "valitsimella --save-dir KANSIO.";
-    return kCliError;
-  }
-  if (o.sweep && (o.projects.size() > 1 || list)) {
-    error = "Valitsimella --sweep voi käydä läpi vain yhden projektin kirjastot.";
-    return kCliError;
-  }
-  if (!o.pdf.empty() && (o.projects.size() > 1 || list)) {
-    error = "Valitsimella --pdf voi kirjoittaa vain yhden projektin laskelman.";
-    return kCliError;
+  const bool several = o.projects.size() > 1 ||
+                       std::find(o.projects.begin(), o.projects.end(), "-") != o.projects.end();
+  // Options that name one output file or print one table take one project.
+  const struct {
+    bool asked;
+    const char* refusal;
+  } single[] = {
+      {!o.saveAs.empty(),
+       "Valitsimella --save voi tallentaa vain yhden projektin; tallenna usea projekti "
+       "valitsimella --save-dir KANSIO."},
+      {o.sweep, "Valitsimella --sweep voi käydä läpi vain yhden projektin kirjastot."},
+      {!o.pdf.empty(), "Valitsimella --pdf voi kirjoittaa vain yhden projektin laskelman."}};
+  for (const auto& option : single) {
+    if (several && option.asked) {
+      error = option.refusal;
+      return kCliError;
+    }
   }
   if (!o.saveAs.empty() && !o.saveDir.empty()) {
     error = "Valitsimia --save ja --save-dir ei voi käyttää yhdessä.";

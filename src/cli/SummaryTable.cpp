@@ -6,6 +6,7 @@
 
 #include "cli/CommandLineDesigner.h"
 #include "model/NumberText.h"
+#include "model/TextCodec.h"
 
 namespace qv {
 namespace {
@@ -19,30 +20,15 @@ bool Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x8
 
 }  // namespace
 
-std::size_t TextWidth(const std::string& text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return !Continuation(c); }));
-}
-
 std::string FitText(const std::string& text, std::size_t width, bool right) {
-  const std::size_t w = TextWidth(text);
-  if (w > width) {
-    if (width == 0) return std::string();
-    // Keep width - 1 characters, never splitting one.
-    std::size_t kept = 0, end = 0;
-    while (end < text.size() && kept < width - 1) {
-      ++end;
-      while (end < text.size() && Continuation(text[end])) ++end;
-      ++kept;
-    }
-    return text.substr(0, end) + "…";
-  }
+  const std::size_t w = CharCount(text);
+  if (w > width) return width == 0 ? std::string() : CutChars(text, width - 1) + "…";
   const std::string pad(width - w, ' ');
   return right ? pad + text : text + pad;
 }
 
 std::string FitTail(const std::string& text, std::size_t width) {
-  const std::size_t w = TextWidth(text);
+  const std::size_t w = CharCount(text);
   if (w <= width) return FitText(text, width);
   if (width == 0) return std::string();
   // Keep the last width - 1 characters, never splitting one.
@@ -56,7 +42,7 @@ std::string FitTail(const std::string& text, std::size_t width) {
 }
 
 SummaryTable::SummaryTable(const std::vector<std::string>& names) {
-  for (const std::string& n : names) nameWidth_ = std::max(nameWidth_, TextWidth(n));
+  for (const std::string& n : names) nameWidth_ = std::max(nameWidth_, CharCount(n));
   nameWidth_ = std::min(nameWidth_, kMaxNameWidth);
 }
 

@@ -27,8 +27,6 @@ class SummaryTable {
   int counts_[3] = {0, 0, 0};
 };
 
-// Characters (not bytes) of UTF-8 text.
-std::size_t TextWidth(const std::string& text);
 // text cut to width characters ("…" in place of the last one kept) or padded with blanks.
 std::string FitText(const std::string& text, std::size_t width, bool right = false);
 // The same, but a long text keeps its end: a path is told by its file name.

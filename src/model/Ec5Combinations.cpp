@@ -90,6 +90,10 @@ bool MayAct(const std::vector<Ec5LoadCase>& cases, int i, int lead, bool snowOrW
   return true;
 }
 
+bool Any(const std::vector<char>& marks) {
+  return std::find(marks.begin(), marks.end(), 1) != marks.end();
+}
+
 std::string Name(std::size_t number, const std::string& text) {
   return "KY" + std::to_string(number) + " " + text;
 }
@@ -192,7 +196,7 @@ std::vector<Ec5Combination> GenerateCombinations(const std::vector<Ec5LoadCase>&
   };
 
   // The cases that may accompany the lead with a psi0 of their own.
-  auto accompanying = [&](int lead) {
+  auto mayAccompany = [&](int lead) {
     std::vector<char> with(static_cast<std::size_t>(n), 0);
     for (int i = 0; i < n; ++i) {
       const Ec5LoadCase& c = cases[static_cast<std::size_t>(i)];
@@ -212,7 +216,7 @@ std::vector<Ec5Combination> GenerateCombinations(const std::vector<Ec5LoadCase>&
     std::vector<char> with;
   };
   auto variants = [&](int lead) {
-    const std::vector<char> all = accompanying(lead);
+    const std::vector<char> all = mayAccompany(lead);
     std::vector<Variant> list{{" määräävä", all}};
     const int own = cases[static_cast<std::size_t>(lead)].durationClass;
     std::vector<int> shorter;
@@ -232,11 +236,10 @@ std::vector<Ec5Combination> GenerateCombinations(const std::vector<Ec5LoadCase>&
         with[k] = 0;
         without += (without.empty() ? "" : " ja ") + cases[k].name;
       }
-      if (std::find(with.begin(), with.end(), 1) == with.end()) break;
+      if (!Any(with)) break;
       list.push_back({" määräävä, ilman " + without, with});
     }
-    if (std::find(all.begin(), all.end(), 1) != all.end())
-      list.push_back({" yksin", std::vector<char>(static_cast<std::size_t>(n), 0)});
+    if (Any(all)) list.push_back({" yksin", std::vector<char>(static_cast<std::size_t>(n), 0)});
     return list;
   };
 
@@ -257,9 +260,9 @@ std::vector<Ec5Combination> GenerateCombinations(const std::vector<Ec5LoadCase>&
   // Deflections know no kmod: all accompanying actions, or none where any could accompany.
   for (int j : leads) {
     const std::string name = "6.14b " + cases[static_cast<std::size_t>(j)].name;
-    const std::vector<char> all = accompanying(j);
+    const std::vector<char> all = mayAccompany(j);
     make(Ec5CombinationKind::kCharacteristic, name + " määräävä", j, 1.0, 1.0, 1.0, all, false);
-    if (std::find(all.begin(), all.end(), 1) != all.end())
+    if (Any(all))
       make(Ec5CombinationKind::kCharacteristic, name + " yksin", j, 1.0, 1.0, 1.0, none, false);
   }
   if (leads.empty())

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "design/DesignResults.h"
 #include "design/DesignRun.h"
+#include "model/NumberText.h"
+#include "pagelogic/CheckTrace.h"
 #include "pagelogic/ReportDocument.h"
 #include "pagelogic/ReportFigures.h"
 #include "project/ProjektiTiedosto.h"
@@ -144,6 +147,28 @@ TEST(ReportDocument, ChecksAreWrittenOutWithTheirNumbers) {
            "Materiaaliarvot:\tEurokoodi5.dat",
        })
     EXPECT_NE(text.find(part), std::string::npos) << part;
+}
+
+// The written-out formulas recompute each check from the forces; their results must be the
+// checks' own, in every stress combination of both code-4 examples.
+TEST(ReportDocument, WrittenOutChecksEndInTheChecksOwnUtilisation) {
+  for (const char* example : {"ec5_lattiapalkki", "ec5_orsi"}) {
+    QELVUX_data p(QELVUX_SOURCE_DATA_DIR "/qelvux");
+    ASSERT_EQ(
+        LoadProject(p, std::string(QELVUX_SOURCE_DATA_DIR "/../examples/") + example + ".vux"), 0);
+    ASSERT_EQ(EnsureAnalysis(p, true), 0);
+    const DesignResults results = CollectDesignResults(p);
+    for (const CombinationDesign& comb : results.stress) {
+      std::vector<std::string> percents;
+      for (const std::string& line : CheckTraceLines(p, results, comb))
+        if (line.size() > 2 && line.compare(line.size() - 2, 2, " %") == 0)
+          percents.push_back(line.substr(line.rfind(" = ") + 3));
+      ASSERT_EQ(percents.size(), comb.ec5Checks.results.size()) << example << " " << comb.name;
+      for (std::size_t i = 0; i < percents.size(); ++i)
+        EXPECT_EQ(percents[i], FormatFixed(comb.ec5Checks.results[i].utilisation, 0) + " %")
+            << example << " " << comb.name << " check " << i;
+    }
+  }
 }
 
 }  // namespace
