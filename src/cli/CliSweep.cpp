@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/CliJson.h"
+#include "cli/CommandLineDesigner.h"
 #include "design/SectionSweep.h"
 #include "pagelogic/SweepTable.h"
 
@@ -40,7 +41,7 @@ int SweepAndChoose(QELVUX_data& project, bool table, bool lightest, bool allLibr
   const SectionSweep sweep = SweepSections(project, allLibraries);
   if (sweep.analysisStatus != 0) {
     err << "qelvux-cli: laskenta epäonnistui.\n";
-    return 2;
+    return kCliError;
   }
   if (lightest) {
     if (sweep.lightest < 0) {
@@ -49,7 +50,7 @@ int SweepAndChoose(QELVUX_data& project, bool table, bool lightest, bool allLibr
       const SweepRow& row = sweep.rows[static_cast<std::size_t>(sweep.lightest)];
       if (ChooseSweepRow(project, row) != 0) {
         err << "qelvux-cli: kirjastoa " << row.libraryPath << " ei voitu lukea.\n";
-        return 2;
+        return kCliError;
       }
       (table || json ? err : out) << "Poikkileikkaus: " << row.name << " (" << row.library << ")\n";
     }
@@ -62,7 +63,7 @@ int SweepAndChoose(QELVUX_data& project, bool table, bool lightest, bool allLibr
       if (sweep.lightest < 0 && !lightest) err << NoPassingSectionText(sweep) << "\n";
     }
   }
-  return sweep.lightest >= 0 ? 0 : 1;
+  return sweep.lightest >= 0 ? kCliPass : kCliFail;
 }
 
 }  // namespace qv

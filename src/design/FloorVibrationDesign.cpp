@@ -6,6 +6,7 @@
 
 #include "analysis/MemberResults.h"
 #include "design/CheckStresses.h"
+#include "design/Deflections.h"
 #include "model/NumberText.h"
 #include "project/QELVUX_data.h"
 
@@ -14,21 +15,12 @@ namespace qv {
 namespace {
 
 constexpr double kMmToM = 0.001;
-constexpr double kSupportTolerance = 0.1;  // mm
 
 // I about the bending axis of Mz (h along local y), mm⁴.
 double SecondMoment(const SectionSize& s) {
   if (!s.IsValid()) return 0.0;
   if (s.shape == SectionShape::kCircle) return 3.14159265358979323846 * std::pow(s.b, 4) / 64.0;
   return s.b * std::pow(s.h, 3) / 12.0;
-}
-
-bool IsSupportAt(const RakenneVektori& member, double x) {
-  for (int i = 0; i < member.Count(); ++i)
-    if (member.Kind(i) == RakenneVektori::kSupport &&
-        std::fabs(member.X(i) - x) <= kSupportTolerance)
-      return true;
-  return false;
 }
 
 // Sum of the vertical reactions of the permanent load cases, N; false when the analysis
@@ -104,7 +96,7 @@ FloorVibrationDesign CheckProjectFloorVibration(const QELVUX_data& project) {
     s.span = static_cast<int>(i) + 1;
     s.x1 = bounds[i];
     s.x2 = bounds[i + 1];
-    s.cantilever = !IsSupportAt(project.Member, s.x1) || !IsSupportAt(project.Member, s.x2);
+    s.cantilever = IsCantileverSpan(project.Member, s.x1, s.x2);
     if (!s.cantilever) {
       ++d.supportedSpans;
       FloorVibrationInput& in = s.input;
