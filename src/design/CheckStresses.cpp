@@ -42,11 +42,13 @@ struct Kept {
   double utilisation = 0.0;
   double value = 0.0;
   bool broken = false;  // a utilisation or value that is no number: the check did not run
-  void Offer(double u, double v) {
+  StressCheckPoint point;
+  void Offer(double u, double v, const StressCheckPoint& at) {
     if (!std::isfinite(u) || !std::isfinite(v)) broken = true;
     if (u > utilisation) {
       utilisation = u;
       value = v;
+      point = at;
     }
   }
 };
@@ -121,7 +123,15 @@ double BendingCompressionRatio(const StressCheckInput& in, const SpanFactors& f,
 }
 
 void CheckPoint(const StressCheckInput& in, const SectionProperties& p, const SpanFactors& f,
-                int row, Findings& out) {
+                int span, int row, Findings& out) {
+  StressCheckPoint at;
+  at.found = true;
+  at.row = row;
+  at.span = span;
+  at.kcritY = f.kcritY;
+  at.kcritZ = f.kcritZ;
+  at.ky = f.ky;
+  at.kz = f.kz;
   const QELvektori& t = *in.forces;
   const double n = t.GetReal(row, 1);
   const double vy = t.GetReal(row, 2);
@@ -139,30 +149,30 @@ void CheckPoint(const StressCheckInput& in, const SectionProperties& p, const Sp
   const double f9 = v.Get(DesignValues::kShearZ);
 
   out.shear.Offer((1.5 * std::fabs(vy) / p.A / f5 + 1.5 * std::fabs(vz) / p.A / f9) * 100.0,
-                  1.5 * std::sqrt(vy * vy + vz * vz) / p.A);
+                  1.5 * std::sqrt(vy * vy + vz * vz) / p.A, at);
   const double tau = p.kt * std::fabs(mx);
-  out.torsion.Offer(tau / std::min(f5, f9) * 100.0, tau);
+  out.torsion.Offer(tau / std::min(f5, f9) * 100.0, tau, at);
 
   const double sigmaN = std::fabs(n) / p.A;
   const double t4 = n < 0.0 ? sigmaN / f4 : 0.0;
-  out.tension.Offer(t4 * 100.0, n < 0.0 ? sigmaN : 0.0);
+  out.tension.Offer(t4 * 100.0, n < 0.0 ? sigmaN : 0.0, at);
   const double c = n > 0.0 ? std::max(sigmaN / (f2 * f.kz), sigmaN / (f2 * f.ky)) : 0.0;
-  out.compression.Offer(c * 100.0, n > 0.0 ? sigmaN : 0.0);
+  out.compression.Offer(c * 100.0, n > 0.0 ? sigmaN : 0.0, at);
 
   const double mz = std::fabs(mzMoment) / p.Wz / (v.Get(DesignValues::kBendingZ) * f.kcritZ);
   const double my = std::fabs(myMoment) / p.Wy / (v.Get(DesignValues::kBendingY) * f.kcritY);
   const double bending = BendingSum(in, mz, my);
   const double before = out.bending.utilisation;
-  out.bending.Offer(bending * 100.0, std::fabs(mzMoment) / p.Wz + std::fabs(myMoment) / p.Wy);
+  out.bending.Offer(bending * 100.0, std::fabs(mzMoment) / p.Wz + std::fabs(myMoment) / p.Wy, at);
   if (out.bending.utilisation != before) {
     // A factor counts only for a moment that is there.
     out.bendingKcritZ = mzMoment != 0.0 ? f.kcritZ : 1.0;
     out.bendingKcritY = myMoment != 0.0 ? f.kcritY : 1.0;
   }
   const double bt = t4 + bending;
-  out.bendingTension.Offer(bt * 100.0, bt);
+  out.bendingTension.Offer(bt * 100.0, bt, at);
   const double bc = BendingCompressionRatio(in, f, sigmaN, n, mz, my);
-  out.bendingCompression.Offer(bc * 100.0, bc);
+  out.bendingCompression.Offer(bc * 100.0, bc, at);
 }
 
 void SummaryRows(const StressCheckInput& in, const Findings& f, CheckRowVektori& rows) {
@@ -222,8 +232,9 @@ bool InputComplete(const StressCheckInput& in) {
 
 }  // namespace
 
-int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows) {
+int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows, StressCheckPoints* points) {
   rows.ClearRecords();
+  if (points) *points = StressCheckPoints();
   if (!InputComplete(input)) return 0;
   const SectionProperties p = ComputeSectionProperties(input.section);
   const QELvektori& t = *input.forces;
@@ -238,13 +249,13 @@ int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows) {
     if (ordered) {
       const PointRange r = RowsWithin(xs, x1 - kPointTolerance, x2 + kPointTolerance);
       for (std::size_t i = r.first; i < r.end; ++i)
-        CheckPoint(input, p, f, static_cast<int>(i), found);
+        CheckPoint(input, p, f, span, static_cast<int>(i), found);
       continue;
     }
     for (int i = 0; i < t.Count(); ++i) {
       const double x = t.GetReal(i, 0);
       if (x < x1 - kPointTolerance || x > x2 + kPointTolerance) continue;
-      CheckPoint(input, p, f, i, found);
+      CheckPoint(input, p, f, span, i, found);
     }
   }
   for (const Kept* k : {&found.shear, &found.torsion, &found.tension, &found.compression,
@@ -256,6 +267,15 @@ int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows) {
     }
   }
   SummaryRows(input, found, rows);
+  if (points) {
+    *points = {found.shear.point,
+               found.torsion.point,
+               found.tension.point,
+               found.compression.point,
+               found.bending.point,
+               found.bendingTension.point,
+               found.bendingCompression.point};
+  }
   return rows.Count();
 }
 

@@ -22,6 +22,23 @@ struct StressCheckInput {
   const QELvektori* forces = nullptr;  // rows x, N, Vy, Vz, Mx, My, Mz (N, Nmm)
 };
 
+// Where one check found its largest utilisation: the row of the forces table and the stability
+// factors of the span it was examined in (1 where a check is off). found is false when the
+// check never rose above 0.
+struct StressCheckPoint {
+  bool found = false;
+  int row = -1;
+  int span = 0;
+  double kcritY = 1.0, kcritZ = 1.0;
+  double ky = 1.0, kz = 1.0;
+};
+
+// The governing points of the checks, for writing each out with its numbers.
+struct StressCheckPoints {
+  StressCheckPoint shear, torsion, tension, compression, bending, bendingTension,
+      bendingCompression;
+};
+
 // Span boundaries of the member: 0, its length and the x of every support inside it,
 // ascending and without repeats.
 std::vector<double> SpanBoundaries(const RakenneVektori& member);
@@ -33,7 +50,15 @@ StabilityContext StabilityContextOf(const QELVUX_data& project);
 // 2, 3, 4, 5, 6, 7 (B10 codes, slenderness above 170 only), 11 to 16 and 41 to 49.
 // Nothing is written when the section is not valid, a design value is not above 0, the
 // values are not all above 0 or there are no forces or spans. Returns the number of rows.
-int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows);
+// When points is given it receives where each check governs.
+int CheckStresses(const StressCheckInput& input, CheckRowVektori& rows,
+                  StressCheckPoints* points = nullptr);
+
+// The input of combination c (0-based) of the project, its forces kept in forces (which must
+// outlive the input): false when c is no combination, no section is chosen, a design value is
+// missing or the analysis is not current.
+bool StressCheckInputOf(const QELVUX_data& project, int c, QELvektori& forces,
+                        StressCheckInput& in);
 
 // The same for combination c (0-based) of the project: nothing when c is no combination,
 // no section is chosen, a design value is missing or the analysis is not current. Whether

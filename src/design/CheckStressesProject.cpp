@@ -28,23 +28,28 @@ StabilityContext StabilityContextOf(const QELVUX_data& project) {
   return c;
 }
 
-int CheckStresses(const QELVUX_data& project, int c, CheckRowVektori& rows) {
-  rows.ClearRecords();
+bool StressCheckInputOf(const QELVUX_data& project, int c, QELvektori& forces,
+                        StressCheckInput& in) {
   const KuormaVektori& loads = project.Loads;
-  if (c < 0 || c >= loads.Combinations().CombinationCount()) return 0;
-  if (!project.Profiles.HasCurrent() || project.AnalysisValid != 1) return 0;
-
-  StressCheckInput in;
+  if (c < 0 || c >= loads.Combinations().CombinationCount()) return false;
+  if (!project.Profiles.HasCurrent() || project.AnalysisValid != 1) return false;
   in.context = StabilityContextOf(project);
   in.section = project.CurrentSection();
   if (project.SectionValues(loads.GoverningDurationClass(c, -1), MateriaaliTiedot::kDesign,
                             in.values) != 0) {
-    return 0;
+    return false;
   }
   in.spanBounds = SpanBoundaries(project.Member);
-  QELvektori forces;
-  if (MemberForces(project, c, -1, forces) == 0) return 0;
+  if (MemberForces(project, c, -1, forces) == 0) return false;
   in.forces = &forces;
+  return true;
+}
+
+int CheckStresses(const QELVUX_data& project, int c, CheckRowVektori& rows) {
+  rows.ClearRecords();
+  QELvektori forces;
+  StressCheckInput in;
+  if (!StressCheckInputOf(project, c, forces, in)) return 0;
   return CheckStresses(in, rows);
 }
 

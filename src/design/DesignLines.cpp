@@ -143,37 +143,45 @@ std::string LateralNote(const CheckRowVektori& rows, DesignCode code) {
 // Shear, torsion, tension, compression, bending, the interactions and the slenderness limit.
 void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign,
                     DesignLineStyle style, std::vector<DesignLine>& out) {
+  if (!ShowsUtilisation(rows, i)) return;
   const int code = rows.Code(i);
   const double v = rows.Value1(i);
   const double u = rows.Value2(i);
   if (const char* label = StressLabel(code)) {
-    if (u > 0.0)
-      out.push_back({DesignLineKind::kUtilisation,
-                     Lead(label, style) + F(v, 2) + " MPa (" + F(u, 0) + " %)" +
-                         (code == CheckRowVektori::kBending ? LateralNote(rows, codeOfDesign) : ""),
-                     u});
+    out.push_back({DesignLineKind::kUtilisation,
+                   Lead(label, style) + F(v, 2) + " MPa (" + F(u, 0) + " %)" +
+                       (code == CheckRowVektori::kBending ? LateralNote(rows, codeOfDesign) : ""),
+                   u});
     return;
   }
   if (code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression) {
-    // The interaction is shown only when both of its parts are.
-    const bool tension = code == CheckRowVektori::kBendingTension;
-    const double part =
-        RowUtilisation(rows, tension ? CheckRowVektori::kTension : CheckRowVektori::kCompression);
-    if (u > 0.0 && part > 0.0 && RowUtilisation(rows, CheckRowVektori::kBending) > 0.0) {
-      const char* label = tension ? "Taivutus + veto" : "Taivutus + puristus";
-      out.push_back(
-          {DesignLineKind::kUtilisation, Lead(label, style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
-    }
+    const char* label =
+        code == CheckRowVektori::kBendingTension ? "Taivutus + veto" : "Taivutus + puristus";
+    out.push_back(
+        {DesignLineKind::kUtilisation, Lead(label, style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
     return;
   }
-  if (code == CheckRowVektori::kSlendernessLimit && v > CheckRowVektori::kSlendernessLimitValue) {
-    const double lu = v * 100.0 / CheckRowVektori::kSlendernessLimitValue;
-    out.push_back({DesignLineKind::kUtilisation,
-                   Lead("Maksimihoikkuus", style) + F(v, 2) + " > 170 (" + F(lu, 0) + " %)", lu});
-  }
+  const double lu = v * 100.0 / CheckRowVektori::kSlendernessLimitValue;
+  out.push_back({DesignLineKind::kUtilisation,
+                 Lead("Maksimihoikkuus", style) + F(v, 2) + " > 170 (" + F(lu, 0) + " %)", lu});
 }
 
 }  // namespace
+
+bool ShowsUtilisation(const CheckRowVektori& rows, int i) {
+  const int code = rows.Code(i);
+  const double v = rows.Value1(i);
+  const double u = rows.Value2(i);
+  if (StressLabel(code)) return u > 0.0;
+  if (code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression) {
+    // The interaction is shown only when both of its parts are.
+    const double part = RowUtilisation(rows, code == CheckRowVektori::kBendingTension
+                                                 ? CheckRowVektori::kTension
+                                                 : CheckRowVektori::kCompression);
+    return u > 0.0 && part > 0.0 && RowUtilisation(rows, CheckRowVektori::kBending) > 0.0;
+  }
+  return code == CheckRowVektori::kSlendernessLimit && v > CheckRowVektori::kSlendernessLimitValue;
+}
 
 const char* const* DesignValueLabels(DesignCode code) {
   switch (code) {

@@ -30,6 +30,10 @@ struct DesignLine {
 // condition holds (the caller filters by kind: info display, report options).
 std::vector<DesignLine> StressLines(const DesignResults& results, const CombinationDesign& comb,
                                     DesignLineStyle style);
+// Whether check row i of a code 1 to 3 combination is shown as a utilisation line: a stress
+// check above 0, an interaction above 0 whose two parts are shown, the slenderness limit when
+// it is passed.
+bool ShowsUtilisation(const CheckRowVektori& rows, int i);
 // Largest utilisation of the kUtilisation lines, 0 when there are none.
 double LargestUtilisation(const std::vector<DesignLine>& lines);
 

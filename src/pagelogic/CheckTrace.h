@@ -11,12 +11,11 @@ class QELVUX_data;
 
 namespace qv {
 
-// Design code 4 with a rectangular section: the design strengths of the combination's
-// duration class as kmod · kh · Xk / gamma_M with the numbers, then each check that arose
-// (shear, tension, compression, bending, lateral-torsional buckling) at its governing point
-// with the stresses from the forces there and the ratio it gives. Interactions with
-// compression and torsion get their clause and utilisation only. Nothing for the other codes
-// or when the combination's checks did not run.
+// The section and the design strengths of the combination's duration class with their factors
+// (kmod, kh, gamma_M; code 1 the table value and its raise factor), the stability factors of
+// each span (code 4), then each check the design chapter shows with a utilisation, at its
+// governing point: the stresses from the forces there and the formula with the numbers put
+// in, ending in that utilisation. Nothing when the combination's checks did not run.
 std::vector<std::string> CheckTraceLines(const QELVUX_data& project, const DesignResults& results,
                                          const CombinationDesign& comb);
 
