@@ -301,6 +301,7 @@ bool LabelLayout::HeightsBeside(const LogicalBox& b, const Segment& s, double& l
 void LabelLayout::Reach(int lx, int ly) {
   if (!reached_ || ly < lowest_) lowest_ = ly;
   if (!reached_ || lx > rightmost_) rightmost_ = lx;
+  if (!reached_ || lx < leftmost_) leftmost_ = lx;
   reached_ = true;
 }
 

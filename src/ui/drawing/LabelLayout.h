@@ -32,7 +32,8 @@ int ShiftClear(const LogicalBox& box, const std::vector<LogicalBox>& obstacles, 
 // Labels placed in one drawing pass: each new one is raised the least that keeps it clear
 // of those placed before, and a key placed before gets its first place back (the selected
 // load drawn again in its highlight colour). Also the lowest and the rightmost point the
-// pass has reached, which the dimension chains below and right of the member keep clear of.
+// pass has reached, and the leftmost, which the dimension chains below, right and left of the
+// member keep clear of.
 class LabelLayout {
  public:
   // (lx, ly) is the wanted top-left corner of a w x h text and comes back as the chosen one.
@@ -49,6 +50,7 @@ class LabelLayout {
   bool Reached() const { return reached_; }
   int Lowest() const { return lowest_; }
   int Rightmost() const { return rightmost_; }
+  int Leftmost() const { return leftmost_; }
 
  private:
   struct Placed {
@@ -115,6 +117,7 @@ class LabelLayout {
   bool reached_ = false;
   int lowest_ = 0;
   int rightmost_ = 0;
+  int leftmost_ = 0;
 };
 
 }  // namespace qv

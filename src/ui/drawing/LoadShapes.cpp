@@ -41,6 +41,22 @@ void Label(Canvas* c, const ViewTransform& view, double x, double y, const LoadS
   view.TextOut(c, lx, ly, sym.label);
 }
 
+// Label beside x at the height y, its middle there: ending 1 mm short of x on the left, or
+// starting 1 mm after it on the right; raised like any other when it meets another label.
+void SideLabel(Canvas* c, const ViewTransform& view, double x, double y, bool toLeft,
+               const LoadSymbol& sym) {
+  if (sym.label.empty()) return;
+  CanvasStateSaver keep(c);
+  c->SetBrushStyle(BrushStyle::Clear);
+  int lx = 0, ly = 0, w = 0, h = 0;
+  view.WorldToLogical(x, y, lx, ly);
+  view.TextExtent(c, sym.label, w, h);
+  lx = toLeft ? lx - w - kLabelClearance : lx + kLabelClearance;
+  ly += h / 2;
+  if (sym.layout) sym.layout->Place(sym.key, lx, ly, w, h);
+  view.TextOut(c, lx, ly, sym.label);
+}
+
 // Keeps the lowest of the points in the pass's layout.
 void Reach(const ViewTransform& view, const LoadSymbol& sym, std::initializer_list<WorldPoint> at) {
   if (!sym.layout) return;
@@ -186,6 +202,14 @@ void Strip(Canvas* c, const ViewTransform& view, WorldPoint s, WorldPoint e, dou
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
   const WorldPoint oe = Add(e, std::fabs(h2), vx, vy);
   Reach(view, sym, {s, e, os, oe});
+  if (std::fabs(vx) > std::fabs(vy)) {
+    // A steep member: the outline stands beside it, and a label on top of the outline's
+    // middle would lie across its own arrows; it stands beside the outline instead.
+    SideLabel(c, view,
+              vx < 0.0 ? std::min({s.x, e.x, os.x, oe.x}) : std::max({s.x, e.x, os.x, oe.x}),
+              (s.y + e.y + os.y + oe.y) / 4.0, vx < 0.0, sym);
+    return;
+  }
   Label(c, view, std::min((s.x + e.x) / 2.0, (os.x + oe.x) / 2.0),
         std::max((s.y + e.y) / 2.0, (os.y + oe.y) / 2.0), sym);
 }
@@ -304,6 +328,14 @@ void DrawDistributedLoad(Canvas* canvas, const ViewTransform& view, WorldPoint s
   const WorldPoint os = Add(s, std::fabs(h1), vx, vy);
   const WorldPoint oe = Add(e, std::fabs(h2), vx, vy);
   Reach(view, sym, {s, e, os, oe});
+  if (std::fabs(vx) > std::fabs(vy)) {
+    // A steep member: the outline stands beside it, and a label on top of the outline's
+    // middle would lie across its own arrows; it stands beside the outline instead.
+    SideLabel(c, view,
+              vx < 0.0 ? std::min({s.x, e.x, os.x, oe.x}) : std::max({s.x, e.x, os.x, oe.x}),
+              (s.y + e.y + os.y + oe.y) / 4.0, vx < 0.0, sym);
+    return;
+  }
   Label(c, view, std::min((s.x + e.x) / 2.0, (os.x + oe.x) / 2.0),
         std::max((s.y + e.y) / 2.0, (os.y + oe.y) / 2.0), sym);
 }

@@ -30,7 +30,7 @@ void TwoChains(Canvas* c, const ViewTransform& view, const QELVUX_data* p, const
 
 double SymbolSize(const WorldBox& box) { return 0.02 * std::max(box.Width(), box.Height()); }
 
-// The chains below and right of the member step away from what the drawing put there
+// The chains below, right and left of the member step away from what the drawing put there
 // (support numbers, which do not shrink with a small window; arrows brought from below):
 // their ticks, s long, end 1 mm short of the lowest and the rightmost point reached. The
 // chain below never steps so far that its numbers leave the surface (an exported picture
@@ -49,6 +49,14 @@ ChainOffsets ClearOf(Canvas* c, const LabelLayout& layout, const ViewTransform& 
   const double deepest = (box.bottom - view.WorldBottom() - textHeight - gap) / s - 1.0;
   o.belowY = std::max(o.belowY, std::min(deepest, (box.bottom - lowest + gap) / s + 1.0));
   o.rightX = std::max(o.rightX, (right - box.right + gap) / s + 1.0);
+  // The chain on the left (a steep member's) steps past a label set beside a load there,
+  // as far as keeps its numbers, which stand left of it, on the surface.
+  double left = 0.0, unused = 0.0;
+  view.LogicalToWorld(layout.Leftmost(), layout.Lowest(), left, unused);
+  view.TextExtent(c, FormatFixed(std::max(box.Width(), box.Height()), 0), tw, th);
+  const double textWidth = tw / 10.0 * view.Scale();
+  const double widest = (box.left - view.WorldLeft() - textWidth - gap) / s - 1.0;
+  o.leftX = std::max(o.leftX, std::min(widest, (box.left - left + gap) / s + 1.0));
   return o;
 }
 

@@ -356,6 +356,49 @@ TEST(LoadViewChain, LowerChainStepsBelowAnArrowComingFromBelow) {
   for (const CanvasCall& t : texts) EXPECT_LE(TextBoxOf(canvas, t).bottom, 301.0) << t.text;
 }
 
+// A load's label keeps off the dimension chains: their lines and numbers (the column of the
+// examples, whose wind load stands beside it, once had its label across the left chain).
+TEST(LoadViewChain, NoLoadLabelCrossesADimensionChain) {
+  struct Case {
+    double angle;
+    int direction;
+    double q;  // N/mm
+  };
+  const std::vector<Case> cases = {
+      {90.0, 1, 1.0},   // column, wind in +X: outline on the left
+      {90.0, 1, -1.0},  // the same load pulling the other way
+      {90.0, -2, 2.0},  // column, local y
+      {30.0, 2, -1.0},  // rafter, gravity
+      {0.0, 2, -1.0},   // beam, gravity
+  };
+  for (const Case& k : cases) {
+    QELVUX_data p{"qelvux"};
+    p.Member.Angle = k.angle;
+    p.Loads.AddLoad("Tuuli", 0, KuormaVektori::kLine, k.direction, 1, k.q, k.q, 0.0,
+                    p.Member.Length);
+    RecordingCanvas canvas;
+    qv::DrawLoadView(&canvas, &p, 801, 401, 0);
+    std::vector<Box> chain;
+    for (const CanvasCall& c : canvas.Calls()) {
+      if (c.op == CanvasOp::Text && c.font.colour == 0x000000)
+        chain.push_back(TextBoxOf(canvas, c));
+      if (c.op == CanvasOp::Line && c.pen.colour == 0x000000 &&
+          (c.points[0].x == c.points[1].x || c.points[0].y == c.points[1].y))
+        chain.push_back(BoxOf(c));
+    }
+    const auto labels = canvas.TextsEqual("Tuuli: " + qv::FormatFixed(k.q, 1) + " kN/m");
+    ASSERT_EQ(labels.size(), 1u) << k.angle << " " << k.direction;
+    const Box label = TextBoxOf(canvas, labels[0]);
+    for (const Box& b : chain)
+      EXPECT_FALSE(Overlap(label, b))
+          << k.angle << " " << k.direction << " " << k.q << ": (" << b.left << ", " << b.top << ", "
+          << b.right << ", " << b.bottom << ")";
+    // The label stays on the surface.
+    EXPECT_GE(label.left, 0.0);
+    EXPECT_LE(label.right, 801.0);
+  }
+}
+
 }  // namespace
 
 // Three deflection curves peak at midspan a few millimetres apart (the rafter example: 14.98,
