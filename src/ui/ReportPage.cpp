@@ -20,18 +20,28 @@
 #include "model/TextCodec.h"
 #include "pagelogic/PictureExport.h"
 #include "pagelogic/ReportAssembly.h"
+#include "pagelogic/RtfWriter.h"
 #include "project/QELVUX_data.h"
 #include "ui/CoordinatePicture.h"
 #include "ui/FileDialogs.h"
 #include "ui/HelpLauncher.h"
 #include "ui/Messages.h"
-#include "ui/ReportPdf.h"
 #include "ui/Widgets.h"
 #include "ui/report/ReportDocumentPdf.h"
 
 namespace qv {
 
 namespace {
+
+// The report font as the rich text file carries it.
+RtfFont RtfFontOf(const QFont& font) {
+  RtfFont f;
+  f.family = font.family().toStdString();
+  f.pointSize = font.pointSizeF() > 0.0 ? font.pointSizeF() : f.pointSize;
+  f.bold = font.bold();
+  f.italic = font.italic();
+  return f;
+}
 
 struct BoxSpec {
   const char* name;

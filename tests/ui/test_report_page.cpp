@@ -25,7 +25,6 @@
 #include "pagelogic/ReportAssembly.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
-#include "ui/ReportPdf.h"
 #include "ui/ReportPage.h"
 
 using namespace qv;
@@ -58,14 +57,6 @@ double TabX(const QPlainTextEdit* view, const QTextBlock& block, int n) {
   for (int i = 0; i < n; ++i) at = text.indexOf(QLatin1Char('\t'), at + 1);
   const QTextLine line = block.layout()->lineAt(0);
   return line.cursorToX(at + 1) - line.cursorToX(0);
-}
-
-// Occurrences of "/Type /Page" that are pages, not the page tree.
-int PdfPageCount(const QByteArray& pdf) {
-  int count = 0;
-  for (int at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1))
-    if (pdf.mid(at + 11, 1) != "s") ++count;
-  return count;
 }
 
 }  // namespace
@@ -452,19 +443,6 @@ class ReportPageTest : public QObject {
         QVERIFY(FileBytes(QString::fromStdString(path)).size() > 1000);
       }
     }
-  }
-
-  void pdfPagesFollowTheLines() {
-    const QFont font(QStringLiteral("Arial"), 10);
-    const QByteArray one = ReportPdfBytes({"Yksi\trivi"}, font, ReportTabStopsPt());
-    QVERIFY(one.startsWith("%PDF"));
-    QCOMPARE(PdfPageCount(one), 1);
-    // A4 less 20 mm margins leaves 257 mm = 728 pt; a 10 pt line needs at least 10 pt, so
-    // 73 lines at most fit on a page and 200 lines take at least three.
-    const std::vector<std::string> many(200, "rivi\tsarake\tsarake");
-    QVERIFY(PdfPageCount(ReportPdfBytes(many, font, ReportTabStopsPt())) >= 3);
-    // An empty report is still a valid document.
-    QVERIFY(ReportPdfBytes({}, font, ReportTabStopsPt()).startsWith("%PDF"));
   }
 };
 
