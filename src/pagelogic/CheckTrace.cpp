@@ -42,6 +42,22 @@ std::string SectionLine(const SectionSize& s, bool ec5Names) {
          " mm³, " + weak + " = h · b² / 6 = " + Big(p.Wy) + " mm³";
 }
 
+void AppendBySpan(const std::vector<SpanLines>& spans, std::vector<std::string>& out) {
+  const bool headed = spans.size() > 1;
+  for (std::size_t i = 0; i < spans.size();) {
+    std::size_t j = i + 1;
+    while (j < spans.size() && spans[j].lines == spans[i].lines) ++j;
+    if (!spans[i].lines.empty()) {
+      if (headed)
+        out.push_back(j - i == 1 ? "Aukko " + std::to_string(spans[i].span) + ":"
+                                 : "Aukot " + std::to_string(spans[i].span) + "–" +
+                                       std::to_string(spans[j - 1].span) + ":");
+      out.insert(out.end(), spans[i].lines.begin(), spans[i].lines.end());
+    }
+    i = j;
+  }
+}
+
 }  // namespace trace
 
 std::vector<std::string> CheckTraceLines(const QELVUX_data& p, const DesignResults& results,

@@ -82,30 +82,32 @@ class Ec5Trace {
   }
 
   // The buckling and lateral-torsional values of a span whose checks use them.
-  void Stability(const Ec5SpanStability& s, std::vector<std::string>& out) const {
-    const std::string where = " (aukko " + std::to_string(s.span) + ")";
-    if (s.bucklingY) Buckling(s, 'y', s.lambdaRelY, s.kcY, where, out);
-    if (s.bucklingZ) Buckling(s, 'z', s.lambdaRelZ, s.kcZ, where, out);
-    if (!s.lateral) return;
+  std::vector<std::string> Stability(const Ec5SpanStability& s) const {
+    std::vector<std::string> out;
+    if (s.bucklingY) Buckling(s, 'y', s.lambdaRelY, s.kcY, out);
+    if (s.bucklingZ) Buckling(s, 'z', s.lambdaRelZ, s.kcZ, out);
+    if (!s.lateral) return out;
     if (circle_) {
-      out.push_back("kcrit = 1.00, pyöreä poikkileikkaus ei kiepahda (6.3.3)" + where);
-      return;
+      out.push_back("kcrit = 1, pyöreä poikkileikkaus ei kiepahda (6.3.3)");
+      return out;
     }
     const double e005 = in_.material.e005;
     out.push_back("lef = " + Num(s.lef, 0) + " mm (taulukko 6.1, a = " + Num(in_.stability.a) +
-                  "); σm,crit = 0.78 · b² · E0,05 / (h · lef) = 0.78 · " + Num(b_, 0) + "² · " +
+                  ")");
+    out.push_back("σm,crit = 0.78 · b² · E0,05 / (h · lef) = 0.78 · " + Num(b_, 0) + "² · " +
                   Num(e005, 0) + " / (" + Num(h_, 0) + " · " + Num(s.lef, 0) +
-                  ") = " + Num(s.sigmaMCrit) + " MPa (6.32)" + where);
-    std::string kcrit;
-    if (s.lambdaRelM <= 0.75)
-      kcrit = "kcrit = 1 (λrel,m ≤ 0.75)";
-    else if (s.lambdaRelM <= 1.4)
-      kcrit = "kcrit = 1.56 − 0.75 · " + Num(s.lambdaRelM) + " = " + Num(s.kcrit);
-    else
-      kcrit = "kcrit = 1 / " + Num(s.lambdaRelM) + "² = " + Num(s.kcrit);
+                  ") = " + Num(s.sigmaMCrit) + " MPa (6.32)");
     out.push_back("λrel,m = √(fm,k / σm,crit) = √(" + Num(in_.material.fmk) + " / " +
-                  Num(s.sigmaMCrit) + ") = " + Num(s.lambdaRelM) + " (6.30); " + kcrit + " (6.34)" +
-                  where);
+                  Num(s.sigmaMCrit) + ") = " + Num(s.lambdaRelM, 3) + " (6.30)");
+    if (s.lambdaRelM <= 0.75)
+      out.push_back("kcrit = 1 (λrel,m ≤ 0.75) (6.34)");
+    else if (s.lambdaRelM <= 1.4)
+      out.push_back("kcrit = 1.56 − 0.75 · λrel,m = 1.56 − 0.75 · " + Num(s.lambdaRelM, 3) + " = " +
+                    Num(s.kcrit, 3) + " (6.34)");
+    else
+      out.push_back("kcrit = 1 / λrel,m² = 1 / " + Num(s.lambdaRelM, 3) + "² = " + Num(s.kcrit, 3) +
+                    " (6.34)");
+    return out;
   }
 
   // One check at its governing point; the point sampled twice at an inner node is the one
@@ -133,23 +135,29 @@ class Ec5Trace {
 
  private:
   void Buckling(const Ec5SpanStability& s, char axis, double rel, double kc,
-                const std::string& where, std::vector<std::string>& out) const {
+                std::vector<std::string>& out) const {
     const Ec5BucklingLength& l = axis == 'y' ? in_.stability.y : in_.stability.z;
     const double lc = l.length > 0.0 ? l.length : l.factor * (s.x2 - s.x1);
     const double i = axis == 'y' ? prop_.iY : prop_.iZ;
+    const bool y = axis == 'y';
     const std::string a(1, axis);
-    out.push_back("Lc," + a + " = " + Num(lc, 0) + " mm, i = " + Num(i, 1) + " mm, λ" + a + " = " +
-                  Num(lc / i, 1) + "; λrel," + a + " = (λ / π) · √(fc,0,k / E0,05) = " + Num(rel) +
-                  " (6.21, 6.22)" + where);
+    out.push_back("Lc," + a + " = " + Num(lc, 0) + " mm, i" + a + " = " + Num(i, 1) + " mm, λ" + a +
+                  " = Lc," + a + " / i" + a + " = " + Num(lc / i, 1));
+    out.push_back("λrel," + a + " = (λ" + a + " / π) · √(fc,0,k / E0,05) = (" + Num(lc / i, 1) +
+                  " / π) · √(" + Num(in_.material.fc0k) + " / " + Num(in_.material.e005, 0) +
+                  ") = " + Num(rel, 3) + (y ? " (6.21)" : " (6.22)"));
     if (rel <= 0.3) {
-      out.push_back("kc," + a + " = 1 (λrel ≤ 0.3)" + where);
+      out.push_back("kc," + a + " = 1 (λrel," + a + " ≤ 0.3)");
       return;
     }
     const double beta = in_.family.betaC;
     const double k = 0.5 * (1.0 + beta * (rel - 0.3) + rel * rel);
-    out.push_back("k" + a + " = 0.5 · (1 + " + Num(beta) + " · (" + Num(rel) + " − 0.3) + " +
-                  Num(rel) + "²) = " + Num(k, 3) + "; kc," + a + " = 1 / (k" + a + " + √(k" + a +
-                  "² − λrel," + a + "²)) = " + Num(kc, 3) + " (6.25–6.28)" + where);
+    out.push_back("k" + a + " = 0.5 · (1 + βc · (λrel," + a + " − 0.3) + λrel," + a +
+                  "²) = 0.5 · (1 + " + Num(beta) + " · (" + Num(rel, 3) + " − 0.3) + " +
+                  Num(rel, 3) + "²) = " + Num(k, 3) + (y ? " (6.25)" : " (6.26)"));
+    out.push_back("kc," + a + " = 1 / (k" + a + " + √(k" + a + "² − λrel," + a + "²)) = 1 / (" +
+                  Num(k, 3) + " + √(" + Num(k, 3) + "² − " + Num(rel, 3) + "²)) = " + Num(kc, 3) +
+                  (y ? " (6.27)" : " (6.28)"));
   }
 
   // The bending stresses and the 6.11/6.12 terms of one form.
@@ -289,20 +297,21 @@ class Ec5Trace {
       }
       case Ec5Check::kLateral: {
         out.push_back("σm,y,d = Mz / Wy = " + Knm(pf.mz) + " / " + Big(prop_.Wz) +
-                      " mm³ = " + Num(m.smy) + " MPa; kcrit = " + Num(s.kcrit));
+                      " mm³ = " + Num(m.smy) + " MPa; kcrit = " + Num(s.kcrit, 3));
         ratio = m.smy / (s.kcrit * f.fmY);
-        result = "σm,y,d / (kcrit · fm,y,d) = " + Num(m.smy) + " / (" + Num(s.kcrit) + " · " +
+        result = "σm,y,d / (kcrit · fm,y,d) = " + Num(m.smy) + " / (" + Num(s.kcrit, 3) + " · " +
                  Num(f.fmY) + ")";
         break;
       }
       case Ec5Check::kLateralCompression: {
         AxialStress(false, sc, out);
-        out.push_back("σm,y,d = Mz / Wy = " + Knm(pf.mz) + " / " + Big(prop_.Wz) + " mm³ = " +
-                      Num(m.smy) + " MPa; kcrit = " + Num(s.kcrit) + ", kc,z = " + Num(s.kcZ, 3));
+        out.push_back("σm,y,d = Mz / Wy = " + Knm(pf.mz) + " / " + Big(prop_.Wz) +
+                      " mm³ = " + Num(m.smy) + " MPa; kcrit = " + Num(s.kcrit, 3) +
+                      ", kc,z = " + Num(s.kcZ, 3));
         const double t = m.smy / (s.kcrit * f.fmY);
         ratio = t * t + sc / (s.kcZ * f.fc0);
         result = "(σm,y,d / (kcrit · fm,y,d))² + σc,0,d / (kc,z · fc,0,d) = (" + Num(m.smy) +
-                 " / (" + Num(s.kcrit) + " · " + Num(f.fmY) + "))² + " + Num(sc) + " / (" +
+                 " / (" + Num(s.kcrit, 3) + " · " + Num(f.fmY) + "))² + " + Num(sc) + " / (" +
                  Num(s.kcZ, 3) + " · " + Num(f.fc0) + ")";
         break;
       }
@@ -331,7 +340,10 @@ void AppendEc5Trace(const QELVUX_data& p, const CombinationDesign& comb,
       p.Materials.Kmod(DesignCode::kEc5, p.Loads.GoverningDurationClass(comb.index, -1));
   const Ec5Trace trace(p, comb, in, kmod);
   trace.Strengths(out);
-  for (const Ec5SpanStability& s : comb.ec5Checks.spans) trace.Stability(s, out);
+  std::vector<SpanLines> spans;
+  for (const Ec5SpanStability& s : comb.ec5Checks.spans)
+    spans.push_back({s.span, trace.Stability(s)});
+  AppendBySpan(spans, out);
   for (const Ec5CheckResult& r : comb.ec5Checks.results) {
     out.push_back("------------------------------------");
     trace.Check(r, out);

@@ -265,7 +265,7 @@ class RowTrace {
       Term t;
       t.name = name;
       t.definition = lateral ? s + " / (" + Lateral(axis) + " · " + Label(position) +
-                                   ") = " + Num(sigma) + " / (" + Num(k) + " · " + Num(f) + ")"
+                                   ") = " + Num(sigma) + " / (" + Num(k, 3) + " · " + Num(f) + ")"
                              : s + " / " + Label(position) + " = " + Num(sigma) + " / " + Num(f);
       t.value = sigma / (f * k);
       terms.push_back(t);
@@ -400,6 +400,7 @@ void AppendRowTrace(const QELVUX_data& p, const CombinationDesign& comb,
   const int limit = rows.Find(CheckRowVektori::kSlendernessLimit, 0);
   const double slenderness = limit >= 0 ? rows.Value1(limit) : 0.0;
   trace.Strengths(p.Loads.GoverningDurationClass(comb.index, -1), comb.durationName, out);
+  AppendBySpan(RowStabilityLines(in), out);
   for (int i = 0; i < rows.Count(); ++i) {
     if (!ShowsUtilisation(rows, i)) continue;
     out.push_back("------------------------------------");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "design/CheckStresses.h"
 #include "design/DesignResults.h"
 #include "design/data/DesignValues.h"
 
@@ -26,6 +27,19 @@ std::string Knm(double nmm);
 // section moduli the code's formulas use: code 4 calls the modulus of Mz Wy, the older codes
 // Wz.
 std::string SectionLine(const SectionSize& section, bool ec5Names);
+
+// The stability values of each span, written out (lines without the span); spans in order.
+struct SpanLines {
+  int span = 0;
+  std::vector<std::string> lines;
+};
+// Appends them under "Aukko 1:" or, for neighbours whose lines are the same, "Aukot 1–3:"; a
+// member of one span gets no heading.
+void AppendBySpan(const std::vector<SpanLines>& spans, std::vector<std::string>& out);
+
+// Codes 1 to 3: the slenderness and the buckling and lateral-torsional factors of each span
+// whose checks are on, from the settings and design values the checks used.
+std::vector<SpanLines> RowStabilityLines(const StressCheckInput& in);
 
 // The strengths and each check of the combination, written out; nothing when they cannot be.
 void AppendEc5Trace(const QELVUX_data& project, const CombinationDesign& comb,
