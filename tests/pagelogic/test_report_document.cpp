@@ -129,25 +129,54 @@ TEST(ReportDocument, FiguresDrawTheValuesOfHandCalculations) {
 }
 
 TEST(ReportDocument, ChecksAreWrittenOutWithTheirNumbers) {
-  auto p = FloorJoist();
-  ASSERT_TRUE(p);
-  const std::string text = AllText(BuildReportDocument(*p, "QEL-VUX 2.0", "8.12.2026"));
-  // KY2 at midspan and at the supports (kmod 0.80 medium term, gamma_M 1.40 sawn timber,
-  // kh 1 for h >= 150 mm, kcr 0.67):
-  // sigma = 4.7298e6 / (50 * 225^2 / 6) = 11.21 MPa, fm,d = 0.8 * 24 / 1.4 = 13.71 MPa;
-  // tau = 1.5 * 4504.5 / (0.67 * 50 * 225) = 0.90 MPa, fv,d = 0.8 * 4.0 / 1.4 = 2.29 MPa.
-  for (const char* part : {
-           "LASKENTAKAAVAT, MÄÄRÄÄVÄ YHDISTELMÄ KY2:",
-           "fm,y,d = 0.80 · 1.00 · 24.00 / 1.40 = 13.71 MPa",
-           "fv,d = 0.80 · 4.00 / 1.40 = 2.29 MPa",
-           "σm,y,d = Mz / Wy = 4.73 kNm / 421.9·10³ mm³ = 11.21 MPa",
-           "σm,y,d / fm,y,d + km · σm,z,d / fm,z,d = 11.21 / 13.71",
-           "τd = 1.5 · Vy / (kcr · b · h) = 1.5 · 4.50 kN / (0.67 · 50 · 225 mm²) = 0.90 MPa",
-           "τd / fv,d = 0.90 / 2.29 = 39 %",
-           "LÄHTÖARVOT:",
-           "Materiaaliarvot:\tEurokoodi5.dat",
-       })
-    EXPECT_NE(text.find(part), std::string::npos) << part;
+  struct Case {
+    const char* example;
+    std::vector<const char*> parts;
+  };
+  const std::vector<Case> cases = {
+      // Code 4, KY2 at midspan and at the supports (kmod 0.80 medium term, gamma_M 1.40 sawn
+      // timber, kh 1 for h >= 150 mm, kcr 0.67): sigma = 4.7298e6 / (50 * 225^2 / 6) =
+      // 11.21 MPa, fm,d = 0.8 * 24 / 1.4 = 13.71 MPa; tau = 1.5 * 4504.5 / (0.67 * 50 * 225)
+      // = 0.90 MPa, fv,d = 0.8 * 4.0 / 1.4 = 2.29 MPa.
+      {"ec5_lattiapalkki",
+       {"LASKENTAKAAVAT, MÄÄRÄÄVÄ YHDISTELMÄ KY2:",
+        "fm,y,d = 0.80 · 1.00 · 24.00 / 1.40 = 13.71 MPa", "fv,d = 0.80 · 4.00 / 1.40 = 2.29 MPa",
+        "σm,y,d = Mz / Wy = 4.73 kNm / 421.9·10³ mm³ = 11.21 MPa",
+        "σm,y,d / fm,y,d + km · σm,z,d / fm,z,d = 11.21 / 13.71",
+        "τd = 1.5 · Vy / (kcr · b · h) = 1.5 · 4.50 kN / (0.67 · 50 · 225 mm²) = 0.90 MPa",
+        "τd / fv,d = 0.90 / 2.29 = 39 %", "LÄHTÖARVOT:", "Materiaaliarvot:\tEurokoodi5.dat"}},
+      // Code 2, column 100 x 100, 3000 mm, KY1 short term: kmod 0.90, gamma_M 1.30, fck 21,
+      // Ek 7400: fcd = 14.54, Ek,d = 5123 MPa; i = 100 / sqrt(12) = 28.87 mm, lambda =
+      // 103.92; q = pi^2 * 5123 / (103.92^2 * 14.54) = 0.3220; e term = 14.54 * 100 * 103.92
+      // / (2 * 16.62 * 400 * 28.87) = 0.3936, a = 1 + 0.3220 * 1.3936 = 1.4488, ks =
+      // (1.4488 - sqrt(1.4488^2 - 4 * 0.3220)) / 2 = 0.274; N = 44 kN: 4.40 MPa / (0.274 *
+      // 14.54) = 110 %.
+      {"pilari",
+       {"Mitoitusnormi: RakMk B10 rajatilamitoitus (2001)",
+        "fcd = 0.90 · 1.00 · 21.00 / 1.30 = 14.54 MPa", "Wz = b · h² / 6 = 166.7·10³ mm³",
+        "q = π² · Ek / (λ² · fc) = π² · 5123 / (103.92² · 14.54) = 0.3220",
+        "ks,y = (a − √(a² − 4q)) / 2 = (1.4488 − √(1.4488² − 4 · 0.3220)) / 2 = 0.274",
+        "σc / (ks,z · fcd) = 4.40 / (0.274 · 14.54) = 110 %"}},
+      // Code 3, rafter 50 x 200, KY1 short term: fm,d (My) = 0.9 * 3^0.2 * 24 / 1.3 = 20.70;
+      // lambda_rel = sqrt(14.54 * 86.60^2 / (5123 pi^2)) = 1.469, k = 0.5 (1 + 0.2 * 0.969 +
+      // 1.469^2) = 1.675, kc = 1 / (1.675 + sqrt(1.675^2 - 1.469^2)) = 0.403; lateral
+      // lambda = sqrt(5000 * 200) * sqrt(16.62 / 5123) * 1.15 / 50 = 1.310, kcrit = 0.578.
+      {"kattotuoli",
+       {"Mitoitusnormi: Euronormi EC5 (ENV 1995-1-1)",
+        "fm,d (My) = 0.90 · 1.25 · 24.00 / 1.30 = 20.70 MPa",
+        "kc,z = 1 / (k + √(k² − λrel²)) = 1 / (1.675 + √(1.675² − 1.469²)) = 0.403",
+        "kcrit,z = 1.56 − 0.75 · λ = 1.56 − 0.75 · 1.310 = 0.578"}},
+  };
+  for (const Case& c : cases) {
+    QELVUX_data p(QELVUX_SOURCE_DATA_DIR "/qelvux");
+    ASSERT_EQ(
+        LoadProject(p, std::string(QELVUX_SOURCE_DATA_DIR "/../examples/") + c.example + ".vux"),
+        0);
+    ASSERT_EQ(EnsureAnalysis(p, true), 0);
+    const std::string text = AllText(BuildReportDocument(p, "QEL-VUX 2.0", "8.12.2026"));
+    for (const char* part : c.parts)
+      EXPECT_NE(text.find(part), std::string::npos) << c.example << ": " << part;
+  }
 }
 
 // The written-out formulas recompute each check from the forces and factors at its governing
@@ -156,18 +185,29 @@ TEST(ReportDocument, ChecksAreWrittenOutWithTheirNumbers) {
 TEST(ReportDocument, WrittenOutChecksEndInTheChecksOwnUtilisation) {
   struct Case {
     const char* example;
-    double circle;  // diameter of a circular section put in place of the saved one; 0 keeps it
-    int code;       // design code put in place of the saved one; 0 keeps it
+    double circle;   // diameter of a circular section put in place of the saved one; 0 keeps it
+    int code;        // design code put in place of the saved one; 0 keeps it
+    double torsion;  // a twisting moment (Nmm) added at the middle of load case 1; 0 adds none
   };
   const std::vector<Case> cases = {
-      {"ec5_lattiapalkki", 0, 0}, {"ec5_orsi", 0, 0},     {"jatkuva_orsi", 0, 0},
-      {"kattotuoli", 0, 0},       {"lattiapalkki", 0, 0}, {"pilari", 0, 0},
-      {"pilari", 0, 1},           {"pilari", 160, 0},     {"kattotuoli", 200, 0},
-      {"ec5_orsi", 220, 0},       {"jatkuva_orsi", 0, 1},
+      {"ec5_lattiapalkki", 0, 0, 0},
+      {"ec5_orsi", 0, 0, 0},
+      {"jatkuva_orsi", 0, 0, 0},
+      {"kattotuoli", 0, 0, 0},
+      {"lattiapalkki", 0, 0, 0},
+      {"pilari", 0, 0, 0},
+      {"pilari", 0, 1, 0},
+      {"pilari", 160, 0, 0},
+      {"kattotuoli", 200, 0, 0},
+      {"ec5_orsi", 220, 0, 0},
+      {"jatkuva_orsi", 0, 1, 0},
+      {"lattiapalkki", 0, 0, 2e6},
+      {"ec5_lattiapalkki", 0, 0, 2e6},
+      {"ec5_lattiapalkki", 200, 0, 2e6},
   };
   for (const Case& c : cases) {
     const std::string what = std::string(c.example) + " d=" + std::to_string(c.circle) +
-                             " code=" + std::to_string(c.code);
+                             " code=" + std::to_string(c.code) + " Mx=" + std::to_string(c.torsion);
     QELVUX_data p(QELVUX_SOURCE_DATA_DIR "/qelvux");
     ASSERT_EQ(
         LoadProject(p, std::string(QELVUX_SOURCE_DATA_DIR "/../examples/") + c.example + ".vux"),
@@ -175,22 +215,28 @@ TEST(ReportDocument, WrittenOutChecksEndInTheChecksOwnUtilisation) {
     if (c.circle > 0)
       p.Profiles.CurrentIndex = p.Profiles.AddSection("d", SectionShape::kCircle, c.circle, 0);
     if (c.code > 0) p.DesignCode = static_cast<DesignCode>(c.code);
+    if (c.torsion > 0)
+      p.Loads.AddLoad("Mx", 0, LoadKind::kPoint, -4, 1, c.torsion, 0.0, p.Member.Length / 2, 0.0);
     ASSERT_EQ(EnsureAnalysis(p, true), 0) << what;
     const DesignResults results = CollectDesignResults(p);
     std::size_t traced = 0;
+    bool torsion = false;
     for (const CombinationDesign& comb : results.stress) {
       std::vector<std::string> expected;
       for (const DesignLine& l : StressLines(results, comb, DesignLineStyle::kReport))
         if (l.kind == DesignLineKind::kUtilisation)
           expected.push_back(FormatFixed(l.utilisation, 0) + " %");
       std::vector<std::string> percents;
-      for (const std::string& line : CheckTraceLines(p, results, comb))
+      for (const std::string& line : CheckTraceLines(p, results, comb)) {
         if (line.size() > 2 && line.compare(line.size() - 2, 2, " %") == 0)
           percents.push_back(line.substr(line.rfind(" = ") + 3));
+        if (line.rfind("Vääntö", 0) == 0) torsion = true;
+      }
       EXPECT_EQ(percents, expected) << what << " " << comb.name;
       traced += percents.size();
     }
     EXPECT_GT(traced, 0u) << what;
+    EXPECT_EQ(torsion, c.torsion > 0) << what;
   }
 }
 
