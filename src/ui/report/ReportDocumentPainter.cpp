@@ -60,7 +60,14 @@ class DocumentPainter {
     const QFontMetricsF m(font_, &device_);
     lineHeight_ = std::max(1.0, m.lineSpacing());
     bodyTop_ = Mm(kHeaderMm);
-    bodyBottom_ = height_ - Mm(kFooterMm);
+    // The text ends 1 mm above the footer's rule, descenders included.
+    bodyBottom_ = FooterRule() - Mm(1.0);
+  }
+
+  // The footer's baseline and the rule above it.
+  double FooterBase() const { return height_ - Mm(kFooterMm) + Mm(4.0); }
+  double FooterRule() const {
+    return FooterBase() - QFontMetricsF(small_, &device_).ascent() - Mm(1.5);
   }
 
   // Lays the document out; with a painter given, paints it as well (pageCount then known).
@@ -135,9 +142,8 @@ class DocumentPainter {
     field(doc_.designCode, 2.0 * third, Qt::AlignRight, base);
     p.drawLine(QPointF(0.0, base + m.descent() + Mm(1.0)),
                QPointF(width_, base + m.descent() + Mm(1.0)));
-    const double foot = height_ - Mm(kFooterMm) + Mm(4.0);
-    p.drawLine(QPointF(0.0, foot - m.ascent() - Mm(1.5)),
-               QPointF(width_, foot - m.ascent() - Mm(1.5)));
+    const double foot = FooterBase();
+    p.drawLine(QPointF(0.0, FooterRule()), QPointF(width_, FooterRule()));
     field(doc_.program, 0.0, Qt::AlignLeft, foot);
     field("Tulostettu " + doc_.printDate, third, Qt::AlignHCenter, foot);
     field(PageNumberText(page_ + 1, pageCount_), 2.0 * third, Qt::AlignRight, foot);
