@@ -92,8 +92,23 @@ class Ec5Trace {
       return out;
     }
     const double e005 = in_.material.e005;
-    out.push_back("lef = " + Num(s.lef, 0) + " mm (taulukko 6.1, a = " + Num(in_.stability.a) +
-                  ")");
+    const double spacing =
+        in_.stability.lateralSpacing > 0.0 ? in_.stability.lateralSpacing : s.x2 - s.x1;
+    std::string edge;
+    switch (in_.stability.position) {
+      case LoadPosition::kCompressionEdge:
+        edge =
+            " + 2 · h = " + Num(in_.stability.a) + " · " + Num(spacing, 0) + " + 2 · " + Num(h_, 0);
+        break;
+      case LoadPosition::kTensionEdge:
+        edge = " − 0.5 · h = " + Num(in_.stability.a) + " · " + Num(spacing, 0) + " − 0.5 · " +
+               Num(h_, 0);
+        break;
+      case LoadPosition::kAxis:
+        edge = " = " + Num(in_.stability.a) + " · " + Num(spacing, 0);
+        break;
+    }
+    out.push_back("lef = a · l" + edge + " = " + Num(s.lef, 0) + " mm (taulukko 6.1)");
     out.push_back("σm,crit = 0.78 · b² · E0,05 / (h · lef) = 0.78 · " + Num(b_, 0) + "² · " +
                   Num(e005, 0) + " / (" + Num(h_, 0) + " · " + Num(s.lef, 0) +
                   ") = " + Num(s.sigmaMCrit) + " MPa (6.32)");
