@@ -31,15 +31,16 @@ std::string Percent(double utilisation) { return FormatFixed(utilisation, 0) + "
 std::string Kn(double n) { return FormatFixed(n / 1000.0, 2) + " kN"; }
 std::string Knm(double nmm) { return FormatFixed(nmm / 1e6, 2) + " kNm"; }
 
-std::string SectionLine(const SectionSize& s, bool ec5Names) {
+std::vector<std::string> SectionLines(const SectionSize& s, bool ec5Names) {
   const SectionProperties p = ComputeSectionProperties(s);
   if (s.shape == SectionShape::kCircle)
-    return "Poikkileikkaus d = " + Num(s.b, 0) + " mm: A = π · d² / 4 = " + Big(p.A) +
-           " mm², W = π · d³ / 32 = " + Big(p.Wz) + " mm³";
+    return {"Poikkileikkaus d = " + Num(s.b, 0) + " mm: A = π · d² / 4 = " + Big(p.A) + " mm²",
+            "W = π · d³ / 32 = " + Big(p.Wz) + " mm³"};
   const std::string strong = ec5Names ? "Wy" : "Wz", weak = ec5Names ? "Wz" : "Wy";
-  return "Poikkileikkaus b × h = " + Num(s.b, 0) + " × " + Num(s.h, 0) +
-         " mm: A = b · h = " + Big(p.A) + " mm², " + strong + " = b · h² / 6 = " + Big(p.Wz) +
-         " mm³, " + weak + " = h · b² / 6 = " + Big(p.Wy) + " mm³";
+  return {"Poikkileikkaus b × h = " + Num(s.b, 0) + " × " + Num(s.h, 0) +
+              " mm: A = b · h = " + Big(p.A) + " mm²",
+          strong + " = b · h² / 6 = " + Big(p.Wz) + " mm³, " + weak +
+              " = h · b² / 6 = " + Big(p.Wy) + " mm³"};
 }
 
 void AppendBySpan(const std::vector<SpanLines>& spans, std::vector<std::string>& out) {

@@ -65,7 +65,7 @@ class Ec5Trace {
     const double khT = SizeFactor(fam.kh, std::max(h_, b_));
     const double fmk = in_.material.fmk, fc0k = in_.material.fc0k;
     const std::string g = " / " + Num(fam.gammaM) + " = ";
-    out.push_back(SectionLine(in_.section, true));
+    for (const std::string& l : SectionLines(in_.section, true)) out.push_back(l);
     out.push_back("Lujuuksien laskenta-arvot Xd = kmod · kh · Xk / γM (2.14, 3.2(3)):");
     out.push_back("kmod = " + Num(kmod_) + " (aikaluokka " + comb_.durationName +
                   "), γM = " + Num(fam.gammaM) + ", kcr = " + Num(fam.kcr) + ", km = " + Num(km_) +

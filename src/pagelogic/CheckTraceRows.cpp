@@ -44,7 +44,7 @@ class RowTrace {
     const auto table = [&](int q, int kind) {
       return m.TableValue(q, code_, material, duration, moisture, kind);
     };
-    out.push_back(SectionLine(in_.section, false));
+    for (const std::string& l : SectionLines(in_.section, false)) out.push_back(l);
     const int quantities[] = {DesignValues::kBendingZ,       DesignValues::kBendingY,
                               DesignValues::kCompression,    DesignValues::kTension,
                               DesignValues::kShearY,         DesignValues::kShearZ,

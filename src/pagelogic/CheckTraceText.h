@@ -23,10 +23,9 @@ std::string Percent(double utilisation);
 std::string Kn(double n);
 std::string Knm(double nmm);
 
-// "Poikkileikkaus b × h = 50 × 225 mm: A = b · h = 11250 mm², ..." with the names of the
-// section moduli the code's formulas use: code 4 calls the modulus of Mz Wy, the older codes
-// Wz.
-std::string SectionLine(const SectionSize& section, bool ec5Names);
+// "Poikkileikkaus b × h = 50 × 225 mm: A = b · h = 11250 mm²" and the section moduli under
+// the names the code's formulas use: code 4 calls the modulus of Mz Wy, the older codes Wz.
+std::vector<std::string> SectionLines(const SectionSize& section, bool ec5Names);
 
 // The stability values of each span, written out (lines without the span); spans in order.
 struct SpanLines {
