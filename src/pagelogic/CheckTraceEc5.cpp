@@ -360,8 +360,11 @@ void AppendEc5Trace(const QELVUX_data& p, const CombinationDesign& comb,
     spans.push_back({s.span, trace.Stability(s)});
   AppendBySpan(spans, out);
   for (const Ec5CheckResult& r : comb.ec5Checks.results) {
+    std::vector<std::string> lines;
+    trace.Check(r, lines);
+    if (lines.empty()) continue;  // no sampled point at the check's x: left out, not guessed
     out.push_back("------------------------------------");
-    trace.Check(r, out);
+    out.insert(out.end(), lines.begin(), lines.end());
   }
 }
 

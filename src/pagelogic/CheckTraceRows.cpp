@@ -403,8 +403,11 @@ void AppendRowTrace(const QELVUX_data& p, const CombinationDesign& comb,
   AppendBySpan(RowStabilityLines(in), out);
   for (int i = 0; i < rows.Count(); ++i) {
     if (!ShowsUtilisation(rows, i)) continue;
+    std::vector<std::string> lines;
+    trace.Check(rows, i, points, slenderness, lines);
+    if (lines.empty()) continue;  // a check without its point is left out, not guessed
     out.push_back("------------------------------------");
-    trace.Check(rows, i, points, slenderness, out);
+    out.insert(out.end(), lines.begin(), lines.end());
   }
 }
 
