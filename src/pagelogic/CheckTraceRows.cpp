@@ -55,8 +55,7 @@ class RowTrace {
         code_ == DesignCode::kLimitState ? m.LimitStatePartialFactor() : m.Ec5PartialFactor();
     if (code_ == DesignCode::kAllowableStress)
       out.push_back("Sallitut jännitykset f = taulukkoarvo · korotuskerroin · kh (aikaluokka " +
-                    durationName + ", kosteusluokka " + std::to_string(moisture) +
-                    "), korotuskerroin = " + Num(m.AllowableRaiseFactor()) + ":");
+                    durationName + ", kosteusluokka " + std::to_string(moisture) + "):");
     else
       out.push_back("Lujuuksien laskenta-arvot fd = kmod · kh · fk / γM (aikaluokka " +
                     durationName + ", γM = " + Num(gamma) + "):");
