@@ -55,12 +55,12 @@ void AddOwnWeight(LoadTree& tree, const QELVUX_data& p, const ProjectOwnWeight& 
   if (!w.Applies()) return;
   const std::vector<std::string> details{
       "Suunta: " + DirectionTreeName(2),
-      "Intensiteetti: " + FormatFixed(-w.lineLoad, 3) + " kN/m (g x tiheys x A)",
+      "Intensiteetti: " + FormatFixed(-w.lineLoad, 3) + " kN/m",
       "Tiheys: " + FormatFixed(w.density, 0) + " kg/m3 (" + OwnWeightDensitySource(w) + ")",
       "A = " + FormatFixed(w.area, 0) + " mm2",
       "Alkupiste x1: 0.0 mm",
       "Loppupiste x2: " + FormatFixed(p.Member.Length, 1) + " mm",
-      "Seuraa poikkileikkausta ja materiaalia; ei muokattavissa"};
+      "Ei muokattavissa: g x tiheys x A"};
   for (const std::string& line : details) {
     Add(tree, kLoadLevelLoad, line, k, std::nullopt, -1, -1);
     tree.nodes.back().ownWeight = true;

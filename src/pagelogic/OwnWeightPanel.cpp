@@ -13,11 +13,12 @@ OwnWeightPanel ShowOwnWeightPanel(const QELVUX_data& p) {
   OwnWeightPanel panel;
   const KuormaVektori& loads = p.Loads;
   panel.on = loads.OwnWeight.on;
-  panel.densityText = FormatFixed(loads.OwnWeight.density, 0);
+  // The density used: the table's where it has one (not the user's to change), else the
+  // project's.
   const std::optional<double> table = TableMeanDensity(p);
+  panel.densityText = FormatFixed(table ? *table : loads.OwnWeight.density, 0);
   panel.densityEditable = !table.has_value();
-  panel.densityNote = table ? "materiaalitaulukosta " + FormatFixed(*table, 0) + " kg/m3"
-                            : "materiaalitaulukossa ei ole tiheyttä";
+  panel.densityNote = table ? "materiaalitaulukosta (rho,mean)" : "materiaalitaulukossa ei ole";
   const int carrying = loads.OwnWeightCase();
   for (int k = 0; k < loads.Cases().Count(); ++k) {
     if (!loads.IsPermanentCase(k)) continue;

@@ -11,7 +11,7 @@ namespace qv {
 
 struct OwnWeightPanel {
   bool on = false;
-  std::string densityText;  // the project's density, "%.0f" kg/m3
+  std::string densityText;  // the density used, "%.0f" kg/m3
   // The density field is the user's only where the material table gives none.
   bool densityEditable = true;
   std::string densityNote;             // where the density used comes from
