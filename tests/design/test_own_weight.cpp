@@ -72,6 +72,16 @@ TEST(OwnWeightDesign, SelfWeightAloneDecidesBetweenTwoSections) {
     EXPECT_NEAR(run.tree.overall, expected, 1e-3) << c.h << " " << c.ownWeight;
     EXPECT_TRUE(run.tree.allChecksRan);
   }
+  // Another section chosen by hand ("Seuraava") is designed with its own weight, not with the
+  // weight of the section the analysis was made for.
+  QELVUX_data p(designtest::ProgramPath());
+  MakeWeighedBeam(p, 200.0, true);
+  SetLibrary(p, {200.0, 225.0}, 0);
+  qv::DesignRunResult first, next;
+  qv::RunProjectDesign(p, true, first);
+  p.Profiles.CurrentIndex = 1;
+  EXPECT_EQ(qv::RunProjectDesign(p, false, next), 1);
+  EXPECT_NEAR(next.tree.overall, BendingByHand(1.2 + 0.1103625, 225.0), 1e-3);
 }
 
 // The option on designs exactly as the option off with the weight typed by hand as a uniform
