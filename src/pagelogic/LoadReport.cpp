@@ -49,9 +49,10 @@ std::string LoadLine(const QELVUX_data& p, int i, int number) {
 void AppendOwnWeight(const QELVUX_data& p, const ProjectOwnWeight& w,
                      std::vector<std::string>& out) {
   out.push_back("OMA PAINO (automaattisesti, seuraa poikkileikkausta ja materiaalia):");
-  out.push_back("Suunta:\tQ1:\tQ2:\tx1 [mm]:\tx2 [mm]:");
+  // The columns of the line loads; it is none of them, so it has no number.
+  out.push_back("Nro:\tSuunta:\tQ1:\tQ2:\tx1 [mm]:\tx2 [mm]:");
   const std::string q = FormatFixed(-w.lineLoad, 3) + " kN/m";
-  out.push_back(DirectionReportName(2) + "\t" + q + "\t" + q + "\t0.0\t" +
+  out.push_back("-\t" + DirectionReportName(2) + "\t" + q + "\t" + q + "\t0.0\t" +
                 FormatFixed(p.Member.Length, 1) + "\t" + kOwnWeightName);
   out.push_back("g x tiheys x A = " + FormatFixed(kOwnWeightGravity, 2) + " m/s2 x " +
                 FormatFixed(w.density, 0) + " kg/m3 (" + OwnWeightDensitySource(w) + ") x " +
