@@ -10,6 +10,7 @@
 #include "analysis/MemberResults.h"
 #include "design/DesignRun.h"
 #include "design/DesignTestProject.h"
+#include "design/FloorVibrationDesign.h"
 #include "design/SameRecords.h"
 #include "design/SectionSearch.h"
 #include "design/SectionSweep.h"
@@ -295,5 +296,48 @@ TEST(OwnWeightCombinations, CaseWithOnlyTheOwnWeightIsPermanentG) {
     }
     std::sort(factors.begin(), factors.end(), std::greater<double>());
     EXPECT_EQ(factors, c.permanentFactors) << c.ownWeight;
+  }
+}
+
+// Code 4's floor vibration with a mass derived from the permanent loads takes the own weight
+// with them. C24 (rho_mean 420 kg/m3) 50 x 200 joists at s = 600 mm under G 0.3 kN/m: the own
+// weight adds 9.81 * 420 * 0.01 = 41.202 N/m, so m = (300 + 41.202) / 0.6 / 9.81 + 30 =
+// 87.969 kg/m2 against 80.968 without it.
+TEST(OwnWeightVibration, DerivedMassTakesTheOwnWeight) {
+  struct Case {
+    bool ownWeight;
+    double permanentLoad;  // kN/m
+    double mass;           // kg/m2
+  };
+  const Case cases[] = {{false, 0.3, 300.0 / 0.6 / 9.81 + 30.0},
+                        {true, 0.341202, 341.202 / 0.6 / 9.81 + 30.0}};
+  for (const Case& c : cases) {
+    QELVUX_data p(designtest::ProgramPath());
+    p.DesignCode = qv::DesignCode::kEc5;
+    p.Member.Reset();
+    p.Member.Length = 4800.0;
+    p.Member.LoadWidth = 600.0;
+    p.Member.ClearRecords();
+    p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
+    p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kSlidingX, 4800.0);
+    p.LoadDefaultLoads();
+    p.Loads.ClearLoads();
+    p.Loads.AddLoad("g", 0, KuormaVektori::kLine, 2, 1, -0.3, -0.3, 0.0, 4800.0);
+    p.Profiles.ClearRecords();
+    p.Profiles.AddSection("50*200", qv::SectionShape::kRectangle, 50.0, 200.0);
+    p.Profiles.CurrentIndex = 0;
+    p.Materials.SetMaterial(qv::DesignCode::kEc5, 6);  // C24
+    p.Materials.SetMoistureClass(qv::DesignCode::kEc5, 1);
+    p.Settings.ec5.vibration.on = true;
+    p.Settings.ec5.vibration.mass = 0.0;  // derived
+    qv::OwnWeightSetting s;
+    s.on = c.ownWeight;
+    ASSERT_EQ(qv::ApplyOwnWeightSetting(p, s), "");
+    ASSERT_EQ(qv::EnsureAnalysis(p, true), 0);
+    const qv::FloorVibrationDesign d = qv::CheckProjectFloorVibration(p);
+    EXPECT_TRUE(d.massDerived);
+    // The analysis text holds the weight to 0.00001 N/mm.
+    EXPECT_NEAR(d.permanentLoad, c.permanentLoad, 1e-5) << c.ownWeight;
+    EXPECT_NEAR(d.mass, c.mass, 1e-3) << c.ownWeight;
   }
 }
