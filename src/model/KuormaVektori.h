@@ -80,7 +80,7 @@ class KuormaVektori : public QELvektori {
   // carries the own weight counts as loaded.
   std::vector<char> LoadedCases() const;
 
-  // A case of the permanent duration class (the first one) that is also of the permanent
+  // A case of the permanent duration class (class 0, "Pysyvä") that is also of the permanent
   // category G: the only kind that may carry the own weight.
   bool IsPermanentCase(int k) const;
   // The case that carries the own weight: the chosen one when it is permanent, else the
