@@ -124,6 +124,40 @@ void BM_SectionSweep200(benchmark::State& state) {
 }
 BENCHMARK(BM_SectionSweep200)->Unit(benchmark::kMillisecond);
 
+// The same search and sweep with "Oma paino automaattisesti": the own weight follows the
+// section, so each of the 200 sections is also analysed again (each under 50 ms).
+void BM_SectionSearch200OwnWeight(benchmark::State& state) {
+  auto p = MakeProject();
+  SetLargeLibrary(*p);
+  p->Loads.OwnWeight.on = true;
+  for (auto _ : state) {
+    p->Profiles.CurrentIndex = 0;
+    const qv::SectionSearchResult s = qv::SearchNextSection(*p);
+    if (s.found != kLibrarySize - 1 || s.analysisStatus != 0) {
+      state.SkipWithError("the last section was not the first suitable one");
+      break;
+    }
+  }
+  state.counters["sections"] = kLibrarySize - 1;
+}
+BENCHMARK(BM_SectionSearch200OwnWeight)->Unit(benchmark::kMillisecond);
+
+void BM_SectionSweep200OwnWeight(benchmark::State& state) {
+  auto p = MakeProject();
+  SetLargeLibrary(*p);
+  p->Loads.OwnWeight.on = true;
+  for (auto _ : state) {
+    const qv::SectionSweep sweep = qv::SweepSections(*p);
+    if (sweep.lightest < 0 || sweep.analysisStatus != 0 ||
+        sweep.rows[static_cast<std::size_t>(sweep.lightest)].name != "200*400") {
+      state.SkipWithError("200*400 was not the lightest passing section");
+      break;
+    }
+  }
+  state.counters["sections"] = kLibrarySize;
+}
+BENCHMARK(BM_SectionSweep200OwnWeight)->Unit(benchmark::kMillisecond);
+
 // Fixed numbers of designs and searches, for instruction counts, which stay repeatable on a
 // shared machine where times do not:
 //   valgrind --tool=callgrind --toggle-collect='*CountedSearch*' bin/bench_design

@@ -11,3 +11,7 @@ cmake --build "$build" -j2 --target ui_test_kuormitus_kuvat
 QELVUX_KUORMITUS_SHOTS="$PWD/$out" QELVUX_KUORMITUS_PROJECTS="$PWD/$projects" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/ui_test_kuormitus_kuvat" > /dev/null
 ls "$out"/kuormitus_dialogi_*.png "$out"/kuormitus_ktjaky_*.png "$out"/kuormitus_viesti.png
+
+# "Oma paino automaattisesti" on: the purlin's own weight in its permanent case, in the tree and
+# the drawing, beside the roof's own weight typed as a surface load.
+shot kuormitus_oma_paino.png "$projects/kuormat_oma_paino.vux" QELVUX_SCREENSHOT_PAGE=1

@@ -10,6 +10,7 @@
 #include "analysis/fem/FEM_Vektorit.h"
 #include "model/CSVTiedosto.h"
 #include "model/NumberText.h"
+#include "project/ProjectOwnWeight.h"
 
 namespace {
 
@@ -351,5 +352,16 @@ std::vector<std::string> GenerateAnalysisInput(const RakenneVektori& member,
 }
 
 std::vector<std::string> GenerateAnalysisInput(const QELVUX_data& project) {
-  return GenerateAnalysisInput(project.Member, project.Loads);
+  const qv::ProjectOwnWeight weight = qv::OwnWeightOf(project);
+  if (!weight.Applies()) return GenerateAnalysisInput(project.Member, project.Loads);
+  // The own weight goes in as the very record a hand-typed uniform line load would be, at
+  // the place it would take among the loads: the two cannot give different numbers.
+  KuormaVektori loads = project.Loads;
+  qv::AddOwnWeightRecord(loads, weight, project.Member.Length);
+  return GenerateAnalysisInput(project.Member, loads);
+}
+
+std::string OwnWeightAnalysisProblem(const QELVUX_data& project) {
+  if (!project.Loads.OwnWeight.on) return std::string();
+  return qv::OwnWeightOf(project).problem;
 }

@@ -75,9 +75,15 @@ std::vector<std::string> GenerateAnalysisInput(const RakenneVektori& member,
 int RunAnalysis(std::vector<std::string> input, FEM_kaikki& fem, int& analysisValid,
                 std::vector<std::string>& output);
 
-// The same for the project: its member and loads.
+// The same for the project: its member and loads, and with "Oma paino automaattisesti" the
+// member's own weight of the chosen section and material in its load case.
 std::vector<std::string> GenerateAnalysisInput(const QELVUX_data& project);
 
-// The run for the project: the project's analysis-valid flag follows the result.
+// Why the own weight the project asks for cannot go into the analysis ("" when it can or
+// when it is off). The project is not solved then: its weight would be missing silently.
+std::string OwnWeightAnalysisProblem(const QELVUX_data& project);
+
+// The run for the project: the project's analysis-valid flag follows the result. An own
+// weight that cannot be applied fails the run with its message.
 int RunAnalysis(std::vector<std::string> input, QELVUX_data& project, FEM_kaikki& fem,
                 std::vector<std::string>& output);

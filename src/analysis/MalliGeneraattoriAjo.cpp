@@ -31,5 +31,11 @@ int RunAnalysis(std::vector<std::string> input, FEM_kaikki& fem, int& analysisVa
 
 int RunAnalysis(std::vector<std::string> input, QELVUX_data& project, FEM_kaikki& fem,
                 std::vector<std::string>& output) {
+  std::string problem = OwnWeightAnalysisProblem(project);
+  if (!problem.empty()) {
+    project.AnalysisValid = 0;
+    output.assign(1, std::move(problem));
+    return -1;
+  }
   return RunAnalysis(std::move(input), fem, project.AnalysisValid, output);
 }

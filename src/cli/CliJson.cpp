@@ -8,6 +8,7 @@
 #include "design/Deflections.h"
 #include "design/DesignRun.h"
 #include "design/UncheckedNotes.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -101,6 +102,20 @@ std::string VibrationJson(const DesignResults& r) {
          spans + (spans.empty() ? "]},\n" : "\n    ]},\n");
 }
 
+// "  \"ownWeight\": {...},\n" with "Oma paino automaattisesti" on: the weight designed with
+// (kN/m), its density and where that comes from, and its case. Nothing when off.
+std::string OwnWeightJson(const QELVUX_data& p) {
+  const ProjectOwnWeight w = OwnWeightOf(p);
+  if (!w.on) return std::string();
+  std::string j = "  \"ownWeight\": {\"applied\": " + std::string(w.Applies() ? "true" : "false");
+  if (!w.Applies()) return j + ", \"problem\": " + JsonString(w.problem) + "},\n";
+  return j + ", \"lineLoad\": " + JsonNumber(w.lineLoad) +
+         ", \"density\": " + JsonNumber(w.density) +
+         ", \"densitySource\": " + (w.densityFromTable ? "\"material\"" : "\"project\"") +
+         ", \"area\": " + JsonNumber(w.area) + ", \"loadCase\": " + std::to_string(w.loadCase) +
+         ", \"loadCaseName\": " + JsonString(p.Loads.Cases().Name(w.loadCase)) + "},\n";
+}
+
 // ", \"notRun\": \"...\"" for a combination whose checks could not run, else nothing.
 std::string NotRunJson(const CombinationDesign& cd) {
   return cd.Ran() ? std::string() : ", \"notRun\": " + JsonString(NotRunLine(cd));
@@ -161,6 +176,7 @@ std::string DesignSummaryJson(const QELVUX_data& p, const DesignRunResult& run) 
                       : "?") +
        ",\n";
   j += "  \"analysisValid\": " + std::string(p.AnalysisValid ? "true" : "false") + ",\n";
+  j += OwnWeightJson(p);
 
   j += "  \"stressCombinations\": [";
   for (std::size_t c = 0; c < r.stress.size(); ++c) {

@@ -24,6 +24,7 @@ std::string SweepJson(const SectionSweep& sweep) {
          ", \"library\": " + JsonString(r.library) + ", \"index\": " + std::to_string(r.index) +
          ", \"area\": " + JsonNumber(r.area) +
          ", \"massPerMetre\": " + (r.massPerMetre ? JsonNumber(*r.massPerMetre) : "null") +
+         (r.ownWeight ? ", \"ownWeight\": " + JsonNumber(*r.ownWeight) : std::string()) +
          ", \"utilisation\": " + JsonNumber(r.utilisation) +
          ", \"governingCheck\": " + JsonString(r.governingCheck) +
          ", \"governingCombination\": " + JsonString(r.governingCombination) +
@@ -52,7 +53,8 @@ int SweepAndChoose(QELVUX_data& project, bool table, bool lightest, bool allLibr
         err << "qelvux-cli: kirjastoa " << row.libraryPath << " ei voitu lukea.\n";
         return kCliError;
       }
-      (table || json ? err : out) << "Poikkileikkaus: " << row.name << " (" << row.library << ")\n";
+      (table || json ? err : out) << "Poikkileikkaus: " << row.name << " (" << row.library << ")\n"
+                                  << OwnWeightLine(project);
     }
   }
   if (table) {

@@ -14,6 +14,7 @@
 #include "pagelogic/SupportCheck.h"
 #include "model/TextCodec.h"
 #include "pagelogic/ReportAssembly.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 
@@ -150,6 +151,14 @@ std::string CliHelpText(bool english) {
          "projektista yhteenvetotaulukko tulostiedostojen sijaan.\n";
 }
 
+std::string OwnWeightLine(const QELVUX_data& project) {
+  const ProjectOwnWeight w = OwnWeightOf(project);
+  if (!w.on) return std::string();
+  if (!w.Applies()) return w.problem + "\n";
+  return OwnWeightLabel(w) + ", " + OwnWeightDensitySource(w) + ", kuormitustapaus " +
+         project.Loads.Cases().Name(w.loadCase) + "\n";
+}
+
 namespace {
 
 // The record reads its data files from the folder of the path it is given.
@@ -231,7 +240,8 @@ int RunProjectChain(const CliOptions& o, const std::string& programPath, std::os
     if (s.NotFound()) {
       err << kSearchNotFoundText << "\n";
     } else if (s.searched) {
-      (o.json ? err : out) << "Poikkileikkaus: " << project.Profiles.Name(s.found) << "\n";
+      (o.json ? err : out) << "Poikkileikkaus: " << project.Profiles.Name(s.found) << "\n"
+                           << OwnWeightLine(project);
     } else {
       err << "Valittu poikkileikkaus on kirjaston viimeinen.\n";
     }

@@ -69,6 +69,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
 int RunCommandLine(const std::vector<std::string>& args, const std::string& programPath,
                    std::ostream& out, std::ostream& err, const CliPdfWriter& pdf = nullptr);
 
+// "Oma paino 0.363 kN/m (tiheys 420 kg/m3), materiaalitaulukosta, kuormitustapaus Omapaino"
+// and a line end, for the section --search or --lightest chose; "" with the option off.
+std::string OwnWeightLine(const QELVUX_data& project);
+
 // The chain of one project, o.project (saved to o.saveAs when given): load, support check,
 // analysis, search, design, report to out (or, with --json, the summary into facts).
 int RunProjectChain(const CliOptions& o, const std::string& programPath, std::ostream& out,

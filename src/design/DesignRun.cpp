@@ -6,9 +6,17 @@
 
 namespace qv {
 
+bool AnalysisFollowsProject(const QELVUX_data& project) {
+  // Without the own weight the input does not depend on the section or the material, and
+  // whoever changes the member or the loads runs the analysis again.
+  if (!project.Loads.OwnWeight.on) return true;
+  if (!OwnWeightAnalysisProblem(project).empty()) return false;
+  return GenerateAnalysisInput(project) == project.Analysis.InputText().Lines();
+}
+
 int EnsureAnalysis(QELVUX_data& project, bool always, std::vector<std::string>* messages) {
   if (messages) messages->clear();
-  if (!always && project.AnalysisValid == 1) return 0;
+  if (!always && project.AnalysisValid == 1 && AnalysisFollowsProject(project)) return 0;
   std::vector<std::string> output;
   const int status = RunAnalysis(GenerateAnalysisInput(project), project, project.Analysis, output);
   if (messages) *messages = std::move(output);

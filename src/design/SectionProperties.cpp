@@ -46,7 +46,7 @@ SectionProperties ComputeSectionProperties(const SectionSize& section) {
   if (section.shape == SectionShape::kCircle) {
     const double d = section.b;
     const double r = d / 2.0;
-    p.A = kPi * r * r;
+    p.A = section.Area();
     p.Wz = kPi * r * r * r / 4.0;
     p.Wy = p.Wz;
     p.iY = std::sqrt(r * r * 0.25);
@@ -58,7 +58,7 @@ SectionProperties ComputeSectionProperties(const SectionSize& section) {
   }
   const double b = section.b;
   const double h = section.h;
-  p.A = b * h;
+  p.A = section.Area();
   p.Wz = b * h * h / 6.0;
   p.Wy = h * b * b / 6.0;
   p.iY = std::sqrt(h * h / 12.0);

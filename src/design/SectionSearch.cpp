@@ -30,8 +30,12 @@ SectionSearchResult SearchNextSection(QELVUX_data& project,
                                       const SectionDesignedCallback& onDesigned) {
   int analysisStatus = 0;
   bool analysed = false;
+  // The own weight follows the section: each one is then solved with its own.
+  const bool perSection = project.Loads.OwnWeight.on;
   SectionSearchResult result = SearchSections(project, [&](QELVUX_data& p, int index) {
-    if (!analysed) {
+    if (perSection) {
+      if (EnsureAnalysis(p, true) != 0) analysisStatus = -1;
+    } else if (!analysed) {
       analysisStatus = EnsureAnalysis(p, false);
       analysed = true;
     }

@@ -34,8 +34,9 @@ SectionSearchResult SearchSections(QELVUX_data& project, const SectionEvaluator&
 
 // The search of the design page: the analysis is made current once (it does not depend on
 // the section: the results are scaled to each section's stiffness), then each section is
-// designed. A section is suitable when its overall utilisation is at most 100 % and every
-// combination of an enabled check group could actually be checked.
+// designed. With the own weight on, each section is solved with its own weight. A section is
+// suitable when its overall utilisation is at most 100 % and every combination of an enabled check
+// group could actually be checked.
 SectionSearchResult SearchNextSection(QELVUX_data& project,
                                       const SectionDesignedCallback& onDesigned = {});
 

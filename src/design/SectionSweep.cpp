@@ -13,6 +13,7 @@
 #include "design/SectionProperties.h"
 #include "design/UncheckedNotes.h"
 #include "model/NumberText.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -46,17 +47,6 @@ void Govern(const DesignResults& r, SweepRow& row) {
     row.notRun = "Värähtelytarkastelu: " + r.vibration.notRun;
 }
 
-// Mean density (kg/m3) of the chosen material, when its table gives one.
-std::optional<double> MeanDensity(const QELVUX_data& p) {
-  if (p.DesignCode != DesignCode::kEc5) return std::nullopt;
-  const auto& materials = p.Materials.Ec5Extra().materials;
-  const int m = p.Materials.Material(p.DesignCode);
-  if (m < 1 || m > static_cast<int>(materials.size())) return std::nullopt;
-  const double rho = materials[static_cast<std::size_t>(m - 1)].meanDensity;
-  if (!(rho > 0.0)) return std::nullopt;
-  return rho;
-}
-
 std::string BaseName(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -64,7 +54,7 @@ std::string BaseName(const std::string& path) {
 
 // Designs every section of the project's library as it stands, appending rows.
 void SweepLibrary(QELVUX_data& p, const std::string& libraryPath, std::optional<double> density,
-                  std::vector<SweepRow>& rows) {
+                  std::vector<SweepRow>& rows, int& analysisStatus) {
   ProfiiliVektori& sections = p.Profiles;
   const std::string library =
       sections.FileName().size() > 1 ? BaseName(sections.FileName()) : std::string("-");
@@ -78,6 +68,12 @@ void SweepLibrary(QELVUX_data& p, const std::string& libraryPath, std::optional<
     row.area = ComputeSectionProperties(p.CurrentSection()).A;
     // kg/m3 * mm2 * 1e-6 m2/mm2 = kg/m
     if (density) row.massPerMetre = *density * row.area * 1e-6;
+    // The own weight follows the section: each one is solved with its own.
+    if (p.Loads.OwnWeight.on) {
+      if (EnsureAnalysis(p, true) != 0) analysisStatus = -1;
+      const ProjectOwnWeight weight = OwnWeightOf(p);
+      if (weight.Applies()) row.ownWeight = weight.lineLoad;
+    }
     Govern(CollectDesignResults(p), row);
     rows.push_back(std::move(row));
   }
@@ -106,22 +102,24 @@ std::vector<std::string> OtherLibraries(const QELVUX_data& p) {
 SectionSweep SweepSections(QELVUX_data& project, bool allLibraries) {
   SectionSweep sweep;
   sweep.analysisStatus = EnsureAnalysis(project, false);
-  const std::optional<double> density = MeanDensity(project);
+  const std::optional<double> density = TableMeanDensity(project);
   sweep.byMass = density.has_value();
 
   const int chosen = project.Profiles.CurrentIndex;
-  SweepLibrary(project, "", density, sweep.rows);
+  SweepLibrary(project, "", density, sweep.rows, sweep.analysisStatus);
   if (allLibraries) {
     ProfiiliVektori own = project.Profiles;
     for (const std::string& path : OtherLibraries(project)) {
       ProfiiliVektori other;
       other.ReadLibrary(path);
       project.Profiles = std::move(other);
-      SweepLibrary(project, path, density, sweep.rows);
+      SweepLibrary(project, path, density, sweep.rows, sweep.analysisStatus);
     }
     project.Profiles = std::move(own);
   }
   project.Profiles.CurrentIndex = chosen;
+  // The analysis belongs to the chosen section again.
+  if (project.Loads.OwnWeight.on && EnsureAnalysis(project, false) != 0) sweep.analysisStatus = -1;
 
   std::stable_sort(sweep.rows.begin(), sweep.rows.end(), [&](const SweepRow& a, const SweepRow& b) {
     if (sweep.byMass) return a.massPerMetre.value_or(0.0) < b.massPerMetre.value_or(0.0);

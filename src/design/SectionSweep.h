@@ -18,6 +18,7 @@ struct SweepRow {
   int index = -1;           // position in its library
   double area = 0.0;        // mm2
   std::optional<double> massPerMetre;  // kg/m, when the material table gives a density
+  std::optional<double> ownWeight;     // kN/m designed with, when "Oma paino automaattisesti"
   double utilisation = 0.0;            // overall utilisation (%), as the design page shows it
   std::string governingCheck;          // the check of the largest utilisation ("" when none)
   std::string governingCombination;    // its combination
@@ -38,7 +39,8 @@ struct SectionSweep {
 
 // Designs every section of the project's library; with allLibraries also every section
 // library (".pl1") of the program's data folder, the project's own library first. The
-// analysis is made current once (it does not depend on the section). The project's library
+// analysis is made current once (it does not depend on the section), or with the own weight
+// on solved for each section with its own weight. The project's library
 // and chosen section are the same afterwards as before.
 SectionSweep SweepSections(QELVUX_data& project, bool allLibraries = false);
 

@@ -131,6 +131,8 @@ void WriteLoadSet(const KuormitustapausVektori& cases, const KuormaYhdVektori& c
 
 int KuormaVektori::LoadDefaults(const std::string& folder, qv::DesignCode designCode) {
   caseCategories_.clear();
+  // The cases are new: the own weight goes to the first permanent one of them.
+  OwnWeight.loadCase = -1;
   if (!folder.empty()) {
     CSVTiedosto file;
     std::vector<qv::LoadCategory> categories;

@@ -146,6 +146,11 @@ int KuormaVektori::RemoveLoadCase(int k) {
   }
   combinations_.RemoveLoadCase(k);
   cases_.RemoveRecord(k);
+  // The own weight stays in its case; when that case goes, the first permanent one takes it.
+  if (OwnWeight.loadCase == k)
+    OwnWeight.loadCase = -1;
+  else if (OwnWeight.loadCase > k)
+    --OwnWeight.loadCase;
   if (k < static_cast<int>(caseCategories_.size()))
     caseCategories_.erase(caseCategories_.begin() + k);
   // The load page keeps showing the same case, or all of them when its case is gone.
@@ -188,7 +193,24 @@ std::vector<char> KuormaVektori::LoadedCases() const {
     const int lc = LoadCase(i);
     if (lc >= 0 && lc < cases_.Count()) loaded[static_cast<std::size_t>(lc)] = 1;
   }
+  // A case that holds nothing but the own weight is loaded all the same: its combinations
+  // must be made and designed.
+  const int own = OwnWeightCase();
+  if (own >= 0) loaded[static_cast<std::size_t>(own)] = 1;
   return loaded;
+}
+
+bool KuormaVektori::IsPermanentCase(int k) const {
+  return cases_.IsValid(k) && cases_.DurationClass(k) == 0 &&
+         CaseCategory(k) == qv::LoadCategory::kPermanent;
+}
+
+int KuormaVektori::OwnWeightCase() const {
+  if (!OwnWeight.on) return -1;
+  if (IsPermanentCase(OwnWeight.loadCase)) return OwnWeight.loadCase;
+  for (int k = 0; k < cases_.Count(); ++k)
+    if (IsPermanentCase(k)) return k;
+  return -1;
 }
 
 int KuormaVektori::GoverningDurationClass(int c, int k) const {

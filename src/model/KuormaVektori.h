@@ -8,6 +8,7 @@
 #include "model/Kinds.h"
 #include "model/KuormaYhdVektori.h"
 #include "model/KuormitustapausVektori.h"
+#include "model/OwnWeight.h"
 #include "model/QELvektori.h"
 
 // Load records: text 0 name; int 0 load case, 1 load kind, 2 direction code, 3 reference
@@ -72,11 +73,19 @@ class KuormaVektori : public QELvektori {
   std::vector<qv::LoadCategory> CaseCategories() const;
   void SetCaseCategories(const std::vector<qv::LoadCategory>& categories);
 
-  // Removes load case k with its loads and factor rows; later cases move down by one.
-  // 0, or -1 when k is not a load case.
+  // Removes load case k with its loads and factor rows; later cases move down by one (the
+  // case chosen for the own weight too). 0, or -1 when k is not a load case.
   int RemoveLoadCase(int k);
-  // Per load case (by index): 1 when at least one load lies in it, else 0.
+  // Per load case (by index): 1 when at least one load lies in it, else 0. The case that
+  // carries the own weight counts as loaded.
   std::vector<char> LoadedCases() const;
+
+  // A case of the permanent duration class (class 0, "Pysyvä") that is also of the permanent
+  // category G: the only kind that may carry the own weight.
+  bool IsPermanentCase(int k) const;
+  // The case that carries the own weight: the chosen one when it is permanent, else the
+  // first permanent case; -1 when the weight is off or no case is permanent.
+  int OwnWeightCase() const;
   // 1-based duration class of combination c (or of case k when c is no combination).
   int GoverningDurationClass(int c, int k) const;
 
@@ -96,6 +105,7 @@ class KuormaVektori : public QELvektori {
   int ShowPointLoads = 1;
   int ShowLineLoads = 1;
   int ShowSurfaceLoads = 1;
+  qv::OwnWeightSetting OwnWeight;  // "Oma paino automaattisesti"
 
  private:
   // Categories of the cases set so far (code 4); a case beyond them takes the default.

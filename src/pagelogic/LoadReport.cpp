@@ -6,6 +6,7 @@
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "pagelogic/LoadTexts.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -44,7 +45,22 @@ std::string LoadLine(const QELVUX_data& p, int i, int number) {
   return line + "\t" + loads.TextOr(i, 0);
 }
 
-void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
+// The own weight as the analysis gets it, with the density and area it was worked out from.
+void AppendOwnWeight(const QELVUX_data& p, const ProjectOwnWeight& w,
+                     std::vector<std::string>& out) {
+  out.push_back("OMA PAINO (automaattisesti, seuraa poikkileikkausta ja materiaalia):");
+  // The columns of the line loads; it is none of them, so it has no number.
+  out.push_back("Nro:\tSuunta:\tQ1:\tQ2:\tx1 [mm]:\tx2 [mm]:");
+  const std::string q = FormatFixed(-w.lineLoad, 3) + " kN/m";
+  out.push_back("-\t" + DirectionReportName(2) + "\t" + q + "\t" + q + "\t0.0\t" +
+                FormatFixed(p.Member.Length, 1) + "\t" + kOwnWeightName);
+  out.push_back("g x tiheys x A = " + FormatFixed(kOwnWeightGravity, 2) + " m/s2 x " +
+                FormatFixed(w.density, 0) + " kg/m3 (" + OwnWeightDensitySource(w) + ") x " +
+                FormatFixed(w.area, 0) + " mm2");
+}
+
+void AppendCase(const QELVUX_data& p, int k, const ProjectOwnWeight& own,
+                std::vector<std::string>& out) {
   const KV& loads = p.Loads;
   out.push_back(kThinRule);
   out.push_back("KT" + std::to_string(k + 1) + ":\t" + LoadCaseTitle(p, k));
@@ -61,6 +77,10 @@ void AppendCase(const QELVUX_data& p, int k, std::vector<std::string>& out) {
       out.push_back(LoadLine(p, i, ++number));
       any = true;
     }
+  }
+  if (own.Applies() && own.loadCase == k) {
+    AppendOwnWeight(p, own, out);
+    any = true;
   }
   if (!any) out.push_back("(Ei kuormitusta)");
 }
@@ -99,7 +119,9 @@ std::string CombinationFormula(const QELVUX_data& project, int combination) {
 
 std::vector<std::string> LoadReportLines(const QELVUX_data& project) {
   std::vector<std::string> out{kRule, "KUORMITUSTIEDOT:"};
-  for (int k = 0; k < project.Loads.Cases().Count(); ++k) AppendCase(project, k, out);
+  const ProjectOwnWeight own = OwnWeightOf(project);
+  for (int k = 0; k < project.Loads.Cases().Count(); ++k) AppendCase(project, k, own, out);
+  if (own.on && !own.Applies()) out.push_back(own.problem);
   out.push_back(kRule);
   out.push_back("KUORMITUSYHDISTELMÄT:");
   const KY& ky = project.Loads.Combinations();

@@ -5,6 +5,7 @@
 
 #include "model/NumberText.h"
 #include "pagelogic/LoadTexts.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -47,8 +48,27 @@ std::vector<std::string> DetailLines(const QELVUX_data& p, int i) {
   return lines;
 }
 
+// The own weight as the analysis gets it: a node after the case's groups, with its details.
+void AddOwnWeight(LoadTree& tree, const QELVUX_data& p, const ProjectOwnWeight& w, int k) {
+  Add(tree, kLoadLevelGroup, OwnWeightLabel(w), k, std::nullopt, -1, -1);
+  tree.nodes.back().ownWeight = true;
+  if (!w.Applies()) return;
+  const std::vector<std::string> details{
+      "Suunta: " + DirectionTreeName(2),
+      "Intensiteetti: " + FormatFixed(-w.lineLoad, 3) + " kN/m",
+      "Tiheys: " + FormatFixed(w.density, 0) + " kg/m3 (" + OwnWeightDensitySource(w) + ")",
+      "A = " + FormatFixed(w.area, 0) + " mm2",
+      "Alkupiste x1: 0.0 mm",
+      "Loppupiste x2: " + FormatFixed(p.Member.Length, 1) + " mm",
+      "Ei muokattavissa: g x tiheys x A"};
+  for (const std::string& line : details) {
+    Add(tree, kLoadLevelLoad, line, k, std::nullopt, -1, -1);
+    tree.nodes.back().ownWeight = true;
+  }
+}
+
 // One case node with its three groups; returns the node of the line-load group.
-int AddCase(LoadTree& tree, const QELVUX_data& p, int k) {
+int AddCase(LoadTree& tree, const QELVUX_data& p, int k, const ProjectOwnWeight& own) {
   const KV& loads = p.Loads;
   Add(tree, kLoadLevelCase, LoadCaseTitle(p, k), k, std::nullopt, -1, -1);
   int lineGroup = -1;
@@ -69,6 +89,7 @@ int AddCase(LoadTree& tree, const QELVUX_data& p, int k) {
       ++position;
     }
   }
+  if (own.on && own.loadCase == k) AddOwnWeight(tree, p, own, k);
   return lineGroup;
 }
 
@@ -89,10 +110,16 @@ LoadTree BuildLoadTree(const QELVUX_data& project) {
   const int visible = loads.VisibleCase;
   LoadTree tree;
   int firstLineGroup = -1;
+  const ProjectOwnWeight own = OwnWeightOf(project);
   for (int k = 0; k < caseCount; ++k) {
     if (visible >= 0 && visible < caseCount && k != visible) continue;
-    const int lineGroup = AddCase(tree, project, k);
+    const int lineGroup = AddCase(tree, project, k, own);
     if (firstLineGroup < 0) firstLineGroup = lineGroup;
+  }
+  // No case can carry it: the reason stands where it is seen.
+  if (own.on && own.loadCase < 0) {
+    Add(tree, kLoadLevelCase, own.problem, -1, std::nullopt, -1, -1);
+    tree.nodes.back().ownWeight = true;
   }
   tree.selected = LoadNode(tree, loads.CurrentIndex);
   if (tree.selected >= 0) {
@@ -133,7 +160,8 @@ LoadTreePosition LoadNodePosition(const KuormaVektori& loads, const LoadTree& tr
   }
   if (groups > 0 && groups <= static_cast<int>(std::size(kLoadKinds)))
     p.kind = kLoadKinds[groups - 1];
-  if (p.level < kLoadLevelLoad) return p;
+  // Past the three groups (the own weight) no node stands for a load of the list.
+  if (p.level < kLoadLevelLoad || !p.kind) return p;
   p.position = loadNodes - 1;
   const int first = loads.FirstLoad(p.loadCase, std::nullopt);
   if (first >= 0 && p.position >= 0 && first + p.position < loads.Count())

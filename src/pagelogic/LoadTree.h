@@ -35,6 +35,9 @@ struct LoadTreeNode {
   std::optional<LoadKind> kind;
   int position = -1;
   int loadIndex = -1;
+  // The own weight ("Oma paino automaattisesti") and its detail lines: shown, never a load of
+  // the list, so it cannot be changed or deleted here.
+  bool ownWeight = false;
 };
 
 struct LoadTree {
@@ -43,7 +46,9 @@ struct LoadTree {
   int currentIndex = -1;            // the load page's selected load after the rebuild
 };
 
-// The tree of every load case, or of the visible one. Selection: the node of the selected
+// The tree of every load case, or of the visible one. With "Oma paino automaattisesti" the
+// case that carries the own weight ends with a node of its own after the three groups (or,
+// when no case can carry it, a top node says why). Selection: the node of the selected
 // load (CurrentIndex) when it has one; otherwise the first line-load group node (else the
 // first case node) and no selected load.
 LoadTree BuildLoadTree(const QELVUX_data& project);

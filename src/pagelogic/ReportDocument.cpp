@@ -38,6 +38,8 @@ int PositionOf(const QELVUX_data& p, CombinationKind kind, int c) {
 }
 
 bool CaseHasLoads(const QELVUX_data& p, int k) {
+  // The own weight is drawn in its case too.
+  if (k == p.Loads.OwnWeightCase()) return true;
   for (int i = 0; i < p.Loads.Count(); ++i)
     if (p.Loads.LoadCase(i) == k) return true;
   return false;

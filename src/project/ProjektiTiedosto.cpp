@@ -1,6 +1,7 @@
 // The project file: sections 1 to 999 written in order, read back with the program's checks.
 #include "project/ProjektiTiedosto.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
 #include "project/ProjectMeaning.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -69,8 +71,8 @@ class Loader {
     const Step steps[] = {&Loader::Section101, &Loader::Section102, &Loader::Section201,
                           &Loader::Section211, &Loader::Section301, &Loader::Section311,
                           &Loader::Section401, &Loader::Section501, &Loader::Section60x,
-                          &Loader::Section651, &Loader::Section652, &Loader::Section701,
-                          &Loader::Section702, &Loader::Section801};
+                          &Loader::Section611, &Loader::Section651, &Loader::Section652,
+                          &Loader::Section701, &Loader::Section702, &Loader::Section801};
     for (Step s : steps) {
       if (!(this->*s)()) {
         message = message_;
@@ -236,6 +238,45 @@ class Loader {
     return true;
   }
 
+  // "Oma paino automaattisesti", written only when it is on. Missing: off. A case that is not
+  // there or not permanent (a file edited by hand) is no reason to refuse the project: the
+  // weight goes to the first permanent case, and the user is told where.
+  bool Section611() {
+    p_.Loads.OwnWeight = OwnWeightSetting();
+    if (!f_.HasSection(611)) return true;
+    if (!CountIs(611, 3)) return false;
+    OwnWeightSetting read;
+    bool ok = true;
+    double v = 0.0;
+    if (Field(611, 1, 0, 1, v, ok)) {
+      if (v == 0.0 || v == 1.0)
+        read.on = v == 1.0;
+      else
+        ok = false;
+    }
+    if (Field(611, 2, kOwnWeightDensityMin, kOwnWeightDensityMax, v, ok)) read.density = v;
+    double chosen = -1.0;
+    Field(611, 3, -1.0e9, 1.0e9, chosen, ok);
+    if (!ok) return Fail(611, Fmt("virhenumero = %d", 611));
+    const KuormitustapausVektori& cases = p_.Loads.Cases();
+    const bool isCase = chosen == std::floor(chosen) && cases.IsValid(static_cast<int>(chosen));
+    read.loadCase = isCase ? static_cast<int>(chosen) : -1;
+    p_.Loads.OwnWeight = read;
+    if (!read.on || (isCase && p_.Loads.IsPermanentCase(read.loadCase))) return true;
+    const int used = p_.Loads.OwnWeightCase();
+    std::string why =
+        isCase ? "Oman painon kuormitustapaus " + cases.Name(read.loadCase) + " ei ole pysyvä"
+               : "Oman painon kuormitustapausta " + CutChars(f_.GetLine(611, 3), 20) + " ei ole";
+    if (used >= 0) {
+      why += ": oma paino lasketaan kuormitustapauksessa " + cases.Name(used) + ".";
+      p_.Loads.OwnWeight.loadCase = used;
+    } else {
+      why += ". " + std::string(kOwnWeightNoCaseText);
+    }
+    AddNote(why);
+    return true;
+  }
+
   // Code 4: consequence class, Table 6.1 factor, load position, kc,90 and the three
   // deflection limits. Missing: the defaults.
   bool Section651() {
@@ -373,8 +414,9 @@ class Loader {
     // would pass, so the project is refused then.
     if (libraryFound && ReadSavedLibrary(path)) {
       lib.CurrentIndex = 0;
-      note_ = "Tallennettua poikkileikkausta (" + CutChars(line, 30) +
-              ") ei voi käyttää: valittu kirjaston ensimmäinen poikkileikkaus " + lib.Name(0) + ".";
+      AddNote("Tallennettua poikkileikkausta (" + CutChars(line, 30) +
+              ") ei voi käyttää: valittu kirjaston ensimmäinen poikkileikkaus " + lib.Name(0) +
+              ".");
       return true;
     }
     lib.ClearRecords();
@@ -391,6 +433,8 @@ class Loader {
     if (path != f_.GetLine(801, 1)) lib.ProjectName = f_.GetLine(801, 1);
     return true;
   }
+
+  void AddNote(const std::string& text) { note_ += (note_.empty() ? "" : "\n") + text; }
 
   QELVUX_data& p_;
   const CSVTiedosto& f_;
@@ -458,6 +502,14 @@ void BuildProjectFile(const QELVUX_data& p, CSVTiedosto& f) {
   f.AddLine(609, FormatFixed(p.Materials.LimitStatePartialFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.AllowableRaiseFactor(), 3));
   f.AddLine(609, FormatFixed(p.Materials.Ec5PartialFactor(), 3));
+  const OwnWeightSetting& own = p.Loads.OwnWeight;
+  if (own.on) {
+    // The case that carries it now; the chosen one while none can.
+    const int used = p.Loads.OwnWeightCase();
+    f.AddLine(611, "1");
+    f.AddLine(611, FormatFixed(own.density, 0));
+    f.AddLine(611, std::to_string(used >= 0 ? used : std::max(own.loadCase, 0)));
+  }
   if (code4) {
     const Ec5NaSettings& e = s.ec5;
     f.AddLine(651, std::to_string(e.consequenceClass));

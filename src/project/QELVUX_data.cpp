@@ -52,6 +52,7 @@ std::string QELVUX_data::DataFilePath(const std::string& fileName) const {
 void QELVUX_data::ResetToDefaults() {
   Member.Reset();
   Loads.ClearLoads();
+  Loads.OwnWeight = qv::OwnWeightSetting();
   TextFile.Clear();
   TextFile.SetFileName(std::string());
   Profiles.LoadDefaultLibrary(DataFolder());
@@ -60,6 +61,7 @@ void QELVUX_data::ResetToDefaults() {
 
 void QELVUX_data::NewModel() {
   Loads.ClearLoads();
+  Loads.OwnWeight = qv::OwnWeightSetting();
   LoadDefaultLoads();
   Member.Reset();
   // A new project is no one's file: "Tallenna" must ask for a name, never write the default

@@ -1,20 +1,25 @@
 // The "Kuormitus" page over the load tree and load page logic.
 #include "ui/LoadPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "pagelogic/OwnWeightPanel.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 #include "ui/Icons.h"
+#include "ui/Messages.h"
 #include "ui/PaintBox.h"
 #include "ui/TreeFill.h"
 #include "ui/PictureExportUi.h"
@@ -92,6 +97,7 @@ QWidget* LoadPage::BuildTreePanel() {
   grid->addWidget(deleteButton_, 2, 1);
   grid->addWidget(changeButton_, 3, 0, 1, 2);
   grid->addWidget(treeWidget_, 4, 0, 1, 2);
+  grid->addWidget(BuildOwnWeightPanel(panel), 5, 0, 1, 2);
   grid->setRowStretch(4, 1);
 
   connect(caseCombo_, &QComboBox::currentIndexChanged, this,
@@ -104,6 +110,97 @@ QWidget* LoadPage::BuildTreePanel() {
   connect(treeWidget_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem*, int) { TreeDoubleClicked(); });
   return panel;
+}
+
+QWidget* LoadPage::BuildOwnWeightPanel(QWidget* parent) {
+  auto* box = new QWidget(parent);
+  ownWeightCheck_ = new QCheckBox(QString::fromUtf8(kOwnWeightOptionText), box);
+  ownWeightCheck_->setObjectName(QStringLiteral("OmaPainoCheck"));
+  SetHint(ownWeightCheck_,
+          "Sauvan oma paino g x tiheys x A|Sauvan oma paino lisätään pysyvään "
+          "kuormitustapaukseen tasaisena viivakuormana, joka seuraa poikkileikkausta ja "
+          "materiaalia");
+  auto* densityLabel = new QLabel(QString::fromUtf8(kOwnWeightDensityLabel), box);
+  ownWeightDensity_ = new QLineEdit(box);
+  ownWeightDensity_->setObjectName(QStringLiteral("OmaPainoTiheys"));
+  ownWeightDensity_->setMaximumWidth(70);
+  densityLabel->setBuddy(ownWeightDensity_);
+  ownWeightNote_ = new QLabel(box);
+  ownWeightNote_->setWordWrap(true);
+  auto* caseLabel = new QLabel(QString::fromUtf8(kOwnWeightCaseLabel), box);
+  ownWeightCase_ = new QComboBox(box);
+  ownWeightCase_->setObjectName(QStringLiteral("OmaPainoKT"));
+  caseLabel->setBuddy(ownWeightCase_);
+
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(0, 4, 0, 0);
+  grid->addWidget(ownWeightCheck_, 0, 0, 1, 3);
+  grid->addWidget(densityLabel, 1, 0);
+  grid->addWidget(ownWeightDensity_, 1, 1);
+  grid->addWidget(ownWeightNote_, 1, 2);
+  grid->addWidget(caseLabel, 2, 0);
+  grid->addWidget(ownWeightCase_, 2, 1, 1, 2);
+  grid->setColumnStretch(2, 1);
+
+  connect(ownWeightCheck_, &QCheckBox::toggled, this, [this](bool on) { OwnWeightToggled(on); });
+  connect(ownWeightDensity_, &QLineEdit::editingFinished, this,
+          [this] { OwnWeightDensityEdited(); });
+  connect(ownWeightCase_, &QComboBox::activated, this,
+          [this](int item) { OwnWeightCaseChosen(item); });
+  return box;
+}
+
+void LoadPage::ShowOwnWeight() {
+  const OwnWeightPanel panel = ShowOwnWeightPanel(Project());
+  const QSignalBlocker holdCheck(ownWeightCheck_);
+  const QSignalBlocker holdCase(ownWeightCase_);
+  ownWeightCheck_->setChecked(panel.on);
+  if (!ownWeightDensity_->hasFocus()) ownWeightDensity_->setText(Q(panel.densityText));
+  ownWeightDensity_->setEnabled(panel.on && panel.densityEditable);
+  ownWeightNote_->setText(Q(panel.densityNote));
+  ownWeightNote_->setEnabled(panel.on);
+  ownWeightCase_->clear();
+  for (const std::string& item : panel.caseItems) ownWeightCase_->addItem(Q(item));
+  ownWeightCase_->setCurrentIndex(panel.selectedCase);
+  ownWeightCase_->setEnabled(panel.on);
+}
+
+void LoadPage::OwnWeightChanged(const std::string& message) {
+  if (!message.empty()) ui_.messages->Inform(message, kCaptionError, MessageIcon::Warning);
+  ShowOwnWeight();
+  RebuildTree();
+  paintBox_->update();
+  if (message.empty()) emit ProjectChanged();
+}
+
+void LoadPage::OwnWeightToggled(bool on) {
+  const bool was = Project().Loads.OwnWeight.on;
+  const std::string message = SetOwnWeightOn(Project(), on);
+  // A refused switch leaves the project as it was, and so nothing to keep.
+  if (Project().Loads.OwnWeight.on == was) {
+    if (!message.empty()) ui_.messages->Inform(message, kCaptionError, MessageIcon::Warning);
+    ShowOwnWeight();
+    return;
+  }
+  OwnWeightChanged(message);
+}
+
+void LoadPage::OwnWeightDensityEdited() {
+  const double before = Project().Loads.OwnWeight.density;
+  const std::string message = SetOwnWeightDensity(Project(), S(ownWeightDensity_->text()));
+  if (!message.empty()) {
+    ui_.messages->Inform(message, kCaptionError, MessageIcon::Warning);
+    ShowOwnWeight();
+    return;
+  }
+  if (Project().Loads.OwnWeight.density != before) OwnWeightChanged(std::string());
+  ShowOwnWeight();
+}
+
+void LoadPage::OwnWeightCaseChosen(int item) {
+  const int before = Project().Loads.OwnWeightCase();
+  const std::string message = SetOwnWeightCase(Project(), item);
+  if (Project().Loads.OwnWeightCase() != before || !message.empty()) OwnWeightChanged(message);
 }
 
 QWidget* LoadPage::BuildTopRow(QWidget* parent) {
@@ -183,12 +280,14 @@ void LoadPage::LayOutTopRow() {
 
 void LoadPage::Refresh() {
   FillCaseCombo();
+  ShowOwnWeight();
   RebuildTree();
   paintBox_->update();
 }
 
 void LoadPage::Prepare() {
   FillCaseCombo();
+  ShowOwnWeight();
   RebuildTree();
   paintBox_->Prepare();
 }

@@ -10,8 +10,10 @@
 #include "ui/DrawingPointer.h"
 #include "ui/ProjectPage.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QTreeWidget;
@@ -48,6 +50,10 @@ class LoadPage : public ProjectPage {
   void CaseComboChanged(int item);                   // CBktapauksetChange
   void KindButtonClicked(LoadKind kind, bool down);  // SB...ONOFF
   void CasesAndCombinationsClicked();                // KTjaKYnappi
+  // "Oma paino automaattisesti", its density and its load case.
+  void OwnWeightToggled(bool on);
+  void OwnWeightDensityEdited();
+  void OwnWeightCaseChosen(int item);
   QString PointerMovedTo(double deviceX, double deviceY);
   void DrawingClicked(double deviceX, double deviceY);
   int DrawingDoubleClicked(double deviceX, double deviceY);
@@ -63,6 +69,9 @@ class LoadPage : public ProjectPage {
   PaintBox* PaintBox2() const { return paintBox_; }
   QLabel* Panel14() const { return pointerPanel_; }
   QPushButton* KTjaKYnappi() const { return casesButton_; }
+  QCheckBox* OmaPainoCheck() const { return ownWeightCheck_; }
+  QLineEdit* OmaPainoTiheys() const { return ownWeightDensity_; }
+  QComboBox* OmaPainoKT() const { return ownWeightCase_; }
   QToolButton* KindButton(LoadKind kind) const;
 
  protected:
@@ -73,6 +82,10 @@ class LoadPage : public ProjectPage {
   QWidget* BuildDrawingPanel();
   QWidget* BuildTopRow(QWidget* parent);
   void FillCaseCombo();
+  QWidget* BuildOwnWeightPanel(QWidget* parent);
+  void ShowOwnWeight();
+  // After a change of the own weight: the message of a refusal, the tree and the drawing.
+  void OwnWeightChanged(const std::string& message);
   void RebuildTree();
   void TreeSelectionChanged(QTreeWidgetItem* item);
   int RunRequest(const LoadDialogRequest& request);
@@ -97,7 +110,11 @@ class LoadPage : public ProjectPage {
   QPushButton* casesButton_ = nullptr;                         // KTjaKYnappi
   QToolButton* kindButtons_[3] = {nullptr, nullptr, nullptr};  // SBpiste/viiva/pintakuormatONOFF
   QLabel* pointerPanel_ = nullptr;                             // Panel14
-  PaintBox* paintBox_ = nullptr;                               // PaintBox2
+  QCheckBox* ownWeightCheck_ = nullptr;                        // OmaPainoCheck
+  QLineEdit* ownWeightDensity_ = nullptr;                      // OmaPainoTiheys
+  QLabel* ownWeightNote_ = nullptr;
+  QComboBox* ownWeightCase_ = nullptr;  // OmaPainoKT
+  PaintBox* paintBox_ = nullptr;        // PaintBox2
 };
 
 }  // namespace qv

@@ -212,11 +212,15 @@ int TpaaikkunaFRM::RegenerateAndSolve() {
   std::vector<std::string> output;
   // The solution depends on its input text alone: when the analysis already holds a good
   // solution of exactly this text, solving again would give the same numbers.
+  // An own weight that cannot be applied is no input to solve: the run says why.
+  const bool refused = !OwnWeightAnalysisProblem(*project_).empty();
   const bool current =
-      project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
+      !refused && project_->AnalysisValid == 1 && input == project_->Analysis.InputText().Lines();
   int status = 0;
-  if (!current && !advance_.Take(input, project_->Analysis, project_->AnalysisSamples,
-                                 project_->AnalysisValid, output, status))
+  if (refused)
+    status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
+  else if (!current && !advance_.Take(input, project_->Analysis, project_->AnalysisSamples,
+                                      project_->AnalysisValid, output, status))
     status = RunAnalysis(std::move(input), *project_, project_->Analysis, output);
   advance_.Drop();
   // The input memo shows the analysis's input text, which is this input now; it is joined

@@ -1,6 +1,7 @@
 // The command-line designer: arguments, exit codes, the report and summary of the examples.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -185,6 +186,41 @@ TEST(CommandLine, SweepListsLightestFirstAndLightestChoosesIt) {
   ASSERT_EQ(qv::LoadProject(p, saved.string()), 0);
   EXPECT_EQ(p.Profiles.Name(p.Profiles.CurrentIndex), name);
   EXPECT_EQ(Cli({"--search", "--lightest", project}).code, qv::kCliError);
+}
+
+// The EC5 purlin (C24, rho_mean 420 kg/m3) with "Oma paino automaattisesti": --search and
+// --lightest name the own weight of the section they chose, g * 420 * b * h, and the JSON
+// carries it for 75*225: 9.81 * 420 * 16875e-9 = 0.0695 kN/m.
+TEST(CommandLine, OwnWeightOfTheChosenSection) {
+  std::string text = ReadFile(kExamples + "ec5_orsi.vux");
+  const std::string at = "[ ==== 651 ==== ]";
+  ASSERT_NE(text.find(at), std::string::npos);
+  text.insert(text.find(at), "[ ==== 611 ==== ]\r\n1\r\n500\r\n0\r\n");
+  const fs::path project = fs::temp_directory_path() / "qelvux_cli_own_weight.vux";
+  std::ofstream(project, std::ios::binary) << text;
+  const fs::path before = fs::current_path();
+  fs::current_path(kData);
+  struct Case {
+    const char* option;
+  };
+  for (const Case& c : {Case{"--search"}, Case{"--lightest"}}) {
+    const CliRun r = Cli({"--data-dir", kData, c.option, project.string()});
+    const std::size_t name = r.out.find("Poikkileikkaus: ");
+    ASSERT_NE(name, std::string::npos) << c.option << r.err;
+    double b = 0.0, h = 0.0;
+    ASSERT_EQ(std::sscanf(r.out.c_str() + name, "Poikkileikkaus: %lf*%lf", &b, &h), 2);
+    char expected[96];
+    std::snprintf(expected, sizeof expected, "\nOma paino %.3f kN/m (tiheys 420 kg/m3), ",
+                  9.81 * 420.0 * b * h * 1e-9);
+    EXPECT_NE(r.out.find(expected), std::string::npos) << c.option << "\n" << r.out;
+  }
+  const CliRun json = Cli({"--data-dir", kData, "--json", project.string()});
+  fs::current_path(before);
+  fs::remove(project);
+  const std::size_t own = json.out.find("\"ownWeight\": {\"applied\": true, \"lineLoad\": ");
+  ASSERT_NE(own, std::string::npos) << json.out;
+  EXPECT_NEAR(std::stod(json.out.substr(own + 43)), 9.81 * 420.0 * 75.0 * 225.0 * 1e-9, 1e-12);
+  EXPECT_NE(json.out.find("\"density\": 420, \"densitySource\": \"material\""), std::string::npos);
 }
 
 TEST(CommandLine, JsonSummaryCarriesEveryCombination) {

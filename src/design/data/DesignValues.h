@@ -63,6 +63,15 @@ struct SectionSize {
   // Height and width seen by the size factors: a circle counts as d x d.
   double Height() const { return shape == SectionShape::kCircle ? b : h; }
   double Width() const { return b; }
+  // Area in mm2 (0 when not valid), as the section values of the checks take it.
+  double Area() const {
+    if (!IsValid()) return 0.0;
+    if (shape == SectionShape::kCircle) {
+      const double r = b / 2.0;
+      return 3.141592653589793 * r * r;
+    }
+    return b * h;
+  }
 };
 
 }  // namespace qv

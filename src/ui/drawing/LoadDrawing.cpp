@@ -7,6 +7,7 @@
 
 #include "model/LoadUnits.h"
 #include "model/TextCodec.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 #include "ui/drawing/LoadShapes.h"
 #include "ui/drawing/MemberDrawing.h"
@@ -14,6 +15,17 @@
 namespace qv {
 
 namespace {
+
+// The loads drawn: the project's, and with "Oma paino automaattisesti" its own weight as the
+// line load the analysis gets (labelled with its density; never selected).
+struct Drawn {
+  const KuormaVektori& loads;
+  const RakenneVektori& member;
+  int ownWeight = -1;  // index of the own weight among loads, -1 when none
+  std::string ownWeightLabel;
+
+  std::string Label(int i) const { return i == ownWeight ? ownWeightLabel : LoadLabel(loads, i); }
+};
 
 // Largest intensities of the drawn case(s), by which arrows and heights are scaled.
 struct LoadScales {
@@ -24,11 +36,11 @@ struct LoadScales {
   double gatheringWidth = 1000.0;
 };
 
-LoadScales ScalesOf(const QELVUX_data& p) {
-  const KuormaVektori& loads = p.Loads;
+LoadScales ScalesOf(const Drawn& p) {
+  const KuormaVektori& loads = p.loads;
   const int k = loads.VisibleCase >= 0 ? loads.VisibleCase : -1;
   LoadScales sc;
-  sc.gatheringWidth = p.Member.LoadWidth > 0.0 ? p.Member.LoadWidth : 1000.0;
+  sc.gatheringWidth = p.member.LoadWidth > 0.0 ? p.member.LoadWidth : 1000.0;
   sc.distributedForce =
       std::max(loads.LargestLoadValue(k, KuormaVektori::kSurface, false) * sc.gatheringWidth,
                loads.LargestLoadValue(k, KuormaVektori::kLine, false));
@@ -44,9 +56,9 @@ double AtLeast(double h, double minimum) {
   return h > 0.0 ? minimum : -minimum;
 }
 
-void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
+void DrawPointLoad(Canvas* c, const ViewTransform& view, const Drawn& p, int i,
                    const LoadScales& sc, double g, double d, LabelLayout& layout) {
-  const KuormaVektori& loads = p.Loads;
+  const KuormaVektori& loads = p.loads;
   const double q = loads.Q1(i);
   const int dir = loads.Direction(i);
   const bool moment = std::abs(dir) > 3;
@@ -54,15 +66,15 @@ void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, i
   double length = moment ? (q > 0.0 ? 11.0 * g : -11.0 * g) : q * 11.0 * g / sc.pointForce;
   length = AtLeast(length, 3.0 * g);
   double cs = 1.0, sn = 0.0;
-  MemberDirection(p.Member.Angle, cs, sn);
+  MemberDirection(p.member.Angle, cs, sn);
   const double x = loads.X1(i);
-  LoadSymbol sym{dir, p.Member.Angle, g, LoadLabel(loads, i), &layout, i};
+  LoadSymbol sym{dir, p.member.Angle, g, p.Label(i), &layout, i};
   // The arrow ends d off the axis on the member's left-normal side; one whose tail would
   // then lie beyond the axis (an upward force on a beam) would be drawn through the member,
   // so it comes to the member from the other side instead, like a downward one mirrored.
   double side = 1.0;
   double ux = 0.0, uy = 0.0;
-  if (LoadDirectionVector(dir, p.Member.Angle, ux, uy) && d - length * (-ux * sn + uy * cs) < 0.0) {
+  if (LoadDirectionVector(dir, p.member.Angle, ux, uy) && d - length * (-ux * sn + uy * cs) < 0.0) {
     side = -1.0;
     sym.labelBelow = true;
   }
@@ -70,10 +82,10 @@ void DrawPointLoad(Canvas* c, const ViewTransform& view, const QELVUX_data& p, i
   DrawPointLoadArrow(c, view, tip, length, sym);
 }
 
-void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
+void DrawDistributed(Canvas* c, const ViewTransform& view, const Drawn& p, int i,
                      const LoadScales& sc, double g, double d, LabelLayout& layout) {
-  const KuormaVektori& loads = p.Loads;
-  const RakenneVektori& m = p.Member;
+  const KuormaVektori& loads = p.loads;
+  const RakenneVektori& m = p.member;
   const bool surface = loads.Kind(i) == KuormaVektori::kSurface;
   const double width = surface ? sc.gatheringWidth : 1.0;
   const double q1 = loads.Q1(i) * width;
@@ -103,13 +115,12 @@ void DrawDistributed(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
   e = WorldPoint{e.x - d * sn, e.y + d * cs};
   const double h1 = AtLeast(q1 * 8.0 * g / scale, g);
   const double h2 = AtLeast(q2 * 8.0 * g / scale, g);
-  DrawDistributedLoad(c, view, s, e, h1, h2,
-                      LoadSymbol{dir, m.Angle, g, LoadLabel(loads, i), &layout, i});
+  DrawDistributedLoad(c, view, s, e, h1, h2, LoadSymbol{dir, m.Angle, g, p.Label(i), &layout, i});
 }
 
-void DrawOne(Canvas* c, const ViewTransform& view, const QELVUX_data& p, int i,
-             const LoadScales& sc, double g, double d, LabelLayout& layout) {
-  if (p.Loads.Kind(i) == KuormaVektori::kPoint) {
+void DrawOne(Canvas* c, const ViewTransform& view, const Drawn& p, int i, const LoadScales& sc,
+             double g, double d, LabelLayout& layout) {
+  if (p.loads.Kind(i) == KuormaVektori::kPoint) {
     DrawPointLoad(c, view, p, i, sc, g, d, layout);
   } else {
     DrawDistributed(c, view, p, i, sc, g, d, layout);
@@ -158,9 +169,9 @@ class NoCanvas : public Canvas {
 
 // Surface, line and point loads in that order, case by case (only the visible case when
 // one is chosen).
-void DrawAllVisible(Canvas* c, const ViewTransform& view, const QELVUX_data& p,
-                    const LoadScales& sc, double g, double d, LabelLayout& layout) {
-  const KuormaVektori& loads = p.Loads;
+void DrawAllVisible(Canvas* c, const ViewTransform& view, const Drawn& p, const LoadScales& sc,
+                    double g, double d, LabelLayout& layout) {
+  const KuormaVektori& loads = p.loads;
   for (LoadKind kind : {KuormaVektori::kSurface, KuormaVektori::kLine, KuormaVektori::kPoint}) {
     if (!KindShown(loads, kind)) continue;
     for (int k = 0; k < loads.Cases().Count(); ++k) {
@@ -205,8 +216,18 @@ void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* pro
   LabelLayout own;
   LabelLayout& lay = layout ? *layout : own;
   CanvasStateSaver keep(c);
-  const KuormaVektori& loads = project->Loads;
-  const LoadScales sc = ScalesOf(*project);
+  // The own weight is drawn among the loads of its case as the analysis gets it.
+  const ProjectOwnWeight weight = OwnWeightOf(*project);
+  KuormaVektori withWeight;
+  int ownAt = -1;
+  if (weight.Applies()) {
+    withWeight = project->Loads;
+    ownAt = AddOwnWeightRecord(withWeight, weight, project->Member.Length);
+  }
+  const KuormaVektori& loads = ownAt >= 0 ? withWeight : project->Loads;
+  const Drawn drawn{loads, project->Member, ownAt,
+                    ownAt >= 0 ? OwnWeightLabel(weight) : std::string()};
+  const LoadScales sc = ScalesOf(drawn);
   const double g = sizes.symbol;
   const double d = sizes.width;
   SetLoadColour(c, colours::kLoad, style);
@@ -215,13 +236,15 @@ void DrawLoads(Canvas* canvas, const ViewTransform& view, const QELVUX_data* pro
   // outlines drawn after it as well as of those before.
   NoCanvas none(*c);
   lay.SetCollecting(true);
-  DrawAllVisible(&none, view, *project, sc, g, d, lay);
+  DrawAllVisible(&none, view, drawn, sc, g, d, lay);
   lay.SetCollecting(false);
-  DrawAllVisible(c, view, *project, sc, g, d, lay);
-  const int sel = loads.CurrentIndex;
-  if (style.highlight == 1 && LoadVisible(loads, sel)) {
+  DrawAllVisible(c, view, drawn, sc, g, d, lay);
+  // The selected load of the project's list, where it stands among the drawn ones.
+  int sel = project->Loads.CurrentIndex;
+  if (ownAt >= 0 && sel >= ownAt) ++sel;
+  if (style.highlight == 1 && sel >= 0 && LoadVisible(loads, sel)) {
     SetLoadColour(c, colours::kSelectedLoad, style);
-    DrawOne(c, view, *project, sel, sc, g, d, lay);
+    DrawOne(c, view, drawn, sel, sc, g, d, lay);
   }
 }
 
