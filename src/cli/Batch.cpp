@@ -17,6 +17,7 @@
 #include "cli/CommandLineDesigner.h"
 #include "cli/SummaryTable.h"
 #include "model/NumberText.h"
+#include "project/ProgramData.h"
 
 namespace qv {
 namespace {
@@ -76,9 +77,9 @@ std::vector<std::string> SaveTargets(const CliOptions& o, const std::vector<std:
 
 class Batch {
  public:
-  Batch(const CliOptions& o, const std::string& programPath, std::vector<std::string> files,
-        bool table)
-      : options_(o), programPath_(programPath), files_(std::move(files)), table_(table) {
+  Batch(const CliOptions& o, std::shared_ptr<const ProgramData> data,
+        std::vector<std::string> files, bool table)
+      : options_(o), data_(std::move(data)), files_(std::move(files)), table_(table) {
     targets_ = SaveTargets(o, files_, refusals_);
   }
 
@@ -97,7 +98,7 @@ class Batch {
     if (table_) one.json = true;
     std::ostringstream out, err;
     try {
-      r.code = RunProjectChain(one, programPath_, out, err, r.facts);
+      r.code = RunProjectChain(one, data_, out, err, r.facts);
     } catch (const std::bad_alloc&) {
       err << "qelvux-cli: muisti loppui.\n";
       r.code = kCliError;
@@ -132,7 +133,8 @@ class Batch {
 
  private:
   const CliOptions& options_;
-  const std::string& programPath_;
+  // The data files, read once for every project and thread.
+  std::shared_ptr<const ProgramData> data_;
   std::vector<std::string> files_;
   std::vector<std::string> targets_;
   std::vector<std::string> refusals_;
@@ -281,7 +283,7 @@ int RunBatch(const CliOptions& o, const std::string& programPath, std::istream& 
   }
   const bool useTable = outIsTerminal && !o.json && files.size() > 1;
   SummaryTable table(files);
-  const Batch batch(o, programPath, std::move(files), useTable);
+  const Batch batch(o, ReadCliData(o, programPath), std::move(files), useTable);
   if (useTable) table.WriteHeader(out);
   const int threads = BatchThreads(o.jobs, batch.Count());
   int worst = kCliPass;
