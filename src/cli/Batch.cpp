@@ -313,16 +313,17 @@ std::string ProjectJsonLine(const std::string& file, const CliDesignFacts& facts
   }
   // The summary is laid out on lines; its strings escape every line feed, so each raw one
   // with the indent after it is layout only.
-  std::string body;
   const std::string& s = facts.summaryJson;
-  for (std::size_t k = s.find('{') + 1; k < s.size(); ++k) {
-    if (s[k] == '\n') {
-      while (k + 1 < s.size() && s[k + 1] == ' ') ++k;
-      continue;
-    }
-    body += s[k];
+  line.reserve(line.size() + s.size() + 3);
+  line += ", ";
+  for (std::size_t k = s.find('{') + 1; k < s.size();) {
+    std::size_t end = s.find('\n', k);
+    if (end == std::string::npos) end = s.size();
+    line.append(s, k, end - k);
+    k = s.find_first_not_of(' ', end + 1);
+    if (k == std::string::npos) break;
   }
-  return line + ", " + body + "\n";
+  return line + "\n";
 }
 
 }  // namespace qv

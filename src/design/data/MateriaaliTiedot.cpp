@@ -87,6 +87,9 @@ void MateriaaliTiedot::SplitTable(CodeTable& table) {
   }
   table.types.clear();
   for (int m = 1; m <= t.LineCount(kTypeSection); ++m) table.types.push_back(ReadType(t, m));
+  table.lineCounts.assign(kLast + 1, 0);
+  for (int section = 0; section <= kLast; ++section)
+    table.lineCounts[static_cast<std::size_t>(section)] = t.LineCount(section);
 }
 
 bool MateriaaliTiedot::HasCharacteristicValues(qv::DesignCode code) {
@@ -168,10 +171,16 @@ int MateriaaliTiedot::SetAllowableRaiseFactor(double v) { return SetFactor(v, ra
 
 int MateriaaliTiedot::SetEc5PartialFactor(double v) { return SetFactor(v, gammaEc5_); }
 
+int MateriaaliTiedot::LineCount(const CodeTable& table, int section) {
+  const auto at = static_cast<std::size_t>(section);
+  return section >= 0 && at < table.lineCounts.size() ? table.lineCounts[at]
+                                                      : table.text.LineCount(section);
+}
+
 MateriaaliTiedot::Read MateriaaliTiedot::ReadField(qv::DesignCode code, int section, int line,
                                                    int fieldCount, int field, double& value) const {
   const CodeTable& table = TableOf(code);
-  if (line < 1 || line > table.text.LineCount(section)) return Read::kMissing;
+  if (line < 1 || line > LineCount(table, section)) return Read::kMissing;
   if (field < 1 || field > fieldCount) return Read::kBad;
   const SplitLine* split = nullptr;
   SplitLine here;
@@ -192,10 +201,10 @@ double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, in
                                     int moisture, int kind) const {
   if (q < 1 || q > DesignValues::kCount) return 0.0;
   if (kind != kDesign && kind != kCharacteristic) return 0.0;
-  const CSVTiedosto& t = Table(code);
-  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
-  if (duration < 1 || duration > t.LineCount(kDurationSection)) return 0.0;
-  if (moisture < 1 || moisture > t.LineCount(kMoistureSection)) return 0.0;
+  const CodeTable& t = TableOf(code);
+  if (material < 1 || material > LineCount(t, kMaterialSection)) return 0.0;
+  if (duration < 1 || duration > LineCount(t, kDurationSection)) return 0.0;
+  if (moisture < 1 || moisture > LineCount(t, kMoistureSection)) return 0.0;
   switch (code) {
     case qv::DesignCode::kAllowableStress:
       // No characteristic values (HasCharacteristicValues).
@@ -212,9 +221,9 @@ double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, in
 
 double MateriaaliTiedot::AllowableValue(int q, int material, int duration, int moisture) const {
   const qv::DesignCode code = qv::DesignCode::kAllowableStress;
-  const CSVTiedosto& t = Table(code);
-  const int materials = t.LineCount(kMaterialSection);
-  const int line = moisture + t.LineCount(kMoistureSection) * (duration - 1);
+  const CodeTable& t = TableOf(code);
+  const int materials = LineCount(t, kMaterialSection);
+  const int line = moisture + LineCount(t, kMoistureSection) * (duration - 1);
   double v = 0.0;
   if (ReadField(code, kQuantityBase + q, line, materials, material, v) != Read::kOk) return 0.0;
   // The deflection modulus is never raised.
@@ -224,38 +233,38 @@ double MateriaaliTiedot::AllowableValue(int q, int material, int duration, int m
 double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int moisture,
                                          int kind) const {
   const qv::DesignCode code = qv::DesignCode::kLimitState;
-  const CSVTiedosto& t = Table(code);
+  const CodeTable& t = TableOf(code);
   double fk = 0.0;
-  if (ReadField(code, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
+  if (ReadField(code, kQuantityBase + q, 1, LineCount(t, kMaterialSection), material, fk) !=
       Read::kOk)
     return 0.0;
   if (kind == kCharacteristic) return fk;
   const bool deflection = q == DesignValues::kModulusDeflection;
   double factor = 0.0;  // a missing or bad factor line gives 0
   ReadField(code, deflection ? kKmodBase + 2 : kKmodBase + 1, duration,
-            t.LineCount(kMoistureSection), moisture, factor);
+            LineCount(t, kMoistureSection), moisture, factor);
   const double gamma = deflection ? 1.0 : gammaLimitState_;
   return fk * factor / gamma;
 }
 
 int MateriaaliTiedot::Ec5FactorSection(qv::DesignCode code, int base, int material) const {
   const int type = MaterialTypeOf(code, material);
-  if (Table(code).LineCount(base + type) > 0) return base + type;
+  if (LineCount(TableOf(code), base + type) > 0) return base + type;
   return base + 1;
 }
 
 double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moisture, int kind) const {
   const qv::DesignCode code = qv::DesignCode::kEc5Env;
-  const CSVTiedosto& t = Table(code);
+  const CodeTable& t = TableOf(code);
   double fk = 0.0;
-  if (ReadField(code, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
+  if (ReadField(code, kQuantityBase + q, 1, LineCount(t, kMaterialSection), material, fk) !=
       Read::kOk)
     return 0.0;
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
   double kmod = 0.0;
   // A missing or unreadable kmod line yields no value: as 1 it would overstate the strength.
   if (ReadField(code, Ec5FactorSection(code, kKmodBase, material), duration,
-                t.LineCount(kMoistureSection), moisture, kmod) != Read::kOk)
+                LineCount(t, kMoistureSection), moisture, kmod) != Read::kOk)
     kmod = 0.0;
   return fk * kmod / gammaEc5_;
 }
@@ -263,16 +272,16 @@ double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moistur
 double MateriaaliTiedot::Ec5NaValue(int q, int material, int duration, int moisture,
                                     int kind) const {
   const qv::DesignCode code = qv::DesignCode::kEc5;
-  const CSVTiedosto& t = Table(code);
+  const CodeTable& t = TableOf(code);
   double fk = 0.0;
-  if (ReadField(code, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) !=
+  if (ReadField(code, kQuantityBase + q, 1, LineCount(t, kMaterialSection), material, fk) !=
       Read::kOk)
     return 0.0;
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
   // kmod and gamma_M of the family; a missing one yields no value rather than 1.
   double kmod = 0.0;
   if (ReadField(code, Ec5FactorSection(code, kKmodBase, material), duration,
-                t.LineCount(kMoistureSection), moisture, kmod) != Read::kOk)
+                LineCount(t, kMoistureSection), moisture, kmod) != Read::kOk)
     return 0.0;
   const qv::Ec5FamilyValues* family = Ec5Extra().FamilyOf(static_cast<std::size_t>(material) - 1);
   if (!family || !(family->gammaM > 0.0)) return 0.0;
@@ -290,23 +299,23 @@ int MateriaaliTiedot::MaterialType(qv::DesignCode code) const {
 }
 
 double MateriaaliTiedot::Kmod(qv::DesignCode code, int duration) const {
-  const CSVTiedosto& t = Table(code);
+  const CodeTable& t = TableOf(code);
   const int material = Material(code);
-  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  if (material < 1 || material > LineCount(t, kMaterialSection)) return 0.0;
   double kmod = 0.0;
   if (ReadField(code, Ec5FactorSection(code, kKmodBase, material), duration,
-                t.LineCount(kMoistureSection), MoistureClass(code), kmod) != Read::kOk)
+                LineCount(t, kMoistureSection), MoistureClass(code), kmod) != Read::kOk)
     return 0.0;
   return kmod;
 }
 
 double MateriaaliTiedot::CreepFactor(qv::DesignCode code, int material, int duration,
                                      int serviceClass) const {
-  const CSVTiedosto& t = Table(code);
-  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  const CodeTable& t = TableOf(code);
+  if (material < 1 || material > LineCount(t, kMaterialSection)) return 0.0;
   double kdef = 0.0;
   if (ReadField(code, Ec5FactorSection(code, kKdefBase, material), duration,
-                t.LineCount(kMoistureSection), serviceClass, kdef) != Read::kOk)
+                LineCount(t, kMoistureSection), serviceClass, kdef) != Read::kOk)
     return 0.0;
   return kdef;
 }

@@ -141,6 +141,7 @@ class MateriaaliTiedot {
     CSVTiedosto text;
     std::vector<SplitSection> sections;  // by section number
     std::vector<int> types;              // section 22, by material
+    std::vector<int> lineCounts;         // by section number, of the sections split
   };
   // Everything LoadTables reads. Never changed once built: a reload builds a new one, so
   // the split numbers can never disagree with the text they come from, and copies of this
@@ -156,6 +157,8 @@ class MateriaaliTiedot {
   static void SplitTable(CodeTable& t);
   static bool Split(const CSVTiedosto& t, int section, int line, int width, SplitLine& out);
   static int ReadType(const CSVTiedosto& t, int material);
+  // Lines of a section of the table, counted when it was read.
+  static int LineCount(const CodeTable& table, int section);
   const CodeTable& TableOf(qv::DesignCode code) const { return tables_->byCode[IndexOf(code)]; }
   Read ReadField(qv::DesignCode code, int section, int line, int fieldCount, int field,
                  double& value) const;
