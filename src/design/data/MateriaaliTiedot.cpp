@@ -28,7 +28,7 @@ int MateriaaliTiedot::LoadTables(const std::string& folder) {
     // A file that is missing or unreadable leaves its table empty; nothing is reported.
     if (text.LoadFromFile(base + kFileNames[i])) {
       ++loaded;
-      SplitTable(tables->byCode[i]);
+      CountLines(tables->byCode[i]);
     } else {
       text.Clear();
       text.SetFileName(std::string());
@@ -67,15 +67,27 @@ int MateriaaliTiedot::ReadType(const CSVTiedosto& t, int material) {
   return (type >= 0 && type <= 10) ? type : 1;
 }
 
-void MateriaaliTiedot::SplitTable(CodeTable& table) {
+namespace {
+
+// The last section a look-up splits: kdef of material type 10.
+constexpr int kLastSplitSection = MateriaaliTiedot::kKdefBase + 10;
+
+}  // namespace
+
+void MateriaaliTiedot::CountLines(CodeTable& table) {
+  table.lineCounts.assign(kLastSplitSection + 1, 0);
+  for (int section = 0; section <= kLastSplitSection; ++section)
+    table.lineCounts[static_cast<std::size_t>(section)] = table.text.LineCount(section);
+}
+
+void MateriaaliTiedot::SplitTable(const CodeTable& table) {
   const CSVTiedosto& t = table.text;
   // The quantities are read across the materials, kmod, the deflection factor and kdef
   // (sections 40 + type and 50 + type, type 0 to 10) across the moisture classes.
   const int materials = t.LineCount(kMaterialSection);
   const int moistures = t.LineCount(kMoistureSection);
-  constexpr int kLast = kKdefBase + 10;
-  table.sections.assign(kLast + 1, SplitSection());
-  for (int section = kQuantityBase + 1; section <= kLast; ++section) {
+  table.sections.assign(kLastSplitSection + 1, SplitSection());
+  for (int section = kQuantityBase + 1; section <= kLastSplitSection; ++section) {
     if (section > kQuantityBase + DesignValues::kCount && section < kKmodBase) continue;
     const int width = section < kKmodBase ? materials : moistures;
     const int lines = t.LineCount(section);
@@ -87,9 +99,12 @@ void MateriaaliTiedot::SplitTable(CodeTable& table) {
   }
   table.types.clear();
   for (int m = 1; m <= t.LineCount(kTypeSection); ++m) table.types.push_back(ReadType(t, m));
-  table.lineCounts.assign(kLast + 1, 0);
-  for (int section = 0; section <= kLast; ++section)
-    table.lineCounts[static_cast<std::size_t>(section)] = t.LineCount(section);
+}
+
+const MateriaaliTiedot::CodeTable& MateriaaliTiedot::SplitTableOf(qv::DesignCode code) const {
+  const CodeTable& table = TableOf(code);
+  std::call_once(table.splitOnce, [&table] { SplitTable(table); });
+  return table;
 }
 
 bool MateriaaliTiedot::HasCharacteristicValues(qv::DesignCode code) {
@@ -179,7 +194,7 @@ int MateriaaliTiedot::LineCount(const CodeTable& table, int section) {
 
 MateriaaliTiedot::Read MateriaaliTiedot::ReadField(qv::DesignCode code, int section, int line,
                                                    int fieldCount, int field, double& value) const {
-  const CodeTable& table = TableOf(code);
+  const CodeTable& table = SplitTableOf(code);
   if (line < 1 || line > LineCount(table, section)) return Read::kMissing;
   if (field < 1 || field > fieldCount) return Read::kBad;
   const SplitLine* split = nullptr;
@@ -289,7 +304,7 @@ double MateriaaliTiedot::Ec5NaValue(int q, int material, int duration, int moist
 }
 
 int MateriaaliTiedot::MaterialTypeOf(qv::DesignCode code, int material) const {
-  const std::vector<int>& types = TableOf(code).types;
+  const std::vector<int>& types = SplitTableOf(code).types;
   if (material < 1 || material > static_cast<int>(types.size())) return 1;
   return types[static_cast<std::size_t>(material) - 1];
 }

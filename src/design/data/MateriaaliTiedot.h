@@ -4,6 +4,7 @@
 
 #include <iterator>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -136,16 +137,19 @@ class MateriaaliTiedot {
     int width = -1;  // -1: not split
     std::vector<SplitLine> lines;
   };
-  // One code's table: its text and what the look-ups read of it, all made when it is loaded.
+  // One code's table: its text, its sections' line counts, and its numbers split once at
+  // the first look-up (a run reads one or two of the four tables; std::call_once makes the
+  // split safe when several threads look up the same table first).
   struct CodeTable {
     CSVTiedosto text;
-    std::vector<SplitSection> sections;  // by section number
-    std::vector<int> types;              // section 22, by material
-    std::vector<int> lineCounts;         // by section number, of the sections split
+    std::vector<int> lineCounts;  // by section number, counted when read
+    mutable std::once_flag splitOnce;
+    mutable std::vector<SplitSection> sections;  // by section number
+    mutable std::vector<int> types;              // section 22, by material
   };
-  // Everything LoadTables reads. Never changed once built: a reload builds a new one, so
-  // the split numbers can never disagree with the text they come from, and copies of this
-  // object (the projects of a batch) share one without locks.
+  // Everything LoadTables reads. Its text never changes once read: a reload builds a new
+  // one, so the split numbers can never disagree with the text they come from, and copies
+  // of this object (the projects of a batch) share one.
   struct Tables {
     CodeTable byCode[kCodeCount];
     // The Eurocode 5 table's values beyond the nine quantities, and why they could not be
@@ -154,12 +158,15 @@ class MateriaaliTiedot {
     std::string ec5ExtraProblem;
   };
 
-  static void SplitTable(CodeTable& t);
+  static void CountLines(CodeTable& t);
+  static void SplitTable(const CodeTable& t);
   static bool Split(const CSVTiedosto& t, int section, int line, int width, SplitLine& out);
   static int ReadType(const CSVTiedosto& t, int material);
   // Lines of a section of the table, counted when it was read.
   static int LineCount(const CodeTable& table, int section);
   const CodeTable& TableOf(qv::DesignCode code) const { return tables_->byCode[IndexOf(code)]; }
+  // The table with its numbers split.
+  const CodeTable& SplitTableOf(qv::DesignCode code) const;
   Read ReadField(qv::DesignCode code, int section, int line, int fieldCount, int field,
                  double& value) const;
   double AllowableValue(int q, int material, int duration, int moisture) const;
