@@ -323,7 +323,8 @@ std::string ProjectJsonLine(const std::string& file, const CliDesignFacts& facts
     k = s.find_first_not_of(' ', end + 1);
     if (k == std::string::npos) break;
   }
-  return line + "\n";
+  line += '\n';
+  return line;
 }
 
 }  // namespace qv
