@@ -141,14 +141,23 @@ class Batch {
   bool table_;
 };
 
-// Designs on threads helpers while the caller writes each outcome as soon as it and all
-// before it are done. Returns the worst exit code.
+// Designs on `threads` threads, the caller's among them: it designs too, and writes each
+// outcome as soon as it and all before it are done. Returns the worst exit code.
 int RunOnThreads(const Batch& batch, int threads, std::ostream& out, std::ostream& err,
                  SummaryTable* table) {
   std::vector<Outcome> outcomes(batch.Count());
   std::mutex mutex;
   std::condition_variable ready;
-  std::size_t next = 0;
+  std::size_t next = 0;  // the next project to design
+  auto design = [&](std::size_t i) {
+    Outcome r = batch.Design(i);
+    r.done = true;
+    {
+      const std::lock_guard<std::mutex> lock(mutex);
+      outcomes[i] = std::move(r);
+    }
+    ready.notify_all();
+  };
   auto work = [&] {
     for (;;) {
       std::size_t i;
@@ -157,35 +166,37 @@ int RunOnThreads(const Batch& batch, int threads, std::ostream& out, std::ostrea
         if (next >= batch.Count()) return;
         i = next++;
       }
-      Outcome r = batch.Design(i);
-      r.done = true;
-      {
-        const std::lock_guard<std::mutex> lock(mutex);
-        outcomes[i] = std::move(r);
-      }
-      ready.notify_all();
+      design(i);
     }
   };
+  // One thread fewer than asked: the caller is the last one.
   std::vector<std::thread> helpers;
-  for (int t = 0; t < threads; ++t) {
+  for (int t = 1; t < threads; ++t) {
     try {
       helpers.emplace_back(work);
     } catch (const std::system_error&) {
-      break;  // fewer threads than asked: those started do the work
+      break;  // fewer threads than asked: those started and the caller do the work
     }
   }
-  if (helpers.empty()) work();  // no thread at all: the caller designs everything
 
   int worst = kCliPass;
-  for (std::size_t i = 0; i < batch.Count(); ++i) {
-    Outcome r;
-    {
-      std::unique_lock<std::mutex> lock(mutex);
-      ready.wait(lock, [&] { return outcomes[i].done; });
-      r = std::move(outcomes[i]);
-      outcomes[i] = Outcome();  // written: its memory goes
+  for (std::size_t written = 0; written < batch.Count();) {
+    std::unique_lock<std::mutex> lock(mutex);
+    if (outcomes[written].done) {
+      Outcome r = std::move(outcomes[written]);
+      outcomes[written] = Outcome();  // written: its memory goes
+      lock.unlock();
+      worst = std::max(worst, batch.Write(written, r, out, err, table));
+      ++written;
+    } else if (next < batch.Count()) {
+      // The next to write is still being designed: design another meanwhile.
+      const std::size_t i = next++;
+      lock.unlock();
+      design(i);
+    } else {
+      // Every project is taken and this one by a helper, which notifies when it is done.
+      ready.wait(lock, [&] { return outcomes[written].done; });
     }
-    worst = std::max(worst, batch.Write(i, r, out, err, table));
   }
   for (std::thread& t : helpers) t.join();
   return worst;
