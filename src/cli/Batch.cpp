@@ -17,6 +17,7 @@
 #include "cli/CommandLineDesigner.h"
 #include "cli/SummaryTable.h"
 #include "model/NumberText.h"
+#include "project/ProgramData.h"
 
 namespace qv {
 namespace {
@@ -76,9 +77,9 @@ std::vector<std::string> SaveTargets(const CliOptions& o, const std::vector<std:
 
 class Batch {
  public:
-  Batch(const CliOptions& o, const std::string& programPath, std::vector<std::string> files,
-        bool table)
-      : options_(o), programPath_(programPath), files_(std::move(files)), table_(table) {
+  Batch(const CliOptions& o, std::shared_ptr<const ProgramData> data,
+        std::vector<std::string> files, bool table)
+      : options_(o), data_(std::move(data)), files_(std::move(files)), table_(table) {
     targets_ = SaveTargets(o, files_, refusals_);
   }
 
@@ -97,7 +98,7 @@ class Batch {
     if (table_) one.json = true;
     std::ostringstream out, err;
     try {
-      r.code = RunProjectChain(one, programPath_, out, err, r.facts);
+      r.code = RunProjectChain(one, data_, out, err, r.facts);
     } catch (const std::bad_alloc&) {
       err << "qelvux-cli: muisti loppui.\n";
       r.code = kCliError;
@@ -132,21 +133,31 @@ class Batch {
 
  private:
   const CliOptions& options_;
-  const std::string& programPath_;
+  // The data files, read once for every project and thread.
+  std::shared_ptr<const ProgramData> data_;
   std::vector<std::string> files_;
   std::vector<std::string> targets_;
   std::vector<std::string> refusals_;
   bool table_;
 };
 
-// Designs on threads helpers while the caller writes each outcome as soon as it and all
-// before it are done. Returns the worst exit code.
+// Designs on `threads` threads, the caller's among them: it designs too, and writes each
+// outcome as soon as it and all before it are done. Returns the worst exit code.
 int RunOnThreads(const Batch& batch, int threads, std::ostream& out, std::ostream& err,
                  SummaryTable* table) {
   std::vector<Outcome> outcomes(batch.Count());
   std::mutex mutex;
   std::condition_variable ready;
-  std::size_t next = 0;
+  std::size_t next = 0;  // the next project to design
+  auto design = [&](std::size_t i) {
+    Outcome r = batch.Design(i);
+    r.done = true;
+    {
+      const std::lock_guard<std::mutex> lock(mutex);
+      outcomes[i] = std::move(r);
+    }
+    ready.notify_all();
+  };
   auto work = [&] {
     for (;;) {
       std::size_t i;
@@ -155,35 +166,37 @@ int RunOnThreads(const Batch& batch, int threads, std::ostream& out, std::ostrea
         if (next >= batch.Count()) return;
         i = next++;
       }
-      Outcome r = batch.Design(i);
-      r.done = true;
-      {
-        const std::lock_guard<std::mutex> lock(mutex);
-        outcomes[i] = std::move(r);
-      }
-      ready.notify_all();
+      design(i);
     }
   };
+  // One thread fewer than asked: the caller is the last one.
   std::vector<std::thread> helpers;
-  for (int t = 0; t < threads; ++t) {
+  for (int t = 1; t < threads; ++t) {
     try {
       helpers.emplace_back(work);
     } catch (const std::system_error&) {
-      break;  // fewer threads than asked: those started do the work
+      break;  // fewer threads than asked: those started and the caller do the work
     }
   }
-  if (helpers.empty()) work();  // no thread at all: the caller designs everything
 
   int worst = kCliPass;
-  for (std::size_t i = 0; i < batch.Count(); ++i) {
-    Outcome r;
-    {
-      std::unique_lock<std::mutex> lock(mutex);
-      ready.wait(lock, [&] { return outcomes[i].done; });
-      r = std::move(outcomes[i]);
-      outcomes[i] = Outcome();  // written: its memory goes
+  for (std::size_t written = 0; written < batch.Count();) {
+    std::unique_lock<std::mutex> lock(mutex);
+    if (outcomes[written].done) {
+      Outcome r = std::move(outcomes[written]);
+      outcomes[written] = Outcome();  // written: its memory goes
+      lock.unlock();
+      worst = std::max(worst, batch.Write(written, r, out, err, table));
+      ++written;
+    } else if (next < batch.Count()) {
+      // The next to write is still being designed: design another meanwhile.
+      const std::size_t i = next++;
+      lock.unlock();
+      design(i);
+    } else {
+      // Every project is taken and this one by a helper, which notifies when it is done.
+      ready.wait(lock, [&] { return outcomes[written].done; });
     }
-    worst = std::max(worst, batch.Write(i, r, out, err, table));
   }
   for (std::thread& t : helpers) t.join();
   return worst;
@@ -281,7 +294,7 @@ int RunBatch(const CliOptions& o, const std::string& programPath, std::istream& 
   }
   const bool useTable = outIsTerminal && !o.json && files.size() > 1;
   SummaryTable table(files);
-  const Batch batch(o, programPath, std::move(files), useTable);
+  const Batch batch(o, ReadCliData(o, programPath), std::move(files), useTable);
   if (useTable) table.WriteHeader(out);
   const int threads = BatchThreads(o.jobs, batch.Count());
   int worst = kCliPass;
@@ -311,16 +324,18 @@ std::string ProjectJsonLine(const std::string& file, const CliDesignFacts& facts
   }
   // The summary is laid out on lines; its strings escape every line feed, so each raw one
   // with the indent after it is layout only.
-  std::string body;
   const std::string& s = facts.summaryJson;
-  for (std::size_t k = s.find('{') + 1; k < s.size(); ++k) {
-    if (s[k] == '\n') {
-      while (k + 1 < s.size() && s[k + 1] == ' ') ++k;
-      continue;
-    }
-    body += s[k];
+  line.reserve(line.size() + s.size() + 3);
+  line += ", ";
+  for (std::size_t k = s.find('{') + 1; k < s.size();) {
+    std::size_t end = s.find('\n', k);
+    if (end == std::string::npos) end = s.size();
+    line.append(s, k, end - k);
+    k = s.find_first_not_of(' ', end + 1);
+    if (k == std::string::npos) break;
   }
-  return line + ", " + body + "\n";
+  line += '\n';
+  return line;
 }
 
 }  // namespace qv

@@ -124,8 +124,19 @@ std::string NotRunJson(const CombinationDesign& cd) {
 }  // namespace
 
 std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Runs that need no escape, nearly every name, are copied whole.
+    std::size_t end = i;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x20 && text[end] != '"' &&
+           text[end] != '\\')
+      ++end;
+    out.append(text, i, end - i);
+    if (end == text.size()) break;
+    i = end;
+    const auto c = static_cast<unsigned char>(text[i]);
     switch (c) {
       case '"':
         out += "\\\"";
@@ -142,17 +153,15 @@ std::string JsonString(const std::string& text) {
       case '\t':
         out += "\\t";
         break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
+      default: {  // the other control characters
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", c);
+        out += buf;
+      }
     }
   }
-  return out + "\"";
+  out += '"';
+  return out;
 }
 
 std::string JsonNumber(double v) {

@@ -15,6 +15,7 @@
 #include "model/TextCodec.h"
 #include "pagelogic/ReportAssembly.h"
 #include "project/ProjectOwnWeight.h"
+#include "project/ProgramData.h"
 #include "project/ProjektiTiedosto.h"
 #include "project/QELVUX_data.h"
 
@@ -202,15 +203,20 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
   return RunBatch(o, programPath, in, out, err, outIsTerminal);
 }
 
-int RunProjectChain(const CliOptions& o, const std::string& programPath, std::ostream& out,
-                    std::ostream& err, CliDesignFacts& facts) {
+std::shared_ptr<const ProgramData> ReadCliData(const CliOptions& o,
+                                               const std::string& programPath) {
+  return std::make_shared<const ProgramData>(ProgramPathFor(o, programPath));
+}
+
+int RunProjectChain(const CliOptions& o, const std::shared_ptr<const ProgramData>& data,
+                    std::ostream& out, std::ostream& err, CliDesignFacts& facts) {
   const std::string unreadable = UnreadableReason(o.project);
   if (!unreadable.empty()) {
     err << "qelvux-cli: " << o.project << " " << unreadable << ".\n";
     return kCliError;
   }
 
-  QELVUX_data project(ProgramPathFor(o, programPath));
+  QELVUX_data project(data);
   std::string message;
   if (LoadProject(project, o.project, &message) != 0) {
     err << "TIEDOSTOVIRHE: " << message << "\n";

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 class QELVUX_data;
 
 namespace qv {
+
+class ProgramData;
 
 // Exit codes.
 constexpr int kCliPass = 0;   // overall utilisation at most 100 %
@@ -72,10 +75,13 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
 // "Oma paino 0.363 kN/m (tiheys 420 kg/m3), materiaalitaulukosta, kuormitustapaus Omapaino"
 // and a line end, for the section --search or --lightest chose; "" with the option off.
 std::string OwnWeightLine(const QELVUX_data& project);
+// The data files of a run, read once from --data-dir or beside the program at programPath.
+std::shared_ptr<const ProgramData> ReadCliData(const CliOptions& o, const std::string& programPath);
 
 // The chain of one project, o.project (saved to o.saveAs when given): load, support check,
-// analysis, search, design, report to out (or, with --json, the summary into facts).
-int RunProjectChain(const CliOptions& o, const std::string& programPath, std::ostream& out,
-                    std::ostream& err, CliDesignFacts& facts);
+// analysis, search, design, report to out (or, with --json, the summary into facts). Its
+// record starts from data.
+int RunProjectChain(const CliOptions& o, const std::shared_ptr<const ProgramData>& data,
+                    std::ostream& out, std::ostream& err, CliDesignFacts& facts);
 
 }  // namespace qv

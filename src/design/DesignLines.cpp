@@ -276,6 +276,23 @@ double LargestUtilisation(const std::vector<DesignLine>& lines) {
   return u;
 }
 
+double StressLinesUtilisationBound(const CombinationDesign& comb) {
+  // The rows StressLines hands to AddUtilisation, with the utilisation it gives their lines.
+  double bound = 0.0;
+  const CheckRowVektori& rows = comb.checks;
+  for (int i = 0; i < rows.Count(); ++i) {
+    const int code = rows.Code(i);
+    if ((code >= CheckRowVektori::kMaxN && code <= CheckRowVektori::kMaxMz) ||
+        code >= CheckRowVektori::kSlenderness)
+      continue;
+    const double u = code == CheckRowVektori::kSlendernessLimit
+                         ? rows.Value1(i) * 100.0 / CheckRowVektori::kSlendernessLimitValue
+                         : rows.Value2(i);
+    bound = std::max(bound, u);
+  }
+  return bound;
+}
+
 std::string SpanHeading(int span, double x1, double x2) {
   return "Aukko " + std::to_string(span) + " (x = " + F(x1, 1) + " - " + F(x2, 1) + ")";
 }

@@ -36,6 +36,9 @@ std::vector<DesignLine> StressLines(const DesignResults& results, const Combinat
 bool ShowsUtilisation(const CheckRowVektori& rows, int i);
 // Largest utilisation of the kUtilisation lines, 0 when there are none.
 double LargestUtilisation(const std::vector<DesignLine>& lines);
+// No kUtilisation line StressLines writes for a combination without code 4's checks carries
+// more than this (a line that is not a number aside), found without writing the lines.
+double StressLinesUtilisationBound(const CombinationDesign& comb);
 
 // "Aukko %d (x = %.1f - %.1f)"
 std::string SpanHeading(int span, double x1, double x2);

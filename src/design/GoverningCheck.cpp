@@ -1,6 +1,8 @@
 // The governing check of a design, named in the words of the design page.
 #include "design/GoverningCheck.h"
 
+#include <algorithm>
+
 #include "design/DesignLines.h"
 #include "design/FloorVibration.h"
 
@@ -29,6 +31,14 @@ std::string CheckName(const std::string& line) { return line.substr(0, line.find
 
 GoverningCheck FindGoverningCheck(const DesignResults& r) {
   GoverningCheck g;
+  // The first of the largest governs, so a combination whose lines cannot exceed the largest
+  // found before it, nor reach the largest deflection after it, cannot govern: its lines,
+  // numbers written as text, are not written.
+  double deflections = 0.0;
+  for (const CombinationDesign& comb : r.deflection) {
+    for (std::size_t s = 0; s < comb.utilY.size() && s < comb.utilZ.size(); ++s)
+      deflections = std::max({deflections, comb.utilY[s], comb.utilZ[s]});
+  }
   for (const CombinationDesign& comb : r.stress) {
     if (comb.ec5) {
       for (const Ec5CheckResult& c : comb.ec5Checks.results)
@@ -36,6 +46,8 @@ GoverningCheck FindGoverningCheck(const DesignResults& r) {
                  std::string(Ec5CheckName(c.check)) + " (" + Ec5Clause(c.check) + ")", comb, g);
       continue;
     }
+    const double bound = StressLinesUtilisationBound(comb);
+    if (bound <= g.utilisation || bound < deflections) continue;
     for (const DesignLine& line : StressLines(r, comb, DesignLineStyle::kTree))
       if (line.kind == DesignLineKind::kUtilisation)
         Consider(line.utilisation, CheckName(line.text), comb, g);

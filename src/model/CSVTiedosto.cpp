@@ -10,9 +10,13 @@ std::string CSVTiedosto::HeaderLine(int n) { return "[ ==== " + std::to_string(n
 
 bool CSVTiedosto::ParseHeader(const std::string& line, int& n) {
   if (line.compare(0, 7, "[ ==== ") != 0) return false;
-  // Like atoi on at most 78 characters: blanks, a sign, digits; anything else stops it.
-  const std::string rest = qv::CutChars(line, 78).substr(7);
-  std::size_t i = 0;
+  // Like atoi on at most 78 characters: blanks, a sign, digits; anything else stops it. A
+  // line of at most 78 bytes has no more characters than that, so only a longer one is cut
+  // (every file's headers are read this way: no copy for them).
+  constexpr std::size_t kChars = 78;
+  const std::string cut = line.size() > kChars ? qv::CutChars(line, kChars) : std::string();
+  const std::string& rest = line.size() > kChars ? cut : line;
+  std::size_t i = 7;
   while (i < rest.size() && (rest[i] == ' ' || rest[i] == '\t')) ++i;
   bool negative = false;
   if (i < rest.size() && (rest[i] == '+' || rest[i] == '-')) negative = rest[i++] == '-';

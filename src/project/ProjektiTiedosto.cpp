@@ -11,6 +11,7 @@
 #include "design/data/MitoitusAsetuksetRajat.h"
 #include "model/NumberText.h"
 #include "model/TextCodec.h"
+#include "project/ProgramData.h"
 #include "project/ProjectMeaning.h"
 #include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
@@ -427,8 +428,17 @@ class Loader {
   // Reads the project's library: true when it holds sections.
   bool ReadSavedLibrary(const std::string& path) {
     ProfiiliVektori& lib = p_.Profiles;
-    const int rc = lib.ReadLibrary(path);
-    if ((rc != 0 && rc != -2) || lib.Count() <= 0) return false;
+    const ProgramData* data = p_.SharedData();
+    const ProfiiliVektori* read = data ? data->LibraryAt(path) : nullptr;
+    if (read) {
+      // The batch read this library once: the same as reading the file again.
+      const int current = lib.CurrentIndex;
+      lib = *read;
+      lib.CurrentIndex = current;
+    } else {
+      const int rc = lib.ReadLibrary(path);
+      if ((rc != 0 && rc != -2) || lib.Count() <= 0) return false;
+    }
     // Found by a name the project gave: the project keeps that name.
     if (path != f_.GetLine(801, 1)) lib.ProjectName = f_.GetLine(801, 1);
     return true;

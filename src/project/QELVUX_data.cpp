@@ -3,6 +3,7 @@
 
 #include "model/Ec5CombinationUpdate.h"
 #include "model/KuormaOletukset.h"
+#include "project/ProgramData.h"
 
 QELVUX_data::QELVUX_data(const std::string& programPath)
     : dataFolder_(DataFolderFor(programPath)), ProgramPath(programPath) {
@@ -13,6 +14,21 @@ QELVUX_data::QELVUX_data(const std::string& programPath)
                          ? qv::ReadCombinationRules(rules, ec5Rules_)
                          : file + " puuttuu";
   ResetToDefaults();
+}
+
+QELVUX_data::QELVUX_data(std::shared_ptr<const qv::ProgramData> data)
+    : dataFolder_(data->DataFolder()),
+      ec5Rules_(data->Ec5Rules()),
+      ec5RulesProblem_(data->Ec5RulesProblem()),
+      sharedData_(std::move(data)),
+      ProgramPath(sharedData_->ProgramPath()) {
+  // What ResetToDefaults makes of a new record, copied instead of read.
+  Materials = sharedData_->Materials();
+  Member.Reset();
+  Loads = sharedData_->DefaultLoads();
+  TextFile.Clear();
+  TextFile.SetFileName(std::string());
+  Profiles = sharedData_->DefaultLibrary();
 }
 
 std::string QELVUX_data::RegenerateEc5Combinations() {

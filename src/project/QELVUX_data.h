@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "model/CSVTiedosto.h"
@@ -15,6 +16,10 @@
 #include "analysis/fem/FEM_SampleCache.h"
 #include "analysis/fem/FEM_kaikki.h"
 
+namespace qv {
+class ProgramData;
+}
+
 // Built once from the program's full path and never replaced: "Uusi malli" and opening a
 // project change its parts in place. Owns every part it holds. Not copyable.
 class QELVUX_data {
@@ -25,6 +30,10 @@ class QELVUX_data {
   // Builds every owned part with its defaults, reads the tables from the program's folder
   // and resets the project (ResetToDefaults).
   explicit QELVUX_data(const std::string& programPath);
+  // The same start-up state from data files read before (a batch reads them once for all its
+  // projects). The record keeps data: a project it opens whose section library is the one
+  // data read takes it from there instead of reading the file again (LoadProject).
+  explicit QELVUX_data(std::shared_ptr<const qv::ProgramData> data);
   QELVUX_data(const QELVUX_data&) = delete;
   QELVUX_data& operator=(const QELVUX_data&) = delete;
 
@@ -49,6 +58,8 @@ class QELVUX_data {
   // The combination rules of design code 4 read from "KTjaKY4.dat", and why not ("" when read).
   const qv::CombinationRules& Ec5Rules() const { return ec5Rules_; }
   const std::string& Ec5RulesProblem() const { return ec5RulesProblem_; }
+  // The data files the record was built from, or nullptr when it read them itself.
+  const qv::ProgramData* SharedData() const { return sharedData_.get(); }
 
   // The program's folder with its final separator, or empty when the path has none.
   std::string ProgramFolder() const { return FolderOf(ProgramPath); }
@@ -65,6 +76,7 @@ class QELVUX_data {
   std::string dataFolder_;
   qv::CombinationRules ec5Rules_;
   std::string ec5RulesProblem_;
+  std::shared_ptr<const qv::ProgramData> sharedData_;
 
  public:
   RakenneVektori Member;       // geometry, supports, hinges

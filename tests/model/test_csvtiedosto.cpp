@@ -72,6 +72,11 @@ TEST(CSVTiedosto, HeaderFormsAndDuplicates) {
   EXPECT_EQ(n, 0);
   EXPECT_FALSE(CSVTiedosto::ParseHeader("[ === 7 ==== ]", n));
   EXPECT_TRUE(CSVTiedosto::ParseHeader("[ ==== 99999999999999999999", n));  // no overflow
+  // Only the first 78 characters are read: the 78th is the last digit taken.
+  EXPECT_TRUE(CSVTiedosto::ParseHeader("[ ==== " + std::string(69, ' ') + "12 ==== ]", n));
+  EXPECT_EQ(n, 12);
+  EXPECT_TRUE(CSVTiedosto::ParseHeader("[ ==== " + std::string(70, ' ') + "12 ==== ]", n));
+  EXPECT_EQ(n, 1);
   CSVTiedosto f;
   f.TakeLines({"[ ==== 5 ==== ]", "eka", "[ ==== 5", "toka", "kolmas"});
   EXPECT_EQ(f.LineCount(5), 2);  // the last header of a number wins

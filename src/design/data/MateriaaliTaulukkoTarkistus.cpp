@@ -21,7 +21,7 @@ bool IsModulus(int q) {
 }  // namespace
 
 std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
-  const CSVTiedosto& t = tables_[IndexOf(code)];
+  const CSVTiedosto& t = Table(code);
   const std::string file = kFileNames[IndexOf(code)];
   const int durations = t.LineCount(kDurationSection);
   const int moistures = t.LineCount(kMoistureSection);
@@ -37,7 +37,7 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
   auto check = [&](int section, int line, int fields, int field, double high, bool zeroAllowed,
                    const char* what) -> std::string {
     double v = 0.0;
-    const Read r = ReadField(t, section, line, fields, field, v);
+    const Read r = ReadField(code, section, line, fields, field, v);
     // Every design asks this of each value: the place is written only for a problem.
     if (r == Read::kOk && std::isfinite(v) && v <= high && (v > 0.0 || (zeroAllowed && v == 0.0)))
       return std::string();
@@ -83,6 +83,6 @@ std::string MateriaaliTiedot::SelectionProblem(qv::DesignCode code) const {
     }
   }
   // Code 4 also needs its family factors (gamma_M, kh, beta_c, kcr, km) and densities.
-  if (problem.empty() && code == qv::DesignCode::kEc5) problem = ec5ExtraProblem_;
+  if (problem.empty() && code == qv::DesignCode::kEc5) problem = Ec5ExtraProblem();
   return problem;
 }

@@ -5,9 +5,11 @@
 
 #include "model/FieldHelpers.h"
 
-MateriaaliTiedot::MateriaaliTiedot() = default;
+MateriaaliTiedot::MateriaaliTiedot() : tables_(std::make_shared<const Tables>()) {}
 
-MateriaaliTiedot::MateriaaliTiedot(const std::string& folder) { LoadTables(folder); }
+MateriaaliTiedot::MateriaaliTiedot(const std::string& folder) : MateriaaliTiedot() {
+  LoadTables(folder);
+}
 
 std::string MateriaaliTiedot::FolderOf(const std::string& programPath) {
   const auto cut = programPath.find_last_of("/\\");
@@ -16,29 +18,93 @@ std::string MateriaaliTiedot::FolderOf(const std::string& programPath) {
 }
 
 int MateriaaliTiedot::LoadTables(const std::string& folder) {
+  // Built aside and put in place whole: copies made before keep the tables they had.
+  auto tables = std::make_shared<Tables>();
   int loaded = 0;
-  for (int i = 0; i < kCodeCount; ++i) {
-    tables_[i].Clear();
-    tables_[i].SetFileName(std::string());
-  }
-  if (folder.empty()) return 0;
   std::string base = folder;
-  if (base.back() != '/' && base.back() != '\\') base += '/';
-  for (int i = 0; i < kCodeCount; ++i) {
+  if (!base.empty() && base.back() != '/' && base.back() != '\\') base += '/';
+  for (int i = 0; i < kCodeCount && !folder.empty(); ++i) {
+    CSVTiedosto& text = tables->byCode[i].text;
     // A file that is missing or unreadable leaves its table empty; nothing is reported.
-    if (tables_[i].LoadFromFile(base + kFileNames[i])) {
+    if (text.LoadFromFile(base + kFileNames[i])) {
       ++loaded;
+      CountLines(tables->byCode[i]);
     } else {
-      tables_[i].Clear();
-      tables_[i].SetFileName(std::string());
+      text.Clear();
+      text.SetFileName(std::string());
     }
   }
-  const CSVTiedosto& ec5 = tables_[IndexOf(qv::DesignCode::kEc5)];
-  ec5Extra_ = qv::Ec5ExtraData();
-  ec5ExtraProblem_ = ec5.LineCount(kMaterialSection) > 0
-                         ? qv::ReadEc5ExtraData(ec5, ec5Extra_)
-                         : std::string(kFileNames[IndexOf(qv::DesignCode::kEc5)]) + " puuttuu";
+  const CSVTiedosto& ec5 = tables->byCode[IndexOf(qv::DesignCode::kEc5)].text;
+  tables->ec5ExtraProblem =
+      ec5.LineCount(kMaterialSection) > 0
+          ? qv::ReadEc5ExtraData(ec5, tables->ec5Extra)
+          : std::string(kFileNames[IndexOf(qv::DesignCode::kEc5)]) + " puuttuu";
+  tables_ = std::move(tables);
   return loaded;
+}
+
+bool MateriaaliTiedot::Split(const CSVTiedosto& t, int section, int line, int width,
+                             SplitLine& out) {
+  // The whole line is split as the table's width says, so one bad field spoils the line.
+  std::vector<int> layout(static_cast<std::size_t>(width) + 1, 2);
+  layout[0] = width;
+  std::vector<std::string> texts;
+  std::vector<int> ints;
+  out.reals.clear();
+  out.reals.reserve(static_cast<std::size_t>(width));  // one allocation, not one per doubling
+  out.ok = qv::SplitFields(';', t.GetLine(section, line), layout, texts, out.reals, ints) == 0;
+  return out.ok;
+}
+
+int MateriaaliTiedot::ReadType(const CSVTiedosto& t, int material) {
+  std::vector<std::string> texts;
+  std::vector<double> reals;
+  std::vector<int> ints;
+  if (qv::SplitFields(';', t.GetLine(kTypeSection, material), {1, 3}, texts, reals, ints) != 0 ||
+      ints.empty())
+    return 1;
+  const int type = ints[0];
+  return (type >= 0 && type <= 10) ? type : 1;
+}
+
+namespace {
+
+// The last section a look-up splits: kdef of material type 10.
+constexpr int kLastSplitSection = MateriaaliTiedot::kKdefBase + 10;
+
+}  // namespace
+
+void MateriaaliTiedot::CountLines(CodeTable& table) {
+  table.lineCounts.assign(kLastSplitSection + 1, 0);
+  for (int section = 0; section <= kLastSplitSection; ++section)
+    table.lineCounts[static_cast<std::size_t>(section)] = table.text.LineCount(section);
+}
+
+void MateriaaliTiedot::SplitTable(const CodeTable& table) {
+  const CSVTiedosto& t = table.text;
+  // The quantities are read across the materials, kmod, the deflection factor and kdef
+  // (sections 40 + type and 50 + type, type 0 to 10) across the moisture classes.
+  const int materials = t.LineCount(kMaterialSection);
+  const int moistures = t.LineCount(kMoistureSection);
+  table.sections.assign(kLastSplitSection + 1, SplitSection());
+  for (int section = kQuantityBase + 1; section <= kLastSplitSection; ++section) {
+    if (section > kQuantityBase + DesignValues::kCount && section < kKmodBase) continue;
+    const int width = section < kKmodBase ? materials : moistures;
+    const int lines = t.LineCount(section);
+    if (width < 1 || lines < 1) continue;
+    SplitSection& s = table.sections[static_cast<std::size_t>(section)];
+    s.width = width;
+    s.lines.resize(static_cast<std::size_t>(lines));
+    for (int k = 1; k <= lines; ++k) Split(t, section, k, width, s.lines[k - 1]);
+  }
+  table.types.clear();
+  for (int m = 1; m <= t.LineCount(kTypeSection); ++m) table.types.push_back(ReadType(t, m));
+}
+
+const MateriaaliTiedot::CodeTable& MateriaaliTiedot::SplitTableOf(qv::DesignCode code) const {
+  const CodeTable& table = TableOf(code);
+  std::call_once(table.splitOnce, [&table] { SplitTable(table); });
+  return table;
 }
 
 bool MateriaaliTiedot::HasCharacteristicValues(qv::DesignCode code) {
@@ -53,9 +119,7 @@ bool MateriaaliTiedot::HasCharacteristicValues(qv::DesignCode code) {
   return false;
 }
 
-const CSVTiedosto& MateriaaliTiedot::Table(qv::DesignCode code) const {
-  return tables_[IndexOf(code)];
-}
+const CSVTiedosto& MateriaaliTiedot::Table(qv::DesignCode code) const { return TableOf(code).text; }
 
 std::vector<std::string> MateriaaliTiedot::SectionLines(qv::DesignCode code, int section) const {
   const CSVTiedosto& t = Table(code);
@@ -122,21 +186,29 @@ int MateriaaliTiedot::SetAllowableRaiseFactor(double v) { return SetFactor(v, ra
 
 int MateriaaliTiedot::SetEc5PartialFactor(double v) { return SetFactor(v, gammaEc5_); }
 
-MateriaaliTiedot::Read MateriaaliTiedot::ReadField(const CSVTiedosto& t, int section, int line,
+int MateriaaliTiedot::LineCount(const CodeTable& table, int section) {
+  const auto at = static_cast<std::size_t>(section);
+  return section >= 0 && at < table.lineCounts.size() ? table.lineCounts[at]
+                                                      : table.text.LineCount(section);
+}
+
+MateriaaliTiedot::Read MateriaaliTiedot::ReadField(qv::DesignCode code, int section, int line,
                                                    int fieldCount, int field, double& value) const {
-  if (line < 1 || line > t.LineCount(section)) return Read::kMissing;
+  const CodeTable& table = SplitTableOf(code);
+  if (line < 1 || line > LineCount(table, section)) return Read::kMissing;
   if (field < 1 || field > fieldCount) return Read::kBad;
-  // The whole line is split as the table's width says, so one bad field spoils the line.
-  std::vector<int> layout(static_cast<std::size_t>(fieldCount) + 1, 2);
-  layout[0] = fieldCount;
-  std::vector<std::string> texts;
-  std::vector<double> reals;
-  reals.reserve(static_cast<std::size_t>(fieldCount));  // one allocation, not one per doubling
-  std::vector<int> ints;
-  if (qv::SplitFields(';', t.GetLine(section, line), layout, texts, reals, ints) != 0)
-    return Read::kBad;
-  if (static_cast<int>(reals.size()) < field) return Read::kBad;
-  value = reals[static_cast<std::size_t>(field) - 1];
+  const SplitLine* split = nullptr;
+  SplitLine here;
+  const auto at = static_cast<std::size_t>(section);
+  if (at < table.sections.size() && table.sections[at].width == fieldCount) {
+    split = &table.sections[at].lines[static_cast<std::size_t>(line) - 1];
+  } else {
+    // A width the table was not split at: split the line now.
+    Split(table.text, section, line, fieldCount, here);
+    split = &here;
+  }
+  if (!split->ok || static_cast<int>(split->reals.size()) < field) return Read::kBad;
+  value = split->reals[static_cast<std::size_t>(field) - 1];
   return Read::kOk;
 }
 
@@ -144,10 +216,10 @@ double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, in
                                     int moisture, int kind) const {
   if (q < 1 || q > DesignValues::kCount) return 0.0;
   if (kind != kDesign && kind != kCharacteristic) return 0.0;
-  const CSVTiedosto& t = Table(code);
-  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
-  if (duration < 1 || duration > t.LineCount(kDurationSection)) return 0.0;
-  if (moisture < 1 || moisture > t.LineCount(kMoistureSection)) return 0.0;
+  const CodeTable& t = TableOf(code);
+  if (material < 1 || material > LineCount(t, kMaterialSection)) return 0.0;
+  if (duration < 1 || duration > LineCount(t, kDurationSection)) return 0.0;
+  if (moisture < 1 || moisture > LineCount(t, kMoistureSection)) return 0.0;
   switch (code) {
     case qv::DesignCode::kAllowableStress:
       // No characteristic values (HasCharacteristicValues).
@@ -163,46 +235,51 @@ double MateriaaliTiedot::TableValue(int q, qv::DesignCode code, int material, in
 }
 
 double MateriaaliTiedot::AllowableValue(int q, int material, int duration, int moisture) const {
-  const CSVTiedosto& t = Table(qv::DesignCode::kAllowableStress);
-  const int materials = t.LineCount(kMaterialSection);
-  const int line = moisture + t.LineCount(kMoistureSection) * (duration - 1);
+  const qv::DesignCode code = qv::DesignCode::kAllowableStress;
+  const CodeTable& t = TableOf(code);
+  const int materials = LineCount(t, kMaterialSection);
+  const int line = moisture + LineCount(t, kMoistureSection) * (duration - 1);
   double v = 0.0;
-  if (ReadField(t, kQuantityBase + q, line, materials, material, v) != Read::kOk) return 0.0;
+  if (ReadField(code, kQuantityBase + q, line, materials, material, v) != Read::kOk) return 0.0;
   // The deflection modulus is never raised.
   return q == DesignValues::kModulusDeflection ? v : v * raiseFactor_;
 }
 
 double MateriaaliTiedot::LimitStateValue(int q, int material, int duration, int moisture,
                                          int kind) const {
-  const CSVTiedosto& t = Table(qv::DesignCode::kLimitState);
+  const qv::DesignCode code = qv::DesignCode::kLimitState;
+  const CodeTable& t = TableOf(code);
   double fk = 0.0;
-  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) != Read::kOk)
+  if (ReadField(code, kQuantityBase + q, 1, LineCount(t, kMaterialSection), material, fk) !=
+      Read::kOk)
     return 0.0;
   if (kind == kCharacteristic) return fk;
   const bool deflection = q == DesignValues::kModulusDeflection;
   double factor = 0.0;  // a missing or bad factor line gives 0
-  ReadField(t, deflection ? kKmodBase + 2 : kKmodBase + 1, duration, t.LineCount(kMoistureSection),
-            moisture, factor);
+  ReadField(code, deflection ? kKmodBase + 2 : kKmodBase + 1, duration,
+            LineCount(t, kMoistureSection), moisture, factor);
   const double gamma = deflection ? 1.0 : gammaLimitState_;
   return fk * factor / gamma;
 }
 
 int MateriaaliTiedot::Ec5FactorSection(qv::DesignCode code, int base, int material) const {
   const int type = MaterialTypeOf(code, material);
-  if (Table(code).LineCount(base + type) > 0) return base + type;
+  if (LineCount(TableOf(code), base + type) > 0) return base + type;
   return base + 1;
 }
 
 double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moisture, int kind) const {
-  const CSVTiedosto& t = Table(qv::DesignCode::kEc5Env);
+  const qv::DesignCode code = qv::DesignCode::kEc5Env;
+  const CodeTable& t = TableOf(code);
   double fk = 0.0;
-  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) != Read::kOk)
+  if (ReadField(code, kQuantityBase + q, 1, LineCount(t, kMaterialSection), material, fk) !=
+      Read::kOk)
     return 0.0;
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
   double kmod = 0.0;
   // A missing or unreadable kmod line yields no value: as 1 it would overstate the strength.
-  if (ReadField(t, Ec5FactorSection(qv::DesignCode::kEc5Env, kKmodBase, material), duration,
-                t.LineCount(kMoistureSection), moisture, kmod) != Read::kOk)
+  if (ReadField(code, Ec5FactorSection(code, kKmodBase, material), duration,
+                LineCount(t, kMoistureSection), moisture, kmod) != Read::kOk)
     kmod = 0.0;
   return fk * kmod / gammaEc5_;
 }
@@ -210,32 +287,26 @@ double MateriaaliTiedot::Ec5Value(int q, int material, int duration, int moistur
 double MateriaaliTiedot::Ec5NaValue(int q, int material, int duration, int moisture,
                                     int kind) const {
   const qv::DesignCode code = qv::DesignCode::kEc5;
-  const CSVTiedosto& t = Table(code);
+  const CodeTable& t = TableOf(code);
   double fk = 0.0;
-  if (ReadField(t, kQuantityBase + q, 1, t.LineCount(kMaterialSection), material, fk) != Read::kOk)
+  if (ReadField(code, kQuantityBase + q, 1, LineCount(t, kMaterialSection), material, fk) !=
+      Read::kOk)
     return 0.0;
   if (kind == kCharacteristic || q == DesignValues::kModulusDeflection) return fk;
   // kmod and gamma_M of the family; a missing one yields no value rather than 1.
   double kmod = 0.0;
-  if (ReadField(t, Ec5FactorSection(code, kKmodBase, material), duration,
-                t.LineCount(kMoistureSection), moisture, kmod) != Read::kOk)
+  if (ReadField(code, Ec5FactorSection(code, kKmodBase, material), duration,
+                LineCount(t, kMoistureSection), moisture, kmod) != Read::kOk)
     return 0.0;
-  const qv::Ec5FamilyValues* family = ec5Extra_.FamilyOf(static_cast<std::size_t>(material) - 1);
+  const qv::Ec5FamilyValues* family = Ec5Extra().FamilyOf(static_cast<std::size_t>(material) - 1);
   if (!family || !(family->gammaM > 0.0)) return 0.0;
   return fk * kmod / family->gammaM;
 }
 
 int MateriaaliTiedot::MaterialTypeOf(qv::DesignCode code, int material) const {
-  const CSVTiedosto& t = Table(code);
-  if (material < 1 || material > t.LineCount(kTypeSection)) return 1;
-  std::vector<std::string> texts;
-  std::vector<double> reals;
-  std::vector<int> ints;
-  if (qv::SplitFields(';', t.GetLine(kTypeSection, material), {1, 3}, texts, reals, ints) != 0 ||
-      ints.empty())
-    return 1;
-  const int type = ints[0];
-  return (type >= 0 && type <= 10) ? type : 1;
+  const std::vector<int>& types = SplitTableOf(code).types;
+  if (material < 1 || material > static_cast<int>(types.size())) return 1;
+  return types[static_cast<std::size_t>(material) - 1];
 }
 
 int MateriaaliTiedot::MaterialType(qv::DesignCode code) const {
@@ -243,23 +314,23 @@ int MateriaaliTiedot::MaterialType(qv::DesignCode code) const {
 }
 
 double MateriaaliTiedot::Kmod(qv::DesignCode code, int duration) const {
-  const CSVTiedosto& t = Table(code);
+  const CodeTable& t = TableOf(code);
   const int material = Material(code);
-  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  if (material < 1 || material > LineCount(t, kMaterialSection)) return 0.0;
   double kmod = 0.0;
-  if (ReadField(t, Ec5FactorSection(code, kKmodBase, material), duration,
-                t.LineCount(kMoistureSection), MoistureClass(code), kmod) != Read::kOk)
+  if (ReadField(code, Ec5FactorSection(code, kKmodBase, material), duration,
+                LineCount(t, kMoistureSection), MoistureClass(code), kmod) != Read::kOk)
     return 0.0;
   return kmod;
 }
 
 double MateriaaliTiedot::CreepFactor(qv::DesignCode code, int material, int duration,
                                      int serviceClass) const {
-  const CSVTiedosto& t = Table(code);
-  if (material < 1 || material > t.LineCount(kMaterialSection)) return 0.0;
+  const CodeTable& t = TableOf(code);
+  if (material < 1 || material > LineCount(t, kMaterialSection)) return 0.0;
   double kdef = 0.0;
-  if (ReadField(t, Ec5FactorSection(code, kKdefBase, material), duration,
-                t.LineCount(kMoistureSection), serviceClass, kdef) != Read::kOk)
+  if (ReadField(code, Ec5FactorSection(code, kKdefBase, material), duration,
+                LineCount(t, kMoistureSection), serviceClass, kdef) != Read::kOk)
     return 0.0;
   return kdef;
 }

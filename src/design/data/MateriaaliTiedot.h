@@ -3,6 +3,8 @@
 #pragma once
 
 #include <iterator>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -104,8 +106,8 @@ class MateriaaliTiedot {
 
   // Design code 4: the values of the Eurocode 5 table beyond the nine quantities (family
   // factors, densities), and why they could not be read ("" when they were).
-  const qv::Ec5ExtraData& Ec5Extra() const { return ec5Extra_; }
-  const std::string& Ec5ExtraProblem() const { return ec5ExtraProblem_; }
+  const qv::Ec5ExtraData& Ec5Extra() const { return tables_->ec5Extra; }
+  const std::string& Ec5ExtraProblem() const { return tables_->ec5ExtraProblem; }
 
   // E·A (which = 1), E·I about the strong axis (2) or the weak axis (3), E being the design
   // deflection modulus of the code's current material for the duration class. 0 when E <= 0,
@@ -124,7 +126,48 @@ class MateriaaliTiedot {
  private:
   // Result of reading one numeric field of a table line.
   enum class Read { kOk, kMissing, kBad };
-  Read ReadField(const CSVTiedosto& t, int section, int line, int fieldCount, int field,
+
+  // The numbers of one line as split at one width, and whether the split succeeded.
+  struct SplitLine {
+    bool ok = false;
+    std::vector<double> reals;
+  };
+  // A numeric section's lines split once, at the width its look-ups use.
+  struct SplitSection {
+    int width = -1;  // -1: not split
+    std::vector<SplitLine> lines;
+  };
+  // One code's table: its text, its sections' line counts, and its numbers split once at
+  // the first look-up (a run reads one or two of the four tables; std::call_once makes the
+  // split safe when several threads look up the same table first).
+  struct CodeTable {
+    CSVTiedosto text;
+    std::vector<int> lineCounts;  // by section number, counted when read
+    mutable std::once_flag splitOnce;
+    mutable std::vector<SplitSection> sections;  // by section number
+    mutable std::vector<int> types;              // section 22, by material
+  };
+  // Everything LoadTables reads. Its text never changes once read: a reload builds a new
+  // one, so the split numbers can never disagree with the text they come from, and copies
+  // of this object (the projects of a batch) share one.
+  struct Tables {
+    CodeTable byCode[kCodeCount];
+    // The Eurocode 5 table's values beyond the nine quantities, and why they could not be
+    // read ("" when they were).
+    qv::Ec5ExtraData ec5Extra;
+    std::string ec5ExtraProblem;
+  };
+
+  static void CountLines(CodeTable& t);
+  static void SplitTable(const CodeTable& t);
+  static bool Split(const CSVTiedosto& t, int section, int line, int width, SplitLine& out);
+  static int ReadType(const CSVTiedosto& t, int material);
+  // Lines of a section of the table, counted when it was read.
+  static int LineCount(const CodeTable& table, int section);
+  const CodeTable& TableOf(qv::DesignCode code) const { return tables_->byCode[IndexOf(code)]; }
+  // The table with its numbers split.
+  const CodeTable& SplitTableOf(qv::DesignCode code) const;
+  Read ReadField(qv::DesignCode code, int section, int line, int fieldCount, int field,
                  double& value) const;
   double AllowableValue(int q, int material, int duration, int moisture) const;
   double LimitStateValue(int q, int material, int duration, int moisture, int kind) const;
@@ -141,13 +184,9 @@ class MateriaaliTiedot {
   // Position of the code among the tables and selections.
   static int IndexOf(qv::DesignCode code) { return qv::ToInt(code) - 1; }
 
-  CSVTiedosto tables_[kCodeCount];
+  std::shared_ptr<const Tables> tables_;
   int moisture_[kCodeCount] = {1, 1, 1, 1};
   int material_[kCodeCount] = {1, 1, 1, 1};
-  // The Eurocode 5 table's values beyond the nine quantities, read with the table, and why
-  // they could not be read ("" when they were).
-  qv::Ec5ExtraData ec5Extra_;
-  std::string ec5ExtraProblem_;
   double gammaLimitState_ = 1.3;
   double raiseFactor_ = 1.0;
   double gammaEc5_ = 1.3;

@@ -23,8 +23,8 @@ void Scale(DesignValues& v, int q, double k) { v.Set(q, v.Get(q) * k); }
 
 void MateriaaliTiedot::ApplyEc5SizeFactor(int type, double h, double b, DesignValues& v) const {
   // kh of the family: bending by the depth in its plane, tension by the largest dimension.
-  if (type < 1 || type > static_cast<int>(ec5Extra_.families.size())) return;
-  const qv::SizeFactorRule& rule = ec5Extra_.families[static_cast<std::size_t>(type) - 1].kh;
+  if (type < 1 || type > static_cast<int>(Ec5Extra().families.size())) return;
+  const qv::SizeFactorRule& rule = Ec5Extra().families[static_cast<std::size_t>(type) - 1].kh;
   Scale(v, DesignValues::kBendingZ, qv::SizeFactor(rule, h));
   Scale(v, DesignValues::kBendingY, qv::SizeFactor(rule, b));
   Scale(v, DesignValues::kTension, qv::SizeFactor(rule, std::max(h, b)));

@@ -324,6 +324,38 @@ TEST_F(MaterialFiles, MissingFilesAndFolders) {
   EXPECT_EQ("", MateriaaliTiedot::FolderOf("qelvux"));
 }
 
+// The numbers are read once with the table: a table read again (an edited file) gives its
+// new numbers, and a copy taken before keeps the numbers of the table it was copied with.
+TEST_F(MaterialFiles, ReloadedTableGivesItsNewNumbers) {
+  const struct {
+    const char* fk;     // section 31, materials S and V
+    const char* kmod;   // section 41, class P, moisture classes K1 and K2
+    const char* types;  // section 22 of the two materials
+    double designV;     // f_m,d of V in K2: fk * kmod / 1.3
+    int typeV;
+  } cases[] = {
+      {"10;20", "0.6;0.7", "1", 20 * 0.7 / 1.3, 1},
+      {"10;26", "0.6;0.9", "4", 26 * 0.9 / 1.3, 4},
+      {"10;x", "0.6;0.9", "2", 0.0, 2},  // a spoilt line: no value for any material
+  };
+  std::vector<MateriaaliTiedot> copies;
+  for (const auto& c : cases) {
+    std::vector<std::string> table = kLimitState;
+    table[std::find(table.begin(), table.end(), "[ ==== 31 ==== ]") - table.begin() + 1] = c.fk;
+    table[std::find(table.begin(), table.end(), "[ ==== 41 ==== ]") - table.begin() + 1] = c.kmod;
+    table[std::find(table.begin(), table.end(), "[ ==== 22 ==== ]") - table.begin() + 2] = c.types;
+    Write("Rajatila.dat", table);
+    ASSERT_EQ(1, m.LoadTables(dir.string()));
+    EXPECT_DOUBLE_EQ(c.designV, m.TableValue(1, qv::DesignCode::kLimitState, 2, 1, 2, 1)) << c.fk;
+    EXPECT_EQ(c.typeV, m.MaterialTypeOf(qv::DesignCode::kLimitState, 2)) << c.types;
+    copies.push_back(m);
+  }
+  for (std::size_t i = 0; i < copies.size(); ++i) {
+    EXPECT_DOUBLE_EQ(cases[i].designV,
+                     copies[i].TableValue(1, qv::DesignCode::kLimitState, 2, 1, 2, 1))
+        << i;
+  }
+}
 TEST_F(MaterialFiles, IndicesOutsideTheTables) {
   WriteAll();
   EXPECT_GT(m.TableValue(1, qv::DesignCode::kEc5Env, 1, 1, 1, 1), 0.0);
