@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,55 @@ TEST(OwnWeightDesign, SelfWeightAloneDecidesBetweenTwoSections) {
   p.Profiles.CurrentIndex = 1;
   EXPECT_EQ(qv::RunProjectDesign(p, false, next), 1);
   EXPECT_NEAR(next.tree.overall, BendingByHand(1.2 + 0.1103625, 225.0), 1e-3);
+}
+
+// Design code 4, GL24h (rho_mean 420 kg/m3 from the table, gamma_M 1.2, kmod 0.6 permanent in
+// service class 1, kh = min((600/h)^0.1, 1.1)), simply supported over 8000 mm, a permanent
+// load of 7.45 kN/m typed in and lateral buckling off. Only 6.10a, 1.35 G, can govern:
+//   140 x 540: g = 9.81 * 420 * 0.0756 = 0.3115 kN/m, M = 1.35 * 7.7615 * 8^2 / 8 = 83.82 kNm,
+//     W = 6.804e6 mm3, sigma = 12.32 against fm,d = 0.6 * 1.01059 * 24 / 1.2 = 12.13: fails,
+//     while without the own weight (80.46 kNm, 11.83) it passes;
+//   140 x 585: g = 0.3375 kN/m, M = 84.10 kNm, W = 7.985e6 mm3, sigma = 10.53 against 12.03.
+TEST(OwnWeightDesign, GlulamBeamOfDesignCode4ByHand) {
+  struct Case {
+    double h;
+    bool ownWeight;
+  };
+  const Case cases[] = {{540.0, false}, {540.0, true}, {585.0, true}};
+  for (const Case& c : cases) {
+    QELVUX_data p(designtest::ProgramPath());
+    p.DesignCode = qv::DesignCode::kEc5;
+    p.Member.Reset();
+    p.Member.Length = 8000.0;
+    p.Member.ClearRecords();
+    p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kPinned, 0.0);
+    p.Member.AddPoint("", RakenneVektori::kSupport, RakenneVektori::kSlidingX, 8000.0);
+    p.LoadDefaultLoads();
+    p.Loads.ClearLoads();
+    p.Loads.AddLoad("g", 0, KuormaVektori::kLine, 2, 1, -7.45, -7.45, 0.0, 8000.0);
+    p.Loads.OwnWeight.on = c.ownWeight;
+    ASSERT_EQ("", p.RegenerateEc5Combinations());
+    p.Profiles.ClearRecords();
+    p.Profiles.AddSection("140*h", qv::SectionShape::kRectangle, 140.0, c.h);
+    p.Profiles.CurrentIndex = 0;
+    p.Materials.SetMaterial(qv::DesignCode::kEc5, 12);  // GL24h
+    p.Materials.SetMoistureClass(qv::DesignCode::kEc5, 1);
+    p.Settings = MitoitusAsetukset();
+    p.Settings.Kiepahdus = 0;
+    p.Settings.Siirtyma = 0;
+
+    const double area = 140.0 * c.h * 1e-6;                             // m2
+    const double g = c.ownWeight ? 9.81 * 420.0 * area / 1000.0 : 0.0;  // kN/m
+    const double m = 1.35 * (7.45 + g) * 8.0 * 8.0 / 8.0 * 1e6;         // Nmm
+    const double w = 140.0 * c.h * c.h / 6.0;
+    const double fmd = 0.6 * std::min(std::pow(600.0 / c.h, 0.1), 1.1) * 24.0 / 1.2;
+    const double expected = m / w / fmd * 100.0;
+    qv::DesignRunResult run;
+    qv::RunProjectDesign(p, true, run);
+    EXPECT_NEAR(run.tree.overall, expected, 0.01) << c.h << " " << c.ownWeight;
+    EXPECT_EQ(run.tree.passes, expected <= 100.0) << c.h << " " << c.ownWeight;
+    EXPECT_TRUE(run.tree.allChecksRan);
+  }
 }
 
 // The option on designs exactly as the option off with the weight typed by hand as a uniform
