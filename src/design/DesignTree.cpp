@@ -7,6 +7,7 @@
 #include "design/DesignLines.h"
 #include "design/UncheckedNotes.h"
 #include "model/NumberText.h"
+#include "project/ProjectOwnWeight.h"
 #include "project/QELVUX_data.h"
 
 namespace qv {
@@ -195,6 +196,11 @@ std::vector<std::string> SectionInfoLines(const QELVUX_data& project) {
     lines.push_back("LEVEYS: " + FormatFixed(p.B(i), 0) + " mm");
     lines.push_back("KORKEUS:" + FormatFixed(p.H(i), 0) + " mm");
   }
+  // The weight this section is designed with, so that the page says it follows the section.
+  const ProjectOwnWeight weight = OwnWeightOf(project);
+  if (weight.Applies())
+    lines.push_back("OMA PAINO: " + FormatFixed(weight.lineLoad, 3) + " kN/m (" +
+                    FormatFixed(weight.density, 0) + " kg/m3)");
   return lines;
 }
 

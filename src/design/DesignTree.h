@@ -44,7 +44,8 @@ constexpr const char* kTotalLabelInitial = "Kokonaiskäyttöaste = ? % ";
 inline int TrafficLightImage(bool passes) { return passes ? 2 : 1; }
 
 // The section information list: "MATERIAALI: %s", then the shape and its dimensions; the
-// single line "?" when no valid section is chosen.
+// single line "?" when no valid section is chosen; with "Oma paino automaattisesti" the own
+// weight the section is designed with, "OMA PAINO: %.3f kN/m (%.0f kg/m3)".
 std::vector<std::string> SectionInfoLines(const QELVUX_data& project);
 
 }  // namespace qv

@@ -1,6 +1,10 @@
 // The "Mitoitus" page over the design run, the design tree and the section search.
 #include "ui/DesignPage.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColor>
@@ -353,7 +357,11 @@ void DesignPage::FillMoistureList() {
 
 void DesignPage::ShowSectionInfo() {
   sectionInfo_->clear();
-  for (const auto& line : SectionInfoLines(Project())) sectionInfo_->addItem(Q(line));
+  const std::vector<std::string> lines = SectionInfoLines(Project());
+  for (const auto& line : lines) sectionInfo_->addItem(Q(line));
+  // Four lines as a rule; the own weight's line makes five, shown whole rather than scrolled.
+  const int shown = std::max(4, static_cast<int>(lines.size()));
+  sectionInfo_->setFixedHeight(shown * sectionInfo_->fontMetrics().height() + 10);
 }
 
 void DesignPage::SetChecksFromSettings() {

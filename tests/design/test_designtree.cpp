@@ -419,6 +419,13 @@ TEST(DesignTreeSectionInfo, RectangleCircleAndInvalid) {
   const std::vector<std::string> circle = {"MATERIAALI: T24", "MUOTO: Pyöreä",
                                            "HALKAISIJA: 160 mm"};
   EXPECT_EQ(qv::SectionInfoLines(p), circle);
+  // With the own weight on, the weight of the section shown: 9.81 * 500 * 0.02 = 98.1 N/m.
+  p.Profiles.CurrentIndex = 0;
+  p.Loads.OwnWeight.on = true;
+  std::vector<std::string> weighed = rect;
+  weighed.push_back("OMA PAINO: 0.098 kN/m (500 kg/m3)");
+  EXPECT_EQ(qv::SectionInfoLines(p), weighed);
+  p.Loads.OwnWeight.on = false;
   p.Profiles.CurrentIndex = 2;
   EXPECT_EQ(qv::SectionInfoLines(p), std::vector<std::string>{"?"});
   p.Profiles.CurrentIndex = -1;
