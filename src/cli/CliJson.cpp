@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "design/Deflections.h"
+#include "design/DesignLines.h"
 #include "design/DesignRun.h"
 #include "design/UncheckedNotes.h"
 #include "project/ProjectOwnWeight.h"
@@ -15,23 +16,10 @@ namespace qv {
 namespace {
 
 const char* CheckName(int code) {
+  if (const char* label = CheckLabel(code)) return label;
   switch (code) {
-    case CheckRowVektori::kShear:
-      return "Leikkaus";
-    case CheckRowVektori::kTension:
-      return "Veto";
-    case CheckRowVektori::kCompression:
-      return "Puristus";
-    case CheckRowVektori::kBending:
-      return "Taivutus";
-    case CheckRowVektori::kBendingTension:
-      return "Taivutus + veto";
-    case CheckRowVektori::kBendingCompression:
-      return "Taivutus + puristus";
     case CheckRowVektori::kSlendernessLimit:
       return "Maksimihoikkuus";
-    case CheckRowVektori::kTorsion:
-      return "Vääntö";
     case CheckRowVektori::kBendingLateral:
       return "Taivutus, kiepahduskerroin";
     case 11:

@@ -54,20 +54,9 @@ double RowUtilisation(const CheckRowVektori& rows, int code) {
 
 // Checks with a stress in MPa: shear, torsion, tension, compression, bending.
 const char* StressLabel(int code) {
-  switch (code) {
-    case CheckRowVektori::kShear:
-      return "Leikkaus";
-    case CheckRowVektori::kTorsion:
-      return "Vääntö";
-    case CheckRowVektori::kTension:
-      return "Veto";
-    case CheckRowVektori::kCompression:
-      return "Puristus";
-    case CheckRowVektori::kBending:
-      return "Taivutus";
-    default:
-      return nullptr;
-  }
+  const bool interaction =
+      code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression;
+  return interaction ? nullptr : CheckLabel(code);
 }
 
 void AddForceMax(int code, double value, DesignLineStyle style, std::vector<DesignLine>& out) {
@@ -155,10 +144,8 @@ void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign,
     return;
   }
   if (code == CheckRowVektori::kBendingTension || code == CheckRowVektori::kBendingCompression) {
-    const char* label =
-        code == CheckRowVektori::kBendingTension ? "Taivutus + veto" : "Taivutus + puristus";
-    out.push_back(
-        {DesignLineKind::kUtilisation, Lead(label, style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
+    out.push_back({DesignLineKind::kUtilisation,
+                   Lead(CheckLabel(code), style) + F(v, 2) + " (" + F(u, 0) + " %)", u});
     return;
   }
   const double lu = v * 100.0 / CheckRowVektori::kSlendernessLimitValue;
@@ -167,6 +154,27 @@ void AddUtilisation(const CheckRowVektori& rows, int i, DesignCode codeOfDesign,
 }
 
 }  // namespace
+
+const char* CheckLabel(int code) {
+  switch (code) {
+    case CheckRowVektori::kShear:
+      return "Leikkaus";
+    case CheckRowVektori::kTorsion:
+      return "Vääntö";
+    case CheckRowVektori::kTension:
+      return "Veto";
+    case CheckRowVektori::kCompression:
+      return "Puristus";
+    case CheckRowVektori::kBending:
+      return "Taivutus";
+    case CheckRowVektori::kBendingTension:
+      return "Taivutus + veto";
+    case CheckRowVektori::kBendingCompression:
+      return "Taivutus + puristus";
+    default:
+      return nullptr;
+  }
+}
 
 bool ShowsUtilisation(const CheckRowVektori& rows, int i) {
   const int code = rows.Code(i);

@@ -30,6 +30,9 @@ struct DesignLine {
 // condition holds (the caller filters by kind: info display, report options).
 std::vector<DesignLine> StressLines(const DesignResults& results, const CombinationDesign& comb,
                                     DesignLineStyle style);
+// Name of a code 1 to 3 stress check or interaction row ("Leikkaus" ... "Taivutus + puristus"),
+// nullptr for any other row.
+const char* CheckLabel(int code);
 // Whether check row i of a code 1 to 3 combination is shown as a utilisation line: a stress
 // check above 0, an interaction above 0 whose two parts are shown, the slenderness limit when
 // it is passed.

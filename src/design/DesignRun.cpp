@@ -6,19 +6,22 @@
 
 namespace qv {
 
-bool AnalysisFollowsProject(const QELVUX_data& project) {
-  // Without the own weight the input does not depend on the section or the material, and
-  // whoever changes the member or the loads runs the analysis again.
-  if (!project.Loads.OwnWeight.on) return true;
-  if (!OwnWeightAnalysisProblem(project).empty()) return false;
-  return GenerateAnalysisInput(project) == project.Analysis.InputText().Lines();
-}
-
 int EnsureAnalysis(QELVUX_data& project, bool always, std::vector<std::string>* messages) {
   if (messages) messages->clear();
-  if (!always && project.AnalysisValid == 1 && AnalysisFollowsProject(project)) return 0;
+  std::vector<std::string> input;
+  if (!always && project.AnalysisValid == 1) {
+    // Without the own weight the input does not depend on the section or the material, and
+    // whoever changes the member or the loads runs the analysis again. With it, the analysis
+    // is current only while it was made from the input the project makes now.
+    if (!project.Loads.OwnWeight.on) return 0;
+    if (OwnWeightAnalysisProblem(project).empty()) {
+      input = GenerateAnalysisInput(project);
+      if (input == project.Analysis.InputText().Lines()) return 0;
+    }
+  }
+  if (input.empty()) input = GenerateAnalysisInput(project);
   std::vector<std::string> output;
-  const int status = RunAnalysis(GenerateAnalysisInput(project), project, project.Analysis, output);
+  const int status = RunAnalysis(std::move(input), project, project.Analysis, output);
   if (messages) *messages = std::move(output);
   return status == 0 && project.AnalysisValid == 1 ? 0 : -1;
 }

@@ -18,14 +18,11 @@ struct DesignRunResult {
   DesignTree tree;
 };
 
-// False when the analysis no longer belongs to the project as it stands: with the own
-// weight on, another section or material gives another input.
-bool AnalysisFollowsProject(const QELVUX_data& project);
-
 // Generates the analysis input from the project and solves it, setting the project's
-// analysis-valid flag. With always = false a current analysis (one that follows the project)
-// is kept as it is. Returns 0
-// when the analysis is current afterwards, -1 with the analysis messages otherwise.
+// analysis-valid flag. With always = false a current analysis is kept as it is; with the own
+// weight on, only while it was made from the input the project makes now (another section or
+// material gives another input). Returns 0 when the analysis is current afterwards, -1 with
+// the analysis messages otherwise.
 int EnsureAnalysis(QELVUX_data& project, bool always, std::vector<std::string>* messages = nullptr);
 
 // The chain of a visit to the design page: the analysis (always, or only when it is not

@@ -98,7 +98,7 @@ class RowTrace {
     if (at == nullptr || !at->found) return;
     const QELvektori& t = *in_.forces;
     const double x = t.GetReal(at->row, 0);
-    out.push_back(std::string(Name(code)) + ", x = " + Num(x, 0) + " mm" +
+    out.push_back(std::string(CheckLabel(code)) + ", x = " + Num(x, 0) + " mm" +
                   (in_.spanBounds.size() > 2 ? ", aukko " + std::to_string(at->span) : "") + ":");
     const double n = t.GetReal(at->row, 1), vy = std::fabs(t.GetReal(at->row, 2)),
                  vz = std::fabs(t.GetReal(at->row, 3)), mx = std::fabs(t.GetReal(at->row, 4)),
@@ -136,24 +136,6 @@ class RowTrace {
         return &p.bendingCompression;
       default:
         return nullptr;
-    }
-  }
-  static const char* Name(int code) {
-    switch (code) {
-      case CheckRowVektori::kShear:
-        return "Leikkaus";
-      case CheckRowVektori::kTorsion:
-        return "Vääntö";
-      case CheckRowVektori::kTension:
-        return "Veto";
-      case CheckRowVektori::kCompression:
-        return "Puristus";
-      case CheckRowVektori::kBending:
-        return "Taivutus";
-      case CheckRowVektori::kBendingTension:
-        return "Taivutus + veto";
-      default:
-        return "Taivutus + puristus";
     }
   }
 

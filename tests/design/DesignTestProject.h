@@ -47,6 +47,15 @@ inline void MakeBeam(QELVUX_data& p, double q, double b = 100.0, double h = 200.
   p.AnalysisValid = 0;
 }
 
+// The library: sections 100 x h, one per height, in the order given; section current chosen.
+inline void SetLibrary(QELVUX_data& p, const std::vector<double>& heights, int current) {
+  p.Profiles.ClearRecords();
+  for (double h : heights)
+    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)),
+                          qv::SectionShape::kRectangle, 100.0, h);
+  p.Profiles.CurrentIndex = current;
+}
+
 // Hand values of the beam: code 2, T18 (fmk 18, fvk 2, E 9000, factor 0.625 in section 42),
 // duration class 1 (kmod 0.60), partial factor 1.3.
 constexpr double kL = 6000.0;

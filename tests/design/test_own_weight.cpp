@@ -22,6 +22,7 @@ namespace {
 
 using designtest::kF1;
 using designtest::kL;
+using designtest::SetLibrary;
 
 // The beam of MakeBeam (code 2, T18, KY1 = 1.0 x case 0 "Omapaino") with a user load of
 // 1.2 N/mm, deflections off, and the own weight at the default 500 kg/m3 when asked.
@@ -36,14 +37,6 @@ double BendingByHand(double q, double h) {
   const double m = q * kL * kL / 8.0;
   const double w = 100.0 * h * h / 6.0;
   return m / w / kF1 * 100.0;
-}
-
-void SetLibrary(QELVUX_data& p, const std::vector<double>& heights, int current) {
-  p.Profiles.ClearRecords();
-  for (double h : heights)
-    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)),
-                          qv::SectionShape::kRectangle, 100.0, h);
-  p.Profiles.CurrentIndex = current;
 }
 
 }  // namespace

@@ -14,15 +14,7 @@ namespace {
 
 using designtest::kF1;
 using designtest::kL;
-
-// n sections 100 x h with h given; the library keeps them in order of h.
-void SetLibrary(QELVUX_data& p, const std::vector<double>& heights, int current) {
-  p.Profiles.ClearRecords();
-  for (double h : heights)
-    p.Profiles.AddSection("100*" + std::to_string(static_cast<int>(h)),
-                          qv::SectionShape::kRectangle, 100.0, h);
-  p.Profiles.CurrentIndex = current;
-}
+using designtest::SetLibrary;
 
 // An evaluator that records what it was asked and passes the listed sections.
 struct Recorder {
